@@ -1,0 +1,116 @@
+#include "analyses/appearancecount.h"
+
+#include <array>
+
+namespace pirumo {
+
+namespace {
+
+constexpr Rgb kRed = MakeRgb(255, 0, 0);
+constexpr Rgb kBlue = MakeRgb(0, 0, 255);
+constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
+constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
+constexpr Rgb kPaleGreen = MakeRgb(200, 255, 200);
+constexpr int kColumns = 13;
+constexpr int kFirstDataRow = 3;
+
+void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
+    const int rows = lastDrawNumber + 2;
+    grid.SetColumnCount(kColumns);
+    grid.SetRowCount(rows);
+    grid.SetVisibleSize(13, 52);
+    grid.SetHeadersVisible(false, false);
+    grid.SetScrollBars(ScrollBars::Vertical);
+
+    grid.SetRowHeight(ResultGrid::kAll, 10);
+    grid.SetRowHeight(1, 15);
+    grid.SetRowHeight(2, 12);
+    grid.SetColumnWidth(ResultGrid::kAll, 5);
+
+    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
+    grid.SetCellType(CellType::StaticText);
+    grid.SetAlignment(HAlign::Center);
+
+    grid.Block(1, 1, 1, rows);
+    grid.SetForeColor(kRed);
+    grid.SetBackColor(kPaleYellow);
+
+    grid.Block(1, 1, kColumns, rows);
+    grid.SetCellBorder(border::kAll);
+
+    grid.ActivateCell(0, 0);
+}
+
+void WriteHeaderRows(ResultGrid& grid) {
+    grid.Block(2, 1, 7, 2);
+    grid.SetForeColor(kBlue);
+    grid.SetBackColor(kPaleCyan);
+    grid.Block(8, 1, 13, 2);
+    grid.SetForeColor(kRed);
+    grid.SetBackColor(kPaleGreen);
+
+    grid.SetRowHeight(1, 20);
+
+    // Each half of row 1 reads as one merged cell.
+    grid.Block(2, 1, 7, 1);
+    grid.SetCellBorder(border::kNone);
+    grid.Block(8, 1, 13, 1);
+    grid.SetCellBorder(border::kNone);
+    grid.Block(7, 1, 7, 1);
+    grid.SetCellBorder(border::kRight);
+    grid.Block(13, 1, 13, 1);
+    grid.SetCellBorder(border::kRight);
+    grid.SetBlockMode(false);
+
+    grid.SetAllowOverflow(true);
+    grid.Cell(4, 1);
+    grid.SetText("  当 選 数 字");
+    grid.SetAlignment(HAlign::Left);
+    grid.Cell(11, 1);
+    grid.SetText("前回までの出現回数合計(回)");
+    grid.SetAlignment(HAlign::Center);
+
+    static constexpr std::array<const char*, 6> kTitles{"第1数字", "第2数字", "第3数字",
+                                                         "第4数字", "第5数字", "ボ数字"};
+    grid.SetCellText(1, 2, "回数");
+    for (int i = 0; i < 6; ++i) {
+        grid.SetCellText(2 + i, 2, kTitles[static_cast<std::size_t>(i)]);
+        grid.SetCellText(8 + i, 2, kTitles[static_cast<std::size_t>(i)]);
+    }
+}
+
+void FillAppearanceRows(ResultGrid& grid, const DrawHistory& history) {
+    std::array<int, 32> runningCounts{};
+    int row = kFirstDataRow;
+    history.ForEachValidDraw([&](const Draw& draw) {
+        grid.SetCellText(1, row, draw.drawNumber);
+        for (int i = 0; i < Draw::kFieldCount; ++i) {
+            const int number = draw.numbers[static_cast<std::size_t>(i)];
+            grid.SetCellText(2 + i, row, number);
+            grid.SetCellText(8 + i, row, runningCounts[static_cast<std::size_t>(number)]);
+        }
+        for (auto number : draw.numbers) {
+            ++runningCounts[static_cast<std::size_t>(number)];
+        }
+        ++row;
+    });
+}
+
+}  // namespace
+
+AnalysisWindowSpec AppearanceCountWindow() {
+    AnalysisWindowSpec spec;
+    spec.name = "出現回数分析";
+    spec.caption = "出現回数分析";
+    spec.label1 = "過去の当選数字が何回出現したか分析します";
+    spec.widthTwips = 8590;
+    spec.heightTwips = 13850;
+    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+        SetUpGrid(grid, history.LastDrawNumber());
+        WriteHeaderRows(grid);
+        FillAppearanceRows(grid, history);
+    };
+    return spec;
+}
+
+}  // namespace pirumo

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "history/draw.h"
+
+namespace pirumo {
+
+// Counts taken once over the valid draws when the history is opened.
+struct StartupAggregates {
+    // NumberCounts[n]: valid draws in which n was drawn, main or bonus (index 1..31 used).
+    std::array<int, 32> numberCounts{};
+    int lastDrawNumber = 0;  // 回数 of the last valid row; 0 when there is none
+    int maxCount = 0;        // highest of numberCounts[1..31]
+    // countGroups[c]: the numbers whose count is c, ascending, joined by ","; "" when none.
+    // Empty (not even index 0) when the history has no rows at all.
+    std::vector<std::string> countGroups;
+    int countGroupRows = 0;  // 1 + number of distinct counts among 1..31; 0 with no rows
+    int skippedOtherValue = 0;  // rows skipped for a value other than empty
+};
+
+StartupAggregates ComputeStartupAggregates(const std::vector<Draw>& rows);
+
+// The start-up snapshot: every row of the saved query in ascending 回数 order, and the
+// aggregates over its valid rows. Read-only once built.
+class DrawHistory {
+public:
+    DrawHistory() = default;
+    explicit DrawHistory(std::vector<Draw> rows);
+
+    const std::vector<Draw>& Rows() const { return mRows; }
+    const StartupAggregates& Aggregates() const { return mAggregates; }
+
+    const std::array<int, 32>& NumberCounts() const { return mAggregates.numberCounts; }
+    int LastDrawNumber() const { return mAggregates.lastDrawNumber; }
+    int MaxCount() const { return mAggregates.maxCount; }
+    const std::vector<std::string>& CountGroups() const { return mAggregates.countGroups; }
+    int CountGroupRows() const { return mAggregates.countGroupRows; }
+
+    // Calls f(draw) for every valid row, in 回数 order.
+    template <typename F>
+    void ForEachValidDraw(F&& f) const {
+        for (const Draw& d : mRows) {
+            if (IsValidDraw(d)) {
+                f(d);
+            }
+        }
+    }
+
+private:
+    std::vector<Draw> mRows;
+    StartupAggregates mAggregates;
+};
+
+}  // namespace pirumo

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "history/draw.h"
+#include "history/drawhistory.h"
+
+namespace pirumo {
+
+// The encrypted history file Pirumo.mdb: table 当選データ and view 全データ選択クエリ.
+// All failures throw HistoryError with a Japanese message.
+
+// Pirumo.mdb in the folder of the running executable.
+std::filesystem::path DefaultHistoryPath();
+
+// Reads every row through "select * from 全データ選択クエリ order by 回数" and builds the snapshot.
+// The file is closed again before returning.
+DrawHistory OpenDrawHistory(const std::filesystem::path& file);
+
+// Reads the rows only (the same query), for callers that do not need the aggregates.
+std::vector<Draw> ReadHistoryRows(const std::filesystem::path& file);
+
+// Checks that bytes in memory are a history file this program can read, and returns its rows.
+std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes);
+
+// Writes a new encrypted history file holding rows, and replaces `file` with it atomically
+// (temporary file in the same folder, flushed, renamed over). An existing file is kept as
+// `file` + ".bak". On failure the old file is left exactly as it was.
+void ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows);
+
+// Creates an empty history file (schema only); refuses to overwrite an existing file.
+void CreateHistoryFile(const std::filesystem::path& file);
+
+// One editable row of the file as the entry window sees it: NULL fields are empty optionals,
+// values are kept as they are stored (no range check).
+struct StoredRow {
+    int drawNumber = 0;
+    std::array<std::optional<long long>, 6> numbers;  // 第1数字..第5数字, ボーナス数字
+    std::optional<std::string> date;
+};
+
+// An open, writable connection for the manual entry window. Every call is one transaction.
+class HistoryFileEditor {
+public:
+    explicit HistoryFileEditor(const std::filesystem::path& file);
+    ~HistoryFileEditor();
+    HistoryFileEditor(const HistoryFileEditor&) = delete;
+    HistoryFileEditor& operator=(const HistoryFileEditor&) = delete;
+
+    std::vector<StoredRow> ReadAll();
+    // Sets one number field (index 0..5) of a draw; nullopt stores NULL.
+    void SetNumber(int drawNumber, int field, std::optional<long long> value);
+    void InsertDraw(int drawNumber);
+    void DeleteDraw(int drawNumber);
+
+private:
+    struct Connection;
+    Connection* mConnection;
+};
+
+}  // namespace pirumo
