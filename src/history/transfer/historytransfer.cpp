@@ -163,6 +163,13 @@ void HistoryTransfer::Finish() {
 
 // Empty when the answer was a whole 2xx body.
 std::string HistoryTransfer::DescribeFailure() const {
+    if (mReply->error() == QNetworkReply::TooManyRedirectsError) {
+        return "転送先の指示（リダイレクト）が上限の " + std::to_string(mLimits.maxRedirects) +
+               " 回を超えました。";
+    }
+    if (mReply->error() == QNetworkReply::InsecureRedirectError) {
+        return "https から http への転送先の指示（リダイレクト）には従いません。";
+    }
     const int status = mReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status != 0 && (status < 200 || status >= 300)) {
         const std::string phrase =
@@ -177,11 +184,6 @@ std::string HistoryTransfer::DescribeFailure() const {
         case QNetworkReply::HostNotFoundError:
         case QNetworkReply::UnknownNetworkError:
             return "サーバーに接続できません（" + QtReason(mReply) + "）。";
-        case QNetworkReply::TooManyRedirectsError:
-            return "転送先の指示（リダイレクト）が上限の " + std::to_string(mLimits.maxRedirects) +
-                   " 回を超えました。";
-        case QNetworkReply::InsecureRedirectError:
-            return "https から http への転送先の指示（リダイレクト）には従いません。";
         case QNetworkReply::RemoteHostClosedError:
             return "受信の途中でサーバーとの接続が切れました（" + SizeText(mBody.size()) +
                    "まで受信）。";
