@@ -1,0 +1,195 @@
+#include "history/historyrefresh.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
+
+#include "history/downloadedhistory.h"
+#include "history/historyerror.h"
+#include "history/historyfile.h"
+#include "testhistory.h"
+
+namespace pirumo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::MakeDraw;
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::vector<Draw> SomeDraws(int count) {
+    std::vector<Draw> rows;
+    for (int n = 1; n <= count; ++n) {
+        rows.push_back(MakeDraw(
+            n,
+            {n % 31 + 1, (n + 5) % 31 + 1, (n + 11) % 31 + 1, (n + 17) % 31 + 1, (n + 23) % 31 + 1},
+            (n + 29) % 31 + 1));
+    }
+    return rows;
+}
+
+// The bytes of an encrypted history file holding rows, as the server would send them.
+std::string HistoryBytes(const std::vector<Draw>& rows) {
+    test::TempFolder folder;
+    ReplaceHistoryFile(folder.Path() / "Pirumo.mdb", rows);
+    return ReadBytes(folder.Path() / "Pirumo.mdb");
+}
+
+std::string FailureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const HistoryError& e) {
+        return e.what();
+    }
+    return "(no failure)";
+}
+
+TEST(DownloadedHistoryTest, ReadsAGoodEncryptedBody) {
+    const std::vector<Draw> rows = SomeDraws(40);
+    EXPECT_EQ(ReadDownloadedHistory(HistoryBytes(rows)), rows);
+}
+
+TEST(DownloadedHistoryTest, NamesTheCheckThatFailed) {
+    const std::string good = HistoryBytes(SomeDraws(200));
+    EXPECT_NE(FailureOf([] { ReadDownloadedHistory(""); }).find("空"), std::string::npos);
+    EXPECT_NE(
+        FailureOf([] {
+            ReadDownloadedHistory("<!DOCTYPE html>\n<html><body>メンテナンス中です</body></html>");
+        }).find("Webページ"),
+        std::string::npos);
+    EXPECT_NE(FailureOf([&] {
+                  ReadDownloadedHistory(good.substr(0, good.size() / 2));
+              }).find("受信した当選データ"),
+              std::string::npos);
+    EXPECT_NE(FailureOf([] {
+                  ReadDownloadedHistory(std::string(8192, 'x'));
+              }).find("受信した当選データを開けません"),
+              std::string::npos);
+
+    std::string jet("\x00\x01\x00\x00Standard Jet DB\x00", 20);
+    jet.resize(4096, '\0');
+    EXPECT_NE(FailureOf([&] { ReadDownloadedHistory(jet); }).find("Access形式"), std::string::npos);
+
+    const std::string onlyEmpty = HistoryBytes({MakeDraw(1, {1, 2, 3, 4, 0}, 6)});
+    EXPECT_NE(FailureOf([&] { ReadDownloadedHistory(onlyEmpty); }).find("有効な当選データが1件も"),
+              std::string::npos);
+}
+
+TEST(DroppedDrawsTest, ListsLocalDrawsTheDownloadLacksOrHoldsOtherwise) {
+    std::vector<Draw> local = SomeDraws(5);
+    std::vector<Draw> downloaded = SomeDraws(3);
+    downloaded[1].numbers[Draw::kBonusIndex] = 31;     // draw 2 corrected by the maker
+    downloaded[2].date = "2024/01/01";                 // a date alone is no difference
+    local.push_back(MakeDraw(6, {0, 0, 0, 0, 0}, 0));  // a draw number with nothing typed in
+
+    const std::vector<DroppedDraw> dropped = FindDroppedDraws(local, downloaded);
+    ASSERT_EQ(dropped.size(), 3u);
+    EXPECT_EQ(dropped[0].local.drawNumber, 2);
+    ASSERT_TRUE(dropped[0].downloaded);
+    EXPECT_EQ(dropped[0].downloaded->Bonus(), 31);
+    EXPECT_EQ(dropped[1].local.drawNumber, 4);
+    EXPECT_FALSE(dropped[1].downloaded);
+    EXPECT_EQ(dropped[2].local.drawNumber, 5);
+
+    EXPECT_TRUE(FindDroppedDraws(SomeDraws(3), SomeDraws(4)).empty());
+}
+
+TEST(DroppedDrawsTest, DescribesEachDrawAndCountsTheRest) {
+    const std::vector<DroppedDraw> dropped{
+        {MakeDraw(1354, {3, 12, 18, 25, 30}, 7), std::nullopt},
+        {MakeDraw(1355, {1, 2, 0, 4, 5}, 6), MakeDraw(1355, {1, 2, 3, 4, 5}, 6)},
+        {MakeDraw(1356, {1, 2, 3, 4, 5}, 6), std::nullopt},
+    };
+    EXPECT_EQ(DescribeDroppedDraws(dropped, 2),
+              "第1354回　3 12 18 25 30　ボーナス数字 7　（最新データにありません）\n"
+              "第1355回　1 2 － 4 5　ボーナス数字 6　（最新データでは 1 2 3 4 5　ボーナス数字 6）\n"
+              "ほか 1 回分\n");
+}
+
+class HistoryRefreshTest : public ::testing::Test {
+protected:
+    fs::path Target() const { return mFolder.Path() / "Pirumo.mdb"; }
+    test::TempFolder mFolder;
+};
+
+TEST_F(HistoryRefreshTest, RefusesAMissingTargetWithTheUsualMessage) {
+    const std::string body = HistoryBytes(SomeDraws(3));
+    EXPECT_EQ(FailureOf([&] { PlanHistoryRefresh(Target(), body); }),
+              "当選データファイル：'" + Target().string() + "'が存在しません");
+    EXPECT_FALSE(fs::exists(Target()));
+}
+
+TEST_F(HistoryRefreshTest, ReplacesTheFileAndKeepsTheOldOneAsBak) {
+    ReplaceHistoryFile(Target(), SomeDraws(10));
+    const std::string old = ReadBytes(Target());
+    const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryBytes(SomeDraws(12)));
+    EXPECT_FALSE(plan.NeedsConfirmation());
+    EXPECT_EQ(plan.validDrawCount, 12);
+    EXPECT_EQ(plan.lastDrawNumber, 12);
+    ApplyHistoryRefresh(Target(), plan);
+    EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(12));
+    EXPECT_EQ(ReadBytes(fs::path(Target().string() + ".bak")), old);
+}
+
+TEST_F(HistoryRefreshTest, AsksBeforeDroppingLocalDrawsOrAnUnreadableFile) {
+    ReplaceHistoryFile(Target(), SomeDraws(10));
+    const RefreshPlan fewer = PlanHistoryRefresh(Target(), HistoryBytes(SomeDraws(8)));
+    EXPECT_TRUE(fewer.NeedsConfirmation());
+    const std::string loss = DescribeRefreshLoss(fewer, 10);
+    EXPECT_NE(loss.find("次の 2 回分"), std::string::npos) << loss;
+    EXPECT_NE(loss.find("第9回"), std::string::npos) << loss;
+    EXPECT_NE(loss.find("第10回"), std::string::npos) << loss;
+
+    WriteBytes(Target(), "not a history file");
+    const RefreshPlan unreadable = PlanHistoryRefresh(Target(), HistoryBytes(SomeDraws(8)));
+    EXPECT_TRUE(unreadable.NeedsConfirmation());
+    EXPECT_NE(DescribeRefreshLoss(unreadable, 10).find("読めない"), std::string::npos);
+}
+
+// Root may write anywhere, so the failing write comes from a file-size limit in a child process.
+TEST_F(HistoryRefreshTest, AFailedWriteLeavesTheFileAsItWas) {
+    ReplaceHistoryFile(Target(), SomeDraws(10));
+    const std::string old = ReadBytes(Target());
+    const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryBytes(SomeDraws(3000)));
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        const rlimit limit{16384, 16384};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const std::string message = FailureOf([&] { ApplyHistoryRefresh(Target(), plan); });
+        (void)!::write(pipeFds[1], message.data(), message.size());
+        ::_exit(0);
+    }
+    ::close(pipeFds[1]);
+    std::string message;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
+        message.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(pipeFds[0]);
+    ::waitpid(child, nullptr, 0);
+
+    EXPECT_NE(message, "(no failure)");
+    EXPECT_FALSE(message.empty());
+    EXPECT_EQ(ReadBytes(Target()), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(mFolder.Path()), fs::directory_iterator()), 1)
+        << "a temporary file was left behind";
+}
+
+}  // namespace
+}  // namespace pirumo

@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QEventLoop>
+#include <QProcess>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
+
+#include "../core/testhistory.h"
+#include "history/historyfile.h"
+#include "localhttpserver.h"
+
+namespace pirumo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::HttpAnswer;
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<Draw> SomeDraws(int count) {
+    std::vector<Draw> rows;
+    for (int n = 1; n <= count; ++n) {
+        rows.push_back(test::MakeDraw(
+            n,
+            {n % 31 + 1, (n + 3) % 31 + 1, (n + 9) % 31 + 1, (n + 14) % 31 + 1, (n + 20) % 31 + 1},
+            (n + 26) % 31 + 1));
+    }
+    return rows;
+}
+
+std::string HistoryBytes(const std::vector<Draw>& rows) {
+    test::TempFolder folder;
+    ReplaceHistoryFile(folder.Path() / "Pirumo.mdb", rows);
+    return ReadBytes(folder.Path() / "Pirumo.mdb");
+}
+
+HttpAnswer Body(std::string body, HttpAnswer::Kind kind = HttpAnswer::Kind::kWhole) {
+    HttpAnswer a;
+    a.body = std::move(body);
+    a.kind = kind;
+    return a;
+}
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs pirumo-cli while this process's event loop keeps the local server answering.
+class UpdateCommandTest : public ::testing::Test {
+protected:
+    fs::path Target() const { return mFolder.Path() / "Pirumo.mdb"; }
+
+    CliRun Update(const std::string& path, QStringList extra = {},
+                  const std::function<void()>& childSetup = {}) {
+        QStringList args{QStringLiteral("--db"), QString::fromStdString(Target().string()),
+                         QStringLiteral("update")};
+        if (!path.empty()) {
+            args << QStringLiteral("--url") << QString::fromStdString(mServer.Url(path));
+        }
+        return Run(args + extra, childSetup);
+    }
+
+    CliRun Run(const QStringList& args, const std::function<void()>& childSetup = {},
+               const QProcessEnvironment& environment = CleanEnvironment()) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        if (childSetup) {
+            process.setChildProcessModifier(childSetup);
+        }
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+        process.start(QStringLiteral(PIRUMO_CLI_PATH), args);
+        loop.exec();
+        CliRun run;
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput().toStdString();
+        run.err = process.readAllStandardError().toStdString();
+        return run;
+    }
+
+    static QProcessEnvironment CleanEnvironment() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("PIRUMO_DOWNLOAD_URL"));
+        return environment;
+    }
+
+    // Every refused refresh leaves the folder as it was: the same file, no backup, no leftovers.
+    void ExpectUntouched(const std::string& old) {
+        EXPECT_EQ(ReadBytes(Target()), old);
+        EXPECT_EQ(std::distance(fs::directory_iterator(mFolder.Path()), fs::directory_iterator()),
+                  1);
+    }
+
+    test::TempFolder mFolder;
+    test::LocalHttpServer mServer;
+};
+
+TEST_F(UpdateCommandTest, ReplacesTheHistoryAndKeepsABackup) {
+    ReplaceHistoryFile(Target(), SomeDraws(10));
+    const std::string old = ReadBytes(Target());
+    mServer.Serve("/download/Pirumo/Pirumo.mdb", Body(HistoryBytes(SomeDraws(12))));
+    mServer.Serve("/moved", test::Redirect("/download/Pirumo/Pirumo.mdb"));
+
+    QProcessEnvironment environment = CleanEnvironment();
+    environment.insert(QStringLiteral("PIRUMO_DOWNLOAD_URL"),
+                       QString::fromStdString(mServer.Url("/moved")));
+    const CliRun run = Run({QStringLiteral("--db"), QString::fromStdString(Target().string()),
+                            QStringLiteral("update")},
+                           {}, environment);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("当選データを最新化しました。"), std::string::npos) << run.out;
+    EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(12));
+    EXPECT_EQ(ReadBytes(fs::path(Target().string() + ".bak")), old);
+}
+
+TEST_F(UpdateCommandTest, RefusesEveryBadAnswerAndNamesTheCause) {
+    ReplaceHistoryFile(Target(), SomeDraws(10));
+    const std::string old = ReadBytes(Target());
+    const std::string good = HistoryBytes(SomeDraws(12));
+    HttpAnswer html = Body("<!DOCTYPE html><html><body>ただいまメンテナンス中です</body></html>");
+    html.contentType = "text/html";
+    HttpAnswer huge;
+    huge.kind = HttpAnswer::Kind::kAnnounce;
+    huge.announcedLength = qint64{100} * 1024 * 1024;
+    mServer.Serve("/404", test::Error(404, "Not Found"));
+    mServer.Serve("/500", test::Error(500, "Internal Server Error"));
+    mServer.Serve("/html", html);
+    mServer.Serve("/empty", Body(""));
+    mServer.Serve("/cut", Body(good, HttpAnswer::Kind::kTruncated));
+    mServer.Serve("/cut-unannounced",
+                  Body(good.substr(0, good.size() / 2), HttpAnswer::Kind::kNoLength));
+    mServer.Serve("/huge", huge);
+    mServer.Serve("/junk", Body(std::string(50000, 'x')));
+
+    const std::pair<const char*, const char*> cases[] = {
+        {"/404", "HTTP 404"},      {"/500", "HTTP 500"},
+        {"/html", "Webページ"},    {"/empty", "空です"},
+        {"/cut", "途中"},          {"/cut-unannounced", "受信した当選データ"},
+        {"/huge", "大きすぎます"}, {"/junk", "受信した当選データを開けません"},
+    };
+    for (const auto& [path, cause] : cases) {
+        const CliRun run = Update(path);
+        EXPECT_NE(run.exitCode, 0) << path;
+        EXPECT_NE(run.err.find(cause), std::string::npos) << path << ": " << run.err;
+        EXPECT_NE(run.err.find("変更していません"), std::string::npos) << path << ": " << run.err;
+        ExpectUntouched(old);
+    }
+}
+
+TEST_F(UpdateCommandTest, RefusesAMissingTargetBeforeDownloading) {
+    const CliRun run = Update("/never-asked");
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_EQ(run.err,
+              "pirumo-cli: 当選データファイル：'" + Target().string() + "'が存在しません\n");
+    EXPECT_FALSE(fs::exists(Target()));
+}
+
+TEST_F(UpdateCommandTest, SaysWhenNoSourceIsConfigured) {
+    if (std::string(PIRUMO_DOWNLOAD_HOST) != "") {
+        GTEST_SKIP() << "built with a download host";
+    }
+    ReplaceHistoryFile(Target(), SomeDraws(3));
+    const std::string old = ReadBytes(Target());
+    const CliRun run = Update("");
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.err.find("ダウンロード元が設定されていません"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("PIRUMO_DOWNLOAD_URL"), std::string::npos) << run.err;
+    ExpectUntouched(old);
+}
+
+TEST_F(UpdateCommandTest, KeepsLocalDrawsUnlessForced) {
+    ReplaceHistoryFile(Target(), SomeDraws(12));
+    const std::string old = ReadBytes(Target());
+    mServer.Serve("/older", Body(HistoryBytes(SomeDraws(10))));
+
+    const CliRun refused = Update("/older");
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_NE(refused.err.find("第11回"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("第12回"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
+    ExpectUntouched(old);
+
+    const CliRun forced = Update("/older", {QStringLiteral("--force")});
+    ASSERT_EQ(forced.exitCode, 0) << forced.err;
+    EXPECT_NE(forced.err.find("第12回"), std::string::npos) << forced.err;
+    EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(10));
+    EXPECT_EQ(ReadBytes(fs::path(Target().string() + ".bak")), old);
+}
+
+// Root may write anywhere, so the write fails through a file-size limit on pirumo-cli: the
+// download and the new file fit under it, the backup copy of the large local file does not.
+TEST_F(UpdateCommandTest, AFailedWriteLeavesTheFileAsItWas) {
+    ReplaceHistoryFile(Target(), SomeDraws(4000));
+    const std::string old = ReadBytes(Target());
+    const std::string body = HistoryBytes(SomeDraws(20));
+    const rlim_t limit = body.size() * 2;
+    ASSERT_GT(old.size(), limit);
+    mServer.Serve("/small", Body(body));
+
+    const CliRun run = Update("/small", {QStringLiteral("--force")}, [limit] {
+        const rlimit size{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        std::signal(SIGXFSZ, SIG_IGN);
+    });
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.err.find("バックアップ"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("変更していません"), std::string::npos) << run.err;
+    ExpectUntouched(old);
+}
+
+}  // namespace
+}  // namespace pirumo
