@@ -1,0 +1,127 @@
+#include "history/ui/downloadrefresh.h"
+
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+#include "history/downloadsource.h"
+#include "history/historyerror.h"
+#include "history/historyrefresh.h"
+#include "shell/ui/hourglasscursor.h"
+#include "shell/ui/messageboxes.h"
+
+namespace pirumo {
+
+namespace {
+
+// Progress counts in KiB so that the 64 MiB limit fits the dialog's int range.
+int Kibibytes(qint64 bytes) {
+    return static_cast<int>(bytes / 1024);
+}
+
+QString DefaultTitle() {
+    return QStringLiteral("ピルモ");
+}
+
+}  // namespace
+
+DownloadRefresh::DownloadRefresh(QWidget* parent, std::filesystem::path target)
+    : mParent(parent), mTarget(std::move(target)) {}
+
+void DownloadRefresh::Run() {
+    try {
+        CheckRefreshTarget(mTarget);
+    } catch (const HistoryError& e) {
+        ShowNotice(e.what());
+        return;
+    }
+    const std::string url = mUrl.empty() ? ResolveDownloadUrl(PIRUMO_DOWNLOAD_HOST) : mUrl;
+    if (url.empty()) {
+        ShowRefusal(mParent, QString::fromStdString(NoDownloadSourceMessage()));
+        return;
+    }
+    std::string body;
+    if (!Download(url, body)) {
+        return;
+    }
+    try {
+        HourglassCursor hourglass;
+        ProcessPendingEvents();
+        const RefreshPlan plan = PlanHistoryRefresh(mTarget, body);
+        if (plan.NeedsConfirmation()) {
+            hourglass.Restore();
+            if (!ConfirmLoss(DescribeRefreshLoss(plan, 20))) {
+                return;
+            }
+        }
+        HourglassCursor writing;
+        ProcessPendingEvents();
+        ApplyHistoryRefresh(mTarget, plan);
+    } catch (const HistoryError& e) {
+        ShowFailure(e.what());
+        return;
+    }
+    ShowNotice(RefreshDoneMessage());
+}
+
+// False when the transfer failed (reported here) or was cancelled.
+bool DownloadRefresh::Download(const std::string& url, std::string& body) {
+    QProgressDialog progress(
+        QStringLiteral("当選データを受信しています…\n") + QString::fromStdString(url),
+        QStringLiteral("キャンセル"), 0, 0, mParent);
+    progress.setWindowTitle(QStringLiteral("当選データ最新化"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumWidth(420);
+
+    HistoryTransfer transfer(mLimits);
+    QEventLoop loop;
+    transfer.onProgress = [&progress](qint64 received, qint64 total) {
+        progress.setMaximum(total > 0 ? Kibibytes(total) : 0);
+        progress.setValue(total > 0 ? Kibibytes(received) : 0);
+    };
+    transfer.onFinished = [&loop] { loop.quit(); };
+    QObject::connect(&progress, &QProgressDialog::canceled, [&transfer] { transfer.Cancel(); });
+    progress.show();
+    transfer.Start(url);
+    if (!transfer.IsFinished()) {
+        loop.exec();
+    }
+    progress.hide();
+    if (transfer.WasCancelled()) {
+        return false;
+    }
+    if (!transfer.Succeeded()) {
+        ShowFailure(transfer.Error());
+        return false;
+    }
+    body = transfer.Body();
+    return true;
+}
+
+bool DownloadRefresh::ConfirmLoss(const std::string& loss) {
+    QMessageBox box(QMessageBox::Warning, DefaultTitle(),
+                    QString::fromStdString(loss) +
+                        QStringLiteral("\n最新化しますか？（今の当選データファイルは ") +
+                        QString::fromStdString(mTarget.filename().string()) +
+                        QStringLiteral(".bak として残ります）"),
+                    QMessageBox::Yes | QMessageBox::No, mParent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void DownloadRefresh::ShowFailure(const std::string& cause) {
+    ShowRefusal(mParent, QStringLiteral("当選データを最新化できませんでした。\n\n") +
+                             QString::fromStdString(cause) +
+                             QStringLiteral("\n\n当選データファイルは変更していません。"));
+}
+
+void DownloadRefresh::ShowNotice(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, DefaultTitle(), QString::fromStdString(text),
+                    QMessageBox::Ok, mParent);
+    box.exec();
+}
+
+}  // namespace pirumo

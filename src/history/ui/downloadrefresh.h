@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "history/transfer/historytransfer.h"
+
+class QWidget;
+
+namespace pirumo {
+
+// The 当選データ最新化 menu action: downloads the published history with a progress dialog that
+// can be cancelled, checks it, asks before local draws would be lost (No is the default), and
+// replaces the history file atomically. Every failure is reported and leaves the file as it was.
+// The running program keeps its start-up snapshot; the new history is read at the next start.
+class DownloadRefresh {
+public:
+    DownloadRefresh(QWidget* parent, std::filesystem::path target);
+
+    // Overrides the built-in source and the PIRUMO_DOWNLOAD_URL variable (tests).
+    void SetUrl(std::string url) { mUrl = std::move(url); }
+    void SetLimits(const TransferLimits& limits) { mLimits = limits; }
+
+    void Run();
+
+private:
+    bool Download(const std::string& url, std::string& body);
+    bool ConfirmLoss(const std::string& loss);
+    void ShowFailure(const std::string& cause);
+    void ShowNotice(const std::string& text);
+
+    QWidget* mParent;
+    std::filesystem::path mTarget;
+    std::string mUrl;
+    TransferLimits mLimits;
+};
+
+}  // namespace pirumo
