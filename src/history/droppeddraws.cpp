@@ -20,11 +20,14 @@ std::string NumberText(int n) {
 }
 
 std::string NumbersText(const Draw& draw) {
-    std::string text;
-    for (int i = 0; i < 5; ++i) {
-        text += (i == 0 ? "" : " ") + NumberText(draw.Main(i));
+    std::string text = NumberText(draw.Main(0));
+    for (int i = 1; i < 5; ++i) {
+        text += ' ';
+        text += NumberText(draw.Main(i));
     }
-    return text + "　ボーナス数字 " + NumberText(draw.Bonus());
+    text += "　ボーナス数字 ";
+    text += NumberText(draw.Bonus());
+    return text;
 }
 
 }  // namespace
