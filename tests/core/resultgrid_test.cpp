@@ -76,6 +76,8 @@ TEST(ResultGridAddressing, ZeroAddressesTheHeaderRowAndColumn) {
     EXPECT_EQ(grid.CellText(2, 0), "B");
     EXPECT_EQ(grid.CellText(0, 2), "2");
     EXPECT_EQ(grid.StyleAt(0, 0).back, kRed);
+    EXPECT_EQ(grid.TextSpanAt(0, 2), (ResultGrid::TextSpan{0, 0, 0}));
+    EXPECT_FALSE(grid.TextSpanAt(0, 1).HasText());
     grid.SetColumnWidth(0, 3);
     grid.SetRowHeight(0, 20);
     EXPECT_EQ(grid.ColumnWidth(0), 3);

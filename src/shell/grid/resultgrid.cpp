@@ -351,7 +351,7 @@ void ResultGrid::SpreadText(std::vector<TextSpan>& spans, int column, int row) c
     double covered = ColumnWidth(column);
     // Empty cells not yet taken by a text to their left have no source.
     auto isFree = [&](int c) {
-        return c >= 1 && c <= mColumns && spans[static_cast<std::size_t>(c)].source == 0;
+        return c >= 1 && c <= mColumns && !spans[static_cast<std::size_t>(c)].HasText();
     };
     int first = column;
     int last = column;
@@ -383,7 +383,7 @@ ResultGrid::TextSpan ResultGrid::TextSpanAt(int column, int row) const {
 
 int ResultGrid::OverflowSource(int column, int row) const {
     const TextSpan span = TextSpanAt(column, row);
-    return span.source != column ? span.source : 0;
+    return span.HasText() && span.source != column ? span.source : 0;
 }
 
 std::size_t ResultGrid::MemoryBytes() const {

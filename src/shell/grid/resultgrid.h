@@ -131,9 +131,10 @@ public:
     // Widths are DisplayWidth() units against column widths in characters. Column 0 never
     // overflows and nothing overflows into it.
     struct TextSpan {
-        int source = 0;  // column holding the text, 0 = nothing drawn in this cell
-        int first = 0;
-        int last = 0;
+        int source = -1;  // column holding the text, -1 = nothing drawn in this cell
+        int first = -1;
+        int last = -1;
+        bool HasText() const { return source >= 0; }
         friend bool operator==(const TextSpan&, const TextSpan&) = default;
     };
     // Spans of every cell of `row`, indexed by column 0..ColumnCount(); one pass per row, so
