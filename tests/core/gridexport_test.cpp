@@ -129,7 +129,7 @@ TEST(GridToHtml, ShowsColoursBordersWidthsHeightsAndEscapedText) {
     const std::string html = GridToHtml(grid, "出現回数分析");
     for (const char* part :
          {"<!DOCTYPE html>", "<meta charset=\"utf-8\">", "<title>出現回数分析</title>",
-          "table-layout:fixed", "<col style=\"width:3em\"><col style=\"width:4.5em\">",
+          "table-layout:fixed", "<col style=\"width:3.75em\"><col style=\"width:5.63em\">",
           "<tr style=\"height:20pt\">",
           "color:#ff0000;background:#ffffc8;text-align:left;"
           "border-left:1px solid #000000;border-top:1px solid #000000;border-bottom:1px solid",
@@ -148,8 +148,9 @@ TEST(GridToHtml, OverflowingTextRunsOverItsEmptyNeighbours) {
     grid.SetAllowOverflow(true);
     grid.SetCellText(3, 1, "前回までの出現");  // centred: columns 2..4
     const std::string html = GridToHtmlTable(grid);
-    EXPECT_NE(html.find("v\"><div class=\"o\" style=\"left:-3em;width:calc(9em - 4px)\">前回"),
-              std::string::npos)
+    EXPECT_NE(
+        html.find("v\"><div class=\"o\" style=\"left:-3.75em;width:calc(11.25em - 2px)\">前回"),
+        std::string::npos)
         << html;
 }
 

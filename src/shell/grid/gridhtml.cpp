@@ -1,5 +1,7 @@
+#include <cmath>
 #include <cstdio>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "shell/grid/gridexport.h"
@@ -8,15 +10,15 @@ namespace pirumo {
 
 namespace {
 
-// One grid character in the page; a full-width character (two units) is about 1em in CJK
-// fonts, so 0.6em leaves room for half-width digits.
-constexpr double kEmPerCharacter = 0.6;
+// One grid character is 0.75 of the 9pt grid font (the 出現回数分析 window fits 65 characters in
+// about 550 pixels), so that "第1数字" fits a five-character column as it does there.
+constexpr double kHundredthsOfEmPerCharacter = 75;
 
 constexpr const char* kTableCss =
     "table.pirumo-grid{border-collapse:collapse;table-layout:fixed;font-size:9pt;"
     "line-height:1.15;font-family:\"Noto Sans CJK JP\",\"Noto Sans JP\",\"Yu Gothic\",Meiryo,"
     "\"MS PGothic\",\"Hiragino Kaku Gothic ProN\",sans-serif}\n"
-    "table.pirumo-grid td,table.pirumo-grid th{padding:0 2px;white-space:pre;overflow:hidden;"
+    "table.pirumo-grid td,table.pirumo-grid th{padding:0 1px;white-space:pre;overflow:hidden;"
     "vertical-align:middle;text-align:center;font-weight:normal;color:#000000;"
     "background:#ffffff}\n"
     "table.pirumo-grid th{background:#e0e0e0;border:1px solid #a0a0a0}\n"
@@ -30,8 +32,9 @@ std::string Hex(Rgb colour) {
     return text;
 }
 
+// Whole hundredths first, so 5 characters print as 3.75em rather than a long binary fraction.
 std::string Em(double characters) {
-    return JsonNumber(characters * kEmPerCharacter) + "em";
+    return JsonNumber(std::round(characters * kHundredthsOfEmPerCharacter) / 100) + "em";
 }
 
 void AppendEscaped(std::string& out, std::string_view text) {
@@ -149,8 +152,7 @@ private:
             const CellStyle& style = mGrid.StyleAt(c, row);
             std::string classes;
             if (!header || style != CellStyle{}) {
-                classes = ClassOf(style);
-                mRules.insert(RuleOf(style));
+                classes = ClassName(style);
             }
             const auto& span = spans[static_cast<std::size_t>(c)];
             const bool overflows = span.source == c && span.first < span.last;
@@ -186,14 +188,25 @@ private:
             }
         }
         out += "<div class=\"o\" style=\"left:-" + Em(before) + ";width:calc(" + Em(width) +
-               " - 4px)\">";
+               " - 2px)\">";
         AppendEscaped(out, mGrid.CellText(span.source, row));
         out += "</div>";
+    }
+
+    // Styles are shared by reference, so each is named and described once.
+    const std::string& ClassName(const CellStyle& style) {
+        auto [found, added] = mClassNames.try_emplace(&style);
+        if (added) {
+            found->second = ClassOf(style);
+            mRules.insert(RuleOf(style));
+        }
+        return found->second;
     }
 
     const ResultGrid& mGrid;
     const int mFirstColumn;
     const int mFirstRow;
+    std::unordered_map<const CellStyle*, std::string> mClassNames;
     std::set<std::string> mRules;
 };
 
