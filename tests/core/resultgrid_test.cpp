@@ -109,6 +109,18 @@ TEST(ResultGridTexts, NumbersAreDecimalTextAndTextsAreShared) {
     EXPECT_EQ(&grid.CellText(1, 1), &grid.CellText(3, 1));
 }
 
+TEST(ResultGridTexts, ACopyOutlivesItsOriginal) {
+    ResultGrid copy;
+    {
+        ResultGrid original = MakeGrid(2, 1);
+        original.SetCellText(1, 1, "当");
+        copy = original;
+    }
+    copy.SetCellText(2, 1, "当");
+    EXPECT_EQ(copy.CellText(1, 1), "当");
+    EXPECT_EQ(&copy.CellText(1, 1), &copy.CellText(2, 1));
+}
+
 TEST(ResultGridTexts, ClearBlockTextsKeepsFormatting) {
     ResultGrid grid = MakeGrid(3, 3);
     grid.Block(1, 1, 3, 3).SetText("t");

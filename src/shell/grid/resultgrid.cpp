@@ -42,8 +42,6 @@ std::size_t ResultGrid::StyleHash::operator()(const CellStyle& style) const {
 }
 
 ResultGrid::ResultGrid() {
-    mTexts.emplace_back();
-    mTextIndex.emplace(mTexts.front(), 0);
     mStyles.emplace_back();
     mStyleIndex.emplace(mStyles.front(), 0);
     ResizeCells(0, 0);
@@ -159,16 +157,6 @@ std::size_t ResultGrid::IndexOf(int column, int row) const {
            static_cast<std::size_t>(column);
 }
 
-std::uint32_t ResultGrid::InternText(std::string_view text) {
-    if (const auto found = mTextIndex.find(text); found != mTextIndex.end()) {
-        return found->second;
-    }
-    const auto id = static_cast<std::uint32_t>(mTexts.size());
-    mTexts.emplace_back(text);
-    mTextIndex.emplace(mTexts.back(), id);
-    return id;
-}
-
 std::uint32_t ResultGrid::InternStyle(const CellStyle& style) {
     if (const auto found = mStyleIndex.find(style); found != mStyleIndex.end()) {
         return found->second;
@@ -223,7 +211,7 @@ void ResultGrid::SetForeColor(Rgb colour) {
 }
 
 void ResultGrid::SetText(std::string_view text) {
-    FillTexts(TargetArea(), InternText(text));
+    FillTexts(TargetArea(), mTexts.Intern(text));
 }
 
 void ResultGrid::ClearBlockTexts() {
@@ -271,7 +259,7 @@ void ResultGrid::SetCellBorder(int sides, Rgb colour) {
 
 void ResultGrid::SetCellText(int column, int row, std::string_view text) {
     if (Contains(column, row)) {
-        mCells[IndexOf(column, row)].text = InternText(text);
+        mCells[IndexOf(column, row)].text = mTexts.Intern(text);
     }
 }
 
@@ -280,7 +268,7 @@ void ResultGrid::SetCellText(int column, int row, long long number) {
 }
 
 const std::string& ResultGrid::CellText(int column, int row) const {
-    return Contains(column, row) ? mTexts[mCells[IndexOf(column, row)].text] : mTexts.front();
+    return Contains(column, row) ? mTexts.At(mCells[IndexOf(column, row)].text) : mTexts.At(0);
 }
 
 const CellStyle& ResultGrid::StyleAt(int column, int row) const {
@@ -347,7 +335,7 @@ std::vector<ResultGrid::TextSpan> ResultGrid::RowTextSpans(int row) const {
 // Extends the span of the text in `column` over free empty neighbours while it is too wide.
 void ResultGrid::SpreadText(std::vector<TextSpan>& spans, int column, int row) const {
     const CellRecord& cell = mCells[IndexOf(column, row)];
-    const double width = DisplayWidth(mTexts[cell.text]);
+    const double width = DisplayWidth(mTexts.At(cell.text));
     double covered = ColumnWidth(column);
     // Empty cells not yet taken by a text to their left have no source.
     auto isFree = [&](int c) {
@@ -387,23 +375,14 @@ int ResultGrid::OverflowSource(int column, int row) const {
 }
 
 std::size_t ResultGrid::MemoryBytes() const {
-    // Hash nodes: the stored pair plus a next pointer and a cached hash, roughly.
-    constexpr std::size_t kNodeOverhead = 2 * sizeof(void*);
-    std::size_t bytes = sizeof(*this);
+    // A hash node holds the pair, a next pointer and the cached hash, roughly.
+    constexpr std::size_t kStyleNodeBytes =
+        sizeof(std::pair<CellStyle, std::uint32_t>) + 2 * sizeof(void*);
+    std::size_t bytes = sizeof(*this) + mTexts.MemoryBytes();
     bytes += mCells.capacity() * sizeof(CellRecord);
     bytes += (mColumnWidths.capacity() + mRowHeights.capacity()) * sizeof(double);
-    for (const std::string& text : mTexts) {
-        bytes += sizeof(std::string);
-        if (text.capacity() > std::string().capacity()) {
-            bytes += text.capacity() + 1;
-        }
-    }
-    bytes +=
-        mTextIndex.bucket_count() * sizeof(void*) +
-        mTextIndex.size() * (sizeof(std::pair<std::string_view, std::uint32_t>) + kNodeOverhead);
     bytes += mStyles.size() * sizeof(CellStyle);
-    bytes += mStyleIndex.bucket_count() * sizeof(void*) +
-             mStyleIndex.size() * (sizeof(std::pair<CellStyle, std::uint32_t>) + kNodeOverhead);
+    bytes += mStyleIndex.bucket_count() * sizeof(void*) + mStyleIndex.size() * kStyleNodeBytes;
     return bytes;
 }
 

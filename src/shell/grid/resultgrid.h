@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "shell/grid/texttable.h"
+
 namespace pirumo {
 
 // A colour as one integer R + 256*G + 65536*B.
@@ -169,7 +171,6 @@ private:
     std::size_t IndexOf(int column, int row) const;
     Area TargetArea() const;
     Area AreaOf(int column, int row, int column2, int row2) const;
-    std::uint32_t InternText(std::string_view text);
     std::uint32_t InternStyle(const CellStyle& style);
     template <typename Change>
     void ChangeStyles(const Area& area, Change&& change);
@@ -181,9 +182,8 @@ private:
     int mRows = 0;
     // Cells of rows 0..mRows and columns 0..mColumns, row-major.
     std::vector<CellRecord> mCells;
-    // Deques keep references returned by CellText() and StyleAt() valid while tables grow.
-    std::deque<std::string> mTexts;  // interned texts, [0] = ""
-    std::unordered_map<std::string_view, std::uint32_t> mTextIndex;
+    TextTable mTexts;
+    // A deque keeps references returned by StyleAt() valid while the table grows.
     std::deque<CellStyle> mStyles;  // interned styles, [0] = default
     std::unordered_map<CellStyle, std::uint32_t, StyleHash> mStyleIndex;
     std::vector<double> mColumnWidths;  // index 0..mColumns
