@@ -112,7 +112,7 @@ public:
     void SetCellText(int column, int row, std::string_view text);
     void SetCellText(int column, int row, long long number);  // decimal text
     // Outside the grid these read "" and the default style. References stay valid until the
-    // grid is destroyed.
+    // grid is destroyed or assigned to.
     const std::string& CellText(int column, int row) const;
     const CellStyle& StyleAt(int column, int row) const;
 
