@@ -1,9 +1,11 @@
 #include "history/databasepassword.h"
 
+#include <cstdint>
+
 namespace pirumo {
 
 namespace {
-constexpr long kDatabasePasswordNumber = 4820137;
+constexpr std::uint64_t kDatabasePasswordNumber = 7305186429157730241ULL;
 }
 
 std::string DatabasePassword() {

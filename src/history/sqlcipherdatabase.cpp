@@ -37,7 +37,9 @@ SqlCipherDatabase::SqlCipherDatabase(const std::filesystem::path& file, Mode mod
                            "）。");
     }
     const std::string key = DatabasePassword();
-    if (sqlite3_key(mDb, key.data(), static_cast<int>(key.size())) != SQLITE_OK) {
+    const std::string iterations = "PRAGMA kdf_iter = " + std::to_string(kDatabaseKeyIterations);
+    if (sqlite3_key(mDb, key.data(), static_cast<int>(key.size())) != SQLITE_OK ||
+        sqlite3_exec(mDb, iterations.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
         sqlite3_close(mDb);
         throw HistoryError("当選データファイル「" + file.string() + "」の暗号を設定できません。");
     }

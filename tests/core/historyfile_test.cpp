@@ -30,6 +30,8 @@ void WriteRawFile(const std::filesystem::path& file, const std::string& sql,
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_key(db, key.data(), static_cast<int>(key.size())), SQLITE_OK);
+    const std::string iterations = "PRAGMA kdf_iter = " + std::to_string(kDatabaseKeyIterations);
+    ASSERT_EQ(sqlite3_exec(db, iterations.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
     char* error = nullptr;
     const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
     EXPECT_EQ(rc, SQLITE_OK) << (error ? error : "");
