@@ -5,16 +5,17 @@
 
 #include <set>
 
+#include "filebytes.h"
 #include "history/databasepassword.h"
 #include "history/historyerror.h"
-#include "tempdir.h"
+#include "testhistory.h"
 
 namespace pirumo {
 namespace {
 
-using testing::ReadFileBytes;
-using testing::TempDir;
-using testing::WriteFileBytes;
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
 
 Draw MakeDraw(int drawNumber, std::array<std::int16_t, 6> numbers, std::string date = {}) {
     Draw d;
@@ -62,8 +63,8 @@ std::set<std::string> FilesIn(const std::filesystem::path& dir) {
 }
 
 TEST(HistoryFileTest, WrittenRowsReadBackInDrawNumberOrder) {
-    TempDir dir;
-    const auto file = dir / "Pirumo.mdb";
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
     const std::vector<Draw> rows = {
         MakeDraw(3, {1, 2, 3, 4, 5, 6}, "1999/04/27"),
         MakeDraw(1, {31, 30, 29, 28, 27, 26}, "1999/04/13"),
@@ -83,8 +84,8 @@ TEST(HistoryFileTest, WrittenRowsReadBackInDrawNumberOrder) {
 }
 
 TEST(HistoryFileTest, StoredValuesBecomeEmptyOrOtherValue) {
-    TempDir dir;
-    const auto file = dir / "Pirumo.mdb";
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
     CreateHistoryFile(file);
     WriteRawFile(file,
                  "INSERT INTO 当選データ VALUES (1, NULL, '', 0, 32, 31, 1, NULL);"
@@ -100,33 +101,33 @@ TEST(HistoryFileTest, StoredValuesBecomeEmptyOrOtherValue) {
 }
 
 TEST(HistoryFileTest, FailuresGiveJapaneseMessages) {
-    TempDir dir;
+    TempFolder dir;
 
-    const auto missing = dir / "無い.mdb";
+    const auto missing = dir.Path() / "無い.mdb";
     EXPECT_NE(
         ErrorOf(missing).find("当選データファイル「" + missing.string() + "」が見つかりません"),
         std::string::npos);
 
-    const auto otherKey = dir / "other-key.mdb";
+    const auto otherKey = dir.Path() / "other-key.mdb";
     WriteRawFile(otherKey, std::string(kPlainTable) + kPlainView, "12345");
     EXPECT_NE(ErrorOf(otherKey).find("パスワードが違う"), std::string::npos);
 
-    const auto text = dir / "text.mdb";
+    const auto text = dir.Path() / "text.mdb";
     WriteFileBytes(text, std::string(4096, 'x'));
     EXPECT_NE(ErrorOf(text).find("パスワードが違うか、当選データのファイルではありません"),
               std::string::npos);
 
-    const auto noView = dir / "no-view.mdb";
+    const auto noView = dir.Path() / "no-view.mdb";
     WriteRawFile(noView, kPlainTable);
     EXPECT_NE(ErrorOf(noView).find("全データ選択クエリがありません"), std::string::npos);
 
-    const auto viewLacksField = dir / "view-lacks-field.mdb";
+    const auto viewLacksField = dir.Path() / "view-lacks-field.mdb";
     WriteRawFile(viewLacksField, std::string(kPlainTable) +
                                      "CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, "
                                      "第2数字, 第4数字, 第5数字, ボーナス数字 FROM 当選データ;");
     EXPECT_NE(ErrorOf(viewLacksField).find("フィールド「第3数字」がありません"), std::string::npos);
 
-    const auto tableLacksField = dir / "table-lacks-field.mdb";
+    const auto tableLacksField = dir.Path() / "table-lacks-field.mdb";
     WriteRawFile(tableLacksField,
                  "CREATE TABLE 当選データ (回数, 第1数字, 第2数字, 第3数字, 第4数字, 第5数字);"
                  "CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, 第2数字, 第3数字, "
@@ -135,7 +136,7 @@ TEST(HistoryFileTest, FailuresGiveJapaneseMessages) {
               std::string::npos);
 
     for (const std::string bad : {"0", "32768", "'abc'", "NULL"}) {
-        const auto outOfRange = dir / "range.mdb";
+        const auto outOfRange = dir.Path() / "range.mdb";
         std::filesystem::remove(outOfRange);
         WriteRawFile(outOfRange, std::string(kPlainTable) + kPlainView +
                                      "INSERT INTO 当選データ VALUES (" + bad +
@@ -147,8 +148,8 @@ TEST(HistoryFileTest, FailuresGiveJapaneseMessages) {
 }
 
 TEST(HistoryFileTest, FileIsUnreadableWithoutTheKey) {
-    TempDir dir;
-    const auto file = dir / "Pirumo.mdb";
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
     ReplaceHistoryFile(file, {MakeDraw(1, {1, 2, 3, 4, 5, 6}, "1999/04/13")});
 
     sqlite3* db = nullptr;
@@ -164,37 +165,38 @@ TEST(HistoryFileTest, FileIsUnreadableWithoutTheKey) {
 }
 
 TEST(HistoryFileTest, ReplaceKeepsBackupAndLeavesNoTemporaryFiles) {
-    TempDir dir;
-    const auto file = dir / "Pirumo.mdb";
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
     ReplaceHistoryFile(file, {MakeDraw(1, {1, 2, 3, 4, 5, 6})});
     EXPECT_EQ(FilesIn(dir.Path()), (std::set<std::string>{"Pirumo.mdb"}));
     const std::string first = ReadFileBytes(file);
 
     ReplaceHistoryFile(file, {MakeDraw(1, {1, 2, 3, 4, 5, 6}), MakeDraw(2, {7, 8, 9, 10, 11, 12})});
     EXPECT_EQ(FilesIn(dir.Path()), (std::set<std::string>{"Pirumo.mdb", "Pirumo.mdb.bak"}));
-    EXPECT_EQ(ReadFileBytes(dir / "Pirumo.mdb.bak"), first);
+    EXPECT_EQ(ReadFileBytes(dir.Path() / "Pirumo.mdb.bak"), first);
     EXPECT_EQ(ReadHistoryRows(file).size(), 2u);
-    EXPECT_EQ(ReadHistoryRows(dir / "Pirumo.mdb.bak").size(), 1u);
+    EXPECT_EQ(ReadHistoryRows(dir.Path() / "Pirumo.mdb.bak").size(), 1u);
 }
 
 TEST(HistoryFileTest, RefusedReplaceLeavesOldFileExactlyAsItWas) {
-    TempDir dir;
-    const auto file = dir / "Pirumo.mdb";
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
     ReplaceHistoryFile(file, {MakeDraw(1, {1, 2, 3, 4, 5, 6})});
     const std::string before = ReadFileBytes(file);
 
     EXPECT_THROW(ReplaceHistoryFile(file, {MakeDraw(5, {}), MakeDraw(5, {})}), HistoryError);
     EXPECT_THROW(ReplaceHistoryFile(file, {MakeDraw(0, {})}), HistoryError);
     EXPECT_THROW(ReplaceHistoryFile(file, {MakeDraw(32768, {})}), HistoryError);
-    EXPECT_THROW(ReplaceHistoryFile(dir / "no-such-folder" / "Pirumo.mdb", {}), HistoryError);
+    EXPECT_THROW(ReplaceHistoryFile(dir.Path() / "no-such-folder" / "Pirumo.mdb", {}),
+                 HistoryError);
 
     EXPECT_EQ(ReadFileBytes(file), before);
     EXPECT_EQ(FilesIn(dir.Path()), (std::set<std::string>{"Pirumo.mdb"}));
 }
 
 TEST(HistoryFileTest, CreateMakesAnEmptyHistoryAndRefusesToOverwrite) {
-    TempDir dir;
-    const auto file = dir / "Pirumo.mdb";
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
     CreateHistoryFile(file);
     const DrawHistory history = OpenDrawHistory(file);
     EXPECT_TRUE(history.Rows().empty());
@@ -208,12 +210,12 @@ TEST(HistoryFileTest, CreateMakesAnEmptyHistoryAndRefusesToOverwrite) {
 }
 
 TEST(HistoryFileTest, BytesAreCheckedThroughAPrivateTemporaryFile) {
-    TempDir dir;
-    const auto file = dir / "Pirumo.mdb";
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
     ReplaceHistoryFile(file, {MakeDraw(1, {1, 2, 3, 4, 5, 6}), MakeDraw(2, {7, 8, 9, 10, 11, 12})});
     const std::string bytes = ReadFileBytes(file);
 
-    TempDir scratch;
+    TempFolder scratch;
     const char* oldTmp = std::getenv("TMPDIR");
     const std::string saved = oldTmp ? oldTmp : "";
     setenv("TMPDIR", scratch.Path().c_str(), 1);
@@ -229,8 +231,8 @@ TEST(HistoryFileTest, BytesAreCheckedThroughAPrivateTemporaryFile) {
 }
 
 TEST(HistoryFileTest, EditorChangesOneDrawPerCall) {
-    TempDir dir;
-    const auto file = dir / "Pirumo.mdb";
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
     ReplaceHistoryFile(file, {MakeDraw(1, {1, 2, 3, 4, 5, 6}, "1999/04/13")});
     {
         HistoryFileEditor editor(file);
@@ -263,9 +265,9 @@ TEST(HistoryFileTest, EditorChangesOneDrawPerCall) {
 }
 
 TEST(HistoryFileTest, EditorRefusesFilesItCannotRead) {
-    TempDir dir;
-    EXPECT_THROW(HistoryFileEditor(dir / "missing.mdb"), HistoryError);
-    const auto otherKey = dir / "other-key.mdb";
+    TempFolder dir;
+    EXPECT_THROW(HistoryFileEditor(dir.Path() / "missing.mdb"), HistoryError);
+    const auto otherKey = dir.Path() / "other-key.mdb";
     WriteRawFile(otherKey, kPlainTable, "12345");
     EXPECT_THROW(HistoryFileEditor{otherKey}, HistoryError);
 }
