@@ -82,7 +82,9 @@ std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& labe
     if (!fs::is_regular_file(file, ec)) {
         throw HistoryError(label + "が見つかりません。");
     }
-    SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kReadOnly);
+    // Read-write, so that a journal left by an edit that was cut off is rolled back instead of
+    // making the file unreadable; nothing else is written.
+    SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kReadWrite);
     if (!db.IsReadable()) {
         throw HistoryError(
             label + "を開けません。パスワードが違うか、当選データのファイルではありません。");
@@ -293,6 +295,7 @@ void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
         std::error_code ec;
         if (fs::exists(file, ec)) {
             KeepBackup(file);
+            fs::permissions(temp, fs::status(file).permissions(), ec);
         }
         fs::rename(temp, file, ec);
         if (ec) {

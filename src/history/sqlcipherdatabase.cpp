@@ -15,15 +15,8 @@ namespace {
 }
 
 int OpenFlags(SqlCipherDatabase::Mode mode) {
-    switch (mode) {
-        case SqlCipherDatabase::Mode::kReadOnly:
-            return SQLITE_OPEN_READONLY;
-        case SqlCipherDatabase::Mode::kReadWrite:
-            return SQLITE_OPEN_READWRITE;
-        case SqlCipherDatabase::Mode::kCreate:
-            break;
-    }
-    return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    return mode == SqlCipherDatabase::Mode::kCreate ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                                    : SQLITE_OPEN_READWRITE;
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace pirumo {
 // throw HistoryError with the engine's own text appended to a Japanese sentence.
 class SqlCipherDatabase {
 public:
-    enum class Mode { kReadOnly, kReadWrite, kCreate };
+    enum class Mode { kReadWrite, kCreate };
 
     SqlCipherDatabase(const std::filesystem::path& file, Mode mode);
     ~SqlCipherDatabase();

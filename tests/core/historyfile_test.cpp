@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <set>
 
 #include "filebytes.h"
@@ -228,6 +231,38 @@ TEST(HistoryFileTest, BytesAreCheckedThroughAPrivateTemporaryFile) {
     } else {
         unsetenv("TMPDIR");
     }
+}
+
+TEST(HistoryFileTest, EditCutOffMidwayIsRolledBackOnNextOpen) {
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
+    std::vector<Draw> rows;
+    for (int k = 1; k <= 2000; ++k) {
+        rows.push_back(MakeDraw(k, {1, 2, 3, 4, 5, 6}, "1999/04/13"));
+    }
+    ReplaceHistoryFile(file, rows);
+
+    // A child process starts a large edit with a one-page cache, so changed pages reach the
+    // file before the commit, and dies without committing.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        sqlite3* db = nullptr;
+        const std::string key = DatabasePassword();
+        const std::string sql =
+            "PRAGMA kdf_iter = " + std::to_string(kDatabaseKeyIterations) +
+            "; PRAGMA cache_size = 1; BEGIN; UPDATE 当選データ SET 第1数字 = 9;";
+        sqlite3_open(file.c_str(), &db);
+        sqlite3_key(db, key.data(), static_cast<int>(key.size()));
+        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+        _exit(std::filesystem::exists(file.string() + "-journal") ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0) << "no journal was left behind";
+
+    EXPECT_EQ(ReadHistoryRows(file), rows);
+    EXPECT_FALSE(std::filesystem::exists(file.string() + "-journal"));
 }
 
 TEST(HistoryFileTest, EditorChangesOneDrawPerCall) {
