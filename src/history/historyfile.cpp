@@ -149,13 +149,17 @@ void RemoveTempFile(const fs::path& file) {
     fs::remove(file.string() + "-journal", ec);
 }
 
-void SyncFile(const fs::path& file) {
+bool SyncQuietly(const fs::path& file) {
     const int fd = open(file.c_str(), O_RDONLY);
     const int rc = fd < 0 ? -1 : fsync(fd);
     if (fd >= 0) {
         close(fd);
     }
-    if (rc != 0) {
+    return rc == 0;
+}
+
+void SyncFile(const fs::path& file) {
+    if (!SyncQuietly(file)) {
         throw HistoryError("「" + file.string() + "」をディスクに書き込めません。");
     }
 }
@@ -247,6 +251,9 @@ void KeepBackup(const fs::path& file) {
     const fs::path temp = MakeTempFile(FolderOf(file), backup.filename().string());
     std::error_code ec;
     fs::copy_file(file, temp, fs::copy_options::overwrite_existing, ec);
+    if (!ec && !SyncQuietly(temp)) {
+        ec = std::make_error_code(std::errc::io_error);
+    }
     if (!ec) {
         fs::rename(temp, backup, ec);
     }
@@ -255,6 +262,30 @@ void KeepBackup(const fs::path& file) {
         fs::remove(temp, ignored);
         throw HistoryError(Quoted(file) + "のバックアップ「" + backup.string() +
                            "」を作成できません（" + ec.message() + "）。");
+    }
+}
+
+fs::path JournalOf(const fs::path& file) {
+    return file.string() + "-journal";
+}
+
+// A journal left by a cut-off edit belongs to the old file: it is rolled back into it, or, when
+// the old file cannot be opened, moved beside the backup, so it is never applied to the new file.
+void SettleJournal(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::exists(JournalOf(file), ec)) {
+        return;
+    }
+    try {
+        SqlCipherDatabase(file, SqlCipherDatabase::Mode::kReadWrite).IsReadable();
+    } catch (const HistoryError&) {
+    }
+    if (fs::exists(JournalOf(file), ec)) {
+        fs::rename(JournalOf(file), JournalOf(file.string() + ".bak"), ec);
+        if (ec) {
+            throw HistoryError(Quoted(file) + "の未完了の変更記録「" + JournalOf(file).string() +
+                               "」を移せません（" + ec.message() + "）。");
+        }
     }
 }
 
@@ -294,6 +325,7 @@ void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
     try {
         std::error_code ec;
         if (fs::exists(file, ec)) {
+            SettleJournal(file);
             KeepBackup(file);
             fs::permissions(temp, fs::status(file).permissions(), ec);
         }

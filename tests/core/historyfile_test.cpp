@@ -233,17 +233,9 @@ TEST(HistoryFileTest, BytesAreCheckedThroughAPrivateTemporaryFile) {
     }
 }
 
-TEST(HistoryFileTest, EditCutOffMidwayIsRolledBackOnNextOpen) {
-    TempFolder dir;
-    const auto file = dir.Path() / "Pirumo.mdb";
-    std::vector<Draw> rows;
-    for (int k = 1; k <= 2000; ++k) {
-        rows.push_back(MakeDraw(k, {1, 2, 3, 4, 5, 6}, "1999/04/13"));
-    }
-    ReplaceHistoryFile(file, rows);
-
-    // A child process starts a large edit with a one-page cache, so changed pages reach the
-    // file before the commit, and dies without committing.
+// A child process starts a large edit with a one-page cache, so changed pages reach the file
+// before the commit, and dies without committing, leaving a journal behind.
+void LeaveCutOffEdit(const std::filesystem::path& file) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -260,9 +252,36 @@ TEST(HistoryFileTest, EditCutOffMidwayIsRolledBackOnNextOpen) {
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_EQ(WEXITSTATUS(status), 0) << "no journal was left behind";
+}
 
-    EXPECT_EQ(ReadHistoryRows(file), rows);
+std::vector<Draw> ManyDraws(std::int16_t first) {
+    std::vector<Draw> rows;
+    for (int k = 1; k <= 2000; ++k) {
+        rows.push_back(MakeDraw(k, {first, 2, 3, 4, 5, 6}, "1999/04/13"));
+    }
+    return rows;
+}
+
+TEST(HistoryFileTest, EditCutOffMidwayIsRolledBackOnNextOpen) {
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
+    ReplaceHistoryFile(file, ManyDraws(1));
+    LeaveCutOffEdit(file);
+
+    EXPECT_EQ(ReadHistoryRows(file), ManyDraws(1));
     EXPECT_FALSE(std::filesystem::exists(file.string() + "-journal"));
+}
+
+TEST(HistoryFileTest, JournalOfCutOffEditIsNeverAppliedToAReplacement) {
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
+    ReplaceHistoryFile(file, ManyDraws(1));
+    LeaveCutOffEdit(file);
+
+    ReplaceHistoryFile(file, ManyDraws(7));
+    EXPECT_EQ(ReadHistoryRows(file), ManyDraws(7));
+    EXPECT_EQ(ReadHistoryRows(dir.Path() / "Pirumo.mdb.bak"), ManyDraws(1));
+    EXPECT_EQ(FilesIn(dir.Path()), (std::set<std::string>{"Pirumo.mdb", "Pirumo.mdb.bak"}));
 }
 
 TEST(HistoryFileTest, EditorChangesOneDrawPerCall) {
