@@ -1,6 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "analyses/analysiscatalog.h"
 #include "history/historycsv.h"
@@ -15,8 +17,12 @@ const DrawHistory& BenchHistory() {
     static const DrawHistory history = [] {
         const std::filesystem::path csv =
             std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
-        return std::filesystem::exists(csv) ? DrawHistory(ReadCsvHistory(csv))
-                                            : DrawHistory(MakeSampleHistory(1353, 1));
+        if (!std::filesystem::exists(csv)) {
+            return DrawHistory(MakeSampleHistory(1353, 1));
+        }
+        std::ifstream in(csv, std::ios::binary);
+        return DrawHistory(ParseCsvHistory(
+            std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())));
     }();
     return history;
 }

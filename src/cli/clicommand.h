@@ -10,8 +10,8 @@ namespace pirumo::cli {
 
 // What one invocation of pirumo-cli was given, after parsing.
 struct CliContext {
-    std::filesystem::path db;            // --db, or Pirumo.mdb beside the executable
-    std::vector<std::string> arguments;  // positional arguments after the command name
+    std::filesystem::path db;                    // --db, or Pirumo.mdb beside the executable
+    std::vector<std::string> arguments;          // positional arguments after the command name
     std::map<std::string, std::string> options;  // --name value
 
     bool Has(const std::string& name) const { return options.count(name) != 0; }

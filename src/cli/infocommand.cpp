@@ -26,11 +26,17 @@ std::string DescribeHistory(const std::filesystem::path& db, const DrawHistory& 
         json += (n == 1 ? "" : ", ") + std::string("\"") + std::to_string(n) +
                 "\": " + std::to_string(a.numberCounts[static_cast<std::size_t>(n)]);
     }
-    json += "},\n  \"CountGroups\": [";
+    // Only the counts some number has; the rest of the table is empty.
+    json += "},\n  \"CountGroups\": {";
+    bool first = true;
     for (std::size_t c = 0; c < a.countGroups.size(); ++c) {
-        json += (c == 0 ? "" : ", ") + JsonQuote(a.countGroups[c]);
+        if (a.countGroups[c].empty()) {
+            continue;
+        }
+        json += (first ? "\"" : ", \"") + std::to_string(c) + "\": " + JsonQuote(a.countGroups[c]);
+        first = false;
     }
-    json += "]\n}\n";
+    json += "}\n}\n";
     return json;
 }
 

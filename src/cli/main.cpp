@@ -16,14 +16,14 @@ using namespace pirumo::cli;
 namespace {
 
 std::vector<CliCommand> Commands() {
-    return {InfoCommand(), ListCommand(), ShowCommand(), ImportCommand(), ExportCommand(),
-            SampleCommand()};
+    return {InfoCommand(),   ListCommand(),   ShowCommand(),
+            ImportCommand(), ExportCommand(), SampleCommand()};
 }
 
 // Every option any command takes; each command checks that it was given only its own.
 const std::vector<std::pair<const char*, const char*>> kValueOptions{
-    {"db", "FILE"},      {"format", "FORMAT"}, {"out", "FILE"},   {"ini", "FILE"},
-    {"url", "URL"},      {"draws", "N"},       {"seed", "S"},
+    {"db", "FILE"}, {"format", "FORMAT"}, {"out", "FILE"}, {"ini", "FILE"},
+    {"url", "URL"}, {"draws", "N"},       {"seed", "S"},
 };
 
 std::string Usage(const std::vector<CliCommand>& commands) {
@@ -50,8 +50,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOption(help);
     for (const auto& [name, value] : kValueOptions) {
-        parser.addOption(QCommandLineOption(QString::fromUtf8(name), QString(),
-                                            QString::fromUtf8(value)));
+        parser.addOption(
+            QCommandLineOption(QString::fromUtf8(name), QString(), QString::fromUtf8(value)));
     }
     if (!parser.parse(app.arguments())) {
         PrintError("引数を解釈できません: " + parser.errorText().toStdString());

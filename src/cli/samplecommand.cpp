@@ -29,9 +29,8 @@ long ParseWholeNumber(const std::string& option, const std::string& text, long l
 
 CliCommand SampleCommand() {
     return {"sample", "[--draws N] [--seed S]", {"draws", "seed"}, [](const CliContext& context) {
-                const int draws =
-                    static_cast<int>(ParseWholeNumber("draws", context.Option("draws", "100"), 0,
-                                                      32767));
+                const int draws = static_cast<int>(
+                    ParseWholeNumber("draws", context.Option("draws", "100"), 0, 32767));
                 const auto seed = static_cast<unsigned>(
                     ParseWholeNumber("seed", context.Option("seed", "1"), 0, 4294967295L));
                 ReplaceHistoryFile(context.db, MakeSampleHistory(draws, seed));

@@ -2,6 +2,7 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/appearancecount.h"
+#include "filebytes.h"
 #include "history/historycsv.h"
 #include "testhistory.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 using test::MakeDraw;
 
-ResultGrid Run(const DrawHistory& history) {
+ResultGrid RunWindow(const DrawHistory& history) {
     ResultGrid grid;
     AppearanceCountWindow().runAnalysis(history, grid);
     return grid;
@@ -39,11 +40,12 @@ TEST(AppearanceCountWindow, CountsEarlierDrawsIncludingTheBonus) {
     // 7 is the bonus of draw 1 and a main number of draw 2.
     const DrawHistory history({MakeDraw(1, {1, 2, 3, 4, 5}, 7), MakeDraw(2, {7, 1, 9, 10, 11}, 2),
                                MakeDraw(3, {1, 7, 2, 20, 21}, 3)});
-    const ResultGrid grid = Run(history);
+    const ResultGrid grid = RunWindow(history);
     ASSERT_EQ(grid.ColumnCount(), 13);
     ASSERT_EQ(grid.RowCount(), 5);
     using V = std::vector<std::string>;
-    EXPECT_EQ(RowTexts(grid, 3), (V{"1", "1", "2", "3", "4", "5", "7", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(RowTexts(grid, 3),
+              (V{"1", "1", "2", "3", "4", "5", "7", "0", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(RowTexts(grid, 4),
               (V{"2", "7", "1", "9", "10", "11", "2", "1", "1", "0", "0", "0", "1"}));
     EXPECT_EQ(RowTexts(grid, 5),
@@ -54,7 +56,7 @@ TEST(AppearanceCountWindow, InvalidRowsLeaveNoGapAndEmptyRowsAtTheEnd) {
     const DrawHistory history({MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {1, 2, 3, 4, 5}, 0),
                                MakeDraw(3, {1, 8, 9, 10, 11}, 12),
                                MakeDraw(4, {1, 2, 3, 4, 40}, 6)});
-    const ResultGrid grid = Run(history);
+    const ResultGrid grid = RunWindow(history);
     // LastDrawNumber is 3 (draw 4 holds 40), so 5 rows; draw 3 follows draw 1 directly.
     ASSERT_EQ(grid.RowCount(), 5);
     EXPECT_EQ(grid.CellText(1, 4), "3");
@@ -64,7 +66,7 @@ TEST(AppearanceCountWindow, InvalidRowsLeaveNoGapAndEmptyRowsAtTheEnd) {
 }
 
 TEST(AppearanceCountWindow, HeaderRowsAreLaidOutAsTwoBands) {
-    const ResultGrid grid = Run(DrawHistory({MakeDraw(1, {1, 2, 3, 4, 5}, 6)}));
+    const ResultGrid grid = RunWindow(DrawHistory({MakeDraw(1, {1, 2, 3, 4, 5}, 6)}));
     EXPECT_EQ(grid.CellText(4, 1), "  当 選 数 字");
     EXPECT_EQ(grid.StyleAt(4, 1).align, HAlign::Left);
     EXPECT_EQ(grid.CellText(11, 1), "前回までの出現回数合計(回)");
@@ -95,7 +97,7 @@ TEST(AppearanceCountWindow, HeaderRowsAreLaidOutAsTwoBands) {
 }
 
 TEST(AppearanceCountWindow, EmptyHistoryGivesHeaderRowsOnly) {
-    const ResultGrid grid = Run(DrawHistory());
+    const ResultGrid grid = RunWindow(DrawHistory());
     EXPECT_EQ(grid.RowCount(), 2);
     EXPECT_EQ(grid.CellText(1, 2), "回数");
 }
@@ -105,8 +107,8 @@ TEST(AppearanceCountWindow, RealHistorySpotChecks) {
     if (csv.empty()) {
         GTEST_SKIP() << "the published history is not beside the repository";
     }
-    const DrawHistory history(ReadCsvHistory(csv));
-    const ResultGrid grid = Run(history);
+    const DrawHistory history(ParseCsvHistory(test::ReadFileBytes(csv)));
+    const ResultGrid grid = RunWindow(history);
     EXPECT_EQ(grid.RowCount(), 1355);
     using V = std::vector<std::string>;
     EXPECT_EQ(RowTexts(grid, 3),
@@ -118,7 +120,7 @@ TEST(AppearanceCountWindow, RealHistorySpotChecks) {
         total += std::stoi(grid.CellText(c, 1355));
     }
     EXPECT_GT(total, 6 * 200);
-    EXPECT_EQ(RowTexts(Run(history), 700), RowTexts(grid, 700));
+    EXPECT_EQ(RowTexts(RunWindow(history), 700), RowTexts(grid, 700));
 }
 
 }  // namespace

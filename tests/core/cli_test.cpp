@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 
+#include "filebytes.h"
 #include "testhistory.h"
 
 namespace pirumo {
@@ -18,13 +18,6 @@ struct CliResult {
     std::string err;
 };
 
-std::string Slurp(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Runs pirumo-cli with the arguments (each single-quoted for the shell).
 CliResult RunCli(const test::TempFolder& folder, const std::vector<std::string>& args) {
     std::string command = std::string("'") + PIRUMO_CLI_PATH + "'";
@@ -35,7 +28,7 @@ CliResult RunCli(const test::TempFolder& folder, const std::vector<std::string>&
     const auto err = folder.Path() / "stderr";
     command += " >'" + out.string() + "' 2>'" + err.string() + "'";
     const int raw = std::system(command.c_str());
-    return {WEXITSTATUS(raw), Slurp(out), Slurp(err)};
+    return {WEXITSTATUS(raw), test::ReadFileBytes(out), test::ReadFileBytes(err)};
 }
 
 TEST(PirumoCli, SampleThenInfoShowAndExport) {
@@ -53,7 +46,7 @@ TEST(PirumoCli, SampleThenInfoShowAndExport) {
 
     const auto csv = folder.Path() / "out.csv";
     ASSERT_EQ(RunCli(folder, {"--db", db, "export", csv.string()}).status, 0);
-    EXPECT_EQ(Slurp(csv).rfind("\xEF\xBB\xBF", 0), 0u) << "export starts with a BOM";
+    EXPECT_EQ(test::ReadFileBytes(csv).rfind("\xEF\xBB\xBF", 0), 0u) << "export starts with a BOM";
 }
 
 TEST(PirumoCli, ErrorsAreJapaneseOnStandardErrorWithNonZeroStatus) {
@@ -66,7 +59,7 @@ TEST(PirumoCli, ErrorsAreJapaneseOnStandardErrorWithNonZeroStatus) {
     EXPECT_NE(missing.err.find("Pirumo.mdb"), std::string::npos);
 
     ASSERT_EQ(RunCli(folder, {"--db", db, "sample", "--draws", "5"}).status, 0);
-    const std::string before = Slurp(db);
+    const std::string before = test::ReadFileBytes(db);
     const CliResult unknown = RunCli(folder, {"--db", db, "show", "存在しない分析"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.err.find("存在しない分析"), std::string::npos);
@@ -81,11 +74,12 @@ TEST(PirumoCli, ErrorsAreJapaneseOnStandardErrorWithNonZeroStatus) {
     EXPECT_NE(RunCli(folder, {"--db", db, "sample", "--draws", "abc"}).status, 0);
 
     const auto bad = folder.Path() / "bad.csv";
-    std::ofstream(bad) << "回数,第1数字,第2数字,第3数字,第4数字,第5数字,ボーナス数字\n1,1,2,3,4,5,32\n";
+    std::ofstream(bad)
+        << "回数,第1数字,第2数字,第3数字,第4数字,第5数字,ボーナス数字\n1,1,2,3,4,5,32\n";
     const CliResult refused = RunCli(folder, {"--db", db, "import", bad.string()});
     EXPECT_NE(refused.status, 0);
     EXPECT_FALSE(refused.err.empty());
-    EXPECT_EQ(Slurp(db), before) << "a refused import leaves the history as it was";
+    EXPECT_EQ(test::ReadFileBytes(db), before) << "a refused import leaves the history as it was";
 }
 
 TEST(PirumoCli, RealHistoryImportMatchesThePublishedResults) {
