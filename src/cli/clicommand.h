@@ -41,5 +41,6 @@ CliCommand ShowCommand();
 CliCommand ImportCommand();
 CliCommand ExportCommand();
 CliCommand SampleCommand();
+CliCommand UpdateCommand();
 
 }  // namespace pirumo::cli

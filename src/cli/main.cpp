@@ -16,14 +16,15 @@ using namespace pirumo::cli;
 namespace {
 
 std::vector<CliCommand> Commands() {
-    return {InfoCommand(),   ListCommand(),   ShowCommand(),
-            ImportCommand(), ExportCommand(), SampleCommand()};
+    return {InfoCommand(),   ListCommand(),   ShowCommand(),  ImportCommand(),
+            ExportCommand(), SampleCommand(), UpdateCommand()};
 }
 
-// Every option any command takes; each command checks that it was given only its own.
+// Every option any command takes (a null value name marks a flag); each command checks that it
+// was given only its own.
 const std::vector<std::pair<const char*, const char*>> kValueOptions{
     {"db", "FILE"}, {"format", "FORMAT"}, {"out", "FILE"}, {"ini", "FILE"},
-    {"url", "URL"}, {"draws", "N"},       {"seed", "S"},
+    {"url", "URL"}, {"draws", "N"},       {"seed", "S"},   {"force", nullptr},
 };
 
 std::string Usage(const std::vector<CliCommand>& commands) {
@@ -51,7 +52,8 @@ int main(int argc, char* argv[]) {
     parser.addOption(help);
     for (const auto& [name, value] : kValueOptions) {
         parser.addOption(
-            QCommandLineOption(QString::fromUtf8(name), QString(), QString::fromUtf8(value)));
+            value ? QCommandLineOption(QString::fromUtf8(name), QString(), QString::fromUtf8(value))
+                  : QCommandLineOption(QString::fromUtf8(name)));
     }
     if (!parser.parse(app.arguments())) {
         PrintError("引数を解釈できません: " + parser.errorText().toStdString());
@@ -90,7 +92,7 @@ int main(int argc, char* argv[]) {
             PrintError("コマンド「" + name + "」にオプション --" + key + " は指定できません。");
             return 2;
         }
-        context.options[key] = parser.value(optionName).toStdString();
+        context.options[key] = value ? parser.value(optionName).toStdString() : std::string();
     }
     for (qsizetype i = 1; i < positional.size(); ++i) {
         context.arguments.push_back(positional[i].toStdString());
