@@ -1,0 +1,205 @@
+#include "history/ui/downloadrefresh.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <fstream>
+#include <iterator>
+
+#include "../core/testhistory.h"
+#include "../net/localhttpserver.h"
+#include "history/historyfile.h"
+
+namespace pirumo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::HttpAnswer;
+
+// Made before the local server, which would otherwise make a QCoreApplication.
+struct WidgetApplication {
+    WidgetApplication() {
+        static int argc = 1;
+        static char name[] = "pirumo_ui_tests";
+        static char* argv[] = {name, nullptr};
+        if (QCoreApplication::instance() == nullptr) {
+            new QApplication(argc, argv);
+        }
+    }
+};
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<Draw> SomeDraws(int count) {
+    std::vector<Draw> rows;
+    for (int n = 1; n <= count; ++n) {
+        rows.push_back(test::MakeDraw(
+            n,
+            {n % 31 + 1, (n + 4) % 31 + 1, (n + 8) % 31 + 1, (n + 15) % 31 + 1, (n + 22) % 31 + 1},
+            (n + 27) % 31 + 1));
+    }
+    return rows;
+}
+
+HttpAnswer HistoryAnswer(const std::vector<Draw>& rows,
+                         HttpAnswer::Kind kind = HttpAnswer::Kind::kWhole) {
+    test::TempFolder folder;
+    ReplaceHistoryFile(folder.Path() / "Pirumo.mdb", rows);
+    HttpAnswer a;
+    a.body = ReadBytes(folder.Path() / "Pirumo.mdb");
+    a.kind = kind;
+    return a;
+}
+
+// What one message box showed.
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// Stands in for the user: records every message box the refresh opens and presses the button
+// `answer` picks; presses the progress dialog's cancel button when told to.
+class User {
+public:
+    User() {
+        QObject::connect(&mPoll, &QTimer::timeout, [this] { Look(); });
+        mPoll.start(10);
+    }
+    std::function<QMessageBox::StandardButton(const SeenBox&)> answer = [](const SeenBox&) {
+        return QMessageBox::Ok;
+    };
+    bool cancelProgress = false;
+    bool sawProgress = false;
+    std::vector<SeenBox> seen;
+
+private:
+    void Look() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible()) {
+                continue;
+            }
+            if (auto* progress = qobject_cast<QProgressDialog*>(w)) {
+                sawProgress = true;
+                if (cancelProgress) {
+                    progress->cancel();
+                }
+            } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                SeenBox s{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                          box->defaultButton() ? box->standardButton(box->defaultButton())
+                                               : QMessageBox::NoButton};
+                seen.push_back(s);
+                box->button(answer(s))->click();
+            }
+        }
+    }
+    QTimer mPoll;
+};
+
+class DownloadRefreshTest : public ::testing::Test {
+protected:
+    fs::path Target() const { return mFolder.Path() / "Pirumo.mdb"; }
+
+    void Refresh(const std::string& path, TransferLimits limits = {}) {
+        DownloadRefresh refresh(nullptr, Target());
+        refresh.SetUrl(mServer.Url(path));
+        refresh.SetLimits(limits);
+        refresh.Run();
+    }
+
+    WidgetApplication mApplication;
+    test::TempFolder mFolder;
+    test::LocalHttpServer mServer;
+    User mUser;
+};
+
+TEST_F(DownloadRefreshTest, ReplacesTheHistoryAndSaysItIsUsedAfterRestart) {
+    ReplaceHistoryFile(Target(), SomeDraws(10));
+    mServer.Serve("/file", HistoryAnswer(SomeDraws(12)));
+    Refresh("/file");
+    EXPECT_TRUE(mUser.sawProgress);
+    ASSERT_EQ(mUser.seen.size(), 1u);
+    const SeenBox& done = mUser.seen[0];
+    EXPECT_EQ(done.title, QStringLiteral("ピルモ"));
+    EXPECT_TRUE(done.text.startsWith(QStringLiteral("当選データを最新化しました。")));
+    EXPECT_TRUE(done.text.contains(QStringLiteral("次に起動したとき")));
+    EXPECT_EQ(done.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(done.buttons, QMessageBox::Ok);
+    EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(12));
+}
+
+TEST_F(DownloadRefreshTest, AsksBeforeDroppingLocalDrawsWithNoAsTheDefault) {
+    ReplaceHistoryFile(Target(), SomeDraws(12));
+    const std::string old = ReadBytes(Target());
+    mServer.Serve("/older", HistoryAnswer(SomeDraws(10)));
+
+    mUser.answer = [](const SeenBox&) { return QMessageBox::No; };
+    Refresh("/older");
+    ASSERT_EQ(mUser.seen.size(), 1u);
+    const SeenBox& question = mUser.seen[0];
+    EXPECT_EQ(question.icon, QMessageBox::Warning);
+    EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(question.defaultButton, QMessageBox::No);
+    EXPECT_TRUE(question.text.contains(QStringLiteral("第11回"))) << question.text.toStdString();
+    EXPECT_TRUE(question.text.contains(QStringLiteral("第12回"))) << question.text.toStdString();
+    EXPECT_EQ(ReadBytes(Target()), old);
+
+    mUser.seen.clear();
+    mUser.answer = [](const SeenBox& box) {
+        return box.buttons & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok;
+    };
+    Refresh("/older");
+    ASSERT_EQ(mUser.seen.size(), 2u);
+    EXPECT_TRUE(mUser.seen[1].text.startsWith(QStringLiteral("当選データを最新化しました。")));
+    EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(10));
+}
+
+TEST_F(DownloadRefreshTest, ReportsFailuresAndLeavesTheFileAsItWas) {
+    ReplaceHistoryFile(Target(), SomeDraws(10));
+    const std::string old = ReadBytes(Target());
+    mServer.Serve("/gone", test::Error(404, "Not Found"));
+    Refresh("/gone");
+    ASSERT_EQ(mUser.seen.size(), 1u);
+    const SeenBox& failure = mUser.seen[0];
+    EXPECT_EQ(failure.title, QStringLiteral("メッセ\uFF0Dジ"));
+    EXPECT_EQ(failure.icon, QMessageBox::Critical);
+    EXPECT_TRUE(failure.text.contains(QStringLiteral("HTTP 404")));
+    EXPECT_TRUE(failure.text.contains(QStringLiteral("変更していません")));
+    EXPECT_EQ(ReadBytes(Target()), old);
+}
+
+TEST_F(DownloadRefreshTest, CancelInTheProgressDialogChangesNothing) {
+    ReplaceHistoryFile(Target(), SomeDraws(10));
+    const std::string old = ReadBytes(Target());
+    mServer.Serve("/stall", HistoryAnswer(SomeDraws(12), HttpAnswer::Kind::kStall));
+    mUser.cancelProgress = true;
+    Refresh("/stall");
+    EXPECT_TRUE(mUser.sawProgress);
+    EXPECT_TRUE(mUser.seen.empty());
+    EXPECT_EQ(ReadBytes(Target()), old);
+}
+
+TEST_F(DownloadRefreshTest, AMissingTargetGetsTheUsualNotice) {
+    Refresh("/never-asked");
+    ASSERT_EQ(mUser.seen.size(), 1u);
+    EXPECT_EQ(mUser.seen[0].text, QStringLiteral("当選データファイル：'") +
+                                      QString::fromStdString(Target().string()) +
+                                      QStringLiteral("'が存在しません"));
+    EXPECT_EQ(mUser.seen[0].title, QStringLiteral("ピルモ"));
+    EXPECT_EQ(mUser.seen[0].buttons, QMessageBox::Ok);
+    EXPECT_FALSE(mUser.sawProgress);
+    EXPECT_FALSE(fs::exists(Target()));
+}
+
+}  // namespace
+}  // namespace pirumo
