@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -17,7 +18,9 @@ constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 constexpr Rgb kGreen = MakeRgb(0, 160, 0);
 constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
 
-QColor ToColor(Rgb c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToColor(Rgb c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 // A view of `grid` shown offscreen at a size that shows all of it.
 class GridViewTest : public testing::Test {
@@ -155,8 +158,8 @@ TEST_F(GridViewTest, SizesFollowCharactersAndPoints) {
     EXPECT_EQ(mView->rowHeight(1), qRound(10 * mView->logicalDpiY() / 72.0));
     EXPECT_EQ(mView->rowHeight(0), qRound(20 * mView->logicalDpiY() / 72.0));
     // Five characters of the grid font hold five digits.
-    EXPECT_GE(mView->columnWidth(0), QFontMetrics(mView->font()).horizontalAdvance(
-                                         QStringLiteral("00000")));
+    EXPECT_GE(mView->columnWidth(0),
+              QFontMetrics(mView->font()).horizontalAdvance(QStringLiteral("00000")));
 }
 
 TEST_F(GridViewTest, StaticCellsCannotBeEditedAndNothingShowsAsSelected) {
@@ -186,8 +189,7 @@ TEST_F(GridViewTest, HeadersShowOnlyWhenTheGridAsksAndCarryTheirTexts) {
     grid.SetCellText(2, 0, "第1数字");
     mView->Refresh();
     EXPECT_TRUE(mView->horizontalHeader()->isVisible());
-    EXPECT_EQ(mView->model()->headerData(1, Qt::Horizontal).toString(),
-              QStringLiteral("第1数字"));
+    EXPECT_EQ(mView->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("第1数字"));
     EXPECT_EQ(mView->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("A"));
     EXPECT_EQ(mView->model()->headerData(2, Qt::Vertical).toString(), QStringLiteral("3"));
 }

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QPushButton>
 
 namespace pirumo::test {
 
@@ -78,7 +79,7 @@ ModalAnswerer::Answer ChooseFile(const QString& path) {
             return;
         }
         files->selectFile(path);
-        files->accept();
+        static_cast<QDialog*>(files)->accept();  // accept() is protected in QFileDialog
     };
 }
 
