@@ -26,8 +26,8 @@ TEST(CommandLineTest, DefaultsAndOptionsInBothSpellings) {
     EXPECT_EQ(plain.settingsFile, std::filesystem::path(u"ピルモ.ini"));
     EXPECT_TRUE(plain.renderName.isEmpty());
 
-    const CommandLine line = ParseCommandLine(
-        Args({"--db", "/tmp/a.mdb", "--ini=/tmp/b.ini", "--render", "出現回数分析", "--out=x.png"}));
+    const CommandLine line = ParseCommandLine(Args(
+        {"--db", "/tmp/a.mdb", "--ini=/tmp/b.ini", "--render", "出現回数分析", "--out=x.png"}));
     EXPECT_EQ(line.historyFile, "/tmp/a.mdb");
     EXPECT_EQ(line.settingsFile, "/tmp/b.ini");
     EXPECT_EQ(line.renderName, QStringLiteral("出現回数分析"));

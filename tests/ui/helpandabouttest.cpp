@@ -78,8 +78,8 @@ TEST_F(HelpAndAboutTest, EveryKeywordHasAPageAndEveryWindowAKeyword) {
     for (const AnalysisWindowSpec& spec : AnalysisWindows()) {
         EXPECT_TRUE(keywords.contains(QString::fromUtf8(spec.caption))) << spec.caption;
     }
-    for (const char* topic : {"一発ガルポン予想", "周期法", "消去法", "連発予想", "１発予想",
-                              "当選データの更新"}) {
+    for (const char* topic :
+         {"一発ガルポン予想", "周期法", "消去法", "連発予想", "１発予想", "当選データの更新"}) {
         EXPECT_TRUE(keywords.contains(QString::fromUtf8(topic))) << topic;
     }
     EXPECT_FALSE(help->ShowKeyword(QStringLiteral("存在しないキーワード")));

@@ -74,8 +74,8 @@ TEST_F(StartUpTest, RefusedCsvIsReportedAndTheQuestionComesBack) {
     WriteBytes(csv,
                "回数,第1数字,第2数字,第3数字,第4数字,第5数字,ボーナス数字\n"
                "1,1,3,17,20,99,26\n");
-    ModalAnswerer answerer({ClickButton(kImport), ChooseFile(ToQString(csv)), {},
-                            ClickButton(kEnd)});
+    ModalAnswerer answerer(
+        {ClickButton(kImport), ChooseFile(ToQString(csv)), {}, ClickButton(kEnd)});
     bool loaded = true;
     Construct(&loaded);
 

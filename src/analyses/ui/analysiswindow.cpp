@@ -27,9 +27,13 @@ constexpr int kButtonHeight = 375;
 constexpr int kBallSize = 255;
 constexpr int kBallPixels = 19;
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text); }
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text);
+}
 
-QColor ToColor(Rgb colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+QColor ToColor(Rgb colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
 
 // A shaded ball of about 19 x 19 pixels, the mark a legend explains.
 QPixmap BallPicture(const QColor& colour, qreal devicePixelRatio) {
@@ -103,8 +107,8 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
                 break;
             case LegendControl::Kind::Swatch:
                 label->setAutoFillBackground(true);
-                label->setStyleSheet(QStringLiteral("background-color: %1;")
-                                         .arg(ToColor(control.colour).name()));
+                label->setStyleSheet(
+                    QStringLiteral("background-color: %1;").arg(ToColor(control.colour).name()));
                 size = QSize(TwipsToPixelsX(kBallSize, client), TwipsToPixelsY(kBallSize, client));
                 break;
         }
@@ -147,8 +151,8 @@ void AnalysisWindow::PlaceControls() {
     }
     const int margin = TwipsToPixelsX(kMargin, *client);
     const int gap = TwipsToPixelsY(kGap, *client);
-    mLabel1->setGeometry(margin, TwipsToPixelsY(kLabelTop, *client),
-                         mLabel1->sizeHint().width(), TwipsToPixelsY(kLabelHeight, *client));
+    mLabel1->setGeometry(margin, TwipsToPixelsY(kLabelTop, *client), mLabel1->sizeHint().width(),
+                         TwipsToPixelsY(kLabelHeight, *client));
 
     // The grid shows its visible rows and columns where the window is large enough, and scrolls
     // within the window otherwise; the buttons sit right below it.
@@ -179,6 +183,8 @@ void AnalysisWindow::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
 }
 
-void AnalysisWindow::Command1_Click() { close(); }
+void AnalysisWindow::Command1_Click() {
+    close();
+}
 
 }  // namespace pirumo

@@ -35,10 +35,11 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     product->setFont(productFont);
     AddLabel(*this, *layout, "lblVersion", QStringLiteral(" Ver2.30"));
     layout->addSpacing(TwipsToPixelsY(180, *this));
-    QLabel* notice = AddLabel(
-        *this, *layout, "lblNotice",
-        QStringLiteral("本ソフトウェアの分析と予想は過去の当選データにもとづく参考情報です。\n"
-                       "当選を保証するものではありません。ロトは無理のない範囲でお楽しみください。"));
+    QLabel* notice =
+        AddLabel(*this, *layout, "lblNotice",
+                 QStringLiteral(
+                     "本ソフトウェアの分析と予想は過去の当選データにもとづく参考情報です。\n"
+                     "当選を保証するものではありません。ロトは無理のない範囲でお楽しみください。"));
     notice->setWordWrap(true);
     AddLabel(*this, *layout, "lblSlogan", QStringLiteral("数字の流れを読んで、次の一回を楽しく。"));
     layout->addSpacing(TwipsToPixelsY(180, *this));
@@ -55,6 +56,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setFixedSize(sizeHint());
 }
 
-void AboutBox::Command1_Click() { close(); }
+void AboutBox::Command1_Click() {
+    close();
+}
 
 }  // namespace pirumo

@@ -12,7 +12,9 @@ std::filesystem::path ToPath(const QString& text) {
     return std::filesystem::path(text.toStdU16String());
 }
 
-std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 }  // namespace
 

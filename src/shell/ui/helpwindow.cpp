@@ -13,7 +13,9 @@
 
 // The pages are compiled into the static UI library; referencing them keeps the linker from
 // dropping them.
-static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+static void InitHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
 
 namespace pirumo {
 
@@ -64,7 +66,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     ShowKeyword(StartKeyword());
 }
 
-QString HelpWindow::StartKeyword() { return QStringLiteral("ピルモについて"); }
+QString HelpWindow::StartKeyword() {
+    return QStringLiteral("ピルモについて");
+}
 
 // The index lists one keyword per line as "keyword<TAB>page".
 void HelpWindow::LoadIndex() {

@@ -5,9 +5,13 @@
 
 namespace pirumo {
 
-HourglassCursor::HourglassCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+HourglassCursor::HourglassCursor() {
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
 
-HourglassCursor::~HourglassCursor() { Restore(); }
+HourglassCursor::~HourglassCursor() {
+    Restore();
+}
 
 void HourglassCursor::Restore() {
     if (mShown) {
@@ -16,6 +20,8 @@ void HourglassCursor::Restore() {
     }
 }
 
-void ProcessPendingEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+void ProcessPendingEvents() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 }  // namespace pirumo

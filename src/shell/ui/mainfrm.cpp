@@ -139,7 +139,9 @@ void MainFrm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainFrm::CloseDrawHistory() { mHistory = DrawHistory(); }
+void MainFrm::CloseDrawHistory() {
+    mHistory = DrawHistory();
+}
 
 // Start-up step 1: the prediction window is created hidden and reads the settings file.
 void MainFrm::CreatePredictionWindow() {}
@@ -168,8 +170,9 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowSpec& spec) {
     } catch (const std::exception& error) {
         window->close();
         hourglass.Restore();
-        ShowRefusal(this, QStringLiteral("%1 を表示できません。\n%2")
-                              .arg(name, QString::fromUtf8(error.what())));
+        ShowRefusal(
+            this,
+            QStringLiteral("%1 を表示できません。\n%2").arg(name, QString::fromUtf8(error.what())));
         return;
     }
     window->show();
@@ -228,11 +231,17 @@ void MainFrm::WatchActivation(QWindow* focusWindow) {
     }
 }
 
-void MainFrm::mnuEnd_Click() { close(); }
+void MainFrm::mnuEnd_Click() {
+    close();
+}
 
-void MainFrm::mnuYoso_Click() { ShowPredictionWindow(); }
+void MainFrm::mnuYoso_Click() {
+    ShowPredictionWindow();
+}
 
-void MainFrm::mnuMasterUpdate_Click() { RefreshHistoryByDownload(); }
+void MainFrm::mnuMasterUpdate_Click() {
+    RefreshHistoryByDownload();
+}
 
 void MainFrm::mnuMasterInput_Click() {
     if (!mPropEnd) {

@@ -4,7 +4,9 @@
 
 namespace pirumo {
 
-QString RefusalTitle() { return QStringLiteral("メッセ\uFF0Dジ"); }
+QString RefusalTitle() {
+    return QStringLiteral("メッセ\uFF0Dジ");
+}
 
 void ShowRefusal(QWidget* parent, const QString& text) {
     QMessageBox::critical(parent, RefusalTitle(), text, QMessageBox::Ok);

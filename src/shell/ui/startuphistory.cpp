@@ -77,8 +77,7 @@ bool CreateEmptyHistory(QWidget* parent, const std::filesystem::path& file) {
 
 }  // namespace
 
-std::optional<DrawHistory> OpenStartupHistory(QWidget* parent,
-                                              const std::filesystem::path& file) {
+std::optional<DrawHistory> OpenStartupHistory(QWidget* parent, const std::filesystem::path& file) {
     std::error_code ignored;
     while (!std::filesystem::exists(file, ignored)) {
         bool created = false;
@@ -100,10 +99,9 @@ std::optional<DrawHistory> OpenStartupHistory(QWidget* parent,
         HourglassCursor hourglass;
         return OpenDrawHistory(file);
     } catch (const std::exception& error) {
-        ShowRefusal(parent,
-                    QStringLiteral("当選データのファイルを読み込めません。\n%1\n\n%2\n\n"
-                                   "ファイルはそのままにして終了します。")
-                        .arg(PathText(file), QString::fromUtf8(error.what())));
+        ShowRefusal(parent, QStringLiteral("当選データのファイルを読み込めません。\n%1\n\n%2\n\n"
+                                           "ファイルはそのままにして終了します。")
+                                .arg(PathText(file), QString::fromUtf8(error.what())));
         return std::nullopt;
     }
 }

@@ -16,9 +16,13 @@ int Convert(int twips, int dpi) {
 
 }  // namespace
 
-int TwipsToPixelsX(int twips, const QWidget& widget) { return Convert(twips, widget.logicalDpiX()); }
+int TwipsToPixelsX(int twips, const QWidget& widget) {
+    return Convert(twips, widget.logicalDpiX());
+}
 
-int TwipsToPixelsY(int twips, const QWidget& widget) { return Convert(twips, widget.logicalDpiY()); }
+int TwipsToPixelsY(int twips, const QWidget& widget) {
+    return Convert(twips, widget.logicalDpiY());
+}
 
 QRect TwipsToPixels(int left, int top, int width, int height, const QWidget& widget) {
     return QRect(TwipsToPixelsX(left, widget), TwipsToPixelsY(top, widget),

@@ -20,7 +20,9 @@ QList<QMdiSubWindow*> TiledWindows(QMdiArea& area) {
 }
 
 // Splits `length` into `count` parts whose sizes differ by at most one pixel.
-int PartStart(int length, int count, int index) { return length * index / count; }
+int PartStart(int length, int count, int index) {
+    return length * index / count;
+}
 
 }  // namespace
 
@@ -50,7 +52,9 @@ void TileVertically(QMdiArea& area) {
     }
 }
 
-void Cascade(QMdiArea& area) { area.cascadeSubWindows(); }
+void Cascade(QMdiArea& area) {
+    area.cascadeSubWindows();
+}
 
 void ArrangeIcons(QMdiArea& area) {
     const QRect space = area.viewport()->rect();

@@ -37,7 +37,8 @@ int SaveWindowPicture(const CommandLine& line) {
     QCoreApplication::processEvents();
     QWidget* window = main.ChooseWindow(line.renderName);
     if (window == nullptr) {
-        ReportError(QStringLiteral("「%1」という名前のウィンドウはありません。").arg(line.renderName));
+        ReportError(
+            QStringLiteral("「%1」という名前のウィンドウはありません。").arg(line.renderName));
         return 2;
     }
     QCoreApplication::processEvents();

@@ -15,7 +15,9 @@ constexpr qreal kTextPadding = 2.0;  // pixels between a left-aligned text and i
 
 enum Side { kLeftSide, kRightSide, kTopSide, kBottomSide };
 
-bool HasSide(const GridCellLook& look, Side side) { return (look.borders >> side) & 1; }
+bool HasSide(const GridCellLook& look, Side side) {
+    return (look.borders >> side) & 1;
+}
 
 }  // namespace
 

@@ -28,8 +28,7 @@ public:
                       const GridCellLook& look) const;
 
     // The rectangle, in viewport coordinates, of the cell whose text `look` shows at `index`.
-    QRect TextCellRect(const QModelIndex& index, const QRect& cell,
-                       const GridCellLook& look) const;
+    QRect TextCellRect(const QModelIndex& index, const QRect& cell, const GridCellLook& look) const;
 
     // One cell on its own, all passes.
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -4,7 +4,9 @@ namespace pirumo {
 
 namespace {
 
-QColor ToColor(Rgb colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+QColor ToColor(Rgb colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
 
 // Spreadsheet column letters: A..Z, AA..
 QString ColumnLetters(int column) {

@@ -176,8 +176,7 @@ void GridView::paintEvent(QPaintEvent* event) {
         return;  // only the empty area beyond the last row or column
     }
     const int bottomRow = rowAt(area.bottom()) < 0 ? rowCount - 1 : rowAt(area.bottom());
-    const int rightColumn =
-        columnAt(area.right()) < 0 ? columnCount - 1 : columnAt(area.right());
+    const int rightColumn = columnAt(area.right()) < 0 ? columnCount - 1 : columnAt(area.right());
 
     // One cell more on each side: a neighbour's border line may lie on a repainted pixel.
     std::vector<PaintedCell> cells;
@@ -211,10 +210,18 @@ void GridView::paintEvent(QPaintEvent* event) {
         }
     }
     for (const PaintedCell& cell : cells) {
-        mDelegate->PaintBorders(painter, cell.rect, cell.index.column() == 0,
-                                cell.index.row() == 0, cell.look);
+        mDelegate->PaintBorders(painter, cell.rect, cell.index.column() == 0, cell.index.row() == 0,
+                                cell.look);
     }
     PaintCurrentCell(painter);
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    const bool hadCurrent = currentIndex().isValid();
+    QTableView::focusInEvent(event);
+    if (!hadCurrent && currentIndex().isValid()) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
 }
 
 void GridView::PaintCurrentCell(QPainter& painter) {

@@ -39,6 +39,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Keeps the active cell the grid set up: taking the focus makes no cell current.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void ApplySizes();
