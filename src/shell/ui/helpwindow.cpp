@@ -35,8 +35,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     mTabs = new QTabWidget(splitter);
     auto* index = new QWidget(mTabs);
     auto* indexLayout = new QVBoxLayout(index);
-    indexLayout->addWidget(new QLabel(QStringLiteral("キーワードを入力してください(&W):"), index));
+    auto* prompt = new QLabel(QStringLiteral("キーワードを入力してください(&W):"), index);
+    indexLayout->addWidget(prompt);
     mKeywordEdit = new QLineEdit(index);
+    prompt->setBuddy(mKeywordEdit);
     mKeywordEdit->setObjectName(QStringLiteral("keywordEdit"));
     indexLayout->addWidget(mKeywordEdit);
     mKeywordList = new QListWidget(index);
