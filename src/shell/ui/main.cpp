@@ -4,6 +4,7 @@
 #include "shell/grid/ui/gridview.h"
 #include "shell/ui/commandline.h"
 #include "shell/ui/mainfrm.h"
+#include "shell/ui/programicon.h"
 #include "shell/ui/windowpicture.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ピルモ"));
     QApplication::setFont(pirumo::GridFont());
+    QApplication::setWindowIcon(pirumo::ProgramIcon());
 
     pirumo::CommandLine line;
     try {

@@ -62,13 +62,17 @@ bool MainFrm::Load() {
     ProcessPendingEvents();
     mPropEnd = true;
     hourglass.Restore();  // reading the history may have to ask the user first
+    mLoaded = OpenDrawHistory();
+    return mLoaded;
+}
+
+bool MainFrm::OpenDrawHistory() {
     std::optional<DrawHistory> history = mOptions.openHistory(this, mOptions.historyFile);
     if (!history) {
         return false;
     }
     mHistory = std::move(*history);
     ReportSkippedRows();
-    mLoaded = true;
     return true;
 }
 

@@ -59,7 +59,7 @@ protected:
 private:
     void BuildMenus();
     void ConnectAnalysisItem(QAction& action, const char* windowName);
-    void OpenDrawHistory();
+    bool OpenDrawHistory();
     void CloseDrawHistory();
     void CreatePredictionWindow();
     void ShowPredictionWindow();
