@@ -39,7 +39,7 @@ private:
     void RunAnalysis();
     void Command1_Click();
 
-    const AnalysisWindowSpec& mSpec;
+    const AnalysisWindowSpec mSpec;
     const DrawHistory& mHistory;
     MainFrm& mMain;
     ResultGrid mGrid;
