@@ -83,7 +83,9 @@ bool DownloadRefresh::Download(const std::string& url, std::string& body) {
         progress.setValue(total > 0 ? Kibibytes(received) : 0);
     };
     transfer.onFinished = [&loop] { loop.quit(); };
+    // The cancel button emits canceled(); Escape only rejects the dialog.
     QObject::connect(&progress, &QProgressDialog::canceled, [&transfer] { transfer.Cancel(); });
+    QObject::connect(&progress, &QDialog::rejected, [&transfer] { transfer.Cancel(); });
     progress.show();
     transfer.Start(url);
     if (!transfer.IsFinished()) {

@@ -12,6 +12,7 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
+#include "history/ui/downloadrefresh.h"
 #include "shell/ui/aboutbox.h"
 #include "shell/ui/helpwindow.h"
 #include "shell/ui/hourglasscursor.h"
@@ -183,7 +184,9 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowSpec& spec) {
 }
 
 // The download refresh.
-void MainFrm::RefreshHistoryByDownload() {}
+void MainFrm::RefreshHistoryByDownload() {
+    DownloadRefresh(this, mOptions.historyFile).Run();
+}
 
 // Shows the manual entry window.
 void MainFrm::ShowEntryWindow() {}

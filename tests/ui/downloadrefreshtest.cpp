@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTimer>
 
 #include <fstream>
@@ -14,24 +15,13 @@
 #include "../core/testhistory.h"
 #include "../net/localhttpserver.h"
 #include "history/historyfile.h"
+#include "mainfrmfixture.h"
 
 namespace pirumo {
 namespace {
 
 namespace fs = std::filesystem;
 using test::HttpAnswer;
-
-// Made before the local server, which would otherwise make a QCoreApplication.
-struct WidgetApplication {
-    WidgetApplication() {
-        static int argc = 1;
-        static char name[] = "pirumo_ui_tests";
-        static char* argv[] = {name, nullptr};
-        if (QCoreApplication::instance() == nullptr) {
-            new QApplication(argc, argv);
-        }
-    }
-};
 
 std::string ReadBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -92,7 +82,7 @@ private:
             if (auto* progress = qobject_cast<QProgressDialog*>(w)) {
                 sawProgress = true;
                 if (cancelProgress) {
-                    progress->cancel();
+                    progress->findChild<QPushButton*>()->click();
                 }
             } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 SeenBox s{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
@@ -117,7 +107,6 @@ protected:
         refresh.Run();
     }
 
-    WidgetApplication mApplication;
     test::TempFolder mFolder;
     test::LocalHttpServer mServer;
     User mUser;
@@ -199,6 +188,31 @@ TEST_F(DownloadRefreshTest, AMissingTargetGetsTheUsualNotice) {
     EXPECT_EQ(mUser.seen[0].buttons, QMessageBox::Ok);
     EXPECT_FALSE(mUser.sawProgress);
     EXPECT_FALSE(fs::exists(Target()));
+}
+
+// Through the menu item of a running main window: the source comes from PIRUMO_DOWNLOAD_URL,
+// and the window keeps the history it read at start-up.
+class DownloadMenuTest : public test::MainFrmTest {
+protected:
+    void TearDown() override {
+        qunsetenv("PIRUMO_DOWNLOAD_URL");
+        MainFrmTest::TearDown();
+    }
+    test::LocalHttpServer mServer;
+    User mUser;
+};
+
+TEST_F(DownloadMenuTest, MenuItemRefreshesTheFileNotTheRunningSnapshot) {
+    WriteHistory(SomeDraws(10));
+    MainFrm& main = Start();
+    mServer.Serve("/download/Pirumo/Pirumo.mdb", HistoryAnswer(SomeDraws(12)));
+    qputenv("PIRUMO_DOWNLOAD_URL",
+            QByteArray::fromStdString(mServer.Url("/download/Pirumo/Pirumo.mdb")));
+    Choose("mnuMasterUpdate");
+    ASSERT_FALSE(mUser.seen.empty());
+    EXPECT_TRUE(mUser.seen.back().text.startsWith(QStringLiteral("当選データを最新化しました。")));
+    EXPECT_EQ(ReadHistoryRows(HistoryPath()), SomeDraws(12));
+    EXPECT_EQ(main.History().LastDrawNumber(), 10);
 }
 
 }  // namespace
