@@ -1,7 +1,9 @@
 #include "analyses/groupdata.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pirumo {
@@ -32,6 +34,14 @@ std::string Is(int n) {
     std::string text;
     for (int i = 0; i < n; ++i) {
         text += "　";
+    }
+    return text;
+}
+
+std::string Join(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (std::string_view piece : pieces) {
+        text.append(piece);
     }
     return text;
 }
@@ -243,20 +253,20 @@ AnalysisWindowSpec GroupDataWindow(GroupTable table) {
 
 // Chart title of the six- and ten-group windows (106 characters).
 std::string TitleA() {
-    const std::string half = Sp(28) + Is(2) + Sp(12) + Is(2) + Sp(1) + Is(2) + Sp(2);
-    return half + Is(1) + "数" + Is(2) + Sp(1) + "字" + half + Is(2);
+    const std::string half = Join({Sp(28), Is(2), Sp(12), Is(2), Sp(1), Is(2), Sp(2)});
+    return Join({half, Is(1), "数", Is(2), Sp(1), "字", half, Is(2)});
 }
 
 // Chart title of the seven-group window (107 characters).
 std::string TitleB() {
-    return Sp(28) + Is(2) + Sp(12) + Is(2) + Sp(3) + Is(1) + "数" + Is(2) + Sp(1) + "字" + Sp(7) +
-           Is(2) + Sp(21) + Is(2) + Sp(12) + Is(6) + Sp(3) + Is(1);
+    return Join({Sp(28), Is(2), Sp(12), Is(2), Sp(3), Is(1), "数", Is(2), Sp(1), "字", Sp(7), Is(2),
+                 Sp(21), Is(2), Sp(12), Is(6), Sp(3), Is(1)});
 }
 
 }  // namespace
 
 AnalysisWindowSpec GroupData6Window() {
-    const auto plain = [](const char* letter) { return Sp(9) + letter + Sp(14); };
+    const auto plain = [](const char* letter) { return Join({Sp(9), letter, Sp(14)}); };
     return GroupDataWindow({
         .name = "分割6データ分析",
         .caption = "6分割データ分析",
@@ -270,12 +280,12 @@ AnalysisWindowSpec GroupData6Window() {
                    {11, 15, plain("Ｃ")},
                    {16, 20, plain("Ｄ")},
                    {21, 25, plain("Ｅ")},
-                   {26, 31, Sp(2) + Is(1) + Sp(7) + "Ｆ" + Sp(7)}},
+                   {26, 31, Join({Sp(2), Is(1), Sp(7), "Ｆ", Sp(7)})}},
     });
 }
 
 AnalysisWindowSpec GroupData7Window() {
-    const auto plain = [](const char* letter) { return Sp(7) + letter + Sp(12); };
+    const auto plain = [](const char* letter) { return Join({Sp(7), letter, Sp(12)}); };
     return GroupDataWindow({
         .name = "分割7データ分析",
         .caption = "7分割データ分析",
@@ -290,17 +300,21 @@ AnalysisWindowSpec GroupData7Window() {
                    {13, 16, plain("Ｄ")},
                    {17, 20, plain("Ｅ")},
                    {21, 24, plain("Ｆ")},
-                   {25, 31, Sp(13) + "Ｇ" + Sp(12)}},
+                   {25, 31, Join({Sp(13), "Ｇ", Sp(12)})}},
     });
 }
 
 AnalysisWindowSpec GroupData10Window() {
     // Three blank patterns after the letter; every text is eight characters.
     const auto first = [](const char* letter) {
-        return Sp(1) + Is(2) + letter + Sp(1) + Is(2) + Sp(1);
+        return Join({Sp(1), Is(2), letter, Sp(1), Is(2), Sp(1)});
     };
-    const auto second = [](const char* letter) { return Sp(1) + Is(2) + letter + Sp(2) + Is(2); };
-    const auto third = [](const char* letter) { return Sp(1) + Is(2) + letter + Is(2) + Sp(2); };
+    const auto second = [](const char* letter) {
+        return Join({Sp(1), Is(2), letter, Sp(2), Is(2)});
+    };
+    const auto third = [](const char* letter) {
+        return Join({Sp(1), Is(2), letter, Is(2), Sp(2)});
+    };
     return GroupDataWindow({
         .name = "分割10データ分析",
         .caption = "10分割データ分析",
@@ -318,7 +332,7 @@ AnalysisWindowSpec GroupData10Window() {
                    {19, 21, third("Ｇ")},
                    {22, 24, second("Ｈ")},
                    {25, 27, third("Ｉ")},
-                   {28, 31, Sp(1) + Is(3) + "Ｊ" + Is(1) + Sp(2)}},
+                   {28, 31, Join({Sp(1), Is(3), "Ｊ", Is(1), Sp(2)})}},
     });
 }
 
