@@ -1,13 +1,14 @@
 #pragma once
 
 #include <fstream>
+#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "analyses/analysiswindowspec.h"
+#include "history/historycsv.h"
 #include "testhistory.h"
 
 namespace pirumo::test {
@@ -60,37 +61,14 @@ inline std::string Runs(std::string_view recipe) {
     return text;
 }
 
-// The published history beside the repository, read from its CSV
-// (開催回,日付,第1数字..ボーナス数字).
+// The published history beside the repository, or nullopt when it is absent.
 inline std::optional<std::vector<Draw>> ReadRealHistory() {
     const auto path = RealHistoryCsv();
     if (path.empty()) {
         return std::nullopt;
     }
-    std::ifstream in(path);
-    std::string line;
-    std::getline(in, line);  // column names
-    std::vector<Draw> draws;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line.empty()) {
-            continue;
-        }
-        std::stringstream fields(line);
-        std::string field;
-        Draw draw;
-        std::getline(fields, field, ',');
-        draw.drawNumber = std::stoi(field);
-        std::getline(fields, draw.date, ',');
-        for (auto& number : draw.numbers) {
-            std::getline(fields, field, ',');
-            number = static_cast<std::int16_t>(field.empty() ? 0 : std::stoi(field));
-        }
-        draws.push_back(draw);
-    }
-    return draws;
+    std::ifstream in(path, std::ios::binary);
+    return ParseCsvHistory(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
 }  // namespace pirumo::test
