@@ -26,11 +26,11 @@ constexpr int kHeaderRowsPerBlock = 2;
 constexpr int kFirstDrawRow = 4;
 constexpr const char* kMark = "●";
 
-// n half-width blanks / n ideographic blanks (U+3000); the header texts are placed with them.
-std::string Sp(int n) {
+// n half-width blanks / n ideographic blanks (U+3000): the header texts are placed with them.
+std::string Blanks(int n) {
     return std::string(static_cast<std::size_t>(n), ' ');
 }
-std::string Is(int n) {
+std::string WideBlanks(int n) {
     std::string text;
     for (int i = 0; i < n; ++i) {
         text += "　";
@@ -253,20 +253,22 @@ AnalysisWindowSpec GroupDataWindow(GroupTable table) {
 
 // Chart title of the six- and ten-group windows (106 characters).
 std::string TitleA() {
-    const std::string half = Join({Sp(28), Is(2), Sp(12), Is(2), Sp(1), Is(2), Sp(2)});
-    return Join({half, Is(1), "数", Is(2), Sp(1), "字", half, Is(2)});
+    const std::string half = Join({Blanks(28), WideBlanks(2), Blanks(12), WideBlanks(2), Blanks(1),
+                                   WideBlanks(2), Blanks(2)});
+    return Join({half, WideBlanks(1), "数", WideBlanks(2), Blanks(1), "字", half, WideBlanks(2)});
 }
 
 // Chart title of the seven-group window (107 characters).
 std::string TitleB() {
-    return Join({Sp(28), Is(2), Sp(12), Is(2), Sp(3), Is(1), "数", Is(2), Sp(1), "字", Sp(7), Is(2),
-                 Sp(21), Is(2), Sp(12), Is(6), Sp(3), Is(1)});
+    return Join({Blanks(28), WideBlanks(2), Blanks(12), WideBlanks(2), Blanks(3), WideBlanks(1),
+                 "数", WideBlanks(2), Blanks(1), "字", Blanks(7), WideBlanks(2), Blanks(21),
+                 WideBlanks(2), Blanks(12), WideBlanks(6), Blanks(3), WideBlanks(1)});
 }
 
 }  // namespace
 
 AnalysisWindowSpec GroupData6Window() {
-    const auto plain = [](const char* letter) { return Join({Sp(9), letter, Sp(14)}); };
+    const auto plain = [](const char* letter) { return Join({Blanks(9), letter, Blanks(14)}); };
     return GroupDataWindow({
         .name = "分割6データ分析",
         .caption = "6分割データ分析",
@@ -280,12 +282,12 @@ AnalysisWindowSpec GroupData6Window() {
                    {11, 15, plain("Ｃ")},
                    {16, 20, plain("Ｄ")},
                    {21, 25, plain("Ｅ")},
-                   {26, 31, Join({Sp(2), Is(1), Sp(7), "Ｆ", Sp(7)})}},
+                   {26, 31, Join({Blanks(2), WideBlanks(1), Blanks(7), "Ｆ", Blanks(7)})}},
     });
 }
 
 AnalysisWindowSpec GroupData7Window() {
-    const auto plain = [](const char* letter) { return Join({Sp(7), letter, Sp(12)}); };
+    const auto plain = [](const char* letter) { return Join({Blanks(7), letter, Blanks(12)}); };
     return GroupDataWindow({
         .name = "分割7データ分析",
         .caption = "7分割データ分析",
@@ -300,20 +302,20 @@ AnalysisWindowSpec GroupData7Window() {
                    {13, 16, plain("Ｄ")},
                    {17, 20, plain("Ｅ")},
                    {21, 24, plain("Ｆ")},
-                   {25, 31, Join({Sp(13), "Ｇ", Sp(12)})}},
+                   {25, 31, Join({Blanks(13), "Ｇ", Blanks(12)})}},
     });
 }
 
 AnalysisWindowSpec GroupData10Window() {
     // Three blank patterns after the letter; every text is eight characters.
     const auto first = [](const char* letter) {
-        return Join({Sp(1), Is(2), letter, Sp(1), Is(2), Sp(1)});
+        return Join({Blanks(1), WideBlanks(2), letter, Blanks(1), WideBlanks(2), Blanks(1)});
     };
     const auto second = [](const char* letter) {
-        return Join({Sp(1), Is(2), letter, Sp(2), Is(2)});
+        return Join({Blanks(1), WideBlanks(2), letter, Blanks(2), WideBlanks(2)});
     };
     const auto third = [](const char* letter) {
-        return Join({Sp(1), Is(2), letter, Is(2), Sp(2)});
+        return Join({Blanks(1), WideBlanks(2), letter, WideBlanks(2), Blanks(2)});
     };
     return GroupDataWindow({
         .name = "分割10データ分析",
@@ -332,7 +334,7 @@ AnalysisWindowSpec GroupData10Window() {
                    {19, 21, third("Ｇ")},
                    {22, 24, second("Ｈ")},
                    {25, 27, third("Ｉ")},
-                   {28, 31, Join({Sp(1), Is(3), "Ｊ", Is(1), Sp(2)})}},
+                   {28, 31, Join({Blanks(1), WideBlanks(3), "Ｊ", WideBlanks(1), Blanks(2)})}},
     });
 }
 
