@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 
 #include "history/downloadsource.h"
 #include "history/historyerror.h"
@@ -110,6 +111,8 @@ bool DownloadRefresh::ConfirmLoss(const std::string& loss) {
                         QString::fromStdString(mTarget.filename().string()) +
                         QStringLiteral(".bak として残ります）"),
                     QMessageBox::Yes | QMessageBox::No, mParent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
