@@ -6,46 +6,21 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <fstream>
 #include <iterator>
 
 #include "history/downloadedhistory.h"
 #include "history/historyerror.h"
 #include "history/historyfile.h"
-#include "testhistory.h"
+#include "historybodies.h"
 
 namespace pirumo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::HistoryFileBytes;
 using test::MakeDraw;
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::vector<Draw> SomeDraws(int count) {
-    std::vector<Draw> rows;
-    for (int n = 1; n <= count; ++n) {
-        rows.push_back(MakeDraw(
-            n,
-            {n % 31 + 1, (n + 5) % 31 + 1, (n + 11) % 31 + 1, (n + 17) % 31 + 1, (n + 23) % 31 + 1},
-            (n + 29) % 31 + 1));
-    }
-    return rows;
-}
-
-// The bytes of an encrypted history file holding rows, as the server would send them.
-std::string HistoryBytes(const std::vector<Draw>& rows) {
-    test::TempFolder folder;
-    ReplaceHistoryFile(folder.Path() / "Pirumo.mdb", rows);
-    return ReadBytes(folder.Path() / "Pirumo.mdb");
-}
+using test::ReadFileBytes;
+using test::SomeDraws;
 
 std::string FailureOf(const std::function<void()>& action) {
     try {
@@ -58,11 +33,11 @@ std::string FailureOf(const std::function<void()>& action) {
 
 TEST(DownloadedHistoryTest, ReadsAGoodEncryptedBody) {
     const std::vector<Draw> rows = SomeDraws(40);
-    EXPECT_EQ(ReadDownloadedHistory(HistoryBytes(rows)), rows);
+    EXPECT_EQ(ReadDownloadedHistory(HistoryFileBytes(rows)), rows);
 }
 
 TEST(DownloadedHistoryTest, NamesTheCheckThatFailed) {
-    const std::string good = HistoryBytes(SomeDraws(200));
+    const std::string good = HistoryFileBytes(SomeDraws(200));
     EXPECT_NE(FailureOf([] { ReadDownloadedHistory(""); }).find("空"), std::string::npos);
     EXPECT_NE(
         FailureOf([] {
@@ -82,7 +57,7 @@ TEST(DownloadedHistoryTest, NamesTheCheckThatFailed) {
     jet.resize(4096, '\0');
     EXPECT_NE(FailureOf([&] { ReadDownloadedHistory(jet); }).find("Access形式"), std::string::npos);
 
-    const std::string onlyEmpty = HistoryBytes({MakeDraw(1, {1, 2, 3, 4, 0}, 6)});
+    const std::string onlyEmpty = HistoryFileBytes({MakeDraw(1, {1, 2, 3, 4, 0}, 6)});
     EXPECT_NE(FailureOf([&] { ReadDownloadedHistory(onlyEmpty); }).find("有効な当選データが1件も"),
               std::string::npos);
 }
@@ -125,7 +100,7 @@ protected:
 };
 
 TEST_F(HistoryRefreshTest, RefusesAMissingTargetWithTheUsualMessage) {
-    const std::string body = HistoryBytes(SomeDraws(3));
+    const std::string body = HistoryFileBytes(SomeDraws(3));
     EXPECT_EQ(FailureOf([&] { PlanHistoryRefresh(Target(), body); }),
               "当選データファイル：'" + Target().string() + "'が存在しません");
     EXPECT_FALSE(fs::exists(Target()));
@@ -133,27 +108,27 @@ TEST_F(HistoryRefreshTest, RefusesAMissingTargetWithTheUsualMessage) {
 
 TEST_F(HistoryRefreshTest, ReplacesTheFileAndKeepsTheOldOneAsBak) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
-    const std::string old = ReadBytes(Target());
-    const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryBytes(SomeDraws(12)));
+    const std::string old = ReadFileBytes(Target());
+    const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(12)));
     EXPECT_FALSE(plan.NeedsConfirmation());
     EXPECT_EQ(plan.validDrawCount, 12);
     EXPECT_EQ(plan.lastDrawNumber, 12);
     ApplyHistoryRefresh(Target(), plan);
     EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(12));
-    EXPECT_EQ(ReadBytes(fs::path(Target().string() + ".bak")), old);
+    EXPECT_EQ(ReadFileBytes(fs::path(Target().string() + ".bak")), old);
 }
 
 TEST_F(HistoryRefreshTest, AsksBeforeDroppingLocalDrawsOrAnUnreadableFile) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
-    const RefreshPlan fewer = PlanHistoryRefresh(Target(), HistoryBytes(SomeDraws(8)));
+    const RefreshPlan fewer = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)));
     EXPECT_TRUE(fewer.NeedsConfirmation());
     const std::string loss = DescribeRefreshLoss(fewer, 10);
     EXPECT_NE(loss.find("次の 2 回分"), std::string::npos) << loss;
     EXPECT_NE(loss.find("第9回"), std::string::npos) << loss;
     EXPECT_NE(loss.find("第10回"), std::string::npos) << loss;
 
-    WriteBytes(Target(), "not a history file");
-    const RefreshPlan unreadable = PlanHistoryRefresh(Target(), HistoryBytes(SomeDraws(8)));
+    test::WriteFileBytes(Target(), "not a history file");
+    const RefreshPlan unreadable = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)));
     EXPECT_TRUE(unreadable.NeedsConfirmation());
     EXPECT_NE(DescribeRefreshLoss(unreadable, 10).find("読めない"), std::string::npos);
 }
@@ -161,8 +136,8 @@ TEST_F(HistoryRefreshTest, AsksBeforeDroppingLocalDrawsOrAnUnreadableFile) {
 // Root may write anywhere, so the failing write comes from a file-size limit in a child process.
 TEST_F(HistoryRefreshTest, AFailedWriteLeavesTheFileAsItWas) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
-    const std::string old = ReadBytes(Target());
-    const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryBytes(SomeDraws(3000)));
+    const std::string old = ReadFileBytes(Target());
+    const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(3000)));
     int pipeFds[2];
     ASSERT_EQ(::pipe(pipeFds), 0);
     const pid_t child = ::fork();
@@ -185,7 +160,7 @@ TEST_F(HistoryRefreshTest, AFailedWriteLeavesTheFileAsItWas) {
     ::waitpid(child, nullptr, 0);
 
     EXPECT_NE(message.find("当選データファイル"), std::string::npos) << message;
-    EXPECT_EQ(ReadBytes(Target()), old);
+    EXPECT_EQ(ReadFileBytes(Target()), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(mFolder.Path()), fs::directory_iterator()), 1)
         << "a temporary file was left behind";
 }

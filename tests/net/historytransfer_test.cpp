@@ -10,13 +10,6 @@ namespace {
 using test::HttpAnswer;
 using test::LocalHttpServer;
 
-HttpAnswer Body(std::string body, HttpAnswer::Kind kind = HttpAnswer::Kind::kWhole) {
-    HttpAnswer a;
-    a.body = std::move(body);
-    a.kind = kind;
-    return a;
-}
-
 // A body the transfer does not interpret, with every byte value in it.
 std::string SomeBytes(std::size_t size) {
     std::string bytes(size, '\0');
@@ -36,7 +29,7 @@ TransferLimits QuickLimits() {
 TEST(HistoryTransferTest, HoldsTheWholeBodyAndReportsProgress) {
     LocalHttpServer server;
     const std::string bytes = SomeBytes(300000);
-    server.Serve("/file", Body(bytes));
+    server.Serve("/file", test::Serving(bytes));
     HistoryTransfer transfer;
     qint64 lastReceived = 0;
     qint64 lastTotal = 0;
@@ -53,7 +46,7 @@ TEST(HistoryTransferTest, HoldsTheWholeBodyAndReportsProgress) {
 TEST(HistoryTransferTest, FollowsRedirectsUpToTheLimit) {
     LocalHttpServer server;
     server.Serve("/old", test::Redirect("/file"));
-    server.Serve("/file", Body("abc"));
+    server.Serve("/file", test::Serving("abc"));
     server.Serve("/loop", test::Redirect("/loop"));
     HistoryTransfer moved;
     ASSERT_TRUE(moved.Run(server.Url("/old"))) << moved.Error();
@@ -80,7 +73,7 @@ TEST(HistoryTransferTest, RefusesAnswersOtherThan2xx) {
 
 TEST(HistoryTransferTest, RefusesABodyCutShort) {
     LocalHttpServer server;
-    server.Serve("/cut", Body(SomeBytes(100000), HttpAnswer::Kind::kTruncated));
+    server.Serve("/cut", test::Serving(SomeBytes(100000), HttpAnswer::Kind::kTruncated));
     HistoryTransfer transfer;
     EXPECT_FALSE(transfer.Run(server.Url("/cut")));
     EXPECT_NE(transfer.Error().find("途中"), std::string::npos) << transfer.Error();
@@ -99,7 +92,7 @@ TEST(HistoryTransferTest, RefusesABodyOverTheLimit) {
     EXPECT_TRUE(announced.Body().empty());
 
     // Not announced: refused as the bytes pass the limit.
-    server.Serve("/stream", Body(SomeBytes(50000), HttpAnswer::Kind::kNoLength));
+    server.Serve("/stream", test::Serving(SomeBytes(50000), HttpAnswer::Kind::kNoLength));
     TransferLimits limits;
     limits.maxBytes = 20000;
     HistoryTransfer streamed(limits);
@@ -113,7 +106,7 @@ TEST(HistoryTransferTest, GivesUpOnASilentOrStalledServer) {
     HttpAnswer silent;
     silent.kind = HttpAnswer::Kind::kSilent;
     server.Serve("/silent", silent);
-    server.Serve("/stall", Body(SomeBytes(100000), HttpAnswer::Kind::kStall));
+    server.Serve("/stall", test::Serving(SomeBytes(100000), HttpAnswer::Kind::kStall));
 
     HistoryTransfer unanswered(QuickLimits());
     EXPECT_FALSE(unanswered.Run(server.Url("/silent")));
@@ -128,7 +121,7 @@ TEST(HistoryTransferTest, GivesUpOnASilentOrStalledServer) {
 
 TEST(HistoryTransferTest, CancelEndsTheTransfer) {
     LocalHttpServer server;
-    server.Serve("/stall", Body(SomeBytes(100000), HttpAnswer::Kind::kStall));
+    server.Serve("/stall", test::Serving(SomeBytes(100000), HttpAnswer::Kind::kStall));
     HistoryTransfer transfer;
     transfer.onProgress = [&](qint64, qint64) { transfer.Cancel(); };
     EXPECT_FALSE(transfer.Run(server.Url("/stall")));

@@ -39,6 +39,13 @@ struct HttpAnswer {
     qint64 announcedLength = 0;
 };
 
+inline HttpAnswer Serving(std::string body, HttpAnswer::Kind kind = HttpAnswer::Kind::kWhole) {
+    HttpAnswer a;
+    a.body = std::move(body);
+    a.kind = kind;
+    return a;
+}
+
 inline HttpAnswer Redirect(const std::string& location) {
     HttpAnswer a;
     a.status = 302;

@@ -5,10 +5,9 @@
 #include <QProcess>
 
 #include <csignal>
-#include <fstream>
 #include <iterator>
 
-#include "../core/testhistory.h"
+#include "../core/historybodies.h"
 #include "history/historyfile.h"
 #include "localhttpserver.h"
 
@@ -16,36 +15,10 @@ namespace pirumo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::HistoryFileBytes;
 using test::HttpAnswer;
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<Draw> SomeDraws(int count) {
-    std::vector<Draw> rows;
-    for (int n = 1; n <= count; ++n) {
-        rows.push_back(test::MakeDraw(
-            n,
-            {n % 31 + 1, (n + 3) % 31 + 1, (n + 9) % 31 + 1, (n + 14) % 31 + 1, (n + 20) % 31 + 1},
-            (n + 26) % 31 + 1));
-    }
-    return rows;
-}
-
-std::string HistoryBytes(const std::vector<Draw>& rows) {
-    test::TempFolder folder;
-    ReplaceHistoryFile(folder.Path() / "Pirumo.mdb", rows);
-    return ReadBytes(folder.Path() / "Pirumo.mdb");
-}
-
-HttpAnswer Body(std::string body, HttpAnswer::Kind kind = HttpAnswer::Kind::kWhole) {
-    HttpAnswer a;
-    a.body = std::move(body);
-    a.kind = kind;
-    return a;
-}
+using test::ReadFileBytes;
+using test::SomeDraws;
 
 struct CliRun {
     int exitCode = -1;
@@ -95,7 +68,7 @@ protected:
 
     // Every refused refresh leaves the folder as it was: the same file, no backup, no leftovers.
     void ExpectUntouched(const std::string& old) {
-        EXPECT_EQ(ReadBytes(Target()), old);
+        EXPECT_EQ(ReadFileBytes(Target()), old);
         EXPECT_EQ(std::distance(fs::directory_iterator(mFolder.Path()), fs::directory_iterator()),
                   1);
     }
@@ -106,8 +79,8 @@ protected:
 
 TEST_F(UpdateCommandTest, ReplacesTheHistoryAndKeepsABackup) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
-    const std::string old = ReadBytes(Target());
-    mServer.Serve("/download/Pirumo/Pirumo.mdb", Body(HistoryBytes(SomeDraws(12))));
+    const std::string old = ReadFileBytes(Target());
+    mServer.Serve("/download/Pirumo/Pirumo.mdb", test::Serving(HistoryFileBytes(SomeDraws(12))));
     mServer.Serve("/moved", test::Redirect("/download/Pirumo/Pirumo.mdb"));
 
     QProcessEnvironment environment = CleanEnvironment();
@@ -119,14 +92,15 @@ TEST_F(UpdateCommandTest, ReplacesTheHistoryAndKeepsABackup) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("当選データを最新化しました。"), std::string::npos) << run.out;
     EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(12));
-    EXPECT_EQ(ReadBytes(fs::path(Target().string() + ".bak")), old);
+    EXPECT_EQ(ReadFileBytes(fs::path(Target().string() + ".bak")), old);
 }
 
 TEST_F(UpdateCommandTest, RefusesEveryBadAnswerAndNamesTheCause) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
-    const std::string old = ReadBytes(Target());
-    const std::string good = HistoryBytes(SomeDraws(12));
-    HttpAnswer html = Body("<!DOCTYPE html><html><body>ただいまメンテナンス中です</body></html>");
+    const std::string old = ReadFileBytes(Target());
+    const std::string good = HistoryFileBytes(SomeDraws(12));
+    HttpAnswer html =
+        test::Serving("<!DOCTYPE html><html><body>ただいまメンテナンス中です</body></html>");
     html.contentType = "text/html";
     HttpAnswer huge;
     huge.kind = HttpAnswer::Kind::kAnnounce;
@@ -134,12 +108,12 @@ TEST_F(UpdateCommandTest, RefusesEveryBadAnswerAndNamesTheCause) {
     mServer.Serve("/404", test::Error(404, "Not Found"));
     mServer.Serve("/500", test::Error(500, "Internal Server Error"));
     mServer.Serve("/html", html);
-    mServer.Serve("/empty", Body(""));
-    mServer.Serve("/cut", Body(good, HttpAnswer::Kind::kTruncated));
+    mServer.Serve("/empty", test::Serving(""));
+    mServer.Serve("/cut", test::Serving(good, HttpAnswer::Kind::kTruncated));
     mServer.Serve("/cut-unannounced",
-                  Body(good.substr(0, good.size() / 2), HttpAnswer::Kind::kNoLength));
+                  test::Serving(good.substr(0, good.size() / 2), HttpAnswer::Kind::kNoLength));
     mServer.Serve("/huge", huge);
-    mServer.Serve("/junk", Body(std::string(50000, 'x')));
+    mServer.Serve("/junk", test::Serving(std::string(50000, 'x')));
 
     const std::pair<const char*, const char*> cases[] = {
         {"/404", "HTTP 404"},      {"/500", "HTTP 500"},
@@ -169,7 +143,7 @@ TEST_F(UpdateCommandTest, SaysWhenNoSourceIsConfigured) {
         GTEST_SKIP() << "built with a download host";
     }
     ReplaceHistoryFile(Target(), SomeDraws(3));
-    const std::string old = ReadBytes(Target());
+    const std::string old = ReadFileBytes(Target());
     const CliRun run = Update("");
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.err.find("ダウンロード元が設定されていません"), std::string::npos) << run.err;
@@ -179,8 +153,8 @@ TEST_F(UpdateCommandTest, SaysWhenNoSourceIsConfigured) {
 
 TEST_F(UpdateCommandTest, KeepsLocalDrawsUnlessForced) {
     ReplaceHistoryFile(Target(), SomeDraws(12));
-    const std::string old = ReadBytes(Target());
-    mServer.Serve("/older", Body(HistoryBytes(SomeDraws(10))));
+    const std::string old = ReadFileBytes(Target());
+    mServer.Serve("/older", test::Serving(HistoryFileBytes(SomeDraws(10))));
 
     const CliRun refused = Update("/older");
     EXPECT_EQ(refused.exitCode, 3);
@@ -193,18 +167,18 @@ TEST_F(UpdateCommandTest, KeepsLocalDrawsUnlessForced) {
     ASSERT_EQ(forced.exitCode, 0) << forced.err;
     EXPECT_NE(forced.err.find("第12回"), std::string::npos) << forced.err;
     EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(10));
-    EXPECT_EQ(ReadBytes(fs::path(Target().string() + ".bak")), old);
+    EXPECT_EQ(ReadFileBytes(fs::path(Target().string() + ".bak")), old);
 }
 
 // Root may write anywhere, so the write fails through a file-size limit on pirumo-cli: the
 // download and the new file fit under it, the backup copy of the large local file does not.
 TEST_F(UpdateCommandTest, AFailedWriteLeavesTheFileAsItWas) {
     ReplaceHistoryFile(Target(), SomeDraws(4000));
-    const std::string old = ReadBytes(Target());
-    const std::string body = HistoryBytes(SomeDraws(20));
+    const std::string old = ReadFileBytes(Target());
+    const std::string body = HistoryFileBytes(SomeDraws(20));
     const rlim_t limit = body.size() * 2;
     ASSERT_GT(old.size(), limit);
-    mServer.Serve("/small", Body(body));
+    mServer.Serve("/small", test::Serving(body));
 
     const CliRun run = Update("/small", {QStringLiteral("--force")}, [limit] {
         const rlimit size{limit, limit};

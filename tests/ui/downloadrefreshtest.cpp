@@ -9,10 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <fstream>
-#include <iterator>
-
-#include "../core/testhistory.h"
+#include "../core/historybodies.h"
 #include "../net/localhttpserver.h"
 #include "history/historyfile.h"
 #include "mainfrmfixture.h"
@@ -22,32 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::HttpAnswer;
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<Draw> SomeDraws(int count) {
-    std::vector<Draw> rows;
-    for (int n = 1; n <= count; ++n) {
-        rows.push_back(test::MakeDraw(
-            n,
-            {n % 31 + 1, (n + 4) % 31 + 1, (n + 8) % 31 + 1, (n + 15) % 31 + 1, (n + 22) % 31 + 1},
-            (n + 27) % 31 + 1));
-    }
-    return rows;
-}
-
-HttpAnswer HistoryAnswer(const std::vector<Draw>& rows,
-                         HttpAnswer::Kind kind = HttpAnswer::Kind::kWhole) {
-    test::TempFolder folder;
-    ReplaceHistoryFile(folder.Path() / "Pirumo.mdb", rows);
-    HttpAnswer a;
-    a.body = ReadBytes(folder.Path() / "Pirumo.mdb");
-    a.kind = kind;
-    return a;
-}
+using test::ReadFileBytes;
+using test::SomeDraws;
 
 // What one message box showed.
 struct SeenBox {
@@ -114,7 +87,7 @@ protected:
 
 TEST_F(DownloadRefreshTest, ReplacesTheHistoryAndSaysItIsUsedAfterRestart) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
-    mServer.Serve("/file", HistoryAnswer(SomeDraws(12)));
+    mServer.Serve("/file", test::Serving(test::HistoryFileBytes(SomeDraws(12))));
     Refresh("/file");
     EXPECT_TRUE(mUser.sawProgress);
     ASSERT_EQ(mUser.seen.size(), 1u);
@@ -129,8 +102,8 @@ TEST_F(DownloadRefreshTest, ReplacesTheHistoryAndSaysItIsUsedAfterRestart) {
 
 TEST_F(DownloadRefreshTest, AsksBeforeDroppingLocalDrawsWithNoAsTheDefault) {
     ReplaceHistoryFile(Target(), SomeDraws(12));
-    const std::string old = ReadBytes(Target());
-    mServer.Serve("/older", HistoryAnswer(SomeDraws(10)));
+    const std::string old = ReadFileBytes(Target());
+    mServer.Serve("/older", test::Serving(test::HistoryFileBytes(SomeDraws(10))));
 
     mUser.answer = [](const SeenBox&) { return QMessageBox::No; };
     Refresh("/older");
@@ -141,7 +114,7 @@ TEST_F(DownloadRefreshTest, AsksBeforeDroppingLocalDrawsWithNoAsTheDefault) {
     EXPECT_EQ(question.defaultButton, QMessageBox::No);
     EXPECT_TRUE(question.text.contains(QStringLiteral("第11回"))) << question.text.toStdString();
     EXPECT_TRUE(question.text.contains(QStringLiteral("第12回"))) << question.text.toStdString();
-    EXPECT_EQ(ReadBytes(Target()), old);
+    EXPECT_EQ(ReadFileBytes(Target()), old);
 
     mUser.seen.clear();
     mUser.answer = [](const SeenBox& box) {
@@ -155,7 +128,7 @@ TEST_F(DownloadRefreshTest, AsksBeforeDroppingLocalDrawsWithNoAsTheDefault) {
 
 TEST_F(DownloadRefreshTest, ReportsFailuresAndLeavesTheFileAsItWas) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
-    const std::string old = ReadBytes(Target());
+    const std::string old = ReadFileBytes(Target());
     mServer.Serve("/gone", test::Error(404, "Not Found"));
     Refresh("/gone");
     ASSERT_EQ(mUser.seen.size(), 1u);
@@ -164,18 +137,19 @@ TEST_F(DownloadRefreshTest, ReportsFailuresAndLeavesTheFileAsItWas) {
     EXPECT_EQ(failure.icon, QMessageBox::Critical);
     EXPECT_TRUE(failure.text.contains(QStringLiteral("HTTP 404")));
     EXPECT_TRUE(failure.text.contains(QStringLiteral("変更していません")));
-    EXPECT_EQ(ReadBytes(Target()), old);
+    EXPECT_EQ(ReadFileBytes(Target()), old);
 }
 
 TEST_F(DownloadRefreshTest, CancelInTheProgressDialogChangesNothing) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
-    const std::string old = ReadBytes(Target());
-    mServer.Serve("/stall", HistoryAnswer(SomeDraws(12), HttpAnswer::Kind::kStall));
+    const std::string old = ReadFileBytes(Target());
+    mServer.Serve("/stall",
+                  test::Serving(test::HistoryFileBytes(SomeDraws(12)), HttpAnswer::Kind::kStall));
     mUser.cancelProgress = true;
     Refresh("/stall");
     EXPECT_TRUE(mUser.sawProgress);
     EXPECT_TRUE(mUser.seen.empty());
-    EXPECT_EQ(ReadBytes(Target()), old);
+    EXPECT_EQ(ReadFileBytes(Target()), old);
 }
 
 TEST_F(DownloadRefreshTest, AMissingTargetGetsTheUsualNotice) {
@@ -205,7 +179,8 @@ protected:
 TEST_F(DownloadMenuTest, MenuItemRefreshesTheFileNotTheRunningSnapshot) {
     WriteHistory(SomeDraws(10));
     MainFrm& main = Start();
-    mServer.Serve("/download/Pirumo/Pirumo.mdb", HistoryAnswer(SomeDraws(12)));
+    mServer.Serve("/download/Pirumo/Pirumo.mdb",
+                  test::Serving(test::HistoryFileBytes(SomeDraws(12))));
     qputenv("PIRUMO_DOWNLOAD_URL",
             QByteArray::fromStdString(mServer.Url("/download/Pirumo/Pirumo.mdb")));
     Choose("mnuMasterUpdate");
