@@ -24,8 +24,9 @@ void SetUpGrid(ResultGrid& grid, int rows) {
     grid.SetColumnWidth(1, 5);
     grid.SetColumnWidth(2, 20);
 
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
+    grid.Block(1, 1, 2, rows);
     grid.SetCellBorder(border::kAll);
+    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
     grid.SetCellType(CellType::StaticText);
     grid.SetAlignment(HAlign::Center);
 
