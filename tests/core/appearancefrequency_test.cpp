@@ -88,9 +88,13 @@ TEST(AppearanceFrequency, TitleNeedsTwentySixColumns) {
     EXPECT_FALSE(hasTitle(narrow));
 
     draws.push_back(MakeDraw(24, {1, 2, 3, 4, 5}, 6));
+    const ResultGrid just = RunWindowAnalysis(AppearanceFrequencyWindow(), draws);
+    ASSERT_EQ(just.ColumnCount(), 26);
+    EXPECT_EQ(just.CellText(kTitleColumn, 1), "出 　現 　頻 　度（回）");
+
+    // Left of the last column the title keeps its own colour.
+    draws.push_back(MakeDraw(25, {1, 2, 3, 4, 5}, 6));
     const ResultGrid wide = RunWindowAnalysis(AppearanceFrequencyWindow(), draws);
-    ASSERT_EQ(wide.ColumnCount(), 26);
-    EXPECT_EQ(wide.CellText(kTitleColumn, 1), "出 　現 　頻 　度（回）");
     EXPECT_EQ(wide.StyleAt(kTitleColumn, 1).fore, kRed);
     EXPECT_EQ(wide.StyleAt(kTitleColumn, 1).align, HAlign::Left);
 }
