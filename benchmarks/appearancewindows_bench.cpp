@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "analyses/analysiscatalog.h"
+#include "history/historycsv.h"
 
 namespace {
 
@@ -25,24 +26,11 @@ constexpr std::array<const char*, 6> kWindows{"出現頻度分析", "回数別�
 // The published history, or an empty one when its file is absent.
 const DrawHistory& RealHistory() {
     static const DrawHistory history = [] {
-        std::vector<Draw> draws;
-        std::ifstream in(std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv");
-        std::string line;
-        std::getline(in, line);
-        while (std::getline(in, line)) {
-            std::stringstream fields(line);
-            std::string field;
-            Draw d;
-            std::getline(fields, field, ',');
-            d.drawNumber = std::stoi(field);
-            std::getline(fields, d.date, ',');
-            for (auto& n : d.numbers) {
-                std::getline(fields, field, ',');
-                n = static_cast<std::int16_t>(std::stoi(field));
-            }
-            draws.push_back(d);
-        }
-        return DrawHistory(std::move(draws));
+        std::ifstream in(std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv",
+                         std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        return DrawHistory(in ? pirumo::ParseCsvHistory(bytes.str()) : std::vector<Draw>{});
     }();
     return history;
 }

@@ -21,7 +21,9 @@ void WriteGapHeaders(ResultGrid& grid, int firstRow, bool mirrored) {
 
 void WriteGap(ResultGrid& grid, int gap, int column, int row) {
     if (gap > 0) {
-        grid.SetCellText(column, row, "+" + std::to_string(gap));
+        std::string text = std::to_string(gap);
+        text.insert(text.begin(), '+');
+        grid.SetCellText(column, row, text);
         return;
     }
     if (gap < 0) {
