@@ -72,6 +72,10 @@ TEST(AppearanceInterval, HeaderOnTopAndMirroredBelowTheData) {
         EXPECT_EQ(g.CellText(6, bandRow), "    本 数 字     ");
         EXPECT_EQ(g.CellText(12, bandRow), "     ボ数字   　   ");
         EXPECT_EQ(g.StyleAt(6, bandRow).align, HAlign::Left);
+        // Two bands with no inner lines: main numbers 2..11, bonus 12..13.
+        EXPECT_EQ(g.StyleAt(6, bandRow).borders, border::kTop | border::kBottom);
+        EXPECT_EQ(g.StyleAt(11, bandRow).borders, border::kRight | border::kTop | border::kBottom);
+        EXPECT_EQ(g.StyleAt(12, bandRow).borders, border::kLeft | border::kTop | border::kBottom);
         EXPECT_EQ(g.CellText(1, namesRow), "回数");
         EXPECT_EQ(g.CellText(2, namesRow), "第1数字");
         EXPECT_EQ(g.CellText(10, namesRow), "第5数字");

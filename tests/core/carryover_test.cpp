@@ -44,6 +44,9 @@ TEST(CarryOver, PreviousBonusCountsBothWays) {
     EXPECT_EQ(g.CellText(1, 1), "回数");
     EXPECT_EQ(g.CellText(4, 1), " 本 数 字         ");
     EXPECT_EQ(g.CellText(7, 1), "ボーナス数字");
+    EXPECT_EQ(g.StyleAt(4, 1).align, HAlign::Left);
+    EXPECT_EQ(g.StyleAt(3, 1).borders, border::kBottom);
+    EXPECT_EQ(g.StyleAt(7, 1).borders, border::kAll);
     EXPECT_TRUE(CarriedColumns(g, 2).empty());
     EXPECT_EQ(CarriedColumns(g, 3), (std::vector<int>{2, 7}));
     EXPECT_TRUE(CarriedColumns(g, 4).empty());
