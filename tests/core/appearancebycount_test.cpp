@@ -19,10 +19,6 @@ TEST(AppearanceByCount, CaptionDiffersFromTheName) {
     const AnalysisWindowSpec w = AppearanceByCountWindow();
     EXPECT_EQ(w.name, "回数別出現分析");
     EXPECT_EQ(w.caption, "回数別頻度分析");
-    EXPECT_EQ(w.label1, "過去の当選番号から出現回数別の数字を分析します");
-    EXPECT_EQ(w.widthTwips, 3405);
-    EXPECT_EQ(w.heightTwips, 7355);
-    EXPECT_TRUE(w.hasPrintButton);
 }
 
 TEST(AppearanceByCount, OneRowPerCountFromZeroUp) {

@@ -57,19 +57,6 @@ TEST(Dispersion, SkippedDrawsTakeNoRowAndTheFooterStays) {
     EXPECT_EQ(g.CellText(16, 1), "数　　　　　　　字");
 }
 
-TEST(Dispersion, LegendBallsSitBeforeTheirLabels) {
-    const AnalysisWindowSpec w = DispersionWindow();
-    EXPECT_EQ(w.label1, "過去の当選番号のバラツキを数字別に分析します");
-    EXPECT_EQ(w.widthTwips, 9750);
-    EXPECT_EQ(w.heightTwips, 12650);
-    EXPECT_TRUE(w.hasPrintButton);
-    ASSERT_EQ(w.legend.size(), 4u);
-    EXPECT_EQ(w.legend[0].left, 4320);
-    EXPECT_EQ(w.legend[1].left, 4560);
-    EXPECT_EQ(w.legend[2].left, 5280);
-    EXPECT_EQ(w.legend[3].left, 5520);
-}
-
 TEST(Dispersion, RealHistoryMarksEveryDraw) {
     const auto history = test::LoadRealHistory();
     if (!history) {

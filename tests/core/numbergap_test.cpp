@@ -66,9 +66,6 @@ TEST(NumberGap, HeaderTextsDifferFromTheIntervalWindow) {
         EXPECT_EQ(g.CellText(13, namesRow), "差分");
         EXPECT_EQ(g.CellText(12, namesRow), "ボ数字");
     }
-    const AnalysisWindowSpec w = NumberGapWindow();
-    EXPECT_EQ(w.label1, "当選数字を第１数字～第５数字別に前回数字との数字の間隔を分析します");
-    EXPECT_EQ(w.heightTwips, 13820);
 }
 
 TEST(NumberGap, RealHistorySecondDraw) {
