@@ -83,6 +83,7 @@ AnalysisWindowSpec AppearanceByCountWindow() {
     spec.name = "回数別出現分析";
     spec.caption = "回数別頻度分析";
     spec.label1 = "過去の当選番号から出現回数別の数字を分析します";
+    spec.label1Width = 3000;  // the narrow window's client width
     spec.widthTwips = 3405;
     spec.heightTwips = 7355;
     spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {

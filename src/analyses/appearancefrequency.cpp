@@ -117,6 +117,7 @@ AnalysisWindowSpec AppearanceFrequencyWindow() {
     spec.name = "出現頻度分析";
     spec.caption = "出現頻度分析";
     spec.label1 = "過去の当選番号の出現回数を数字別に分析します";
+    spec.label1Width = kLabel1WidthBeforeMarkLegend;
     spec.widthTwips = 13750;
     spec.heightTwips = 9530;
     spec.hasPrintButton = false;

@@ -126,6 +126,7 @@ AnalysisWindowSpec CarryOverWindow() {
     spec.name = "引っ張り分析";
     spec.caption = "引っ張り分析";
     spec.label1 = "過去の当選数字に前回の数字が入っているか分析します";
+    spec.label1Width = 4380;  // ends before the swatch
     spec.widthTwips = 6850;
     spec.heightTwips = 13500;
     spec.hasPrintButton = false;

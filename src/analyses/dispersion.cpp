@@ -113,6 +113,7 @@ AnalysisWindowSpec DispersionWindow() {
     spec.name = "バラツキ分析";
     spec.caption = "バラツキ分析";
     spec.label1 = "過去の当選番号のバラツキを数字別に分析します";
+    spec.label1Width = kLabel1WidthBeforeMarkLegend;
     spec.widthTwips = 9750;
     spec.heightTwips = 12650;
     spec.legend = MarkColourLegend();
