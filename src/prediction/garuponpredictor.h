@@ -32,6 +32,7 @@ public:
 
     bool IsLoaded() const { return mLoaded; }
     const ResultGrid& Grid(int index) const { return mGrids[static_cast<std::size_t>(index)]; }
+    ResultGrid& Grid(int index) { return mGrids[static_cast<std::size_t>(index)]; }
     const CycleTable& Cycles() const { return mCycleTable; }
     const EliminationCandidates& Candidates() const { return mCandidates; }
     const NumbersByDraw& Numbers() const { return mNumbersByDraw; }
