@@ -59,12 +59,12 @@ TEST(CompositePredictionTest, DistanceThreeForRapidFireTwoForOneShotAndNoWrap) {
 TEST(CompositePredictionTest, ScansCandidateFirstThenSlotThenPositionAndShowsEachNumberOnce) {
     CycleTable table;
     table.Set(0, 1, "20");
-    table.Set(0, 2, "5");
-    table.Set(3, 1, "5");  // same number in another slot: shown once
+    table.Set(0, 2, "4");
+    table.Set(3, 1, "4");  // same number in another slot: shown once
     table.Set(3, 2, "2");
-    // Candidate 0 (2) is close to 5 and 2; candidate 1 (20) to 20.
+    // Candidate 0 (2) is close to 4 and 2; candidate 1 (20) to 20.
     const Composite g = Predict(table, Candidates({2, 20}, 28));
-    EXPECT_EQ(Cells(g.oneShot, 2), (Row{"5", "2", "20", "", ""}));
+    EXPECT_EQ(Cells(g.oneShot, 2), (Row{"4", "2", "20", "", ""}));
 }
 
 TEST(CompositePredictionTest, FirstEmptyEntryEndsTheSlot) {

@@ -63,13 +63,17 @@ TEST(EliminationMethodTest, RulesReadTheirDrawsBackShiftedByTheReflectedCount) {
 TEST(EliminationMethodTest, MissingAndEarlySourceDrawsReadAsZero) {
     NumbersByDraw numbers;
     numbers.Store(MakeDraw(1, {5, 6, 7, 8, 9}, 10));
-    numbers.Store(MakeDraw(4, {5, 6, 7, 8, 9}, 10));
-    const Elimination e = Eliminate(numbers, 4, 2);  // every source draw is 0 or earlier
+    numbers.Store(MakeDraw(3, {5, 6, 7, 8, 9}, 10));
+    const Elimination early = Eliminate(numbers, 3, 2);  // every source draw is 0 or earlier
     for (int r = 0; r < kEliminationRuleCount; ++r) {
         const int expected = WrapNumber(kEliminationRules[static_cast<std::size_t>(r)].offset);
-        EXPECT_EQ(e.candidates[static_cast<std::size_t>(r)], std::to_string(expected)) << r;
+        EXPECT_EQ(early.candidates[static_cast<std::size_t>(r)], std::to_string(expected)) << r;
     }
-    EXPECT_EQ(e.candidates[3], "24");  // 0 - 7
+    EXPECT_EQ(early.candidates[3], "24");  // 0 - 7
+
+    const Elimination missing = Eliminate(numbers, 5, 0);
+    EXPECT_EQ(missing.candidates[0], "10");  // draw 4 is missing
+    EXPECT_EQ(missing.candidates[2], "5");   // draw 3 is there
 }
 
 TEST(EliminationMethodTest, RepeatsAreShownOnceInRuleOrder) {
