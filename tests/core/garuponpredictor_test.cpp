@@ -2,27 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
-
-#include "testhistory.h"
+#include "history/samplehistory.h"
 
 namespace pirumo {
 namespace {
 
-// A reproducible history of `count` draws with six distinct numbers each.
 DrawHistory RandomHistory(int count, unsigned seed) {
-    std::mt19937 random(seed);
-    std::vector<Draw> rows;
-    for (int n = 1; n <= count; ++n) {
-        std::vector<int> pool(31);
-        for (int i = 0; i < 31; ++i) {
-            pool[static_cast<std::size_t>(i)] = i + 1;
-        }
-        std::shuffle(pool.begin(), pool.end(), random);
-        rows.push_back(test::MakeDraw(n, {pool[0], pool[1], pool[2], pool[3], pool[4]}, pool[5]));
-    }
-    return DrawHistory(std::move(rows));
+    return DrawHistory(MakeSampleHistory(count, seed));
 }
 
 using Texts = std::vector<std::vector<std::string>>;

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
+#include "filebytes.h"
 #include "history/historycsv.h"
 #include "history/historyfile.h"
 #include "prediction/garuponpredictor.h"
@@ -17,27 +20,28 @@ namespace {
 struct Result {
     int status = -1;
     std::string out;
+    std::string err;
 };
 
-Result RunCli(const std::string& arguments) {
-    Result result;
-    const std::string command = std::string("'") + PIRUMO_CLI_PATH + "' " + arguments + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
+// Runs pirumo-cli with the arguments (each single-quoted for the shell).
+Result RunCli(const test::TempFolder& folder, const std::vector<std::string>& args) {
+    std::string command = "'";
+    command += PIRUMO_CLI_PATH;
+    command += "'";
+    for (const std::string& a : args) {
+        command += " '";
+        command += a;
+        command += "'";
     }
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        result.out.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-std::string Quoted(const std::filesystem::path& path) {
-    return "'" + path.string() + "'";
+    const auto out = folder.Path() / "stdout";
+    const auto err = folder.Path() / "stderr";
+    command += " >'";
+    command += out.string();
+    command += "' 2>'";
+    command += err.string();
+    command += "'";
+    const int raw = std::system(command.c_str());
+    return {WEXITSTATUS(raw), test::ReadFileBytes(out), test::ReadFileBytes(err)};
 }
 
 class PredictCommandTest : public ::testing::Test {
@@ -52,8 +56,9 @@ protected:
         ReplaceHistoryFile(Db(), mDraws);
     }
 
-    std::filesystem::path Db() const { return mFolder.Path() / "Pirumo.mdb"; }
-    std::filesystem::path Ini() const { return mFolder.Path() / "ピルモ.ini"; }
+    std::string Db() const { return (mFolder.Path() / "Pirumo.mdb").string(); }
+    std::string Ini() const { return (mFolder.Path() / "ピルモ.ini").string(); }
+    std::string InFolder(const char* name) const { return (mFolder.Path() / name).string(); }
 
     std::string Expected(const PredictionOptions& options) const {
         GaruponPredictor predictor;
@@ -71,8 +76,9 @@ TEST_F(PredictCommandTest, GivesTheWindowsGridsForTheSettingsFile) {
     options.reflect[1] = true;
     options.reflect[8] = true;
     WriteInitFile(Ini(), options);
-    const Result result = RunCli("--db " + Quoted(Db()) + " predict --ini " + Quoted(Ini()));
-    ASSERT_EQ(result.status, 0) << result.out;
+    const Result result =
+        RunCli(mFolder, {"--db", Db(), "predict", "--format", "json", "--ini", Ini()});
+    ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, Expected(options));
     EXPECT_NE(result.out.find("\"reflected\":2"), std::string::npos);
     EXPECT_EQ(result.out.rfind("{\"name\":\"一発ガルポン\",\"caption\":\"一発ガルポン予想\"", 0),
@@ -80,37 +86,42 @@ TEST_F(PredictCommandTest, GivesTheWindowsGridsForTheSettingsFile) {
 }
 
 TEST_F(PredictCommandTest, MissingSettingsFileMeansEveryOptionOff) {
-    const Result result =
-        RunCli("--db " + Quoted(Db()) + " predict --ini " + Quoted(mFolder.Path() / "none.ini"));
-    ASSERT_EQ(result.status, 0) << result.out;
+    const Result result = RunCli(
+        mFolder, {"--db", Db(), "predict", "--format", "json", "--ini", InFolder("none.ini")});
+    ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, Expected(PredictionOptions()));
 }
 
-TEST_F(PredictCommandTest, WritesTextAndHtmlToAFile) {
-    const auto out = mFolder.Path() / "prediction.html";
-    Result result = RunCli("--db " + Quoted(Db()) + " predict --ini " + Quoted(Ini()) +
-                           " --format html --out " + Quoted(out));
-    ASSERT_EQ(result.status, 0) << result.out;
-    std::ifstream in(out);
-    const std::string html(std::istreambuf_iterator<char>(in), {});
+TEST_F(PredictCommandTest, WritesTextAndHtml) {
+    const std::string out = InFolder("prediction.html");
+    Result result = RunCli(
+        mFolder, {"--db", Db(), "predict", "--ini", Ini(), "--format", "html", "--out", out});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string html = test::ReadFileBytes(out);
     EXPECT_NE(html.find("一発ガルポン予想"), std::string::npos);
     EXPECT_NE(html.find("<table"), std::string::npos);
 
-    result = RunCli("--db " + Quoted(Db()) + " predict --ini " + Quoted(Ini()) + " --format text");
-    ASSERT_EQ(result.status, 0) << result.out;
+    result = RunCli(mFolder, {"--db", Db(), "predict", "--ini", Ini()});
+    ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("１発予想"), std::string::npos);
 }
 
-TEST_F(PredictCommandTest, RefusesBadArgumentsInJapaneseAndWritesNothing) {
-    const auto out = mFolder.Path() / "x.json";
-    Result result = RunCli("--db " + Quoted(Db()) + " predict --format xml --out " + Quoted(out));
-    EXPECT_NE(result.status, 0);
-    EXPECT_NE(result.out.find("--format"), std::string::npos);
+TEST_F(PredictCommandTest, RefusesInJapaneseAndWritesNothing) {
+    const std::string out = InFolder("x.json");
+    Result result = RunCli(mFolder, {"--db", Db(), "predict", "--format", "xml", "--out", out});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("形式"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(out));
 
-    result =
-        RunCli("--db " + Quoted(mFolder.Path() / "none.mdb") + " predict --out " + Quoted(out));
+    std::filesystem::create_directory(Ini());  // a settings file that cannot be read
+    result = RunCli(mFolder, {"--db", Db(), "predict", "--ini", Ini(), "--out", out});
     EXPECT_NE(result.status, 0);
+    EXPECT_NE(result.err.find("設定ファイル"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    result = RunCli(mFolder, {"--db", InFolder("none.mdb"), "predict", "--out", out});
+    EXPECT_NE(result.status, 0);
+    EXPECT_TRUE(result.out.empty());
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
