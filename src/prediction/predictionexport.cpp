@@ -30,19 +30,22 @@ std::string EscapeHtml(std::string_view text) {
 }  // namespace
 
 std::string PredictionToJson(const GaruponPredictor& predictor) {
-    std::string json = "{\"name\":" + JsonQuote(prediction_text::kWindowName) +
-                       ",\"caption\":" + JsonQuote(prediction_text::kCaption) +
-                       ",\"reflected\":" + std::to_string(predictor.Options().CountReflected()) +
-                       ",\"grids\":[";
+    std::string json =
+        "{\n  \"name\": " + JsonQuote(prediction_text::kWindowName) +
+        ",\n  \"caption\": " + JsonQuote(prediction_text::kCaption) +
+        ",\n  \"reflected\": " + std::to_string(predictor.Options().CountReflected()) +
+        ",\n  \"grids\": [\n";
     for (int index = 0; index < kPredictionGridCount; ++index) {
-        if (index > 0) {
-            json += ',';
+        const auto i = static_cast<std::size_t>(index);
+        std::string grid = GridToJson(predictor.Grid(index), kPredictionGridNames[i],
+                                      prediction_text::kGridLabels[i]);
+        while (!grid.empty() && grid.back() == '\n') {
+            grid.pop_back();
         }
-        json +=
-            GridToJson(predictor.Grid(index), kPredictionGridNames[static_cast<std::size_t>(index)],
-                       prediction_text::kGridLabels[static_cast<std::size_t>(index)]);
+        json += grid;
+        json += index + 1 < kPredictionGridCount ? ",\n" : "\n";
     }
-    json += "]}\n";
+    json += "  ]\n}\n";
     return json;
 }
 

@@ -80,9 +80,11 @@ TEST_F(PredictCommandTest, GivesTheWindowsGridsForTheSettingsFile) {
         RunCli(mFolder, {"--db", Db(), "predict", "--format", "json", "--ini", Ini()});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, Expected(options));
-    EXPECT_NE(result.out.find("\"reflected\":2"), std::string::npos);
-    EXPECT_EQ(result.out.rfind("{\"name\":\"一発ガルポン\",\"caption\":\"一発ガルポン予想\"", 0),
-              0u);
+    EXPECT_EQ(
+        result.out.rfind("{\n  \"name\": \"一発ガルポン\",\n  \"caption\": \"一発ガルポン予想\",\n"
+                         "  \"reflected\": 2,\n  \"grids\": [\n{\n  \"name\": \"CycleGrid\"",
+                         0),
+        0u);
 }
 
 TEST_F(PredictCommandTest, MissingSettingsFileMeansEveryOptionOff) {
