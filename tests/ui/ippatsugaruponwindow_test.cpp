@@ -90,6 +90,7 @@ TEST_F(IppatsuGaruponWindowTest, UnreadableSettingsAreReportedAndLeaveEveryOptio
     ASSERT_EQ(answerer.Seen().size(), 1u);
     EXPECT_TRUE(answerer.Seen()[0].text.contains(QStringLiteral("反映しない")));
     EXPECT_EQ(Window()->Predictor().Options().CountReflected(), 0);
+    std::filesystem::remove(IniPath());
 }
 
 TEST_F(IppatsuGaruponWindowTest, FailedSettingsWriteIsReportedAndTheProgramStillExits) {
@@ -109,7 +110,7 @@ TEST_F(IppatsuGaruponWindowTest, ShowsItsControlsWithTheirTexts) {
     Start();
     IppatsuGaruponWindow* window = &OpenWindow();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("一発ガルポン予想"));
-    const auto text = [this](const char* name) {
+    const auto text = [window](const char* name) {
         const auto* label = window->findChild<QLabel*>(QString::fromUtf8(name));
         return label == nullptr ? QStringLiteral("(missing)") : label->text();
     };

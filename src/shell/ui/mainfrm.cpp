@@ -12,6 +12,7 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
+#include "prediction/ui/ippatsugaruponwindow.h"
 #include "shell/ui/aboutbox.h"
 #include "shell/ui/helpwindow.h"
 #include "shell/ui/hourglasscursor.h"
@@ -148,13 +149,35 @@ void MainFrm::CloseDrawHistory() {
 }
 
 // Start-up step 1: the prediction window is created hidden and reads the settings file.
-void MainFrm::CreatePredictionWindow() {}
+void MainFrm::CreatePredictionWindow() {
+    mPredictionWindow = new IppatsuGaruponWindow(*this, mOptions.settingsFile);
+    mMdiArea->addSubWindow(mPredictionWindow);
+    mPredictionWindow->hide();
+    mPredictionWindow->ReadInitFile();
+}
 
 // The mnuYoso action, also taken at every activation of the main window.
-void MainFrm::ShowPredictionWindow() {}
+void MainFrm::ShowPredictionWindow() {
+    if (mPredictionWindow == nullptr || !mLoaded) {
+        return;
+    }
+    HourglassCursor hourglass;
+    if (mPredictionWindow->isHidden()) {
+        mPredictionWindow->Load();
+        mPredictionWindow->show();
+    } else if (mPredictionWindow->isMinimized()) {
+        mPredictionWindow->showNormal();
+    }
+    mMdiArea->setActiveSubWindow(mPredictionWindow);
+}
 
-// Exit step 1: the prediction window writes the settings file.
-void MainFrm::SavePredictionSettings() {}
+// Exit step 1: the prediction window writes the settings file; a failure is reported there and
+// the exit goes on.
+void MainFrm::SavePredictionSettings() {
+    if (mPredictionWindow != nullptr) {
+        mPredictionWindow->WriteInitFile();
+    }
+}
 
 void MainFrm::ShowAnalysisWindow(const AnalysisWindowSpec& spec) {
     HourglassCursor hourglass;

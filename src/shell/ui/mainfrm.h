@@ -17,6 +17,7 @@ namespace pirumo {
 class AboutBox;
 class AnalysisWindow;
 class HelpWindow;
+class IppatsuGaruponWindow;
 struct AnalysisWindowSpec;
 
 struct MainFrmOptions {
@@ -86,6 +87,7 @@ private:
     QMdiArea* mMdiArea = nullptr;
     QHash<QString, QAction*> mMenuItems;
     QHash<QString, QPointer<AnalysisWindow>> mAnalysisWindows;
+    QPointer<IppatsuGaruponWindow> mPredictionWindow;  // from start-up to exit
     QPointer<HelpWindow> mHelpWindow;
     QPointer<AboutBox> mAboutBox;
     QPointer<QWindow> mLastFocusWindow;
