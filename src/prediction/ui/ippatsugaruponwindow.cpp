@@ -1,6 +1,7 @@
 #include "prediction/ui/ippatsugaruponwindow.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -47,9 +48,6 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(MainFrm& main, std::filesystem::path 
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(CreatePredictionFrame(), 0, Qt::AlignTop);
-    columns->addWidget(CreateOptionFrame(), 0, Qt::AlignTop);
 
     mClose = new QPushButton(FromUtf8(prediction_text::kClose), client);
     mClose->setObjectName(QStringLiteral("Cmd閉じる"));
@@ -66,10 +64,14 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(MainFrm& main, std::filesystem::path 
     buttons->addWidget(mPrint);
     buttons->addWidget(mClose);
 
-    auto* layout = new QVBoxLayout(client);
-    layout->addLayout(columns);
-    layout->addStretch();
-    layout->addLayout(buttons);
+    // The predictions with the buttons below them on the left, the options on the right.
+    auto* left = new QVBoxLayout;
+    left->addWidget(CreatePredictionFrame());
+    left->addStretch();
+    left->addLayout(buttons);
+    auto* layout = new QHBoxLayout(client);
+    layout->addLayout(left);
+    layout->addWidget(CreateOptionFrame(), 0, Qt::AlignTop);
     setWidget(client);
 }
 
@@ -100,18 +102,25 @@ QWidget* IppatsuGaruponWindow::CreateOptionFrame() {
     auto* frame3 = new QGroupBox(FromUtf8(prediction_text::kFrame3));
     frame3->setObjectName(QStringLiteral("Frame3"));
     auto* layout = new QVBoxLayout(frame3);
-    layout->setSpacing(2);
+    layout->setSpacing(3);
     for (int i = 0; i < PredictionOptions::kCount; ++i) {
         const PredictionOptionInfo& info = kPredictionOptionInfo[static_cast<std::size_t>(i)];
         auto* frame = new QGroupBox(FromUtf8(info.frameCaption), frame3);
         frame->setObjectName(FromUtf8(info.frameName));
+        // The caption sits on the frame's top line, as on a classic frame, so that all twelve
+        // frames fit the window's height.
+        frame->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.6em; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
         // Buttons that share a frame exclude each other; each pair has its own frame.
         auto* reflect = new QRadioButton(FromUtf8(prediction_text::kReflect), frame);
         reflect->setObjectName(QStringLiteral("Opt反映する_%1").arg(i));
         auto* dontReflect = new QRadioButton(FromUtf8(prediction_text::kDontReflect), frame);
         dontReflect->setObjectName(QStringLiteral("Opt反映しない_%1").arg(i));
         auto* pair = new QHBoxLayout(frame);
-        pair->setContentsMargins(8, 0, 8, 2);
+        pair->setContentsMargins(12, 6, 4, 1);
+        // The style sheet's title is not part of the frame's size hint: leave room for it.
+        frame->setMinimumWidth(frame->fontMetrics().horizontalAdvance(frame->title()) + 24);
         pair->addWidget(reflect);
         pair->addWidget(dontReflect);
         pair->addStretch();
