@@ -168,12 +168,5 @@ TEST(GaruponPredictorTest, ShortOrEmptyHistoryStillPredicts) {
     }
 }
 
-TEST(GaruponPredictorTest, OptionBeforeLoadIsOnlyStored) {
-    GaruponPredictor p;
-    p.SetOption(3, true);
-    EXPECT_FALSE(p.IsLoaded());
-    EXPECT_TRUE(p.Options().reflect[3]);
-}
-
 }  // namespace
 }  // namespace pirumo

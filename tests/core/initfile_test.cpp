@@ -61,17 +61,6 @@ TEST(InitFileTest, WritesTwelveCp932LinesWithCrLfInIndexOrder) {
         << "no temporary file left behind";
 }
 
-TEST(InitFileTest, FormatsEveryKeyOnItsOwnLine) {
-    PredictionOptions options;
-    options.reflect[11] = true;
-    const std::string text = FormatInitText(options);
-    PredictionOptions parsed;
-    parsed.reflect.fill(true);
-    ParseInitText(text, parsed);
-    EXPECT_EQ(parsed, options);
-    EXPECT_EQ(text.substr(text.size() - 7), "=True\r\n");
-}
-
 TEST(InitFileTest, LinesInAnotherOrderGiveTheSameOptions) {
     PredictionOptions options;
     for (int i = 0; i < 12; i += 3) {
