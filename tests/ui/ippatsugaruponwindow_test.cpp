@@ -105,6 +105,26 @@ TEST_F(IppatsuGaruponWindowTest, FailedSettingsWriteIsReportedAndTheProgramStill
     std::filesystem::remove_all(IniPath());
 }
 
+TEST_F(IppatsuGaruponWindowTest, ManualEntryIsRefusedWhileTheWindowIsOpen) {
+    Start();
+    const QString guard = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
+    const auto entryMessages = [this] {
+        test::ModalAnswerer answerer;
+        Choose("mnuMasterInput");
+        std::vector<QString> texts;
+        for (const auto& dialog : answerer.Seen()) {
+            texts.push_back(dialog.text);
+        }
+        return texts;
+    };
+    OpenWindow();
+    EXPECT_EQ(entryMessages(), std::vector<QString>{guard});
+    Window()->findChild<QPushButton*>(QStringLiteral("Cmd閉じる"))->click();
+    for (const QString& text : entryMessages()) {
+        EXPECT_NE(text, guard);
+    }
+}
+
 TEST_F(IppatsuGaruponWindowTest, ShowsItsControlsWithTheirTexts) {
     Start();
     IppatsuGaruponWindow* window = &OpenWindow();
