@@ -104,8 +104,9 @@ void MainFrm::BuildMenus() {
 }
 
 void MainFrm::ConnectAnalysisItem(QAction& action, const char* windowName) {
-    if (const AnalysisWindowSpec* spec = FindAnalysisWindow(windowName)) {
-        connect(&action, &QAction::triggered, this, [this, spec] { ShowAnalysisWindow(*spec); });
+    if (const AnalysisWindowDescription* description = FindAnalysisWindow(windowName)) {
+        connect(&action, &QAction::triggered, this,
+                [this, description] { ShowAnalysisWindow(*description); });
     }
 }
 
@@ -179,9 +180,9 @@ void MainFrm::SavePredictionSettings() {
     }
 }
 
-void MainFrm::ShowAnalysisWindow(const AnalysisWindowSpec& spec) {
+void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
     HourglassCursor hourglass;
-    const QString name = QString::fromUtf8(spec.name);
+    const QString name = QString::fromUtf8(description.name);
     if (AnalysisWindow* open = mAnalysisWindows.value(name)) {
         if (open->isMinimized()) {
             open->showNormal();
@@ -189,7 +190,7 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowSpec& spec) {
         mMdiArea->setActiveSubWindow(open);
         return;
     }
-    auto* window = new AnalysisWindow(spec, mHistory, *this);
+    auto* window = new AnalysisWindow(description, mHistory, *this);
     mMdiArea->addSubWindow(window);
     mAnalysisWindows.insert(name, window);
     try {

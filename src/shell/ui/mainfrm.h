@@ -18,7 +18,7 @@ class AboutBox;
 class AnalysisWindow;
 class HelpWindow;
 class IppatsuGaruponWindow;
-struct AnalysisWindowSpec;
+struct AnalysisWindowDescription;
 
 struct MainFrmOptions {
     std::filesystem::path historyFile;   // Pirumo.mdb
@@ -65,7 +65,7 @@ private:
     void CreatePredictionWindow();
     void ShowPredictionWindow();
     void SavePredictionSettings();
-    void ShowAnalysisWindow(const AnalysisWindowSpec& spec);
+    void ShowAnalysisWindow(const AnalysisWindowDescription& description);
     void RefreshHistoryByDownload();
     void ShowEntryWindow();
     void ShowHelp();
