@@ -41,6 +41,7 @@ CliCommand ShowCommand();
 CliCommand ImportCommand();
 CliCommand ExportCommand();
 CliCommand SampleCommand();
+CliCommand PredictCommand();
 CliCommand UpdateCommand();
 
 }  // namespace pirumo::cli

@@ -16,8 +16,8 @@ using namespace pirumo::cli;
 namespace {
 
 std::vector<CliCommand> Commands() {
-    return {InfoCommand(),   ListCommand(),   ShowCommand(),  ImportCommand(),
-            ExportCommand(), SampleCommand(), UpdateCommand()};
+    return {InfoCommand(),   ListCommand(),   ShowCommand(),    ImportCommand(),
+            ExportCommand(), SampleCommand(), PredictCommand(), UpdateCommand()};
 }
 
 // Every option any command takes (a null value name marks a flag); each command checks that it
