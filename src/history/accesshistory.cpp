@@ -2,6 +2,7 @@
 
 #include <mdbtools.h>
 
+#include <charconv>
 #include <cstring>
 #include <deque>
 #include <fstream>
@@ -22,7 +23,7 @@ constexpr std::array<const char*, Draw::kFieldCount> kNumberFields = {
 
 constexpr int kQueryObjectType = 5;       // MSysObjects.Type of a saved query
 constexpr int kSourceTableAttribute = 5;  // MSysQueries.Attribute of a row naming a source table
-// No history has more rows than there are draw numbers; a larger count means a damaged file.
+// No table the reader walks holds more rows than there are draw numbers; more means damage.
 constexpr std::size_t kMaxRows = 32767;
 constexpr std::size_t kMaxFileSize = std::size_t{256} << 20;
 constexpr std::size_t kJet3PageSize = 2048;
@@ -78,20 +79,7 @@ Handle OpenHandle(std::string& buffer) {
     SetTextEncoding(mdb.get());
     mdb_set_date_fmt(mdb.get(), "%Y/%m/%d");
     mdb_set_shortdate_fmt(mdb.get(), "%Y/%m/%d");
-    if (!mdb_read_catalog(mdb.get(), MDB_ANY)) {
-        throw HistoryError(kUnreadable);
-    }
     return mdb;
-}
-
-MdbCatalogEntry* FindCatalogEntry(MdbHandle* mdb, const std::string& name, int type) {
-    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
-        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type == type && name == entry->object_name) {
-            return entry;
-        }
-    }
-    return nullptr;
 }
 
 Table OpenTable(MdbCatalogEntry* entry) {
@@ -100,6 +88,19 @@ Table OpenTable(MdbCatalogEntry* entry) {
         throw HistoryError(kDamaged);
     }
     return table;
+}
+
+std::optional<long long> ToInteger(const std::optional<std::string>& text) {
+    long long value = 0;
+    if (!text) {
+        return std::nullopt;
+    }
+    const char* end = text->data() + text->size();
+    const auto [rest, error] = std::from_chars(text->data(), end, value);
+    if (error != std::errc() || rest != end) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 // Binds chosen columns of a table to text buffers and walks its rows.
@@ -128,12 +129,22 @@ public:
         return static_cast<int>(mBuffers.size()) - 1;
     }
 
-    void Rewind() { mdb_rewind_table(mTable); }
-    bool Fetch() {
-        for (auto& buffer : mBuffers) {
-            buffer[0] = '\0';
+    // Walks every row, calling f() with the current row bound. A page that is missing or
+    // unreadable ends libmdb's walk early without an error; the row count kept in the table
+    // definition tells.
+    template <typename F>
+    void ForEachRow(F&& f) {
+        mdb_rewind_table(mTable);
+        std::size_t count = 0;
+        while (Fetch()) {
+            if (++count > kMaxRows) {
+                throw HistoryError(kDamaged);
+            }
+            f();
         }
-        return mdb_fetch_row(mTable) != 0;
+        if (count != mTable->num_rows) {
+            throw HistoryError(kDamaged);
+        }
     }
 
     // The field's text in the current row; nullopt for Null, an empty text or slot -1.
@@ -150,6 +161,13 @@ public:
     }
 
 private:
+    bool Fetch() {
+        for (auto& buffer : mBuffers) {
+            buffer[0] = '\0';
+        }
+        return mdb_fetch_row(mTable) != 0;
+    }
+
     MdbTableDef* mTable;
     std::vector<std::vector<char>> mBuffers;
     std::deque<int> mLengths;  // libmdb keeps pointers to these
@@ -167,39 +185,99 @@ bool HasDrawFields(const RowReader& reader) {
     return true;
 }
 
+// The objects listed in MSysObjects. Read here rather than with mdb_read_catalog(), which also
+// parses every object's property block: a damaged block sends it into a loop that allocates
+// without end, and the reader needs no properties.
+class Catalog {
+public:
+    explicit Catalog(MdbHandle* mdb) : mMdb(mdb) {
+        MdbCatalogEntry& objects = AddEntry("MSysObjects", MDB_TABLE, kObjectsPage);
+        Table table = OpenTable(&objects);
+        RowReader reader(table.get());
+        const int id = reader.Bind(reader.FindColumn("Id"));
+        const int name = reader.Bind(reader.FindColumn("Name"));
+        const int type = reader.Bind(reader.FindColumn("Type"));
+        const int flags = reader.Bind(reader.FindColumn("Flags"));
+        if (id < 0 || name < 0 || type < 0 || flags < 0) {
+            throw HistoryError(kUnreadable);
+        }
+        reader.ForEachRow([&] {
+            const auto objectName = reader.Text(name);
+            const auto objectId = ToInteger(reader.Text(id));
+            const auto objectType = ToInteger(reader.Text(type));
+            if (objectName && objectId && objectType && objectName->size() <= MDB_MAX_OBJ_NAME) {
+                mObjects.push_back({*objectName, static_cast<int>(*objectType), *objectId,
+                                    ToInteger(reader.Text(flags)).value_or(0)});
+            }
+        });
+    }
+
+    // MSysObjects.Id of the saved query, or nullopt when the file has none.
+    std::optional<long long> FindQueryId() const {
+        for (const Object& object : mObjects) {
+            if (object.type == kQueryObjectType && object.name == kQueryName) {
+                return object.id;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // An entry for libmdb to read the named table through, or nullptr.
+    MdbCatalogEntry* FindTable(const std::string& name) {
+        for (const Object& object : mObjects) {
+            if (object.type == MDB_TABLE && object.name == name) {
+                return &AddEntry(name, MDB_TABLE, object.id & kPageMask);
+            }
+        }
+        return nullptr;
+    }
+
+    // Entries for the user tables (system and hidden objects left out).
+    std::vector<MdbCatalogEntry*> UserTables() {
+        std::vector<MdbCatalogEntry*> tables;
+        for (const Object& object : mObjects) {
+            if (object.type == MDB_TABLE && (object.flags & kSystemFlags) == 0) {
+                tables.push_back(&AddEntry(object.name, MDB_TABLE, object.id & kPageMask));
+            }
+        }
+        return tables;
+    }
+
+private:
+    struct Object {
+        std::string name;
+        int type;
+        long long id;
+        long long flags;
+    };
+
+    static constexpr unsigned long kObjectsPage = 2;
+    static constexpr long long kPageMask = 0x00FFFFFF;  // Id = flags << 24 | tdef page
+    static constexpr long long kSystemFlags = 0x80000002;
+
+    MdbCatalogEntry& AddEntry(const std::string& name, int type, unsigned long page) {
+        MdbCatalogEntry& entry = mEntries.emplace_back();
+        entry.mdb = mMdb;
+        entry.object_type = type;
+        entry.table_pg = page;
+        name.copy(entry.object_name, MDB_MAX_OBJ_NAME);
+        return entry;
+    }
+
+    MdbHandle* mMdb;
+    std::vector<Object> mObjects;
+    std::deque<MdbCatalogEntry> mEntries;  // tables read through them point back at them
+};
+
 bool HasDrawFields(MdbCatalogEntry* entry) {
     Table table = OpenTable(entry);
     return HasDrawFields(RowReader(table.get()));
 }
 
-// MSysObjects.Id of the saved query, or nullopt when the file has none.
-std::optional<std::string> FindQueryId(MdbHandle* mdb) {
-    MdbCatalogEntry* entry = FindCatalogEntry(mdb, "MSysObjects", MDB_TABLE);
-    if (!entry) {
-        return std::nullopt;
-    }
-    Table table = OpenTable(entry);
-    RowReader reader(table.get());
-    const int id = reader.Bind(reader.FindColumn("Id"));
-    const int name = reader.Bind(reader.FindColumn("Name"));
-    const int type = reader.Bind(reader.FindColumn("Type"));
-    if (id < 0 || name < 0 || type < 0) {
-        return std::nullopt;
-    }
-    reader.Rewind();
-    while (reader.Fetch()) {
-        if (reader.Text(name) == kQueryName &&
-            reader.Text(type) == std::to_string(kQueryObjectType)) {
-            return reader.Text(id);
-        }
-    }
-    return std::nullopt;
-}
-
 // The tables that the saved query selects from (MSysQueries rows with attribute 5).
-std::vector<std::string> FindQuerySourceTables(MdbHandle* mdb, const std::string& queryId) {
+std::vector<std::string> FindQuerySourceTables(Catalog& catalog, long long queryId) {
     std::vector<std::string> names;
-    MdbCatalogEntry* entry = FindCatalogEntry(mdb, "MSysQueries", MDB_TABLE);
+    MdbCatalogEntry* entry = catalog.FindTable("MSysQueries");
     if (!entry) {
         return names;
     }
@@ -211,25 +289,24 @@ std::vector<std::string> FindQuerySourceTables(MdbHandle* mdb, const std::string
     if (objectId < 0 || attribute < 0 || name1 < 0) {
         return names;
     }
-    reader.Rewind();
-    while (reader.Fetch()) {
-        if (reader.Text(objectId) == queryId &&
-            reader.Text(attribute) == std::to_string(kSourceTableAttribute)) {
+    reader.ForEachRow([&] {
+        if (ToInteger(reader.Text(objectId)) == queryId &&
+            ToInteger(reader.Text(attribute)) == kSourceTableAttribute) {
             if (auto name = reader.Text(name1)) {
                 names.push_back(*name);
             }
         }
-    }
+    });
     return names;
 }
 
-MdbCatalogEntry* FindTableThroughQuery(MdbHandle* mdb) {
-    const auto queryId = FindQueryId(mdb);
+MdbCatalogEntry* FindTableThroughQuery(Catalog& catalog) {
+    const auto queryId = catalog.FindQueryId();
     if (!queryId) {
         return nullptr;
     }
-    for (const std::string& name : FindQuerySourceTables(mdb, *queryId)) {
-        MdbCatalogEntry* entry = FindCatalogEntry(mdb, name, MDB_TABLE);
+    for (const std::string& name : FindQuerySourceTables(catalog, *queryId)) {
+        MdbCatalogEntry* entry = catalog.FindTable(name);
         if (entry && HasDrawFields(entry)) {
             return entry;
         }
@@ -238,11 +315,10 @@ MdbCatalogEntry* FindTableThroughQuery(MdbHandle* mdb) {
 }
 
 // The one user table that has all seven draw fields.
-MdbCatalogEntry* FindTableByFields(MdbHandle* mdb) {
+MdbCatalogEntry* FindTableByFields(Catalog& catalog) {
     std::vector<MdbCatalogEntry*> found;
-    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
-        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type == MDB_TABLE && mdb_is_user_table(entry) && HasDrawFields(entry)) {
+    for (MdbCatalogEntry* entry : catalog.UserTables()) {
+        if (HasDrawFields(entry)) {
             found.push_back(entry);
         }
     }
@@ -274,23 +350,14 @@ std::vector<AccessRow> ReadRows(MdbCatalogEntry* entry) {
     const int date = reader.Bind(reader.FindColumn(kDateField));
 
     std::vector<AccessRow> rows;
-    reader.Rewind();
-    while (reader.Fetch()) {
-        if (rows.size() == kMaxRows) {
-            throw HistoryError(kDamaged);
-        }
+    reader.ForEachRow([&] {
         AccessRow& row = rows.emplace_back();
         row.drawNumber = reader.Text(drawNumber);
         for (std::size_t i = 0; i < numbers.size(); ++i) {
             row.numbers[i] = reader.Text(numbers[i]);
         }
         row.date = reader.Text(date);
-    }
-    // A page that is missing or unreadable ends the walk early without an error from libmdb;
-    // the row count kept in the table definition tells.
-    if (rows.size() != table->num_rows) {
-        throw HistoryError(kDamaged);
-    }
+    });
     return rows;
 }
 
@@ -318,11 +385,13 @@ AccessHistory ReadAccessHistory(const std::string& bytes) {
     std::string buffer = bytes;
     Handle mdb = OpenHandle(buffer);
 
+    Catalog catalog(mdb.get());
+
     AccessHistory history;
-    MdbCatalogEntry* entry = FindTableThroughQuery(mdb.get());
+    MdbCatalogEntry* entry = FindTableThroughQuery(catalog);
     history.foundThroughQuery = entry != nullptr;
     if (!entry) {
-        entry = FindTableByFields(mdb.get());
+        entry = FindTableByFields(catalog);
     }
     history.tableName = entry->object_name;
     history.rows = ReadRows(entry);
