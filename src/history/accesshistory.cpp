@@ -60,7 +60,7 @@ void SetTextEncoding(MdbHandle* mdb) {
         if (out != reinterpret_cast<iconv_t>(-1)) {
             iconv_close(out);
         }
-        throw HistoryError("文字コードの変換を準備できません（iconv）。");
+        throw HistoryError("読み込みに必要な文字コード変換（iconv）を準備できません。");
     }
     mdb_iconv_close(mdb);
     mdb->iconv_in = in;
@@ -74,7 +74,7 @@ Handle OpenHandle(std::string& buffer) {
     }
     if (mdb->f->jet_version != MDB_VER_JET3 && mdb->f->jet_version != MDB_VER_JET4) {
         throw HistoryError(
-            "Access 97 / 2000 形式（Jet 3 / Jet 4）以外のファイルには対応していません。");
+            "形式には対応していません。読めるのは Access 97 / 2000 形式（Jet 3 / Jet 4）です。");
     }
     SetTextEncoding(mdb.get());
     mdb_set_date_fmt(mdb.get(), "%Y/%m/%d");
@@ -324,8 +324,7 @@ MdbCatalogEntry* FindTableByFields(Catalog& catalog) {
     }
     if (found.empty()) {
         throw HistoryError(
-            "Accessのファイルに当選データ（回数、第1数字～第5数字、ボーナス数字）の表が"
-            "見つかりません。");
+            "中に当選データ（回数、第1数字～第5数字、ボーナス数字）の表が見つかりません。");
     }
     if (found.size() > 1) {
         std::string names;
@@ -333,8 +332,8 @@ MdbCatalogEntry* FindTableByFields(Catalog& catalog) {
             names += names.empty() ? "" : "、";
             names += entry->object_name;
         }
-        throw HistoryError(
-            "Accessのファイルに当選データの表が複数あり、どれを読むか決められません: " + names);
+        throw HistoryError("中に当選データの表が複数あり、どれを読むか決められません（" + names +
+                           "）。");
     }
     return found.front();
 }
@@ -366,14 +365,7 @@ std::size_t PageSize(const std::string& bytes) {
     return version == MDB_VER_JET3 ? kJet3PageSize : kJet4PageSize;
 }
 
-}  // namespace
-
-bool LooksLikeAccessFile(const std::string& bytes) {
-    return bytes.size() > kVersionOffset + 4 &&
-           bytes.compare(4, sizeof kJetSignature, kJetSignature, sizeof kJetSignature) == 0;
-}
-
-AccessHistory ReadAccessHistory(const std::string& bytes) {
+AccessHistory ReadTables(const std::string& bytes) {
     if (!LooksLikeAccessFile(bytes)) {
         throw HistoryError(kUnreadable);
     }
@@ -398,22 +390,37 @@ AccessHistory ReadAccessHistory(const std::string& bytes) {
     return history;
 }
 
+}  // namespace
+
+bool LooksLikeAccessFile(const std::string& bytes) {
+    return bytes.size() > kVersionOffset + 4 &&
+           bytes.compare(4, sizeof kJetSignature, kJetSignature, sizeof kJetSignature) == 0;
+}
+
+AccessHistory ReadAccessHistory(const std::string& bytes, const std::string& source) {
+    try {
+        return ReadTables(bytes);
+    } catch (const HistoryError& e) {
+        throw HistoryError(source + "の" + e.what());
+    }
+}
+
 AccessHistory ReadAccessHistoryFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        throw HistoryError("Accessのファイルを開けません: " + file.string());
+        throw HistoryError("Accessファイル「" + file.string() + "」を開けません。");
     }
     std::error_code error;
     const auto size = std::filesystem::file_size(file, error);
     if (error || size > kMaxFileSize) {
-        throw HistoryError("Accessのファイルが大きすぎるか、大きさを調べられません: " +
-                           file.string());
+        throw HistoryError("Accessファイル「" + file.string() +
+                           "」は大きすぎるか、大きさを調べられません。");
     }
     std::string bytes(std::istreambuf_iterator<char>(in), {});
     if (in.bad()) {
-        throw HistoryError("Accessのファイルを読めません: " + file.string());
+        throw HistoryError("Accessファイル「" + file.string() + "」を読めません。");
     }
-    return ReadAccessHistory(bytes);
+    return ReadAccessHistory(bytes, "Accessファイル「" + file.string() + "」");
 }
 
 }  // namespace pirumo

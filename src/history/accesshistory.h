@@ -29,9 +29,10 @@ struct AccessHistory {
 bool LooksLikeAccessFile(const std::string& bytes);
 
 // Reads the draws of a Jet 3/4 file held in memory. The database password is not needed.
-// Throws HistoryError with a Japanese message when the bytes are no readable Jet file, are cut
-// short or damaged, or hold no draws table.
-AccessHistory ReadAccessHistory(const std::string& bytes);
+// Throws HistoryError with a Japanese message that starts with `source` when the bytes are no
+// readable Jet file, are cut short or damaged, or hold no draws table.
+AccessHistory ReadAccessHistory(const std::string& bytes,
+                                const std::string& source = "Accessファイル");
 
 // The same for a file on disk.
 AccessHistory ReadAccessHistoryFile(const std::filesystem::path& file);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <string>
 
 #include "history/historyerror.h"
 
@@ -62,62 +63,67 @@ bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-// "YYYY/MM/DD" for a date written Y/M/D or Y-M-D, with or without a time after a blank.
-std::optional<std::string> NormaliseDate(const std::string& raw) {
+// "YYYY/MM/DD" for a date written Y/M/D or Y-M-D, with or without a time after a blank; any
+// other text is kept as it is.
+std::string NormaliseDate(const std::string& raw) {
     std::string text = Trim(raw);
     text = text.substr(0, text.find(' '));
     std::replace(text.begin(), text.end(), '-', '/');
     const auto first = text.find('/');
     const auto second = first == std::string::npos ? first : text.find('/', first + 1);
     if (second == std::string::npos) {
-        return std::nullopt;
+        return raw;
     }
     const std::string y = text.substr(0, first);
     const std::string m = text.substr(first + 1, second - first - 1);
     const std::string d = text.substr(second + 1);
     if (y.size() != 4 || !IsDigits(y) || m.size() > 2 || !IsDigits(m) || d.size() > 2 ||
         !IsDigits(d)) {
-        return std::nullopt;
+        return raw;
     }
     const int year = std::stoi(y);
     const int month = std::stoi(m);
     const int day = std::stoi(d);
     static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > kDays[month - 1] ||
+    if (year < 1000 || month < 1 || month > 12 || day < 1 || day > kDays[month - 1] ||
         (month == 2 && day == 29 && !IsLeapYear(year))) {
-        return std::nullopt;
+        return raw;
     }
     char normalised[32];
     std::snprintf(normalised, sizeof normalised, "%04d/%02d/%02d", year, month, day);
-    return std::string(normalised);
+    return normalised;
 }
 
-std::string RowName(std::size_t index) {
-    return "Accessのファイルの " + std::to_string(index + 1) + " 行目";
+std::string RowText(std::size_t index) {
+    return std::to_string(index + 1) + "行目";
 }
 
 }  // namespace
 
-std::vector<Draw> ConvertAccessRows(const AccessHistory& history) {
+std::vector<Draw> ConvertAccessRows(const AccessHistory& history, const std::string& source) {
+    const std::string table = source + "の表「" + history.tableName + "」の";
+    if (history.rows.empty()) {
+        throw HistoryError(table + "中に当選データの行がありません。");
+    }
     std::vector<Draw> draws;
     draws.reserve(history.rows.size());
     std::map<long, std::size_t> seen;  // 回数 -> row index
     for (std::size_t i = 0; i < history.rows.size(); ++i) {
         const AccessRow& row = history.rows[i];
+        const std::string where = table + RowText(i);
         if (!row.drawNumber) {
-            throw HistoryError(RowName(i) + ": 回数が空です。");
+            throw HistoryError(where + "の回数が空です。");
         }
         const auto drawNumber = ParseNumber(*row.drawNumber, kMaxDrawNumber);
         if (!drawNumber) {
-            throw HistoryError(RowName(i) + ": 回数「" + *row.drawNumber +
-                               "」は 1～32767 の整数ではありません。");
+            throw HistoryError(where + "の回数「" + *row.drawNumber +
+                               "」は1から32767までの整数ではありません。");
         }
         const auto [earlier, inserted] = seen.emplace(*drawNumber, i);
         if (!inserted) {
-            throw HistoryError(RowName(i) + ": 回数 " + std::to_string(*drawNumber) + " が " +
-                               std::to_string(earlier->second + 1) + " 行目と重なっています。");
+            throw HistoryError(where + "の回数「" + std::to_string(*drawNumber) + "」は" +
+                               RowText(earlier->second) + "と重複しています。");
         }
-        const std::string where = RowName(i) + "（回数 " + std::to_string(*drawNumber) + "）";
 
         Draw& draw = draws.emplace_back();
         draw.drawNumber = static_cast<int>(*drawNumber);
@@ -128,17 +134,14 @@ std::vector<Draw> ConvertAccessRows(const AccessHistory& history) {
             }
             const auto number = ParseNumber(*row.numbers[f], kMaxNumber);
             if (!number) {
-                throw HistoryError(where + ": " + kNumberFields[f] + "「" + *row.numbers[f] +
-                                   "」は 1～31 の整数ではありません。");
+                throw HistoryError(where + "（回数 " + std::to_string(*drawNumber) + "）の" +
+                                   kNumberFields[f] + "「" + *row.numbers[f] +
+                                   "」は1から31までの整数ではありません。");
             }
             draw.numbers[f] = static_cast<std::int16_t>(*number);
         }
         if (row.date) {
-            const auto date = NormaliseDate(*row.date);
-            if (!date) {
-                throw HistoryError(where + ": 開催日「" + *row.date + "」は日付として読めません。");
-            }
-            draw.date = *date;
+            draw.date = NormaliseDate(*row.date);
         }
     }
     std::sort(draws.begin(), draws.end(),
@@ -147,7 +150,8 @@ std::vector<Draw> ConvertAccessRows(const AccessHistory& history) {
 }
 
 std::vector<Draw> ReadAccessHistoryRows(const std::filesystem::path& mdbFile) {
-    return ConvertAccessRows(ReadAccessHistoryFile(mdbFile));
+    return ConvertAccessRows(ReadAccessHistoryFile(mdbFile),
+                             "Accessファイル「" + mdbFile.string() + "」");
 }
 
 std::vector<Draw> ReadAccessHistoryRowsFromBytes(const std::string& bytes) {
