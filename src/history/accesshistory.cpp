@@ -31,10 +31,9 @@ constexpr std::size_t kJet4PageSize = 4096;
 constexpr std::size_t kVersionOffset = 0x14;
 constexpr char kJetSignature[] = "Standard Jet DB";
 
-const std::string kUnreadable =
-    "Accessのファイルとして読めません。ファイルが壊れているか、Accessのデータベースではありません"
-    "。";
-const std::string kDamaged = "Accessのファイルが途中で切れているか、壊れています。";
+// Messages below follow "Accessファイル「…」の" (see ReadAccessHistory).
+const std::string kUnreadable = "形式が読めません。Accessのデータベースではないか、壊れています。";
+const std::string kDamaged = "内容が途中で切れているか、壊れています。";
 
 struct HandleCloser {
     void operator()(MdbHandle* mdb) const { mdb_close(mdb); }
