@@ -83,7 +83,9 @@ Handle OpenHandle(std::string& buffer) {
 
 Table OpenTable(MdbCatalogEntry* entry) {
     Table table(mdb_read_table(entry));
-    if (!table || !mdb_read_columns(table.get())) {
+    // libmdb hands back a table whose page usage map it could not find, and then dereferences
+    // the missing map as soon as a row is fetched.
+    if (!table || !table->usage_map || table->map_sz < 1 || !mdb_read_columns(table.get())) {
         throw HistoryError(kDamaged);
     }
     return table;

@@ -143,6 +143,12 @@ TEST_F(AccessImportTest, RefusesCutAndDamagedCopiesAndKeepsTheHistory) {
     ExpectRefused(bytes.substr(0, bytes.size() - 100), "途中で切れているか、壊れています");
     ExpectRefused(std::string(), "形式が読めません");
 
+    // MSysObjects' definition pointing its page usage map at a row that does not exist made
+    // libmdb dereference a null map.
+    std::string lostMap = bytes;
+    lostMap[2 * page + 55] = 62;
+    ExpectRefused(lostMap, "途中で切れているか、壊れています");
+
     std::string header = bytes;
     header.replace(0, 64, 64, '\0');
     ExpectRefused(header, "形式が読めません");
