@@ -15,7 +15,11 @@ namespace pirumo {
 std::string GridToJson(const ResultGrid& grid, std::string_view name, std::string_view caption);
 
 // A JSON string literal (quoted, escaped) of text, for callers that compose larger documents.
+// Bytes that are not valid UTF-8 become U+FFFD so that the document stays valid.
 std::string JsonQuote(std::string_view text);
+
+// A JSON number: whole values without a fraction (5), others in shortest form (7.5).
+std::string JsonNumber(double value);
 
 // The cell texts, one line per row, comma separated, quoted where needed, CR LF line ends.
 std::string GridToCsv(const ResultGrid& grid);

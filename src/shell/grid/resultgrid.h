@@ -1,10 +1,15 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "shell/grid/texttable.h"
 
 namespace pirumo {
 
@@ -13,9 +18,15 @@ using Rgb = std::uint32_t;
 constexpr Rgb MakeRgb(int r, int g, int b) {
     return static_cast<Rgb>(r) | (static_cast<Rgb>(g) << 8) | (static_cast<Rgb>(b) << 16);
 }
-constexpr int RedOf(Rgb c) { return static_cast<int>(c & 0xff); }
-constexpr int GreenOf(Rgb c) { return static_cast<int>((c >> 8) & 0xff); }
-constexpr int BlueOf(Rgb c) { return static_cast<int>((c >> 16) & 0xff); }
+constexpr int RedOf(Rgb c) {
+    return static_cast<int>(c & 0xff);
+}
+constexpr int GreenOf(Rgb c) {
+    return static_cast<int>((c >> 8) & 0xff);
+}
+constexpr int BlueOf(Rgb c) {
+    return static_cast<int>((c >> 16) & 0xff);
+}
 
 enum class HAlign : std::uint8_t { Center, Left };
 enum class CellType : std::uint8_t { StaticText, EditText };
@@ -38,7 +49,7 @@ struct CellStyle {
     Rgb back = 0xffffff;
     HAlign align = HAlign::Center;
     CellType type = CellType::StaticText;
-    std::uint8_t borders = 0;                   // bitmask of sides drawn (1 left .. 8 bottom)
+    std::uint8_t borders = 0;                      // bitmask of sides drawn (1 left .. 8 bottom)
     std::array<Rgb, 4> borderColours{0, 0, 0, 0};  // left, right, top, bottom
 
     friend bool operator==(const CellStyle&, const CellStyle&) = default;
@@ -47,7 +58,8 @@ struct CellStyle {
 // The model of a spreadsheet-like result grid, driven the way a spreadsheet control is: select a
 // cell or a block, then set properties that apply to the current cell, or to the whole block
 // while block mode is on. Columns and rows count from 1; 0 addresses the built-in header row or
-// column; -1 means every column or every row.
+// column; -1 means every column or every row (1..count). Writes outside the grid are ignored, as
+// the control ignores them.
 class ResultGrid {
 public:
     static constexpr int kAll = -1;
@@ -99,6 +111,8 @@ public:
     // Single cells.
     void SetCellText(int column, int row, std::string_view text);
     void SetCellText(int column, int row, long long number);  // decimal text
+    // Outside the grid these read "" and the default style. References stay valid until the
+    // grid is destroyed or assigned to.
     const std::string& CellText(int column, int row) const;
     const CellStyle& StyleAt(int column, int row) const;
 
@@ -111,39 +125,67 @@ public:
     void InsertRow(int row);
     void DeleteRow(int row);
 
-    // For the view: the column whose text runs into the empty cell (column, row), or 0 when
-    // none. A non-empty text overflows to the right when left-aligned, and to both sides when
-    // centred, across empty cells only, while overflow is on.
+    // For the view and the exports: where texts are drawn. A cell with text draws it across
+    // columns first..last of its row (its own column when it fits or overflow is off); an empty
+    // cell covered by a neighbour's text reports that neighbour as source. A left-aligned text
+    // runs right across empty cells while it is wider than the columns covered so far; a centred
+    // text takes empty cells right and left in turn and is drawn centred on the whole span.
+    // Widths are DisplayWidth() units against column widths in characters. Column 0 never
+    // overflows and nothing overflows into it.
+    struct TextSpan {
+        int source = -1;  // column holding the text, -1 = nothing drawn in this cell
+        int first = -1;
+        int last = -1;
+        bool HasText() const { return source >= 0; }
+        friend bool operator==(const TextSpan&, const TextSpan&) = default;
+    };
+    // Spans of every cell of `row`, indexed by column 0..ColumnCount(); one pass per row, so
+    // a view should call it once per painted row rather than TextSpanAt per cell.
+    std::vector<TextSpan> RowTextSpans(int row) const;
+    TextSpan TextSpanAt(int column, int row) const;
+
+    // The column whose text runs into the empty cell (column, row), or 0 when none.
     int OverflowSource(int column, int row) const;
 
     // Approximate bytes held, for the memory benchmark.
     std::size_t MemoryBytes() const;
 
 private:
+    // One per cell: indexes into the interned texts and styles.
     struct CellRecord {
         std::uint32_t text = 0;   // index into mTexts; 0 = empty
         std::uint32_t style = 0;  // index into mStyles; 0 = default style
     };
+    // Columns and rows of an operation, already clipped to the grid; empty when first > last.
+    struct Area {
+        int firstColumn = 1;
+        int lastColumn = 0;
+        int firstRow = 1;
+        int lastRow = 0;
+    };
+    struct StyleHash {
+        std::size_t operator()(const CellStyle& style) const;
+    };
 
+    bool Contains(int column, int row) const;
     std::size_t IndexOf(int column, int row) const;
-    CellRecord& RecordAt(int column, int row);
-    const CellRecord* FindRecord(int column, int row) const;
-    std::uint32_t InternText(std::string_view text);
+    Area TargetArea() const;
+    Area AreaOf(int column, int row, int column2, int row2) const;
     std::uint32_t InternStyle(const CellStyle& style);
+    template <typename Change>
+    void ChangeStyles(const Area& area, Change&& change);
+    void FillTexts(const Area& area, std::uint32_t text);
     void ResizeCells(int columns, int rows);
-    template <typename F>
-    void ForEachTarget(F&& change);  // current cell or block
-    void ColumnRange(int column, int& first, int& last) const;
-    void RowRange(int row, int& first, int& last) const;
-    int TextWidthInCells(int column, int row) const;
+    void SpreadText(std::vector<TextSpan>& spans, int column, int row) const;
 
     int mColumns = 0;
     int mRows = 0;
     // Cells of rows 0..mRows and columns 0..mColumns, row-major.
     std::vector<CellRecord> mCells;
-    std::vector<std::string> mTexts;  // interned texts, [0] = ""
-    std::unordered_map<std::string, std::uint32_t> mTextIndex;
-    std::vector<CellStyle> mStyles;  // interned styles, [0] = default
+    TextTable mTexts;
+    // A deque keeps references returned by StyleAt() valid while the table grows.
+    std::deque<CellStyle> mStyles;  // interned styles, [0] = default
+    std::unordered_map<CellStyle, std::uint32_t, StyleHash> mStyleIndex;
     std::vector<double> mColumnWidths;  // index 0..mColumns
     std::vector<double> mRowHeights;    // index 0..mRows
     int mVisibleColumns = 0;

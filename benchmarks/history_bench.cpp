@@ -1,0 +1,30 @@
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "history/historycsv.h"
+#include "history/historyfile.h"
+
+namespace {
+
+// Loads the real history from an encrypted file built from the shared CSV in a temporary folder.
+void BM_OpenDrawHistory(benchmark::State& state) {
+    const std::filesystem::path csv =
+        std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
+    if (!std::filesystem::exists(csv)) {
+        state.SkipWithError("the shared history CSV is absent");
+        return;
+    }
+    std::string pattern = (std::filesystem::temp_directory_path() / "pirumo-bench.XXXXXX").string();
+    const std::filesystem::path dir = mkdtemp(pattern.data());
+    const auto file = dir / "Pirumo.mdb";
+    pirumo::ImportCsvHistory(csv, file);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pirumo::OpenDrawHistory(file));
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_OpenDrawHistory)->Unit(benchmark::kMillisecond);
+
+}  // namespace

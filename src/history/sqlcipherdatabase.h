@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace pirumo {
+
+// One keyed connection to an encrypted history file. Failures of Execute and of statements
+// throw HistoryError with the engine's own text appended to a Japanese sentence.
+class SqlCipherDatabase {
+public:
+    enum class Mode { kReadWrite, kCreate };
+
+    SqlCipherDatabase(const std::filesystem::path& file, Mode mode);
+    ~SqlCipherDatabase();
+    SqlCipherDatabase(const SqlCipherDatabase&) = delete;
+    SqlCipherDatabase& operator=(const SqlCipherDatabase&) = delete;
+
+    // False when the key does not fit or the file is no database at all.
+    bool IsReadable();
+    void Execute(const std::string& sql);
+    std::string LastError() const;
+    sqlite3* Handle() const { return mDb; }
+
+private:
+    sqlite3* mDb = nullptr;
+};
+
+class SqlStatement {
+public:
+    SqlStatement(SqlCipherDatabase& db, const std::string& sql);
+    ~SqlStatement();
+    SqlStatement(const SqlStatement&) = delete;
+    SqlStatement& operator=(const SqlStatement&) = delete;
+
+    // The engine's message when sql cannot be prepared; nullopt when it can.
+    static std::optional<std::string> Check(SqlCipherDatabase& db, const std::string& sql);
+
+    void BindInt(int index, std::int64_t value);
+    void BindNull(int index);
+    void BindText(int index, const std::string& value);
+    // True while a row is available; throws on an engine error.
+    bool Step();
+    void Reset();
+    sqlite3_stmt* Handle() const { return mStmt; }
+
+private:
+    SqlCipherDatabase& mDb;
+    sqlite3_stmt* mStmt = nullptr;
+};
+
+// BEGIN IMMEDIATE ... COMMIT; rolled back unless Commit() was reached.
+class SqlTransaction {
+public:
+    explicit SqlTransaction(SqlCipherDatabase& db);
+    ~SqlTransaction();
+    SqlTransaction(const SqlTransaction&) = delete;
+    SqlTransaction& operator=(const SqlTransaction&) = delete;
+    void Commit();
+
+private:
+    SqlCipherDatabase& mDb;
+    bool mDone = false;
+};
+
+}  // namespace pirumo
