@@ -71,7 +71,7 @@ void WriteHeaderRows(ResultGrid& grid) {
     grid.SetAlignment(HAlign::Center);
 
     static constexpr std::array<const char*, 6> kTitles{"第1数字", "第2数字", "第3数字",
-                                                         "第4数字", "第5数字", "ボ数字"};
+                                                        "第4数字", "第5数字", "ボ数字"};
     grid.SetCellText(1, 2, "回数");
     for (int i = 0; i < 6; ++i) {
         grid.SetCellText(2 + i, 2, kTitles[static_cast<std::size_t>(i)]);

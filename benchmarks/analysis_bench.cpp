@@ -1,0 +1,50 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "analyses/analysiscatalog.h"
+#include "history/historycsv.h"
+#include "history/samplehistory.h"
+
+namespace {
+
+using namespace pirumo;
+
+// The published history when it is at hand, else a sample of the same length.
+const DrawHistory& BenchHistory() {
+    static const DrawHistory history = [] {
+        const std::filesystem::path csv =
+            std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
+        if (!std::filesystem::exists(csv)) {
+            return DrawHistory(MakeSampleHistory(1353, 1));
+        }
+        std::ifstream in(csv, std::ios::binary);
+        return DrawHistory(ParseCsvHistory(
+            std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())));
+    }();
+    return history;
+}
+
+void BM_RunAnalysis(benchmark::State& state, const AnalysisWindowSpec* window) {
+    const DrawHistory& history = BenchHistory();
+    for (auto _ : state) {
+        ResultGrid grid;
+        window->runAnalysis(history, grid);
+        benchmark::DoNotOptimize(grid);
+        state.counters["gridBytes"] = static_cast<double>(grid.MemoryBytes());
+    }
+}
+
+// One benchmark per analysis window, named after the window.
+const bool kRegistered = [] {
+    for (const AnalysisWindowSpec& window : AnalysisWindows()) {
+        benchmark::RegisterBenchmark(("RunAnalysis/" + window.name).c_str(), BM_RunAnalysis,
+                                     &window)
+            ->Unit(benchmark::kMillisecond);
+    }
+    return true;
+}();
+
+}  // namespace

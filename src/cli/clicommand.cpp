@@ -1,0 +1,22 @@
+#include "cli/clicommand.h"
+
+#include <cstdio>
+
+#include "shell/atomicfile.h"
+
+namespace pirumo::cli {
+
+std::string CliContext::Option(const std::string& name, const std::string& fallback) const {
+    const auto it = options.find(name);
+    return it == options.end() ? fallback : it->second;
+}
+
+void WriteOutput(const CliContext& context, const std::string& text) {
+    if (context.Has("out")) {
+        WriteFileAtomically(context.Option("out"), text);
+        return;
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+}  // namespace pirumo::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace pirumo::cli {
+
+// What one invocation of pirumo-cli was given, after parsing.
+struct CliContext {
+    std::filesystem::path db;                    // --db, or Pirumo.mdb beside the executable
+    std::vector<std::string> arguments;          // positional arguments after the command name
+    std::map<std::string, std::string> options;  // --name value
+
+    bool Has(const std::string& name) const { return options.count(name) != 0; }
+    std::string Option(const std::string& name, const std::string& fallback = {}) const;
+};
+
+// A command failed for a reason the user can act on; the message is Japanese.
+struct CliError {
+    std::string message;
+    int exitCode = 1;
+};
+
+struct CliCommand {
+    std::string name;
+    std::string usage;                 // argument synopsis for the help text
+    std::vector<std::string> options;  // option names the command takes (without "--")
+    std::function<int(const CliContext&)> run;
+};
+
+// Writes `text` to the --out file (atomically) or to standard output.
+void WriteOutput(const CliContext& context, const std::string& text);
+
+// The commands, one per file.
+CliCommand InfoCommand();
+CliCommand ListCommand();
+CliCommand ShowCommand();
+CliCommand ImportCommand();
+CliCommand ExportCommand();
+CliCommand SampleCommand();
+
+}  // namespace pirumo::cli

@@ -1,0 +1,17 @@
+#include "analyses/analysiscatalog.h"
+#include "cli/clicommand.h"
+
+namespace pirumo::cli {
+
+CliCommand ListCommand() {
+    return {"list", "", {"out"}, [](const CliContext& context) {
+                std::string text;
+                for (const AnalysisWindowSpec& window : AnalysisWindows()) {
+                    text += window.name + "\n";
+                }
+                WriteOutput(context, text);
+                return 0;
+            }};
+}
+
+}  // namespace pirumo::cli

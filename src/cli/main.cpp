@@ -1,0 +1,110 @@
+// pirumo-cli: the history and every window's grid from the command line. Argument parsing and
+// calls into the core only; nothing is computed here.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "cli/clicommand.h"
+#include "history/historyfile.h"
+
+using namespace pirumo::cli;
+
+namespace {
+
+std::vector<CliCommand> Commands() {
+    return {InfoCommand(),   ListCommand(),   ShowCommand(),
+            ImportCommand(), ExportCommand(), SampleCommand()};
+}
+
+// Every option any command takes; each command checks that it was given only its own.
+const std::vector<std::pair<const char*, const char*>> kValueOptions{
+    {"db", "FILE"}, {"format", "FORMAT"}, {"out", "FILE"}, {"ini", "FILE"},
+    {"url", "URL"}, {"draws", "N"},       {"seed", "S"},
+};
+
+std::string Usage(const std::vector<CliCommand>& commands) {
+    std::string text = "使い方: pirumo-cli [--db FILE] コマンド [引数]\n\nコマンド:\n";
+    for (const CliCommand& c : commands) {
+        text += "  " + c.name + (c.usage.empty() ? "" : " " + c.usage) + "\n";
+    }
+    text += "\n--db を省略すると実行ファイルと同じフォルダの Pirumo.mdb を使います。\n";
+    return text;
+}
+
+void PrintError(const std::string& message) {
+    std::fprintf(stderr, "pirumo-cli: %s\n", message.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const std::vector<CliCommand> commands = Commands();
+
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOption(help);
+    for (const auto& [name, value] : kValueOptions) {
+        parser.addOption(
+            QCommandLineOption(QString::fromUtf8(name), QString(), QString::fromUtf8(value)));
+    }
+    if (!parser.parse(app.arguments())) {
+        PrintError("引数を解釈できません: " + parser.errorText().toStdString());
+        return 2;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(help) || positional.isEmpty()) {
+        std::fputs(Usage(commands).c_str(), parser.isSet(help) ? stdout : stderr);
+        return parser.isSet(help) ? 0 : 2;
+    }
+
+    const std::string name = positional.first().toStdString();
+    const CliCommand* command = nullptr;
+    for (const CliCommand& c : commands) {
+        if (c.name == name) {
+            command = &c;
+        }
+    }
+    if (command == nullptr) {
+        PrintError("コマンド「" + name + "」はありません。\n" + Usage(commands));
+        return 2;
+    }
+
+    CliContext context;
+    for (const auto& [option, value] : kValueOptions) {
+        const QString optionName = QString::fromUtf8(option);
+        if (!parser.isSet(optionName)) {
+            continue;
+        }
+        const std::string key = option;
+        bool accepted = key == "db";
+        for (const std::string& o : command->options) {
+            accepted = accepted || o == key;
+        }
+        if (!accepted) {
+            PrintError("コマンド「" + name + "」にオプション --" + key + " は指定できません。");
+            return 2;
+        }
+        context.options[key] = parser.value(optionName).toStdString();
+    }
+    for (qsizetype i = 1; i < positional.size(); ++i) {
+        context.arguments.push_back(positional[i].toStdString());
+    }
+    context.db = context.Has("db") ? std::filesystem::path(context.Option("db"))
+                                   : pirumo::DefaultHistoryPath();
+
+    try {
+        return command->run(context);
+    } catch (const CliError& e) {
+        PrintError(e.message);
+        return e.exitCode;
+    } catch (const std::exception& e) {
+        PrintError(e.what());
+        return 1;
+    }
+}

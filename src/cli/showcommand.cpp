@@ -1,0 +1,54 @@
+#include "analyses/analysiscatalog.h"
+#include "cli/clicommand.h"
+#include "history/historyfile.h"
+#include "shell/grid/gridexport.h"
+
+namespace pirumo::cli {
+
+namespace {
+
+std::string FormatGrid(const std::string& format, const AnalysisWindowSpec& window,
+                       const ResultGrid& grid) {
+    if (format == "json") {
+        return GridToJson(grid, window.name, window.caption);
+    }
+    if (format == "csv") {
+        return GridToCsv(grid);
+    }
+    if (format == "text") {
+        return GridToText(grid);
+    }
+    return GridToHtml(grid, window.caption);
+}
+
+}  // namespace
+
+CliCommand ShowCommand() {
+    return {
+        "show",
+        "NAME [--format json|csv|text|html] [--out FILE]",
+        {"format", "out"},
+        [](const CliContext& context) {
+            if (context.arguments.size() != 1) {
+                throw CliError{"show にはウィンドウ名を一つ指定してください（list で一覧）。", 2};
+            }
+            const AnalysisWindowSpec* window = FindAnalysisWindow(context.arguments[0]);
+            if (window == nullptr) {
+                throw CliError{"ウィンドウ「" + context.arguments[0] +
+                                   "」はありません（list で一覧を表示します）。",
+                               2};
+            }
+            const std::string format = context.Option("format", "text");
+            if (format != "json" && format != "csv" && format != "text" && format != "html") {
+                throw CliError{
+                    "形式「" + format + "」には対応していません（json, csv, text, html）。", 2};
+            }
+            const DrawHistory history = OpenDrawHistory(context.db);
+            ResultGrid grid;
+            window->runAnalysis(history, grid);
+            WriteOutput(context, FormatGrid(format, *window, grid));
+            return 0;
+        }};
+}
+
+}  // namespace pirumo::cli

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "filebytes.h"
+#include "testhistory.h"
+
+namespace pirumo {
+namespace {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs pirumo-cli with the arguments (each single-quoted for the shell).
+CliResult RunCli(const test::TempFolder& folder, const std::vector<std::string>& args) {
+    std::string command = std::string("'") + PIRUMO_CLI_PATH + "'";
+    for (const std::string& a : args) {
+        command += " '" + a + "'";
+    }
+    const auto out = folder.Path() / "stdout";
+    const auto err = folder.Path() / "stderr";
+    command += " >'" + out.string() + "' 2>'" + err.string() + "'";
+    const int raw = std::system(command.c_str());
+    return {WEXITSTATUS(raw), test::ReadFileBytes(out), test::ReadFileBytes(err)};
+}
+
+TEST(PirumoCli, SampleThenInfoShowAndExport) {
+    test::TempFolder folder;
+    const std::string db = (folder.Path() / "Pirumo.mdb").string();
+    ASSERT_EQ(RunCli(folder, {"--db", db, "sample", "--draws", "60", "--seed", "7"}).status, 0);
+
+    const CliResult info = RunCli(folder, {"--db", db, "info"});
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("\"LastDrawNumber\": 60"), std::string::npos);
+
+    const CliResult json = RunCli(folder, {"--db", db, "show", "出現回数分析", "--format", "json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_NE(json.out.find("\"rows\": 62"), std::string::npos);
+
+    const auto csv = folder.Path() / "out.csv";
+    ASSERT_EQ(RunCli(folder, {"--db", db, "export", csv.string()}).status, 0);
+    EXPECT_EQ(test::ReadFileBytes(csv).rfind("\xEF\xBB\xBF", 0), 0u) << "export starts with a BOM";
+}
+
+TEST(PirumoCli, ErrorsAreJapaneseOnStandardErrorWithNonZeroStatus) {
+    test::TempFolder folder;
+    const std::string db = (folder.Path() / "Pirumo.mdb").string();
+
+    const CliResult missing = RunCli(folder, {"--db", db, "info"});
+    EXPECT_NE(missing.status, 0);
+    EXPECT_TRUE(missing.out.empty());
+    EXPECT_NE(missing.err.find("Pirumo.mdb"), std::string::npos);
+
+    ASSERT_EQ(RunCli(folder, {"--db", db, "sample", "--draws", "5"}).status, 0);
+    const std::string before = test::ReadFileBytes(db);
+    const CliResult unknown = RunCli(folder, {"--db", db, "show", "存在しない分析"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("存在しない分析"), std::string::npos);
+
+    const CliResult format =
+        RunCli(folder, {"--db", db, "show", "出現回数分析", "--format", "xml"});
+    EXPECT_EQ(format.status, 2);
+    EXPECT_NE(format.err.find("xml"), std::string::npos);
+
+    EXPECT_NE(RunCli(folder, {"--db", db, "frobnicate"}).status, 0);
+    EXPECT_NE(RunCli(folder, {"--db", db, "info", "--seed", "3"}).status, 0);
+    EXPECT_NE(RunCli(folder, {"--db", db, "sample", "--draws", "abc"}).status, 0);
+
+    const auto bad = folder.Path() / "bad.csv";
+    std::ofstream(bad)
+        << "回数,第1数字,第2数字,第3数字,第4数字,第5数字,ボーナス数字\n1,1,2,3,4,5,32\n";
+    const CliResult refused = RunCli(folder, {"--db", db, "import", bad.string()});
+    EXPECT_NE(refused.status, 0);
+    EXPECT_FALSE(refused.err.empty());
+    EXPECT_EQ(test::ReadFileBytes(db), before) << "a refused import leaves the history as it was";
+}
+
+TEST(PirumoCli, RealHistoryImportMatchesThePublishedResults) {
+    const auto csv = test::RealHistoryCsv();
+    if (csv.empty()) {
+        GTEST_SKIP() << "the published history is not beside the repository";
+    }
+    test::TempFolder folder;
+    const std::string db = (folder.Path() / "h" / "Pirumo.mdb").string();
+    std::filesystem::create_directories(folder.Path() / "h");
+    ASSERT_EQ(RunCli(folder, {"--db", db, "import", csv.string()}).status, 0);
+
+    const CliResult info = RunCli(folder, {"--db", db, "info"});
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("\"LastDrawNumber\": 1353"), std::string::npos);
+    const auto counts = info.out.find("\"NumberCounts\"");
+    ASSERT_NE(counts, std::string::npos);
+    int sum = 0;
+    std::size_t pos = info.out.find('{', counts);
+    const std::size_t end = info.out.find('}', pos);
+    while ((pos = info.out.find(": ", pos)) != std::string::npos && pos < end) {
+        pos += 2;
+        sum += std::stoi(info.out.substr(pos));
+    }
+    EXPECT_EQ(sum, 8118);
+
+    const CliResult json = RunCli(folder, {"--db", db, "show", "出現回数分析", "--format", "json"});
+    ASSERT_EQ(json.status, 0);
+    EXPECT_NE(json.out.find("\"columns\": 13"), std::string::npos);
+    EXPECT_NE(json.out.find("\"rows\": 1355"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pirumo
