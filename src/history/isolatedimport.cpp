@@ -176,7 +176,11 @@ void RunImport(const fs::path& cli, const fs::path& sourceFile, const fs::path& 
                            "いません。");
     }
     if (!WIFEXITED(outcome.status) || WEXITSTATUS(outcome.status) != 0) {
-        const std::string message = LastLine(outcome.errorText);
+        std::string message = LastLine(outcome.errorText);
+        const std::string prefix = cli.filename().string() + ": ";
+        if (message.starts_with(prefix)) {
+            message.erase(0, prefix.size());
+        }
         throw HistoryError(message.empty() ? name + "を取り込めませんでした。" : message);
     }
 }
