@@ -45,9 +45,10 @@ struct TableFreer {
 };
 using Table = std::unique_ptr<MdbTableDef, TableFreer>;
 
-// Jet 3 files carry no code page of their own; Japanese ones are in CP932, and the names this
-// reader looks for are Japanese, so no other code page could match them anyway. libmdb would
-// otherwise follow the MDBICONV and MDB_JET3_CHARSET environment variables.
+// Jet 3 text is in the code page of the machine that wrote it, which the header often leaves
+// unset; Japanese files are CP932, and the names this reader looks for are Japanese, so no other
+// code page could match them anyway. Jet 4 text is UTF-16. Set here so that libmdb does not
+// follow the MDBICONV and MDB_JET3_CHARSET environment variables.
 void SetTextEncoding(MdbHandle* mdb) {
     const char* source = mdb->f->jet_version == MDB_VER_JET3 ? "CP932" : "UCS-2LE";
     iconv_t in = iconv_open("UTF-8", source);
