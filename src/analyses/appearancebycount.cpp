@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "analyses/analysiscolours.h"
+
 namespace pirumo {
 
 namespace {
-
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPalePink = MakeRgb(255, 200, 200);
 
 void SetUpGrid(ResultGrid& grid, int rows) {
     grid.SetColumnCount(2);
@@ -42,10 +40,10 @@ void SetUpGrid(ResultGrid& grid, int rows) {
 void WriteCountHeaders(ResultGrid& grid, int rows) {
     grid.Cell(1, 1);
     grid.SetText("出 現");
-    grid.SetBackColor(kPalePink);
+    grid.SetBackColor(kPaleRed);
     grid.Cell(2, 1);
     grid.SetText("数 字");
-    grid.SetBackColor(kPalePink);
+    grid.SetBackColor(kPaleRed);
 
     // Long lists run on to the right. Every data row gets this, not only the rows up to the
     // highest count: with few draws that count is smaller than the number of rows.

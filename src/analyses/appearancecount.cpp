@@ -2,15 +2,12 @@
 
 #include <array>
 
+#include "analyses/analysiscolours.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleGreen = MakeRgb(200, 255, 200);
 constexpr int kColumns = 13;
 constexpr int kFirstDataRow = 3;
 

@@ -3,17 +3,13 @@
 #include <algorithm>
 #include <array>
 
+#include "analyses/analysiscolours.h"
 #include "analyses/markcolourlegend.h"
 
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleTurquoise = MakeRgb(222, 254, 253);
-constexpr Rgb kFrameBlue = MakeRgb(136, 196, 255);
 constexpr int kRows = 33;         // title, column numbers, numbers 1..31
 constexpr int kTitleColumn = 26;  // middle of the 51 visible columns
 

@@ -2,15 +2,13 @@
 
 #include <array>
 
+#include "analyses/analysiscolours.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlack = MakeRgb(0, 0, 0);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPalePink = MakeRgb(255, 200, 200);
-constexpr Rgb kCarriedColour = MakeRgb(200, 255, 255);
+constexpr Rgb kCarriedColour = kPaleCyan;
 constexpr Rgb kSwatchColour = MakeRgb(128, 255, 255);
 constexpr int kColumns = 7;  // draw number, five main numbers, bonus number
 constexpr int kFirstDataRow = 2;
@@ -52,7 +50,7 @@ void WriteHeaderRow(ResultGrid& grid) {
 
     grid.Block(1, 1, kColumns, 1);
     grid.SetForeColor(kBlack);
-    grid.SetBackColor(kPalePink);
+    grid.SetBackColor(kPaleRed);
     grid.SetBlockMode(false);
 
     grid.SetCellText(1, 1, "回数");

@@ -2,16 +2,12 @@
 
 #include <array>
 
+#include "analyses/analysiscolours.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kWhite = MakeRgb(255, 255, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
 constexpr int kColumns = 10;
 
 struct PatternLook {
@@ -21,11 +17,11 @@ struct PatternLook {
 
 constexpr std::array<PatternLook, 6> kPatterns{{
     {"A", std::nullopt},
-    {"B", MakeRgb(200, 255, 255)},
-    {"C", MakeRgb(200, 255, 200)},
-    {"D", MakeRgb(255, 255, 200)},
-    {"E", MakeRgb(255, 200, 255)},
-    {"F", MakeRgb(255, 200, 200)},
+    {"B", kPaleCyan},
+    {"C", kPaleGreen},
+    {"D", kPaleYellow},
+    {"E", kPaleMagenta},
+    {"F", kPaleRed},
 }};
 
 void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {

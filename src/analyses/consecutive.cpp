@@ -1,16 +1,11 @@
 #include "analyses/consecutive.h"
 
+#include "analyses/analysiscolours.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleGreen = MakeRgb(200, 255, 200);
-constexpr Rgb kPaleMagenta = MakeRgb(255, 200, 255);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
-constexpr Rgb kGrey = MakeRgb(225, 225, 225);
 constexpr int kColumns = 12;
 constexpr int kRightHalf = 6;  // column offset of the skip-one half
 

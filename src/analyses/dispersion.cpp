@@ -1,17 +1,12 @@
 #include "analyses/dispersion.h"
 
+#include "analyses/analysiscolours.h"
 #include "analyses/markcolourlegend.h"
 
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleTurquoise = MakeRgb(222, 254, 253);
-constexpr Rgb kFrameBlue = MakeRgb(136, 196, 255);
 constexpr int kColumns = 33;  // draw number, numbers 1..31, draw number again
 constexpr int kFirstDataRow = 3;
 

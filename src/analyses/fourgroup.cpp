@@ -2,18 +2,12 @@
 
 #include <array>
 
+#include "analyses/analysiscolours.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kBlack = MakeRgb(0, 0, 0);
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kWhite = MakeRgb(255, 255, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleGreen = MakeRgb(200, 255, 200);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
 constexpr Rgb kPaleBlue = MakeRgb(200, 200, 255);
 constexpr int kColumns = 11;
 constexpr int kDrawsPerBlock = 50;

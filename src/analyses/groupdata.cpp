@@ -6,18 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "analyses/analysiscolours.h"
+#include "analyses/markcolourlegend.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
 constexpr Rgb kMissedGroup = MakeRgb(210, 210, 210);
-constexpr Rgb kMainMark = MakeRgb(62, 158, 255);
-constexpr Rgb kBonusMark = MakeRgb(255, 128, 192);
 constexpr Rgb kSwatchGrey = MakeRgb(224, 224, 224);
 constexpr int kColumns = 33;
 constexpr int kLastNumberColumn = 32;
@@ -204,7 +200,8 @@ void FillDrawRows(ResultGrid& grid, const GroupTable& table, const DrawHistory& 
         ShadeEmptyGroups(grid, table, counts, 2, row);
         for (int i = 0; i < Draw::kFieldCount; ++i) {
             grid.Cell(ColumnOf(draw.numbers[static_cast<std::size_t>(i)]), row);
-            grid.SetForeColor(i == Draw::kBonusIndex ? kBonusMark : kMainMark);
+            grid.SetForeColor(i == Draw::kBonusIndex ? kBonusNumberMarkColour
+                                                     : kMainNumberMarkColour);
         }
         ++r;
     });
@@ -224,8 +221,8 @@ void RunAnalysis(const GroupTable& table, const DrawHistory& history, ResultGrid
 std::vector<LegendControl> Legend() {
     using Kind = LegendControl::Kind;
     return {
-        {Kind::Ball, "Picture1(0)", "", kMainMark, 4200, 120, 255, 255},
-        {Kind::Ball, "Picture1(1)", "", kBonusMark, 5160, 120, 255, 255},
+        {Kind::Ball, "Picture1(0)", "", kMainNumberMarkColour, 4200, 120, 255, 255},
+        {Kind::Ball, "Picture1(1)", "", kBonusNumberMarkColour, 5160, 120, 255, 255},
         {Kind::Label, "Label2", "：本数字", 0, 4440, 180, 735, -1},
         {Kind::Label, "Label3", "：ボーナス数字", 0, 5400, 180, 1215, -1},
         {Kind::Swatch, "Label5", "", kSwatchGrey, 6720, 150, 375, 255},

@@ -2,14 +2,12 @@
 
 #include <string>
 
+#include "analyses/analysiscolours.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
 constexpr int kColumns = 11;
 
 // 96 characters, so that "下一桁数字" stands over the digit columns.

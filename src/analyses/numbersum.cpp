@@ -1,15 +1,11 @@
 #include "analyses/numbersum.h"
 
+#include "analyses/analysiscolours.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kBlack = MakeRgb(0, 0, 0);
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
 constexpr int kColumns = 9;
 
 void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {

@@ -2,17 +2,9 @@
 
 #include <array>
 
+#include "analyses/analysiscolours.h"
+
 namespace pirumo {
-
-namespace {
-
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlack = MakeRgb(0, 0, 0);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPalePink = MakeRgb(255, 200, 200);
-
-}  // namespace
 
 void SetUpPairedColumnGrid(ResultGrid& grid, int lastDrawNumber) {
     const int rows = lastDrawNumber + 4;
@@ -61,7 +53,7 @@ void WritePairedColumnHeaders(ResultGrid& grid, int firstRow, bool mirrored,
 
     grid.Block(2, firstRow, 13, firstRow + 1);
     grid.SetForeColor(kBlack);
-    grid.SetBackColor(kPalePink);
+    grid.SetBackColor(kPaleRed);
     grid.SetBlockMode(false);
 
     grid.SetAllowOverflow(true);
