@@ -4,29 +4,24 @@
 #include <string>
 
 #include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
 
 namespace pirumo {
 
 namespace {
 
 void SetUpGrid(ResultGrid& grid, int rows) {
-    grid.SetColumnCount(2);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(2, rows);
-    grid.SetHeadersVisible(false, false);
     // At most 32 rows, all shown by the auto-sized grid.
-    grid.SetScrollBars(ScrollBars::None);
-
-    grid.SetRowHeight(ResultGrid::kAll, 10);
-    grid.SetColumnWidth(ResultGrid::kAll, 5);
+    ShapeGrid(grid, {.columns = 2,
+                     .rows = rows,
+                     .visibleColumns = 2,
+                     .visibleRows = rows,
+                     .scrollBars = ScrollBars::None});
     grid.SetColumnWidth(1, 5);
     grid.SetColumnWidth(2, 20);
 
     grid.Block(1, 1, 2, rows);
     grid.SetCellBorder(border::kAll);
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
 
     if (rows >= 2) {
         grid.Block(1, 2, 1, rows);

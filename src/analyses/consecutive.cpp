@@ -1,6 +1,7 @@
 #include "analyses/consecutive.h"
 
 #include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
 
 namespace pirumo {
 
@@ -11,23 +12,14 @@ constexpr int kRightHalf = 6;  // column offset of the skip-one half
 
 void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
     const int rows = lastDrawNumber + 1;
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(12, 51);
-    grid.SetHeadersVisible(false, false);
-    grid.SetScrollBars(ScrollBars::Vertical);
-
-    grid.SetRowHeight(ResultGrid::kAll, 10);
-    grid.SetColumnWidth(ResultGrid::kAll, 4);
-
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
+    ShapeGrid(grid, {.columns = kColumns,
+                     .rows = rows,
+                     .visibleColumns = 12,
+                     .visibleRows = 51,
+                     .columnWidth = 4});
 
     for (int column : {1, 1 + kRightHalf}) {
-        grid.Block(column, 1, column, rows);
-        grid.SetForeColor(kRed);
-        grid.SetBackColor(kPaleYellow);
+        PaintBlock(grid, column, 1, column, rows, kRed, kPaleYellow);
     }
 
     grid.Block(1, 1, kColumns, rows);
@@ -38,27 +30,18 @@ void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
 
 void WriteHeaderRow(ResultGrid& grid) {
     // Each run of number columns in row 1 reads as one header block.
-    grid.Block(2, 1, 6, 1);
-    grid.SetCellBorder(border::kNone);
-    grid.SetCellBorder(border::kOutline);
-    grid.Block(8, 1, 12, 1);
-    grid.SetCellBorder(border::kNone);
-    grid.SetCellBorder(border::kOutline);
+    FrameAsOneCell(grid, 2, 1, 6, 1);
+    FrameAsOneCell(grid, 8, 1, 12, 1);
 
     grid.Block(2, 1, 6, 1);
     grid.SetBackColor(kPaleMagenta);
     grid.Block(8, 1, 12, 1);
     grid.SetBackColor(kPaleRed);
 
-    grid.SetAllowOverflow(true);
     grid.SetCellText(1, 1, "回数");
-    grid.Cell(3, 1);
-    grid.SetText("　　連番(本数字)");
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 3, 1, "　　連番(本数字)");
     grid.SetCellText(7, 1, "回数");
-    grid.Cell(9, 1);
-    grid.SetText("　飛び石(本数字)");
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 9, 1, "　飛び石(本数字)");
 }
 
 // Colours the two cells of a pair: cyan for a consecutive pair, green for a skip-one pair.

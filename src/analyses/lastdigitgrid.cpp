@@ -3,6 +3,7 @@
 #include <string>
 
 #include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
 
 namespace pirumo {
 
@@ -24,22 +25,9 @@ std::string TitleText() {
 
 void SetUpLastDigitGrid(ResultGrid& grid, int lastDrawNumber) {
     const int rows = lastDrawNumber + kLastDigitHeaderRows;
-    grid.SetHeadersVisible(false, false);
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(29, 52);
-    grid.SetScrollBars(ScrollBars::Vertical);
+    ShapeGrid(grid, {.columns = kColumns, .rows = rows, .visibleColumns = 29, .visibleRows = 52});
 
-    grid.SetRowHeight(ResultGrid::kAll, 10);
-    grid.SetColumnWidth(ResultGrid::kAll, 5);
-
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
-
-    grid.Block(1, 1, 1, rows);
-    grid.SetForeColor(kRed);
-    grid.SetBackColor(kPaleYellow);
+    PaintBlock(grid, 1, 1, 1, rows, kRed, kPaleYellow);
 
     grid.Block(1, 2, kColumns, rows);
     grid.SetCellBorder(border::kAll);
@@ -51,22 +39,15 @@ void WriteLastDigitHeader(ResultGrid& grid, int row, bool mirrored) {
     const int titleRow = mirrored ? row + 1 : row;
     const int digitRow = mirrored ? row : row + 1;
 
-    grid.Block(2, row, kColumns, row + 1);
-    grid.SetForeColor(kBlue);
-    grid.SetBackColor(kPaleRed);
+    PaintBlock(grid, 2, row, kColumns, row + 1, kBlue, kPaleRed);
 
     grid.Block(1, titleRow, 1, titleRow);
     grid.SetCellBorder(border::kOutline);
-    grid.Block(2, titleRow, kColumns, titleRow);
-    grid.SetCellBorder(border::kNone);
-    grid.SetCellBorder(border::kOutline);
+    FrameAsOneCell(grid, 2, titleRow, kColumns, titleRow);
 
     grid.SetCellText(1, titleRow, "回数");
 
-    grid.SetAllowOverflow(true);
-    grid.Cell(2, titleRow);
-    grid.SetText(TitleText());
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 2, titleRow, TitleText());
     grid.SetRowHeight(titleRow, 20);
 
     for (int digit = 0; digit <= 9; ++digit) {
