@@ -30,6 +30,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/benchmarks/pirumo_bench
+	if [ -x $(BUILD_DIR)/benchmarks/pirumo_ui_bench ]; then $(BUILD_DIR)/benchmarks/pirumo_ui_bench; fi
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,117 @@
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "history/historycsv.h"
+#include "shell/grid/ui/gridview.h"
+#include "shell/ui/mainfrm.h"
+
+namespace {
+
+void RunDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// The real history imported into a history file in a temporary folder, once per run.
+const std::filesystem::path& RealHistoryFile() {
+    static const std::filesystem::path file = [] {
+        const std::filesystem::path csv =
+            std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
+        if (!std::filesystem::exists(csv)) {
+            return std::filesystem::path();
+        }
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "pirumo-bench-XXXXXX").string();
+        const std::filesystem::path folder = ::mkdtemp(pattern.data());
+        const std::filesystem::path history = folder / "Pirumo.mdb";
+        pirumo::ImportCsvHistory(csv, history);
+        return history;
+    }();
+    return file;
+}
+
+// From the menu item's click to the painted 出現回数分析 window on the real history.
+void BM_OpenAppearanceCountWindow(benchmark::State& state) {
+    const std::filesystem::path& history = RealHistoryFile();
+    if (history.empty()) {
+        state.SkipWithError("the real history is not at hand");
+        return;
+    }
+    pirumo::MainFrm main({history, history.parent_path() / "settings.ini", {}});
+    if (!main.Load()) {
+        state.SkipWithError("the history did not load");
+        return;
+    }
+    main.resize(1400, 1100);
+    main.show();
+    QCoreApplication::processEvents();
+    auto* item = main.findChild<QAction*>(QStringLiteral("mnuZenkaiSyutugen"));
+    for (auto _ : state) {
+        item->trigger();
+        QMdiSubWindow* window = main.MdiArea().currentSubWindow();
+        QCoreApplication::processEvents();
+        window->repaint();
+        state.PauseTiming();
+        window->close();
+        RunDeferredDeletes();
+        state.ResumeTiming();
+    }
+    main.close();
+    RunDeferredDeletes();
+}
+BENCHMARK(BM_OpenAppearanceCountWindow)->Unit(benchmark::kMillisecond);
+
+// One page down and a repaint, through a 1,400 x 33 grid with text and borders in every cell.
+void BM_ScrollLargeGrid(benchmark::State& state) {
+    pirumo::ResultGrid grid;
+    grid.SetColumnCount(33);
+    grid.SetRowCount(1400);
+    grid.SetVisibleSize(33, 52);
+    grid.SetHeadersVisible(false, false);
+    grid.SetScrollBars(pirumo::ScrollBars::Both);
+    grid.SetColumnWidth(pirumo::ResultGrid::kAll, 2);
+    grid.SetRowHeight(pirumo::ResultGrid::kAll, 10);
+    grid.Block(pirumo::ResultGrid::kAll, pirumo::ResultGrid::kAll, pirumo::ResultGrid::kAll,
+               pirumo::ResultGrid::kAll);
+    grid.SetCellBorder(pirumo::border::kAll);
+    grid.SetBlockMode(false);
+    for (int r = 1; r <= 1400; ++r) {
+        for (int c = 1; c <= 33; ++c) {
+            grid.SetCellText(c, r, (r + c) % 7 == 0 ? std::string("●") : std::to_string(r % 100));
+        }
+    }
+    pirumo::GridView view;
+    view.SetGrid(grid);
+    view.resize(view.sizeHint());
+    view.show();
+    QCoreApplication::processEvents();
+    QScrollBar* bar = view.verticalScrollBar();
+    for (auto _ : state) {
+        const int next = bar->value() + bar->pageStep();
+        bar->setValue(next > bar->maximum() ? 0 : next);
+        view.viewport()->repaint();
+    }
+}
+BENCHMARK(BM_ScrollLargeGrid)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QApplication::setFont(pirumo::GridFont());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,190 @@
+#include "analyses/ui/analysiswindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadialGradient>
+#include <algorithm>
+
+#include "shell/grid/ui/gridview.h"
+#include "shell/ui/hourglasscursor.h"
+#include "shell/ui/mainfrm.h"
+#include "shell/ui/twips.h"
+
+namespace pirumo {
+
+namespace {
+
+// Placement of the frame's controls inside the client area, in twips.
+constexpr int kMargin = 120;
+constexpr int kLabelTop = 150;
+constexpr int kLabelHeight = 255;
+constexpr int kGridTop = 480;
+constexpr int kGap = 120;
+constexpr int kButtonWidth = 1095;
+constexpr int kButtonHeight = 375;
+constexpr int kBallSize = 255;
+constexpr int kBallPixels = 19;
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text);
+}
+
+QColor ToColor(Rgb colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+// A shaded ball of about 19 x 19 pixels, the mark a legend explains.
+QPixmap BallPicture(const QColor& colour, qreal devicePixelRatio) {
+    const int side = static_cast<int>(kBallPixels * devicePixelRatio);
+    QPixmap picture(side, side);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient shade(QPointF(kBallPixels * 0.35, kBallPixels * 0.35), kBallPixels * 0.65);
+    shade.setColorAt(0.0, colour.lighter(170));
+    shade.setColorAt(1.0, colour.darker(120));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shade);
+    painter.drawEllipse(QRectF(0.5, 0.5, kBallPixels - 1.0, kBallPixels - 1.0));
+    return picture;
+}
+
+QPushButton* AddButton(QWidget& client, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, &client);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setFixedSize(TwipsToPixelsX(kButtonWidth, client),
+                         TwipsToPixelsY(kButtonHeight, client));
+    return button;
+}
+
+}  // namespace
+
+AnalysisWindow::AnalysisWindow(const AnalysisWindowSpec& spec, const DrawHistory& history,
+                               MainFrm& main)
+    : mSpec(spec), mHistory(history), mMain(main) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(FromUtf8(spec.name));
+    setWindowTitle(FromUtf8(spec.caption));
+    CreateControls();
+}
+
+void AnalysisWindow::CreateControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setWidget(client);
+
+    mLabel1 = new QLabel(FromUtf8(mSpec.label1), client);
+    mLabel1->setObjectName(QStringLiteral("Label1"));
+    mSpread = new GridView(client);
+    mSpread->setObjectName(QStringLiteral("fpSpread1"));
+    mCommand1 = AddButton(*client, "Command1", QStringLiteral("閉じる"));
+    connect(mCommand1, &QPushButton::clicked, this, &AnalysisWindow::Command1_Click);
+    if (mSpec.hasPrintButton) {
+        // Printing is not offered; the button is there and does nothing.
+        mCommand2 = AddButton(*client, "Command2", QStringLiteral("印刷"));
+    }
+    CreateLegend(*client);
+}
+
+void AnalysisWindow::CreateLegend(QWidget& client) {
+    QRect previous(TwipsToPixelsX(kMargin, client), TwipsToPixelsY(kLabelTop, client), 0, 0);
+    for (const LegendControl& control : mSpec.legend) {
+        auto* label = new QLabel(&client);
+        label->setObjectName(FromUtf8(control.name));
+        QSize size;
+        switch (control.kind) {
+            case LegendControl::Kind::Label:
+                label->setText(FromUtf8(control.text));
+                size = label->sizeHint();
+                break;
+            case LegendControl::Kind::Ball:
+                label->setPixmap(BallPicture(ToColor(control.colour), devicePixelRatioF()));
+                label->setAlignment(Qt::AlignCenter);
+                size = QSize(TwipsToPixelsX(kBallSize, client), TwipsToPixelsY(kBallSize, client));
+                break;
+            case LegendControl::Kind::Swatch:
+                label->setAutoFillBackground(true);
+                label->setStyleSheet(
+                    QStringLiteral("background-color: %1;").arg(ToColor(control.colour).name()));
+                size = QSize(TwipsToPixelsX(kBallSize, client), TwipsToPixelsY(kBallSize, client));
+                break;
+        }
+        const int left =
+            control.left >= 0 ? TwipsToPixelsX(control.left, client) : previous.right() + 1;
+        const int top = control.top >= 0 ? TwipsToPixelsY(control.top, client) : previous.top();
+        const int width = control.width >= 0 ? TwipsToPixelsX(control.width, client) : size.width();
+        const int height =
+            control.height >= 0 ? TwipsToPixelsY(control.height, client) : size.height();
+        label->setGeometry(left, top, width, height);
+        previous = label->geometry();
+    }
+}
+
+void AnalysisWindow::Load() {
+    HourglassCursor hourglass;
+    if (!mSpec.yieldsAfterAnalysis) {
+        ProcessPendingEvents();
+    }
+    mMain.SetPropEnd(mSpec.loadSetsPropEnd);
+    setGeometry(TwipsToPixels(0, 0, mSpec.widthTwips, mSpec.heightTwips, *this));
+    RunAnalysis();
+    if (mSpec.yieldsAfterAnalysis) {
+        ProcessPendingEvents();
+    }
+}
+
+void AnalysisWindow::RunAnalysis() {
+    if (mSpec.runAnalysis) {
+        mSpec.runAnalysis(mHistory, mGrid);
+    }
+    mSpread->SetGrid(mGrid);
+    PlaceControls();
+}
+
+void AnalysisWindow::PlaceControls() {
+    QWidget* client = widget();
+    if (client == nullptr || mCommand1 == nullptr) {
+        return;  // still being built
+    }
+    const int margin = TwipsToPixelsX(kMargin, *client);
+    const int gap = TwipsToPixelsY(kGap, *client);
+    mLabel1->setGeometry(margin, TwipsToPixelsY(kLabelTop, *client), mLabel1->sizeHint().width(),
+                         TwipsToPixelsY(kLabelHeight, *client));
+
+    // The grid shows its visible rows and columns where the window is large enough, and scrolls
+    // within the window otherwise; the buttons sit right below it.
+    const int gridTop = TwipsToPixelsY(kGridTop, *client);
+    const int buttonHeight = mCommand1->height();
+    const QSize wanted = mSpread->sizeHint();
+    const int width = std::max(0, std::min(wanted.width(), client->width() - 2 * margin));
+    const int height = std::max(
+        0, std::min(wanted.height(), client->height() - gridTop - gap - buttonHeight - margin));
+    mSpread->setGeometry(margin, gridTop, width, height);
+
+    const int buttonTop = gridTop + height + gap;
+    int right = std::max(margin + width, margin + 2 * mCommand1->width() + gap);
+    mCommand1->move(right - mCommand1->width(), buttonTop);
+    if (mCommand2 != nullptr) {
+        right -= mCommand1->width() + gap;
+        mCommand2->move(right - mCommand2->width(), buttonTop);
+    }
+}
+
+void AnalysisWindow::resizeEvent(QResizeEvent* event) {
+    QMdiSubWindow::resizeEvent(event);
+    PlaceControls();
+}
+
+void AnalysisWindow::closeEvent(QCloseEvent* event) {
+    mMain.SetPropEnd(true);
+    QMdiSubWindow::closeEvent(event);
+}
+
+void AnalysisWindow::Command1_Click() {
+    close();
+}
+
+}  // namespace pirumo

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+#include "analyses/analysiswindowspec.h"
+#include "shell/grid/resultgrid.h"
+
+class QLabel;
+class QPushButton;
+
+namespace pirumo {
+
+class GridView;
+class MainFrm;
+
+// The frame every analysis window shares: Label1 above the grid fpSpread1, Command1 "閉じる",
+// Command2 "印刷" where the window has one, and the window's legend controls. All work happens
+// in Load(); afterwards the window only displays.
+class AnalysisWindow : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    AnalysisWindow(const AnalysisWindowSpec& spec, const DrawHistory& history, MainFrm& main);
+
+    // The load step: hourglass, propEnd, placement at 0,0 with the window's size, RunAnalysis.
+    void Load();
+
+    const ResultGrid& Grid() const { return mGrid; }
+
+protected:
+    // The unload step.
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateLegend(QWidget& client);
+    void PlaceControls();
+    void RunAnalysis();
+    void Command1_Click();
+
+    const AnalysisWindowSpec mSpec;
+    const DrawHistory& mHistory;
+    MainFrm& mMain;
+    ResultGrid mGrid;
+    QLabel* mLabel1 = nullptr;
+    GridView* mSpread = nullptr;
+    QPushButton* mCommand1 = nullptr;
+    QPushButton* mCommand2 = nullptr;
+};
+
+}  // namespace pirumo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "shell/grid/resultgrid.h"
+#include "shell/grid/ui/gridcelllook.h"
+
+namespace pirumo {
+
+// Presents a ResultGrid to a QTableView. Model row i, column j is grid cell (j + 1, i + 1); grid
+// row 0 and column 0 are the built-in headers.
+class GridTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    static constexpr int kLookRole = Qt::UserRole + 1;  // a GridCellLook
+
+    explicit GridTableModel(ResultGrid& grid, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // The look of grid cell (column, row), both counted from 1.
+    GridCellLook LookAt(int column, int row) const;
+
+    ResultGrid& Grid() { return mGrid; }
+    const ResultGrid& Grid() const { return mGrid; }
+
+    // Call after the grid was changed behind the model's back (rows, sizes, texts).
+    void Reload();
+
+private:
+    ResultGrid& mGrid;
+};
+
+}  // namespace pirumo

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+namespace pirumo {
+
+// The About box バージョン情報: product name, version, a notice and a slogan; modeless.
+class AboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutBox(QWidget* parent = nullptr);
+
+private:
+    void Command1_Click();
+};
+
+}  // namespace pirumo

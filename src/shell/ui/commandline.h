@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <stdexcept>
+
+namespace pirumo {
+
+// `pirumo [--db FILE] [--ini FILE] [--render NAME --out FILE.png]`
+struct CommandLine {
+    std::filesystem::path historyFile;   // --db, default Pirumo.mdb beside the program
+    std::filesystem::path settingsFile;  // --ini, default ピルモ.ini in the working directory
+    QString renderName;                  // --render: the window to picture; empty = start as usual
+    std::filesystem::path renderOut;     // --out
+};
+
+// A command line the program does not understand; the message is Japanese.
+class CommandLineError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// `arguments` without the program name.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// True when the raw arguments ask for --render, which must run offscreen: checked before the
+// application object exists.
+bool WantsRender(int argc, char** argv);
+
+}  // namespace pirumo

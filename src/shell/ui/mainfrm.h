@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "history/drawhistory.h"
+
+class QMdiArea;
+class QWindow;
+
+namespace pirumo {
+
+class AboutBox;
+class AnalysisWindow;
+class HelpWindow;
+struct AnalysisWindowSpec;
+
+struct MainFrmOptions {
+    std::filesystem::path historyFile;   // Pirumo.mdb
+    std::filesystem::path settingsFile;  // ピルモ.ini
+    // Reads the history at start-up; nullopt ends the program. The default asks the user what
+    // to do about a missing file and reports an unreadable one.
+    std::function<std::optional<DrawHistory>(QWidget* parent, const std::filesystem::path&)>
+        openHistory;
+};
+
+// The main window: a multiple-document window whose menus open the analysis windows, the
+// prediction window and the history tools, arrange the child windows, and show help and the
+// About box. It holds the history snapshot from start-up to exit.
+class MainFrm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainFrm(MainFrmOptions options, QWidget* parent = nullptr);
+    ~MainFrm() override;
+
+    // The load step. False when the program should end (no history to work on).
+    bool Load();
+
+    // The window-open flag: false while a window that blocks manual entry is open. Write-only;
+    // only the manual entry menu item reads it.
+    void SetPropEnd(bool value) { mPropEnd = value; }
+
+    const DrawHistory& History() const { return mHistory; }
+    const MainFrmOptions& Options() const { return mOptions; }
+    QMdiArea& MdiArea() const { return *mMdiArea; }
+
+    // Chooses the menu item that shows the window named `name` and returns that window, or
+    // nullptr when no menu item shows a window of that name.
+    QWidget* ChooseWindow(const QString& name);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void ConnectAnalysisItem(QAction& action, const char* windowName);
+    bool OpenDrawHistory();
+    void CloseDrawHistory();
+    void CreatePredictionWindow();
+    void ShowPredictionWindow();
+    void SavePredictionSettings();
+    void ShowAnalysisWindow(const AnalysisWindowSpec& spec);
+    void RefreshHistoryByDownload();
+    void ShowEntryWindow();
+    void ShowHelp();
+    void ShowAbout();
+    void ReportSkippedRows();
+    void WatchActivation(QWindow* focusWindow);
+
+    void mnuEnd_Click();
+    void mnuYoso_Click();
+    void mnuMasterUpdate_Click();
+    void mnuMasterInput_Click();
+
+    MainFrmOptions mOptions;
+    bool mPropEnd = true;
+    bool mLoaded = false;
+    bool mExiting = false;
+    bool mActivated = false;
+    DrawHistory mHistory;
+    QMdiArea* mMdiArea = nullptr;
+    QHash<QString, QAction*> mMenuItems;
+    QHash<QString, QPointer<AnalysisWindow>> mAnalysisWindows;
+    QPointer<HelpWindow> mHelpWindow;
+    QPointer<AboutBox> mAboutBox;
+    QPointer<QWindow> mLastFocusWindow;
+};
+
+}  // namespace pirumo

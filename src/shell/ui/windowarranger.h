@@ -1,0 +1,18 @@
+#pragma once
+
+class QMdiArea;
+
+namespace pirumo {
+
+// The arrangements of the window menu. The tilings take the open, not minimised child windows,
+// the active one first.
+
+// Each window the full width of the area, stacked from top to bottom.
+void TileHorizontally(QMdiArea& area);
+// Each window the full height of the area, side by side from left to right.
+void TileVertically(QMdiArea& area);
+void Cascade(QMdiArea& area);
+// The minimised windows in rows along the bottom edge of the area, left to right.
+void ArrangeIcons(QMdiArea& area);
+
+}  // namespace pirumo

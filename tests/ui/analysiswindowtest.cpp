@@ -1,0 +1,126 @@
+#include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
+
+#include "analyses/ui/analysiswindow.h"
+#include "mainfrmfixture.h"
+#include "shell/grid/ui/gridtablemodel.h"
+#include "shell/grid/ui/gridview.h"
+#include "shell/ui/twips.h"
+
+namespace pirumo::test {
+namespace {
+
+class AnalysisWindowTest : public MainFrmTest {
+protected:
+    // A window of the common frame with a legend and a grid that lists the draw numbers.
+    static AnalysisWindowSpec SampleSpec() {
+        AnalysisWindowSpec spec;
+        spec.name = "見本分析";
+        spec.caption = "見本の分析";
+        spec.label1 = "見本の説明です";
+        spec.widthTwips = 6000;
+        spec.heightTwips = 7000;
+        spec.hasPrintButton = false;
+        spec.legend = {
+            {LegendControl::Kind::Ball, "Picture1", "", MakeRgb(0, 0, 255), 4200, 120, 255, 255},
+            {LegendControl::Kind::Label, "Label2", "：本数字", 0, 4440, 180, 735, -1},
+            {LegendControl::Kind::Swatch, "Label5", "", MakeRgb(224, 224, 224), 6720, 150, 375,
+             255},
+        };
+        spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+            grid.SetColumnCount(1);
+            grid.SetRowCount(history.LastDrawNumber());
+            grid.SetHeadersVisible(false, false);
+            history.ForEachValidDraw(
+                [&](const Draw& d) { grid.SetCellText(1, d.drawNumber, d.drawNumber); });
+            grid.ActivateCell(0, 0);
+        };
+        return spec;
+    }
+
+    AnalysisWindow& Open(const AnalysisWindowSpec& spec) {
+        auto* window = new AnalysisWindow(spec, mMain->History(), *mMain);
+        mMain->MdiArea().addSubWindow(window);
+        window->Load();
+        window->show();
+        return *window;
+    }
+};
+
+TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
+    WriteHistory(PatternDraws(6));
+    Start();
+    const AnalysisWindowSpec spec = SampleSpec();
+    AnalysisWindow& window = Open(spec);
+
+    EXPECT_EQ(window.objectName(), QStringLiteral("見本分析"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("見本の分析"));
+    EXPECT_EQ(window.geometry(), TwipsToPixels(0, 0, 6000, 7000, window));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("見本の説明です"));
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+              QStringLiteral("閉じる"));
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command2")), nullptr);
+
+    auto* ball = window.findChild<QLabel*>(QStringLiteral("Picture1"));
+    ASSERT_NE(ball, nullptr);
+    EXPECT_EQ(ball->geometry(), TwipsToPixels(4200, 120, 255, 255, window));
+    EXPECT_FALSE(ball->pixmap().isNull());
+    auto* label = window.findChild<QLabel*>(QStringLiteral("Label2"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("：本数字"));
+    EXPECT_EQ(label->pos(), TwipsToPixels(4440, 180, 0, 0, window).topLeft());
+    auto* swatch = window.findChild<QLabel*>(QStringLiteral("Label5"));
+    ASSERT_NE(swatch, nullptr);
+    EXPECT_EQ(swatch->grab().toImage().pixelColor(5, 5), QColor(224, 224, 224));
+}
+
+TEST_F(AnalysisWindowTest, GridShowsWhatRunAnalysisWroteFromTheHistory) {
+    WriteHistory(PatternDraws(6));
+    Start();
+    AnalysisWindow& window = Open(SampleSpec());
+    auto* spread = window.findChild<GridView*>(QStringLiteral("fpSpread1"));
+    ASSERT_NE(spread, nullptr);
+    ASSERT_EQ(spread->model()->rowCount(), 6);
+    EXPECT_EQ(spread->model()->index(5, 0).data().toString(), QStringLiteral("6"));
+    EXPECT_TRUE(spread->isVisible());
+}
+
+TEST_F(AnalysisWindowTest, PrintButtonDoesNothingAndCloseButtonUnloads) {
+    WriteHistory(PatternDraws(6));
+    Start();
+    AnalysisWindowSpec spec = SampleSpec();
+    spec.hasPrintButton = true;
+    QPointer<AnalysisWindow> window = &Open(spec);
+    auto* print = window->findChild<QPushButton*>(QStringLiteral("Command2"));
+    ASSERT_NE(print, nullptr);
+    EXPECT_EQ(print->text(), QStringLiteral("印刷"));
+    print->click();
+    FlushDeletes();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isVisible());
+
+    window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    FlushDeletes();
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(AnalysisWindowTest, AppearanceCountOpensFromItsMenuItemOnTheHistory) {
+    WriteHistory(PatternDraws(30));
+    Start();
+    QMdiSubWindow* window = ChooseWindow("mnuZenkaiSyutugen");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+    EXPECT_EQ(window->size(), TwipsToPixels(0, 0, 8590, 13850, *window).size());
+    auto* spread = window->findChild<GridView*>(QStringLiteral("fpSpread1"));
+    ASSERT_NE(spread, nullptr);
+    EXPECT_EQ(spread->model()->rowCount(), 32);
+    EXPECT_EQ(spread->model()->columnCount(), 13);
+    EXPECT_EQ(spread->model()->index(2, 0).data().toString(), QStringLiteral("1"));
+    EXPECT_EQ(spread->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_EQ(spread->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+}  // namespace
+}  // namespace pirumo::test

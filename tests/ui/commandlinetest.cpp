@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "../core/testhistory.h"
+#include "history/historyfile.h"
+#include "mainfrmfixture.h"
+#include "shell/ui/commandline.h"
+#include "shell/ui/twips.h"
+#include "shell/ui/windowpicture.h"
+
+namespace pirumo::test {
+namespace {
+
+QStringList Args(std::initializer_list<const char*> arguments) {
+    QStringList list;
+    for (const char* a : arguments) {
+        list << QString::fromUtf8(a);
+    }
+    return list;
+}
+
+TEST(CommandLineTest, DefaultsAndOptionsInBothSpellings) {
+    const CommandLine plain = ParseCommandLine({});
+    EXPECT_EQ(plain.historyFile, DefaultHistoryPath());
+    EXPECT_EQ(plain.settingsFile, std::filesystem::path(u"ピルモ.ini"));
+    EXPECT_TRUE(plain.renderName.isEmpty());
+
+    const CommandLine line = ParseCommandLine(Args(
+        {"--db", "/tmp/a.mdb", "--ini=/tmp/b.ini", "--render", "出現回数分析", "--out=x.png"}));
+    EXPECT_EQ(line.historyFile, "/tmp/a.mdb");
+    EXPECT_EQ(line.settingsFile, "/tmp/b.ini");
+    EXPECT_EQ(line.renderName, QStringLiteral("出現回数分析"));
+    EXPECT_EQ(line.renderOut, "x.png");
+}
+
+TEST(CommandLineTest, MistakesAreRefusedInJapanese) {
+    for (const QStringList& arguments :
+         {Args({"--render", "出現回数分析"}), Args({"--out", "x.png"}), Args({"--db"}),
+          Args({"--db="}), Args({"--colour", "red"}), Args({"stray"})}) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        try {
+            ParseCommandLine(arguments);
+            ADD_FAILURE() << "accepted";
+        } catch (const CommandLineError& error) {
+            EXPECT_FALSE(std::string(error.what()).empty());
+        }
+    }
+}
+
+class WindowPictureTest : public testing::Test {
+protected:
+    CommandLine Line(const char* name) {
+        CommandLine line;
+        line.historyFile = mFolder.Path() / "Pirumo.mdb";
+        line.settingsFile = mFolder.Path() / "ピルモ.ini";
+        line.renderName = QString::fromUtf8(name);
+        line.renderOut = mFolder.Path() / "a.png";
+        return line;
+    }
+
+    TempFolder mFolder;
+};
+
+TEST_F(WindowPictureTest, SavesThePictureOfTheWholeWindow) {
+    ReplaceHistoryFile(mFolder.Path() / "Pirumo.mdb", PatternDraws(20));
+    const CommandLine line = Line("出現回数分析");
+    ASSERT_EQ(SaveWindowPicture(line), 0);
+    FlushDeletes();
+    QImage picture(QString::fromStdU16String(line.renderOut.u16string()));
+    ASSERT_FALSE(picture.isNull());
+    const QWidget reference;
+    EXPECT_EQ(picture.size() / picture.devicePixelRatio(),
+              TwipsToPixels(0, 0, 8590, 13850, reference).size());
+    EXPECT_FALSE(std::filesystem::exists(line.settingsFile));
+}
+
+TEST_F(WindowPictureTest, UnknownNameOrMissingHistoryWritesNothing) {
+    const CommandLine line = Line("出現回数分析");
+    EXPECT_NE(SaveWindowPicture(line), 0);  // no history file
+    EXPECT_FALSE(std::filesystem::exists(line.renderOut));
+    EXPECT_FALSE(std::filesystem::exists(line.historyFile));
+
+    ReplaceHistoryFile(line.historyFile, PatternDraws(3));
+    EXPECT_NE(SaveWindowPicture(Line("ない窓")), 0);
+    FlushDeletes();
+    EXPECT_FALSE(std::filesystem::exists(line.renderOut));
+}
+
+}  // namespace
+}  // namespace pirumo::test

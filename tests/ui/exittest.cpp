@@ -1,0 +1,51 @@
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+
+#include "mainfrmfixture.h"
+#include "modalanswerer.h"
+#include "shell/ui/aboutbox.h"
+#include "shell/ui/helpwindow.h"
+
+namespace pirumo::test {
+namespace {
+
+class ExitTest : public MainFrmTest {};
+
+TEST_F(ExitTest, ExitWithWindowsOpenAsksNothingAndClosesEveryWindow) {
+    WriteHistory(PatternDraws(10));
+    MainFrm& main = Start();
+    ChooseWindow("mnuZenkaiSyutugen");
+    ChooseWindow("mnuHippari");
+    Choose("mnuAbout");
+    Choose("mnuHelpFile");
+    QPointer<QWidget> about = main.findChild<AboutBox*>();
+    QPointer<QWidget> help = main.findChild<HelpWindow*>();
+    ASSERT_FALSE(about.isNull());
+    ASSERT_FALSE(help.isNull());
+
+    ModalAnswerer answerer;
+    Choose("mnuEnd");
+    EXPECT_TRUE(answerer.Seen().empty());
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_TRUE(Children().empty());
+    EXPECT_TRUE(about.isNull() || !about->isVisible());
+    EXPECT_TRUE(help.isNull() || !help->isVisible());
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    }
+}
+
+TEST_F(ExitTest, ClosingTheWindowByItsCloseBoxDoesTheSame) {
+    WriteHistory(PatternDraws(10));
+    MainFrm& main = Start();
+    ChooseWindow("mnuZenkaiSyutugen");
+
+    ModalAnswerer answerer;
+    EXPECT_TRUE(main.close());
+    EXPECT_TRUE(answerer.Seen().empty());
+    EXPECT_TRUE(Children().empty());
+}
+
+}  // namespace
+}  // namespace pirumo::test

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include "shell/grid/ui/gridtablemodel.h"
+#include "shell/grid/ui/gridview.h"
+
+namespace pirumo::test {
+namespace {
+
+constexpr Rgb kRed = MakeRgb(255, 0, 0);
+constexpr Rgb kBlue = MakeRgb(0, 0, 255);
+constexpr Rgb kGreen = MakeRgb(0, 160, 0);
+constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
+
+QColor ToColor(Rgb c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+// A view of `grid` shown offscreen at a size that shows all of it.
+class GridViewTest : public testing::Test {
+protected:
+    void Show(ResultGrid& grid) {
+        mView = std::make_unique<GridView>();
+        mView->SetGrid(grid);
+        mView->resize(mView->sizeHint());
+        mView->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(mView.get()));
+    }
+
+    QImage Picture() const { return mView->viewport()->grab().toImage(); }
+
+    // Rectangle of grid cell (column, row) in viewport pixels.
+    QRect CellRect(int column, int row) const {
+        return mView->visualRect(mView->model()->index(row - 1, column - 1));
+    }
+
+    // Pixels in `rect` of `picture` whose colour is close to `colour`.
+    static int CountNear(const QImage& picture, const QRect& rect, const QColor& colour) {
+        int count = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                const QColor c = picture.pixelColor(x, y);
+                if (std::abs(c.red() - colour.red()) < 60 &&
+                    std::abs(c.green() - colour.green()) < 60 &&
+                    std::abs(c.blue() - colour.blue()) < 60) {
+                    ++count;
+                }
+            }
+        }
+        return count;
+    }
+
+    std::unique_ptr<GridView> mView;
+};
+
+// Four columns, three rows: a long left-aligned header text in (1,1) over empty (2,1) and
+// (3,1), a pale yellow data row with red text, blue borders around a block.
+ResultGrid SampleGrid(bool overflow) {
+    ResultGrid grid;
+    grid.SetColumnCount(4);
+    grid.SetRowCount(3);
+    grid.SetHeadersVisible(false, false);
+    grid.SetColumnWidth(ResultGrid::kAll, 5);
+    grid.SetRowHeight(ResultGrid::kAll, 10);
+    grid.SetRowHeight(1, 20);
+    grid.SetAllowOverflow(overflow);
+    grid.Cell(1, 1);
+    grid.SetText("WWWWWWWWWWWWWWWWWWWW");
+    grid.SetAlignment(HAlign::Left);
+    grid.SetCellText(4, 1, "x");
+    grid.Block(1, 2, 4, 2);
+    grid.SetForeColor(kRed);
+    grid.SetBackColor(kPaleYellow);
+    grid.SetCellText(2, 2, "88");
+    grid.Block(2, 3, 3, 3);
+    grid.SetCellBorder(border::kAll, kBlue);
+    grid.SetBlockMode(false);
+    grid.ActivateCell(0, 0);
+    return grid;
+}
+
+TEST_F(GridViewTest, LongTextRunsIntoEmptyNeighboursOnlyWhenOverflowIsOn) {
+    ResultGrid on = SampleGrid(true);
+    Show(on);
+    QImage picture = Picture();
+    const QRect second = CellRect(2, 1);
+    const QRect third = CellRect(3, 1);
+    EXPECT_GT(CountNear(picture, second, Qt::black), 10);
+    EXPECT_GT(CountNear(picture, third, Qt::black), 10);
+
+    ResultGrid off = SampleGrid(false);
+    Show(off);
+    picture = Picture();
+    EXPECT_EQ(CountNear(picture, CellRect(2, 1), Qt::black), 0);
+    EXPECT_GT(CountNear(picture, CellRect(1, 1), Qt::black), 10);
+}
+
+TEST_F(GridViewTest, OverflowStopsAtACellWithText) {
+    ResultGrid grid = SampleGrid(true);
+    grid.SetCellText(3, 1, "");
+    grid.SetCellText(2, 1, "");
+    grid.Cell(1, 1);
+    grid.SetText(std::string(60, 'W'));
+    Show(grid);
+    const QImage picture = Picture();
+    // Column 4 holds "x" of its own: only its own small text, not the run of W's.
+    EXPECT_LT(CountNear(picture, CellRect(4, 1), Qt::black), 40);
+    EXPECT_GT(CountNear(picture, CellRect(3, 1), Qt::black), 40);
+}
+
+TEST_F(GridViewTest, BackAndTextColoursFillTheirCells) {
+    ResultGrid grid = SampleGrid(true);
+    Show(grid);
+    const QImage picture = Picture();
+    const QRect cell = CellRect(2, 2);
+    EXPECT_EQ(picture.pixelColor(cell.left() + 2, cell.top() + 2), ToColor(kPaleYellow));
+    EXPECT_GT(CountNear(picture, cell, ToColor(kRed)), 5);
+    EXPECT_EQ(CountNear(picture, CellRect(1, 2), ToColor(kRed)), 0);  // no text there
+}
+
+TEST_F(GridViewTest, BordersAreDrawnLastOnSharedEdgesInEachSidesColour) {
+    ResultGrid grid = SampleGrid(true);
+    grid.Cell(1, 3);
+    grid.SetCellBorder(border::kBottom, kGreen);
+    Show(grid);
+    const QImage picture = Picture();
+    const QRect left = CellRect(2, 3);
+    const QRect right = CellRect(3, 3);
+    const int middle = left.center().y();
+    // The shared edge of the two bordered cells is one blue line on the left cell's last column.
+    EXPECT_EQ(picture.pixelColor(left.right(), middle), ToColor(kBlue));
+    EXPECT_NE(picture.pixelColor(right.left(), middle), ToColor(kBlue));
+    // Left edge of the block on the neighbour's last column; top edge on the row above.
+    EXPECT_EQ(picture.pixelColor(left.left() - 1, middle), ToColor(kBlue));
+    EXPECT_EQ(picture.pixelColor(left.center().x(), left.top() - 1), ToColor(kBlue));
+    EXPECT_EQ(picture.pixelColor(right.right(), middle), ToColor(kBlue));
+    // A single side in its own colour; no other side of that cell.
+    const QRect green = CellRect(1, 3);
+    EXPECT_EQ(picture.pixelColor(green.center().x(), green.bottom()), ToColor(kGreen));
+    EXPECT_NE(picture.pixelColor(green.left(), green.center().y()), ToColor(kGreen));
+    // No grid lines where no border was set.
+    const QRect plain = CellRect(4, 2);
+    EXPECT_EQ(picture.pixelColor(plain.right(), plain.center().y()), ToColor(kPaleYellow));
+}
+
+TEST_F(GridViewTest, SizesFollowCharactersAndPoints) {
+    ResultGrid grid = SampleGrid(true);
+    grid.SetColumnWidth(3, 10);
+    Show(grid);
+    EXPECT_EQ(mView->columnWidth(0), mView->ColumnWidthPixels(5));
+    EXPECT_GT(mView->columnWidth(2), mView->columnWidth(0) * 3 / 2);
+    EXPECT_EQ(mView->rowHeight(1), qRound(10 * mView->logicalDpiY() / 72.0));
+    EXPECT_EQ(mView->rowHeight(0), qRound(20 * mView->logicalDpiY() / 72.0));
+    // Five characters of the grid font hold five digits.
+    EXPECT_GE(mView->columnWidth(0),
+              QFontMetrics(mView->font()).horizontalAdvance(QStringLiteral("00000")));
+}
+
+TEST_F(GridViewTest, StaticCellsCannotBeEditedAndNothingShowsAsSelected) {
+    ResultGrid grid = SampleGrid(true);
+    Show(grid);
+    EXPECT_FALSE(mView->currentIndex().isValid());
+    EXPECT_FALSE(mView->selectionModel()->hasSelection());
+    const QImage before = Picture();
+
+    mView->setFocus();
+    QTest::mouseDClick(mView->viewport(), Qt::LeftButton, {}, CellRect(2, 2).center());
+    QTest::keyClicks(mView.get(), QStringLiteral("12"));
+    QApplication::processEvents();
+    EXPECT_EQ(mView->findChild<QLineEdit*>(), nullptr);
+    EXPECT_EQ(grid.CellText(2, 2), "88");
+    EXPECT_FALSE(mView->GridModel()->flags(mView->model()->index(1, 1)) & Qt::ItemIsEditable);
+    EXPECT_EQ(Picture(), before);
+}
+
+TEST_F(GridViewTest, HeadersShowOnlyWhenTheGridAsksAndCarryTheirTexts) {
+    ResultGrid grid = SampleGrid(true);
+    Show(grid);
+    EXPECT_FALSE(mView->horizontalHeader()->isVisible());
+    EXPECT_FALSE(mView->verticalHeader()->isVisible());
+
+    grid.SetHeadersVisible(true, true);
+    grid.SetCellText(2, 0, "第1数字");
+    mView->Refresh();
+    EXPECT_TRUE(mView->horizontalHeader()->isVisible());
+    EXPECT_EQ(mView->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("第1数字"));
+    EXPECT_EQ(mView->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("A"));
+    EXPECT_EQ(mView->model()->headerData(2, Qt::Vertical).toString(), QStringLiteral("3"));
+}
+
+TEST_F(GridViewTest, LargeGridScrollsToItsLastRow) {
+    ResultGrid grid;
+    grid.SetColumnCount(33);
+    grid.SetRowCount(1400);
+    grid.SetVisibleSize(33, 40);
+    grid.SetHeadersVisible(false, false);
+    grid.SetScrollBars(ScrollBars::Both);
+    grid.SetColumnWidth(ResultGrid::kAll, 3);
+    grid.SetRowHeight(ResultGrid::kAll, 10);
+    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
+    grid.SetCellBorder(border::kAll);
+    grid.SetBlockMode(false);
+    for (int r = 1; r <= 1400; ++r) {
+        grid.SetCellText(1, r, r);
+    }
+    grid.Cell(1, 1400);
+    grid.SetForeColor(kRed);
+    Show(grid);
+    mView->verticalScrollBar()->setValue(mView->verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    const QImage picture = Picture();
+    const QRect last = CellRect(1, 1400);
+    ASSERT_TRUE(picture.rect().contains(last.center()));
+    EXPECT_GT(CountNear(picture, last, ToColor(kRed)), 3);
+}
+
+}  // namespace
+}  // namespace pirumo::test

@@ -1,0 +1,89 @@
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextBrowser>
+
+#include "analyses/analysiscatalog.h"
+#include "mainfrmfixture.h"
+#include "modalanswerer.h"
+#include "shell/ui/aboutbox.h"
+#include "shell/ui/helpwindow.h"
+
+namespace pirumo::test {
+namespace {
+
+class HelpAndAboutTest : public MainFrmTest {
+protected:
+    void SetUp() override {
+        WriteHistory(PatternDraws(3));
+        Start();
+    }
+};
+
+TEST_F(HelpAndAboutTest, AboutBoxIsModelessWithItsTextsAndClosesByCommand1) {
+    ModalAnswerer answerer;
+    Choose("mnuAbout");
+    auto* about = mMain->findChild<AboutBox*>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isModal());
+    EXPECT_TRUE(answerer.Seen().empty());
+    EXPECT_EQ(about->objectName(), QStringLiteral("バージョン情報"));
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("バージョン情報"));
+    QStringList texts;
+    for (QLabel* label : about->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("ピルモ")));
+    EXPECT_TRUE(texts.contains(QStringLiteral(" Ver2.30")));
+    EXPECT_EQ(texts.size(), 4);  // name, version, notice, slogan
+
+    QPointer<AboutBox> box = about;
+    auto* command1 = about->findChild<QPushButton*>(QStringLiteral("Command1"));
+    ASSERT_NE(command1, nullptr);
+    EXPECT_EQ(command1->text(), QStringLiteral("閉じる"));
+    command1->click();
+    FlushDeletes();
+    EXPECT_TRUE(box.isNull());
+
+    Choose("mnuAbout");
+    EXPECT_NE(mMain->findChild<AboutBox*>(), nullptr);
+}
+
+TEST_F(HelpAndAboutTest, HelpOpensOnTheIndexWithTheStartKeywordSelectedAndShown) {
+    Choose("mnuHelpFile");
+    auto* help = mMain->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    auto* list = help->findChild<QListWidget*>(QStringLiteral("keywordList"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("ピルモについて"));
+    auto* content = help->findChild<QTextBrowser*>(QStringLiteral("content"));
+    EXPECT_TRUE(content->toPlainText().contains(QStringLiteral("ピルモ")));
+}
+
+TEST_F(HelpAndAboutTest, EveryKeywordHasAPageAndEveryWindowAKeyword) {
+    Choose("mnuHelpFile");
+    auto* help = mMain->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    auto* content = help->findChild<QTextBrowser*>(QStringLiteral("content"));
+    const QStringList keywords = help->Keywords();
+    for (const QString& keyword : keywords) {
+        SCOPED_TRACE(keyword.toStdString());
+        ASSERT_TRUE(help->ShowKeyword(keyword));
+        EXPECT_GT(content->toPlainText().size(), 100);
+    }
+    for (const AnalysisWindowSpec& spec : AnalysisWindows()) {
+        EXPECT_TRUE(keywords.contains(QString::fromUtf8(spec.caption))) << spec.caption;
+    }
+    for (const char* topic :
+         {"一発ガルポン予想", "周期法", "消去法", "連発予想", "１発予想", "当選データの更新"}) {
+        EXPECT_TRUE(keywords.contains(QString::fromUtf8(topic))) << topic;
+    }
+    EXPECT_FALSE(help->ShowKeyword(QStringLiteral("存在しないキーワード")));
+}
+
+}  // namespace
+}  // namespace pirumo::test

@@ -1,0 +1,77 @@
+#include "mainfrmfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QTest>
+
+#include "history/historyfile.h"
+
+namespace pirumo::test {
+
+std::vector<Draw> PatternDraws(int count) {
+    std::vector<Draw> draws;
+    for (int n = 1; n <= count; ++n) {
+        const auto number = [n](int offset) { return (n + offset) % 31 + 1; };
+        draws.push_back(
+            MakeDraw(n, {number(0), number(5), number(11), number(17), number(23)}, number(29)));
+    }
+    return draws;
+}
+
+void FlushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void MainFrmTest::TearDown() {
+    if (mMain != nullptr) {
+        mMain->close();
+        mMain.reset();
+    }
+    FlushDeletes();
+}
+
+void MainFrmTest::WriteHistory(const std::vector<Draw>& draws) {
+    ReplaceHistoryFile(HistoryPath(), draws);
+}
+
+MainFrm& MainFrmTest::Construct(bool* loaded) {
+    mMain =
+        std::make_unique<MainFrm>(MainFrmOptions{HistoryPath(), mFolder.Path() / "ピルモ.ini", {}});
+    const bool ok = mMain->Load();
+    if (loaded != nullptr) {
+        *loaded = ok;
+    }
+    return *mMain;
+}
+
+MainFrm& MainFrmTest::Start() {
+    bool loaded = false;
+    Construct(&loaded);
+    EXPECT_TRUE(loaded);
+    mMain->resize(1200, 1000);
+    mMain->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(mMain.get()));
+    return *mMain;
+}
+
+void MainFrmTest::Choose(const char* controlName) {
+    auto* action = mMain->findChild<QAction*>(QString::fromUtf8(controlName));
+    ASSERT_NE(action, nullptr) << controlName;
+    action->trigger();
+    QCoreApplication::processEvents();
+}
+
+QMdiSubWindow* MainFrmTest::ChooseWindow(const char* controlName) {
+    Choose(controlName);
+    return mMain->MdiArea().currentSubWindow();
+}
+
+std::vector<QMdiSubWindow*> MainFrmTest::Children() const {
+    FlushDeletes();
+    const auto list = mMain->MdiArea().subWindowList();
+    return {list.begin(), list.end()};
+}
+
+}  // namespace pirumo::test

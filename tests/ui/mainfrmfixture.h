@@ -1,0 +1,45 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QMdiSubWindow>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "../core/testhistory.h"
+#include "history/draw.h"
+#include "shell/ui/mainfrm.h"
+
+namespace pirumo::test {
+
+// Draws 1..count with distinct numbers that follow a fixed pattern.
+std::vector<Draw> PatternDraws(int count);
+
+// Runs deferred deletes, so that closed windows are gone.
+void FlushDeletes();
+
+// A main window started on a history file in a fresh folder.
+class MainFrmTest : public testing::Test {
+protected:
+    void TearDown() override;
+
+    std::filesystem::path HistoryPath() const { return mFolder.Path() / "Pirumo.mdb"; }
+    void WriteHistory(const std::vector<Draw>& draws);
+
+    // Constructs the main window and runs its load step; `loaded` receives Load()'s result.
+    MainFrm& Construct(bool* loaded = nullptr);
+    // Construct(), expects a successful load, and shows the window.
+    MainFrm& Start();
+
+    // Triggers the menu item with that control name.
+    void Choose(const char* controlName);
+    // Chooses the item and returns the child window it opened (or brought forward).
+    QMdiSubWindow* ChooseWindow(const char* controlName);
+    std::vector<QMdiSubWindow*> Children() const;
+
+    TempFolder mFolder;
+    std::unique_ptr<MainFrm> mMain;
+};
+
+}  // namespace pirumo::test

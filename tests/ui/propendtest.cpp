@@ -1,0 +1,114 @@
+#include <QMdiArea>
+#include <QPushButton>
+
+#include "analyses/analysiscatalog.h"
+#include "analyses/ui/analysiswindow.h"
+#include "mainfrmfixture.h"
+#include "modalanswerer.h"
+
+namespace pirumo::test {
+namespace {
+
+const QString kGuardText = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
+
+class PropEndTest : public MainFrmTest {
+protected:
+    // Chooses 当選データ入力 and returns the dialogs that appeared.
+    std::vector<ModalAnswerer::Dialog> ChooseEntry() {
+        ModalAnswerer answerer;
+        Choose("mnuMasterInput");
+        return answerer.Seen();
+    }
+};
+
+TEST_F(PropEndTest, EntryIsAllowedAtStartUp) {
+    WriteHistory(PatternDraws(5));
+    Start();
+    EXPECT_TRUE(ChooseEntry().empty());
+}
+
+TEST_F(PropEndTest, EntryIsRefusedWithTheGuardMessageWhileAnAnalysisIsOpen) {
+    WriteHistory(PatternDraws(5));
+    Start();
+    ChooseWindow("mnuZenkaiSyutugen");
+
+    const auto seen = ChooseEntry();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, kGuardText);
+    EXPECT_EQ(seen[0].title, QStringLiteral("メッセ\uFF0Dジ"));
+    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(seen[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(Children().size(), 1u);  // nothing else happened
+}
+
+TEST_F(PropEndTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
+    WriteHistory(PatternDraws(5));
+    Start();
+
+    QMdiSubWindow* window = ChooseWindow("mnuZenkaiSyutugen");
+    window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    EXPECT_TRUE(Children().empty());
+    EXPECT_TRUE(ChooseEntry().empty());
+
+    window = ChooseWindow("mnuHippari");
+    window->close();  // the close box
+    EXPECT_TRUE(ChooseEntry().empty());
+}
+
+TEST_F(PropEndTest, AWindowWhoseLoadSetsPropEndTrueDoesNotBlockEntry) {
+    WriteHistory(PatternDraws(5));
+    MainFrm& main = Start();
+    AnalysisWindowSpec spec;
+    spec.name = "非ブロック";
+    spec.caption = "非ブロック";
+    spec.widthTwips = 3000;
+    spec.heightTwips = 3000;
+    spec.loadSetsPropEnd = true;
+    auto* window = new AnalysisWindow(spec, main.History(), main);
+    main.MdiArea().addSubWindow(window);
+    window->Load();
+    window->show();
+
+    EXPECT_TRUE(ChooseEntry().empty());
+    window->close();
+}
+
+TEST_F(PropEndTest, TwoAnalysisWindowsOpenTogether) {
+    WriteHistory(PatternDraws(8));
+    Start();
+    QMdiSubWindow* first = ChooseWindow("mnuZenkaiSyutugen");
+    QMdiSubWindow* second = ChooseWindow("mnuHippari");
+
+    ASSERT_NE(first, second);
+    EXPECT_EQ(Children().size(), 2u);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(ChooseEntry().size(), 1u);
+}
+
+TEST_F(PropEndTest, ChoosingAnOpenWindowBringsItForwardAndAClosedOneIsCreatedAnew) {
+    WriteHistory(PatternDraws(8));
+    Start();
+    QMdiSubWindow* first = ChooseWindow("mnuZenkaiSyutugen");
+    QMdiSubWindow* second = ChooseWindow("mnuHippari");
+    EXPECT_EQ(mMain->MdiArea().currentSubWindow(), second);
+
+    EXPECT_EQ(ChooseWindow("mnuZenkaiSyutugen"), first);
+    EXPECT_EQ(Children().size(), 2u);
+
+    first->showMinimized();
+    EXPECT_EQ(ChooseWindow("mnuZenkaiSyutugen"), first);
+    EXPECT_FALSE(first->isMinimized());
+
+    QPointer<QMdiSubWindow> closed = first;
+    first->close();
+    FlushDeletes();
+    EXPECT_TRUE(closed.isNull());
+    QMdiSubWindow* again = ChooseWindow("mnuZenkaiSyutugen");
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->objectName(), QStringLiteral("出現回数分析"));
+    EXPECT_EQ(Children().size(), 2u);
+}
+
+}  // namespace
+}  // namespace pirumo::test

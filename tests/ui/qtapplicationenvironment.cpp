@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <memory>
+
+#include "shell/grid/ui/gridview.h"
+
+namespace {
+
+// One QApplication for the whole test program, offscreen unless a platform was chosen.
+class QtApplicationEnvironment : public testing::Environment {
+public:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        mApplication = std::make_unique<QApplication>(mArgc, mArgv);
+        QApplication::setFont(pirumo::GridFont());
+    }
+    void TearDown() override { mApplication.reset(); }
+
+private:
+    int mArgc = 1;
+    char mName[17] = "pirumo_ui_tests";
+    char* mArgv[2] = {mName, nullptr};
+    std::unique_ptr<QApplication> mApplication;
+};
+
+[[maybe_unused]] testing::Environment* const kEnvironment =
+    testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+}  // namespace

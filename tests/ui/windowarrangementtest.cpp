@@ -1,0 +1,76 @@
+#include <QMdiArea>
+
+#include "mainfrmfixture.h"
+
+namespace pirumo::test {
+namespace {
+
+class WindowArrangementTest : public MainFrmTest {
+protected:
+    void SetUp() override {
+        WriteHistory(PatternDraws(10));
+        Start();
+        mFirst = ChooseWindow("mnuZenkaiSyutugen");
+        mSecond = ChooseWindow("mnuHippari");  // active
+        mArea = mMain->MdiArea().viewport()->rect();
+    }
+
+    QMdiSubWindow* mFirst = nullptr;
+    QMdiSubWindow* mSecond = nullptr;
+    QRect mArea;
+};
+
+TEST_F(WindowArrangementTest, TileHorizontallyStacksFullWidthWindowsTopToBottom) {
+    Choose("mnuWindowHorizontal");
+    const QRect top = mSecond->geometry();  // the active window comes first
+    const QRect bottom = mFirst->geometry();
+    EXPECT_EQ(top, QRect(0, 0, mArea.width(), mArea.height() / 2));
+    EXPECT_EQ(bottom.left(), 0);
+    EXPECT_EQ(bottom.width(), mArea.width());
+    EXPECT_EQ(bottom.top(), top.bottom() + 1);
+    EXPECT_EQ(bottom.bottom(), mArea.bottom());
+}
+
+TEST_F(WindowArrangementTest, TileVerticallyPlacesFullHeightWindowsSideBySide) {
+    Choose("mnuWindowVertical");
+    const QRect left = mSecond->geometry();
+    const QRect right = mFirst->geometry();
+    EXPECT_EQ(left, QRect(0, 0, mArea.width() / 2, mArea.height()));
+    EXPECT_EQ(right.top(), 0);
+    EXPECT_EQ(right.height(), mArea.height());
+    EXPECT_EQ(right.left(), left.right() + 1);
+    EXPECT_EQ(right.right(), mArea.right());
+}
+
+TEST_F(WindowArrangementTest, CascadeOffsetsEachWindowDownAndRight) {
+    Choose("mnuWindowCascade");
+    const QPoint a = mFirst->pos();
+    const QPoint b = mSecond->pos();
+    EXPECT_NE(a, b);
+    EXPECT_GT(std::max(a.x(), b.x()), std::min(a.x(), b.x()));
+    EXPECT_GT(std::max(a.y(), b.y()), std::min(a.y(), b.y()));
+    EXPECT_EQ(a.x() < b.x(), a.y() < b.y());
+}
+
+TEST_F(WindowArrangementTest, ArrangeIconsLinesMinimisedWindowsAlongTheBottom) {
+    mFirst->showMinimized();
+    mSecond->showMinimized();
+    mFirst->move(200, 100);
+    mSecond->move(50, 300);
+
+    Choose("mnuWindowArrangeIcon");
+    EXPECT_EQ(mFirst->geometry().bottom(), mArea.bottom());
+    EXPECT_EQ(mSecond->geometry().bottom(), mArea.bottom());
+    EXPECT_EQ(mFirst->x(), 0);
+    EXPECT_EQ(mSecond->x(), mFirst->width());
+}
+
+TEST_F(WindowArrangementTest, TilingLeavesMinimisedWindowsAlone) {
+    mFirst->showMinimized();
+    Choose("mnuWindowHorizontal");
+    EXPECT_TRUE(mFirst->isMinimized());
+    EXPECT_EQ(mSecond->geometry(), QRect(0, 0, mArea.width(), mArea.height()));
+}
+
+}  // namespace
+}  // namespace pirumo::test
