@@ -12,8 +12,9 @@ constexpr Rgb kRed = MakeRgb(255, 0, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
 constexpr Rgb kPaleCyan = MakeRgb(197, 255, 255);
-constexpr const char* kHeaders[entry::kColumns] = {"回数",    "第1数字", "第2数字",     "第3数字",
-                                                   "第4数字", "第5数字", "ボーナス数字"};
+// The fields' names; the bonus as grid headers shorten it, so that it fits its column.
+constexpr const char* kHeaders[entry::kColumns] = {"回数",    "第1数字", "第2数字", "第3数字",
+                                                   "第4数字", "第5数字", "ボ数字"};
 
 }  // namespace
 

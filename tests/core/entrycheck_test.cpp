@@ -49,7 +49,7 @@ TEST(EntryGridTest, SetUpGivesTheEntryLayout) {
     EXPECT_EQ(grid.GetScrollBars(), ScrollBars::Vertical);
     EXPECT_EQ(grid.CellText(1, 0), "回数");
     EXPECT_EQ(grid.CellText(2, 0), "第1数字");
-    EXPECT_EQ(grid.CellText(7, 0), "ボーナス数字");
+    EXPECT_EQ(grid.CellText(7, 0), "ボ数字");
     EXPECT_EQ(grid.ColumnWidth(1), 5);
     for (int c = 2; c <= 7; ++c) {
         EXPECT_EQ(grid.ColumnWidth(c), 7) << c;
