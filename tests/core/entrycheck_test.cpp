@@ -123,5 +123,12 @@ TEST(EntryCheckTest, FindsTheFirstWrongCellRowByRow) {
     }
 }
 
+TEST(EntryCheckTest, CoversEveryRowOfALongHistory) {
+    ResultGrid grid;
+    SetUpEntryGrid(grid, 6000);
+    grid.SetCellText(7, 5999, "0");
+    EXPECT_EQ(FindWrongEntryCell(grid), (EntryCell{7, 5999}));
+}
+
 }  // namespace
 }  // namespace pirumo

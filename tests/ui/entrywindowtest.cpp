@@ -126,7 +126,10 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
               QStringLiteral("閉じる"));
     EXPECT_EQ(entry->pos(), QPoint(0, 0));
     EXPECT_EQ(entry->widget()->size(), TwipsToPixels(0, 0, 6240, 12825, *entry).size());
-    EXPECT_TRUE(mMain->statusBar()->currentMessage().contains(QStringLiteral("次回の起動から")));
+    auto* note = mMain->statusBar()->findChild<QLabel*>(QStringLiteral("entryNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("次回の起動から")));
 
     EXPECT_EQ(entry->Grid().RowCount(), 60);
     EXPECT_EQ(Text(*entry, 1, 60), QStringLiteral("60"));
@@ -207,10 +210,11 @@ TEST_F(EntryWindowTest, ItsEditMenuReplacesTheMainMenusWhileItIsTheActiveChild) 
     mMain->MdiArea().setActiveSubWindow(entry);
     EXPECT_EQ(VisibleMenus(), QStringList{QStringLiteral("mnuEdit")});
 
-    // No child left: the main menus.
+    // No child left: the main menus, and the status bar note has gone too.
     entry->close();
     EXPECT_TRUE(Children().empty());
     EXPECT_EQ(VisibleMenus(), mainMenus);
+    EXPECT_EQ(mMain->statusBar()->findChild<QLabel*>(QStringLiteral("entryNote")), nullptr);
 }
 
 TEST_F(EntryWindowTest, TypedNumbersOutsideOneToThirtyOneAreRefusedAndFullWidthDigitsConverted) {
@@ -252,6 +256,28 @@ TEST_F(EntryWindowTest, TypedNumbersOutsideOneToThirtyOneAreRefusedAndFullWidthD
     QApplication::processEvents();
     EXPECT_EQ(Text(*entry, 7, 2), QStringLiteral("25"));
     EXPECT_EQ(FileRows()[1].numbers[5], 25);
+}
+
+TEST_F(EntryWindowTest, ACellStillBeingTypedInIsFinishedBeforeClosing) {
+    WriteHistory(PatternDraws(3));
+    Start();
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    GridView& view = View(*entry);
+    const QModelIndex cell = view.model()->index(0, 2);
+    for (const auto& [text, closes] : {std::pair("0", false), std::pair("7", true)}) {
+        view.setCurrentIndex(cell);
+        view.edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(cell));
+        ASSERT_NE(editor, nullptr);
+        editor->setText(QString::fromUtf8(text));
+        ModalAnswerer answerer;
+        entry->close();
+        QApplication::processEvents();
+        EXPECT_EQ(answerer.Seen().size(), closes ? 0u : 1u);
+        EXPECT_EQ(Children().size(), closes ? 0u : 1u);
+    }
+    EXPECT_EQ(FileRows()[0].numbers[1], 7);
 }
 
 TEST_F(EntryWindowTest, TheDrawNumberColumnCannotBeTypedInto) {

@@ -34,6 +34,7 @@ constexpr int kGap = 120;
 constexpr int kButtonWidth = 1095;
 constexpr int kButtonHeight = 375;
 
+// The open analyses keep the history they started with; the note stays while the window is open.
 const char* const kStatusNote =
     "当選データの変更はすぐにファイルに書き込まれます。分析と予想には次回の起動から反映されます。";
 
@@ -121,7 +122,9 @@ void EntryWindow::Load() {
     if (QMdiArea* area = mdiArea()) {
         connect(area, &QMdiArea::subWindowActivated, this, &EntryWindow::FollowActiveChild);
     }
-    mMain.statusBar()->showMessage(QString::fromUtf8(kStatusNote));
+    mStatusNote = new QLabel(QString::fromUtf8(kStatusNote));
+    mStatusNote->setObjectName(QStringLiteral("entryNote"));
+    mMain.statusBar()->addPermanentWidget(mStatusNote);
 }
 
 void EntryWindow::PlaceClientArea() {
@@ -163,6 +166,7 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
         if (const std::optional<EntryCell> wrong = FindWrongEntryCell(mEntry->Grid())) {
             mEntry->Grid().ActivateCell(wrong->column, wrong->row);
             ShowActiveCell();
+            mSpread->setFocus();
             ShowRefusal(this, QStringLiteral("結果マスタの数字に誤りがあります。"));
             event->ignore();
             return;
@@ -171,6 +175,7 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
     // The unload step.
     mMain.SetPropEnd(true);
     ShowOwnMenu(false);
+    delete mStatusNote;
     QMdiSubWindow::closeEvent(event);
 }
 
@@ -198,9 +203,6 @@ bool EntryWindow::FinishEditing() {
 // while the view is still committing.
 bool EntryWindow::TakeEdit(int column, int row, const QString& text) {
     const EntryOutcome outcome = mEntry->EditCell(column, row, text.toStdString());
-    if (outcome.kind == EntryOutcome::Kind::kWritten) {
-        NoteWrite();
-    }
     if (!outcome.Ok()) {
         mLastEditRefused = true;
         QMetaObject::invokeMethod(
@@ -273,16 +275,13 @@ void EntryWindow::ShowOwnMenu(bool own) {
     }
 }
 
-void EntryWindow::NoteWrite() {
-    mMain.statusBar()->showMessage(QString::fromUtf8(kStatusNote));
-}
-
 void EntryWindow::Command1_Click() {
     close();
 }
 
 void EntryWindow::mnuAddLine_Click() {
-    if (!Ask(QStringLiteral("選択された行のうしろに行を追加します。よろしいですか？"))) {
+    if (!FinishEditing() ||
+        !Ask(QStringLiteral("選択された行のうしろに行を追加します。よろしいですか？"))) {
         return;
     }
     TakeActiveCellFromView();
@@ -290,23 +289,17 @@ void EntryWindow::mnuAddLine_Click() {
     const EntryOutcome outcome = mEntry->AddRowAfter(grid.ActiveRow(), grid.ActiveColumn());
     mSpread->Refresh();
     ShowActiveCell();
-    if (outcome.kind == EntryOutcome::Kind::kWritten) {
-        NoteWrite();
-    }
     ShowOutcome(outcome);
 }
 
 void EntryWindow::mnuDelLine_Click() {
-    if (!Ask(QStringLiteral("選択された行を削除します。よろしいですか？"))) {
+    if (!FinishEditing() || !Ask(QStringLiteral("選択された行を削除します。よろしいですか？"))) {
         return;
     }
     TakeActiveCellFromView();
     const EntryOutcome outcome = mEntry->DeleteRow(mEntry->Grid().ActiveRow());
     mSpread->Refresh();
     ShowActiveCell();
-    if (outcome.kind == EntryOutcome::Kind::kWritten) {
-        NoteWrite();
-    }
     ShowOutcome(outcome);
 }
 

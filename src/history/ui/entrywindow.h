@@ -53,7 +53,6 @@ private:
     void ShowActiveCell();
     void FollowActiveChild(QMdiSubWindow* active);
     void ShowOwnMenu(bool own);
-    void NoteWrite();
 
     void Command1_Click();
     void mnuAddLine_Click();
@@ -73,6 +72,7 @@ private:
     QAction* mnuDelLine = nullptr;
     bool mOwnMenuShown = false;
     QPointer<QMenuBar> mMenuBar;
+    QPointer<QLabel> mStatusNote;
     QList<QPointer<QAction>> mHiddenMainMenus;
 };
 
