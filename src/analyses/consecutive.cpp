@@ -2,11 +2,123 @@
 
 namespace pirumo {
 
+namespace {
+
+constexpr Rgb kRed = MakeRgb(255, 0, 0);
+constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
+constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
+constexpr Rgb kPaleGreen = MakeRgb(200, 255, 200);
+constexpr Rgb kPaleMagenta = MakeRgb(255, 200, 255);
+constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
+constexpr Rgb kGrey = MakeRgb(225, 225, 225);
+constexpr int kColumns = 12;
+constexpr int kRightHalf = 6;  // column offset of the skip-one half
+
+void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
+    const int rows = lastDrawNumber + 1;
+    grid.SetColumnCount(kColumns);
+    grid.SetRowCount(rows);
+    grid.SetVisibleSize(12, 51);
+    grid.SetHeadersVisible(false, false);
+    grid.SetScrollBars(ScrollBars::Vertical);
+
+    grid.SetRowHeight(ResultGrid::kAll, 10);
+    grid.SetColumnWidth(ResultGrid::kAll, 4);
+
+    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
+    grid.SetCellType(CellType::StaticText);
+    grid.SetAlignment(HAlign::Center);
+
+    for (int column : {1, 1 + kRightHalf}) {
+        grid.Block(column, 1, column, rows);
+        grid.SetForeColor(kRed);
+        grid.SetBackColor(kPaleYellow);
+    }
+
+    grid.Block(1, 1, kColumns, rows);
+    grid.SetCellBorder(border::kAll);
+
+    grid.ActivateCell(0, 0);
+}
+
+void WriteHeaderRow(ResultGrid& grid) {
+    // Each run of number columns in row 1 reads as one header block.
+    grid.Block(2, 1, 6, 1);
+    grid.SetCellBorder(border::kNone);
+    grid.SetCellBorder(border::kOutline);
+    grid.Block(8, 1, 12, 1);
+    grid.SetCellBorder(border::kNone);
+    grid.SetCellBorder(border::kOutline);
+
+    grid.Block(2, 1, 6, 1);
+    grid.SetBackColor(kPaleMagenta);
+    grid.Block(8, 1, 12, 1);
+    grid.SetBackColor(kPaleRed);
+
+    grid.SetAllowOverflow(true);
+    grid.SetCellText(1, 1, "回数");
+    grid.Cell(3, 1);
+    grid.SetText("　　連番(本数字)");
+    grid.SetAlignment(HAlign::Left);
+    grid.SetCellText(7, 1, "回数");
+    grid.Cell(9, 1);
+    grid.SetText("　飛び石(本数字)");
+    grid.SetAlignment(HAlign::Left);
+}
+
+// Colours the two cells of a pair: cyan for a consecutive pair, green for a skip-one pair.
+void MarkPair(ResultGrid& grid, bool consecutive, int column, int row) {
+    grid.Block(column, row, column + 1, row);
+    grid.SetBackColor(consecutive ? kPaleCyan : kPaleGreen);
+}
+
+void MarkIfNone(ResultGrid& grid, int count, int column, int row) {
+    if (count == 0) {
+        grid.Cell(column, row);
+        grid.SetBackColor(kGrey);
+    }
+}
+
+// Writes one half of a draw row and marks the neighbouring fields that differ by `step`.
+void FillHalf(ResultGrid& grid, const Draw& draw, int firstColumn, int step, int row) {
+    grid.SetCellText(firstColumn, row, draw.drawNumber);
+    for (int i = 0; i < 5; ++i) {
+        grid.SetCellText(firstColumn + 1 + i, row, draw.Main(i));
+    }
+    int pairs = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (draw.Main(i) + step == draw.Main(i + 1)) {
+            ++pairs;
+            MarkPair(grid, step == 1, firstColumn + 1 + i, row);
+        }
+    }
+    MarkIfNone(grid, pairs, firstColumn, row);
+}
+
+void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
+    int row = 2;
+    history.ForEachValidDraw([&](const Draw& draw) {
+        FillHalf(grid, draw, 1, 1, row);
+        FillHalf(grid, draw, 1 + kRightHalf, 2, row);
+        ++row;
+    });
+}
+
+}  // namespace
+
 AnalysisWindowSpec ConsecutiveWindow() {
     AnalysisWindowSpec spec;
     spec.name = "連番飛び石分析";
-    spec.caption = "連番飛び石分析";
-    spec.runAnalysis = [](const DrawHistory&, ResultGrid&) {};
+    spec.caption = "連番・飛び石分析";
+    spec.label1 = "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します";
+    spec.widthTwips = 6550;
+    spec.heightTwips = 13400;
+    spec.yieldsAfterAnalysis = true;
+    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+        SetUpGrid(grid, history.LastDrawNumber());
+        WriteHeaderRow(grid);
+        FillDrawRows(grid, history);
+    };
     return spec;
 }
 

@@ -1,12 +1,162 @@
 #include "analyses/fourgroup.h"
 
+#include <array>
+
 namespace pirumo {
+
+namespace {
+
+constexpr Rgb kBlack = MakeRgb(0, 0, 0);
+constexpr Rgb kRed = MakeRgb(255, 0, 0);
+constexpr Rgb kBlue = MakeRgb(0, 0, 255);
+constexpr Rgb kWhite = MakeRgb(255, 255, 255);
+constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
+constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
+constexpr Rgb kPaleGreen = MakeRgb(200, 255, 200);
+constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
+constexpr Rgb kPaleBlue = MakeRgb(200, 200, 255);
+constexpr int kColumns = 11;
+constexpr int kDrawsPerBlock = 50;
+
+// Group colours, groups 1..4 (01-09, 10-19, 20-29, 30-31).
+constexpr std::array<Rgb, 4> kGroupColours{kWhite, kPaleCyan, kPaleGreen, kPaleYellow};
+
+using GroupCounts = std::array<int, 4>;
+
+int GroupOf(int number) {
+    if (number >= 1 && number <= 9) {
+        return 0;
+    }
+    if (number >= 10 && number <= 19) {
+        return 1;
+    }
+    if (number >= 20 && number <= 29) {
+        return 2;
+    }
+    return 3;
+}
+
+int BlockCount(int lastDrawNumber) {
+    return (lastDrawNumber + kDrawsPerBlock - 1) / kDrawsPerBlock;
+}
+
+void SetUpGrid(ResultGrid& grid, int lastDrawNumber, int blocks) {
+    const int rows = lastDrawNumber + blocks + 1;
+    grid.SetHeadersVisible(false, false);
+    grid.SetColumnCount(kColumns);
+    grid.SetRowCount(rows);
+    grid.SetVisibleSize(11, 51);
+    grid.SetScrollBars(ScrollBars::Vertical);
+
+    grid.SetRowHeight(ResultGrid::kAll, 10);
+    grid.SetRowHeight(1, 20);
+    grid.SetColumnWidth(ResultGrid::kAll, 5);
+    grid.SetColumnWidth(1, 6);
+
+    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
+    grid.SetCellType(CellType::StaticText);
+    grid.SetAlignment(HAlign::Center);
+
+    if (rows >= 2) {
+        grid.Block(1, 2, 1, rows);
+        grid.SetForeColor(kRed);
+        grid.SetBackColor(kPaleYellow);
+        grid.Block(7, 2, 7, rows);
+        grid.SetBackColor(kPaleYellow);
+        for (int group = 1; group < 4; ++group) {
+            grid.Block(8 + group, 2, 8 + group, rows);
+            grid.SetBackColor(kGroupColours[static_cast<std::size_t>(group)]);
+        }
+    }
+
+    grid.Block(1, 1, kColumns, rows);
+    grid.SetCellBorder(border::kAll);
+    // Divides the draw columns from the count columns.
+    grid.Block(8, 1, 8, rows);
+    grid.SetCellBorder(border::kLeft, kRed);
+
+    grid.ActivateCell(0, 0);
+}
+
+void WriteBlockHeader(ResultGrid& grid, int row) {
+    // The five main-number cells read as one title cell.
+    grid.Block(2, row, 6, row);
+    grid.SetCellBorder(border::kNone);
+    grid.SetCellBorder(border::kBottom, kBlack);
+
+    grid.Block(1, row, 7, row);
+    grid.SetForeColor(kBlack);
+    grid.SetBackColor(kPaleRed);
+    grid.Block(8, row, 11, row);
+    grid.SetForeColor(kBlue);
+    grid.SetBackColor(kPaleBlue);
+
+    grid.SetAllowOverflow(true);
+    grid.Cell(4, row);
+    grid.SetText("本 数 字");
+    grid.SetAlignment(HAlign::Left);
+    grid.SetRowHeight(row, 20);
+
+    grid.SetCellText(1, row, "回数");
+    grid.SetCellText(7, row, "ボ数");
+    grid.SetCellText(8, row, "01～09");
+    grid.SetCellText(9, row, "10～19");
+    grid.SetCellText(10, row, "20～29");
+    grid.SetCellText(11, row, "30～31");
+}
+
+void CountByGroup(GroupCounts& counts, int number) {
+    ++counts[static_cast<std::size_t>(GroupOf(number))];
+}
+
+void ColourByGroup(ResultGrid& grid, int number, int column, int row) {
+    grid.Cell(column, row);
+    grid.SetBackColor(kGroupColours[static_cast<std::size_t>(GroupOf(number))]);
+}
+
+void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
+    int r = 2;
+    int offset = 0;
+    history.ForEachValidDraw([&](const Draw& draw) {
+        GroupCounts counts{};
+        if (r - 2 != 0 && (r - 2) % kDrawsPerBlock == 0) {
+            ++offset;  // pass the next block's header row
+        }
+        const int row = r + offset;
+        grid.SetCellText(1, row, draw.drawNumber);
+        for (int i = 0; i < Draw::kFieldCount; ++i) {
+            const int number = draw.numbers[static_cast<std::size_t>(i)];
+            grid.SetCellText(i + 2, row, number);
+            ColourByGroup(grid, number, i + 2, row);
+            CountByGroup(counts, number);
+        }
+        for (int group = 0; group < 4; ++group) {
+            grid.SetCellText(8 + group, row, counts[static_cast<std::size_t>(group)]);
+        }
+        ++r;
+    });
+}
+
+}  // namespace
 
 AnalysisWindowSpec FourGroupWindow() {
     AnalysisWindowSpec spec;
     spec.name = "分割4傾向分析";
-    spec.caption = "分割4傾向分析";
-    spec.runAnalysis = [](const DrawHistory&, ResultGrid&) {};
+    spec.caption = "4分割傾向分析";
+    spec.label1 = "過去の当選番号の４グループに分類して分析します";
+    spec.widthTwips = 7500;
+    spec.heightTwips = 13600;
+    spec.loadSetsPropEnd = true;
+    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+        const int lastDrawNumber = history.LastDrawNumber();
+        const int blocks = BlockCount(lastDrawNumber);
+        SetUpGrid(grid, lastDrawNumber, blocks);
+        for (int k = 0; k < blocks; ++k) {
+            WriteBlockHeader(grid, (kDrawsPerBlock + 1) * k + 1);
+        }
+        WriteBlockHeader(grid, lastDrawNumber + blocks + 1);
+        FillDrawRows(grid, history);
+    };
     return spec;
 }
 

@@ -1,6 +1,7 @@
 #include "analyses/ui/analysiswindow.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -26,6 +27,7 @@ constexpr int kButtonWidth = 1095;
 constexpr int kButtonHeight = 375;
 constexpr int kBallSize = 255;
 constexpr int kBallPixels = 19;
+constexpr double kSmallestLabelPoints = 6.0;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text);
@@ -151,8 +153,7 @@ void AnalysisWindow::PlaceControls() {
     }
     const int margin = TwipsToPixelsX(kMargin, *client);
     const int gap = TwipsToPixelsY(kGap, *client);
-    mLabel1->setGeometry(margin, TwipsToPixelsY(kLabelTop, *client), mLabel1->sizeHint().width(),
-                         TwipsToPixelsY(kLabelHeight, *client));
+    PlaceLabel1(*client);
 
     // The grid shows its visible rows and columns where the window is large enough, and scrolls
     // within the window otherwise; the buttons sit right below it.
@@ -171,6 +172,24 @@ void AnalysisWindow::PlaceControls() {
         right -= mCommand1->width() + gap;
         mCommand2->move(right - mCommand2->width(), buttonTop);
     }
+}
+
+// Label1 sits where the window's legend leaves room for it; a description wider than the room
+// it is given is drawn in a smaller font rather than cut off or run into the legend.
+void AnalysisWindow::PlaceLabel1(QWidget& client) {
+    const int left = TwipsToPixelsX(mSpec.label1Left >= 0 ? mSpec.label1Left : kMargin, client);
+    const int top = TwipsToPixelsY(mSpec.label1Top >= 0 ? mSpec.label1Top : kLabelTop, client);
+    int width = mLabel1->sizeHint().width();
+    if (mSpec.label1Width >= 0) {
+        width = TwipsToPixelsX(mSpec.label1Width, client);
+        QFont font = mLabel1->font();
+        while (QFontMetrics(font).horizontalAdvance(mLabel1->text()) > width &&
+               font.pointSizeF() > kSmallestLabelPoints) {
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        }
+        mLabel1->setFont(font);
+    }
+    mLabel1->setGeometry(left, top, width, TwipsToPixelsY(kLabelHeight, client));
 }
 
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {

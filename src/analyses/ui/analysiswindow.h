@@ -36,6 +36,7 @@ private:
     void CreateControls();
     void CreateLegend(QWidget& client);
     void PlaceControls();
+    void PlaceLabel1(QWidget& client);
     void RunAnalysis();
     void Command1_Click();
 

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analyses/analysiswindowspec.h"
+#include "history/historycsv.h"
+#include "testhistory.h"
+
+namespace pirumo::test {
+
+// Runs a window's analysis over the draws as the window's load step would.
+inline ResultGrid RunWindow(const AnalysisWindowSpec& window, std::vector<Draw> draws) {
+    ResultGrid grid;
+    window.runAnalysis(DrawHistory(std::move(draws)), grid);
+    return grid;
+}
+
+// Draws 1..count, all valid; numbers cycle so that every draw differs.
+inline std::vector<Draw> NumberedDraws(int count) {
+    std::vector<Draw> draws;
+    for (int n = 1; n <= count; ++n) {
+        const int base = n % 26;
+        draws.push_back(MakeDraw(n, {base + 1, base + 2, base + 3, base + 4, base + 5}, base + 6));
+    }
+    return draws;
+}
+
+// Characters (code points) of a UTF-8 text.
+inline std::size_t CodePoints(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+// A text of blanks and words given as runs: "3S" three half-width blanks, "2I" two ideographic
+// blanks (U+3000); anything else is copied. E.g. "9SＡ14S".
+inline std::string Runs(std::string_view recipe) {
+    std::string text;
+    int count = 0;
+    for (char c : recipe) {
+        if (c >= '0' && c <= '9') {
+            count = count * 10 + (c - '0');
+        } else if ((c == 'S' || c == 'I') && count > 0) {
+            for (int i = 0; i < count; ++i) {
+                text += c == 'S' ? " " : "　";
+            }
+            count = 0;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+// The published history beside the repository, or nullopt when it is absent.
+inline std::optional<std::vector<Draw>> ReadRealHistory() {
+    const auto path = RealHistoryCsv();
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    return ParseCsvHistory(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+}  // namespace pirumo::test

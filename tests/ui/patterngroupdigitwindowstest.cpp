@@ -1,0 +1,83 @@
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+
+#include "mainfrmfixture.h"
+#include "modalanswerer.h"
+#include "shell/grid/ui/gridview.h"
+#include "shell/ui/twips.h"
+
+namespace pirumo::test {
+namespace {
+
+struct MenuWindow {
+    const char* menuItem;
+    const char* name;
+    int widthTwips;
+    int heightTwips;
+    int columns;
+    int rows;  // for 120 draws
+    bool blocksEntry;
+};
+
+// 120 draws: one row per draw plus the header rows each window adds (three blocks where the
+// window shows blocks of 50 draws).
+constexpr MenuWindow kWindows[] = {
+    {"mnuRenbanTobiishi", "連番飛び石分析", 6550, 13400, 12, 121, true},
+    {"mnuHonsuji", "数字合計分析", 7350, 13680, 9, 121, true},
+    {"mnuKisuGusuPattern", "偶数奇数の組合せパターン分析", 7130, 13600, 10, 121, false},
+    {"mnuLowHightPattern", "低数字高数字の組合せパターン分析", 7130, 13600, 10, 121, false},
+    {"mnu5BunkatsuKeiko", "分割4傾向分析", 7500, 13600, 11, 124, false},
+    {"mnu6BunkatsuData", "分割6データ分析", 9250, 12400, 33, 127, true},
+    {"mnu7BunkatsuData", "分割7データ分析", 9250, 12200, 33, 127, true},
+    {"mnu11BunkatsuData", "分割10データ分析", 9250, 12200, 33, 127, true},
+    {"mnuLastChar", "下一桁出現傾向分析", 7370, 13980, 11, 124, true},
+    {"mnuLastCharRenzoku", "下一桁連続出現回数分析", 7370, 13935, 11, 124, true},
+};
+
+class PatternGroupDigitWindowsTest : public MainFrmTest {};
+
+TEST_F(PatternGroupDigitWindowsTest, EachOpensFromItsMenuWithItsSizeAndGrid) {
+    WriteHistory(PatternDraws(120));
+    Start();
+    for (const MenuWindow& expected : kWindows) {
+        QMdiSubWindow* window = ChooseWindow(expected.menuItem);
+        ASSERT_NE(window, nullptr) << expected.menuItem;
+        EXPECT_EQ(window->objectName(), QString::fromUtf8(expected.name));
+        EXPECT_EQ(window->size(),
+                  TwipsToPixels(0, 0, expected.widthTwips, expected.heightTwips, *window).size());
+        auto* spread = window->findChild<GridView*>(QStringLiteral("fpSpread1"));
+        ASSERT_NE(spread, nullptr);
+        EXPECT_EQ(spread->model()->columnCount(), expected.columns) << expected.name;
+        EXPECT_EQ(spread->model()->rowCount(), expected.rows) << expected.name;
+
+        ModalAnswerer answerer;
+        Choose("mnuMasterInput");
+        EXPECT_EQ(answerer.Seen().size(), expected.blocksEntry ? 1u : 0u) << expected.name;
+        for (QMdiSubWindow* child : Children()) {
+            child->close();
+        }
+        FlushDeletes();
+    }
+}
+
+TEST_F(PatternGroupDigitWindowsTest, GroupWindowDescriptionFitsBesideTheLegend) {
+    WriteHistory(PatternDraws(10));
+    Start();
+    QMdiSubWindow* window = ChooseWindow("mnu11BunkatsuData");
+    ASSERT_NE(window, nullptr);
+    auto* label1 = window->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* ball = window->findChild<QLabel*>(QStringLiteral("Picture1(0)"));
+    ASSERT_NE(label1, nullptr);
+    ASSERT_NE(ball, nullptr);
+    EXPECT_EQ(label1->geometry().topLeft(), TwipsToPixels(120, 180, 0, 0, *window).topLeft());
+    EXPECT_EQ(label1->width(), TwipsToPixels(0, 0, 4215, 0, *window).width());
+    EXPECT_LE(QFontMetrics(label1->font()).horizontalAdvance(label1->text()), label1->width());
+    const int textRight =
+        label1->x() + QFontMetrics(label1->font()).horizontalAdvance(label1->text());
+    EXPECT_LE(textRight, ball->x()) << label1->font().pointSizeF();
+    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("Command2")), nullptr);
+}
+
+}  // namespace
+}  // namespace pirumo::test
