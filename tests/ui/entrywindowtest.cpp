@@ -12,8 +12,6 @@
 #include <QTimer>
 #include <tuple>
 
-#include "analyses/evenoddpattern.h"
-#include "analyses/ui/analysiswindow.h"
 #include "history/historyfile.h"
 #include "history/sqlcipherdatabase.h"
 #include "history/ui/entrywindow.h"
@@ -167,14 +165,10 @@ TEST_F(EntryWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAfterward
 
 TEST_F(EntryWindowTest, GuardAllowsEntryWhileTheEvenOddPatternWindowIsOpen) {
     WriteHistory(PatternDraws(5));
-    MainFrm& main = Start();
-    // The window's own description: its load leaves propEnd True.
-    AnalysisWindowSpec spec = EvenOddPatternWindow();
-    spec.loadSetsPropEnd = true;
-    auto* pattern = new AnalysisWindow(spec, main.History(), main);
-    main.MdiArea().addSubWindow(pattern);
-    pattern->Load();
-    pattern->show();
+    Start();
+    QMdiSubWindow* pattern = ChooseWindow("mnuKisuGusuPattern");
+    ASSERT_NE(pattern, nullptr);
+    EXPECT_EQ(pattern->objectName(), QStringLiteral("偶数奇数の組合せパターン分析"));
 
     std::vector<ModalAnswerer::Dialog> seen;
     EXPECT_NE(OpenEntry(&seen), nullptr);
