@@ -211,6 +211,7 @@ bool EntryWindow::TakeEdit(int column, int row, const QString& text) {
     return outcome.Ok();
 }
 
+// A failed write has read the file again: the view shows what it now holds.
 void EntryWindow::ShowOutcome(const EntryOutcome& outcome) {
     if (outcome.kind == EntryOutcome::Kind::kFailed) {
         mSpread->Refresh();
@@ -287,8 +288,10 @@ void EntryWindow::mnuAddLine_Click() {
     TakeActiveCellFromView();
     const ResultGrid& grid = mEntry->Grid();
     const EntryOutcome outcome = mEntry->AddRowAfter(grid.ActiveRow(), grid.ActiveColumn());
-    mSpread->Refresh();
-    ShowActiveCell();
+    if (outcome.kind == EntryOutcome::Kind::kWritten) {
+        mSpread->Refresh();
+        ShowActiveCell();
+    }
     ShowOutcome(outcome);
 }
 
@@ -298,8 +301,10 @@ void EntryWindow::mnuDelLine_Click() {
     }
     TakeActiveCellFromView();
     const EntryOutcome outcome = mEntry->DeleteRow(mEntry->Grid().ActiveRow());
-    mSpread->Refresh();
-    ShowActiveCell();
+    if (outcome.kind == EntryOutcome::Kind::kWritten) {
+        mSpread->Refresh();
+        ShowActiveCell();
+    }
     ShowOutcome(outcome);
 }
 
