@@ -1,12 +1,136 @@
 #include "analyses/appearancefrequency.h"
 
+#include <algorithm>
+#include <array>
+
+#include "analyses/markcolourlegend.h"
+
 namespace pirumo {
+
+namespace {
+
+constexpr Rgb kRed = MakeRgb(255, 0, 0);
+constexpr Rgb kBlue = MakeRgb(0, 0, 255);
+constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
+constexpr Rgb kPaleTurquoise = MakeRgb(222, 254, 253);
+constexpr Rgb kFrameBlue = MakeRgb(136, 196, 255);
+constexpr int kRows = 33;         // title, column numbers, numbers 1..31
+constexpr int kTitleColumn = 26;  // middle of the 51 visible columns
+
+int RowOfNumber(int number) {
+    return number + 2;
+}
+
+void SetUpGrid(ResultGrid& grid, int lastChartColumn) {
+    grid.SetColumnCount(lastChartColumn);
+    grid.SetRowCount(kRows);
+    grid.SetVisibleSize(51, kRows);
+    grid.SetHeadersVisible(false, false);
+    grid.SetScrollBars(ScrollBars::Both);
+
+    grid.SetRowHeight(ResultGrid::kAll, 10);
+    grid.SetRowHeight(1, 15);
+    grid.SetRowHeight(2, 15);
+    grid.SetColumnWidth(ResultGrid::kAll, 2);
+    grid.SetColumnWidth(1, 5);
+    grid.SetColumnWidth(lastChartColumn, 5);
+
+    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
+    grid.SetCellType(CellType::StaticText);
+    grid.SetAlignment(HAlign::Center);
+
+    grid.Block(1, 1, lastChartColumn, 1);
+    grid.SetBackColor(kPaleYellow);
+    grid.SetCellBorder(border::kOutline, kFrameBlue);
+    grid.Block(1, 1, 1, 1);
+    grid.SetCellBorder(border::kRight, kFrameBlue);
+    grid.Block(lastChartColumn - 1, 1, lastChartColumn - 1, 1);
+    grid.SetCellBorder(border::kRight, kFrameBlue);
+    grid.SetBlockMode(false);
+
+    // The title sits in the middle of the first screenful; a chart narrower than that has no
+    // column for it and shows no title.
+    grid.SetAllowOverflow(true);
+    if (lastChartColumn >= kTitleColumn) {
+        grid.Cell(kTitleColumn, 1);
+        grid.SetText("出 　現 　頻 　度（回）");
+        grid.SetForeColor(kRed);
+        grid.SetAlignment(HAlign::Left);
+    }
+
+    for (int column : {1, lastChartColumn}) {
+        grid.Block(column, 1, column, kRows);
+        grid.SetForeColor(kBlue);
+        grid.SetBackColor(kPaleTurquoise);
+    }
+
+    grid.Block(1, 2, lastChartColumn, kRows);
+    grid.SetCellBorder(border::kAll);
+
+    if (lastChartColumn - 1 >= 2) {
+        grid.Block(2, 2, lastChartColumn - 1, 2);
+        grid.SetForeColor(kRed);
+        grid.SetBackColor(kPaleYellow);
+    }
+    grid.SetBlockMode(false);
+
+    for (int n = 1; n <= 31; ++n) {
+        grid.SetCellText(1, RowOfNumber(n), n);
+        grid.SetCellText(lastChartColumn, RowOfNumber(n), n);
+    }
+
+    grid.ActivateCell(0, 0);
+}
+
+void WriteNumberTitles(ResultGrid& grid, int chartTitleRow, int lastChartColumn) {
+    grid.SetCellText(1, chartTitleRow, "数字");
+    grid.SetCellText(lastChartColumn, chartTitleRow, "数字");
+}
+
+// Column k + 1 of a number's row holds its k-th appearance, oldest first.
+void FillDots(ResultGrid& grid, const DrawHistory& history) {
+    std::array<int, 32> dotCounts{};
+    auto dotsOf = [&](int number) -> int& { return dotCounts[static_cast<std::size_t>(number)]; };
+    history.ForEachValidDraw([&](const Draw& draw) {
+        for (auto v : draw.numbers) {
+            grid.SetCellText(dotsOf(v) + 2, 2, dotsOf(v) + 1);
+        }
+        for (auto v : draw.numbers) {
+            grid.SetCellText(dotsOf(v) + 2, RowOfNumber(v), "●");
+        }
+        for (int i = 0; i < Draw::kFieldCount; ++i) {
+            const int v = draw.numbers[static_cast<std::size_t>(i)];
+            grid.Cell(dotsOf(v) + 2, RowOfNumber(v));
+            grid.SetForeColor(i == Draw::kBonusIndex ? kBonusNumberMarkColour
+                                                     : kMainNumberMarkColour);
+        }
+        for (auto v : draw.numbers) {
+            ++dotsOf(v);
+        }
+    });
+}
+
+}  // namespace
 
 AnalysisWindowSpec AppearanceFrequencyWindow() {
     AnalysisWindowSpec spec;
     spec.name = "出現頻度分析";
     spec.caption = "出現頻度分析";
-    spec.runAnalysis = [](const DrawHistory&, ResultGrid&) {};
+    spec.label1 = "過去の当選番号の出現回数を数字別に分析します";
+    spec.label1Width = kLabel1WidthBeforeMarkLegend;
+    spec.widthTwips = 13750;
+    spec.heightTwips = 9530;
+    spec.hasPrintButton = false;
+    spec.legend = MarkColourLegend();
+    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+        const int chartTitleRow = 2;
+        const auto& counts = history.NumberCounts();
+        const int chartWidth = *std::max_element(counts.begin() + 1, counts.end());
+        const int lastChartColumn = chartWidth + 2;
+        SetUpGrid(grid, lastChartColumn);
+        WriteNumberTitles(grid, chartTitleRow, lastChartColumn);
+        FillDots(grid, history);
+    };
     return spec;
 }
 

@@ -1,12 +1,143 @@
 #include "analyses/carryover.h"
 
+#include <array>
+
 namespace pirumo {
+
+namespace {
+
+constexpr Rgb kRed = MakeRgb(255, 0, 0);
+constexpr Rgb kBlack = MakeRgb(0, 0, 0);
+constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
+constexpr Rgb kPalePink = MakeRgb(255, 200, 200);
+constexpr Rgb kCarriedColour = MakeRgb(200, 255, 255);
+constexpr Rgb kSwatchColour = MakeRgb(128, 255, 255);
+constexpr int kColumns = 7;  // draw number, five main numbers, bonus number
+constexpr int kFirstDataRow = 2;
+
+void SetUpGrid(ResultGrid& grid, int rows) {
+    grid.SetColumnCount(kColumns);
+    grid.SetRowCount(rows);
+    grid.SetVisibleSize(7, 51);
+    grid.SetHeadersVisible(false, false);
+    grid.SetScrollBars(ScrollBars::Vertical);
+
+    grid.SetRowHeight(ResultGrid::kAll, 10);
+    grid.SetRowHeight(1, 15);
+    grid.SetColumnWidth(ResultGrid::kAll, 7);
+    grid.SetColumnWidth(7, 9);
+
+    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
+    grid.SetCellType(CellType::StaticText);
+    grid.SetAlignment(HAlign::Center);
+
+    grid.Block(1, 1, 1, rows);
+    grid.SetForeColor(kRed);
+    grid.SetBackColor(kPaleYellow);
+
+    grid.Block(1, 1, kColumns, rows);
+    grid.SetCellBorder(border::kAll);
+    grid.SetBlockMode(false);
+
+    grid.ActivateCell(0, 0);
+}
+
+void WriteHeaderRow(ResultGrid& grid) {
+    grid.SetRowHeight(1, 15);
+
+    // The five main-number columns read as one header block.
+    grid.Block(2, 1, 6, 1);
+    grid.SetCellBorder(border::kNone);
+    grid.SetCellBorder(border::kBottom);
+
+    grid.Block(1, 1, kColumns, 1);
+    grid.SetForeColor(kBlack);
+    grid.SetBackColor(kPalePink);
+    grid.SetBlockMode(false);
+
+    grid.SetCellText(1, 1, "回数");
+    grid.SetAllowOverflow(true);
+    grid.Cell(4, 1);
+    grid.SetText(" 本 数 字         ");
+    grid.SetAlignment(HAlign::Left);
+    grid.SetCellText(7, 1, "ボーナス数字");
+}
+
+void HighlightCell(ResultGrid& grid, int column, int row) {
+    grid.Cell(column, row);
+    grid.SetBackColor(kCarriedColour);
+}
+
+// A number is carried over when the previous valid draw had it, as a main or the bonus number.
+void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
+    const int lastDataRow = history.LastDrawNumber() + 1;
+    std::array<int, Draw::kFieldCount> previous{};
+    int row = kFirstDataRow;
+    history.ForEachValidDraw([&](const Draw& draw) {
+        if (row > lastDataRow) {
+            return;
+        }
+        grid.SetCellText(1, row, draw.drawNumber);
+        for (int i = 0; i < Draw::kFieldCount; ++i) {
+            grid.SetCellText(2 + i, row, draw.numbers[static_cast<std::size_t>(i)]);
+        }
+        for (int slot : previous) {
+            for (int i = 0; i < Draw::kFieldCount; ++i) {
+                if (draw.numbers[static_cast<std::size_t>(i)] == slot) {
+                    HighlightCell(grid, 2 + i, row);
+                }
+            }
+        }
+        for (std::size_t i = 0; i < previous.size(); ++i) {
+            previous[i] = draw.numbers[i];
+        }
+        ++row;
+    });
+}
+
+LegendControl Swatch() {
+    LegendControl c;
+    c.kind = LegendControl::Kind::Swatch;
+    c.name = "Label2";
+    c.colour = kSwatchColour;
+    c.left = 4560;
+    c.top = 150;
+    c.width = 495;
+    c.height = 255;
+    return c;
+}
+
+LegendControl SwatchLabel() {
+    LegendControl c;
+    c.kind = LegendControl::Kind::Label;
+    c.name = "Label3";
+    c.text = ":前回の数字";
+    c.left = 5100;
+    c.top = 150;
+    c.width = 1200;
+    c.height = 255;
+    return c;
+}
+
+}  // namespace
 
 AnalysisWindowSpec CarryOverWindow() {
     AnalysisWindowSpec spec;
     spec.name = "引っ張り分析";
     spec.caption = "引っ張り分析";
-    spec.runAnalysis = [](const DrawHistory&, ResultGrid&) {};
+    spec.label1 = "過去の当選数字に前回の数字が入っているか分析します";
+    spec.label1Width = 4380;  // ends before the swatch
+    spec.widthTwips = 6850;
+    spec.heightTwips = 13500;
+    spec.hasPrintButton = false;
+    spec.yieldsAfterAnalysis = true;
+    spec.legend = {Swatch(), SwatchLabel()};
+    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+        const int rows = history.LastDrawNumber() + 1;
+        SetUpGrid(grid, rows);
+        WriteHeaderRow(grid);
+        FillDrawRows(grid, history);
+    };
     return spec;
 }
 

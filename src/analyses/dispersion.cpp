@@ -1,12 +1,128 @@
 #include "analyses/dispersion.h"
 
+#include "analyses/markcolourlegend.h"
+
 namespace pirumo {
+
+namespace {
+
+constexpr Rgb kRed = MakeRgb(255, 0, 0);
+constexpr Rgb kBlue = MakeRgb(0, 0, 255);
+constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
+constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
+constexpr Rgb kPaleTurquoise = MakeRgb(222, 254, 253);
+constexpr Rgb kFrameBlue = MakeRgb(136, 196, 255);
+constexpr int kColumns = 33;  // draw number, numbers 1..31, draw number again
+constexpr int kFirstDataRow = 3;
+
+int ColumnOfNumber(int number) {
+    return number + 1;
+}
+
+void SetUpGrid(ResultGrid& grid, int rows) {
+    grid.SetColumnCount(kColumns);
+    grid.SetRowCount(rows);
+    grid.SetVisibleSize(33, 47);
+    grid.SetHeadersVisible(false, false);
+    grid.SetScrollBars(ScrollBars::Both);
+
+    grid.SetColumnWidth(ResultGrid::kAll, 2);
+    grid.SetColumnWidth(1, 5);
+    grid.SetColumnWidth(kColumns, 5);
+    grid.SetRowHeight(ResultGrid::kAll, 10);
+    grid.SetRowHeight(1, 15);
+    grid.SetRowHeight(2, 15);
+
+    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
+    grid.SetCellType(CellType::StaticText);
+    grid.SetAlignment(HAlign::Center);
+
+    grid.Block(2, 1, 32, 1);
+    grid.SetCellBorder(border::kOutline, kFrameBlue);
+    grid.Block(1, 1, 1, 1);
+    grid.SetCellBorder(border::kRight, kFrameBlue);
+    grid.Block(1, 2, kColumns, rows);
+    grid.SetCellBorder(border::kAll, kFrameBlue);
+    grid.SetBlockMode(false);
+
+    // The title spreads over the number columns from the middle one.
+    grid.SetAllowOverflow(true);
+    grid.Cell(16, 1);
+    grid.SetText("数　　　　　　　字");
+    grid.SetAlignment(HAlign::Center);
+    grid.SetForeColor(kBlue);
+    grid.Block(2, 1, 32, 1);
+    grid.SetBackColor(kPaleTurquoise);
+
+    for (int column : {1, kColumns}) {
+        grid.Block(column, 1, column, rows);
+        grid.SetForeColor(kRed);
+        grid.SetBackColor(kPaleYellow);
+    }
+    grid.SetBlockMode(false);
+
+    grid.ActivateCell(0, 0);
+}
+
+void WriteNumberHeaderRow(ResultGrid& grid, int row) {
+    grid.SetCellText(1, row, "回");
+    grid.SetCellText(kColumns, row, "回");
+    for (int n = 1; n <= 31; ++n) {
+        grid.SetCellText(ColumnOfNumber(n), row, n);
+    }
+    grid.Block(2, row, 32, row);
+    grid.SetForeColor(kBlue);
+    grid.SetBackColor(kPaleCyan);
+    grid.SetBlockMode(false);
+}
+
+void WriteNumberHeaders(ResultGrid& grid, int lastDrawNumber) {
+    if (lastDrawNumber >= 1) {
+        WriteNumberHeaderRow(grid, 2);
+    }
+    WriteNumberHeaderRow(grid, lastDrawNumber + 3);
+}
+
+// Skipped draws take no row, so the rows below the last draw stay empty.
+void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
+    const int lastDataRow = history.LastDrawNumber() + 2;
+    int row = kFirstDataRow;
+    history.ForEachValidDraw([&](const Draw& draw) {
+        if (row > lastDataRow) {
+            return;
+        }
+        grid.SetCellText(1, row, draw.drawNumber);
+        grid.SetCellText(kColumns, row, draw.drawNumber);
+        for (auto n : draw.numbers) {
+            grid.SetCellText(ColumnOfNumber(n), row, "●");
+        }
+        for (int i = 0; i < Draw::kBonusIndex; ++i) {
+            grid.Cell(ColumnOfNumber(draw.Main(i)), row);
+            grid.SetForeColor(kMainNumberMarkColour);
+        }
+        grid.Cell(ColumnOfNumber(draw.Bonus()), row);
+        grid.SetForeColor(kBonusNumberMarkColour);
+        ++row;
+    });
+}
+
+}  // namespace
 
 AnalysisWindowSpec DispersionWindow() {
     AnalysisWindowSpec spec;
     spec.name = "バラツキ分析";
     spec.caption = "バラツキ分析";
-    spec.runAnalysis = [](const DrawHistory&, ResultGrid&) {};
+    spec.label1 = "過去の当選番号のバラツキを数字別に分析します";
+    spec.label1Width = kLabel1WidthBeforeMarkLegend;
+    spec.widthTwips = 9750;
+    spec.heightTwips = 12650;
+    spec.legend = MarkColourLegend();
+    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+        const int lastDrawNumber = history.LastDrawNumber();
+        SetUpGrid(grid, lastDrawNumber + 3);
+        WriteNumberHeaders(grid, lastDrawNumber);
+        FillDrawRows(grid, history);
+    };
     return spec;
 }
 
