@@ -27,7 +27,7 @@ const DrawHistory& BenchHistory() {
     return history;
 }
 
-void BM_RunAnalysis(benchmark::State& state, const AnalysisWindowSpec* window) {
+void BM_RunAnalysis(benchmark::State& state, const AnalysisWindowDescription* window) {
     const DrawHistory& history = BenchHistory();
     for (auto _ : state) {
         ResultGrid grid;
@@ -39,7 +39,7 @@ void BM_RunAnalysis(benchmark::State& state, const AnalysisWindowSpec* window) {
 
 // One benchmark per analysis window, named after the window.
 const bool kRegistered = [] {
-    for (const AnalysisWindowSpec& window : AnalysisWindows()) {
+    for (const AnalysisWindowDescription& window : AnalysisWindows()) {
         benchmark::RegisterBenchmark(("RunAnalysis/" + window.name).c_str(), BM_RunAnalysis,
                                      &window)
             ->Unit(benchmark::kMillisecond);

@@ -57,7 +57,7 @@ const DrawHistory& LargestHistory() {
 }
 
 void RunWindow(benchmark::State& state, const char* name, const DrawHistory& (*history)()) {
-    const pirumo::AnalysisWindowSpec* window = pirumo::FindAnalysisWindow(name);
+    const pirumo::AnalysisWindowDescription* window = pirumo::FindAnalysisWindow(name);
     if (history().Rows().empty()) {
         state.SkipWithError("history absent");
         return;

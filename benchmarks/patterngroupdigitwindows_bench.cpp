@@ -48,9 +48,9 @@ const DrawHistory& LargestHistory() {
 }
 
 // One window's computation and grid fill, as its load step runs them.
-void RunWindow(benchmark::State& state, AnalysisWindowSpec (*window)(),
+void RunWindow(benchmark::State& state, AnalysisWindowDescription (*window)(),
                const DrawHistory& (*history)()) {
-    const AnalysisWindowSpec spec = window();
+    const AnalysisWindowDescription description = window();
     const DrawHistory& draws = history();
     if (draws.Rows().empty()) {
         state.SkipWithError("history absent");
@@ -58,7 +58,7 @@ void RunWindow(benchmark::State& state, AnalysisWindowSpec (*window)(),
     }
     for (auto _ : state) {
         ResultGrid grid;
-        spec.runAnalysis(draws, grid);
+        description.runAnalysis(draws, grid);
         benchmark::DoNotOptimize(grid.RowCount());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<long long>(draws.Rows().size()));
@@ -66,7 +66,7 @@ void RunWindow(benchmark::State& state, AnalysisWindowSpec (*window)(),
 
 struct NamedWindow {
     const char* name;
-    AnalysisWindowSpec (*window)();
+    AnalysisWindowDescription (*window)();
 };
 
 const bool kRegistered = [] {

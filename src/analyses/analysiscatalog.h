@@ -3,14 +3,14 @@
 #include <string_view>
 #include <vector>
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Every analysis window, in menu order.
-const std::vector<AnalysisWindowSpec>& AnalysisWindows();
+const std::vector<AnalysisWindowDescription>& AnalysisWindows();
 
 // The window of that name, or nullptr.
-const AnalysisWindowSpec* FindAnalysisWindow(std::string_view name);
+const AnalysisWindowDescription* FindAnalysisWindow(std::string_view name);
 
 }  // namespace pirumo

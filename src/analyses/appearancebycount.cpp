@@ -78,22 +78,22 @@ void FillCountRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowSpec AppearanceByCountWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "回数別出現分析";
-    spec.caption = "回数別頻度分析";
-    spec.label1 = "過去の当選番号から出現回数別の数字を分析します";
-    spec.label1Width = 3000;  // the narrow window's client width
-    spec.widthTwips = 3405;
-    spec.heightTwips = 7355;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription AppearanceByCountWindow() {
+    AnalysisWindowDescription description;
+    description.name = "回数別出現分析";
+    description.caption = "回数別頻度分析";
+    description.label1 = "過去の当選番号から出現回数別の数字を分析します";
+    description.label1Width = 3000;  // the narrow window's client width
+    description.widthTwips = 3405;
+    description.heightTwips = 7355;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         // The header row stays even when the history has no rows at all.
         const int rows = std::max(history.CountGroupRows(), 1);
         SetUpGrid(grid, rows);
         WriteCountHeaders(grid, rows);
         FillCountRows(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 回数別出現分析.
-AnalysisWindowSpec AppearanceByCountWindow();
+AnalysisWindowDescription AppearanceByCountWindow();
 
 }  // namespace pirumo

@@ -98,19 +98,19 @@ void FillAppearanceRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowSpec AppearanceCountWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "出現回数分析";
-    spec.caption = "出現回数分析";
-    spec.label1 = "過去の当選数字が何回出現したか分析します";
-    spec.widthTwips = 8590;
-    spec.heightTwips = 13850;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription AppearanceCountWindow() {
+    AnalysisWindowDescription description;
+    description.name = "出現回数分析";
+    description.caption = "出現回数分析";
+    description.label1 = "過去の当選数字が何回出現したか分析します";
+    description.widthTwips = 8590;
+    description.heightTwips = 13850;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         SetUpGrid(grid, history.LastDrawNumber());
         WriteHeaderRows(grid);
         FillAppearanceRows(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 出現回数分析.
-AnalysisWindowSpec AppearanceCountWindow();
+AnalysisWindowDescription AppearanceCountWindow();
 
 }  // namespace pirumo

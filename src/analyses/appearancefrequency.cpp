@@ -112,17 +112,17 @@ void FillDots(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowSpec AppearanceFrequencyWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "出現頻度分析";
-    spec.caption = "出現頻度分析";
-    spec.label1 = "過去の当選番号の出現回数を数字別に分析します";
-    spec.label1Width = kLabel1WidthBeforeMarkLegend;
-    spec.widthTwips = 13750;
-    spec.heightTwips = 9530;
-    spec.hasPrintButton = false;
-    spec.legend = MarkColourLegend();
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription AppearanceFrequencyWindow() {
+    AnalysisWindowDescription description;
+    description.name = "出現頻度分析";
+    description.caption = "出現頻度分析";
+    description.label1 = "過去の当選番号の出現回数を数字別に分析します";
+    description.label1Width = kLabel1WidthBeforeMarkLegend;
+    description.widthTwips = 13750;
+    description.heightTwips = 9530;
+    description.hasPrintButton = false;
+    description.legend = MarkColourLegend();
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         const int chartTitleRow = 2;
         const auto& counts = history.NumberCounts();
         const int chartWidth = *std::max_element(counts.begin() + 1, counts.end());
@@ -131,7 +131,7 @@ AnalysisWindowSpec AppearanceFrequencyWindow() {
         WriteNumberTitles(grid, chartTitleRow, lastChartColumn);
         FillDots(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 出現頻度分析.
-AnalysisWindowSpec AppearanceFrequencyWindow();
+AnalysisWindowDescription AppearanceFrequencyWindow();
 
 }  // namespace pirumo

@@ -49,21 +49,21 @@ void ComputeIntervals(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowSpec AppearanceIntervalWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "出現間隔分析";
-    spec.caption = "出現間隔分析";
-    spec.label1 = "過去の当選数字が何回前に出現しているか分析します";
-    spec.widthTwips = 8630;
-    spec.heightTwips = 13800;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription AppearanceIntervalWindow() {
+    AnalysisWindowDescription description;
+    description.name = "出現間隔分析";
+    description.caption = "出現間隔分析";
+    description.label1 = "過去の当選数字が何回前に出現しているか分析します";
+    description.widthTwips = 8630;
+    description.heightTwips = 13800;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         SetUpGrid(grid, lastDrawNumber);
         WriteIntervalHeaders(grid, 1, false);
         WriteIntervalHeaders(grid, PairedFooterRow(lastDrawNumber), true);
         ComputeIntervals(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

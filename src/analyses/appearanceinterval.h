@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 出現間隔分析.
-AnalysisWindowSpec AppearanceIntervalWindow();
+AnalysisWindowDescription AppearanceIntervalWindow();
 
 }  // namespace pirumo

@@ -121,24 +121,24 @@ LegendControl SwatchLabel() {
 
 }  // namespace
 
-AnalysisWindowSpec CarryOverWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "引っ張り分析";
-    spec.caption = "引っ張り分析";
-    spec.label1 = "過去の当選数字に前回の数字が入っているか分析します";
-    spec.label1Width = 4380;  // ends before the swatch
-    spec.widthTwips = 6850;
-    spec.heightTwips = 13500;
-    spec.hasPrintButton = false;
-    spec.yieldsAfterAnalysis = true;
-    spec.legend = {Swatch(), SwatchLabel()};
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription CarryOverWindow() {
+    AnalysisWindowDescription description;
+    description.name = "引っ張り分析";
+    description.caption = "引っ張り分析";
+    description.label1 = "過去の当選数字に前回の数字が入っているか分析します";
+    description.label1Width = 4380;  // ends before the swatch
+    description.widthTwips = 6850;
+    description.heightTwips = 13500;
+    description.hasPrintButton = false;
+    description.yieldsAfterAnalysis = true;
+    description.legend = {Swatch(), SwatchLabel()};
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         const int rows = history.LastDrawNumber() + 1;
         SetUpGrid(grid, rows);
         WriteHeaderRow(grid);
         FillDrawRows(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 引っ張り分析.
-AnalysisWindowSpec CarryOverWindow();
+AnalysisWindowDescription CarryOverWindow();
 
 }  // namespace pirumo

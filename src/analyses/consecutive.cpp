@@ -106,20 +106,20 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowSpec ConsecutiveWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "連番飛び石分析";
-    spec.caption = "連番・飛び石分析";
-    spec.label1 = "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します";
-    spec.widthTwips = 6550;
-    spec.heightTwips = 13400;
-    spec.yieldsAfterAnalysis = true;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription ConsecutiveWindow() {
+    AnalysisWindowDescription description;
+    description.name = "連番飛び石分析";
+    description.caption = "連番・飛び石分析";
+    description.label1 = "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します";
+    description.widthTwips = 6550;
+    description.heightTwips = 13400;
+    description.yieldsAfterAnalysis = true;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         SetUpGrid(grid, history.LastDrawNumber());
         WriteHeaderRow(grid);
         FillDrawRows(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 連番飛び石分析.
-AnalysisWindowSpec ConsecutiveWindow();
+AnalysisWindowDescription ConsecutiveWindow();
 
 }  // namespace pirumo

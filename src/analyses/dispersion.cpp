@@ -108,22 +108,22 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowSpec DispersionWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "バラツキ分析";
-    spec.caption = "バラツキ分析";
-    spec.label1 = "過去の当選番号のバラツキを数字別に分析します";
-    spec.label1Width = kLabel1WidthBeforeMarkLegend;
-    spec.widthTwips = 9750;
-    spec.heightTwips = 12650;
-    spec.legend = MarkColourLegend();
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription DispersionWindow() {
+    AnalysisWindowDescription description;
+    description.name = "バラツキ分析";
+    description.caption = "バラツキ分析";
+    description.label1 = "過去の当選番号のバラツキを数字別に分析します";
+    description.label1Width = kLabel1WidthBeforeMarkLegend;
+    description.widthTwips = 9750;
+    description.heightTwips = 12650;
+    description.legend = MarkColourLegend();
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         SetUpGrid(grid, lastDrawNumber + 3);
         WriteNumberHeaders(grid, lastDrawNumber);
         FillDrawRows(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window バラツキ分析.
-AnalysisWindowSpec DispersionWindow();
+AnalysisWindowDescription DispersionWindow();
 
 }  // namespace pirumo

@@ -26,18 +26,18 @@ const CombinationPattern& EvenOdd() {
 
 }  // namespace
 
-AnalysisWindowSpec EvenOddPatternWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "偶数奇数の組合せパターン分析";
-    spec.caption = "偶数・奇数の組合せパターン分析";
-    spec.label1 = "過去の当選番号を偶数と奇数に分類して分析します";
-    spec.widthTwips = 7130;
-    spec.heightTwips = 13600;
-    spec.loadSetsPropEnd = true;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription EvenOddPatternWindow() {
+    AnalysisWindowDescription description;
+    description.name = "偶数奇数の組合せパターン分析";
+    description.caption = "偶数・奇数の組合せパターン分析";
+    description.label1 = "過去の当選番号を偶数と奇数に分類して分析します";
+    description.widthTwips = 7130;
+    description.heightTwips = 13600;
+    description.loadSetsPropEnd = true;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         RunCombinationPatternAnalysis(EvenOdd(), history, grid);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 偶数奇数の組合せパターン分析.
-AnalysisWindowSpec EvenOddPatternWindow();
+AnalysisWindowDescription EvenOddPatternWindow();
 
 }  // namespace pirumo

@@ -139,15 +139,15 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowSpec FourGroupWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "分割4傾向分析";
-    spec.caption = "4分割傾向分析";
-    spec.label1 = "過去の当選番号の４グループに分類して分析します";
-    spec.widthTwips = 7500;
-    spec.heightTwips = 13600;
-    spec.loadSetsPropEnd = true;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription FourGroupWindow() {
+    AnalysisWindowDescription description;
+    description.name = "分割4傾向分析";
+    description.caption = "4分割傾向分析";
+    description.label1 = "過去の当選番号の４グループに分類して分析します";
+    description.widthTwips = 7500;
+    description.heightTwips = 13600;
+    description.loadSetsPropEnd = true;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         const int blocks = BlockCount(lastDrawNumber);
         SetUpGrid(grid, lastDrawNumber, blocks);
@@ -157,7 +157,7 @@ AnalysisWindowSpec FourGroupWindow() {
         WriteBlockHeader(grid, lastDrawNumber + blocks + 1);
         FillDrawRows(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 分割4傾向分析.
-AnalysisWindowSpec FourGroupWindow();
+AnalysisWindowDescription FourGroupWindow();
 
 }  // namespace pirumo

@@ -233,22 +233,23 @@ std::vector<LegendControl> Legend() {
     };
 }
 
-AnalysisWindowSpec GroupDataWindow(GroupTable table) {
-    AnalysisWindowSpec spec;
-    spec.name = table.name;
-    spec.caption = table.caption;
-    spec.label1 = table.label1;
-    spec.label1Left = 120;
-    spec.label1Top = 180;
-    spec.label1Width = table.label1Width;
-    spec.widthTwips = 9250;
-    spec.heightTwips = table.heightTwips;
-    spec.hasPrintButton = false;
-    spec.legend = Legend();
-    spec.runAnalysis = [table = std::move(table)](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription GroupDataWindow(GroupTable table) {
+    AnalysisWindowDescription description;
+    description.name = table.name;
+    description.caption = table.caption;
+    description.label1 = table.label1;
+    description.label1Left = 120;
+    description.label1Top = 180;
+    description.label1Width = table.label1Width;
+    description.widthTwips = 9250;
+    description.heightTwips = table.heightTwips;
+    description.hasPrintButton = false;
+    description.legend = Legend();
+    description.runAnalysis = [table = std::move(table)](const DrawHistory& history,
+                                                         ResultGrid& grid) {
         RunAnalysis(table, history, grid);
     };
-    return spec;
+    return description;
 }
 
 // Chart title of the six- and ten-group windows (106 characters).
@@ -267,7 +268,7 @@ std::string TitleB() {
 
 }  // namespace
 
-AnalysisWindowSpec GroupData6Window() {
+AnalysisWindowDescription GroupData6Window() {
     const auto plain = [](const char* letter) { return Join({Blanks(9), letter, Blanks(14)}); };
     return GroupDataWindow({
         .name = "分割6データ分析",
@@ -286,7 +287,7 @@ AnalysisWindowSpec GroupData6Window() {
     });
 }
 
-AnalysisWindowSpec GroupData7Window() {
+AnalysisWindowDescription GroupData7Window() {
     const auto plain = [](const char* letter) { return Join({Blanks(7), letter, Blanks(12)}); };
     return GroupDataWindow({
         .name = "分割7データ分析",
@@ -306,7 +307,7 @@ AnalysisWindowSpec GroupData7Window() {
     });
 }
 
-AnalysisWindowSpec GroupData10Window() {
+AnalysisWindowDescription GroupData10Window() {
     // Three blank patterns after the letter; every text is eight characters.
     const auto first = [](const char* letter) {
         return Join({Blanks(1), WideBlanks(2), letter, Blanks(1), WideBlanks(2), Blanks(1)});

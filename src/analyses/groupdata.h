@@ -1,14 +1,14 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 分割6データ分析.
-AnalysisWindowSpec GroupData6Window();
+AnalysisWindowDescription GroupData6Window();
 // Window 分割7データ分析.
-AnalysisWindowSpec GroupData7Window();
+AnalysisWindowDescription GroupData7Window();
 // Window 分割10データ分析.
-AnalysisWindowSpec GroupData10Window();
+AnalysisWindowDescription GroupData10Window();
 
 }  // namespace pirumo

@@ -48,21 +48,21 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowSpec LastDigitWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "下一桁出現傾向分析";
-    spec.caption = "下一桁出現傾向分析";
-    spec.label1 = "過去の当選番号の下一桁の数字の出現傾向を分析します";
-    spec.widthTwips = 7370;
-    spec.heightTwips = 13980;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription LastDigitWindow() {
+    AnalysisWindowDescription description;
+    description.name = "下一桁出現傾向分析";
+    description.caption = "下一桁出現傾向分析";
+    description.label1 = "過去の当選番号の下一桁の数字の出現傾向を分析します";
+    description.widthTwips = 7370;
+    description.heightTwips = 13980;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         SetUpLastDigitGrid(grid, lastDrawNumber);
         WriteLastDigitHeader(grid, 1, false);
         WriteLastDigitHeader(grid, lastDrawNumber + 3, true);
         FillDrawRows(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 下一桁出現傾向分析.
-AnalysisWindowSpec LastDigitWindow();
+AnalysisWindowDescription LastDigitWindow();
 
 }  // namespace pirumo

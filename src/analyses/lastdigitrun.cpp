@@ -92,14 +92,14 @@ void FillRunCounts(ResultGrid& grid, const DigitDrawLists& lists) {
 
 }  // namespace
 
-AnalysisWindowSpec LastDigitRunWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "下一桁連続出現回数分析";
-    spec.caption = "下一桁連続出現回数分析";
-    spec.label1 = "過去の当選番号の下一桁数字が何回続けて出現しているか分析します";
-    spec.widthTwips = 7370;
-    spec.heightTwips = 13935;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription LastDigitRunWindow() {
+    AnalysisWindowDescription description;
+    description.name = "下一桁連続出現回数分析";
+    description.caption = "下一桁連続出現回数分析";
+    description.label1 = "過去の当選番号の下一桁数字が何回続けて出現しているか分析します";
+    description.widthTwips = 7370;
+    description.heightTwips = 13935;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         const DigitDrawLists lists = BuildDigitDrawLists(history);
         const int lastDrawNumber = history.LastDrawNumber();
         SetUpGrid(grid, lastDrawNumber);
@@ -107,7 +107,7 @@ AnalysisWindowSpec LastDigitRunWindow() {
         WriteLastDigitHeader(grid, lastDrawNumber + 3, true);
         FillRunCounts(grid, lists);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 下一桁連続出現回数分析.
-AnalysisWindowSpec LastDigitRunWindow();
+AnalysisWindowDescription LastDigitRunWindow();
 
 }  // namespace pirumo

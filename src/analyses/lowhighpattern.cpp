@@ -27,20 +27,20 @@ const CombinationPattern& LowHigh() {
 
 }  // namespace
 
-AnalysisWindowSpec LowHighPatternWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "低数字高数字の組合せパターン分析";
-    spec.caption = "低数字・高数字の組合せパターン分析";
-    spec.label1 =
+AnalysisWindowDescription LowHighPatternWindow() {
+    AnalysisWindowDescription description;
+    description.name = "低数字高数字の組合せパターン分析";
+    description.caption = "低数字・高数字の組合せパターン分析";
+    description.label1 =
         "過去の当選番号を低数字（０１～１５）と高数字（１６～３１）に分けて組合せパターンを分析しま"
         "す（ボーナス数字は入れていません";
-    spec.widthTwips = 7130;
-    spec.heightTwips = 13600;
-    spec.loadSetsPropEnd = true;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+    description.widthTwips = 7130;
+    description.heightTwips = 13600;
+    description.loadSetsPropEnd = true;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         RunCombinationPatternAnalysis(LowHigh(), history, grid);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

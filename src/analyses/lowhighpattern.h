@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 低数字高数字の組合せパターン分析.
-AnalysisWindowSpec LowHighPatternWindow();
+AnalysisWindowDescription LowHighPatternWindow();
 
 }  // namespace pirumo

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 

@@ -59,21 +59,21 @@ void ComputeGaps(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowSpec NumberGapWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "数字間隔分析";
-    spec.caption = "数字間隔分析";
-    spec.label1 = "当選数字を第１数字～第５数字別に前回数字との数字の間隔を分析します";
-    spec.widthTwips = 8630;
-    spec.heightTwips = 13820;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription NumberGapWindow() {
+    AnalysisWindowDescription description;
+    description.name = "数字間隔分析";
+    description.caption = "数字間隔分析";
+    description.label1 = "当選数字を第１数字～第５数字別に前回数字との数字の間隔を分析します";
+    description.widthTwips = 8630;
+    description.heightTwips = 13820;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         SetUpGrid(grid, lastDrawNumber);
         WriteGapHeaders(grid, 1, false);
         WriteGapHeaders(grid, PairedFooterRow(lastDrawNumber), true);
         ComputeGaps(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

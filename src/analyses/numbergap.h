@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 数字間隔分析.
-AnalysisWindowSpec NumberGapWindow();
+AnalysisWindowDescription NumberGapWindow();
 
 }  // namespace pirumo

@@ -88,19 +88,19 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowSpec NumberSumWindow() {
-    AnalysisWindowSpec spec;
-    spec.name = "数字合計分析";
-    spec.caption = "数字合計分析";
-    spec.label1 = "過去の当選番号の本数字＋ボーナス数字合計を分析します";
-    spec.widthTwips = 7350;
-    spec.heightTwips = 13680;
-    spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+AnalysisWindowDescription NumberSumWindow() {
+    AnalysisWindowDescription description;
+    description.name = "数字合計分析";
+    description.caption = "数字合計分析";
+    description.label1 = "過去の当選番号の本数字＋ボーナス数字合計を分析します";
+    description.widthTwips = 7350;
+    description.heightTwips = 13680;
+    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         SetUpGrid(grid, history.LastDrawNumber());
         WriteHeaderRow(grid);
         FillDrawRows(grid, history);
     };
-    return spec;
+    return description;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 
 namespace pirumo {
 
 // Window 数字合計分析.
-AnalysisWindowSpec NumberSumWindow();
+AnalysisWindowDescription NumberSumWindow();
 
 }  // namespace pirumo

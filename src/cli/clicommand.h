@@ -41,5 +41,6 @@ CliCommand ShowCommand();
 CliCommand ImportCommand();
 CliCommand ExportCommand();
 CliCommand SampleCommand();
+CliCommand PredictCommand();
 
 }  // namespace pirumo::cli

@@ -6,7 +6,7 @@ namespace pirumo::cli {
 CliCommand ListCommand() {
     return {"list", "", {"out"}, [](const CliContext& context) {
                 std::string text;
-                for (const AnalysisWindowSpec& window : AnalysisWindows()) {
+                for (const AnalysisWindowDescription& window : AnalysisWindows()) {
                     text += window.name + "\n";
                 }
                 WriteOutput(context, text);

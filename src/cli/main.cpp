@@ -16,8 +16,8 @@ using namespace pirumo::cli;
 namespace {
 
 std::vector<CliCommand> Commands() {
-    return {InfoCommand(),   ListCommand(),   ShowCommand(),
-            ImportCommand(), ExportCommand(), SampleCommand()};
+    return {InfoCommand(),   ListCommand(),   ShowCommand(),   ImportCommand(),
+            ExportCommand(), SampleCommand(), PredictCommand()};
 }
 
 // Every option any command takes; each command checks that it was given only its own.

@@ -7,7 +7,7 @@ namespace pirumo::cli {
 
 namespace {
 
-std::string FormatGrid(const std::string& format, const AnalysisWindowSpec& window,
+std::string FormatGrid(const std::string& format, const AnalysisWindowDescription& window,
                        const ResultGrid& grid) {
     if (format == "json") {
         return GridToJson(grid, window.name, window.caption);
@@ -32,7 +32,7 @@ CliCommand ShowCommand() {
             if (context.arguments.size() != 1) {
                 throw CliError{"show にはウィンドウ名を一つ指定してください（list で一覧）。", 2};
             }
-            const AnalysisWindowSpec* window = FindAnalysisWindow(context.arguments[0]);
+            const AnalysisWindowDescription* window = FindAnalysisWindow(context.arguments[0]);
             if (window == nullptr) {
                 throw CliError{"ウィンドウ「" + context.arguments[0] +
                                    "」はありません（list で一覧を表示します）。",

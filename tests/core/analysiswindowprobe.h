@@ -7,14 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 #include "history/historycsv.h"
 #include "testhistory.h"
 
 namespace pirumo::test {
 
 // Runs a window's analysis over the draws as the window's load step would.
-inline ResultGrid RunWindow(const AnalysisWindowSpec& window, std::vector<Draw> draws) {
+inline ResultGrid RunWindow(const AnalysisWindowDescription& window, std::vector<Draw> draws) {
     ResultGrid grid;
     window.runAnalysis(DrawHistory(std::move(draws)), grid);
     return grid;

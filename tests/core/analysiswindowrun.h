@@ -5,20 +5,21 @@
 #include <sstream>
 #include <vector>
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 #include "history/historycsv.h"
 #include "testhistory.h"
 
 namespace pirumo::test {
 
 // The grid that a window's analysis leaves for this history.
-inline ResultGrid RunWindowAnalysis(const AnalysisWindowSpec& window, const DrawHistory& history) {
+inline ResultGrid RunWindowAnalysis(const AnalysisWindowDescription& window,
+                                    const DrawHistory& history) {
     ResultGrid grid;
     window.runAnalysis(history, grid);
     return grid;
 }
 
-inline ResultGrid RunWindowAnalysis(const AnalysisWindowSpec& window,
+inline ResultGrid RunWindowAnalysis(const AnalysisWindowDescription& window,
                                     const std::vector<Draw>& draws) {
     return RunWindowAnalysis(window, DrawHistory(draws));
 }

@@ -16,7 +16,7 @@ constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 constexpr Rgb kPalePink = MakeRgb(255, 200, 200);
 
 TEST(AppearanceByCount, CaptionDiffersFromTheName) {
-    const AnalysisWindowSpec w = AppearanceByCountWindow();
+    const AnalysisWindowDescription w = AppearanceByCountWindow();
     EXPECT_EQ(w.name, "回数別出現分析");
     EXPECT_EQ(w.caption, "回数別頻度分析");
 }

@@ -26,13 +26,13 @@ std::vector<std::string> RowTexts(const ResultGrid& grid, int row) {
 }
 
 TEST(AppearanceCountWindow, DescribesItsWindow) {
-    const AnalysisWindowSpec spec = AppearanceCountWindow();
-    EXPECT_EQ(spec.caption, "出現回数分析");
-    EXPECT_EQ(spec.label1, "過去の当選数字が何回出現したか分析します");
-    EXPECT_EQ(spec.widthTwips, 8590);
-    EXPECT_EQ(spec.heightTwips, 13850);
-    EXPECT_TRUE(spec.hasPrintButton);
-    EXPECT_FALSE(spec.loadSetsPropEnd);
+    const AnalysisWindowDescription description = AppearanceCountWindow();
+    EXPECT_EQ(description.caption, "出現回数分析");
+    EXPECT_EQ(description.label1, "過去の当選数字が何回出現したか分析します");
+    EXPECT_EQ(description.widthTwips, 8590);
+    EXPECT_EQ(description.heightTwips, 13850);
+    EXPECT_TRUE(description.hasPrintButton);
+    EXPECT_FALSE(description.loadSetsPropEnd);
     ASSERT_NE(FindAnalysisWindow("出現回数分析"), nullptr);
 }
 

@@ -23,7 +23,7 @@ std::vector<int> CarriedColumns(const ResultGrid& g, int row) {
 }
 
 TEST(CarryOver, WindowYieldsAfterItsAnalysisAndHasNoPrintButton) {
-    const AnalysisWindowSpec w = CarryOverWindow();
+    const AnalysisWindowDescription w = CarryOverWindow();
     EXPECT_FALSE(w.hasPrintButton);
     EXPECT_TRUE(w.yieldsAfterAnalysis);
 }

@@ -120,7 +120,8 @@ TEST(CombinationPatternWindows, RealHistoryCountsAddUpToFive) {
         GTEST_SKIP() << "real history absent";
     }
     const DrawHistory history(*draws);
-    for (const AnalysisWindowSpec& window : {EvenOddPatternWindow(), LowHighPatternWindow()}) {
+    for (const AnalysisWindowDescription& window :
+         {EvenOddPatternWindow(), LowHighPatternWindow()}) {
         ResultGrid grid;
         window.runAnalysis(history, grid);
         ASSERT_EQ(grid.RowCount(), history.LastDrawNumber() + 1) << window.name;

@@ -78,7 +78,7 @@ TEST(ConsecutiveWindow, SkippedDrawsTakeNoRowAndLeaveFormattedEmptyRowsAtTheBott
 }
 
 TEST(ConsecutiveWindow, HeaderRowAndWindow) {
-    const AnalysisWindowSpec window = ConsecutiveWindow();
+    const AnalysisWindowDescription window = ConsecutiveWindow();
     EXPECT_EQ(window.caption, "連番・飛び石分析");
     EXPECT_TRUE(window.yieldsAfterAnalysis);
     EXPECT_FALSE(window.loadSetsPropEnd);

@@ -140,7 +140,7 @@ TEST(GroupDataWindows, GroupTitleRowFramesEachGroupOnItsOwnColumns) {
 }
 
 TEST(GroupDataWindows, OneLegendAndNoPrintButton) {
-    for (const AnalysisWindowSpec& window :
+    for (const AnalysisWindowDescription& window :
          {GroupData6Window(), GroupData7Window(), GroupData10Window()}) {
         EXPECT_FALSE(window.hasPrintButton) << window.name;
         EXPECT_EQ(window.widthTwips, 9250);
@@ -168,7 +168,7 @@ TEST(GroupDataWindows, RealHistoryGridSizes) {
     const DrawHistory history(*draws);
     const int last = history.LastDrawNumber();
     const int blocks = (last + 49) / 50;
-    for (const AnalysisWindowSpec& window :
+    for (const AnalysisWindowDescription& window :
          {GroupData6Window(), GroupData7Window(), GroupData10Window()}) {
         ResultGrid grid;
         window.runAnalysis(history, grid);

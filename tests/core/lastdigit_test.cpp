@@ -43,7 +43,7 @@ TEST(LastDigitWindow, MarksRepeatTheDigitOncePerNumberAndColourByCount) {
 TEST(LastDigitWindows, BottomHeaderMirrorsTheTopOne) {
     const std::string title = test::Runs("43S下一桁数字27S3I18S");
     ASSERT_EQ(test::CodePoints(title), 96u);
-    for (const AnalysisWindowSpec& window : {LastDigitWindow(), LastDigitRunWindow()}) {
+    for (const AnalysisWindowDescription& window : {LastDigitWindow(), LastDigitRunWindow()}) {
         const ResultGrid grid = test::RunWindow(window, test::NumberedDraws(7));
         ASSERT_EQ(grid.ColumnCount(), 11) << window.name;
         ASSERT_EQ(grid.RowCount(), 11) << window.name;

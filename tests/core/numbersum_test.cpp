@@ -42,7 +42,7 @@ TEST(NumberSumWindow, TotalsColumnsAreBlueOnCyanAndTheBonusColumnPlain) {
 }
 
 TEST(NumberSumWindow, HeaderRow) {
-    const AnalysisWindowSpec window = NumberSumWindow();
+    const AnalysisWindowDescription window = NumberSumWindow();
     EXPECT_EQ(window.widthTwips, 7350);
     EXPECT_EQ(window.heightTwips, 13680);
     const ResultGrid grid = test::RunWindow(window, {});

@@ -14,21 +14,21 @@ namespace {
 class AnalysisWindowTest : public MainFrmTest {
 protected:
     // A window of the common frame with a legend and a grid that lists the draw numbers.
-    static AnalysisWindowSpec SampleSpec() {
-        AnalysisWindowSpec spec;
-        spec.name = "見本分析";
-        spec.caption = "見本の分析";
-        spec.label1 = "見本の説明です";
-        spec.widthTwips = 6000;
-        spec.heightTwips = 7000;
-        spec.hasPrintButton = false;
-        spec.legend = {
+    static AnalysisWindowDescription SampleDescription() {
+        AnalysisWindowDescription description;
+        description.name = "見本分析";
+        description.caption = "見本の分析";
+        description.label1 = "見本の説明です";
+        description.widthTwips = 6000;
+        description.heightTwips = 7000;
+        description.hasPrintButton = false;
+        description.legend = {
             {LegendControl::Kind::Ball, "Picture1", "", MakeRgb(0, 0, 255), 4200, 120, 255, 255},
             {LegendControl::Kind::Label, "Label2", "：本数字", 0, 4440, 180, 735, -1},
             {LegendControl::Kind::Swatch, "Label5", "", MakeRgb(224, 224, 224), 6720, 150, 375,
              255},
         };
-        spec.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+        description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
             grid.SetColumnCount(1);
             grid.SetRowCount(history.LastDrawNumber());
             grid.SetHeadersVisible(false, false);
@@ -36,11 +36,11 @@ protected:
                 [&](const Draw& d) { grid.SetCellText(1, d.drawNumber, d.drawNumber); });
             grid.ActivateCell(0, 0);
         };
-        return spec;
+        return description;
     }
 
-    AnalysisWindow& Open(const AnalysisWindowSpec& spec) {
-        auto* window = new AnalysisWindow(spec, mMain->History(), *mMain);
+    AnalysisWindow& Open(const AnalysisWindowDescription& description) {
+        auto* window = new AnalysisWindow(description, mMain->History(), *mMain);
         mMain->MdiArea().addSubWindow(window);
         window->Load();
         window->show();
@@ -51,8 +51,8 @@ protected:
 TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
     WriteHistory(PatternDraws(6));
     Start();
-    const AnalysisWindowSpec spec = SampleSpec();
-    AnalysisWindow& window = Open(spec);
+    const AnalysisWindowDescription description = SampleDescription();
+    AnalysisWindow& window = Open(description);
 
     EXPECT_EQ(window.objectName(), QStringLiteral("見本分析"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("見本の分析"));
@@ -79,7 +79,7 @@ TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
 TEST_F(AnalysisWindowTest, GridShowsWhatRunAnalysisWroteFromTheHistory) {
     WriteHistory(PatternDraws(6));
     Start();
-    AnalysisWindow& window = Open(SampleSpec());
+    AnalysisWindow& window = Open(SampleDescription());
     auto* spread = window.findChild<GridView*>(QStringLiteral("fpSpread1"));
     ASSERT_NE(spread, nullptr);
     ASSERT_EQ(spread->model()->rowCount(), 6);
@@ -90,9 +90,9 @@ TEST_F(AnalysisWindowTest, GridShowsWhatRunAnalysisWroteFromTheHistory) {
 TEST_F(AnalysisWindowTest, PrintButtonDoesNothingAndCloseButtonUnloads) {
     WriteHistory(PatternDraws(6));
     Start();
-    AnalysisWindowSpec spec = SampleSpec();
-    spec.hasPrintButton = true;
-    QPointer<AnalysisWindow> window = &Open(spec);
+    AnalysisWindowDescription description = SampleDescription();
+    description.hasPrintButton = true;
+    QPointer<AnalysisWindow> window = &Open(description);
     auto* print = window->findChild<QPushButton*>(QStringLiteral("Command2"));
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(print->text(), QStringLiteral("印刷"));

@@ -98,7 +98,8 @@ TEST_F(GridViewTest, LongTextRunsIntoEmptyNeighboursOnlyWhenOverflowIsOn) {
     Show(off);
     picture = Picture();
     EXPECT_EQ(CountNear(picture, CellRect(2, 1), Qt::black), 0);
-    EXPECT_GT(CountNear(picture, CellRect(1, 1), Qt::black), 10);
+    // Confined to its cell, the text is drawn condensed there.
+    EXPECT_GT(CountNear(picture, CellRect(1, 1), Qt::black), 5);
 }
 
 TEST_F(GridViewTest, OverflowStopsAtACellWithText) {

@@ -75,8 +75,9 @@ TEST_F(HelpAndAboutTest, EveryKeywordHasAPageAndEveryWindowAKeyword) {
         ASSERT_TRUE(help->ShowKeyword(keyword));
         EXPECT_GT(content->toPlainText().size(), 100);
     }
-    for (const AnalysisWindowSpec& spec : AnalysisWindows()) {
-        EXPECT_TRUE(keywords.contains(QString::fromUtf8(spec.caption))) << spec.caption;
+    for (const AnalysisWindowDescription& description : AnalysisWindows()) {
+        EXPECT_TRUE(keywords.contains(QString::fromUtf8(description.caption)))
+            << description.caption;
     }
     for (const char* topic :
          {"一発ガルポン予想", "周期法", "消去法", "連発予想", "１発予想", "当選データの更新"}) {

@@ -53,7 +53,16 @@ MainFrm& MainFrmTest::Start() {
     mMain->resize(1200, 1000);
     mMain->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(mMain.get()));
+    ClosePredictionWindow();
     return *mMain;
+}
+
+void MainFrmTest::ClosePredictionWindow() {
+    auto* prediction = mMain->findChild<QMdiSubWindow*>(QStringLiteral("一発ガルポン"));
+    ASSERT_NE(prediction, nullptr);
+    mMain->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([prediction] { return prediction->isVisible(); }));
+    prediction->close();
 }
 
 void MainFrmTest::Choose(const char* controlName) {
@@ -70,8 +79,13 @@ QMdiSubWindow* MainFrmTest::ChooseWindow(const char* controlName) {
 
 std::vector<QMdiSubWindow*> MainFrmTest::Children() const {
     FlushDeletes();
-    const auto list = mMain->MdiArea().subWindowList();
-    return {list.begin(), list.end()};
+    std::vector<QMdiSubWindow*> shown;
+    for (QMdiSubWindow* window : mMain->MdiArea().subWindowList()) {
+        if (!window->isHidden()) {
+            shown.push_back(window);
+        }
+    }
+    return shown;
 }
 
 }  // namespace pirumo::test

@@ -29,13 +29,16 @@ protected:
 
     // Constructs the main window and runs its load step; `loaded` receives Load()'s result.
     MainFrm& Construct(bool* loaded = nullptr);
-    // Construct(), expects a successful load, and shows the window.
+    // Construct(), expects a successful load, and shows the window. The prediction window, which
+    // the first activation opens, is closed again so that tests start without a child window.
     MainFrm& Start();
+    void ClosePredictionWindow();
 
     // Triggers the menu item with that control name.
     void Choose(const char* controlName);
     // Chooses the item and returns the child window it opened (or brought forward).
     QMdiSubWindow* ChooseWindow(const char* controlName);
+    // The child windows on show (the prediction window stays in the area while closed).
     std::vector<QMdiSubWindow*> Children() const;
 
     TempFolder mFolder;

@@ -124,12 +124,12 @@ TEST_F(MainMenuTest, EveryAnalysisLeafOpensItsWindowWithTheCatalogCaption) {
     ModalAnswerer answerer;
     for (const auto& [item, window] : kAnalysisLeaves) {
         SCOPED_TRACE(item);
-        const AnalysisWindowSpec* spec = FindAnalysisWindow(window);
-        ASSERT_NE(spec, nullptr);
+        const AnalysisWindowDescription* description = FindAnalysisWindow(window);
+        ASSERT_NE(description, nullptr);
         QMdiSubWindow* child = ChooseWindow(item);
         ASSERT_NE(child, nullptr);
         EXPECT_EQ(child->objectName(), QString::fromUtf8(window));
-        EXPECT_EQ(child->windowTitle(), QString::fromUtf8(spec->caption));
+        EXPECT_EQ(child->windowTitle(), QString::fromUtf8(description->caption));
         EXPECT_TRUE(child->isVisible());
         child->close();
     }

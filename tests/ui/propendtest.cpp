@@ -58,13 +58,13 @@ TEST_F(PropEndTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
 TEST_F(PropEndTest, AWindowWhoseLoadSetsPropEndTrueDoesNotBlockEntry) {
     WriteHistory(PatternDraws(5));
     MainFrm& main = Start();
-    AnalysisWindowSpec spec;
-    spec.name = "非ブロック";
-    spec.caption = "非ブロック";
-    spec.widthTwips = 3000;
-    spec.heightTwips = 3000;
-    spec.loadSetsPropEnd = true;
-    auto* window = new AnalysisWindow(spec, main.History(), main);
+    AnalysisWindowDescription description;
+    description.name = "非ブロック";
+    description.caption = "非ブロック";
+    description.widthTwips = 3000;
+    description.heightTwips = 3000;
+    description.loadSetsPropEnd = true;
+    auto* window = new AnalysisWindow(description, main.History(), main);
     main.MdiArea().addSubWindow(window);
     window->Load();
     window->show();

@@ -64,12 +64,12 @@ QPushButton* AddButton(QWidget& client, const char* name, const QString& caption
 
 }  // namespace
 
-AnalysisWindow::AnalysisWindow(const AnalysisWindowSpec& spec, const DrawHistory& history,
-                               MainFrm& main)
-    : mSpec(spec), mHistory(history), mMain(main) {
+AnalysisWindow::AnalysisWindow(const AnalysisWindowDescription& description,
+                               const DrawHistory& history, MainFrm& main)
+    : mDescription(description), mHistory(history), mMain(main) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(FromUtf8(spec.name));
-    setWindowTitle(FromUtf8(spec.caption));
+    setObjectName(FromUtf8(description.name));
+    setWindowTitle(FromUtf8(description.caption));
     CreateControls();
 }
 
@@ -78,13 +78,13 @@ void AnalysisWindow::CreateControls() {
     client->setObjectName(QStringLiteral("client"));
     setWidget(client);
 
-    mLabel1 = new QLabel(FromUtf8(mSpec.label1), client);
+    mLabel1 = new QLabel(FromUtf8(mDescription.label1), client);
     mLabel1->setObjectName(QStringLiteral("Label1"));
     mSpread = new GridView(client);
     mSpread->setObjectName(QStringLiteral("fpSpread1"));
     mCommand1 = AddButton(*client, "Command1", QStringLiteral("閉じる"));
     connect(mCommand1, &QPushButton::clicked, this, &AnalysisWindow::Command1_Click);
-    if (mSpec.hasPrintButton) {
+    if (mDescription.hasPrintButton) {
         // Printing is not offered; the button is there and does nothing.
         mCommand2 = AddButton(*client, "Command2", QStringLiteral("印刷"));
     }
@@ -93,7 +93,7 @@ void AnalysisWindow::CreateControls() {
 
 void AnalysisWindow::CreateLegend(QWidget& client) {
     QRect previous(TwipsToPixelsX(kMargin, client), TwipsToPixelsY(kLabelTop, client), 0, 0);
-    for (const LegendControl& control : mSpec.legend) {
+    for (const LegendControl& control : mDescription.legend) {
         auto* label = new QLabel(&client);
         label->setObjectName(FromUtf8(control.name));
         QSize size;
@@ -127,20 +127,20 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
 
 void AnalysisWindow::Load() {
     HourglassCursor hourglass;
-    if (!mSpec.yieldsAfterAnalysis) {
+    if (!mDescription.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
-    mMain.SetPropEnd(mSpec.loadSetsPropEnd);
-    setGeometry(TwipsToPixels(0, 0, mSpec.widthTwips, mSpec.heightTwips, *this));
+    mMain.SetPropEnd(mDescription.loadSetsPropEnd);
+    setGeometry(TwipsToPixels(0, 0, mDescription.widthTwips, mDescription.heightTwips, *this));
     RunAnalysis();
-    if (mSpec.yieldsAfterAnalysis) {
+    if (mDescription.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
 }
 
 void AnalysisWindow::RunAnalysis() {
-    if (mSpec.runAnalysis) {
-        mSpec.runAnalysis(mHistory, mGrid);
+    if (mDescription.runAnalysis) {
+        mDescription.runAnalysis(mHistory, mGrid);
     }
     mSpread->SetGrid(mGrid);
     PlaceControls();
@@ -177,11 +177,13 @@ void AnalysisWindow::PlaceControls() {
 // Label1 sits where the window's legend leaves room for it; a description wider than the room
 // it is given is drawn in a smaller font rather than cut off or run into the legend.
 void AnalysisWindow::PlaceLabel1(QWidget& client) {
-    const int left = TwipsToPixelsX(mSpec.label1Left >= 0 ? mSpec.label1Left : kMargin, client);
-    const int top = TwipsToPixelsY(mSpec.label1Top >= 0 ? mSpec.label1Top : kLabelTop, client);
+    const int left =
+        TwipsToPixelsX(mDescription.label1Left >= 0 ? mDescription.label1Left : kMargin, client);
+    const int top =
+        TwipsToPixelsY(mDescription.label1Top >= 0 ? mDescription.label1Top : kLabelTop, client);
     int width = mLabel1->sizeHint().width();
-    if (mSpec.label1Width >= 0) {
-        width = TwipsToPixelsX(mSpec.label1Width, client);
+    if (mDescription.label1Width >= 0) {
+        width = TwipsToPixelsX(mDescription.label1Width, client);
         QFont font = mLabel1->font();
         while (QFontMetrics(font).horizontalAdvance(mLabel1->text()) > width &&
                font.pointSizeF() > kSmallestLabelPoints) {

@@ -2,7 +2,7 @@
 
 #include <QMdiSubWindow>
 
-#include "analyses/analysiswindowspec.h"
+#include "analyses/analysiswindowdescription.h"
 #include "shell/grid/resultgrid.h"
 
 class QLabel;
@@ -20,7 +20,8 @@ class AnalysisWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    AnalysisWindow(const AnalysisWindowSpec& spec, const DrawHistory& history, MainFrm& main);
+    AnalysisWindow(const AnalysisWindowDescription& description, const DrawHistory& history,
+                   MainFrm& main);
 
     // The load step: hourglass, propEnd, placement at 0,0 with the window's size, RunAnalysis.
     void Load();
@@ -40,7 +41,7 @@ private:
     void RunAnalysis();
     void Command1_Click();
 
-    const AnalysisWindowSpec mSpec;
+    const AnalysisWindowDescription mDescription;
     const DrawHistory& mHistory;
     MainFrm& mMain;
     ResultGrid mGrid;

@@ -31,5 +31,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     mainFrm.show();
+    mainFrm.activateWindow();  // also without a window manager, so the prediction opens
     return QApplication::exec();
 }

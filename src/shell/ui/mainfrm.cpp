@@ -13,6 +13,7 @@
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
 #include "history/ui/entrywindow.h"
+#include "prediction/ui/ippatsugaruponwindow.h"
 #include "shell/ui/aboutbox.h"
 #include "shell/ui/helpwindow.h"
 #include "shell/ui/hourglasscursor.h"
@@ -104,8 +105,9 @@ void MainFrm::BuildMenus() {
 }
 
 void MainFrm::ConnectAnalysisItem(QAction& action, const char* windowName) {
-    if (const AnalysisWindowSpec* spec = FindAnalysisWindow(windowName)) {
-        connect(&action, &QAction::triggered, this, [this, spec] { ShowAnalysisWindow(*spec); });
+    if (const AnalysisWindowDescription* description = FindAnalysisWindow(windowName)) {
+        connect(&action, &QAction::triggered, this,
+                [this, description] { ShowAnalysisWindow(*description); });
     }
 }
 
@@ -149,17 +151,39 @@ void MainFrm::CloseDrawHistory() {
 }
 
 // Start-up step 1: the prediction window is created hidden and reads the settings file.
-void MainFrm::CreatePredictionWindow() {}
+void MainFrm::CreatePredictionWindow() {
+    mPredictionWindow = new IppatsuGaruponWindow(*this, mOptions.settingsFile);
+    mMdiArea->addSubWindow(mPredictionWindow);
+    mPredictionWindow->hide();
+    mPredictionWindow->ReadInitFile();
+}
 
 // The mnuYoso action, also taken at every activation of the main window.
-void MainFrm::ShowPredictionWindow() {}
-
-// Exit step 1: the prediction window writes the settings file.
-void MainFrm::SavePredictionSettings() {}
-
-void MainFrm::ShowAnalysisWindow(const AnalysisWindowSpec& spec) {
+void MainFrm::ShowPredictionWindow() {
+    if (mPredictionWindow == nullptr || !mLoaded) {
+        return;
+    }
     HourglassCursor hourglass;
-    const QString name = QString::fromUtf8(spec.name);
+    if (mPredictionWindow->isHidden()) {
+        mPredictionWindow->Load();
+        mPredictionWindow->show();
+    } else if (mPredictionWindow->isMinimized()) {
+        mPredictionWindow->showNormal();
+    }
+    mMdiArea->setActiveSubWindow(mPredictionWindow);
+}
+
+// Exit step 1: the prediction window writes the settings file; a failure is reported there and
+// the exit goes on.
+void MainFrm::SavePredictionSettings() {
+    if (mPredictionWindow != nullptr) {
+        mPredictionWindow->WriteInitFile();
+    }
+}
+
+void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
+    HourglassCursor hourglass;
+    const QString name = QString::fromUtf8(description.name);
     if (AnalysisWindow* open = mAnalysisWindows.value(name)) {
         if (open->isMinimized()) {
             open->showNormal();
@@ -167,7 +191,7 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowSpec& spec) {
         mMdiArea->setActiveSubWindow(open);
         return;
     }
-    auto* window = new AnalysisWindow(spec, mHistory, *this);
+    auto* window = new AnalysisWindow(description, mHistory, *this);
     mMdiArea->addSubWindow(window);
     mAnalysisWindows.insert(name, window);
     try {

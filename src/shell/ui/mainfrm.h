@@ -17,7 +17,8 @@ namespace pirumo {
 class AboutBox;
 class AnalysisWindow;
 class HelpWindow;
-struct AnalysisWindowSpec;
+class IppatsuGaruponWindow;
+struct AnalysisWindowDescription;
 
 struct MainFrmOptions {
     std::filesystem::path historyFile;   // Pirumo.mdb
@@ -64,7 +65,7 @@ private:
     void CreatePredictionWindow();
     void ShowPredictionWindow();
     void SavePredictionSettings();
-    void ShowAnalysisWindow(const AnalysisWindowSpec& spec);
+    void ShowAnalysisWindow(const AnalysisWindowDescription& description);
     void RefreshHistoryByDownload();
     void ShowEntryWindow();
     void ShowHelp();
@@ -86,6 +87,7 @@ private:
     QMdiArea* mMdiArea = nullptr;
     QHash<QString, QAction*> mMenuItems;
     QHash<QString, QPointer<AnalysisWindow>> mAnalysisWindows;
+    QPointer<IppatsuGaruponWindow> mPredictionWindow;  // from start-up to exit
     QPointer<HelpWindow> mHelpWindow;
     QPointer<AboutBox> mAboutBox;
     QPointer<QWindow> mLastFocusWindow;

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTableView>
+#include <algorithm>
 #include <cmath>
 
 #include "shell/grid/ui/gridtablemodel.h"
@@ -12,6 +13,7 @@ namespace pirumo {
 namespace {
 
 constexpr qreal kTextPadding = 2.0;  // pixels between a left-aligned text and its cell edge
+constexpr qreal kMinimumCondense = 0.6;
 
 enum Side { kLeftSide, kRightSide, kTopSide, kBottomSide };
 
@@ -34,7 +36,14 @@ void GridDelegate::PaintText(QPainter& painter, const QRect& cell, const QRect& 
         return;
     }
     const QFontMetricsF metrics(painter.font());
-    const qreal width = metrics.horizontalAdvance(look.text);
+    qreal width = metrics.horizontalAdvance(look.text);
+    // A text that has only its own cell and is wider than it is drawn condensed, so that column
+    // titles such as 第1数字 stay readable in narrow columns.
+    qreal condense = 1.0;
+    if (look.confined && width > cell.width() - kTextPadding) {
+        condense = std::max(kMinimumCondense, (cell.width() - kTextPadding) / width);
+        width *= condense;
+    }
     const qreal x = look.leftAligned ? textCell.left() + kTextPadding
                                      : textCell.left() + (textCell.width() - width) / 2.0;
     // Centre the ink rather than the line box: CJK fonts have tall line boxes that would push
@@ -46,7 +55,9 @@ void GridDelegate::PaintText(QPainter& painter, const QRect& cell, const QRect& 
         painter.setClipRect(cell);
     }
     painter.setPen(look.fore);
-    painter.drawText(QPointF(x, baseline), look.text);
+    painter.translate(x, baseline);
+    painter.scale(condense, 1.0);
+    painter.drawText(QPointF(0, 0), look.text);
     painter.restore();
 }
 

@@ -53,6 +53,10 @@ GridCellLook GridTableModel::LookAt(int column, int row) const {
     const CellStyle& textStyle = textColumn == column ? style : mGrid.StyleAt(textColumn, row);
     look.text = QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size()));
     look.textColumnOffset = textColumn - column;
+    if (mGrid.AllowOverflow()) {
+        const ResultGrid::TextSpan span = mGrid.TextSpanAt(textColumn, row);
+        look.confined = span.first == span.last;
+    }
     look.leftAligned = textStyle.align == HAlign::Left;
     look.fore = ToColor(textStyle.fore);
     return look;

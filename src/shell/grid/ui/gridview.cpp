@@ -16,7 +16,7 @@ namespace pirumo {
 
 namespace {
 
-constexpr double kColumnPaddingAt96Dpi = 8.0;  // pixels added to the characters' width
+constexpr double kColumnPaddingAt96Dpi = 3.0;  // pixels added to the characters' width
 
 Qt::ScrollBarPolicy PolicyFor(bool wanted) {
     return wanted ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;

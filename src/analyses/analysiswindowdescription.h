@@ -13,10 +13,10 @@ namespace pirumo {
 struct LegendControl {
     enum class Kind { Label, Ball, Swatch };
     Kind kind = Kind::Label;
-    std::string name;   // control name, e.g. "Label2", "Picture1"
-    std::string text;   // Label: its caption
-    Rgb colour = 0;     // Ball: the ball's colour; Swatch: back colour
-    int left = -1;      // twips; -1 = beside the previous control
+    std::string name;  // control name, e.g. "Label2", "Picture1"
+    std::string text;  // Label: its caption
+    Rgb colour = 0;    // Ball: the ball's colour; Swatch: back colour
+    int left = -1;     // twips; -1 = beside the previous control
     int top = -1;
     int width = -1;
     int height = -1;
@@ -24,7 +24,7 @@ struct LegendControl {
 
 // What differs between the analysis windows; the window frame, the command line and the tests
 // all work from this description.
-struct AnalysisWindowSpec {
+struct AnalysisWindowDescription {
     std::string name;     // window name, as the menu opens it and `pirumo-cli show` takes it
     std::string caption;  // window caption
     std::string label1;   // description above the grid
@@ -34,8 +34,8 @@ struct AnalysisWindowSpec {
     int label1Width = -1;
     int widthTwips = 0;
     int heightTwips = 0;
-    bool hasPrintButton = true;  // Command2 "印刷"
-    bool loadSetsPropEnd = false;  // true: the load step sets propEnd True instead of False
+    bool hasPrintButton = true;        // Command2 "印刷"
+    bool loadSetsPropEnd = false;      // true: the load step sets propEnd True instead of False
     bool yieldsAfterAnalysis = false;  // pending events processed after RunAnalysis, not before
     std::vector<LegendControl> legend;
     // RunAnalysis: sets up the grid and fills it from the snapshot.

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+#include "history/drawhistory.h"
+#include "prediction/cycletable.h"
+#include "prediction/numbersbydraw.h"
+#include "shell/grid/resultgrid.h"
+
+namespace pirumo {
+
+// Stores text at the slot of a gap of 7, 9, 11 or 12 draws and the position; other gaps change
+// nothing.
+void RecordCycleHit(CycleTable& table, int gap, int position, std::string_view text);
+
+// One pass over the valid draws in 回数 order: stores each draw in numbersByDraw, then for each of
+// its six numbers finds the newest earlier draw holding it (main or bonus) and records the gap in
+// draw numbers. The table is not emptied first: entries no draw reaches keep their content.
+void ComputeCycleTable(const DrawHistory& history, NumbersByDraw& numbersByDraw, CycleTable& table);
+
+// Writes positions 1..5 of every slot into the cycle grid (column position + 1, row slot + 2).
+void ShowCycleTable(const CycleTable& table, ResultGrid& cycleGrid);
+
+}  // namespace pirumo

@@ -1,0 +1,210 @@
+#include "prediction/initfile.h"
+
+#include "shell/atomicfile.h"
+
+#include <fcntl.h>
+#include <iconv.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <optional>
+
+namespace pirumo {
+
+namespace {
+
+// Converts between encodings with iconv; nullopt when the text is not valid in `from`.
+std::optional<std::string> Convert(const char* from, const char* to, std::string_view text) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        throw InitFileError("文字コードの変換（CP932）を利用できません。");
+    }
+    std::string out(text.size() * 2 + 16, '\0');
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+    std::optional<std::string> result;
+    while (true) {
+        const std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        if (rc != static_cast<std::size_t>(-1)) {
+            // Conversions that change state (none for CP932) would need a flush here.
+            out.resize(out.size() - outLeft);
+            result = std::move(out);
+            break;
+        }
+        if (errno != E2BIG) {
+            break;  // invalid or incomplete sequence
+        }
+        const std::size_t used = out.size() - outLeft;
+        out.resize(out.size() * 2);
+        outPtr = out.data() + used;
+        outLeft = out.size() - used;
+    }
+    iconv_close(cd);
+    return result;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// "True" / "False" in any case, or a number (0 is False, any other number True).
+std::optional<bool> ParseBoolean(std::string_view value) {
+    if (EqualsIgnoringCase(value, "true")) {
+        return true;
+    }
+    if (EqualsIgnoringCase(value, "false")) {
+        return false;
+    }
+    std::string_view digits = value;
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    const std::string_view magnitude =
+        (!digits.empty() && digits.front() == '-') ? digits.substr(1) : digits;
+    if (magnitude.empty() ||
+        !((magnitude.front() >= '0' && magnitude.front() <= '9') || magnitude.front() == '.')) {
+        return std::nullopt;  // also keeps out "inf" and "nan"
+    }
+    double number = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (ec != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return number != 0;
+}
+
+int IndexOfKey(std::string_view key) {
+    for (int i = 0; i < PredictionOptions::kCount; ++i) {
+        if (kPredictionOptionInfo[static_cast<std::size_t>(i)].key == key) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void ReadLine(std::string_view cp932Line, PredictionOptions& options) {
+    const auto utf8 = Convert("CP932", "UTF-8", cp932Line);
+    if (!utf8) {
+        return;
+    }
+    const std::string_view line = *utf8;
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return;
+    }
+    const int index = IndexOfKey(line.substr(0, equals));
+    if (index < 0) {
+        return;
+    }
+    // Only the piece up to a second "=" is the value.
+    std::string_view value = line.substr(equals + 1);
+    value = value.substr(0, value.find('='));
+    if (const auto flag = ParseBoolean(value)) {
+        options.reflect[static_cast<std::size_t>(index)] = *flag;
+    }
+}
+
+std::string ReasonOf(int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM:
+            return "アクセスが拒否されました。";
+        case EISDIR:
+            return "同じ名前のフォルダーがあります。";
+        case EIO:
+            return "入出力エラーが発生しました。";
+        default:
+            return "エラー番号 " + std::to_string(error) + "。";
+    }
+}
+
+}  // namespace
+
+std::filesystem::path DefaultInitFilePath() {
+    return std::filesystem::path(std::string(kInitFileName));
+}
+
+void ParseInitText(std::string_view cp932Text, PredictionOptions& options) {
+    std::size_t start = 0;
+    while (start < cp932Text.size()) {
+        // CR and LF never occur inside a CP932 character, so lines can be cut before decoding.
+        std::size_t end = cp932Text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            end = cp932Text.size();
+        }
+        ReadLine(cp932Text.substr(start, end - start), options);
+        start = end;
+        if (start < cp932Text.size() && cp932Text[start] == '\r') {
+            ++start;
+        }
+        if (start < cp932Text.size() && cp932Text[start] == '\n') {
+            ++start;
+        }
+    }
+}
+
+std::string FormatInitText(const PredictionOptions& options) {
+    std::string utf8;
+    for (int i = 0; i < PredictionOptions::kCount; ++i) {
+        utf8 += kPredictionOptionInfo[static_cast<std::size_t>(i)].key;
+        utf8 += options.reflect[static_cast<std::size_t>(i)] ? "=True\r\n" : "=False\r\n";
+    }
+    auto cp932 = Convert("UTF-8", "CP932", utf8);
+    if (!cp932) {
+        throw InitFileError("設定ファイルの内容をCP932に変換できませんでした。");
+    }
+    return *cp932;
+}
+
+void ReadInitFile(const std::filesystem::path& file, PredictionOptions& options) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        return;
+    }
+    std::string bytes;
+    bool failed = fd < 0;
+    while (!failed) {
+        char buffer[4096];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            failed = n < 0;
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    const int error = errno;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    if (failed) {
+        throw InitFileError("設定ファイル「" + file.string() + "」を読み込めませんでした。" +
+                            ReasonOf(error));
+    }
+    ParseInitText(bytes, options);
+}
+
+void WriteInitFile(const std::filesystem::path& file, const PredictionOptions& options) {
+    const std::string bytes = FormatInitText(options);
+    try {
+        WriteFileAtomically(file, bytes);
+    } catch (const std::runtime_error& error) {
+        throw InitFileError(std::string("設定を保存できませんでした。") + error.what());
+    }
+}
+
+}  // namespace pirumo

@@ -1,0 +1,77 @@
+#include "prediction/predictionexport.h"
+
+#include "prediction/predictiontexts.h"
+#include "shell/grid/gridexport.h"
+
+namespace pirumo {
+
+namespace {
+
+std::string EscapeHtml(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string PredictionToJson(const GaruponPredictor& predictor) {
+    std::string json =
+        "{\n  \"name\": " + JsonQuote(prediction_text::kWindowName) +
+        ",\n  \"caption\": " + JsonQuote(prediction_text::kCaption) +
+        ",\n  \"reflected\": " + std::to_string(predictor.Options().CountReflected()) +
+        ",\n  \"grids\": [\n";
+    for (int index = 0; index < kPredictionGridCount; ++index) {
+        const auto i = static_cast<std::size_t>(index);
+        std::string grid = GridToJson(predictor.Grid(index), kPredictionGridNames[i],
+                                      prediction_text::kGridLabels[i]);
+        while (!grid.empty() && grid.back() == '\n') {
+            grid.pop_back();
+        }
+        json += grid;
+        json += index + 1 < kPredictionGridCount ? ",\n" : "\n";
+    }
+    json += "  ]\n}\n";
+    return json;
+}
+
+std::string PredictionToText(const GaruponPredictor& predictor) {
+    std::string text = std::string(prediction_text::kCaption) + "（反映するオプション " +
+                       std::to_string(predictor.Options().CountReflected()) + " 件）\n";
+    for (int index = 0; index < kPredictionGridCount; ++index) {
+        text += '\n';
+        text += prediction_text::kGridLabels[static_cast<std::size_t>(index)];
+        text += '\n';
+        text += GridToText(predictor.Grid(index));
+    }
+    return text;
+}
+
+std::string PredictionToHtml(const GaruponPredictor& predictor) {
+    std::string body = "<h1>" + EscapeHtml(prediction_text::kCaption) + "</h1>\n<p>" +
+                       EscapeHtml(prediction_text::kLabel19) + "</p>\n<p>反映するオプション: " +
+                       std::to_string(predictor.Options().CountReflected()) + " 件</p>\n";
+    for (int index = 0; index < kPredictionGridCount; ++index) {
+        body += "<h2>" + EscapeHtml(prediction_text::kGridLabels[static_cast<std::size_t>(index)]) +
+                "</h2>\n";
+        body += GridToHtmlTable(predictor.Grid(index));
+        body += '\n';
+    }
+    return HtmlPage(prediction_text::kCaption, body);
+}
+
+}  // namespace pirumo

@@ -1,0 +1,218 @@
+#include "prediction/ui/ippatsugaruponwindow.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "prediction/initfile.h"
+#include "prediction/predictiontexts.h"
+#include "shell/grid/ui/gridview.h"
+#include "shell/ui/hourglasscursor.h"
+#include "shell/ui/mainfrm.h"
+#include "shell/ui/twips.h"
+
+namespace pirumo {
+
+namespace {
+
+constexpr int kWidthTwips = 9360;
+constexpr int kHeightTwips = 8244;
+constexpr int kButtonWidthTwips = 1095;
+constexpr int kButtonHeightTwips = 375;
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* AddLabel(QWidget& parent, const char* name, std::string_view text, bool wrap) {
+    auto* label = new QLabel(FromUtf8(text), &parent);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setWordWrap(wrap);
+    return label;
+}
+
+}  // namespace
+
+IppatsuGaruponWindow::IppatsuGaruponWindow(MainFrm& main, std::filesystem::path settingsFile)
+    : mMain(main), mSettingsFile(std::move(settingsFile)) {
+    setObjectName(FromUtf8(prediction_text::kWindowName));
+    setWindowTitle(FromUtf8(prediction_text::kCaption));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+
+    mClose = new QPushButton(FromUtf8(prediction_text::kClose), client);
+    mClose->setObjectName(QStringLiteral("Cmd閉じる"));
+    // Printing is not offered; the button is there and does nothing.
+    mPrint = new QPushButton(FromUtf8(prediction_text::kPrint), client);
+    mPrint->setObjectName(QStringLiteral("Command2"));
+    for (QPushButton* button : {mPrint, mClose}) {
+        button->setFixedSize(TwipsToPixelsX(kButtonWidthTwips, *this),
+                             TwipsToPixelsY(kButtonHeightTwips, *this));
+    }
+    connect(mClose, &QPushButton::clicked, this, &IppatsuGaruponWindow::Cmd閉じる_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(mPrint);
+    buttons->addWidget(mClose);
+
+    // The predictions with the buttons below them on the left, the options on the right.
+    auto* left = new QVBoxLayout;
+    left->addWidget(CreatePredictionFrame());
+    left->addStretch();
+    left->addLayout(buttons);
+    auto* layout = new QHBoxLayout(client);
+    layout->addLayout(left);
+    layout->addWidget(CreateOptionFrame(), 0, Qt::AlignTop);
+    setWidget(client);
+}
+
+QWidget* IppatsuGaruponWindow::CreatePredictionFrame() {
+    auto* frame = new QGroupBox(FromUtf8(prediction_text::kFrame2));
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setSpacing(2);
+    QLabel* label19 = AddLabel(*frame, "Label19", prediction_text::kLabel19, true);
+    layout->addWidget(label19);
+    static constexpr std::array<const char*, kPredictionGridCount> kLabelNames{"Label1", "Label2",
+                                                                               "Label3", "Label4"};
+    for (int index = 0; index < kPredictionGridCount; ++index) {
+        const auto i = static_cast<std::size_t>(index);
+        layout->addSpacing(6);
+        layout->addWidget(AddLabel(*frame, kLabelNames[i], prediction_text::kGridLabels[i], false));
+        auto* spread = new GridView(frame);
+        spread->setObjectName(FromUtf8(kPredictionGridNames[i]));
+        mSpreads[i] = spread;
+        layout->addWidget(spread, 0, Qt::AlignLeft);
+    }
+    // Label19 wraps to the width the grid labels need.
+    label19->setMaximumWidth(frame->sizeHint().width());
+    return frame;
+}
+
+QWidget* IppatsuGaruponWindow::CreateOptionFrame() {
+    auto* frame3 = new QGroupBox(FromUtf8(prediction_text::kFrame3));
+    frame3->setObjectName(QStringLiteral("Frame3"));
+    auto* layout = new QVBoxLayout(frame3);
+    layout->setSpacing(3);
+    for (int i = 0; i < PredictionOptions::kCount; ++i) {
+        const PredictionOptionInfo& info = kPredictionOptionInfo[static_cast<std::size_t>(i)];
+        auto* frame = new QGroupBox(FromUtf8(info.frameCaption), frame3);
+        frame->setObjectName(FromUtf8(info.frameName));
+        // The caption sits on the frame's top line, as on a classic frame, so that all twelve
+        // frames fit the window's height.
+        frame->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.6em; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+        // Buttons that share a frame exclude each other; each pair has its own frame.
+        auto* reflect = new QRadioButton(FromUtf8(prediction_text::kReflect), frame);
+        reflect->setObjectName(QStringLiteral("Opt反映する_%1").arg(i));
+        auto* dontReflect = new QRadioButton(FromUtf8(prediction_text::kDontReflect), frame);
+        dontReflect->setObjectName(QStringLiteral("Opt反映しない_%1").arg(i));
+        auto* pair = new QHBoxLayout(frame);
+        pair->setContentsMargins(12, 6, 4, 1);
+        // The style sheet's title is not part of the frame's size hint: leave room for it.
+        frame->setMinimumWidth(frame->fontMetrics().horizontalAdvance(frame->title()) + 24);
+        pair->addWidget(reflect);
+        pair->addWidget(dontReflect);
+        pair->addStretch();
+        connect(reflect, &QRadioButton::clicked, this, [this, i] { Opt反映する_Click(i); });
+        connect(dontReflect, &QRadioButton::clicked, this, [this, i] { Opt反映しない_Click(i); });
+        mReflect[static_cast<std::size_t>(i)] = reflect;
+        mDontReflect[static_cast<std::size_t>(i)] = dontReflect;
+        layout->addWidget(frame);
+    }
+    QLabel* label15 = AddLabel(*frame3, "Label15", prediction_text::kLabel15, true);
+    label15->setMaximumWidth(frame3->sizeHint().width());
+    layout->addWidget(label15);
+    return frame3;
+}
+
+void IppatsuGaruponWindow::ReadInitFile() {
+    try {
+        pirumo::ReadInitFile(mSettingsFile, mPredictor.Options());
+    } catch (const InitFileError& error) {
+        mPredictor.Options() = PredictionOptions();
+        QMessageBox::warning(&mMain, QString(),
+                             QString::fromUtf8(error.what()) +
+                                 QStringLiteral("\nすべてのオプションを「反映しない」とします。"));
+    }
+}
+
+bool IppatsuGaruponWindow::WriteInitFile() {
+    try {
+        pirumo::WriteInitFile(mSettingsFile, mPredictor.Options());
+        return true;
+    } catch (const InitFileError& error) {
+        QMessageBox::warning(&mMain, QString(), QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
+void IppatsuGaruponWindow::Load() {
+    HourglassCursor hourglass;
+    ProcessPendingEvents();
+    mMain.SetPropEnd(false);
+    SetOptionButtons();
+    mPredictor.Load(mMain.History());
+    ShowPredictionGrids();
+    // The window's size, or larger where the fonts need more room: nothing is cut off.
+    const QRect wanted = TwipsToPixels(0, 0, kWidthTwips, kHeightTwips, *this);
+    const QSize least = minimumSizeHint();
+    setGeometry(0, 0, std::max(wanted.width(), least.width()),
+                std::max(wanted.height(), least.height()));
+}
+
+void IppatsuGaruponWindow::SetOptionButtons() {
+    for (std::size_t i = 0; i < mReflect.size(); ++i) {
+        (mPredictor.Options().reflect[i] ? mReflect[i] : mDontReflect[i])->setChecked(true);
+    }
+}
+
+void IppatsuGaruponWindow::ShowPredictionGrids() {
+    for (int index = 0; index < kPredictionGridCount; ++index) {
+        GridView* spread = mSpreads[static_cast<std::size_t>(index)];
+        if (mGridsShown) {
+            spread->Refresh();
+        } else {
+            spread->SetGrid(mPredictor.Grid(index));
+        }
+        spread->setFixedSize(spread->sizeHint());
+    }
+    mGridsShown = true;
+}
+
+void IppatsuGaruponWindow::Opt反映する_Click(int index) {
+    ChangeOption(index, true);
+}
+
+void IppatsuGaruponWindow::Opt反映しない_Click(int index) {
+    ChangeOption(index, false);
+}
+
+void IppatsuGaruponWindow::ChangeOption(int index, bool reflect) {
+    HourglassCursor hourglass;
+    ProcessPendingEvents();
+    mPredictor.SetOption(index, reflect);
+    ShowPredictionGrids();
+}
+
+void IppatsuGaruponWindow::closeEvent(QCloseEvent* event) {
+    mMain.SetPropEnd(true);
+    event->ignore();
+    hide();
+}
+
+void IppatsuGaruponWindow::Cmd閉じる_Click() {
+    close();
+}
+
+}  // namespace pirumo

@@ -1,0 +1,231 @@
+#include "prediction/ui/ippatsugaruponwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <random>
+
+#include "mainfrmfixture.h"
+#include "modalanswerer.h"
+#include "prediction/initfile.h"
+#include "shell/ui/mainfrm.h"
+
+namespace pirumo {
+namespace {
+
+// Six distinct numbers per draw, shuffled reproducibly, so every method has hits.
+std::vector<Draw> ShuffledDraws(int count) {
+    std::mt19937 random(7);
+    std::vector<Draw> rows;
+    std::vector<int> pool(31);
+    for (int i = 0; i < 31; ++i) {
+        pool[static_cast<std::size_t>(i)] = i + 1;
+    }
+    for (int n = 1; n <= count; ++n) {
+        std::shuffle(pool.begin(), pool.end(), random);
+        rows.push_back(test::MakeDraw(n, {pool[0], pool[1], pool[2], pool[3], pool[4]}, pool[5]));
+    }
+    return rows;
+}
+
+using Texts = std::vector<std::string>;
+
+Texts GridTexts(const ResultGrid& grid) {
+    Texts texts;
+    for (int row = 1; row <= grid.RowCount(); ++row) {
+        for (int column = 1; column <= grid.ColumnCount(); ++column) {
+            texts.push_back(grid.CellText(column, row));
+        }
+    }
+    return texts;
+}
+
+class IppatsuGaruponWindowTest : public test::MainFrmTest {
+protected:
+    void SetUp() override {
+        WriteHistory(ShuffledDraws(400));
+        PredictionOptions options;
+        options.reflect[0] = true;
+        options.reflect[5] = true;
+        WriteInitFile(IniPath(), options);
+    }
+
+    std::filesystem::path IniPath() const { return mFolder.Path() / "ピルモ.ini"; }
+
+    IppatsuGaruponWindow* Window() const {
+        return mMain->findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));
+    }
+
+    IppatsuGaruponWindow& OpenWindow() {
+        QMdiSubWindow* window = ChooseWindow("mnuYoso");
+        EXPECT_EQ(window, Window());
+        EXPECT_TRUE(Window()->isVisible());
+        return *Window();
+    }
+};
+
+TEST_F(IppatsuGaruponWindowTest, StartUpReadsTheSettingsAndTheFirstActivationShowsTheWindow) {
+    Construct();
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_FALSE(Window()->isVisible());
+    EXPECT_EQ(Window()->Predictor().Options().CountReflected(), 2);
+    EXPECT_FALSE(Window()->Predictor().IsLoaded());
+    mMain->show();
+    mMain->activateWindow();
+    QTRY_VERIFY(Window()->isVisible());
+    EXPECT_TRUE(Window()->Predictor().IsLoaded());
+}
+
+TEST_F(IppatsuGaruponWindowTest, UnreadableSettingsAreReportedAndLeaveEveryOptionOff) {
+    std::filesystem::remove(IniPath());
+    std::filesystem::create_directory(IniPath());
+    test::ModalAnswerer answerer;
+    Construct();
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_TRUE(answerer.Seen()[0].text.contains(QStringLiteral("反映しない")));
+    EXPECT_EQ(Window()->Predictor().Options().CountReflected(), 0);
+    std::filesystem::remove(IniPath());
+}
+
+TEST_F(IppatsuGaruponWindowTest, FailedSettingsWriteIsReportedAndTheProgramStillExits) {
+    Start();
+    std::filesystem::remove(IniPath());
+    std::filesystem::create_directory(IniPath());
+    std::filesystem::create_directory(IniPath() / "keeps the folder from being replaced");
+    test::ModalAnswerer answerer;
+    mMain->close();
+    EXPECT_FALSE(mMain->isVisible());
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_TRUE(answerer.Seen()[0].text.contains(QStringLiteral("設定")));
+    std::filesystem::remove_all(IniPath());
+}
+
+TEST_F(IppatsuGaruponWindowTest, ManualEntryIsRefusedWhileTheWindowIsOpen) {
+    Start();
+    const QString guard = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
+    const auto entryMessages = [this] {
+        test::ModalAnswerer answerer;
+        Choose("mnuMasterInput");
+        std::vector<QString> texts;
+        for (const auto& dialog : answerer.Seen()) {
+            texts.push_back(dialog.text);
+        }
+        return texts;
+    };
+    OpenWindow();
+    EXPECT_EQ(entryMessages(), std::vector<QString>{guard});
+    Window()->findChild<QPushButton*>(QStringLiteral("Cmd閉じる"))->click();
+    for (const QString& text : entryMessages()) {
+        EXPECT_NE(text, guard);
+    }
+}
+
+TEST_F(IppatsuGaruponWindowTest, ShowsItsControlsWithTheirTexts) {
+    Start();
+    IppatsuGaruponWindow* window = &OpenWindow();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("一発ガルポン予想"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+              QStringLiteral("●連発ガルポン予想(この予想数字を組む合わせて購入します)"));
+    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(),
+              QStringLiteral("当選予想"));
+    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame3"))->title(),
+              QStringLiteral("データ分析オプション"));
+    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame12"))->title(),
+              QStringLiteral("■4分割傾向分析"));
+    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("Cmd閉じる"))->text(),
+              QStringLiteral("閉じる"));
+    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("Command2"))->text(),
+              QStringLiteral("印刷"));
+    for (int i = 0; i < 12; ++i) {
+        const auto* reflect =
+            window->findChild<QRadioButton*>(QStringLiteral("Opt反映する_%1").arg(i));
+        const auto* dontReflect =
+            window->findChild<QRadioButton*>(QStringLiteral("Opt反映しない_%1").arg(i));
+        ASSERT_NE(reflect, nullptr);
+        ASSERT_NE(dontReflect, nullptr);
+        EXPECT_EQ(reflect->isChecked(), i == 0 || i == 5) << i;
+        EXPECT_NE(reflect->isChecked(), dontReflect->isChecked()) << i;
+        EXPECT_EQ(reflect->parent(), dontReflect->parent());
+        EXPECT_EQ(reflect->parent()->objectName(), QStringLiteral("Frame%1").arg(i + 4));
+    }
+}
+
+TEST_F(IppatsuGaruponWindowTest, ControlsDoNotOverlap) {
+    Start();
+    IppatsuGaruponWindow* window = &OpenWindow();
+    QWidget* client = window->widget();
+    const auto boxOf = [client](QWidget* w) {
+        return QRect(w->mapTo(client, QPoint()), w->size());
+    };
+    std::vector<QWidget*> parts;
+    for (const char* name :
+         {"Label19", "Label1", "Label2", "Label3", "Label4", "Label15", "CycleGrid",
+          "EliminationGrid", "RapidFireGrid", "OneShotGrid", "Cmd閉じる", "Command2"}) {
+        QWidget* w = window->findChild<QWidget*>(QString::fromUtf8(name));
+        ASSERT_NE(w, nullptr) << name;
+        parts.push_back(w);
+    }
+    for (int i = 4; i <= 15; ++i) {
+        parts.push_back(window->findChild<QWidget*>(QStringLiteral("Frame%1").arg(i)));
+    }
+    for (std::size_t a = 0; a < parts.size(); ++a) {
+        EXPECT_TRUE(client->rect().contains(boxOf(parts[a])))
+            << parts[a]->objectName().toStdString() << " is cut off";
+        for (std::size_t b = a + 1; b < parts.size(); ++b) {
+            EXPECT_FALSE(boxOf(parts[a]).intersects(boxOf(parts[b])))
+                << parts[a]->objectName().toStdString() << " / "
+                << parts[b]->objectName().toStdString();
+        }
+    }
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+            << label->objectName().toStdString() << " is cut off";
+    }
+}
+
+TEST_F(IppatsuGaruponWindowTest, OptionClickChangesOnlyTheDependentGridsAndReopeningKeepsAll) {
+    Start();
+    IppatsuGaruponWindow* window = &OpenWindow();
+    const GaruponPredictor& p = window->Predictor();
+    const Texts cycle = GridTexts(p.Grid(kCycleGrid));
+    const Texts elimination = GridTexts(p.Grid(kEliminationGrid));
+
+    window->findChild<QRadioButton*>(QStringLiteral("Opt反映する_8"))->click();
+    EXPECT_TRUE(p.Options().reflect[8]);
+    EXPECT_EQ(GridTexts(p.Grid(kCycleGrid)), cycle);
+    EXPECT_NE(GridTexts(p.Grid(kEliminationGrid)), elimination);
+    std::vector<Texts> shown;
+    for (int index = 0; index < kPredictionGridCount; ++index) {
+        shown.push_back(GridTexts(p.Grid(index)));
+    }
+
+    window->findChild<QPushButton*>(QStringLiteral("Cmd閉じる"))->click();
+    EXPECT_FALSE(window->isVisible());
+    OpenWindow();
+    EXPECT_TRUE(window->findChild<QRadioButton*>(QStringLiteral("Opt反映する_8"))->isChecked());
+    for (int index = 0; index < kPredictionGridCount; ++index) {
+        EXPECT_EQ(GridTexts(p.Grid(index)), shown[static_cast<std::size_t>(index)]) << index;
+    }
+}
+
+TEST_F(IppatsuGaruponWindowTest, ExitWritesTheOptions) {
+    Start();
+    IppatsuGaruponWindow* window = &OpenWindow();
+    window->findChild<QRadioButton*>(QStringLiteral("Opt反映しない_0"))->click();
+    window->findChild<QRadioButton*>(QStringLiteral("Opt反映する_11"))->click();
+    mMain->close();
+    PredictionOptions written;
+    ReadInitFile(IniPath(), written);
+    PredictionOptions expected;
+    expected.reflect[5] = true;
+    expected.reflect[11] = true;
+    EXPECT_EQ(written, expected);
+}
+
+}  // namespace
+}  // namespace pirumo
