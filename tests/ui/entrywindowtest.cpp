@@ -140,16 +140,21 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
 TEST_F(EntryWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAfterwards) {
     WriteHistory(PatternDraws(5));
     Start();
-    QMdiSubWindow* analysis = ChooseWindow("mnuZenkaiSyutugen");
-    std::vector<ModalAnswerer::Dialog> seen;
-    EXPECT_EQ(OpenEntry(&seen), nullptr);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
-    EXPECT_EQ(seen[0].title, kRefusalTitle);
-    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(Children().size(), 1u);
+    for (const char* item : {"mnuYoso", "mnuZenkaiSyutugen"}) {
+        SCOPED_TRACE(item);
+        QMdiSubWindow* blocking = ChooseWindow(item);
+        ASSERT_NE(blocking, nullptr);
+        std::vector<ModalAnswerer::Dialog> seen;
+        EXPECT_EQ(OpenEntry(&seen), nullptr);
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
+        EXPECT_EQ(seen[0].title, kRefusalTitle);
+        EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
+        EXPECT_EQ(Children().size(), 1u);
+        blocking->close();
+    }
 
-    analysis->close();
+    std::vector<ModalAnswerer::Dialog> seen;
     EntryWindow* entry = OpenEntry(&seen);
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(seen.empty());
