@@ -20,6 +20,15 @@ int SpanWidth(const std::vector<int>& widths, const ResultGrid::TextSpan& span) 
     return width;
 }
 
+// Width of a text without its trailing blanks, which pad a title in the window but need no room
+// in a terminal.
+int InkWidth(std::string_view text) {
+    while (text.ends_with(' ') || text.ends_with("\u3000")) {
+        text.remove_suffix(text.ends_with(' ') ? 1 : 3);
+    }
+    return DisplayWidth(text);
+}
+
 // Column widths fitting every text; a text that overflows in the grid spans the same columns
 // here, and widens the last of them only when it does not fit the span.
 std::vector<int> MeasureColumns(const ResultGrid& grid, const std::vector<Spans>& rows) {
@@ -36,7 +45,7 @@ std::vector<int> MeasureColumns(const ResultGrid& grid, const std::vector<Spans>
         for (int c = 1; c <= grid.ColumnCount(); ++c) {
             const auto& span = rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
             if (span.source == c && span.first < span.last) {
-                const int missing = DisplayWidth(grid.CellText(c, r)) - SpanWidth(widths, span);
+                const int missing = InkWidth(grid.CellText(c, r)) - SpanWidth(widths, span);
                 if (missing > 0) {
                     widths[static_cast<std::size_t>(span.last)] += missing;
                 }

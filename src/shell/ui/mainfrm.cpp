@@ -12,7 +12,9 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
+#include "history/isolatedimport.h"
 #include "history/ui/entrywindow.h"
+#include "history/ui/historyimport.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
 #include "shell/ui/aboutbox.h"
 #include "shell/ui/helpwindow.h"
@@ -86,6 +88,7 @@ void MainFrm::BuildMenus() {
     on("mnuEnd", &MainFrm::mnuEnd_Click);
     on("mnuYoso", &MainFrm::mnuYoso_Click);
     on("mnuMasterUpdate", &MainFrm::mnuMasterUpdate_Click);
+    on("mnuMasterImport", &MainFrm::mnuMasterImport_Click);
     on("mnuMasterInput", &MainFrm::mnuMasterInput_Click);
     on("mnuHelpFile", &MainFrm::ShowHelp);
     on("mnuAbout", &MainFrm::ShowAbout);
@@ -289,6 +292,11 @@ void MainFrm::mnuYoso_Click() {
 
 void MainFrm::mnuMasterUpdate_Click() {
     RefreshHistoryByDownload();
+}
+
+void MainFrm::mnuMasterImport_Click() {
+    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
+    HistoryImport(this, mOptions.historyFile, cli).Run();
 }
 
 void MainFrm::mnuMasterInput_Click() {
