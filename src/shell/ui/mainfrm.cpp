@@ -13,6 +13,7 @@
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
 #include "history/isolatedimport.h"
+#include "history/ui/entrywindow.h"
 #include "history/ui/historyimport.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
 #include "shell/ui/aboutbox.h"
@@ -212,8 +213,27 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
 // The download refresh.
 void MainFrm::RefreshHistoryByDownload() {}
 
-// Shows the manual entry window.
-void MainFrm::ShowEntryWindow() {}
+// Shows the manual entry window, or brings it forward when it is open already.
+void MainFrm::ShowEntryWindow() {
+    for (QMdiSubWindow* open : mMdiArea->subWindowList()) {
+        if (auto* entry = qobject_cast<EntryWindow*>(open)) {
+            mMdiArea->setActiveSubWindow(entry);
+            return;
+        }
+    }
+    auto* window = new EntryWindow(mOptions.historyFile, *this);
+    mMdiArea->addSubWindow(window);
+    try {
+        window->Load();
+    } catch (const std::exception& error) {
+        window->close();
+        ShowRefusal(this,
+                    QStringLiteral("%1 を表示できません。\n%2")
+                        .arg(QStringLiteral("当選データ入力"), QString::fromUtf8(error.what())));
+        return;
+    }
+    window->show();
+}
 
 void MainFrm::ShowHelp() {
     if (mHelpWindow == nullptr) {
