@@ -3,32 +3,25 @@
 #include <algorithm>
 #include <string>
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPalePink = MakeRgb(255, 200, 200);
-
 void SetUpGrid(ResultGrid& grid, int rows) {
-    grid.SetColumnCount(2);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(2, rows);
-    grid.SetHeadersVisible(false, false);
     // At most 32 rows, all shown by the auto-sized grid.
-    grid.SetScrollBars(ScrollBars::None);
-
-    grid.SetRowHeight(ResultGrid::kAll, 10);
-    grid.SetColumnWidth(ResultGrid::kAll, 5);
+    ShapeGrid(grid, {.columns = 2,
+                     .rows = rows,
+                     .visibleColumns = 2,
+                     .visibleRows = rows,
+                     .scrollBars = ScrollBars::None});
     grid.SetColumnWidth(1, 5);
     grid.SetColumnWidth(2, 20);
 
     grid.Block(1, 1, 2, rows);
     grid.SetCellBorder(border::kAll);
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
 
     if (rows >= 2) {
         grid.Block(1, 2, 1, rows);
@@ -42,10 +35,10 @@ void SetUpGrid(ResultGrid& grid, int rows) {
 void WriteCountHeaders(ResultGrid& grid, int rows) {
     grid.Cell(1, 1);
     grid.SetText("出 現");
-    grid.SetBackColor(kPalePink);
+    grid.SetBackColor(kPaleRed);
     grid.Cell(2, 1);
     grid.SetText("数 字");
-    grid.SetBackColor(kPalePink);
+    grid.SetBackColor(kPaleRed);
 
     // Long lists run on to the right. Every data row gets this, not only the rows up to the
     // highest count: with few draws that count is smaller than the number of rows.

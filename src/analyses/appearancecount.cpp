@@ -2,38 +2,23 @@
 
 #include <array>
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleGreen = MakeRgb(200, 255, 200);
 constexpr int kColumns = 13;
 constexpr int kFirstDataRow = 3;
 
 void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
     const int rows = lastDrawNumber + 2;
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(13, 52);
-    grid.SetHeadersVisible(false, false);
-    grid.SetScrollBars(ScrollBars::Vertical);
-
-    grid.SetRowHeight(ResultGrid::kAll, 10);
+    ShapeGrid(grid, {.columns = kColumns, .rows = rows, .visibleColumns = 13, .visibleRows = 52});
     grid.SetRowHeight(1, 15);
     grid.SetRowHeight(2, 12);
-    grid.SetColumnWidth(ResultGrid::kAll, 5);
 
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
-
-    grid.Block(1, 1, 1, rows);
-    grid.SetForeColor(kRed);
-    grid.SetBackColor(kPaleYellow);
+    PaintBlock(grid, 1, 1, 1, rows, kRed, kPaleYellow);
 
     grid.Block(1, 1, kColumns, rows);
     grid.SetCellBorder(border::kAll);
@@ -42,12 +27,8 @@ void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
 }
 
 void WriteHeaderRows(ResultGrid& grid) {
-    grid.Block(2, 1, 7, 2);
-    grid.SetForeColor(kBlue);
-    grid.SetBackColor(kPaleCyan);
-    grid.Block(8, 1, 13, 2);
-    grid.SetForeColor(kRed);
-    grid.SetBackColor(kPaleGreen);
+    PaintBlock(grid, 2, 1, 7, 2, kBlue, kPaleCyan);
+    PaintBlock(grid, 8, 1, 13, 2, kRed, kPaleGreen);
 
     grid.SetRowHeight(1, 20);
 
@@ -62,20 +43,15 @@ void WriteHeaderRows(ResultGrid& grid) {
     grid.SetCellBorder(border::kRight);
     grid.SetBlockMode(false);
 
-    grid.SetAllowOverflow(true);
-    grid.Cell(4, 1);
-    grid.SetText("  当 選 数 字");
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 4, 1, "  当 選 数 字");
     grid.Cell(11, 1);
     grid.SetText("前回までの出現回数合計(回)");
     grid.SetAlignment(HAlign::Center);
 
-    static constexpr std::array<const char*, 6> kTitles{"第1数字", "第2数字", "第3数字",
-                                                        "第4数字", "第5数字", "ボ数字"};
     grid.SetCellText(1, 2, "回数");
     for (int i = 0; i < 6; ++i) {
-        grid.SetCellText(2 + i, 2, kTitles[static_cast<std::size_t>(i)]);
-        grid.SetCellText(8 + i, 2, kTitles[static_cast<std::size_t>(i)]);
+        grid.SetCellText(2 + i, 2, kDrawFieldTitles[static_cast<std::size_t>(i)]);
+        grid.SetCellText(8 + i, 2, kDrawFieldTitles[static_cast<std::size_t>(i)]);
     }
 }
 

@@ -3,17 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
 #include "analyses/markcolourlegend.h"
 
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleTurquoise = MakeRgb(222, 254, 253);
-constexpr Rgb kFrameBlue = MakeRgb(136, 196, 255);
 constexpr int kRows = 33;         // title, column numbers, numbers 1..31
 constexpr int kTitleColumn = 26;  // middle of the 51 visible columns
 
@@ -22,22 +19,16 @@ int RowOfNumber(int number) {
 }
 
 void SetUpGrid(ResultGrid& grid, int lastChartColumn) {
-    grid.SetColumnCount(lastChartColumn);
-    grid.SetRowCount(kRows);
-    grid.SetVisibleSize(51, kRows);
-    grid.SetHeadersVisible(false, false);
-    grid.SetScrollBars(ScrollBars::Both);
-
-    grid.SetRowHeight(ResultGrid::kAll, 10);
+    ShapeGrid(grid, {.columns = lastChartColumn,
+                     .rows = kRows,
+                     .visibleColumns = 51,
+                     .visibleRows = kRows,
+                     .scrollBars = ScrollBars::Both,
+                     .columnWidth = 2});
     grid.SetRowHeight(1, 15);
     grid.SetRowHeight(2, 15);
-    grid.SetColumnWidth(ResultGrid::kAll, 2);
     grid.SetColumnWidth(1, 5);
     grid.SetColumnWidth(lastChartColumn, 5);
-
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
 
     grid.Block(1, 1, lastChartColumn, 1);
     grid.SetBackColor(kPaleYellow);
@@ -52,25 +43,19 @@ void SetUpGrid(ResultGrid& grid, int lastChartColumn) {
     // column for it and shows no title.
     grid.SetAllowOverflow(true);
     if (lastChartColumn >= kTitleColumn) {
-        grid.Cell(kTitleColumn, 1);
-        grid.SetText("出 　現 　頻 　度（回）");
+        WriteOverflowTitle(grid, kTitleColumn, 1, "出 　現 　頻 　度（回）");
         grid.SetForeColor(kRed);
-        grid.SetAlignment(HAlign::Left);
     }
 
     for (int column : {1, lastChartColumn}) {
-        grid.Block(column, 1, column, kRows);
-        grid.SetForeColor(kBlue);
-        grid.SetBackColor(kPaleTurquoise);
+        PaintBlock(grid, column, 1, column, kRows, kBlue, kPaleTurquoise);
     }
 
     grid.Block(1, 2, lastChartColumn, kRows);
     grid.SetCellBorder(border::kAll);
 
     if (lastChartColumn - 1 >= 2) {
-        grid.Block(2, 2, lastChartColumn - 1, 2);
-        grid.SetForeColor(kRed);
-        grid.SetBackColor(kPaleYellow);
+        PaintBlock(grid, 2, 2, lastChartColumn - 1, 2, kRed, kPaleYellow);
     }
     grid.SetBlockMode(false);
 

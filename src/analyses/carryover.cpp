@@ -2,38 +2,28 @@
 
 #include <array>
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlack = MakeRgb(0, 0, 0);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPalePink = MakeRgb(255, 200, 200);
-constexpr Rgb kCarriedColour = MakeRgb(200, 255, 255);
+constexpr Rgb kCarriedColour = kPaleCyan;
 constexpr Rgb kSwatchColour = MakeRgb(128, 255, 255);
 constexpr int kColumns = 7;  // draw number, five main numbers, bonus number
 constexpr int kFirstDataRow = 2;
 
 void SetUpGrid(ResultGrid& grid, int rows) {
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(7, 51);
-    grid.SetHeadersVisible(false, false);
-    grid.SetScrollBars(ScrollBars::Vertical);
-
-    grid.SetRowHeight(ResultGrid::kAll, 10);
+    ShapeGrid(grid, {.columns = kColumns,
+                     .rows = rows,
+                     .visibleColumns = 7,
+                     .visibleRows = 51,
+                     .columnWidth = 7});
     grid.SetRowHeight(1, 15);
-    grid.SetColumnWidth(ResultGrid::kAll, 7);
     grid.SetColumnWidth(7, 9);
 
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
-
-    grid.Block(1, 1, 1, rows);
-    grid.SetForeColor(kRed);
-    grid.SetBackColor(kPaleYellow);
+    PaintBlock(grid, 1, 1, 1, rows, kRed, kPaleYellow);
 
     grid.Block(1, 1, kColumns, rows);
     grid.SetCellBorder(border::kAll);
@@ -50,16 +40,11 @@ void WriteHeaderRow(ResultGrid& grid) {
     grid.SetCellBorder(border::kNone);
     grid.SetCellBorder(border::kBottom);
 
-    grid.Block(1, 1, kColumns, 1);
-    grid.SetForeColor(kBlack);
-    grid.SetBackColor(kPalePink);
+    PaintBlock(grid, 1, 1, kColumns, 1, kBlack, kPaleRed);
     grid.SetBlockMode(false);
 
     grid.SetCellText(1, 1, "回数");
-    grid.SetAllowOverflow(true);
-    grid.Cell(4, 1);
-    grid.SetText(" 本 数 字         ");
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 4, 1, " 本 数 字         ");
     grid.SetCellText(7, 1, "ボーナス数字");
 }
 

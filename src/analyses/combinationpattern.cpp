@@ -2,16 +2,13 @@
 
 #include <array>
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kWhite = MakeRgb(255, 255, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
 constexpr int kColumns = 10;
 
 struct PatternLook {
@@ -21,44 +18,27 @@ struct PatternLook {
 
 constexpr std::array<PatternLook, 6> kPatterns{{
     {"A", std::nullopt},
-    {"B", MakeRgb(200, 255, 255)},
-    {"C", MakeRgb(200, 255, 200)},
-    {"D", MakeRgb(255, 255, 200)},
-    {"E", MakeRgb(255, 200, 255)},
-    {"F", MakeRgb(255, 200, 200)},
+    {"B", kPaleCyan},
+    {"C", kPaleGreen},
+    {"D", kPaleYellow},
+    {"E", kPaleMagenta},
+    {"F", kPaleRed},
 }};
 
 void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
     const int rows = lastDrawNumber + 1;
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(10, 51);
-    grid.SetHeadersVisible(false, false);
-    grid.SetScrollBars(ScrollBars::Vertical);
-
-    grid.SetRowHeight(ResultGrid::kAll, 10);
+    ShapeGrid(grid, {.columns = kColumns, .rows = rows, .visibleColumns = 10, .visibleRows = 51});
     grid.SetRowHeight(1, 20);
-    grid.SetColumnWidth(ResultGrid::kAll, 5);
     grid.SetColumnWidth(1, 6);
     grid.SetColumnWidth(10, 7);
 
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
-
     // Columns 8 and 9 repeat the colours of the two classes of number cells.
     if (rows >= 2) {
-        grid.Block(1, 2, 1, rows);
-        grid.SetForeColor(kRed);
-        grid.SetBackColor(kPaleYellow);
+        PaintBlock(grid, 1, 2, 1, rows, kRed, kPaleYellow);
         grid.Block(7, 2, 7, rows);
         grid.SetBackColor(kPaleYellow);
-        grid.Block(8, 2, 8, rows);
-        grid.SetForeColor(kBlue);
-        grid.SetBackColor(kPaleCyan);
-        grid.Block(9, 2, 9, rows);
-        grid.SetForeColor(kBlue);
-        grid.SetBackColor(kWhite);
+        PaintBlock(grid, 8, 2, 8, rows, kBlue, kPaleCyan);
+        PaintBlock(grid, 9, 2, 9, rows, kBlue, kWhite);
     }
 
     grid.Block(1, 1, kColumns, rows);
@@ -68,18 +48,9 @@ void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
 }
 
 void WriteHeaderRow(ResultGrid& grid, const CombinationPattern& pattern) {
-    grid.Block(2, 1, 6, 1);
-    grid.SetCellBorder(border::kNone);
-    grid.SetCellBorder(border::kOutline);
-
-    grid.Block(1, 1, kColumns, 1);
-    grid.SetForeColor(kBlue);
-    grid.SetBackColor(kPaleRed);
-
-    grid.SetAllowOverflow(true);
-    grid.Cell(3, 1);
-    grid.SetText(pattern.mainHeader);
-    grid.SetAlignment(HAlign::Left);
+    FrameAsOneCell(grid, 2, 1, 6, 1);
+    PaintBlock(grid, 1, 1, kColumns, 1, kBlue, kPaleRed);
+    WriteOverflowTitle(grid, 3, 1, pattern.mainHeader);
     grid.SetRowHeight(1, 20);
 
     grid.SetCellText(1, 1, "回数");

@@ -1,38 +1,25 @@
 #include "analyses/consecutive.h"
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleGreen = MakeRgb(200, 255, 200);
-constexpr Rgb kPaleMagenta = MakeRgb(255, 200, 255);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
-constexpr Rgb kGrey = MakeRgb(225, 225, 225);
 constexpr int kColumns = 12;
 constexpr int kRightHalf = 6;  // column offset of the skip-one half
 
 void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
     const int rows = lastDrawNumber + 1;
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(12, 51);
-    grid.SetHeadersVisible(false, false);
-    grid.SetScrollBars(ScrollBars::Vertical);
-
-    grid.SetRowHeight(ResultGrid::kAll, 10);
-    grid.SetColumnWidth(ResultGrid::kAll, 4);
-
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
+    ShapeGrid(grid, {.columns = kColumns,
+                     .rows = rows,
+                     .visibleColumns = 12,
+                     .visibleRows = 51,
+                     .columnWidth = 4});
 
     for (int column : {1, 1 + kRightHalf}) {
-        grid.Block(column, 1, column, rows);
-        grid.SetForeColor(kRed);
-        grid.SetBackColor(kPaleYellow);
+        PaintBlock(grid, column, 1, column, rows, kRed, kPaleYellow);
     }
 
     grid.Block(1, 1, kColumns, rows);
@@ -43,27 +30,18 @@ void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
 
 void WriteHeaderRow(ResultGrid& grid) {
     // Each run of number columns in row 1 reads as one header block.
-    grid.Block(2, 1, 6, 1);
-    grid.SetCellBorder(border::kNone);
-    grid.SetCellBorder(border::kOutline);
-    grid.Block(8, 1, 12, 1);
-    grid.SetCellBorder(border::kNone);
-    grid.SetCellBorder(border::kOutline);
+    FrameAsOneCell(grid, 2, 1, 6, 1);
+    FrameAsOneCell(grid, 8, 1, 12, 1);
 
     grid.Block(2, 1, 6, 1);
     grid.SetBackColor(kPaleMagenta);
     grid.Block(8, 1, 12, 1);
     grid.SetBackColor(kPaleRed);
 
-    grid.SetAllowOverflow(true);
     grid.SetCellText(1, 1, "回数");
-    grid.Cell(3, 1);
-    grid.SetText("　　連番(本数字)");
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 3, 1, "　　連番(本数字)");
     grid.SetCellText(7, 1, "回数");
-    grid.Cell(9, 1);
-    grid.SetText("　飛び石(本数字)");
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 9, 1, "　飛び石(本数字)");
 }
 
 // Colours the two cells of a pair: cyan for a consecutive pair, green for a skip-one pair.

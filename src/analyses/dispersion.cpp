@@ -1,17 +1,13 @@
 #include "analyses/dispersion.h"
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
 #include "analyses/markcolourlegend.h"
 
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleTurquoise = MakeRgb(222, 254, 253);
-constexpr Rgb kFrameBlue = MakeRgb(136, 196, 255);
 constexpr int kColumns = 33;  // draw number, numbers 1..31, draw number again
 constexpr int kFirstDataRow = 3;
 
@@ -20,22 +16,16 @@ int ColumnOfNumber(int number) {
 }
 
 void SetUpGrid(ResultGrid& grid, int rows) {
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(33, 47);
-    grid.SetHeadersVisible(false, false);
-    grid.SetScrollBars(ScrollBars::Both);
-
-    grid.SetColumnWidth(ResultGrid::kAll, 2);
+    ShapeGrid(grid, {.columns = kColumns,
+                     .rows = rows,
+                     .visibleColumns = 33,
+                     .visibleRows = 47,
+                     .scrollBars = ScrollBars::Both,
+                     .columnWidth = 2});
     grid.SetColumnWidth(1, 5);
     grid.SetColumnWidth(kColumns, 5);
-    grid.SetRowHeight(ResultGrid::kAll, 10);
     grid.SetRowHeight(1, 15);
     grid.SetRowHeight(2, 15);
-
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
 
     grid.Block(2, 1, 32, 1);
     grid.SetCellBorder(border::kOutline, kFrameBlue);
@@ -55,9 +45,7 @@ void SetUpGrid(ResultGrid& grid, int rows) {
     grid.SetBackColor(kPaleTurquoise);
 
     for (int column : {1, kColumns}) {
-        grid.Block(column, 1, column, rows);
-        grid.SetForeColor(kRed);
-        grid.SetBackColor(kPaleYellow);
+        PaintBlock(grid, column, 1, column, rows, kRed, kPaleYellow);
     }
     grid.SetBlockMode(false);
 
@@ -65,13 +53,7 @@ void SetUpGrid(ResultGrid& grid, int rows) {
 }
 
 void WriteNumberHeaderRow(ResultGrid& grid, int row) {
-    grid.SetCellText(1, row, "回");
-    grid.SetCellText(kColumns, row, "回");
-    for (int n = 1; n <= 31; ++n) {
-        grid.SetCellText(ColumnOfNumber(n), row, n);
-    }
-    grid.Block(2, row, 32, row);
-    grid.SetForeColor(kBlue);
+    WriteNumberTitleRow(grid, row);
     grid.SetBackColor(kPaleCyan);
     grid.SetBlockMode(false);
 }

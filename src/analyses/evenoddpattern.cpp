@@ -1,5 +1,6 @@
 #include "analyses/evenoddpattern.h"
 
+#include "analyses/analysiscolours.h"
 #include "analyses/combinationpattern.h"
 
 namespace pirumo {
@@ -17,7 +18,7 @@ const CombinationPattern& EvenOdd() {
         .firstTitle = "偶数",
         .secondTitle = "奇数",
         .inFirstClass = IsEven,
-        .secondClassBack = MakeRgb(255, 255, 255),
+        .secondClassBack = kWhite,
         .marksBonus = false,
         .patternFromSecond = true,
     };

@@ -2,18 +2,13 @@
 
 #include <array>
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kBlack = MakeRgb(0, 0, 0);
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kWhite = MakeRgb(255, 255, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleGreen = MakeRgb(200, 255, 200);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
 constexpr Rgb kPaleBlue = MakeRgb(200, 200, 255);
 constexpr int kColumns = 11;
 constexpr int kDrawsPerBlock = 50;
@@ -42,25 +37,12 @@ int BlockCount(int lastDrawNumber) {
 
 void SetUpGrid(ResultGrid& grid, int lastDrawNumber, int blocks) {
     const int rows = lastDrawNumber + blocks + 1;
-    grid.SetHeadersVisible(false, false);
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(11, 51);
-    grid.SetScrollBars(ScrollBars::Vertical);
-
-    grid.SetRowHeight(ResultGrid::kAll, 10);
+    ShapeGrid(grid, {.columns = kColumns, .rows = rows, .visibleColumns = 11, .visibleRows = 51});
     grid.SetRowHeight(1, 20);
-    grid.SetColumnWidth(ResultGrid::kAll, 5);
     grid.SetColumnWidth(1, 6);
 
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
-
     if (rows >= 2) {
-        grid.Block(1, 2, 1, rows);
-        grid.SetForeColor(kRed);
-        grid.SetBackColor(kPaleYellow);
+        PaintBlock(grid, 1, 2, 1, rows, kRed, kPaleYellow);
         grid.Block(7, 2, 7, rows);
         grid.SetBackColor(kPaleYellow);
         for (int group = 1; group < 4; ++group) {
@@ -84,17 +66,10 @@ void WriteBlockHeader(ResultGrid& grid, int row) {
     grid.SetCellBorder(border::kNone);
     grid.SetCellBorder(border::kBottom, kBlack);
 
-    grid.Block(1, row, 7, row);
-    grid.SetForeColor(kBlack);
-    grid.SetBackColor(kPaleRed);
-    grid.Block(8, row, 11, row);
-    grid.SetForeColor(kBlue);
-    grid.SetBackColor(kPaleBlue);
+    PaintBlock(grid, 1, row, 7, row, kBlack, kPaleRed);
+    PaintBlock(grid, 8, row, 11, row, kBlue, kPaleBlue);
 
-    grid.SetAllowOverflow(true);
-    grid.Cell(4, row);
-    grid.SetText("本 数 字");
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 4, row, "本 数 字");
     grid.SetRowHeight(row, 20);
 
     grid.SetCellText(1, row, "回数");

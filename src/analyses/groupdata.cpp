@@ -6,18 +6,15 @@
 #include <string_view>
 #include <vector>
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
+#include "analyses/markcolourlegend.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
 constexpr Rgb kMissedGroup = MakeRgb(210, 210, 210);
-constexpr Rgb kMainMark = MakeRgb(62, 158, 255);
-constexpr Rgb kBonusMark = MakeRgb(255, 128, 192);
 constexpr Rgb kSwatchGrey = MakeRgb(224, 224, 224);
 constexpr int kColumns = 33;
 constexpr int kLastNumberColumn = 32;
@@ -87,24 +84,19 @@ int BlockHeaderRow(int block) {
 }
 
 void SetUpGrid(ResultGrid& grid, const GroupTable& table, int rows) {
-    grid.SetHeadersVisible(false, false);
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(33, 53);
-    grid.SetScrollBars(ScrollBars::Both);
-
-    grid.SetRowHeight(ResultGrid::kAll, 9);
+    ShapeGrid(grid, {.columns = kColumns,
+                     .rows = rows,
+                     .visibleColumns = 33,
+                     .visibleRows = 53,
+                     .scrollBars = ScrollBars::Both,
+                     .rowHeight = 9,
+                     .columnWidth = 2});
     if (table.tallTitleRows) {
         grid.SetRowHeight(1, 15);
         grid.SetRowHeight(2, 12);
     }
-    grid.SetColumnWidth(ResultGrid::kAll, 2);
     grid.SetColumnWidth(1, 3);
     grid.SetColumnWidth(kColumns, 3);
-
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
 
     if (rows >= 3) {
         grid.Block(1, 3, kColumns, rows);
@@ -113,16 +105,11 @@ void SetUpGrid(ResultGrid& grid, const GroupTable& table, int rows) {
     grid.Block(2, 1, kLastNumberColumn, 1);
     grid.SetCellBorder(border::kOutline);
 
-    grid.SetAllowOverflow(true);
-    grid.Cell(2, 1);
-    grid.SetText(table.title);
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 2, 1, table.title);
     grid.SetBackColor(kPaleRed);
 
     for (int column : {1, kColumns}) {
-        grid.Block(column, 1, column, rows);
-        grid.SetForeColor(kRed);
-        grid.SetBackColor(kPaleYellow);
+        PaintBlock(grid, column, 1, column, rows, kRed, kPaleYellow);
     }
 
     // Every second group, from the second on, is shaded down to the last row.
@@ -143,26 +130,14 @@ void WriteBlockHeader(ResultGrid& grid, const GroupTable& table, int row) {
     for (std::size_t g = 0; g < table.groups.size(); ++g) {
         const int lastColumn =
             g + 1 < table.groups.size() ? ColumnOf(table.groups[g + 1].first) : kLastNumberColumn;
-        grid.Block(ColumnOf(table.groups[g].first), row, lastColumn, row);
-        grid.SetCellBorder(border::kNone);
-        grid.SetCellBorder(border::kOutline);
+        FrameAsOneCell(grid, ColumnOf(table.groups[g].first), row, lastColumn, row);
     }
 
-    grid.SetAllowOverflow(true);
     for (const NumberGroup& group : table.groups) {
-        grid.Cell(ColumnOf(group.first), row);
-        grid.SetText(group.header);
-        grid.SetAlignment(HAlign::Left);
+        WriteOverflowTitle(grid, ColumnOf(group.first), row, group.header);
     }
 
-    const int numberRow = row + 1;
-    grid.SetCellText(1, numberRow, "回");
-    grid.SetCellText(kColumns, numberRow, "回");
-    for (int n = 1; n <= 31; ++n) {
-        grid.SetCellText(ColumnOf(n), numberRow, n);
-    }
-    grid.Block(2, numberRow, kLastNumberColumn, numberRow);
-    grid.SetForeColor(kBlue);
+    WriteNumberTitleRow(grid, row + 1);
 }
 
 void CountByGroup(const GroupTable& table, std::vector<int>& counts, int number) {
@@ -204,7 +179,8 @@ void FillDrawRows(ResultGrid& grid, const GroupTable& table, const DrawHistory& 
         ShadeEmptyGroups(grid, table, counts, 2, row);
         for (int i = 0; i < Draw::kFieldCount; ++i) {
             grid.Cell(ColumnOf(draw.numbers[static_cast<std::size_t>(i)]), row);
-            grid.SetForeColor(i == Draw::kBonusIndex ? kBonusMark : kMainMark);
+            grid.SetForeColor(i == Draw::kBonusIndex ? kBonusNumberMarkColour
+                                                     : kMainNumberMarkColour);
         }
         ++r;
     });
@@ -224,8 +200,8 @@ void RunAnalysis(const GroupTable& table, const DrawHistory& history, ResultGrid
 std::vector<LegendControl> Legend() {
     using Kind = LegendControl::Kind;
     return {
-        {Kind::Ball, "Picture1(0)", "", kMainMark, 4200, 120, 255, 255},
-        {Kind::Ball, "Picture1(1)", "", kBonusMark, 5160, 120, 255, 255},
+        {Kind::Ball, "Picture1(0)", "", kMainNumberMarkColour, 4200, 120, 255, 255},
+        {Kind::Ball, "Picture1(1)", "", kBonusNumberMarkColour, 5160, 120, 255, 255},
         {Kind::Label, "Label2", "：本数字", 0, 4440, 180, 735, -1},
         {Kind::Label, "Label3", "：ボーナス数字", 0, 5400, 180, 1215, -1},
         {Kind::Swatch, "Label5", "", kSwatchGrey, 6720, 150, 375, 255},

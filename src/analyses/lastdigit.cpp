@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "analyses/analysiscolours.h"
 #include "analyses/lastdigitgrid.h"
 
 namespace pirumo {
@@ -17,13 +18,13 @@ void AppendDigitMark(DigitMarks& marks, int digit) {
 
 // More numbers sharing a last digit, a stronger colour.
 void ColourByMarkCount(ResultGrid& grid, const std::string& marks, int column, int row) {
-    Rgb back = MakeRgb(255, 255, 255);
+    Rgb back = kWhite;
     if (marks.size() >= 4) {
-        back = MakeRgb(255, 200, 200);
+        back = kPaleRed;
     } else if (marks.size() == 3) {
-        back = MakeRgb(200, 255, 200);
+        back = kPaleGreen;
     } else if (marks.size() == 2) {
-        back = MakeRgb(200, 255, 255);
+        back = kPaleCyan;
     }
     grid.Cell(column, row);
     grid.SetBackColor(back);

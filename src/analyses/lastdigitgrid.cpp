@@ -2,14 +2,13 @@
 
 #include <string>
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
 constexpr int kColumns = 11;
 
 // 96 characters, so that "下一桁数字" stands over the digit columns.
@@ -26,22 +25,9 @@ std::string TitleText() {
 
 void SetUpLastDigitGrid(ResultGrid& grid, int lastDrawNumber) {
     const int rows = lastDrawNumber + kLastDigitHeaderRows;
-    grid.SetHeadersVisible(false, false);
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(29, 52);
-    grid.SetScrollBars(ScrollBars::Vertical);
+    ShapeGrid(grid, {.columns = kColumns, .rows = rows, .visibleColumns = 29, .visibleRows = 52});
 
-    grid.SetRowHeight(ResultGrid::kAll, 10);
-    grid.SetColumnWidth(ResultGrid::kAll, 5);
-
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
-
-    grid.Block(1, 1, 1, rows);
-    grid.SetForeColor(kRed);
-    grid.SetBackColor(kPaleYellow);
+    PaintBlock(grid, 1, 1, 1, rows, kRed, kPaleYellow);
 
     grid.Block(1, 2, kColumns, rows);
     grid.SetCellBorder(border::kAll);
@@ -53,22 +39,15 @@ void WriteLastDigitHeader(ResultGrid& grid, int row, bool mirrored) {
     const int titleRow = mirrored ? row + 1 : row;
     const int digitRow = mirrored ? row : row + 1;
 
-    grid.Block(2, row, kColumns, row + 1);
-    grid.SetForeColor(kBlue);
-    grid.SetBackColor(kPaleRed);
+    PaintBlock(grid, 2, row, kColumns, row + 1, kBlue, kPaleRed);
 
     grid.Block(1, titleRow, 1, titleRow);
     grid.SetCellBorder(border::kOutline);
-    grid.Block(2, titleRow, kColumns, titleRow);
-    grid.SetCellBorder(border::kNone);
-    grid.SetCellBorder(border::kOutline);
+    FrameAsOneCell(grid, 2, titleRow, kColumns, titleRow);
 
     grid.SetCellText(1, titleRow, "回数");
 
-    grid.SetAllowOverflow(true);
-    grid.Cell(2, titleRow);
-    grid.SetText(TitleText());
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 2, titleRow, TitleText());
     grid.SetRowHeight(titleRow, 20);
 
     for (int digit = 0; digit <= 9; ++digit) {

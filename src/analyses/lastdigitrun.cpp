@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "analyses/analysiscolours.h"
 #include "analyses/lastdigitgrid.h"
 
 namespace pirumo {
@@ -38,23 +39,23 @@ void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
 Rgb RunCountColour(int count) {
     switch (count) {
         case 1:
-            return MakeRgb(255, 255, 255);
+            return kWhite;
         case 2:
         case 3:
-            return MakeRgb(200, 255, 255);
+            return kPaleCyan;
         case 4:
         case 5:
-            return MakeRgb(200, 255, 200);
+            return kPaleGreen;
         case 6:
         case 7:
-            return MakeRgb(255, 255, 200);
+            return kPaleYellow;
         case 8:
         case 9:
-            return MakeRgb(255, 200, 255);
+            return kPaleMagenta;
         case 12:
-            return MakeRgb(225, 225, 225);
+            return kGrey;
         default:
-            return MakeRgb(255, 200, 200);  // 10, 11 and 13 on
+            return kPaleRed;  // 10, 11 and 13 on
     }
 }
 

@@ -3,13 +3,14 @@
 #include <array>
 #include <string>
 
+#include "analyses/analysiscolours.h"
 #include "analyses/pairedcolumngrid.h"
 
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kFallColour = MakeRgb(255, 200, 255);
+constexpr Rgb kFallColour = kPaleMagenta;
 
 void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
     SetUpPairedColumnGrid(grid, lastDrawNumber);

@@ -1,44 +1,26 @@
 #include "analyses/numbersum.h"
 
+#include "analyses/analysiscolours.h"
+#include "analyses/gridsetup.h"
+
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kBlack = MakeRgb(0, 0, 0);
-constexpr Rgb kRed = MakeRgb(255, 0, 0);
-constexpr Rgb kBlue = MakeRgb(0, 0, 255);
-constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
-constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
-constexpr Rgb kPaleRed = MakeRgb(255, 200, 200);
 constexpr int kColumns = 9;
 
 void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
     const int rows = lastDrawNumber + 1;
-    grid.SetColumnCount(kColumns);
-    grid.SetRowCount(rows);
-    grid.SetVisibleSize(9, 51);
-    grid.SetHeadersVisible(false, false);
-    grid.SetScrollBars(ScrollBars::Vertical);
-
-    grid.SetRowHeight(ResultGrid::kAll, 10);
+    ShapeGrid(grid, {.columns = kColumns, .rows = rows, .visibleColumns = 9, .visibleRows = 51});
     grid.SetRowHeight(1, 20);
-    grid.SetColumnWidth(ResultGrid::kAll, 5);
     grid.SetColumnWidth(7, 8);
     grid.SetColumnWidth(8, 7);
     grid.SetColumnWidth(9, 10);
 
-    grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
-    grid.SetCellType(CellType::StaticText);
-    grid.SetAlignment(HAlign::Center);
-
     if (rows >= 2) {
-        grid.Block(1, 2, 1, rows);
-        grid.SetForeColor(kRed);
-        grid.SetBackColor(kPaleYellow);
+        PaintBlock(grid, 1, 2, 1, rows, kRed, kPaleYellow);
         for (int column : {7, 9}) {
-            grid.Block(column, 2, column, rows);
-            grid.SetForeColor(kBlue);
-            grid.SetBackColor(kPaleCyan);
+            PaintBlock(grid, column, 2, column, rows, kBlue, kPaleCyan);
         }
     }
 
@@ -54,14 +36,9 @@ void WriteHeaderRow(ResultGrid& grid) {
     grid.Block(2, 1, 8, 1);
     grid.SetCellBorder(border::kOutline);
 
-    grid.Block(1, 1, kColumns, 1);
-    grid.SetForeColor(kBlack);
-    grid.SetBackColor(kPaleRed);
+    PaintBlock(grid, 1, 1, kColumns, 1, kBlack, kPaleRed);
 
-    grid.SetAllowOverflow(true);
-    grid.Cell(4, 1);
-    grid.SetText("本 数 字");
-    grid.SetAlignment(HAlign::Left);
+    WriteOverflowTitle(grid, 4, 1, "本 数 字");
     grid.SetRowHeight(1, 20);
 
     grid.SetCellText(1, 1, "回数");

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/clicommand.h"
+#include "history/accessimport.h"
 #include "history/historycsv.h"
 
 namespace pirumo::cli {
@@ -19,23 +20,27 @@ std::string LowerExtension(const std::filesystem::path& file) {
 }  // namespace
 
 CliCommand ImportCommand() {
-    return {
-        "import", "FILE.csv", {}, [](const CliContext& context) {
-            if (context.arguments.size() != 1) {
-                throw CliError{"import には取り込むファイルを一つ指定してください。", 2};
-            }
-            const std::filesystem::path source = context.arguments[0];
-            const std::string ext = LowerExtension(source);
-            int draws = 0;
-            if (ext == ".csv") {
-                draws = ImportCsvHistory(source, context.db);
-            } else {
-                throw CliError{"取り込めるのは CSV ファイル（.csv）です: " + source.string(), 2};
-            }
-            std::printf("%d 回分の当選データを取り込みました: %s\n", draws,
-                        context.db.string().c_str());
-            return 0;
-        }};
+    return {"import", "FILE.csv|FILE.mdb", {}, [](const CliContext& context) {
+                if (context.arguments.size() != 1) {
+                    throw CliError{"import には取り込むファイルを一つ指定してください。", 2};
+                }
+                const std::filesystem::path source = context.arguments[0];
+                const std::string ext = LowerExtension(source);
+                int draws = 0;
+                if (ext == ".csv") {
+                    draws = ImportCsvHistory(source, context.db);
+                } else if (ext == ".mdb") {
+                    draws = ImportAccessHistory(source, context.db);
+                } else {
+                    throw CliError{
+                        "取り込めるのは CSV ファイル（.csv）か Access ファイル（.mdb）です: " +
+                            source.string(),
+                        2};
+                }
+                std::printf("%d 回分の当選データを取り込みました: %s\n", draws,
+                            context.db.string().c_str());
+                return 0;
+            }};
 }
 
 CliCommand ExportCommand() {

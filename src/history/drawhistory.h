@@ -17,7 +17,7 @@ struct StartupAggregates {
     // countGroups[c]: the numbers whose count is c, ascending, joined by ","; "" when none.
     // Empty (not even index 0) when the history has no rows at all.
     std::vector<std::string> countGroups;
-    int countGroupRows = 0;  // 1 + number of distinct counts among 1..31; 0 with no rows
+    int countGroupRows = 0;     // 1 + number of distinct counts among 1..31; 0 with no rows
     int skippedOtherValue = 0;  // rows skipped for a value other than empty
 };
 

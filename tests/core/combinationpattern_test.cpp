@@ -4,7 +4,7 @@
 
 #include "analyses/evenoddpattern.h"
 #include "analyses/lowhighpattern.h"
-#include "analysiswindowprobe.h"
+#include "analysiswindowrun.h"
 
 namespace pirumo {
 namespace {
@@ -33,11 +33,11 @@ void ExpectPattern(const ResultGrid& grid, int row, int index) {
 }
 
 TEST(EvenOddPatternWindow, PatternIsTheOddCount) {
-    const ResultGrid grid =
-        test::RunWindow(EvenOddPatternWindow(),
-                        {MakeDraw(1, {2, 4, 6, 8, 10}, 1), MakeDraw(2, {1, 4, 6, 8, 10}, 1),
-                         MakeDraw(3, {1, 3, 6, 8, 10}, 1), MakeDraw(4, {1, 2, 3, 4, 5}, 1),
-                         MakeDraw(5, {1, 3, 5, 7, 10}, 1), MakeDraw(6, {1, 3, 5, 7, 9}, 2)});
+    const ResultGrid grid = test::RunWindowAnalysis(
+        EvenOddPatternWindow(),
+        {MakeDraw(1, {2, 4, 6, 8, 10}, 1), MakeDraw(2, {1, 4, 6, 8, 10}, 1),
+         MakeDraw(3, {1, 3, 6, 8, 10}, 1), MakeDraw(4, {1, 2, 3, 4, 5}, 1),
+         MakeDraw(5, {1, 3, 5, 7, 10}, 1), MakeDraw(6, {1, 3, 5, 7, 9}, 2)});
     for (int odd = 0; odd <= 5; ++odd) {
         const int row = odd + 2;
         EXPECT_EQ(grid.CellText(8, row), std::to_string(5 - odd));
@@ -54,7 +54,7 @@ TEST(EvenOddPatternWindow, PatternIsTheOddCount) {
 }
 
 TEST(LowHighPatternWindow, FifteenIsLowSixteenHighAndThePatternIsTheLowCount) {
-    const ResultGrid grid = test::RunWindow(
+    const ResultGrid grid = test::RunWindowAnalysis(
         LowHighPatternWindow(),
         {MakeDraw(1, {16, 20, 25, 28, 31}, 15), MakeDraw(2, {15, 16, 20, 25, 28}, 16),
          MakeDraw(3, {3, 8, 17, 22, 30}, 31), MakeDraw(4, {1, 2, 3, 16, 31}, 20),
@@ -77,8 +77,8 @@ TEST(LowHighPatternWindow, FifteenIsLowSixteenHighAndThePatternIsTheLowCount) {
 }
 
 TEST(CombinationPatternWindows, HeaderTextsDifferOnlyWhereTheyShould) {
-    const ResultGrid evenOdd = test::RunWindow(EvenOddPatternWindow(), {});
-    const ResultGrid lowHigh = test::RunWindow(LowHighPatternWindow(), {});
+    const ResultGrid evenOdd = test::RunWindowAnalysis(EvenOddPatternWindow(), {});
+    const ResultGrid lowHigh = test::RunWindowAnalysis(LowHighPatternWindow(), {});
     EXPECT_EQ(evenOdd.CellText(3, 1), test::Runs("10S本 数 字6S"));
     EXPECT_EQ(lowHigh.CellText(3, 1), test::Runs("10S本 数 字"));
     EXPECT_EQ(evenOdd.CellText(8, 1), "偶数");
@@ -101,10 +101,10 @@ TEST(CombinationPatternWindows, HeaderTextsDifferOnlyWhereTheyShould) {
 }
 
 TEST(CombinationPatternWindows, CountColumnsRepeatTheClassColoursDownToTheLastRow) {
-    const ResultGrid grid =
-        test::RunWindow(EvenOddPatternWindow(), {MakeDraw(1, {2, 4, 6, 8, 10}, 1),
-                                                 MakeDraw(2, {2, 4, 6, 8, 0}, 1),  // skipped
-                                                 MakeDraw(3, {1, 4, 6, 8, 10}, 1)});
+    const ResultGrid grid = test::RunWindowAnalysis(
+        EvenOddPatternWindow(),
+        {MakeDraw(1, {2, 4, 6, 8, 10}, 1), MakeDraw(2, {2, 4, 6, 8, 0}, 1),  // skipped
+         MakeDraw(3, {1, 4, 6, 8, 10}, 1)});
     ASSERT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.CellText(1, 3), "3");
     EXPECT_EQ(grid.CellText(10, 4), "");
@@ -115,11 +115,11 @@ TEST(CombinationPatternWindows, CountColumnsRepeatTheClassColoursDownToTheLastRo
 }
 
 TEST(CombinationPatternWindows, RealHistoryCountsAddUpToFive) {
-    const auto draws = test::ReadRealHistory();
-    if (!draws) {
+    const auto loaded = test::LoadRealHistory();
+    if (!loaded) {
         GTEST_SKIP() << "real history absent";
     }
-    const DrawHistory history(*draws);
+    const DrawHistory& history = *loaded;
     for (const AnalysisWindowDescription& window :
          {EvenOddPatternWindow(), LowHighPatternWindow()}) {
         ResultGrid grid;

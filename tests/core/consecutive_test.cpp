@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "analysiswindowprobe.h"
+#include "analysiswindowrun.h"
 
 namespace pirumo {
 namespace {
@@ -21,7 +21,7 @@ Rgb Back(const ResultGrid& grid, int column, int row) {
 
 TEST(ConsecutiveWindow, RunOfThreeAndAPairGiveThreeConsecutivePairsAndNoSkipOne) {
     const ResultGrid grid =
-        test::RunWindow(ConsecutiveWindow(), {MakeDraw(1, {3, 4, 5, 20, 21}, 9)});
+        test::RunWindowAnalysis(ConsecutiveWindow(), {MakeDraw(1, {3, 4, 5, 20, 21}, 9)});
     for (int column = 2; column <= 6; ++column) {
         EXPECT_EQ(Back(grid, column, 2), kConsecutive) << column;
         EXPECT_EQ(Back(grid, column + 6, 2), kWhite) << column;
@@ -35,7 +35,8 @@ TEST(ConsecutiveWindow, RunOfThreeAndAPairGiveThreeConsecutivePairsAndNoSkipOne)
 }
 
 TEST(ConsecutiveWindow, OddRunGivesFourSkipOnePairsAndGreyConsecutiveHalf) {
-    const ResultGrid grid = test::RunWindow(ConsecutiveWindow(), {MakeDraw(1, {1, 3, 5, 7, 9}, 2)});
+    const ResultGrid grid =
+        test::RunWindowAnalysis(ConsecutiveWindow(), {MakeDraw(1, {1, 3, 5, 7, 9}, 2)});
     EXPECT_EQ(Back(grid, 1, 2), kNoPair);
     EXPECT_EQ(Back(grid, 7, 2), kPaleYellow);
     for (int column = 8; column <= 12; ++column) {
@@ -46,9 +47,9 @@ TEST(ConsecutiveWindow, OddRunGivesFourSkipOnePairsAndGreyConsecutiveHalf) {
 
 TEST(ConsecutiveWindow, OnlyNeighbouringFieldsInStoredOrderAreCompared) {
     // 5 and 6 are consecutive but not neighbours; 7 follows 6 only in reverse; 20, 22 skip one.
-    const ResultGrid grid =
-        test::RunWindow(ConsecutiveWindow(),
-                        {MakeDraw(1, {5, 10, 7, 6, 20}, 4), MakeDraw(2, {11, 13, 28, 30, 2}, 1)});
+    const ResultGrid grid = test::RunWindowAnalysis(
+        ConsecutiveWindow(),
+        {MakeDraw(1, {5, 10, 7, 6, 20}, 4), MakeDraw(2, {11, 13, 28, 30, 2}, 1)});
     for (int column = 2; column <= 6; ++column) {
         EXPECT_EQ(Back(grid, column, 2), kWhite) << column;
     }
@@ -65,7 +66,7 @@ TEST(ConsecutiveWindow, OnlyNeighbouringFieldsInStoredOrderAreCompared) {
 
 TEST(ConsecutiveWindow, SkippedDrawsTakeNoRowAndLeaveFormattedEmptyRowsAtTheBottom) {
     Draw incomplete = MakeDraw(2, {1, 2, 3, 4, 5}, 0);
-    const ResultGrid grid = test::RunWindow(
+    const ResultGrid grid = test::RunWindowAnalysis(
         ConsecutiveWindow(),
         {MakeDraw(1, {1, 2, 10, 20, 30}, 7), incomplete, MakeDraw(3, {4, 9, 14, 19, 24}, 8)});
     ASSERT_EQ(grid.ColumnCount(), 12);
@@ -85,7 +86,7 @@ TEST(ConsecutiveWindow, HeaderRowAndWindow) {
     EXPECT_EQ(window.widthTwips, 6550);
     EXPECT_EQ(window.heightTwips, 13400);
 
-    const ResultGrid grid = test::RunWindow(window, {});
+    const ResultGrid grid = test::RunWindowAnalysis(window, {});
     ASSERT_EQ(grid.RowCount(), 1);
     EXPECT_EQ(grid.CellText(3, 1), test::Runs("2I連番(本数字)"));
     EXPECT_EQ(grid.CellText(9, 1), test::Runs("1I飛び石(本数字)"));
@@ -103,11 +104,11 @@ TEST(ConsecutiveWindow, HeaderRowAndWindow) {
 }
 
 TEST(ConsecutiveWindow, RealHistoryHasOneRowPerDrawAndMarksEveryPair) {
-    const auto draws = test::ReadRealHistory();
-    if (!draws) {
+    const auto loaded = test::LoadRealHistory();
+    if (!loaded) {
         GTEST_SKIP() << "real history absent";
     }
-    const DrawHistory history(*draws);
+    const DrawHistory& history = *loaded;
     ResultGrid grid;
     ConsecutiveWindow().runAnalysis(history, grid);
     ASSERT_EQ(grid.ColumnCount(), 12);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "analysiswindowprobe.h"
+#include "analysiswindowrun.h"
 
 namespace pirumo {
 namespace {
@@ -21,7 +21,7 @@ bool IsHeaderRow(const ResultGrid& grid, int row) {
 }
 
 TEST(FourGroupWindow, BlocksOfFiftyDrawsUnderTheirOwnHeaderRows) {
-    const ResultGrid grid = test::RunWindow(FourGroupWindow(), test::NumberedDraws(120));
+    const ResultGrid grid = test::RunWindowAnalysis(FourGroupWindow(), test::NumberedDraws(120));
     ASSERT_EQ(grid.ColumnCount(), 11);
     ASSERT_EQ(grid.RowCount(), 124);
     for (int row = 1; row <= 124; ++row) {
@@ -38,25 +38,25 @@ TEST(FourGroupWindow, BlocksOfFiftyDrawsUnderTheirOwnHeaderRows) {
 }
 
 TEST(FourGroupWindow, BlockBoundaryAtFiftyAndFiftyOneDraws) {
-    const ResultGrid fifty = test::RunWindow(FourGroupWindow(), test::NumberedDraws(50));
+    const ResultGrid fifty = test::RunWindowAnalysis(FourGroupWindow(), test::NumberedDraws(50));
     ASSERT_EQ(fifty.RowCount(), 52);
     EXPECT_EQ(fifty.CellText(1, 51), "50");
     EXPECT_TRUE(IsHeaderRow(fifty, 52));
 
-    const ResultGrid fiftyOne = test::RunWindow(FourGroupWindow(), test::NumberedDraws(51));
+    const ResultGrid fiftyOne = test::RunWindowAnalysis(FourGroupWindow(), test::NumberedDraws(51));
     ASSERT_EQ(fiftyOne.RowCount(), 54);
     EXPECT_TRUE(IsHeaderRow(fiftyOne, 52));
     EXPECT_EQ(fiftyOne.CellText(1, 53), "51");
     EXPECT_TRUE(IsHeaderRow(fiftyOne, 54));
 
-    const ResultGrid empty = test::RunWindow(FourGroupWindow(), {});
+    const ResultGrid empty = test::RunWindowAnalysis(FourGroupWindow(), {});
     ASSERT_EQ(empty.RowCount(), 1);
     EXPECT_TRUE(IsHeaderRow(empty, 1));
 }
 
 TEST(FourGroupWindow, CountsAndColoursIncludeTheBonus) {
     const ResultGrid grid =
-        test::RunWindow(FourGroupWindow(), {MakeDraw(1, {3, 12, 15, 24, 31}, 7)});
+        test::RunWindowAnalysis(FourGroupWindow(), {MakeDraw(1, {3, 12, 15, 24, 31}, 7)});
     EXPECT_EQ(grid.CellText(8, 2), "2");
     EXPECT_EQ(grid.CellText(9, 2), "2");
     EXPECT_EQ(grid.CellText(10, 2), "1");
@@ -74,7 +74,7 @@ TEST(FourGroupWindow, CountsAndColoursIncludeTheBonus) {
 }
 
 TEST(FourGroupWindow, HeaderRowLooksLikeOneTitleOverTheMainNumbers) {
-    const ResultGrid grid = test::RunWindow(FourGroupWindow(), test::NumberedDraws(3));
+    const ResultGrid grid = test::RunWindowAnalysis(FourGroupWindow(), test::NumberedDraws(3));
     for (int column = 2; column <= 6; ++column) {
         EXPECT_EQ(grid.StyleAt(column, 1).borders, border::kBottom) << column;
         EXPECT_EQ(grid.StyleAt(column, 1).borderColours[3], 0u) << column;
@@ -91,7 +91,7 @@ TEST(FourGroupWindow, HeaderRowLooksLikeOneTitleOverTheMainNumbers) {
 TEST(FourGroupWindow, SkippedRecordsLeaveRowsBeforeTheClosingHeaderEmpty) {
     auto draws = test::NumberedDraws(5);
     draws[1].numbers[Draw::kBonusIndex] = Draw::kEmptyField;
-    const ResultGrid grid = test::RunWindow(FourGroupWindow(), draws);
+    const ResultGrid grid = test::RunWindowAnalysis(FourGroupWindow(), draws);
     ASSERT_EQ(grid.RowCount(), 7);
     EXPECT_EQ(grid.CellText(1, 3), "3");
     EXPECT_EQ(grid.CellText(1, 5), "5");
@@ -101,11 +101,11 @@ TEST(FourGroupWindow, SkippedRecordsLeaveRowsBeforeTheClosingHeaderEmpty) {
 }
 
 TEST(FourGroupWindow, RealHistoryGridAndCounts) {
-    const auto draws = test::ReadRealHistory();
-    if (!draws) {
+    const auto loaded = test::LoadRealHistory();
+    if (!loaded) {
         GTEST_SKIP() << "real history absent";
     }
-    const DrawHistory history(*draws);
+    const DrawHistory& history = *loaded;
     ResultGrid grid;
     FourGroupWindow().runAnalysis(history, grid);
     const int last = history.LastDrawNumber();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "analysiswindowprobe.h"
+#include "analysiswindowrun.h"
 
 namespace pirumo {
 namespace {
@@ -14,9 +14,9 @@ constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 
 TEST(NumberSumWindow, SmallestAndLargestTotals) {
-    const ResultGrid grid =
-        test::RunWindow(NumberSumWindow(),
-                        {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {27, 28, 29, 30, 31}, 26)});
+    const ResultGrid grid = test::RunWindowAnalysis(
+        NumberSumWindow(),
+        {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {27, 28, 29, 30, 31}, 26)});
     EXPECT_EQ(grid.CellText(7, 2), "15");
     EXPECT_EQ(grid.CellText(8, 2), "6");
     EXPECT_EQ(grid.CellText(9, 2), "21");
@@ -27,7 +27,8 @@ TEST(NumberSumWindow, SmallestAndLargestTotals) {
 }
 
 TEST(NumberSumWindow, TotalsColumnsAreBlueOnCyanAndTheBonusColumnPlain) {
-    const ResultGrid grid = test::RunWindow(NumberSumWindow(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6)});
+    const ResultGrid grid =
+        test::RunWindowAnalysis(NumberSumWindow(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6)});
     for (int column : {7, 9}) {
         EXPECT_EQ(grid.StyleAt(column, 2).fore, kBlue);
         EXPECT_EQ(grid.StyleAt(column, 2).back, kPaleCyan);
@@ -45,7 +46,7 @@ TEST(NumberSumWindow, HeaderRow) {
     const AnalysisWindowDescription window = NumberSumWindow();
     EXPECT_EQ(window.widthTwips, 7350);
     EXPECT_EQ(window.heightTwips, 13680);
-    const ResultGrid grid = test::RunWindow(window, {});
+    const ResultGrid grid = test::RunWindowAnalysis(window, {});
     ASSERT_EQ(grid.RowCount(), 1);
     EXPECT_EQ(grid.CellText(4, 1), "本 数 字");
     EXPECT_EQ(grid.StyleAt(4, 1).align, HAlign::Left);
@@ -61,7 +62,7 @@ TEST(NumberSumWindow, HeaderRow) {
 }
 
 TEST(NumberSumWindow, SkippedDrawsLeaveEmptyRowsAtTheBottom) {
-    const ResultGrid grid = test::RunWindow(
+    const ResultGrid grid = test::RunWindowAnalysis(
         NumberSumWindow(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {1, 2, 0, 4, 5}, 6),
                             MakeDraw(3, {7, 8, 9, 10, 11}, 12)});
     ASSERT_EQ(grid.RowCount(), 4);
@@ -72,11 +73,11 @@ TEST(NumberSumWindow, SkippedDrawsLeaveEmptyRowsAtTheBottom) {
 }
 
 TEST(NumberSumWindow, RealHistoryTotals) {
-    const auto draws = test::ReadRealHistory();
-    if (!draws) {
+    const auto loaded = test::LoadRealHistory();
+    if (!loaded) {
         GTEST_SKIP() << "real history absent";
     }
-    const DrawHistory history(*draws);
+    const DrawHistory& history = *loaded;
     ResultGrid grid;
     NumberSumWindow().runAnalysis(history, grid);
     ASSERT_EQ(grid.ColumnCount(), 9);

@@ -12,7 +12,10 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
+#include "history/isolatedimport.h"
 #include "history/ui/downloadrefresh.h"
+#include "history/ui/entrywindow.h"
+#include "history/ui/historyimport.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
 #include "shell/ui/aboutbox.h"
 #include "shell/ui/helpwindow.h"
@@ -86,6 +89,7 @@ void MainFrm::BuildMenus() {
     on("mnuEnd", &MainFrm::mnuEnd_Click);
     on("mnuYoso", &MainFrm::mnuYoso_Click);
     on("mnuMasterUpdate", &MainFrm::mnuMasterUpdate_Click);
+    on("mnuMasterImport", &MainFrm::mnuMasterImport_Click);
     on("mnuMasterInput", &MainFrm::mnuMasterInput_Click);
     on("mnuHelpFile", &MainFrm::ShowHelp);
     on("mnuAbout", &MainFrm::ShowAbout);
@@ -212,8 +216,27 @@ void MainFrm::RefreshHistoryByDownload() {
     DownloadRefresh(this, mOptions.historyFile).Run();
 }
 
-// Shows the manual entry window.
-void MainFrm::ShowEntryWindow() {}
+// Shows the manual entry window, or brings it forward when it is open already.
+void MainFrm::ShowEntryWindow() {
+    for (QMdiSubWindow* open : mMdiArea->subWindowList()) {
+        if (auto* entry = qobject_cast<EntryWindow*>(open)) {
+            mMdiArea->setActiveSubWindow(entry);
+            return;
+        }
+    }
+    auto* window = new EntryWindow(mOptions.historyFile, *this);
+    mMdiArea->addSubWindow(window);
+    try {
+        window->Load();
+    } catch (const std::exception& error) {
+        window->close();
+        ShowRefusal(this,
+                    QStringLiteral("%1 を表示できません。\n%2")
+                        .arg(QStringLiteral("当選データ入力"), QString::fromUtf8(error.what())));
+        return;
+    }
+    window->show();
+}
 
 void MainFrm::ShowHelp() {
     if (mHelpWindow == nullptr) {
@@ -272,6 +295,11 @@ void MainFrm::mnuYoso_Click() {
 
 void MainFrm::mnuMasterUpdate_Click() {
     RefreshHistoryByDownload();
+}
+
+void MainFrm::mnuMasterImport_Click() {
+    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
+    HistoryImport(this, mOptions.historyFile, cli).Run();
 }
 
 void MainFrm::mnuMasterInput_Click() {

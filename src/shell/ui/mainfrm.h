@@ -27,6 +27,7 @@ struct MainFrmOptions {
     // to do about a missing file and reports an unreadable one.
     std::function<std::optional<DrawHistory>(QWidget* parent, const std::filesystem::path&)>
         openHistory;
+    std::filesystem::path cliFile = {};  // pirumo-cli for imports; empty: beside the program
 };
 
 // The main window: a multiple-document window whose menus open the analysis windows, the
@@ -76,6 +77,7 @@ private:
     void mnuEnd_Click();
     void mnuYoso_Click();
     void mnuMasterUpdate_Click();
+    void mnuMasterImport_Click();
     void mnuMasterInput_Click();
 
     MainFrmOptions mOptions;

@@ -83,7 +83,15 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) {
         return false;
     }
-    mGrid.SetCellText(index.column() + 1, index.row() + 1, value.toString().toStdString());
+    const int column = index.column() + 1;
+    const int row = index.row() + 1;
+    if (mEditHandler) {
+        if (!mEditHandler(column, row, value.toString())) {
+            return false;
+        }
+    } else {
+        mGrid.SetCellText(column, row, value.toString().toStdString());
+    }
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole, kLookRole});
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 
 #include "shell/grid/resultgrid.h"
 #include "shell/grid/ui/gridcelllook.h"
@@ -28,6 +29,11 @@ public:
     // The look of grid cell (column, row), both counted from 1.
     GridCellLook LookAt(int column, int row) const;
 
+    // Takes over finished edits of editable cells: stores the text in the grid and returns true,
+    // or refuses it and returns false. Without one the model stores the text as typed.
+    using EditHandler = std::function<bool(int column, int row, const QString& text)>;
+    void SetEditHandler(EditHandler handler) { mEditHandler = std::move(handler); }
+
     ResultGrid& Grid() { return mGrid; }
     const ResultGrid& Grid() const { return mGrid; }
 
@@ -36,6 +42,7 @@ public:
 
 private:
     ResultGrid& mGrid;
+    EditHandler mEditHandler;
 };
 
 }  // namespace pirumo

@@ -1,0 +1,90 @@
+#include "history/ui/historyimport.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <fstream>
+
+#include "history/accesshistory.h"
+#include "history/historycsv.h"
+#include "history/historyerror.h"
+#include "history/isolatedimport.h"
+#include "shell/ui/hourglasscursor.h"
+#include "shell/ui/messageboxes.h"
+
+namespace pirumo {
+
+namespace {
+
+std::filesystem::path ToPath(const QString& file) {
+    return file.toStdString();
+}
+
+bool StartsLikeAccessFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string head(64, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    return LooksLikeAccessFile(head);
+}
+
+}  // namespace
+
+HistoryImport::HistoryImport(QWidget* parent, std::filesystem::path historyFile,
+                             std::filesystem::path cli)
+    : mParent(parent), mHistoryFile(std::move(historyFile)), mCli(std::move(cli)) {}
+
+bool HistoryImport::Run() {
+    const QString file = QFileDialog::getOpenFileName(
+        mParent, QStringLiteral("取り込む当選データファイル"), QString(),
+        QStringLiteral("当選データ (*.csv *.mdb);;CSVファイル (*.csv);;Accessファイル "
+                       "(*.mdb);;すべてのファイル (*)"));
+    if (file.isEmpty()) {
+        return false;
+    }
+    return ImportFile(file);
+}
+
+bool HistoryImport::ImportFile(const QString& file) {
+    if (!ConfirmReplacement(file)) {
+        return false;
+    }
+    int count = 0;
+    try {
+        HourglassCursor hourglass;
+        ProcessPendingEvents();
+        count = Import(ToPath(file));
+    } catch (const std::exception& error) {
+        ShowRefusal(mParent, QString::fromUtf8(error.what()));
+        return false;
+    }
+    QMessageBox::information(
+        mParent, QString(),
+        QStringLiteral(
+            "当選データを%1回分取り込みました。\n分析と予想には次回の起動から使われます。")
+            .arg(count));
+    return true;
+}
+
+bool HistoryImport::ConfirmReplacement(const QString& file) {
+    const QString backup =
+        QString::fromStdString(mHistoryFile.filename().string()) + QStringLiteral(".bak");
+    const auto answer = QMessageBox::warning(
+        mParent, QString(),
+        QStringLiteral("今の当選データを「%1」の内容で置き換えます。\n"
+                       "置き換える前のファイルは %2 として残します。\nよろしいですか？")
+            .arg(QFileInfo(file).fileName(), backup),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+// A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
+// runs in a child process. CSV text is parsed by our own code, here.
+int HistoryImport::Import(const std::filesystem::path& source) {
+    if (StartsLikeAccessFile(source)) {
+        return ImportHistoryInChildProcess(mCli, source, mHistoryFile);
+    }
+    return ImportCsvHistory(source, mHistoryFile);
+}
+
+}  // namespace pirumo

@@ -1,0 +1,489 @@
+#include <QAction>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <tuple>
+
+#include "history/historyfile.h"
+#include "history/sqlcipherdatabase.h"
+#include "history/ui/entrywindow.h"
+#include "mainfrmfixture.h"
+#include "modalanswerer.h"
+#include "shell/grid/ui/gridview.h"
+#include "shell/ui/twips.h"
+
+namespace pirumo::test {
+namespace {
+
+const QString kRefusalTitle = QStringLiteral("メッセ\uFF0Dジ");
+const QString kWrongNumber = QStringLiteral("結果マスタの数字に誤りがあります。");
+const QString kNotANumber =
+    QStringLiteral("数字は1から31までの整数で入力してください（空欄も可）。");
+const QString kAddQuestion =
+    QStringLiteral("選択された行のうしろに行を追加します。よろしいですか？");
+const QString kDeleteQuestion = QStringLiteral("選択された行を削除します。よろしいですか？");
+
+using Numbers = std::array<std::optional<long long>, 6>;
+
+// Answers a Yes/No question after checking that No is its default.
+ModalAnswerer::Answer Reply(QMessageBox::StandardButton answer) {
+    return [answer](QWidget& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        box->button(answer)->click();
+    };
+}
+
+class EntryWindowTest : public MainFrmTest {
+protected:
+    EntryWindow* OpenEntry(std::vector<ModalAnswerer::Dialog>* seen = nullptr) {
+        ModalAnswerer answerer;
+        Choose("mnuMasterInput");
+        if (seen != nullptr) {
+            *seen = answerer.Seen();
+        }
+        return qobject_cast<EntryWindow*>(mMain->MdiArea().currentSubWindow());
+    }
+
+    static GridView& View(EntryWindow& entry) {
+        return *entry.findChild<GridView*>(QStringLiteral("fpSpread1"));
+    }
+
+    std::vector<StoredRow> FileRows() const { return HistoryFileEditor(HistoryPath()).ReadAll(); }
+
+    QStringList VisibleMenus() const {
+        QStringList names;
+        for (QAction* action : mMain->menuBar()->actions()) {
+            if (action->isVisible()) {
+                names << action->objectName();
+            }
+        }
+        return names;
+    }
+
+    // Types `text` into cell (column, row) as a user does: the first key starts editing, Enter
+    // finishes. Returns the dialogs that appeared.
+    static std::vector<ModalAnswerer::Dialog> Type(EntryWindow& entry, int column, int row,
+                                                   const QString& text) {
+        ModalAnswerer answerer;
+        GridView& view = View(entry);
+        const QModelIndex index = view.model()->index(row - 1, column - 1);
+        view.setCurrentIndex(index);
+        QTest::keyClick(&view, text.at(0).toLatin1());
+        if (QWidget* editor = view.indexWidget(index)) {
+            QTest::keyClicks(editor, text.mid(1));
+            QTest::keyClick(editor, Qt::Key_Return);
+        }
+        QApplication::processEvents();
+        QApplication::processEvents();
+        return answerer.Seen();
+    }
+
+    static QString Text(EntryWindow& entry, int column, int row) {
+        return QString::fromUtf8(entry.Grid().CellText(column, row));
+    }
+
+    static QModelIndex Current(EntryWindow& entry) { return View(entry).currentIndex(); }
+
+    void SelectRow(EntryWindow& entry, int row, int column = 2) {
+        View(entry).setCurrentIndex(View(entry).model()->index(row - 1, column - 1));
+    }
+
+    void Trigger(EntryWindow& entry, const char* name, std::vector<ModalAnswerer::Answer> answers,
+                 std::vector<ModalAnswerer::Dialog>* seen = nullptr) {
+        ModalAnswerer answerer(std::move(answers));
+        entry.findChild<QAction*>(QString::fromUtf8(name))->trigger();
+        QApplication::processEvents();
+        if (seen != nullptr) {
+            *seen = answerer.Seen();
+        }
+    }
+};
+
+TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
+    WriteHistory(PatternDraws(60));
+    Start();
+    std::vector<ModalAnswerer::Dialog> seen;
+    EntryWindow* entry = OpenEntry(&seen);
+    EXPECT_TRUE(seen.empty());
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->objectName(), QStringLiteral("当選データ入力"));
+    EXPECT_EQ(entry->windowTitle(), QStringLiteral("当選データ入力"));
+    EXPECT_EQ(entry->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("当選数字を開催回数毎に入力します（分析対象データとなります）"));
+    EXPECT_EQ(entry->findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+              QStringLiteral("閉じる"));
+    EXPECT_EQ(entry->pos(), QPoint(0, 0));
+    EXPECT_EQ(entry->widget()->size(), TwipsToPixels(0, 0, 6240, 12825, *entry).size());
+    auto* note = mMain->statusBar()->findChild<QLabel*>(QStringLiteral("entryNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("次回の起動から")));
+
+    EXPECT_EQ(entry->Grid().RowCount(), 60);
+    EXPECT_EQ(Text(*entry, 1, 60), QStringLiteral("60"));
+    // The newest draw is active and in view.
+    EXPECT_EQ(Current(*entry), View(*entry).model()->index(59, 1));
+    EXPECT_TRUE(
+        View(*entry).viewport()->rect().intersects(View(*entry).visualRect(Current(*entry))));
+}
+
+TEST_F(EntryWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAfterwards) {
+    WriteHistory(PatternDraws(5));
+    Start();
+    for (const char* item : {"mnuYoso", "mnuZenkaiSyutugen"}) {
+        SCOPED_TRACE(item);
+        QMdiSubWindow* blocking = ChooseWindow(item);
+        ASSERT_NE(blocking, nullptr);
+        std::vector<ModalAnswerer::Dialog> seen;
+        EXPECT_EQ(OpenEntry(&seen), nullptr);
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
+        EXPECT_EQ(seen[0].title, kRefusalTitle);
+        EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
+        EXPECT_EQ(Children().size(), 1u);
+        blocking->close();
+    }
+
+    std::vector<ModalAnswerer::Dialog> seen;
+    EntryWindow* entry = OpenEntry(&seen);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(seen.empty());
+
+    // propEnd is False while the entry window is open and True again once it has gone.
+    OpenEntry(&seen);
+    EXPECT_EQ(seen.size(), 1u);
+    entry->close();
+    ASSERT_TRUE(Children().empty());
+    ASSERT_NE(OpenEntry(&seen), nullptr);
+    EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(EntryWindowTest, GuardAllowsEntryWhileTheEvenOddPatternWindowIsOpen) {
+    WriteHistory(PatternDraws(5));
+    Start();
+    QMdiSubWindow* pattern = ChooseWindow("mnuKisuGusuPattern");
+    ASSERT_NE(pattern, nullptr);
+    EXPECT_EQ(pattern->objectName(), QStringLiteral("偶数奇数の組合せパターン分析"));
+
+    std::vector<ModalAnswerer::Dialog> seen;
+    EXPECT_NE(OpenEntry(&seen), nullptr);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(Children().size(), 2u);
+}
+
+TEST_F(EntryWindowTest, ItsEditMenuReplacesTheMainMenusWhileItIsTheActiveChild) {
+    WriteHistory(PatternDraws(5));
+    Start();
+    const QStringList mainMenus = VisibleMenus();
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(VisibleMenus(), QStringList{QStringLiteral("mnuEdit")});
+    QMenu* edit = entry->EditMenu();
+    EXPECT_EQ(edit->title(), QStringLiteral("編集(&E)"));
+    const QList<QAction*> items = edit->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0]->objectName(), QStringLiteral("mnuAddLine"));
+    EXPECT_EQ(items[0]->text(), QStringLiteral("行追加"));
+    EXPECT_EQ(items[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_EQ(items[1]->objectName(), QStringLiteral("mnuDelLine"));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("行削除"));
+    EXPECT_EQ(items[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+
+    // Another child active: the main menus; the entry window again: its own menu.
+    QMdiSubWindow* analysis = ChooseWindow("mnuZenkaiSyutugen");
+    EXPECT_EQ(VisibleMenus(), mainMenus);
+    mMain->MdiArea().setActiveSubWindow(entry);
+    EXPECT_EQ(VisibleMenus(), QStringList{QStringLiteral("mnuEdit")});
+    mMain->MdiArea().setActiveSubWindow(analysis);
+    analysis->close();
+    mMain->MdiArea().setActiveSubWindow(entry);
+    EXPECT_EQ(VisibleMenus(), QStringList{QStringLiteral("mnuEdit")});
+
+    // No child left: the main menus, and the status bar note has gone too.
+    entry->close();
+    EXPECT_TRUE(Children().empty());
+    EXPECT_EQ(VisibleMenus(), mainMenus);
+    EXPECT_EQ(mMain->statusBar()->findChild<QLabel*>(QStringLiteral("entryNote")), nullptr);
+}
+
+TEST_F(EntryWindowTest, TypedNumbersOutsideOneToThirtyOneAreRefusedAndFullWidthDigitsConverted) {
+    WriteHistory(PatternDraws(3));
+    Start();
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    const Numbers before = FileRows()[1].numbers;
+    const QString old = Text(*entry, 3, 2);
+
+    for (const QString& text : {QStringLiteral("0"), QStringLiteral("32"), QStringLiteral("1.5"),
+                                QStringLiteral("abc")}) {
+        SCOPED_TRACE(text.toStdString());
+        const auto seen = Type(*entry, 3, 2, text);
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, kNotANumber);
+        EXPECT_EQ(seen[0].title, kRefusalTitle);
+        EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
+        EXPECT_EQ(Text(*entry, 3, 2), old);
+        EXPECT_EQ(FileRows()[1].numbers, before);
+    }
+
+    EXPECT_TRUE(Type(*entry, 3, 2, QStringLiteral("30")).empty());
+    EXPECT_EQ(Text(*entry, 3, 2), QStringLiteral("30"));
+    EXPECT_EQ(FileRows()[1].numbers[1], 30);
+
+    // A Japanese input method hands over full-width digits.
+    GridView& view = View(*entry);
+    const QModelIndex bonus = view.model()->index(1, 6);
+    view.setCurrentIndex(bonus);
+    view.edit(bonus);
+    auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(bonus));
+    ASSERT_NE(editor, nullptr);
+    editor->clear();
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("２５"));
+    QApplication::sendEvent(editor, &commit);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(Text(*entry, 7, 2), QStringLiteral("25"));
+    EXPECT_EQ(FileRows()[1].numbers[5], 25);
+}
+
+TEST_F(EntryWindowTest, ACellStillBeingTypedInIsFinishedBeforeClosing) {
+    WriteHistory(PatternDraws(3));
+    Start();
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    GridView& view = View(*entry);
+    const QModelIndex cell = view.model()->index(0, 2);
+    for (const auto& [text, closes] : {std::pair("0", false), std::pair("7", true)}) {
+        view.setCurrentIndex(cell);
+        view.edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(cell));
+        ASSERT_NE(editor, nullptr);
+        editor->setText(QString::fromUtf8(text));
+        ModalAnswerer answerer;
+        entry->close();
+        QApplication::processEvents();
+        EXPECT_EQ(answerer.Seen().size(), closes ? 0u : 1u);
+        EXPECT_EQ(Children().size(), closes ? 0u : 1u);
+    }
+    EXPECT_EQ(FileRows()[0].numbers[1], 7);
+}
+
+TEST_F(EntryWindowTest, TheDrawNumberColumnCannotBeTypedInto) {
+    WriteHistory(PatternDraws(3));
+    Start();
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    GridView& view = View(*entry);
+    const QModelIndex draw = view.model()->index(1, 0);
+    view.setCurrentIndex(draw);
+    QTest::keyClicks(&view, QStringLiteral("9"));
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(draw).center());
+    QApplication::processEvents();
+    EXPECT_EQ(view.indexWidget(draw), nullptr);
+    EXPECT_FALSE(view.model()->flags(draw) & Qt::ItemIsEditable);
+    EXPECT_FALSE(view.model()->setData(draw, QStringLiteral("9")));
+    EXPECT_EQ(Text(*entry, 1, 2), QStringLiteral("2"));
+    EXPECT_EQ(FileRows()[1].drawNumber, 2);
+}
+
+TEST_F(EntryWindowTest, AnsweringNoToEitherQuestionChangesNothing) {
+    WriteHistory(PatternDraws(4));
+    Start();
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    SelectRow(*entry, 2);
+    for (const auto& [item, question] :
+         {std::pair("mnuAddLine", kAddQuestion), std::pair("mnuDelLine", kDeleteQuestion)}) {
+        SCOPED_TRACE(item);
+        std::vector<ModalAnswerer::Dialog> seen;
+        Trigger(*entry, item, {Reply(QMessageBox::No)}, &seen);
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, question);
+        EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
+        EXPECT_EQ(seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(entry->Grid().RowCount(), 4);
+        EXPECT_EQ(FileRows().size(), 4u);
+        EXPECT_EQ(Current(*entry).row(), 1);
+    }
+}
+
+TEST_F(EntryWindowTest, AddingAfterTheLastRowWritesTheNextDraw) {
+    WriteHistory(PatternDraws(4));
+    Start();
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    SelectRow(*entry, 4, 5);
+    Trigger(*entry, "mnuAddLine", {Reply(QMessageBox::Yes)});
+
+    ASSERT_EQ(entry->Grid().RowCount(), 5);
+    EXPECT_EQ(Text(*entry, 1, 5), QStringLiteral("5"));
+    EXPECT_EQ(Current(*entry), View(*entry).model()->index(4, 4));
+    const auto rows = FileRows();
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[4].drawNumber, 5);
+    EXPECT_EQ(rows[4].numbers, Numbers{});
+
+    // The new draw takes its numbers at once.
+    EXPECT_TRUE(Type(*entry, 5, 5, QStringLiteral("17")).empty());
+    EXPECT_EQ(FileRows()[4].numbers[3], 17);
+}
+
+TEST_F(EntryWindowTest, DeletingARowRemovesTheDrawFromTheFile) {
+    WriteHistory(PatternDraws(4));
+    Start();
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    SelectRow(*entry, 2, 1);
+    Trigger(*entry, "mnuDelLine", {Reply(QMessageBox::Yes)});
+
+    ASSERT_EQ(entry->Grid().RowCount(), 3);
+    EXPECT_EQ(Text(*entry, 1, 2), QStringLiteral("3"));
+    std::vector<int> draws;
+    for (const StoredRow& row : FileRows()) {
+        draws.push_back(row.drawNumber);
+    }
+    EXPECT_EQ(draws, (std::vector<int>{1, 3, 4}));
+}
+
+TEST_F(EntryWindowTest, ShortcutKeysAndTheRightClickMenuReachTheSameItems) {
+    WriteHistory(PatternDraws(4));
+    Start();
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    GridView& view = View(*entry);
+    SelectRow(*entry, 4);
+    for (const auto& [key, question, rows] :
+         {std::tuple(Qt::Key_A, kAddQuestion, 5u), std::tuple(Qt::Key_D, kDeleteQuestion, 4u)}) {
+        // The offscreen platform does not hand the activation back after a message box.
+        mMain->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mMain.get()));
+        ModalAnswerer answerer({Reply(QMessageBox::Yes)});
+        QTest::keyClick(&view, key, Qt::ControlModifier);
+        QApplication::processEvents();
+        ASSERT_EQ(answerer.Seen().size(), 1u);
+        EXPECT_EQ(answerer.Seen()[0].text, question);
+        EXPECT_EQ(FileRows().size(), rows);
+    }
+
+    // A right click on row 2 makes that cell active and pops up the edit menu.
+    QStringList popped;
+    QTimer::singleShot(0, [&popped] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions()) {
+                popped << action->objectName();
+            }
+            menu->close();
+        }
+    });
+    const QPoint point = view.visualRect(view.model()->index(1, 3)).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, point, view.viewport()->mapToGlobal(point));
+    QApplication::sendEvent(view.viewport(), &click);
+    EXPECT_EQ(popped, (QStringList{QStringLiteral("mnuAddLine"), QStringLiteral("mnuDelLine")}));
+    EXPECT_EQ(Current(*entry), view.model()->index(1, 3));
+}
+
+// Each case stores a wrong value behind the window's back, as an older file might hold it.
+struct WrongCase {
+    const char* name;
+    int field;
+    long long value;
+    int column;  // the cell the check points at, in row 3
+};
+
+TEST_F(EntryWindowTest, TheCheckBeforeClosingHoldsTheWindowOnTheFirstWrongCellEitherWay) {
+    const WrongCase cases[] = {
+        {"a main number of 0", 1, 0, 3},
+        {"a bonus of 32", 5, 32, 7},
+        {"a repeated number", 3, -1, 5},
+    };
+    WriteHistory(PatternDraws(5));
+    Start();
+    for (const WrongCase& wrong : cases) {
+        for (const bool byCloseBox : {false, true}) {
+            SCOPED_TRACE(std::string(wrong.name) + (byCloseBox ? " / close box" : " / 閉じる"));
+            const Numbers good = FileRows()[2].numbers;
+            {
+                HistoryFileEditor editor(HistoryPath());
+                // -1: repeat the draw's first number.
+                editor.SetNumber(3, wrong.field, wrong.value < 0 ? *good[0] : wrong.value);
+            }
+            EntryWindow* entry = OpenEntry();
+            ASSERT_NE(entry, nullptr);
+            SelectRow(*entry, 1);
+            ModalAnswerer answerer;
+            if (byCloseBox) {
+                entry->close();
+            } else {
+                entry->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            }
+            ASSERT_EQ(answerer.Seen().size(), 1u);
+            EXPECT_EQ(answerer.Seen()[0].text, kWrongNumber);
+            EXPECT_EQ(answerer.Seen()[0].title, kRefusalTitle);
+            EXPECT_EQ(answerer.Seen()[0].icon, QMessageBox::Critical);
+            ASSERT_EQ(Children().size(), 1u);
+            EXPECT_EQ(Current(*entry), View(*entry).model()->index(2, wrong.column - 1));
+
+            // Corrected, the window closes and propEnd is True again.
+            EXPECT_TRUE(Type(*entry, wrong.column, 3,
+                             QString::number(*good[static_cast<std::size_t>(wrong.column - 2)]))
+                            .empty());
+            entry->close();
+            EXPECT_TRUE(Children().empty());
+            EXPECT_EQ(answerer.Seen().size(), 1u);
+            EXPECT_EQ(FileRows()[2].numbers, good);
+        }
+    }
+    std::vector<ModalAnswerer::Dialog> seen;
+    EXPECT_NE(OpenEntry(&seen), nullptr);
+    EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(EntryWindowTest, ExitDoesNotStopAtTheCheck) {
+    WriteHistory(PatternDraws(3));
+    {
+        HistoryFileEditor editor(HistoryPath());
+        editor.SetNumber(2, 0, 40);
+    }
+    Start();
+    ASSERT_NE(OpenEntry(), nullptr);
+    ModalAnswerer answerer;
+    mMain->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(answerer.Seen().empty());
+    EXPECT_TRUE(Children().empty());
+}
+
+TEST_F(EntryWindowTest, AFailedWriteIsReportedAndTheGridShowsTheFileAgain) {
+    WriteHistory(PatternDraws(3));
+    Start();
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    const QString old = Text(*entry, 2, 2);
+
+    SqlCipherDatabase other(HistoryPath(), SqlCipherDatabase::Mode::kReadWrite);
+    other.Execute("DELETE FROM 当選データ WHERE 回数 = 3");
+    other.Execute("BEGIN IMMEDIATE");
+    const auto seen = Type(*entry, 2, 2, QStringLiteral("29"));
+    other.Execute("ROLLBACK");
+
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].text.contains(QStringLiteral("書き込めませんでした")));
+    EXPECT_EQ(Text(*entry, 2, 2), old);
+    EXPECT_EQ(entry->Grid().RowCount(), 2);
+    EXPECT_EQ(View(*entry).model()->rowCount(), 2);
+    EXPECT_EQ(FileRows().size(), 2u);
+}
+
+}  // namespace
+}  // namespace pirumo::test
