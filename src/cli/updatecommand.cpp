@@ -8,6 +8,7 @@
 #include "history/downloadsource.h"
 #include "history/historyerror.h"
 #include "history/historyrefresh.h"
+#include "history/isolatedimport.h"
 #include "history/transfer/historytransfer.h"
 
 namespace pirumo::cli {
@@ -63,7 +64,7 @@ int RunUpdate(const CliContext& context) {
     }
     try {
         const std::string body = Download(SourceUrl(context));
-        const RefreshPlan plan = PlanHistoryRefresh(context.db, body);
+        const RefreshPlan plan = PlanHistoryRefresh(context.db, body, DefaultCliPath());
         if (plan.NeedsConfirmation()) {
             const std::string loss = DescribeRefreshLoss(plan, SIZE_MAX);
             if (!context.Has("force")) {

@@ -2,24 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
-#include <string_view>
 
+#include "history/accesshistory.h"
 #include "history/historyerror.h"
 #include "history/historyfile.h"
+#include "history/isolatedimport.h"
 
 namespace pirumo {
 
 namespace {
-
-// A Jet 3/4 or ACE database starts with this page signature and engine name.
-bool StartsLikeJetFile(const std::string& body) {
-    constexpr std::string_view kMagic("\x00\x01\x00\x00", 4);
-    if (body.size() < 19 || std::string_view(body).substr(0, 4) != kMagic) {
-        return false;
-    }
-    const std::string_view engine = std::string_view(body).substr(4, 15);
-    return engine == "Standard Jet DB" || engine == "Standard ACE DB";
-}
 
 // Error pages of web servers and captive portals; only asked after the body failed to read,
 // because an encrypted file starts with random bytes that may well be '<'.
@@ -37,12 +28,6 @@ bool LooksLikeWebPage(const std::string& body) {
            head.find("<head", start) != std::string::npos;
 }
 
-std::vector<Draw> ReadAccessBody(const std::string&) {
-    throw HistoryError(
-        "受信したデータはAccess形式（Jet）のファイルですが、この版のピルモはAccess形式の"
-        "当選データをまだ読み込めません。");
-}
-
 std::vector<Draw> ReadEncryptedBody(const std::string& body) {
     try {
         return ReadHistoryRowsFromBytes(body);
@@ -58,12 +43,13 @@ std::vector<Draw> ReadEncryptedBody(const std::string& body) {
 
 }  // namespace
 
-std::vector<Draw> ReadDownloadedHistory(const std::string& body) {
+std::vector<Draw> ReadDownloadedHistory(const std::string& body, const std::filesystem::path& cli) {
     if (body.empty()) {
         throw HistoryError("受信したデータが空です（0バイト）。");
     }
-    std::vector<Draw> rows =
-        StartsLikeJetFile(body) ? ReadAccessBody(body) : ReadEncryptedBody(body);
+    std::vector<Draw> rows = LooksLikeAccessFile(body)
+                                 ? ReadAccessHistoryRowsInChildProcess(cli, body)
+                                 : ReadEncryptedBody(body);
     if (std::none_of(rows.begin(), rows.end(), IsValidDraw)) {
         throw HistoryError(
             "受信した当選データには、6つの数字がすべてそろった有効な当選データが1件もありません。");

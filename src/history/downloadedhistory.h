@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,9 @@ namespace pirumo {
 
 // Checks that a downloaded body is a history file this program can read (the encrypted format,
 // or a Jet/Access file) whose saved query answers with the seven fields and holds at least one
-// valid draw, and returns its rows. Throws HistoryError with a Japanese message naming the check
-// that failed.
-std::vector<Draw> ReadDownloadedHistory(const std::string& body);
+// valid draw, and returns its rows. A Jet file is converted by `cli` (pirumo-cli) in a child
+// process, out of reach of libmdb's crashes and hangs. Throws HistoryError with a Japanese
+// message naming the check that failed.
+std::vector<Draw> ReadDownloadedHistory(const std::string& body, const std::filesystem::path& cli);
 
 }  // namespace pirumo

@@ -22,10 +22,11 @@ void CheckRefreshTarget(const fs::path& target) {
     }
 }
 
-RefreshPlan PlanHistoryRefresh(const fs::path& target, const std::string& body) {
+RefreshPlan PlanHistoryRefresh(const fs::path& target, const std::string& body,
+                               const fs::path& cli) {
     CheckRefreshTarget(target);
     RefreshPlan plan;
-    plan.rows = ReadDownloadedHistory(body);
+    plan.rows = ReadDownloadedHistory(body, cli);
     for (const Draw& d : plan.rows) {
         if (IsValidDraw(d)) {
             ++plan.validDrawCount;

@@ -32,9 +32,10 @@ struct RefreshPlan {
     bool NeedsConfirmation() const { return !droppedDraws.empty() || !localReadError.empty(); }
 };
 
-// Checks the target and the downloaded body and compares the body with the local history.
-// Writes nothing.
-RefreshPlan PlanHistoryRefresh(const std::filesystem::path& target, const std::string& body);
+// Checks the target and the downloaded body (a Jet file is converted by `cli`, pirumo-cli, in a
+// child process) and compares the body with the local history. Writes nothing.
+RefreshPlan PlanHistoryRefresh(const std::filesystem::path& target, const std::string& body,
+                               const std::filesystem::path& cli);
 
 // Tells what replacing would lose (the dropped draws, at most maxLines of them, or the read
 // failure of the local file), for the question or the refusal.

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <iterator>
 
+#include "history/accessrows.h"
 #include "history/downloadedhistory.h"
 #include "history/historyerror.h"
 #include "history/historyfile.h"
@@ -31,35 +32,29 @@ std::string FailureOf(const std::function<void()>& action) {
     return "(no failure)";
 }
 
-TEST(DownloadedHistoryTest, ReadsAGoodEncryptedBody) {
+TEST(DownloadedHistoryTest, ReadsAGoodEncryptedOrAccessBody) {
     const std::vector<Draw> rows = SomeDraws(40);
-    EXPECT_EQ(ReadDownloadedHistory(HistoryFileBytes(rows)), rows);
+    EXPECT_EQ(ReadDownloadedHistory(HistoryFileBytes(rows), PIRUMO_CLI_PATH), rows);
+    EXPECT_EQ(ReadDownloadedHistory(ReadFileBytes(test::HandMadeJetFile()), PIRUMO_CLI_PATH),
+              ReadAccessHistoryRows(test::HandMadeJetFile()));
 }
 
 TEST(DownloadedHistoryTest, NamesTheCheckThatFailed) {
     const std::string good = HistoryFileBytes(SomeDraws(200));
-    EXPECT_NE(FailureOf([] { ReadDownloadedHistory(""); }).find("空"), std::string::npos);
-    EXPECT_NE(
-        FailureOf([] {
-            ReadDownloadedHistory("<!DOCTYPE html>\n<html><body>メンテナンス中です</body></html>");
-        }).find("Webページ"),
-        std::string::npos);
-    EXPECT_NE(FailureOf([&] {
-                  ReadDownloadedHistory(good.substr(0, good.size() / 2));
-              }).find("受信した当選データ"),
-              std::string::npos);
-    EXPECT_NE(FailureOf([] {
-                  ReadDownloadedHistory(std::string(8192, 'x'));
-              }).find("受信した当選データを開けません"),
-              std::string::npos);
-
-    std::string jet("\x00\x01\x00\x00Standard Jet DB\x00", 20);
-    jet.resize(4096, '\0');
-    EXPECT_NE(FailureOf([&] { ReadDownloadedHistory(jet); }).find("Access形式"), std::string::npos);
-
-    const std::string onlyEmpty = HistoryFileBytes({MakeDraw(1, {1, 2, 3, 4, 0}, 6)});
-    EXPECT_NE(FailureOf([&] { ReadDownloadedHistory(onlyEmpty); }).find("有効な当選データが1件も"),
-              std::string::npos);
+    const std::string jet = ReadFileBytes(test::HandMadeJetFile());
+    const std::pair<std::string, const char*> cases[] = {
+        {"", "空です"},
+        {"<!DOCTYPE html>\n<html><body>メンテナンス中です</body></html>", "Webページ"},
+        {good.substr(0, good.size() / 2), "受信した当選データ"},
+        {std::string(8192, 'x'), "受信した当選データを開けません"},
+        {jet.substr(0, 12288), "Accessファイルの内容が途中で切れているか"},
+        {HistoryFileBytes({MakeDraw(1, {1, 2, 3, 4, 0}, 6)}), "有効な当選データが1件も"},
+    };
+    for (const auto& [body, cause] : cases) {
+        const std::string message =
+            FailureOf([&] { ReadDownloadedHistory(body, PIRUMO_CLI_PATH); });
+        EXPECT_NE(message.find(cause), std::string::npos) << message;
+    }
 }
 
 TEST(DroppedDrawsTest, ListsLocalDrawsTheDownloadLacksOrHoldsOtherwise) {
@@ -101,7 +96,7 @@ protected:
 
 TEST_F(HistoryRefreshTest, RefusesAMissingTargetWithTheUsualMessage) {
     const std::string body = HistoryFileBytes(SomeDraws(3));
-    EXPECT_EQ(FailureOf([&] { PlanHistoryRefresh(Target(), body); }),
+    EXPECT_EQ(FailureOf([&] { PlanHistoryRefresh(Target(), body, PIRUMO_CLI_PATH); }),
               "当選データファイル：'" + Target().string() + "'が存在しません");
     EXPECT_FALSE(fs::exists(Target()));
 }
@@ -109,7 +104,8 @@ TEST_F(HistoryRefreshTest, RefusesAMissingTargetWithTheUsualMessage) {
 TEST_F(HistoryRefreshTest, ReplacesTheFileAndKeepsTheOldOneAsBak) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
     const std::string old = ReadFileBytes(Target());
-    const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(12)));
+    const RefreshPlan plan =
+        PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(12)), PIRUMO_CLI_PATH);
     EXPECT_FALSE(plan.NeedsConfirmation());
     EXPECT_EQ(plan.validDrawCount, 12);
     EXPECT_EQ(plan.lastDrawNumber, 12);
@@ -120,7 +116,8 @@ TEST_F(HistoryRefreshTest, ReplacesTheFileAndKeepsTheOldOneAsBak) {
 
 TEST_F(HistoryRefreshTest, AsksBeforeDroppingLocalDrawsOrAnUnreadableFile) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
-    const RefreshPlan fewer = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)));
+    const RefreshPlan fewer =
+        PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)), PIRUMO_CLI_PATH);
     EXPECT_TRUE(fewer.NeedsConfirmation());
     const std::string loss = DescribeRefreshLoss(fewer, 10);
     EXPECT_NE(loss.find("次の 2 回分"), std::string::npos) << loss;
@@ -128,7 +125,8 @@ TEST_F(HistoryRefreshTest, AsksBeforeDroppingLocalDrawsOrAnUnreadableFile) {
     EXPECT_NE(loss.find("第10回"), std::string::npos) << loss;
 
     test::WriteFileBytes(Target(), "not a history file");
-    const RefreshPlan unreadable = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)));
+    const RefreshPlan unreadable =
+        PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)), PIRUMO_CLI_PATH);
     EXPECT_TRUE(unreadable.NeedsConfirmation());
     EXPECT_NE(DescribeRefreshLoss(unreadable, 10).find("読めない"), std::string::npos);
 }
@@ -137,7 +135,8 @@ TEST_F(HistoryRefreshTest, AsksBeforeDroppingLocalDrawsOrAnUnreadableFile) {
 TEST_F(HistoryRefreshTest, AFailedWriteLeavesTheFileAsItWas) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
     const std::string old = ReadFileBytes(Target());
-    const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(3000)));
+    const RefreshPlan plan =
+        PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(3000)), PIRUMO_CLI_PATH);
     int pipeFds[2];
     ASSERT_EQ(::pipe(pipeFds), 0);
     const pid_t child = ::fork();

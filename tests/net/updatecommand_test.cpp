@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "../core/historybodies.h"
+#include "history/accessrows.h"
 #include "history/historyfile.h"
 #include "localhttpserver.h"
 
@@ -114,12 +115,19 @@ TEST_F(UpdateCommandTest, RefusesEveryBadAnswerAndNamesTheCause) {
                   test::Serving(good.substr(0, good.size() / 2), HttpAnswer::Kind::kNoLength));
     mServer.Serve("/huge", huge);
     mServer.Serve("/junk", test::Serving(std::string(50000, 'x')));
+    mServer.Serve("/access-cut",
+                  test::Serving(ReadFileBytes(test::HandMadeJetFile()).substr(0, 12288)));
 
     const std::pair<const char*, const char*> cases[] = {
-        {"/404", "HTTP 404"},      {"/500", "HTTP 500"},
-        {"/html", "Webページ"},    {"/empty", "空です"},
-        {"/cut", "途中"},          {"/cut-unannounced", "受信した当選データ"},
-        {"/huge", "大きすぎます"}, {"/junk", "受信した当選データを開けません"},
+        {"/404", "HTTP 404"},
+        {"/500", "HTTP 500"},
+        {"/html", "Webページ"},
+        {"/empty", "空です"},
+        {"/cut", "途中"},
+        {"/cut-unannounced", "受信した当選データ"},
+        {"/huge", "大きすぎます"},
+        {"/junk", "受信した当選データを開けません"},
+        {"/access-cut", "Accessファイルの内容が途中で切れているか"},
     };
     for (const auto& [path, cause] : cases) {
         const CliRun run = Update(path);
@@ -128,6 +136,14 @@ TEST_F(UpdateCommandTest, RefusesEveryBadAnswerAndNamesTheCause) {
         EXPECT_NE(run.err.find("変更していません"), std::string::npos) << path << ": " << run.err;
         ExpectUntouched(old);
     }
+}
+
+TEST_F(UpdateCommandTest, ConvertsAnAccessBody) {
+    CreateHistoryFile(Target());
+    mServer.Serve("/access", test::Serving(ReadFileBytes(test::HandMadeJetFile())));
+    const CliRun run = Update("/access");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadHistoryRows(Target()), ReadAccessHistoryRows(test::HandMadeJetFile()));
 }
 
 TEST_F(UpdateCommandTest, RefusesAMissingTargetBeforeDownloading) {

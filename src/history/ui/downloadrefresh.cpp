@@ -26,8 +26,9 @@ QString DefaultTitle() {
 
 }  // namespace
 
-DownloadRefresh::DownloadRefresh(QWidget* parent, std::filesystem::path target)
-    : mParent(parent), mTarget(std::move(target)) {}
+DownloadRefresh::DownloadRefresh(QWidget* parent, std::filesystem::path target,
+                                 std::filesystem::path cli)
+    : mParent(parent), mTarget(std::move(target)), mCli(std::move(cli)) {}
 
 void DownloadRefresh::Run() {
     try {
@@ -48,7 +49,7 @@ void DownloadRefresh::Run() {
     try {
         HourglassCursor hourglass;
         ProcessPendingEvents();
-        const RefreshPlan plan = PlanHistoryRefresh(mTarget, body);
+        const RefreshPlan plan = PlanHistoryRefresh(mTarget, body, mCli);
         if (plan.NeedsConfirmation()) {
             hourglass.Restore();
             if (!ConfirmLoss(DescribeRefreshLoss(plan, 20))) {

@@ -15,7 +15,8 @@ namespace pirumo {
 // The running program keeps its start-up snapshot; the new history is read at the next start.
 class DownloadRefresh {
 public:
-    DownloadRefresh(QWidget* parent, std::filesystem::path target);
+    // `cli` (pirumo-cli) converts a Jet/Access download in a child process.
+    DownloadRefresh(QWidget* parent, std::filesystem::path target, std::filesystem::path cli);
 
     // Overrides the built-in source and the PIRUMO_DOWNLOAD_URL variable (tests).
     void SetUrl(std::string url) { mUrl = std::move(url); }
@@ -31,6 +32,7 @@ private:
 
     QWidget* mParent;
     std::filesystem::path mTarget;
+    std::filesystem::path mCli;
     std::string mUrl;
     TransferLimits mLimits;
 };

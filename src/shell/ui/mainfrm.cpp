@@ -213,7 +213,8 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
 
 // The download refresh.
 void MainFrm::RefreshHistoryByDownload() {
-    DownloadRefresh(this, mOptions.historyFile).Run();
+    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
+    DownloadRefresh(this, mOptions.historyFile, cli).Run();
 }
 
 // Shows the manual entry window, or brings it forward when it is open already.
