@@ -5,30 +5,6 @@
 
 namespace pirumo {
 
-namespace {
-
-std::string EscapeHtml(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
 std::string PredictionToJson(const GaruponPredictor& predictor) {
     std::string json =
         "{\n  \"name\": " + JsonQuote(prediction_text::kWindowName) +
@@ -62,11 +38,11 @@ std::string PredictionToText(const GaruponPredictor& predictor) {
 }
 
 std::string PredictionToHtml(const GaruponPredictor& predictor) {
-    std::string body = "<h1>" + EscapeHtml(prediction_text::kCaption) + "</h1>\n<p>" +
-                       EscapeHtml(prediction_text::kLabel19) + "</p>\n<p>反映するオプション: " +
+    std::string body = "<h1>" + HtmlEscape(prediction_text::kCaption) + "</h1>\n<p>" +
+                       HtmlEscape(prediction_text::kLabel19) + "</p>\n<p>反映するオプション: " +
                        std::to_string(predictor.Options().CountReflected()) + " 件</p>\n";
     for (int index = 0; index < kPredictionGridCount; ++index) {
-        body += "<h2>" + EscapeHtml(prediction_text::kGridLabels[static_cast<std::size_t>(index)]) +
+        body += "<h2>" + HtmlEscape(prediction_text::kGridLabels[static_cast<std::size_t>(index)]) +
                 "</h2>\n";
         body += GridToHtmlTable(predictor.Grid(index));
         body += '\n';

@@ -31,6 +31,9 @@ std::string GridToText(const ResultGrid& grid);
 // widths and row heights.
 std::string GridToHtmlTable(const ResultGrid& grid);
 
+// text with &, <, > and " written as HTML entities.
+std::string HtmlEscape(std::string_view text);
+
 // A complete HTML page titled `title` whose body is `body`.
 std::string HtmlPage(std::string_view title, std::string_view body);
 

@@ -216,6 +216,12 @@ std::string GridToHtmlTable(const ResultGrid& grid) {
     return HtmlTableWriter(grid).Write();
 }
 
+std::string HtmlEscape(std::string_view text) {
+    std::string out;
+    AppendEscaped(out, text);
+    return out;
+}
+
 std::string HtmlPage(std::string_view title, std::string_view body) {
     std::string out =
         "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
