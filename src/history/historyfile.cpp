@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
@@ -132,9 +133,11 @@ std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& labe
     return rows;
 }
 
+constexpr const char* kTempMark = ".part-";
+
 // An empty file of our own, created with owner-only access, at a fresh name in dir.
 fs::path MakeTempFile(const fs::path& dir, const std::string& stem) {
-    std::string pattern = (dir / (stem + ".XXXXXX")).string();
+    std::string pattern = (dir / (stem + kTempMark + "XXXXXX")).string();
     const int fd = mkstemp(pattern.data());
     if (fd < 0) {
         throw HistoryError("一時ファイルを「" + dir.string() + "」に作成できません。");
@@ -265,6 +268,25 @@ void KeepBackup(const fs::path& file) {
     }
 }
 
+// Temporary files beside `file` that a killed replacement left behind. Only old ones go, so a
+// replacement running in another process at this moment keeps its own.
+void RemoveAbandonedTempFiles(const fs::path& file) {
+    constexpr auto kAbandonedAfter = std::chrono::minutes(10);
+    const std::string prefix = file.filename().string();
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (const fs::directory_entry& entry : fs::directory_iterator(FolderOf(file), ec)) {
+        const std::string name = entry.path().filename().string();
+        const bool ours =
+            name.starts_with(prefix + kTempMark) || name.starts_with(prefix + ".bak" + kTempMark);
+        std::error_code timeError;
+        const auto written = entry.last_write_time(timeError);
+        if (ours && !timeError && now - written > kAbandonedAfter) {
+            RemoveTempFile(entry.path());
+        }
+    }
+}
+
 fs::path JournalOf(const fs::path& file) {
     return file.string() + "-journal";
 }
@@ -321,6 +343,7 @@ std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes) {
 
 void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
     CheckRows(rows);
+    RemoveAbandonedTempFiles(file);
     const fs::path temp = BuildTempHistoryFile(file, rows);
     try {
         std::error_code ec;

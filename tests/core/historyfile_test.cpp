@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <set>
 
 #include "filebytes.h"
@@ -179,6 +180,27 @@ TEST(HistoryFileTest, ReplaceKeepsBackupAndLeavesNoTemporaryFiles) {
     EXPECT_EQ(ReadFileBytes(dir.Path() / "Pirumo.mdb.bak"), first);
     EXPECT_EQ(ReadHistoryRows(file).size(), 2u);
     EXPECT_EQ(ReadHistoryRows(dir.Path() / "Pirumo.mdb.bak").size(), 1u);
+}
+
+TEST(HistoryFileTest, ReplaceClearsTemporaryFilesAKilledReplacementLeft) {
+    TempFolder dir;
+    const auto file = dir.Path() / "Pirumo.mdb";
+    ReplaceHistoryFile(file, {MakeDraw(1, {1, 2, 3, 4, 5, 6})});
+    for (const char* name : {"Pirumo.mdb.part-old001", "Pirumo.mdb.bak.part-old002",
+                             "Pirumo.mdb.part-new003", "Pirumo.mdb.backup"}) {
+        WriteFileBytes(dir.Path() / name, "x");
+    }
+    const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name :
+         {"Pirumo.mdb.part-old001", "Pirumo.mdb.bak.part-old002", "Pirumo.mdb.backup"}) {
+        std::filesystem::last_write_time(dir.Path() / name, anHourAgo);
+    }
+
+    ReplaceHistoryFile(file, {MakeDraw(2, {1, 2, 3, 4, 5, 6})});
+    // A fresh one may belong to a replacement under way elsewhere; the user's own file stays.
+    EXPECT_EQ(FilesIn(dir.Path()),
+              (std::set<std::string>{"Pirumo.mdb", "Pirumo.mdb.bak", "Pirumo.mdb.part-new003",
+                                     "Pirumo.mdb.backup"}));
 }
 
 TEST(HistoryFileTest, RefusedReplaceLeavesOldFileExactlyAsItWas) {
