@@ -19,37 +19,34 @@ QList<QMdiSubWindow*> TiledWindows(QMdiArea& area) {
     return windows;
 }
 
-// Splits `length` into `count` parts whose sizes differ by at most one pixel.
-int PartStart(int length, int count, int index) {
-    return length * index / count;
+// Gives each shown, non-minimised window an equal band of the area: rows stacked top to bottom,
+// or columns side by side. Band sizes differ by at most one pixel.
+void TileInBands(QMdiArea& area, Qt::Orientation stacking) {
+    const auto windows = TiledWindows(area);
+    const QRect space = area.viewport()->rect();
+    const int count = static_cast<int>(windows.size());
+    const int length = stacking == Qt::Vertical ? space.height() : space.width();
+    for (int i = 0; i < count; ++i) {
+        QMdiSubWindow* window = windows[i];
+        window->showNormal();
+        const int start = length * i / count;
+        const int end = length * (i + 1) / count;
+        if (stacking == Qt::Vertical) {
+            window->setGeometry(space.left(), space.top() + start, space.width(), end - start);
+        } else {
+            window->setGeometry(space.left() + start, space.top(), end - start, space.height());
+        }
+    }
 }
 
 }  // namespace
 
 void TileHorizontally(QMdiArea& area) {
-    const auto windows = TiledWindows(area);
-    const QRect space = area.viewport()->rect();
-    const int count = static_cast<int>(windows.size());
-    for (int i = 0; i < count; ++i) {
-        QMdiSubWindow* window = windows[i];
-        window->showNormal();
-        const int top = PartStart(space.height(), count, i);
-        const int bottom = PartStart(space.height(), count, i + 1);
-        window->setGeometry(space.left(), space.top() + top, space.width(), bottom - top);
-    }
+    TileInBands(area, Qt::Vertical);
 }
 
 void TileVertically(QMdiArea& area) {
-    const auto windows = TiledWindows(area);
-    const QRect space = area.viewport()->rect();
-    const int count = static_cast<int>(windows.size());
-    for (int i = 0; i < count; ++i) {
-        QMdiSubWindow* window = windows[i];
-        window->showNormal();
-        const int left = PartStart(space.width(), count, i);
-        const int right = PartStart(space.width(), count, i + 1);
-        window->setGeometry(space.left() + left, space.top(), right - left, space.height());
-    }
+    TileInBands(area, Qt::Horizontal);
 }
 
 void Cascade(QMdiArea& area) {
