@@ -46,13 +46,17 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
-    iconv_t cd = iconv_open("UTF-8", "CP932");
+namespace {
+
+// nullopt when the text is not valid in `from`, cannot be written in `to`, or iconv lacks either.
+std::optional<std::string> ConvertEncoding(const char* from, const char* to,
+                                           std::string_view text) {
+    iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         return std::nullopt;
     }
     std::string out;
-    std::string input(bytes);
+    std::string input(text);
     char* in = input.data();
     std::size_t inLeft = input.size();
     char buffer[4096];
@@ -72,6 +76,16 @@ std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
         return std::nullopt;
     }
     return out;
+}
+
+}  // namespace
+
+std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
+    return ConvertEncoding("CP932", "UTF-8", bytes);
+}
+
+std::optional<std::string> Utf8ToCp932(std::string_view text) {
+    return ConvertEncoding("UTF-8", "CP932", text);
 }
 
 std::optional<std::string> DecodeJapaneseText(std::string_view bytes) {

@@ -1,9 +1,9 @@
 #include "prediction/initfile.h"
 
+#include "history/japanesetext.h"
 #include "shell/atomicfile.h"
 
 #include <fcntl.h>
-#include <iconv.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,38 +13,6 @@
 namespace pirumo {
 
 namespace {
-
-// Converts between encodings with iconv; nullopt when the text is not valid in `from`.
-std::optional<std::string> Convert(const char* from, const char* to, std::string_view text) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        throw InitFileError("文字コードの変換（CP932）を利用できません。");
-    }
-    std::string out(text.size() * 2 + 16, '\0');
-    char* in = const_cast<char*>(text.data());
-    std::size_t inLeft = text.size();
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    std::optional<std::string> result;
-    while (true) {
-        const std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        if (rc != static_cast<std::size_t>(-1)) {
-            // Conversions that change state (none for CP932) would need a flush here.
-            out.resize(out.size() - outLeft);
-            result = std::move(out);
-            break;
-        }
-        if (errno != E2BIG) {
-            break;  // invalid or incomplete sequence
-        }
-        const std::size_t used = out.size() - outLeft;
-        out.resize(out.size() * 2);
-        outPtr = out.data() + used;
-        outLeft = out.size() - used;
-    }
-    iconv_close(cd);
-    return result;
-}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -95,7 +63,7 @@ int IndexOfKey(std::string_view key) {
 }
 
 void ReadLine(std::string_view cp932Line, PredictionOptions& options) {
-    const auto utf8 = Convert("CP932", "UTF-8", cp932Line);
+    const auto utf8 = Cp932ToUtf8(cp932Line);
     if (!utf8) {
         return;
     }
@@ -161,7 +129,7 @@ std::string FormatInitText(const PredictionOptions& options) {
         utf8 += kPredictionOptionInfo[static_cast<std::size_t>(i)].key;
         utf8 += options.reflect[static_cast<std::size_t>(i)] ? "=True\r\n" : "=False\r\n";
     }
-    auto cp932 = Convert("UTF-8", "CP932", utf8);
+    auto cp932 = Utf8ToCp932(utf8);
     if (!cp932) {
         throw InitFileError("設定ファイルの内容をCP932に変換できませんでした。");
     }
