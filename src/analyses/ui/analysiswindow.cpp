@@ -18,13 +18,8 @@ namespace pirumo {
 namespace {
 
 // Placement of the frame's controls inside the client area, in twips.
-constexpr int kMargin = 120;
 constexpr int kLabelTop = 150;
-constexpr int kLabelHeight = 255;
 constexpr int kGridTop = 480;
-constexpr int kGap = 120;
-constexpr int kButtonWidth = 1095;
-constexpr int kButtonHeight = 375;
 constexpr int kBallSize = 255;
 constexpr int kBallPixels = 19;
 constexpr double kSmallestLabelPoints = 6.0;
@@ -57,8 +52,8 @@ QPixmap BallPicture(const QColor& colour, qreal devicePixelRatio) {
 QPushButton* AddButton(QWidget& client, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, &client);
     button->setObjectName(QString::fromUtf8(name));
-    button->setFixedSize(TwipsToPixelsX(kButtonWidth, client),
-                         TwipsToPixelsY(kButtonHeight, client));
+    button->setFixedSize(TwipsToPixelsX(kButtonWidthTwips, client),
+                         TwipsToPixelsY(kButtonHeightTwips, client));
     return button;
 }
 
@@ -92,7 +87,7 @@ void AnalysisWindow::CreateControls() {
 }
 
 void AnalysisWindow::CreateLegend(QWidget& client) {
-    QRect previous(TwipsToPixelsX(kMargin, client), TwipsToPixelsY(kLabelTop, client), 0, 0);
+    QRect previous(TwipsToPixelsX(kMarginTwips, client), TwipsToPixelsY(kLabelTop, client), 0, 0);
     for (const LegendControl& control : mDescription.legend) {
         auto* label = new QLabel(&client);
         label->setObjectName(FromUtf8(control.name));
@@ -151,8 +146,8 @@ void AnalysisWindow::PlaceControls() {
     if (client == nullptr || mCommand1 == nullptr) {
         return;  // still being built
     }
-    const int margin = TwipsToPixelsX(kMargin, *client);
-    const int gap = TwipsToPixelsY(kGap, *client);
+    const int margin = TwipsToPixelsX(kMarginTwips, *client);
+    const int gap = TwipsToPixelsY(kGapTwips, *client);
     PlaceLabel1(*client);
 
     // The grid shows its visible rows and columns where the window is large enough, and scrolls
@@ -177,8 +172,8 @@ void AnalysisWindow::PlaceControls() {
 // Label1 sits where the window's legend leaves room for it; a description wider than the room
 // it is given is drawn in a smaller font rather than cut off or run into the legend.
 void AnalysisWindow::PlaceLabel1(QWidget& client) {
-    const int left =
-        TwipsToPixelsX(mDescription.label1Left >= 0 ? mDescription.label1Left : kMargin, client);
+    const int left = TwipsToPixelsX(
+        mDescription.label1Left >= 0 ? mDescription.label1Left : kMarginTwips, client);
     const int top =
         TwipsToPixelsY(mDescription.label1Top >= 0 ? mDescription.label1Top : kLabelTop, client);
     int width = mLabel1->sizeHint().width();
@@ -191,7 +186,7 @@ void AnalysisWindow::PlaceLabel1(QWidget& client) {
         }
         mLabel1->setFont(font);
     }
-    mLabel1->setGeometry(left, top, width, TwipsToPixelsY(kLabelHeight, client));
+    mLabel1->setGeometry(left, top, width, TwipsToPixelsY(kLabelHeightTwips, client));
 }
 
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {

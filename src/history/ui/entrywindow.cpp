@@ -26,13 +26,8 @@ namespace {
 // The client area and the placement of the controls in it, in twips.
 constexpr int kClientWidth = 6240;
 constexpr int kClientHeight = 12825;
-constexpr int kMargin = 120;
 constexpr int kLabelTop = 120;
-constexpr int kLabelHeight = 255;
 constexpr int kGridTop = 420;
-constexpr int kGap = 120;
-constexpr int kButtonWidth = 1095;
-constexpr int kButtonHeight = 375;
 
 // The open analyses keep the history they started with; the note stays while the window is open.
 const char* const kStatusNote =
@@ -89,8 +84,8 @@ void EntryWindow::CreateControls() {
             &EntryWindow::fpSpread1_RightClick);
     mCommand1 = new QPushButton(QStringLiteral("閉じる"), client);
     mCommand1->setObjectName(QStringLiteral("Command1"));
-    mCommand1->setFixedSize(TwipsToPixelsX(kButtonWidth, *client),
-                            TwipsToPixelsY(kButtonHeight, *client));
+    mCommand1->setFixedSize(TwipsToPixelsX(kButtonWidthTwips, *client),
+                            TwipsToPixelsY(kButtonHeightTwips, *client));
     connect(mCommand1, &QPushButton::clicked, this, &EntryWindow::Command1_Click);
 }
 
@@ -138,10 +133,10 @@ void EntryWindow::PlaceControls() {
     if (client == nullptr || mCommand1 == nullptr) {
         return;  // still being built
     }
-    const int margin = TwipsToPixelsX(kMargin, *client);
-    const int gap = TwipsToPixelsY(kGap, *client);
+    const int margin = TwipsToPixelsX(kMarginTwips, *client);
+    const int gap = TwipsToPixelsY(kGapTwips, *client);
     mLabel1->setGeometry(margin, TwipsToPixelsY(kLabelTop, *client), mLabel1->sizeHint().width(),
-                         TwipsToPixelsY(kLabelHeight, *client));
+                         TwipsToPixelsY(kLabelHeightTwips, *client));
     const int gridTop = TwipsToPixelsY(kGridTop, *client);
     const QSize wanted = mSpread->sizeHint();
     const int width = std::max(0, std::min(wanted.width(), client->width() - 2 * margin));

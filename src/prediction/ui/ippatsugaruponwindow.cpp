@@ -25,8 +25,6 @@ namespace {
 
 constexpr int kWidthTwips = 9360;
 constexpr int kHeightTwips = 8244;
-constexpr int kButtonWidthTwips = 1095;
-constexpr int kButtonHeightTwips = 375;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
