@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "analyses/analysiscatalog.h"
-#include "history/historycsv.h"
-#include "history/samplehistory.h"
+#include "history/import/historycsv.h"
+#include "history/store/samplehistory.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "analyses/analysiscatalog.h"
-#include "history/historycsv.h"
+#include "history/import/historycsv.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "shell/grid/gridexport.h"
-#include "shell/grid/resultgrid.h"
+#include "grid/gridexport.h"
+#include "grid/resultgrid.h"
 
 namespace pirumo {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "history/historycsv.h"
-#include "history/historyfile.h"
+#include "history/import/historycsv.h"
+#include "history/store/historyfile.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "analyses/lastdigitrun.h"
 #include "analyses/lowhighpattern.h"
 #include "analyses/numbersum.h"
-#include "history/historycsv.h"
-#include "history/samplehistory.h"
+#include "history/import/historycsv.h"
+#include "history/store/samplehistory.h"
 
 namespace pirumo {
 namespace {

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "history/historycsv.h"
-#include "history/samplehistory.h"
+#include "history/import/historycsv.h"
+#include "history/store/samplehistory.h"
 #include "prediction/garuponpredictor.h"
 
 namespace {

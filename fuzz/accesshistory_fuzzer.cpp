@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "history/accessrows.h"
+#include "history/import/accessrows.h"
 #include "history/historyerror.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <string>
 
-#include "history/historycsv.h"
-#include "shell/grid/ui/gridview.h"
-#include "shell/ui/mainfrm.h"
+#include "history/import/historycsv.h"
+#include "widgets/gridview.h"
+#include "app/mainfrm.h"
 
 namespace {
 

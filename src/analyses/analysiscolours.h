@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/grid/resultgrid.h"
+#include "grid/resultgrid.h"
 
 namespace pirumo {
 

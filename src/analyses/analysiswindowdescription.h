@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "history/drawhistory.h"
-#include "shell/grid/resultgrid.h"
+#include "grid/resultgrid.h"
 
 namespace pirumo {
 

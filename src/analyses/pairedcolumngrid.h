@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "shell/grid/resultgrid.h"
+#include "grid/resultgrid.h"
 
 namespace pirumo {
 

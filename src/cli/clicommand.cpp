@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/atomicfile.h"
+#include "base/atomicfile.h"
 
 namespace pirumo::cli {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "cli/clicommand.h"
-#include "history/accessimport.h"
-#include "history/historycsv.h"
+#include "history/import/accessimport.h"
+#include "history/import/historycsv.h"
 
 namespace pirumo::cli {
 

@@ -1,8 +1,8 @@
 #include <string>
 
 #include "cli/clicommand.h"
-#include "history/historyfile.h"
-#include "shell/grid/gridexport.h"
+#include "history/store/historyfile.h"
+#include "grid/gridexport.h"
 
 namespace pirumo::cli {
 

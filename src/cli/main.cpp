@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/clicommand.h"
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 
 using namespace pirumo::cli;
 

@@ -1,5 +1,5 @@
 #include "cli/clicommand.h"
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 #include "prediction/garuponpredictor.h"
 #include "prediction/initfile.h"
 #include "prediction/predictionexport.h"

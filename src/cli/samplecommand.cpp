@@ -2,8 +2,8 @@
 #include <string>
 
 #include "cli/clicommand.h"
-#include "history/historyfile.h"
-#include "history/samplehistory.h"
+#include "history/store/historyfile.h"
+#include "history/store/samplehistory.h"
 
 namespace pirumo::cli {
 

@@ -1,7 +1,7 @@
 #include "analyses/analysiscatalog.h"
 #include "cli/clicommand.h"
-#include "history/historyfile.h"
-#include "shell/grid/gridexport.h"
+#include "history/store/historyfile.h"
+#include "grid/gridexport.h"
 
 namespace pirumo::cli {
 

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "cli/clicommand.h"
-#include "history/downloadsource.h"
+#include "history/refresh/downloadsource.h"
 #include "history/historyerror.h"
-#include "history/historyrefresh.h"
-#include "history/isolatedimport.h"
-#include "history/transfer/historytransfer.h"
+#include "history/refresh/historyrefresh.h"
+#include "history/import/isolatedimport.h"
+#include "net/historytransfer.h"
 
 namespace pirumo::cli {
 

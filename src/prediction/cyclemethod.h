@@ -5,7 +5,7 @@
 #include "history/drawhistory.h"
 #include "prediction/cycletable.h"
 #include "prediction/numbersbydraw.h"
-#include "shell/grid/resultgrid.h"
+#include "grid/resultgrid.h"
 
 namespace pirumo {
 

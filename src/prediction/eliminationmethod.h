@@ -4,7 +4,7 @@
 #include <string>
 
 #include "prediction/numbersbydraw.h"
-#include "shell/grid/resultgrid.h"
+#include "grid/resultgrid.h"
 
 namespace pirumo {
 

@@ -8,7 +8,7 @@
 #include "prediction/numbersbydraw.h"
 #include "prediction/predictiongrids.h"
 #include "prediction/predictionoptions.h"
-#include "shell/grid/resultgrid.h"
+#include "grid/resultgrid.h"
 
 namespace pirumo {
 

@@ -1,7 +1,7 @@
 #include "prediction/initfile.h"
 
-#include "history/japanesetext.h"
-#include "shell/atomicfile.h"
+#include "base/japanesetext.h"
+#include "base/atomicfile.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 #include "prediction/predictionexport.h"
 
 #include "prediction/predictiontexts.h"
-#include "shell/grid/gridexport.h"
+#include "grid/gridexport.h"
 
 namespace pirumo {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "shell/grid/resultgrid.h"
+#include "grid/resultgrid.h"
 
 namespace pirumo {
 

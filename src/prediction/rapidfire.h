@@ -2,7 +2,7 @@
 
 #include "prediction/cycletable.h"
 #include "prediction/eliminationmethod.h"
-#include "shell/grid/resultgrid.h"
+#include "grid/resultgrid.h"
 
 namespace pirumo {
 

@@ -1,15 +1,15 @@
-#include "history/accessimport.h"
+#include "history/import/accessimport.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
-#include "history/accesshistory.h"
-#include "history/accessrows.h"
-#include "history/historycsv.h"
+#include "history/import/accesshistory.h"
+#include "history/import/accessrows.h"
+#include "history/import/historycsv.h"
 #include "history/historyerror.h"
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 #include "testhistory.h"
 
 namespace pirumo {

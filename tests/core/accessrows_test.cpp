@@ -1,8 +1,8 @@
-#include "history/accessrows.h"
+#include "history/import/accessrows.h"
 
 #include <gtest/gtest.h>
 
-#include "history/accesshistory.h"
+#include "history/import/accesshistory.h"
 #include "history/historyerror.h"
 #include "testhistory.h"
 

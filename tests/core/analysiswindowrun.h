@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "analyses/analysiswindowdescription.h"
-#include "history/historycsv.h"
+#include "history/import/historycsv.h"
 #include "testhistory.h"
 
 namespace pirumo::test {

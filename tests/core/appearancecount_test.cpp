@@ -3,7 +3,7 @@
 #include "analyses/analysiscatalog.h"
 #include "analyses/appearancecount.h"
 #include "filebytes.h"
-#include "history/historycsv.h"
+#include "history/import/historycsv.h"
 #include "testhistory.h"
 
 namespace pirumo {

@@ -1,11 +1,11 @@
-#include "history/drawentry.h"
+#include "history/entry/drawentry.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "history/historyerror.h"
-#include "history/sqlcipherdatabase.h"
+#include "history/store/sqlcipherdatabase.h"
 #include "testhistory.h"
 
 namespace pirumo {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "history/entrygrid.h"
-#include "history/entrytext.h"
+#include "history/entry/entrygrid.h"
+#include "history/entry/entrytext.h"
 
 namespace pirumo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "history/samplehistory.h"
+#include "history/store/samplehistory.h"
 
 namespace pirumo {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/grid/gridexport.h"
+#include "grid/gridexport.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "filebytes.h"
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 #include "testhistory.h"
 
 namespace pirumo::test {

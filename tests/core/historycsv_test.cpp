@@ -1,4 +1,4 @@
-#include "history/historycsv.h"
+#include "history/import/historycsv.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "filebytes.h"
 #include "history/historyerror.h"
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 #include "testhistory.h"
 
 namespace pirumo {

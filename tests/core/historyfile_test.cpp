@@ -1,4 +1,4 @@
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -10,7 +10,7 @@
 #include <set>
 
 #include "filebytes.h"
-#include "history/databasepassword.h"
+#include "history/store/databasepassword.h"
 #include "history/historyerror.h"
 #include "testhistory.h"
 

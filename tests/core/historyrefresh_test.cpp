@@ -1,4 +1,4 @@
-#include "history/historyrefresh.h"
+#include "history/refresh/historyrefresh.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -8,10 +8,10 @@
 #include <csignal>
 #include <iterator>
 
-#include "history/accessrows.h"
-#include "history/downloadedhistory.h"
+#include "history/import/accessrows.h"
+#include "history/refresh/downloadedhistory.h"
 #include "history/historyerror.h"
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 #include "historybodies.h"
 
 namespace pirumo {

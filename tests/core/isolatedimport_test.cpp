@@ -1,4 +1,4 @@
-#include "history/isolatedimport.h"
+#include "history/import/isolatedimport.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "history/accessrows.h"
+#include "history/import/accessrows.h"
 #include "history/historyerror.h"
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 #include "testhistory.h"
 
 namespace pirumo {

@@ -7,8 +7,8 @@
 #include <iterator>
 
 #include "filebytes.h"
-#include "history/historycsv.h"
-#include "history/historyfile.h"
+#include "history/import/historycsv.h"
+#include "history/store/historyfile.h"
 #include "prediction/garuponpredictor.h"
 #include "prediction/initfile.h"
 #include "prediction/predictionexport.h"

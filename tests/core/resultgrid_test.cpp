@@ -1,8 +1,8 @@
-#include "shell/grid/resultgrid.h"
+#include "grid/resultgrid.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/grid/displaywidth.h"
+#include "grid/displaywidth.h"
 
 namespace pirumo {
 namespace {

@@ -1,4 +1,4 @@
-#include "history/samplehistory.h"
+#include "history/store/samplehistory.h"
 
 #include <gtest/gtest.h>
 

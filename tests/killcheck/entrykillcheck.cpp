@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "history/drawentry.h"
+#include "history/entry/drawentry.h"
 #include "history/historyerror.h"
-#include "history/sqlcipherdatabase.h"
+#include "history/store/sqlcipherdatabase.h"
 
 namespace {
 

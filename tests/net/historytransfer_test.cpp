@@ -1,4 +1,4 @@
-#include "history/transfer/historytransfer.h"
+#include "net/historytransfer.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include <iterator>
 
 #include "../core/historybodies.h"
-#include "history/accessrows.h"
-#include "history/historyfile.h"
+#include "history/import/accessrows.h"
+#include "history/store/historyfile.h"
 #include "localhttpserver.h"
 
 namespace pirumo {

@@ -4,9 +4,9 @@
 
 #include "analyses/ui/analysiswindow.h"
 #include "mainfrmfixture.h"
-#include "shell/grid/ui/gridtablemodel.h"
-#include "shell/grid/ui/gridview.h"
-#include "shell/ui/twips.h"
+#include "widgets/gridtablemodel.h"
+#include "widgets/gridview.h"
+#include "widgets/twips.h"
 
 namespace pirumo::test {
 namespace {

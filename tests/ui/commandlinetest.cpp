@@ -3,11 +3,11 @@
 #include <QImage>
 
 #include "../core/testhistory.h"
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 #include "mainfrmfixture.h"
-#include "shell/ui/commandline.h"
-#include "shell/ui/twips.h"
-#include "shell/ui/windowpicture.h"
+#include "app/commandline.h"
+#include "widgets/twips.h"
+#include "app/windowpicture.h"
 
 namespace pirumo::test {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "../core/historybodies.h"
 #include "../net/localhttpserver.h"
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 #include "mainfrmfixture.h"
 
 namespace pirumo {

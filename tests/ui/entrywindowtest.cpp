@@ -12,13 +12,13 @@
 #include <QTimer>
 #include <tuple>
 
-#include "history/historyfile.h"
-#include "history/sqlcipherdatabase.h"
+#include "history/store/historyfile.h"
+#include "history/store/sqlcipherdatabase.h"
 #include "history/ui/entrywindow.h"
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
-#include "shell/grid/ui/gridview.h"
-#include "shell/ui/twips.h"
+#include "widgets/gridview.h"
+#include "widgets/twips.h"
 
 namespace pirumo::test {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
-#include "shell/ui/aboutbox.h"
-#include "shell/ui/helpwindow.h"
+#include "app/aboutbox.h"
+#include "app/helpwindow.h"
 
 namespace pirumo::test {
 namespace {

@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "shell/grid/ui/gridtablemodel.h"
-#include "shell/grid/ui/gridview.h"
+#include "widgets/gridtablemodel.h"
+#include "widgets/gridview.h"
 
 namespace pirumo::test {
 namespace {

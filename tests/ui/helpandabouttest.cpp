@@ -7,8 +7,8 @@
 #include "analyses/analysiscatalog.h"
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
-#include "shell/ui/aboutbox.h"
-#include "shell/ui/helpwindow.h"
+#include "app/aboutbox.h"
+#include "app/helpwindow.h"
 
 namespace pirumo::test {
 namespace {

@@ -3,11 +3,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 #include "history/ui/historyimport.h"
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
-#include "shell/ui/messageboxes.h"
+#include "widgets/messageboxes.h"
 
 namespace pirumo::test {
 namespace {

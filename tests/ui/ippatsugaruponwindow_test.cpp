@@ -13,7 +13,7 @@
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
 #include "prediction/initfile.h"
-#include "shell/ui/mainfrm.h"
+#include "app/mainfrm.h"
 
 namespace pirumo {
 namespace {

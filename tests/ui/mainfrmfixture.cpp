@@ -5,7 +5,7 @@
 #include <QMdiArea>
 #include <QTest>
 
-#include "history/historyfile.h"
+#include "history/store/historyfile.h"
 
 namespace pirumo::test {
 

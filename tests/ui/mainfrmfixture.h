@@ -9,7 +9,7 @@
 
 #include "../core/testhistory.h"
 #include "history/draw.h"
-#include "shell/ui/mainfrm.h"
+#include "app/mainfrm.h"
 
 namespace pirumo::test {
 

@@ -4,8 +4,8 @@
 
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
-#include "shell/grid/ui/gridview.h"
-#include "shell/ui/twips.h"
+#include "widgets/gridview.h"
+#include "widgets/twips.h"
 
 namespace pirumo::test {
 namespace {

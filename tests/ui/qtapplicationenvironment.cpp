@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "shell/grid/ui/gridview.h"
+#include "widgets/gridview.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QMdiSubWindow>
 
 #include "analyses/analysiswindowdescription.h"
-#include "shell/grid/resultgrid.h"
+#include "grid/resultgrid.h"
 
 class QLabel;
 class QPushButton;

@@ -5,11 +5,11 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
-#include "history/downloadsource.h"
+#include "history/refresh/downloadsource.h"
 #include "history/historyerror.h"
-#include "history/historyrefresh.h"
-#include "shell/ui/hourglasscursor.h"
-#include "shell/ui/messageboxes.h"
+#include "history/refresh/historyrefresh.h"
+#include "widgets/hourglasscursor.h"
+#include "widgets/messageboxes.h"
 
 namespace pirumo {
 

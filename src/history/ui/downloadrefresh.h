@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "history/transfer/historytransfer.h"
+#include "net/historytransfer.h"
 
 class QWidget;
 

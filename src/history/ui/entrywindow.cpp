@@ -11,13 +11,13 @@
 #include <QStatusBar>
 #include <algorithm>
 
-#include "history/entrygrid.h"
-#include "shell/grid/ui/gridtablemodel.h"
-#include "shell/grid/ui/gridview.h"
-#include "shell/ui/hourglasscursor.h"
-#include "shell/ui/mainfrm.h"
-#include "shell/ui/messageboxes.h"
-#include "shell/ui/twips.h"
+#include "history/entry/entrygrid.h"
+#include "widgets/gridtablemodel.h"
+#include "widgets/gridview.h"
+#include "widgets/hourglasscursor.h"
+#include "app/mainfrm.h"
+#include "widgets/messageboxes.h"
+#include "widgets/twips.h"
 
 namespace pirumo {
 

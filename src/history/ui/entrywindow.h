@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "history/drawentry.h"
+#include "history/entry/drawentry.h"
 
 class QAction;
 class QLabel;

@@ -5,12 +5,12 @@
 #include <QMessageBox>
 #include <fstream>
 
-#include "history/accesshistory.h"
-#include "history/historycsv.h"
+#include "history/import/accesshistory.h"
+#include "history/import/historycsv.h"
 #include "history/historyerror.h"
-#include "history/isolatedimport.h"
-#include "shell/ui/hourglasscursor.h"
-#include "shell/ui/messageboxes.h"
+#include "history/import/isolatedimport.h"
+#include "widgets/hourglasscursor.h"
+#include "widgets/messageboxes.h"
 
 namespace pirumo {
 

@@ -14,10 +14,10 @@
 
 #include "prediction/initfile.h"
 #include "prediction/predictiontexts.h"
-#include "shell/grid/ui/gridview.h"
-#include "shell/ui/hourglasscursor.h"
-#include "shell/ui/mainfrm.h"
-#include "shell/ui/twips.h"
+#include "widgets/gridview.h"
+#include "widgets/hourglasscursor.h"
+#include "app/mainfrm.h"
+#include "widgets/twips.h"
 
 namespace pirumo {
 

@@ -1,0 +1,63 @@
+#include "app/aboutbox.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "widgets/twips.h"
+
+namespace pirumo {
+
+namespace {
+
+QLabel* AddLabel(QWidget& box, QVBoxLayout& layout, const char* name, const QString& text) {
+    auto* label = new QLabel(text, &box);
+    label->setObjectName(QString::fromUtf8(name));
+    layout.addWidget(label);
+    return label;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("バージョン情報"));
+    setWindowTitle(QStringLiteral("バージョン情報"));
+    setModal(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(TwipsToPixelsX(360, *this), TwipsToPixelsY(240, *this),
+                               TwipsToPixelsX(360, *this), TwipsToPixelsY(240, *this));
+    QLabel* product = AddLabel(*this, *layout, "lblProductName", QStringLiteral("ピルモ"));
+    QFont productFont = product->font();
+    productFont.setPointSizeF(productFont.pointSizeF() * 2.0);
+    productFont.setBold(true);
+    product->setFont(productFont);
+    AddLabel(*this, *layout, "lblVersion", QStringLiteral(" Ver2.30"));
+    layout->addSpacing(TwipsToPixelsY(180, *this));
+    QLabel* notice =
+        AddLabel(*this, *layout, "lblNotice",
+                 QStringLiteral(
+                     "本ソフトウェアの分析と予想は過去の当選データにもとづく参考情報です。\n"
+                     "当選を保証するものではありません。ロトは無理のない範囲でお楽しみください。"));
+    notice->setWordWrap(true);
+    AddLabel(*this, *layout, "lblSlogan", QStringLiteral("数字の流れを読んで、次の一回を楽しく。"));
+    layout->addSpacing(TwipsToPixelsY(180, *this));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* command1 = new QPushButton(QStringLiteral("閉じる"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setDefault(true);
+    buttons->addWidget(command1);
+    layout->addLayout(buttons);
+    connect(command1, &QPushButton::clicked, this, &AboutBox::Command1_Click);
+
+    setFixedSize(sizeHint());
+}
+
+void AboutBox::Command1_Click() {
+    close();
+}
+
+}  // namespace pirumo

@@ -1,0 +1,78 @@
+#include "app/commandline.h"
+
+#include <cstring>
+
+#include "history/store/historyfile.h"
+
+namespace pirumo {
+
+namespace {
+
+std::filesystem::path ToPath(const QString& text) {
+    return std::filesystem::path(text.toStdU16String());
+}
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    CommandLine line;
+    line.settingsFile = ToPath(QStringLiteral("ピルモ.ini"));
+    bool hasDb = false;
+    bool hasOut = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString option = arguments[i];
+        QString value;
+        bool hasValue = false;
+        const qsizetype equals = option.indexOf(u'=');
+        if (option.startsWith(QStringLiteral("--")) && equals > 0) {
+            value = option.mid(equals + 1);
+            option.truncate(equals);
+            hasValue = true;
+        }
+        if (option != QStringLiteral("--db") && option != QStringLiteral("--ini") &&
+            option != QStringLiteral("--render") && option != QStringLiteral("--out")) {
+            throw CommandLineError("知らないオプションです: " + Utf8(arguments[i]) +
+                                   "\n使い方: pirumo [--db FILE] [--ini FILE] "
+                                   "[--render NAME --out FILE.png]");
+        }
+        if (!hasValue && i + 1 < arguments.size()) {
+            value = arguments[++i];
+        }
+        if (value.isEmpty()) {
+            throw CommandLineError(Utf8(option) + " には値を指定してください。");
+        }
+        if (option == QStringLiteral("--db")) {
+            line.historyFile = ToPath(value);
+            hasDb = true;
+        } else if (option == QStringLiteral("--ini")) {
+            line.settingsFile = ToPath(value);
+        } else if (option == QStringLiteral("--render")) {
+            line.renderName = value;
+        } else {
+            line.renderOut = ToPath(value);
+            hasOut = true;
+        }
+    }
+    if (line.renderName.isEmpty() == hasOut) {
+        throw CommandLineError("--render と --out は一緒に指定してください。");
+    }
+    if (!hasDb) {
+        line.historyFile = DefaultHistoryPath();
+    }
+    return line;
+}
+
+bool WantsRender(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--render") == 0 || std::strncmp(argv[i], "--render=", 9) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace pirumo

@@ -1,0 +1,36 @@
+#include <QApplication>
+#include <cstdio>
+
+#include "widgets/gridview.h"
+#include "app/commandline.h"
+#include "app/mainfrm.h"
+#include "app/programicon.h"
+#include "app/windowpicture.h"
+
+int main(int argc, char** argv) {
+    if (pirumo::WantsRender(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ピルモ"));
+    QApplication::setFont(pirumo::GridFont());
+    QApplication::setWindowIcon(pirumo::ProgramIcon());
+
+    pirumo::CommandLine line;
+    try {
+        line = pirumo::ParseCommandLine(QApplication::arguments().mid(1));
+    } catch (const pirumo::CommandLineError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 2;
+    }
+    if (!line.renderName.isEmpty()) {
+        return pirumo::SaveWindowPicture(line);
+    }
+    pirumo::MainFrm mainFrm({line.historyFile, line.settingsFile, {}});
+    if (!mainFrm.Load()) {
+        return 1;
+    }
+    mainFrm.show();
+    mainFrm.activateWindow();  // also without a window manager, so the prediction opens
+    return QApplication::exec();
+}

@@ -1,0 +1,316 @@
+#include "app/mainfrm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QWindow>
+
+#include "analyses/analysiscatalog.h"
+#include "analyses/ui/analysiswindow.h"
+#include "history/import/isolatedimport.h"
+#include "history/ui/downloadrefresh.h"
+#include "history/ui/entrywindow.h"
+#include "history/ui/historyimport.h"
+#include "prediction/ui/ippatsugaruponwindow.h"
+#include "app/aboutbox.h"
+#include "app/helpwindow.h"
+#include "widgets/hourglasscursor.h"
+#include "app/mainmenu.h"
+#include "widgets/messageboxes.h"
+#include "app/startuphistory.h"
+#include "app/windowarranger.h"
+
+namespace pirumo {
+
+namespace {
+
+// Windows whose closing hands the focus back to the main window as a return "from another window
+// of the program": ordinary top-level windows, not message boxes, menus or tooltips.
+bool IsProgramWindow(const QWindow& window) {
+    const Qt::WindowType type = window.type();
+    return (type == Qt::Window || type == Qt::Dialog) && window.modality() == Qt::NonModal;
+}
+
+}  // namespace
+
+MainFrm::MainFrm(MainFrmOptions options, QWidget* parent)
+    : QMainWindow(parent), mOptions(std::move(options)) {
+    if (!mOptions.openHistory) {
+        mOptions.openHistory = OpenStartupHistory;
+    }
+    setObjectName(QStringLiteral("MainFrm"));
+    setWindowTitle(QStringLiteral("ピルモ"));
+    mMdiArea = new QMdiArea(this);
+    mMdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // Child windows keep the size they are given and may reach past the area: scroll to them.
+    mMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mMdiArea);
+    statusBar();
+    BuildMenus();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        resize(screen->availableGeometry().size() * 9 / 10);
+    }
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainFrm::WatchActivation);
+}
+
+MainFrm::~MainFrm() = default;
+
+bool MainFrm::Load() {
+    CreatePredictionWindow();
+    HourglassCursor hourglass;
+    ProcessPendingEvents();
+    mPropEnd = true;
+    hourglass.Restore();  // reading the history may have to ask the user first
+    mLoaded = OpenDrawHistory();
+    return mLoaded;
+}
+
+bool MainFrm::OpenDrawHistory() {
+    std::optional<DrawHistory> history = mOptions.openHistory(this, mOptions.historyFile);
+    if (!history) {
+        return false;
+    }
+    mHistory = std::move(*history);
+    ReportSkippedRows();
+    return true;
+}
+
+void MainFrm::BuildMenus() {
+    mMenuItems = BuildMainMenu(*menuBar());
+    const auto on = [this](const char* name, void (MainFrm::*handler)()) {
+        connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this, handler);
+    };
+    on("mnuEnd", &MainFrm::mnuEnd_Click);
+    on("mnuYoso", &MainFrm::mnuYoso_Click);
+    on("mnuMasterUpdate", &MainFrm::mnuMasterUpdate_Click);
+    on("mnuMasterImport", &MainFrm::mnuMasterImport_Click);
+    on("mnuMasterInput", &MainFrm::mnuMasterInput_Click);
+    on("mnuHelpFile", &MainFrm::ShowHelp);
+    on("mnuAbout", &MainFrm::ShowAbout);
+    const auto arrange = [this](const char* name, void (*arrangement)(QMdiArea&)) {
+        connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this,
+                [this, arrangement] { arrangement(*mMdiArea); });
+    };
+    arrange("mnuWindowHorizontal", TileHorizontally);
+    arrange("mnuWindowVertical", TileVertically);
+    arrange("mnuWindowCascade", Cascade);
+    arrange("mnuWindowArrangeIcon", ArrangeIcons);
+    for (const MainMenuItem& item : MainMenuItems()) {
+        if (item.window != nullptr) {
+            ConnectAnalysisItem(*mMenuItems.value(QString::fromUtf8(item.name)), item.window);
+        }
+    }
+}
+
+void MainFrm::ConnectAnalysisItem(QAction& action, const char* windowName) {
+    if (const AnalysisWindowDescription* description = FindAnalysisWindow(windowName)) {
+        connect(&action, &QAction::triggered, this,
+                [this, description] { ShowAnalysisWindow(*description); });
+    }
+}
+
+QWidget* MainFrm::ChooseWindow(const QString& name) {
+    for (const MainMenuItem& item : MainMenuItems()) {
+        if (item.window == nullptr || QString::fromUtf8(item.window) != name) {
+            continue;
+        }
+        mMenuItems.value(QString::fromUtf8(item.name))->trigger();
+        for (QMdiSubWindow* window : mMdiArea->subWindowList()) {
+            if (window->objectName() == name) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+    return nullptr;
+}
+
+void MainFrm::closeEvent(QCloseEvent* event) {
+    // Exit never asks: the children unload first, then the main window's own unload step.
+    mExiting = true;
+    mMdiArea->closeAllSubWindows();
+    if (mHelpWindow != nullptr) {
+        mHelpWindow->close();
+    }
+    if (mAboutBox != nullptr) {
+        mAboutBox->close();
+    }
+    SavePredictionSettings();
+    CloseDrawHistory();
+    {
+        HourglassCursor hourglass;
+        ProcessPendingEvents();
+    }
+    event->accept();
+}
+
+void MainFrm::CloseDrawHistory() {
+    mHistory = DrawHistory();
+}
+
+// Start-up step 1: the prediction window is created hidden and reads the settings file.
+void MainFrm::CreatePredictionWindow() {
+    mPredictionWindow = new IppatsuGaruponWindow(*this, mOptions.settingsFile);
+    mMdiArea->addSubWindow(mPredictionWindow);
+    mPredictionWindow->hide();
+    mPredictionWindow->ReadInitFile();
+}
+
+// The mnuYoso action, also taken at every activation of the main window.
+void MainFrm::ShowPredictionWindow() {
+    if (mPredictionWindow == nullptr || !mLoaded) {
+        return;
+    }
+    HourglassCursor hourglass;
+    if (mPredictionWindow->isHidden()) {
+        mPredictionWindow->Load();
+        mPredictionWindow->show();
+    } else if (mPredictionWindow->isMinimized()) {
+        mPredictionWindow->showNormal();
+    }
+    mMdiArea->setActiveSubWindow(mPredictionWindow);
+}
+
+// Exit step 1: the prediction window writes the settings file; a failure is reported there and
+// the exit goes on.
+void MainFrm::SavePredictionSettings() {
+    if (mPredictionWindow != nullptr) {
+        mPredictionWindow->WriteInitFile();
+    }
+}
+
+void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
+    HourglassCursor hourglass;
+    const QString name = QString::fromUtf8(description.name);
+    if (AnalysisWindow* open = mAnalysisWindows.value(name)) {
+        if (open->isMinimized()) {
+            open->showNormal();
+        }
+        mMdiArea->setActiveSubWindow(open);
+        return;
+    }
+    auto* window = new AnalysisWindow(description, mHistory, *this);
+    mMdiArea->addSubWindow(window);
+    mAnalysisWindows.insert(name, window);
+    try {
+        window->Load();
+    } catch (const std::exception& error) {
+        window->close();
+        hourglass.Restore();
+        ShowRefusal(
+            this,
+            QStringLiteral("%1 を表示できません。\n%2").arg(name, QString::fromUtf8(error.what())));
+        return;
+    }
+    window->show();
+}
+
+// The download refresh.
+void MainFrm::RefreshHistoryByDownload() {
+    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
+    DownloadRefresh(this, mOptions.historyFile, cli).Run();
+}
+
+// Shows the manual entry window, or brings it forward when it is open already.
+void MainFrm::ShowEntryWindow() {
+    for (QMdiSubWindow* open : mMdiArea->subWindowList()) {
+        if (auto* entry = qobject_cast<EntryWindow*>(open)) {
+            mMdiArea->setActiveSubWindow(entry);
+            return;
+        }
+    }
+    auto* window = new EntryWindow(mOptions.historyFile, *this);
+    mMdiArea->addSubWindow(window);
+    try {
+        window->Load();
+    } catch (const std::exception& error) {
+        window->close();
+        ShowRefusal(this,
+                    QStringLiteral("%1 を表示できません。\n%2")
+                        .arg(QStringLiteral("当選データ入力"), QString::fromUtf8(error.what())));
+        return;
+    }
+    window->show();
+}
+
+void MainFrm::ShowHelp() {
+    if (mHelpWindow == nullptr) {
+        mHelpWindow = new HelpWindow(this);
+    }
+    mHelpWindow->ShowKeyword(HelpWindow::StartKeyword());
+    mHelpWindow->show();
+    mHelpWindow->raise();
+    mHelpWindow->activateWindow();
+}
+
+void MainFrm::ShowAbout() {
+    if (mAboutBox == nullptr) {
+        mAboutBox = new AboutBox(this);
+        mAboutBox->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    mAboutBox->show();
+    mAboutBox->raise();
+    mAboutBox->activateWindow();
+}
+
+void MainFrm::ReportSkippedRows() {
+    const int skipped = mHistory.Aggregates().skippedOtherValue;
+    if (skipped > 0) {
+        statusBar()->showMessage(
+            QStringLiteral("1～31 以外の数字を含む %1 回分の当選データは分析に使っていません。")
+                .arg(skipped));
+    }
+}
+
+void MainFrm::WatchActivation(QWindow* focusWindow) {
+    if (focusWindow == nullptr) {
+        return;  // the program lost the focus; returning to it is no return from our windows
+    }
+    const QPointer<QWindow> previous = mLastFocusWindow;
+    mLastFocusWindow = focusWindow;
+    if (!mLoaded || mExiting || focusWindow != windowHandle()) {
+        return;
+    }
+    const bool firstActivation = !mActivated;
+    const bool fromOtherWindow =
+        previous != nullptr && previous != focusWindow && IsProgramWindow(*previous);
+    mActivated = true;
+    if (firstActivation || fromOtherWindow) {
+        ShowPredictionWindow();
+    }
+}
+
+void MainFrm::mnuEnd_Click() {
+    close();
+}
+
+void MainFrm::mnuYoso_Click() {
+    ShowPredictionWindow();
+}
+
+void MainFrm::mnuMasterUpdate_Click() {
+    RefreshHistoryByDownload();
+}
+
+void MainFrm::mnuMasterImport_Click() {
+    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
+    HistoryImport(this, mOptions.historyFile, cli).Run();
+}
+
+void MainFrm::mnuMasterInput_Click() {
+    if (!mPropEnd) {
+        ShowRefusal(this, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
+        return;
+    }
+    HourglassCursor hourglass;
+    ProcessPendingEvents();
+    ShowEntryWindow();
+}
+
+}  // namespace pirumo

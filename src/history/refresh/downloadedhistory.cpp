@@ -1,0 +1,60 @@
+#include "history/refresh/downloadedhistory.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "history/import/accesshistory.h"
+#include "history/historyerror.h"
+#include "history/store/historyfile.h"
+#include "history/import/isolatedimport.h"
+
+namespace pirumo {
+
+namespace {
+
+// Error pages of web servers and captive portals; only asked after the body failed to read,
+// because an encrypted file starts with random bytes that may well be '<'.
+bool LooksLikeWebPage(const std::string& body) {
+    std::string head = body.substr(0, 1024);
+    std::transform(head.begin(), head.end(), head.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const auto start = head.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+    if (start == std::string::npos || head[start] != '<') {
+        return false;
+    }
+    return head.find("<html", start) != std::string::npos ||
+           head.find("<!doctype", start) != std::string::npos ||
+           head.find("<body", start) != std::string::npos ||
+           head.find("<head", start) != std::string::npos;
+}
+
+std::vector<Draw> ReadEncryptedBody(const std::string& body) {
+    try {
+        return ReadHistoryRowsFromBytes(body);
+    } catch (const HistoryError& e) {
+        if (LooksLikeWebPage(body)) {
+            throw HistoryError(
+                "受信したデータは当選データファイルではなく、Webページ（HTML）です。"
+                "ダウンロード元のURLが正しいか確認してください。");
+        }
+        throw;
+    }
+}
+
+}  // namespace
+
+std::vector<Draw> ReadDownloadedHistory(const std::string& body, const std::filesystem::path& cli) {
+    if (body.empty()) {
+        throw HistoryError("受信したデータが空です（0バイト）。");
+    }
+    std::vector<Draw> rows = LooksLikeAccessFile(body)
+                                 ? ReadAccessHistoryRowsInChildProcess(cli, body)
+                                 : ReadEncryptedBody(body);
+    if (std::none_of(rows.begin(), rows.end(), IsValidDraw)) {
+        throw HistoryError(
+            "受信した当選データには、6つの数字がすべてそろった有効な当選データが1件もありません。");
+    }
+    return rows;
+}
+
+}  // namespace pirumo

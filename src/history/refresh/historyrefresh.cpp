@@ -1,0 +1,65 @@
+#include "history/refresh/historyrefresh.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "history/refresh/downloadedhistory.h"
+#include "history/historyerror.h"
+#include "history/store/historyfile.h"
+
+namespace pirumo {
+
+namespace fs = std::filesystem;
+
+std::string MissingHistoryFileMessage(const fs::path& target) {
+    return "当選データファイル：'" + target.string() + "'が存在しません";
+}
+
+void CheckRefreshTarget(const fs::path& target) {
+    std::error_code ec;
+    if (!fs::is_regular_file(target, ec)) {
+        throw HistoryError(MissingHistoryFileMessage(target));
+    }
+}
+
+RefreshPlan PlanHistoryRefresh(const fs::path& target, const std::string& body,
+                               const fs::path& cli) {
+    CheckRefreshTarget(target);
+    RefreshPlan plan;
+    plan.rows = ReadDownloadedHistory(body, cli);
+    for (const Draw& d : plan.rows) {
+        if (IsValidDraw(d)) {
+            ++plan.validDrawCount;
+            plan.lastDrawNumber = std::max(plan.lastDrawNumber, d.drawNumber);
+        }
+    }
+    try {
+        plan.droppedDraws = FindDroppedDraws(ReadHistoryRows(target), plan.rows);
+    } catch (const HistoryError& e) {
+        plan.localReadError = e.what();
+    }
+    return plan;
+}
+
+std::string DescribeRefreshLoss(const RefreshPlan& plan, std::size_t maxLines) {
+    if (!plan.localReadError.empty()) {
+        return "現在の当選データファイルを読めないため、最新データと比べられません。\n" +
+               plan.localReadError + "\n";
+    }
+    return "現在の当選データにある次の " + std::to_string(plan.droppedDraws.size()) +
+           " 回分は、最新データにないか、数字が異なります。最新化するとこれらは失われます。\n" +
+           DescribeDroppedDraws(plan.droppedDraws, maxLines);
+}
+
+void ApplyHistoryRefresh(const fs::path& target, const RefreshPlan& plan) {
+    // The file may have gone while the body was arriving; never create one in its place.
+    CheckRefreshTarget(target);
+    ReplaceHistoryFile(target, plan.rows);
+}
+
+std::string RefreshDoneMessage() {
+    return "当選データを最新化しました。\n"
+           "新しい当選データは、ピルモを次に起動したときから使われます。";
+}
+
+}  // namespace pirumo

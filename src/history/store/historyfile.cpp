@@ -1,0 +1,383 @@
+#include "history/store/historyfile.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <system_error>
+
+#include "history/historyerror.h"
+#include "history/store/sqlcipherdatabase.h"
+
+namespace pirumo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kQuery = "select * from 全データ選択クエリ order by 回数";
+constexpr const char* kNumberFields[Draw::kFieldCount] = {"第1数字", "第2数字", "第3数字",
+                                                          "第4数字", "第5数字", "ボーナス数字"};
+constexpr int kMaxDrawNumber = 32767;
+
+constexpr const char* kSchema =
+    "CREATE TABLE 当選データ ("
+    "回数 INTEGER PRIMARY KEY CHECK (回数 BETWEEN 1 AND 32767),"
+    "第1数字 INTEGER, 第2数字 INTEGER, 第3数字 INTEGER, 第4数字 INTEGER, 第5数字 INTEGER,"
+    "ボーナス数字 INTEGER, 開催日 TEXT);"
+    "CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, 第2数字, 第3数字, 第4数字, 第5数字,"
+    " ボーナス数字, 開催日 FROM 当選データ;";
+
+std::string Quoted(const fs::path& file) {
+    return "当選データファイル「" + file.string() + "」";
+}
+
+std::int16_t ReadNumberField(sqlite3_stmt* stmt, int column) {
+    switch (sqlite3_column_type(stmt, column)) {
+        case SQLITE_NULL:
+            return Draw::kEmptyField;
+        case SQLITE_INTEGER: {
+            const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
+            return v >= 1 && v <= 31 ? static_cast<std::int16_t>(v) : Draw::kOtherValue;
+        }
+        case SQLITE_TEXT:
+            return sqlite3_column_bytes(stmt, column) == 0 ? Draw::kEmptyField : Draw::kOtherValue;
+        default:
+            return Draw::kOtherValue;
+    }
+}
+
+std::string ColumnText(sqlite3_stmt* stmt, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)))
+                : std::string();
+}
+
+int FindColumn(sqlite3_stmt* stmt, const std::string& name) {
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+        if (name == sqlite3_column_name(stmt, i)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int ReadDrawNumber(sqlite3_stmt* stmt, int column, const std::string& label) {
+    if (sqlite3_column_type(stmt, column) == SQLITE_INTEGER) {
+        const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
+        if (v >= 1 && v <= kMaxDrawNumber) {
+            return static_cast<int>(v);
+        }
+    }
+    throw HistoryError(label + "の回数「" + ColumnText(stmt, column) +
+                       "」は1から32767までの整数ではありません。");
+}
+
+std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& label) {
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) {
+        throw HistoryError(label + "が見つかりません。");
+    }
+    // Read-write, so that a journal left by an edit that was cut off is rolled back instead of
+    // making the file unreadable; nothing else is written.
+    SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kReadWrite);
+    if (!db.IsReadable()) {
+        throw HistoryError(
+            label + "を開けません。パスワードが違うか、当選データのファイルではありません。");
+    }
+    if (const auto error = SqlStatement::Check(db, kQuery)) {
+        const std::string noColumn = "no such column: ";
+        if (error->rfind(noColumn, 0) == 0) {
+            throw HistoryError(label + "の全データ選択クエリにフィールド「" +
+                               error->substr(noColumn.size()) + "」がありません。");
+        }
+        if (error->find("no such table") != std::string::npos) {
+            throw HistoryError(label + "に全データ選択クエリがありません。");
+        }
+        throw HistoryError(label + "の全データ選択クエリを実行できません（" + *error + "）。");
+    }
+    SqlStatement query(db, kQuery);
+    sqlite3_stmt* stmt = query.Handle();
+    const int drawColumn = FindColumn(stmt, "回数");
+    if (drawColumn < 0) {
+        throw HistoryError(label + "の全データ選択クエリにフィールド「回数」がありません。");
+    }
+    int numberColumns[Draw::kFieldCount];
+    for (int f = 0; f < Draw::kFieldCount; ++f) {
+        numberColumns[f] = FindColumn(stmt, kNumberFields[f]);
+        if (numberColumns[f] < 0) {
+            throw HistoryError(label + "の全データ選択クエリにフィールド「" + kNumberFields[f] +
+                               "」がありません。");
+        }
+    }
+    // The date is this program's own addition; files from elsewhere may lack it.
+    const int dateColumn = FindColumn(stmt, "開催日");
+
+    std::vector<Draw> rows;
+    while (query.Step()) {
+        Draw d;
+        d.drawNumber = ReadDrawNumber(stmt, drawColumn, label);
+        for (int f = 0; f < Draw::kFieldCount; ++f) {
+            d.numbers[static_cast<std::size_t>(f)] = ReadNumberField(stmt, numberColumns[f]);
+        }
+        if (dateColumn >= 0) {
+            d.date = ColumnText(stmt, dateColumn);
+        }
+        rows.push_back(std::move(d));
+    }
+    return rows;
+}
+
+constexpr const char* kTempMark = ".part-";
+
+// An empty file of our own, created with owner-only access, at a fresh name in dir.
+fs::path MakeTempFile(const fs::path& dir, const std::string& stem) {
+    std::string pattern = (dir / (stem + kTempMark + "XXXXXX")).string();
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0) {
+        throw HistoryError("一時ファイルを「" + dir.string() + "」に作成できません。");
+    }
+    close(fd);
+    return pattern;
+}
+
+void RemoveTempFile(const fs::path& file) {
+    std::error_code ec;
+    fs::remove(file, ec);
+    fs::remove(file.string() + "-journal", ec);
+}
+
+bool SyncQuietly(const fs::path& file) {
+    const int fd = open(file.c_str(), O_RDONLY);
+    const int rc = fd < 0 ? -1 : fsync(fd);
+    if (fd >= 0) {
+        close(fd);
+    }
+    return rc == 0;
+}
+
+void SyncFile(const fs::path& file) {
+    if (!SyncQuietly(file)) {
+        throw HistoryError("「" + file.string() + "」をディスクに書き込めません。");
+    }
+}
+
+// Makes a rename durable. The rename itself has already succeeded, so a failure here is not
+// reported as a failed write.
+void SyncFolder(const fs::path& dir) {
+    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    bool ok = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    if (out) {
+        ok = std::fclose(out) == 0 && ok;
+    }
+    if (!ok) {
+        throw HistoryError("受信した当選データを一時ファイルに書き込めません。");
+    }
+}
+
+void CheckRows(const std::vector<Draw>& rows) {
+    std::set<int> seen;
+    for (const Draw& d : rows) {
+        if (d.drawNumber < 1 || d.drawNumber > kMaxDrawNumber) {
+            throw HistoryError("回数「" + std::to_string(d.drawNumber) +
+                               "」は1から32767までの整数ではありません。");
+        }
+        if (!seen.insert(d.drawNumber).second) {
+            throw HistoryError("回数「" + std::to_string(d.drawNumber) + "」が重複しています。");
+        }
+    }
+}
+
+void WriteHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
+    SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kCreate);
+    db.Execute(kSchema);
+    SqlTransaction transaction(db);
+    SqlStatement insert(db,
+                        "INSERT INTO 当選データ (回数, 第1数字, 第2数字, 第3数字, 第4数字, "
+                        "第5数字, ボーナス数字, 開催日) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    for (const Draw& d : rows) {
+        insert.BindInt(1, d.drawNumber);
+        for (int f = 0; f < Draw::kFieldCount; ++f) {
+            // kOtherValue is stored as it is: it reads back as a value other than 1..31.
+            const auto n = d.numbers[static_cast<std::size_t>(f)];
+            if (n == Draw::kEmptyField) {
+                insert.BindNull(f + 2);
+            } else {
+                insert.BindInt(f + 2, n);
+            }
+        }
+        if (d.date.empty()) {
+            insert.BindNull(8);
+        } else {
+            insert.BindText(8, d.date);
+        }
+        insert.Step();
+        insert.Reset();
+    }
+    transaction.Commit();
+}
+
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+// Builds the new file beside `file`, flushed to disk; the caller renames or links it into place.
+fs::path BuildTempHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
+    const fs::path temp = MakeTempFile(FolderOf(file), file.filename().string());
+    try {
+        WriteHistoryFile(temp, rows);
+        SyncFile(temp);
+    } catch (...) {
+        RemoveTempFile(temp);
+        throw;
+    }
+    return temp;
+}
+
+// Copies the current file to file.bak through a temporary name, so a half-written backup never
+// replaces a good one.
+void KeepBackup(const fs::path& file) {
+    const fs::path backup = file.string() + ".bak";
+    const fs::path temp = MakeTempFile(FolderOf(file), backup.filename().string());
+    std::error_code ec;
+    fs::copy_file(file, temp, fs::copy_options::overwrite_existing, ec);
+    if (!ec && !SyncQuietly(temp)) {
+        ec = std::make_error_code(std::errc::io_error);
+    }
+    if (!ec) {
+        fs::rename(temp, backup, ec);
+    }
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        throw HistoryError(Quoted(file) + "のバックアップ「" + backup.string() +
+                           "」を作成できません（" + ec.message() + "）。");
+    }
+}
+
+// Temporary files beside `file` that a killed replacement left behind. Only old ones go, so a
+// replacement running in another process at this moment keeps its own.
+void RemoveAbandonedTempFiles(const fs::path& file) {
+    constexpr auto kAbandonedAfter = std::chrono::minutes(10);
+    const std::string prefix = file.filename().string();
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (const fs::directory_entry& entry : fs::directory_iterator(FolderOf(file), ec)) {
+        const std::string name = entry.path().filename().string();
+        const bool ours =
+            name.starts_with(prefix + kTempMark) || name.starts_with(prefix + ".bak" + kTempMark);
+        std::error_code timeError;
+        const auto written = entry.last_write_time(timeError);
+        if (ours && !timeError && now - written > kAbandonedAfter) {
+            RemoveTempFile(entry.path());
+        }
+    }
+}
+
+fs::path JournalOf(const fs::path& file) {
+    return file.string() + "-journal";
+}
+
+// A journal left by a cut-off edit belongs to the old file: it is rolled back into it, or, when
+// the old file cannot be opened, moved beside the backup, so it is never applied to the new file.
+void SettleJournal(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::exists(JournalOf(file), ec)) {
+        return;
+    }
+    try {
+        SqlCipherDatabase(file, SqlCipherDatabase::Mode::kReadWrite).IsReadable();
+    } catch (const HistoryError&) {
+    }
+    if (fs::exists(JournalOf(file), ec)) {
+        fs::rename(JournalOf(file), JournalOf(file.string() + ".bak"), ec);
+        if (ec) {
+            throw HistoryError(Quoted(file) + "の未完了の変更記録「" + JournalOf(file).string() +
+                               "」を移せません（" + ec.message() + "）。");
+        }
+    }
+}
+
+}  // namespace
+
+fs::path DefaultHistoryPath() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return (ec ? fs::current_path() : exe.parent_path()) / "Pirumo.mdb";
+}
+
+DrawHistory OpenDrawHistory(const fs::path& file) {
+    return DrawHistory(ReadHistoryRows(file));
+}
+
+std::vector<Draw> ReadHistoryRows(const fs::path& file) {
+    return ReadRowsLabelled(file, Quoted(file));
+}
+
+std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes) {
+    const char* tmpdir = std::getenv("TMPDIR");
+    const fs::path temp = MakeTempFile(tmpdir && *tmpdir ? tmpdir : "/tmp", "pirumo-check");
+    try {
+        WriteBytes(temp, bytes);
+        auto rows = ReadRowsLabelled(temp, "受信した当選データ");
+        RemoveTempFile(temp);
+        return rows;
+    } catch (...) {
+        RemoveTempFile(temp);
+        throw;
+    }
+}
+
+void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
+    CheckRows(rows);
+    RemoveAbandonedTempFiles(file);
+    const fs::path temp = BuildTempHistoryFile(file, rows);
+    try {
+        std::error_code ec;
+        if (fs::exists(file, ec)) {
+            SettleJournal(file);
+            KeepBackup(file);
+            fs::permissions(temp, fs::status(file).permissions(), ec);
+        }
+        fs::rename(temp, file, ec);
+        if (ec) {
+            throw HistoryError(Quoted(file) + "を置き換えられません（" + ec.message() + "）。");
+        }
+    } catch (...) {
+        RemoveTempFile(temp);
+        throw;
+    }
+    SyncFolder(FolderOf(file));
+}
+
+void CreateHistoryFile(const fs::path& file) {
+    std::error_code ec;
+    if (fs::exists(file, ec)) {
+        throw HistoryError(Quoted(file) + "は既に存在します。");
+    }
+    const fs::path temp = BuildTempHistoryFile(file, {});
+    // link() refuses an existing name, so a file that appeared meanwhile is not overwritten.
+    const int rc = link(temp.c_str(), file.c_str());
+    const int error = errno;
+    RemoveTempFile(temp);
+    if (rc != 0) {
+        throw HistoryError(Quoted(file) + "を作成できません（" +
+                           std::generic_category().message(error) + "）。");
+    }
+    SyncFolder(FolderOf(file));
+}
+
+}  // namespace pirumo

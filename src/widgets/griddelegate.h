@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+#include "widgets/gridcelllook.h"
+
+class QTableView;
+
+namespace pirumo {
+
+// Paints the cells of a GridView. The view calls the three passes over all visible cells in
+// turn (backgrounds, texts, borders), so that no cell's background covers a neighbour's text
+// slice or a shared border line.
+class GridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    explicit GridDelegate(QTableView& view);
+
+    void PaintBackground(QPainter& painter, const QRect& cell, const GridCellLook& look) const;
+    // `textCell` is the rectangle of the cell that holds the text; for a cell that a neighbour's
+    // text runs into, only the slice inside `cell` is painted.
+    void PaintText(QPainter& painter, const QRect& cell, const QRect& textCell,
+                   const GridCellLook& look) const;
+    // Each border line lies on the last pixel column or row of the cell before it, so the
+    // shared edge of two neighbours is one line.
+    void PaintBorders(QPainter& painter, const QRect& cell, bool firstColumn, bool firstRow,
+                      const GridCellLook& look) const;
+
+    // The rectangle, in viewport coordinates, of the cell whose text `look` shows at `index`.
+    QRect TextCellRect(const QModelIndex& index, const QRect& cell, const GridCellLook& look) const;
+
+    // One cell on its own, all passes.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+private:
+    QTableView& mView;
+};
+
+}  // namespace pirumo

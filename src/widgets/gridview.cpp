@@ -1,0 +1,237 @@
+#include "widgets/gridview.h"
+
+#include <QFontMetricsF>
+#include <QHeaderView>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "widgets/griddelegate.h"
+#include "widgets/gridtablemodel.h"
+
+namespace pirumo {
+
+namespace {
+
+constexpr double kColumnPaddingAt96Dpi = 3.0;  // pixels added to the characters' width
+
+Qt::ScrollBarPolicy PolicyFor(bool wanted) {
+    return wanted ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+}
+
+struct PaintedCell {
+    QModelIndex index;
+    QRect rect;
+    GridCellLook look;
+};
+
+}  // namespace
+
+QFont GridFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Meiryo UI"),
+                      QStringLiteral("MS UI Gothic")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.0);
+    return font;
+}
+
+GridView::GridView(QWidget* parent) : QTableView(parent) {
+    mDelegate = new GridDelegate(*this);
+    setItemDelegate(mDelegate);
+    setFont(GridFont());
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setMinimumSectionSize(1);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setHighlightSections(false);
+    }
+}
+
+GridView::~GridView() = default;
+
+void GridView::SetGrid(ResultGrid& grid) {
+    auto* old = mModel;
+    mModel = new GridTableModel(grid, this);
+    setModel(mModel);
+    delete old;
+    ApplySizes();
+    ApplyPresentation();
+}
+
+void GridView::Refresh() {
+    if (mModel == nullptr) {
+        return;
+    }
+    mModel->Reload();
+    ApplySizes();
+    ApplyPresentation();
+}
+
+int GridView::ColumnWidthPixels(double characters) const {
+    const QFontMetricsF metrics(font(), this);
+    const double padding = kColumnPaddingAt96Dpi * logicalDpiX() / 96.0;
+    return static_cast<int>(std::lround(characters * metrics.horizontalAdvance(u'0') + padding));
+}
+
+int GridView::RowHeightPixels(double points) const {
+    return static_cast<int>(std::lround(points * logicalDpiY() / 72.0));
+}
+
+void GridView::ApplySizes() {
+    const ResultGrid& grid = mModel->Grid();
+    QHeaderView* columns = horizontalHeader();
+    for (int c = 1; c <= grid.ColumnCount(); ++c) {
+        columns->resizeSection(c - 1, ColumnWidthPixels(grid.ColumnWidth(c)));
+    }
+    // Most rows share one height: make it the default and resize only the others, which keeps
+    // set-up fast for long histories.
+    QHeaderView* rows = verticalHeader();
+    if (grid.RowCount() > 0) {
+        const int common = RowHeightPixels(grid.RowHeight(grid.RowCount()));
+        rows->setDefaultSectionSize(common);
+        for (int r = 1; r <= grid.RowCount(); ++r) {
+            const int height = RowHeightPixels(grid.RowHeight(r));
+            if (height != common) {
+                rows->resizeSection(r - 1, height);
+            }
+        }
+    }
+    columns->setFixedHeight(RowHeightPixels(grid.RowHeight(0)));
+    rows->setFixedWidth(ColumnWidthPixels(grid.ColumnWidth(0)));
+}
+
+void GridView::ApplyPresentation() {
+    const ResultGrid& grid = mModel->Grid();
+    horizontalHeader()->setVisible(grid.ColumnHeadersVisible());
+    verticalHeader()->setVisible(grid.RowHeadersVisible());
+    const ScrollBars bars = grid.GetScrollBars();
+    setHorizontalScrollBarPolicy(
+        PolicyFor(bars == ScrollBars::Horizontal || bars == ScrollBars::Both));
+    setVerticalScrollBarPolicy(PolicyFor(bars == ScrollBars::Vertical || bars == ScrollBars::Both));
+    selectionModel()->clearSelection();
+    if (grid.ActiveColumn() >= 1 && grid.ActiveRow() >= 1) {
+        setCurrentIndex(mModel->index(grid.ActiveRow() - 1, grid.ActiveColumn() - 1));
+    } else {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
+    }
+    updateGeometry();
+}
+
+QSize GridView::sizeHint() const {
+    if (mModel == nullptr) {
+        return QTableView::sizeHint();
+    }
+    const ResultGrid& grid = mModel->Grid();
+    const int shownColumns = grid.VisibleColumns() > 0
+                                 ? std::min(grid.VisibleColumns(), grid.ColumnCount())
+                                 : grid.ColumnCount();
+    const int shownRows =
+        grid.VisibleRows() > 0 ? std::min(grid.VisibleRows(), grid.RowCount()) : grid.RowCount();
+    int width = 2 * frameWidth();
+    int height = 2 * frameWidth();
+    for (int c = 0; c < shownColumns; ++c) {
+        width += columnWidth(c);
+    }
+    for (int r = 0; r < shownRows; ++r) {
+        height += rowHeight(r);
+    }
+    if (verticalHeader()->isVisibleTo(this)) {
+        width += verticalHeader()->width();
+    }
+    if (horizontalHeader()->isVisibleTo(this)) {
+        height += horizontalHeader()->height();
+    }
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && shownRows < grid.RowCount()) {
+        width += bar;
+    }
+    if (horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+        shownColumns < grid.ColumnCount()) {
+        height += bar;
+    }
+    return {width, height};
+}
+
+void GridView::paintEvent(QPaintEvent* event) {
+    if (mModel == nullptr || mModel->rowCount() == 0 || mModel->columnCount() == 0) {
+        return;
+    }
+    const QRect area = event->rect();
+    const int rowCount = mModel->rowCount();
+    const int columnCount = mModel->columnCount();
+    const int topRow = rowAt(area.top());
+    const int leftColumn = columnAt(area.left());
+    if (topRow < 0 || leftColumn < 0) {
+        return;  // only the empty area beyond the last row or column
+    }
+    const int bottomRow = rowAt(area.bottom()) < 0 ? rowCount - 1 : rowAt(area.bottom());
+    const int rightColumn = columnAt(area.right()) < 0 ? columnCount - 1 : columnAt(area.right());
+
+    // One cell more on each side: a neighbour's border line may lie on a repainted pixel.
+    std::vector<PaintedCell> cells;
+    for (int r = std::max(topRow - 1, 0); r <= std::min(bottomRow + 1, rowCount - 1); ++r) {
+        for (int c = std::max(leftColumn - 1, 0); c <= std::min(rightColumn + 1, columnCount - 1);
+             ++c) {
+            PaintedCell cell;
+            cell.index = mModel->index(r, c);
+            cell.rect = QRect(columnViewportPosition(c), rowViewportPosition(r), columnWidth(c),
+                              rowHeight(r));
+            cell.look = cell.index.data(GridTableModel::kLookRole).value<GridCellLook>();
+            cells.push_back(std::move(cell));
+        }
+    }
+
+    QPainter painter(viewport());
+    for (const PaintedCell& cell : cells) {
+        mDelegate->PaintBackground(painter, cell.rect, cell.look);
+    }
+    for (const PaintedCell& cell : cells) {
+        mDelegate->PaintText(painter, cell.rect,
+                             mDelegate->TextCellRect(cell.index, cell.rect, cell.look), cell.look);
+    }
+    if (selectionModel()->hasSelection()) {
+        QColor highlight = palette().color(QPalette::Highlight);
+        highlight.setAlpha(80);
+        for (const PaintedCell& cell : cells) {
+            if (selectionModel()->isSelected(cell.index)) {
+                painter.fillRect(cell.rect, highlight);
+            }
+        }
+    }
+    for (const PaintedCell& cell : cells) {
+        mDelegate->PaintBorders(painter, cell.rect, cell.index.column() == 0, cell.index.row() == 0,
+                                cell.look);
+    }
+    PaintCurrentCell(painter);
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    const bool hadCurrent = currentIndex().isValid();
+    QTableView::focusInEvent(event);
+    if (!hadCurrent && currentIndex().isValid()) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void GridView::PaintCurrentCell(QPainter& painter) {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !(mModel->flags(current) & Qt::ItemIsEditable)) {
+        return;
+    }
+    painter.setPen(QPen(palette().color(QPalette::Text), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(visualRect(current).adjusted(1, 1, -1, -1));
+}
+
+}  // namespace pirumo

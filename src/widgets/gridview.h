@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QTableView>
+
+#include "grid/resultgrid.h"
+
+namespace pirumo {
+
+class GridDelegate;
+class GridTableModel;
+
+// The grid font: a Japanese UI font at 9 points.
+QFont GridFont();
+
+// Shows a ResultGrid exactly as it is set up: colours, per-side borders, overflowing texts,
+// alignment, widths in characters of the grid font and heights in points. Static cells cannot be
+// edited; nothing shows as selected unless the grid makes an editable cell active.
+class GridView : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit GridView(QWidget* parent = nullptr);
+    ~GridView() override;
+
+    // Shows `grid`, which must outlive the view, and applies its sizes, headers, scroll bars and
+    // active cell.
+    void SetGrid(ResultGrid& grid);
+    // Applies the grid's set-up again after it was changed.
+    void Refresh();
+
+    GridTableModel* GridModel() const { return mModel; }
+
+    // Pixels of a column `characters` wide, and of a row `points` high, at this view's DPI.
+    int ColumnWidthPixels(double characters) const;
+    int RowHeightPixels(double points) const;
+
+    // The size that shows the grid's visible columns and rows (auto-size).
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // Keeps the active cell the grid set up: taking the focus makes no cell current.
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void ApplySizes();
+    void ApplyPresentation();
+    void PaintCurrentCell(QPainter& painter);
+
+    GridTableModel* mModel = nullptr;
+    GridDelegate* mDelegate = nullptr;
+};
+
+}  // namespace pirumo
