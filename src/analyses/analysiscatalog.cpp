@@ -18,6 +18,37 @@
 
 namespace pirumo {
 
+namespace {
+
+struct MenuCaption {
+    const char* window;
+    const char* caption;
+};
+
+// The menu words differ from the window names where the menu keeps a 「・」 or puts the group
+// count first.
+constexpr MenuCaption kMenuCaptions[] = {
+    {"出現頻度分析", "出現頻度分析"},
+    {"回数別出現分析", "回数別出現分析"},
+    {"出現間隔分析", "出現間隔分析"},
+    {"数字間隔分析", "数字間隔分析"},
+    {"出現回数分析", "出現回数分析"},
+    {"バラツキ分析", "バラツキ分析"},
+    {"引っ張り分析", "引っ張り分析"},
+    {"連番飛び石分析", "連番・飛び石分析"},
+    {"数字合計分析", "数字合計分析"},
+    {"低数字高数字の組合せパターン分析", "低数字・高数字の組合せパターン分析"},
+    {"偶数奇数の組合せパターン分析", "偶数・奇数の組合せパターン分析"},
+    {"分割4傾向分析", "4分割傾向分析"},
+    {"分割6データ分析", "6分割データ分析"},
+    {"分割7データ分析", "7分割データ分析"},
+    {"分割10データ分析", "10分割データ分析"},
+    {"下一桁出現傾向分析", "下一桁出現傾向分析"},
+    {"下一桁連続出現回数分析", "下一桁連続出現回数分析"},
+};
+
+}  // namespace
+
 const std::vector<AnalysisWindowDescription>& AnalysisWindows() {
     static const std::vector<AnalysisWindowDescription> windows{
         AppearanceFrequencyWindow(), AppearanceByCountWindow(), AppearanceIntervalWindow(),
@@ -34,6 +65,27 @@ const AnalysisWindowDescription* FindAnalysisWindow(std::string_view name) {
     for (const AnalysisWindowDescription& w : AnalysisWindows()) {
         if (w.name == name) {
             return &w;
+        }
+    }
+    return nullptr;
+}
+
+const char* AnalysisMenuCaption(std::string_view name) {
+    for (const MenuCaption& entry : kMenuCaptions) {
+        if (name == entry.window) {
+            return entry.caption;
+        }
+    }
+    return nullptr;
+}
+
+const AnalysisWindowDescription* FindAnalysisWindowByNameOrCaption(std::string_view text) {
+    if (const AnalysisWindowDescription* window = FindAnalysisWindow(text)) {
+        return window;
+    }
+    for (const MenuCaption& entry : kMenuCaptions) {
+        if (text == entry.caption) {
+            return FindAnalysisWindow(entry.window);
         }
     }
     return nullptr;

@@ -13,4 +13,12 @@ const std::vector<AnalysisWindowDescription>& AnalysisWindows();
 // The window of that name, or nullptr.
 const AnalysisWindowDescription* FindAnalysisWindow(std::string_view name);
 
+// The caption of the menu item that opens the named window (「連番・飛び石分析」 for
+// 連番飛び石分析), or nullptr for a name that is not an analysis window.
+const char* AnalysisMenuCaption(std::string_view name);
+
+// The window of that name or of that menu caption, or nullptr: what a user types after reading
+// either the window list or the menu.
+const AnalysisWindowDescription* FindAnalysisWindowByNameOrCaption(std::string_view text);
+
 }  // namespace pirumo

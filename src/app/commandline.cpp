@@ -18,6 +18,20 @@ std::string Utf8(const QString& text) {
 
 }  // namespace
 
+QString Usage() {
+    return QStringLiteral(
+        "使い方: pirumo [--db FILE] [--ini FILE] [--render NAME --out FILE.png]\n"
+        "\n"
+        "  --db FILE        当選データのファイル（省略すると実行ファイルと同じフォルダの "
+        "Pirumo.mdb）\n"
+        "  --ini FILE       設定ファイル（省略すると作業フォルダの ピルモ.ini）\n"
+        "  --render NAME    メニューで開くウィンドウ NAME を画面に出さずに描いて終了します\n"
+        "  --out FILE.png   --render の画像の保存先（PNG）\n"
+        "  -h, --help       この使い方を表示します\n"
+        "\n"
+        "引数なしで起動すると、いつものようにウィンドウを開きます。\n");
+}
+
 CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine line;
     line.settingsFile = ToPath(QStringLiteral("ピルモ.ini"));
@@ -33,11 +47,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             option.truncate(equals);
             hasValue = true;
         }
+        if (option == QStringLiteral("-h") || option == QStringLiteral("--help")) {
+            line.showsHelp = true;
+            return line;
+        }
         if (option != QStringLiteral("--db") && option != QStringLiteral("--ini") &&
             option != QStringLiteral("--render") && option != QStringLiteral("--out")) {
-            throw CommandLineError("知らないオプションです: " + Utf8(arguments[i]) +
-                                   "\n使い方: pirumo [--db FILE] [--ini FILE] "
-                                   "[--render NAME --out FILE.png]");
+            throw CommandLineError("知らないオプションです: " + Utf8(arguments[i]) + "\n" +
+                                   Utf8(Usage()));
         }
         if (!hasValue && i + 1 < arguments.size()) {
             value = arguments[++i];
@@ -66,9 +83,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     return line;
 }
 
-bool WantsRender(int argc, char** argv) {
+bool RunsWithoutDisplay(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--render") == 0 || std::strncmp(argv[i], "--render=", 9) == 0) {
+        if (std::strcmp(argv[i], "--render") == 0 || std::strncmp(argv[i], "--render=", 9) == 0 ||
+            std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             return true;
         }
     }

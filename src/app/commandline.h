@@ -13,6 +13,7 @@ struct CommandLine {
     std::filesystem::path settingsFile;  // --ini, default ピルモ.ini in the working directory
     QString renderName;                  // --render: the window to picture; empty = start as usual
     std::filesystem::path renderOut;     // --out
+    bool showsHelp = false;              // -h, --help: print Usage() and end
 };
 
 // A command line the program does not understand; the message is Japanese.
@@ -21,11 +22,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What the program takes, for --help and after a command line it does not understand.
+QString Usage();
+
 // `arguments` without the program name.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
-// True when the raw arguments ask for --render, which must run offscreen: checked before the
-// application object exists.
-bool WantsRender(int argc, char** argv);
+// True when the raw arguments ask for --render or --help, which need no display and so run
+// offscreen: checked before the application object exists.
+bool RunsWithoutDisplay(int argc, char** argv);
 
 }  // namespace pirumo

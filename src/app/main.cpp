@@ -1,18 +1,20 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "widgets/gridview.h"
 #include "app/commandline.h"
 #include "app/mainfrm.h"
 #include "app/programicon.h"
 #include "app/windowpicture.h"
+#include "widgets/gridview.h"
+#include "widgets/japanesetranslation.h"
 
 int main(int argc, char** argv) {
-    if (pirumo::WantsRender(argc, argv)) {
+    if (pirumo::RunsWithoutDisplay(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ピルモ"));
+    pirumo::InstallJapaneseQtTranslation(app);
     QApplication::setFont(pirumo::GridFont());
     QApplication::setWindowIcon(pirumo::ProgramIcon());
 
@@ -22,6 +24,10 @@ int main(int argc, char** argv) {
     } catch (const pirumo::CommandLineError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 2;
+    }
+    if (line.showsHelp) {
+        std::fputs(pirumo::Usage().toUtf8().constData(), stdout);
+        return 0;
     }
     if (!line.renderName.isEmpty()) {
         return pirumo::SaveWindowPicture(line);

@@ -3,7 +3,19 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "analyses/analysiscatalog.h"
+
 namespace pirumo {
+
+namespace {
+
+// A leaf that opens an analysis window, captioned from the catalog that the command line reads
+// too.
+MainMenuItem AnalysisLeaf(int level, const char* name, const char* window) {
+    return {level, name, AnalysisMenuCaption(window), window};
+}
+
+}  // namespace
 
 const std::vector<MainMenuItem>& MainMenuItems() {
     static const std::vector<MainMenuItem> items{
@@ -11,27 +23,26 @@ const std::vector<MainMenuItem>& MainMenuItems() {
         {0, "mnuYoso", "一発ガルポン予想(&D)", "一発ガルポン"},
         {0, "mnuMain", "データ分析(&S)", nullptr},
         {1, "mnuHindo", "頻度分析", nullptr},
-        {2, "mnuSyutugenHindo", "出現頻度分析", "出現頻度分析"},
-        {2, "mnuSyutugenKaisu", "回数別出現分析", "回数別出現分析"},
+        AnalysisLeaf(2, "mnuSyutugenHindo", "出現頻度分析"),
+        AnalysisLeaf(2, "mnuSyutugenKaisu", "回数別出現分析"),
         {1, "mnuKankaku", "間隔分析", nullptr},
-        {2, "mnuSyutugenKankaku", "出現間隔分析", "出現間隔分析"},
-        {2, "mnuNumberKankaku", "数字間隔分析", "数字間隔分析"},
-        {1, "mnuZenkaiSyutugen", "出現回数分析", "出現回数分析"},
-        {1, "mnuBaratsuki", "バラツキ分析", "バラツキ分析"},
-        {1, "mnuHippari", "引っ張り分析", "引っ張り分析"},
-        {1, "mnuRenbanTobiishi", "連番・飛び石分析", "連番飛び石分析"},
-        {1, "mnuHonsuji", "数字合計分析", "数字合計分析"},
+        AnalysisLeaf(2, "mnuSyutugenKankaku", "出現間隔分析"),
+        AnalysisLeaf(2, "mnuNumberKankaku", "数字間隔分析"),
+        AnalysisLeaf(1, "mnuZenkaiSyutugen", "出現回数分析"),
+        AnalysisLeaf(1, "mnuBaratsuki", "バラツキ分析"),
+        AnalysisLeaf(1, "mnuHippari", "引っ張り分析"),
+        AnalysisLeaf(1, "mnuRenbanTobiishi", "連番飛び石分析"),
+        AnalysisLeaf(1, "mnuHonsuji", "数字合計分析"),
         {1, "mnuPattern", "組合せパターン分析", nullptr},
-        {2, "mnuLowHightPattern", "低数字・高数字の組合せパターン分析",
-         "低数字高数字の組合せパターン分析"},
-        {2, "mnuKisuGusuPattern", "偶数・奇数の組合せパターン分析", "偶数奇数の組合せパターン分析"},
-        {1, "mnu5BunkatsuKeiko", "4分割傾向分析", "分割4傾向分析"},
+        AnalysisLeaf(2, "mnuLowHightPattern", "低数字高数字の組合せパターン分析"),
+        AnalysisLeaf(2, "mnuKisuGusuPattern", "偶数奇数の組合せパターン分析"),
+        AnalysisLeaf(1, "mnu5BunkatsuKeiko", "分割4傾向分析"),
         {1, "mnuBunkatsuData", "分割データ分析", nullptr},
-        {2, "mnu6BunkatsuData", "6分割データ分析", "分割6データ分析"},
-        {2, "mnu7BunkatsuData", "7分割データ分析", "分割7データ分析"},
-        {2, "mnu11BunkatsuData", "10分割データ分析", "分割10データ分析"},
-        {1, "mnuLastChar", "下一桁出現傾向分析", "下一桁出現傾向分析"},
-        {1, "mnuLastCharRenzoku", "下一桁連続出現回数分析", "下一桁連続出現回数分析"},
+        AnalysisLeaf(2, "mnu6BunkatsuData", "分割6データ分析"),
+        AnalysisLeaf(2, "mnu7BunkatsuData", "分割7データ分析"),
+        AnalysisLeaf(2, "mnu11BunkatsuData", "分割10データ分析"),
+        AnalysisLeaf(1, "mnuLastChar", "下一桁出現傾向分析"),
+        AnalysisLeaf(1, "mnuLastCharRenzoku", "下一桁連続出現回数分析"),
         {0, "mnuHosyu", "データ管理(&M)", nullptr},
         {1, "mnuMasterUpdate", "当選データ最新化(&U)", nullptr},
         {1, "mnuMasterImport", "当選データ取り込み(&F)...", nullptr},

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,25 @@ const std::vector<std::pair<const char*, const char*>> kValueOptions{
     {"url", "URL"}, {"draws", "N"},       {"seed", "S"},   {"force", nullptr},
 };
 
+// What each command does, one line for the help text.
+const std::map<std::string, std::string> kSummaries{
+    {"info", "当選データの件数・最終回・数字ごとの出現回数を JSON で表示します"},
+    {"list", "show で表示できる分析ウィンドウの名前を一覧します"},
+    {"show", "分析ウィンドウの表をウィンドウ名かメニューの項目名で指定して書き出します"},
+    {"import", "CSV か Access のファイルの当選データで履歴を置き換えます"},
+    {"export", "当選データを CSV ファイル（BOM 付き UTF-8）に書き出します"},
+    {"sample", "乱数で作ったサンプルの当選データで履歴を置き換えます（試用・テスト用）"},
+    {"predict", "一発ガルポン予想を設定ファイルの反映オプションで計算して書き出します"},
+    {"update", "当選データをダウンロードして最新にします"},
+};
+
 std::string Usage(const std::vector<CliCommand>& commands) {
     std::string text = "使い方: pirumo-cli [--db FILE] コマンド [引数]\n\nコマンド:\n";
     for (const CliCommand& c : commands) {
         text += "  " + c.name + (c.usage.empty() ? "" : " " + c.usage) + "\n";
+        if (const auto summary = kSummaries.find(c.name); summary != kSummaries.end()) {
+            text += "      " + summary->second + "\n";
+        }
     }
     text += "\n--db を省略すると実行ファイルと同じフォルダの Pirumo.mdb を使います。\n";
     return text;

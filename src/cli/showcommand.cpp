@@ -1,7 +1,7 @@
 #include "analyses/analysiscatalog.h"
 #include "cli/clicommand.h"
-#include "history/store/historyfile.h"
 #include "grid/gridexport.h"
+#include "history/store/historyfile.h"
 
 namespace pirumo::cli {
 
@@ -13,7 +13,8 @@ std::string FormatGrid(const std::string& format, const AnalysisWindowDescriptio
         return GridToJson(grid, window.name, window.caption);
     }
     if (format == "csv") {
-        return GridToCsv(grid);
+        // With the BOM that the history export writes: spreadsheets read UTF-8 only with it.
+        return "\xEF\xBB\xBF" + GridToCsv(grid);
     }
     if (format == "text") {
         return GridToText(grid);
@@ -32,7 +33,7 @@ CliCommand ShowCommand() {
             if (context.arguments.size() != 1) {
                 throw CliError{"show にはウィンドウ名を一つ指定してください（list で一覧）。", 2};
             }
-            const AnalysisWindowDescription* window = FindAnalysisWindow(context.arguments[0]);
+            const auto* window = FindAnalysisWindowByNameOrCaption(context.arguments[0]);
             if (window == nullptr) {
                 throw CliError{"ウィンドウ「" + context.arguments[0] +
                                    "」はありません（list で一覧を表示します）。",

@@ -49,6 +49,40 @@ TEST(PirumoCli, SampleThenInfoShowAndExport) {
     EXPECT_EQ(test::ReadFileBytes(csv).rfind("\xEF\xBB\xBF", 0), 0u) << "export starts with a BOM";
 }
 
+TEST(PirumoCli, ShowTakesMenuCaptionsAndWritesSpreadsheetCsv) {
+    test::TempFolder folder;
+    const std::string db = (folder.Path() / "Pirumo.mdb").string();
+    ASSERT_EQ(RunCli(folder, {"--db", db, "sample", "--draws", "30"}).status, 0);
+
+    // The menu's words and the window names give the same grid.
+    const std::pair<const char*, const char*> spellings[] = {
+        {"4分割傾向分析", "分割4傾向分析"},
+        {"連番・飛び石分析", "連番飛び石分析"},
+        {"低数字・高数字の組合せパターン分析", "低数字高数字の組合せパターン分析"},
+        {"10分割データ分析", "分割10データ分析"},
+    };
+    for (const auto& [caption, name] : spellings) {
+        const CliResult byCaption =
+            RunCli(folder, {"--db", db, "show", caption, "--format", "csv"});
+        ASSERT_EQ(byCaption.status, 0) << caption << ": " << byCaption.err;
+        EXPECT_EQ(byCaption.out, RunCli(folder, {"--db", db, "show", name, "--format", "csv"}).out);
+        EXPECT_EQ(byCaption.out.rfind("\xEF\xBB\xBF", 0), 0u) << "csv starts with a BOM";
+    }
+    const CliResult text = RunCli(folder, {"--db", db, "show", "4分割傾向分析"});
+    EXPECT_NE(text.out.rfind("\xEF\xBB\xBF", 0), 0u) << "only csv carries the BOM";
+
+    const CliResult help = RunCli(folder, {"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* command :
+         {"info", "list", "show", "import", "export", "sample", "predict", "update"}) {
+        const auto line = help.out.find(std::string("\n  ") + command);
+        ASSERT_NE(line, std::string::npos) << command;
+        const auto next = help.out.find('\n', help.out.find('\n', line + 1) + 1);
+        EXPECT_NE(help.out.substr(line, next - line).find("ます"), std::string::npos)
+            << command << " has a one-line description";
+    }
+}
+
 TEST(PirumoCli, ErrorsAreJapaneseOnStandardErrorWithNonZeroStatus) {
     test::TempFolder folder;
     const std::string db = (folder.Path() / "Pirumo.mdb").string();

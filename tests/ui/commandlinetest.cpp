@@ -3,11 +3,11 @@
 #include <QImage>
 
 #include "../core/testhistory.h"
+#include "app/commandline.h"
+#include "app/windowpicture.h"
 #include "history/store/historyfile.h"
 #include "mainfrmfixture.h"
-#include "app/commandline.h"
 #include "widgets/twips.h"
-#include "app/windowpicture.h"
 
 namespace pirumo::test {
 namespace {
@@ -32,6 +32,17 @@ TEST(CommandLineTest, DefaultsAndOptionsInBothSpellings) {
     EXPECT_EQ(line.settingsFile, "/tmp/b.ini");
     EXPECT_EQ(line.renderName, QStringLiteral("出現回数分析"));
     EXPECT_EQ(line.renderOut, "x.png");
+}
+
+TEST(CommandLineTest, HelpAsksForTheUsage) {
+    for (const QStringList& arguments :
+         {Args({"--help"}), Args({"-h"}), Args({"--db", "a", "-h"})}) {
+        EXPECT_TRUE(ParseCommandLine(arguments).showsHelp) << arguments.join(u' ').toStdString();
+    }
+    EXPECT_FALSE(ParseCommandLine({}).showsHelp);
+    for (const char* option : {"--db", "--ini", "--render", "--out", "--help"}) {
+        EXPECT_TRUE(Usage().contains(QString::fromUtf8(option))) << option;
+    }
 }
 
 TEST(CommandLineTest, MistakesAreRefusedInJapanese) {

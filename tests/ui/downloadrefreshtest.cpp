@@ -29,6 +29,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QStringList captions;
 };
 
 // Stands in for the user: records every message box the refresh opens and presses the button
@@ -58,9 +59,16 @@ private:
                     progress->findChild<QPushButton*>()->click();
                 }
             } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                SeenBox s{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                SeenBox s{box->windowTitle(),
+                          box->text(),
+                          box->icon(),
+                          box->standardButtons(),
                           box->defaultButton() ? box->standardButton(box->defaultButton())
-                                               : QMessageBox::NoButton};
+                                               : QMessageBox::NoButton,
+                          {}};
+                for (const QAbstractButton* button : box->buttons()) {
+                    s.captions << button->text();
+                }
                 seen.push_back(s);
                 box->button(answer(s))->click();
             }
@@ -111,6 +119,8 @@ TEST_F(DownloadRefreshTest, AsksBeforeDroppingLocalDrawsWithNoAsTheDefault) {
     EXPECT_EQ(question.icon, QMessageBox::Warning);
     EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(question.defaultButton, QMessageBox::No);
+    EXPECT_EQ(question.captions,
+              QStringList({QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")}));
     EXPECT_TRUE(question.text.contains(QStringLiteral("第11回"))) << question.text.toStdString();
     EXPECT_TRUE(question.text.contains(QStringLiteral("第12回"))) << question.text.toStdString();
     EXPECT_EQ(ReadFileBytes(Target()), old);

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPushButton>
 
 namespace pirumo::test {
@@ -28,6 +29,12 @@ void ModalAnswerer::Poll() {
         seen.text = box->text();
         seen.icon = box->icon();
         seen.buttons = box->standardButtons();
+    }
+    for (const QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
+        seen.captions << button->text();
+    }
+    for (const QLabel* label : modal->findChildren<QLabel*>()) {
+        seen.captions << label->text();
     }
     mSeen.push_back(seen);
 

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -25,6 +26,7 @@ public:
         QString text;  // message boxes only
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
+        QStringList captions;  // the texts of its buttons and labels
     };
 
     explicit ModalAnswerer(std::vector<Answer> answers = {});

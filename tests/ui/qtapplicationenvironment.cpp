@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "widgets/gridview.h"
+#include "widgets/japanesetranslation.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ public:
         }
         mApplication = std::make_unique<QApplication>(mArgc, mArgv);
         QApplication::setFont(pirumo::GridFont());
+        pirumo::InstallJapaneseQtTranslation(*mApplication);
     }
     void TearDown() override { mApplication.reset(); }
 

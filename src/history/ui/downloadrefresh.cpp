@@ -3,10 +3,9 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QPushButton>
 
-#include "history/refresh/downloadsource.h"
 #include "history/historyerror.h"
+#include "history/refresh/downloadsource.h"
 #include "history/refresh/historyrefresh.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
@@ -112,8 +111,6 @@ bool DownloadRefresh::ConfirmLoss(const std::string& loss) {
                         QString::fromStdString(mTarget.filename().string()) +
                         QStringLiteral(".bak として残ります）"),
                     QMessageBox::Yes | QMessageBox::No, mParent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
