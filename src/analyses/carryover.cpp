@@ -10,7 +10,6 @@ namespace pirumo {
 namespace {
 
 constexpr Rgb kCarriedColour = kPaleCyan;
-constexpr Rgb kSwatchColour = MakeRgb(128, 255, 255);
 constexpr int kColumns = 7;  // draw number, five main numbers, bonus number
 constexpr int kFirstDataRow = 2;
 
@@ -84,7 +83,7 @@ LegendControl Swatch() {
     LegendControl c;
     c.kind = LegendControl::Kind::Swatch;
     c.name = "Label2";
-    c.colour = kSwatchColour;
+    c.colour = kCarriedColour;  // the legend shows the cells it explains
     c.left = 4560;
     c.top = 150;
     c.width = 495;

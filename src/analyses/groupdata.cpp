@@ -15,7 +15,6 @@ namespace pirumo {
 namespace {
 
 constexpr Rgb kMissedGroup = MakeRgb(210, 210, 210);
-constexpr Rgb kSwatchGrey = MakeRgb(224, 224, 224);
 constexpr int kColumns = 33;
 constexpr int kLastNumberColumn = 32;
 constexpr int kDrawsPerBlock = 50;
@@ -204,7 +203,7 @@ std::vector<LegendControl> Legend() {
         {Kind::Ball, "Picture1(1)", "", kBonusNumberMarkColour, 5160, 120, 255, 255},
         {Kind::Label, "Label2", "：本数字", 0, 4440, 180, 735, -1},
         {Kind::Label, "Label3", "：ボーナス数字", 0, 5400, 180, 1215, -1},
-        {Kind::Swatch, "Label5", "", kSwatchGrey, 6720, 150, 375, 255},
+        {Kind::Swatch, "Label5", "", kMissedGroup, 6720, 150, 375, 255},
         {Kind::Label, "Label4", ":該当なし", 0, 7200, 180, 735, -1},
     };
 }

@@ -1,9 +1,11 @@
 #include "widgets/gridview.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRawFont>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -17,6 +19,27 @@ namespace pirumo {
 namespace {
 
 constexpr double kColumnPaddingAt96Dpi = 3.0;  // pixels added to the characters' width
+// Pixels a row needs besides its font's em box: its bottom border line and one to spare.
+constexpr int kRowPaddingPixels = 2;
+
+// The font's typographic ascent plus descent (OpenType OS/2), in ems: the box that every
+// Japanese glyph is designed into. The line ascent and descent that QFontMetrics gives include
+// room for accents above capitals and would make rows half as tall again.
+double TypographicHeightInEms(const QFont& font) {
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    constexpr int kTypoAscender = 68;  // byte offsets of two big-endian int16 fields
+    constexpr int kTypoDescender = 70;
+    if (os2.size() >= kTypoDescender + 2 && raw.unitsPerEm() > 0) {
+        const auto field = [&os2](int offset) {
+            return static_cast<qint16>((static_cast<quint8>(os2[offset]) << 8) |
+                                       static_cast<quint8>(os2[offset + 1]));
+        };
+        return (field(kTypoAscender) - field(kTypoDescender)) / raw.unitsPerEm();
+    }
+    const QFontMetricsF metrics(font);
+    return (metrics.ascent() + metrics.descent()) / QFontInfo(font).pixelSize();
+}
 
 Qt::ScrollBarPolicy PolicyFor(bool wanted) {
     return wanted ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
@@ -85,7 +108,13 @@ int GridView::ColumnWidthPixels(double characters) const {
 }
 
 int GridView::RowHeightPixels(double points) const {
-    return static_cast<int>(std::lround(points * logicalDpiY() / 72.0));
+    return std::max(static_cast<int>(std::lround(points * logicalDpiY() / 72.0)),
+                    MinimumRowPixels());
+}
+
+int GridView::MinimumRowPixels() const {
+    const double em = font().pointSizeF() * logicalDpiY() / 72.0;
+    return static_cast<int>(std::ceil(TypographicHeightInEms(font()) * em)) + kRowPaddingPixels;
 }
 
 void GridView::ApplySizes() {

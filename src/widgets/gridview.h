@@ -30,9 +30,12 @@ public:
 
     GridTableModel* GridModel() const { return mModel; }
 
-    // Pixels of a column `characters` wide, and of a row `points` high, at this view's DPI.
+    // Pixels of a column `characters` wide, and of a row `points` high, at this view's DPI. A row
+    // is never lower than MinimumRowPixels().
     int ColumnWidthPixels(double characters) const;
     int RowHeightPixels(double points) const;
+    // The height that shows the grid font's glyphs whole between a row's border lines.
+    int MinimumRowPixels() const;
 
     // The size that shows the grid's visible columns and rows (auto-size).
     QSize sizeHint() const override;

@@ -153,7 +153,7 @@ TEST(GroupDataWindows, OneLegendAndNoPrintButton) {
         EXPECT_EQ(window.legend[1].left, 5160);
         EXPECT_EQ(window.legend[3].text, "：ボーナス数字");
         EXPECT_EQ(window.legend[4].kind, LegendControl::Kind::Swatch);
-        EXPECT_EQ(window.legend[4].colour, MakeRgb(224, 224, 224));
+        EXPECT_EQ(window.legend[4].colour, MakeRgb(210, 210, 210));
         EXPECT_EQ(window.legend[5].text, ":該当なし");
     }
     EXPECT_EQ(GroupData6Window().heightTwips, 12400);

@@ -1,16 +1,17 @@
 #include "analyses/ui/analysiswindow.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadialGradient>
 #include <algorithm>
+#include <vector>
 
+#include "app/mainfrm.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
-#include "app/mainfrm.h"
+#include "widgets/labelplacement.h"
 #include "widgets/twips.h"
 
 namespace pirumo {
@@ -22,7 +23,7 @@ constexpr int kLabelTop = 150;
 constexpr int kGridTop = 480;
 constexpr int kBallSize = 255;
 constexpr int kBallPixels = 19;
-constexpr double kSmallestLabelPoints = 6.0;
+constexpr int kLegendGapTwips = 45;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text);
@@ -87,6 +88,8 @@ void AnalysisWindow::CreateControls() {
 }
 
 void AnalysisWindow::CreateLegend(QWidget& client) {
+    std::vector<QLabel*> labels;
+    std::vector<QRect> places;
     QRect previous(TwipsToPixelsX(kMarginTwips, client), TwipsToPixelsY(kLabelTop, client), 0, 0);
     for (const LegendControl& control : mDescription.legend) {
         auto* label = new QLabel(&client);
@@ -100,7 +103,8 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
             case LegendControl::Kind::Ball:
                 label->setPixmap(BallPicture(ToColor(control.colour), devicePixelRatioF()));
                 label->setAlignment(Qt::AlignCenter);
-                size = QSize(TwipsToPixelsX(kBallSize, client), TwipsToPixelsY(kBallSize, client));
+                size = QSize(TwipsToPixelsX(kBallSize, client), TwipsToPixelsY(kBallSize, client))
+                           .expandedTo(QSize(kBallPixels, kBallPixels));
                 break;
             case LegendControl::Kind::Swatch:
                 label->setAutoFillBackground(true);
@@ -112,11 +116,20 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
         const int left =
             control.left >= 0 ? TwipsToPixelsX(control.left, client) : previous.right() + 1;
         const int top = control.top >= 0 ? TwipsToPixelsY(control.top, client) : previous.top();
-        const int width = control.width >= 0 ? TwipsToPixelsX(control.width, client) : size.width();
-        const int height =
-            control.height >= 0 ? TwipsToPixelsY(control.height, client) : size.height();
-        label->setGeometry(left, top, width, height);
-        previous = label->geometry();
+        // A caption keeps its whole width even where the room it was given is narrower.
+        const int width = control.width >= 0
+                              ? std::max(TwipsToPixelsX(control.width, client), size.width())
+                              : size.width();
+        const int height = control.height >= 0
+                               ? std::max(TwipsToPixelsY(control.height, client), size.height())
+                               : size.height();
+        previous = QRect(left, top, width, height);
+        labels.push_back(label);
+        places.push_back(previous);
+    }
+    KeepApartOnLine(places, TwipsToPixelsX(kLegendGapTwips, client));
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        labels[i]->setGeometry(places[i]);
     }
 }
 
@@ -148,11 +161,11 @@ void AnalysisWindow::PlaceControls() {
     }
     const int margin = TwipsToPixelsX(kMarginTwips, *client);
     const int gap = TwipsToPixelsY(kGapTwips, *client);
-    PlaceLabel1(*client);
+    const int labelBottom = PlaceLabel1(*client);
 
     // The grid shows its visible rows and columns where the window is large enough, and scrolls
-    // within the window otherwise; the buttons sit right below it.
-    const int gridTop = TwipsToPixelsY(kGridTop, *client);
+    // within the window otherwise; the buttons sit right below it. A wrapped Label1 moves it down.
+    const int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), labelBottom + gap / 2);
     const int buttonHeight = mCommand1->height();
     const QSize wanted = mSpread->sizeHint();
     const int width = std::max(0, std::min(wanted.width(), client->width() - 2 * margin));
@@ -169,24 +182,19 @@ void AnalysisWindow::PlaceControls() {
     }
 }
 
-// Label1 sits where the window's legend leaves room for it; a description wider than the room
-// it is given is drawn in a smaller font rather than cut off or run into the legend.
-void AnalysisWindow::PlaceLabel1(QWidget& client) {
+// Label1 sits where the window's legend leaves room for it, or across the window; a description
+// wider than its room wraps to a second line. Returns its bottom edge.
+int AnalysisWindow::PlaceLabel1(QWidget& client) {
     const int left = TwipsToPixelsX(
         mDescription.label1Left >= 0 ? mDescription.label1Left : kMarginTwips, client);
     const int top =
         TwipsToPixelsY(mDescription.label1Top >= 0 ? mDescription.label1Top : kLabelTop, client);
-    int width = mLabel1->sizeHint().width();
-    if (mDescription.label1Width >= 0) {
-        width = TwipsToPixelsX(mDescription.label1Width, client);
-        QFont font = mLabel1->font();
-        while (QFontMetrics(font).horizontalAdvance(mLabel1->text()) > width &&
-               font.pointSizeF() > kSmallestLabelPoints) {
-            font.setPointSizeF(font.pointSizeF() - 0.5);
-        }
-        mLabel1->setFont(font);
-    }
-    mLabel1->setGeometry(left, top, width, TwipsToPixelsY(kLabelHeightTwips, client));
+    const int room = mDescription.label1Width >= 0
+                         ? TwipsToPixelsX(mDescription.label1Width, client)
+                         : client.width() - left - TwipsToPixelsX(kMarginTwips, client);
+    return PlaceWrappingLabel(*mLabel1, QPoint(left, top), room,
+                              TwipsToPixelsY(kLabelHeightTwips, client))
+        .bottom();
 }
 
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {

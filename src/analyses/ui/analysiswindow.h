@@ -37,7 +37,7 @@ private:
     void CreateControls();
     void CreateLegend(QWidget& client);
     void PlaceControls();
-    void PlaceLabel1(QWidget& client);
+    int PlaceLabel1(QWidget& client);
     void RunAnalysis();
     void Command1_Click();
 
