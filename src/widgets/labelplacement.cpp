@@ -26,7 +26,7 @@ QRect PlaceWrappingLabel(QLabel& label, QPoint topLeft, int room, int lineHeight
     label.setFont(wraps ? base : font);
     label.setWordWrap(wraps);
     const int height = wraps ? std::max(lineHeight, label.heightForWidth(room)) : lineHeight;
-    label.setGeometry(QRect(topLeft, QSize(wraps ? room : label.sizeHint().width(), height)));
+    label.setGeometry(QRect(topLeft, QSize(room, height)));
     return label.geometry();
 }
 

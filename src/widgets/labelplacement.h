@@ -7,7 +7,7 @@ class QLabel;
 
 namespace pirumo {
 
-// Places `label` with its top left at `topLeft` on one line `lineHeight` high when its text fits
+// Places `label` at `topLeft`, `room` pixels wide: on one line `lineHeight` high when its text fits
 // in `room` pixels, in a font shrunk by at most down to 8 points if need be; otherwise wraps it
 // within `room` at its parent's font, as many lines high as it needs. A description is never cut
 // nor drawn smaller than 8 points. Returns the geometry given.

@@ -65,12 +65,19 @@ TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
 
     auto* ball = window.findChild<QLabel*>(QStringLiteral("Picture1"));
     ASSERT_NE(ball, nullptr);
-    EXPECT_EQ(ball->geometry(), TwipsToPixels(4200, 120, 255, 255, window));
+    const QRect ballPlace = TwipsToPixels(4200, 120, 255, 255, window);
+    EXPECT_EQ(ball->pos(), ballPlace.topLeft());
+    // At least its twips, and large enough to show the whole ball picture.
+    EXPECT_EQ(ball->size(),
+              ballPlace.size().expandedTo(ball->pixmap().deviceIndependentSize().toSize()));
     EXPECT_FALSE(ball->pixmap().isNull());
     auto* label = window.findChild<QLabel*>(QStringLiteral("Label2"));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), QStringLiteral("：本数字"));
-    EXPECT_EQ(label->pos(), TwipsToPixels(4440, 180, 0, 0, window).topLeft());
+    // Placed at its twips, or right of the ball where that would make them touch.
+    EXPECT_EQ(label->y(), TwipsToPixelsY(180, window));
+    EXPECT_GE(label->x(), TwipsToPixelsX(4440, window));
+    EXPECT_GT(label->x(), ball->geometry().right() + 1);
     auto* swatch = window.findChild<QLabel*>(QStringLiteral("Label5"));
     ASSERT_NE(swatch, nullptr);
     EXPECT_EQ(swatch->grab().toImage().pixelColor(5, 5), QColor(224, 224, 224));

@@ -156,11 +156,57 @@ TEST_F(GridViewTest, SizesFollowCharactersAndPoints) {
     Show(grid);
     EXPECT_EQ(mView->columnWidth(0), mView->ColumnWidthPixels(5));
     EXPECT_GT(mView->columnWidth(2), mView->columnWidth(0) * 3 / 2);
-    EXPECT_EQ(mView->rowHeight(1), qRound(10 * mView->logicalDpiY() / 72.0));
+    EXPECT_EQ(mView->rowHeight(1),
+              std::max(qRound(10 * mView->logicalDpiY() / 72.0), mView->MinimumRowPixels()));
     EXPECT_EQ(mView->rowHeight(0), qRound(20 * mView->logicalDpiY() / 72.0));
     // Five characters of the grid font hold five digits.
     EXPECT_GE(mView->columnWidth(0),
               QFontMetrics(mView->font()).horizontalAdvance(QStringLiteral("00000")));
+}
+
+// The first and last pixel rows of the cell that hold red ink.
+std::pair<int, int> RedInkRows(const QImage& picture, const QRect& cell) {
+    int first = -1;
+    int last = -1;
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            if (c.red() > 150 && c.green() < 120 && c.blue() < 120) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+// 数字 in a row of 9 points, the shortest any window uses, is drawn whole: as tall as in a tall row
+// and clear of the border lines above and below it.
+TEST_F(GridViewTest, ShortRowsShowWholeGlyphs) {
+    ResultGrid grid;
+    grid.SetColumnCount(1);
+    grid.SetRowCount(3);
+    grid.SetHeadersVisible(false, false);
+    grid.SetColumnWidth(ResultGrid::kAll, 8);
+    grid.SetRowHeight(ResultGrid::kAll, 9);
+    grid.SetRowHeight(3, 30);
+    grid.Block(1, 1, 1, 3);
+    grid.SetCellBorder(border::kAll, kBlue);
+    grid.SetForeColor(kRed);
+    grid.SetBlockMode(false);
+    grid.SetCellText(1, 2, "数字");
+    grid.SetCellText(1, 3, "数字");
+    grid.ActivateCell(0, 0);
+    Show(grid);
+    const QImage picture = Picture();
+
+    const auto [shortTop, shortBottom] = RedInkRows(picture, CellRect(1, 2));
+    const auto [tallTop, tallBottom] = RedInkRows(picture, CellRect(1, 3));
+    ASSERT_GE(shortTop, 0);
+    EXPECT_EQ(shortBottom - shortTop, tallBottom - tallTop) << "glyphs cut in the short row";
+    EXPECT_GT(shortTop, CellRect(1, 2).top() - 1) << "touches the line above";
+    EXPECT_LT(shortBottom, CellRect(1, 2).bottom()) << "touches the line below";
 }
 
 TEST_F(GridViewTest, StaticCellsCannotBeEditedAndNothingShowsAsSelected) {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadialGradient>
+#include <QStyle>
 #include <algorithm>
 #include <vector>
 
@@ -167,14 +168,35 @@ void AnalysisWindow::PlaceControls() {
     // within the window otherwise; the buttons sit right below it. A wrapped Label1 moves it down.
     const int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), labelBottom + gap / 2);
     const int buttonHeight = mCommand1->height();
-    const QSize wanted = mSpread->sizeHint();
-    const int width = std::max(0, std::min(wanted.width(), client->width() - 2 * margin));
-    const int height = std::max(
-        0, std::min(wanted.height(), client->height() - gridTop - gap - buttonHeight - margin));
+    const int roomHeight = client->height() - gridTop - gap - buttonHeight - margin;
+    // A grid without scroll bars that the window cannot show whole gets them rather than lose
+    // its last rows or columns; the right margin gives way first.
+    const ScrollBars own = mGrid.GetScrollBars();
+    const bool ownVertical = own == ScrollBars::Vertical || own == ScrollBars::Both;
+    const bool ownHorizontal = own == ScrollBars::Horizontal || own == ScrollBars::Both;
+    mSpread->setVerticalScrollBarPolicy(ownVertical ? Qt::ScrollBarAsNeeded
+                                                    : Qt::ScrollBarAlwaysOff);
+    mSpread->setHorizontalScrollBarPolicy(ownHorizontal ? Qt::ScrollBarAsNeeded
+                                                        : Qt::ScrollBarAlwaysOff);
+    QSize wanted = mSpread->sizeHint();
+    const int bar = mSpread->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mSpread);
+    if (!ownVertical && wanted.height() > roomHeight) {
+        mSpread->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        wanted.rwidth() += bar;
+    }
+    const int roomWidth =
+        std::max(client->width() - 2 * margin, std::min(wanted.width(), client->width() - margin));
+    if (!ownHorizontal && wanted.width() > roomWidth) {
+        mSpread->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        wanted.rheight() += bar;
+    }
+    const int width = std::max(0, std::min(wanted.width(), roomWidth));
+    const int height = std::max(0, std::min(wanted.height(), roomHeight));
     mSpread->setGeometry(margin, gridTop, width, height);
 
     const int buttonTop = gridTop + height + gap;
-    int right = std::max(margin + width, margin + 2 * mCommand1->width() + gap);
+    int right = std::min(std::max(margin + width, margin + 2 * mCommand1->width() + gap),
+                         client->width() - margin);
     mCommand1->move(right - mCommand1->width(), buttonTop);
     if (mCommand2 != nullptr) {
         right -= mCommand1->width() + gap;
@@ -189,12 +211,18 @@ int AnalysisWindow::PlaceLabel1(QWidget& client) {
         mDescription.label1Left >= 0 ? mDescription.label1Left : kMarginTwips, client);
     const int top =
         TwipsToPixelsY(mDescription.label1Top >= 0 ? mDescription.label1Top : kLabelTop, client);
-    const int room = mDescription.label1Width >= 0
-                         ? TwipsToPixelsX(mDescription.label1Width, client)
-                         : client.width() - left - TwipsToPixelsX(kMarginTwips, client);
-    return PlaceWrappingLabel(*mLabel1, QPoint(left, top), room,
-                              TwipsToPixelsY(kLabelHeightTwips, client))
-        .bottom();
+    const int lineHeight = TwipsToPixelsY(kLabelHeightTwips, client);
+    int room = mDescription.label1Width >= 0
+                   ? TwipsToPixelsX(mDescription.label1Width, client)
+                   : client.width() - left - TwipsToPixelsX(kMarginTwips, client);
+    // The room ends before the first legend control on the same line.
+    const QRect line(left, top, client.width(), lineHeight);
+    for (const QLabel* control : client.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (control != mLabel1 && control->x() > left && control->geometry().intersects(line)) {
+            room = std::min(room, control->x() - TwipsToPixelsX(kLegendGapTwips, client) - left);
+        }
+    }
+    return PlaceWrappingLabel(*mLabel1, QPoint(left, top), room, lineHeight).bottom();
 }
 
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {

@@ -1,0 +1,62 @@
+#include <QLabel>
+#include <QMdiArea>
+
+#include "analyses/analysiscatalog.h"
+#include "analyses/ui/analysiswindow.h"
+#include "mainfrmfixture.h"
+#include "widgets/gridview.h"
+
+namespace pirumo::test {
+namespace {
+
+// Whether the label shows its whole text in its geometry.
+bool ShowsWholeText(const QLabel& label) {
+    if (label.wordWrap()) {
+        return label.heightForWidth(label.width()) <= label.height();
+    }
+    return label.sizeHint().width() <= label.width();
+}
+
+class WindowLabelsTest : public MainFrmTest {};
+
+// In every analysis window the description and the legend show their whole text at 8 points or
+// more, inside the window, above the grid, and no two of them touch.
+TEST_F(WindowLabelsTest, DescriptionsAndLegendsAreWholeAndApart) {
+    WriteHistory(PatternDraws(60));
+    Start();
+    for (const AnalysisWindowDescription& description : AnalysisWindows()) {
+        SCOPED_TRACE(description.name);
+        auto* window = new AnalysisWindow(description, mMain->History(), *mMain);
+        mMain->MdiArea().addSubWindow(window);
+        window->Load();
+        window->show();
+
+        const QWidget* client = window->widget();
+        // Label1 and the legend: the frame's labels.
+        const QList<QLabel*> labels = client->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        EXPECT_EQ(labels.size(), static_cast<qsizetype>(description.legend.size() + 1));
+        const GridView* grid = window->findChild<GridView*>(QStringLiteral("fpSpread1"));
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            const QLabel& label = *labels[i];
+            const std::string name = label.objectName().toStdString();
+            EXPECT_GE(label.font().pointSizeF(), 8.0) << name;
+            if (!label.text().isEmpty()) {
+                EXPECT_TRUE(ShowsWholeText(label))
+                    << name << " cut: " << label.text().toStdString();
+            }
+            EXPECT_TRUE(client->rect().contains(label.geometry())) << name << " leaves the window";
+            EXPECT_LT(label.geometry().bottom(), grid->geometry().top()) << name;
+            for (qsizetype j = i + 1; j < labels.size(); ++j) {
+                // One pixel around each keeps texts, balls and swatches from touching.
+                EXPECT_FALSE(
+                    label.geometry().adjusted(-1, -1, 1, 1).intersects(labels[j]->geometry()))
+                    << name << " touches " << labels[j]->objectName().toStdString();
+            }
+        }
+        window->close();
+        FlushDeletes();
+    }
+}
+
+}  // namespace
+}  // namespace pirumo::test
