@@ -3,6 +3,7 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
+#include "history/store/samplehistory.h"
 #include "mainfrmfixture.h"
 #include "widgets/gridview.h"
 
@@ -20,9 +21,9 @@ bool ShowsWholeText(const QLabel& label) {
 class WindowLabelsTest : public MainFrmTest {};
 
 // In every analysis window the description and the legend show their whole text at 8 points or
-// more, inside the window, above the grid, and no two of them touch.
+// more, inside the window, above the grid, and no two of them touch; the grid is whole or scrolls.
 TEST_F(WindowLabelsTest, DescriptionsAndLegendsAreWholeAndApart) {
-    WriteHistory(PatternDraws(60));
+    WriteHistory(MakeSampleHistory(1000, 3));  // long enough for every grid to need scrolling
     Start();
     for (const AnalysisWindowDescription& description : AnalysisWindows()) {
         SCOPED_TRACE(description.name);
@@ -52,6 +53,15 @@ TEST_F(WindowLabelsTest, DescriptionsAndLegendsAreWholeAndApart) {
                     label.geometry().adjusted(-1, -1, 1, 1).intersects(labels[j]->geometry()))
                     << name << " touches " << labels[j]->objectName().toStdString();
             }
+        }
+        // The grid shows all of itself or scrolls; nothing leaves the window.
+        EXPECT_TRUE(grid->height() >= grid->sizeHint().height() ||
+                    grid->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff);
+        EXPECT_TRUE(grid->width() >= grid->sizeHint().width() ||
+                    grid->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff);
+        for (const QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(client->rect().contains(child->geometry()))
+                << child->objectName().toStdString() << " leaves the window";
         }
         window->close();
         FlushDeletes();
