@@ -1,10 +1,10 @@
 #include <QLabel>
-#include <QMdiArea>
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
 #include "history/store/samplehistory.h"
 #include "mainfrmfixture.h"
+#include "testwindowhost.h"
 #include "widgets/gridview.h"
 
 namespace pirumo::test {
@@ -18,17 +18,13 @@ bool ShowsWholeText(const QLabel& label) {
     return label.sizeHint().width() <= label.width();
 }
 
-class WindowLabelsTest : public MainFrmTest {};
-
 // In every analysis window the description and the legend show their whole text at 8 points or
 // more, inside the window, above the grid, and no two of them touch; the grid is whole or scrolls.
-TEST_F(WindowLabelsTest, DescriptionsAndLegendsAreWholeAndApart) {
-    WriteHistory(MakeSampleHistory(1000, 3));  // long enough for every grid to need scrolling
-    Start();
+TEST(WindowLabelsTest, DescriptionsAndLegendsAreWholeAndApart) {
+    TestWindowHost host(DrawHistory(MakeSampleHistory(1000, 3)));  // every grid needs scrolling
     for (const AnalysisWindowDescription& description : AnalysisWindows()) {
         SCOPED_TRACE(description.name);
-        auto* window = new AnalysisWindow(description, mMain->History(), *mMain);
-        mMain->MdiArea().addSubWindow(window);
+        AnalysisWindow* window = &host.Add(new AnalysisWindow(description, host));
         window->Load();
         window->show();
 

@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/mainfrm.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/labelplacement.h"
 #include "widgets/twips.h"
+#include "widgets/windowhost.h"
 
 namespace pirumo {
 
@@ -61,13 +61,17 @@ QPushButton* AddButton(QWidget& client, const char* name, const QString& caption
 
 }  // namespace
 
-AnalysisWindow::AnalysisWindow(const AnalysisWindowDescription& description,
-                               const DrawHistory& history, MainFrm& main)
-    : mDescription(description), mHistory(history), mMain(main) {
+AnalysisWindow::AnalysisWindow(const AnalysisWindowDescription& description, WindowHost& host)
+    : mDescription(description), mHost(host) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(FromUtf8(description.name));
     setWindowTitle(FromUtf8(description.caption));
     CreateControls();
+}
+
+// The grid view goes before the grid it shows.
+AnalysisWindow::~AnalysisWindow() {
+    delete widget();
 }
 
 void AnalysisWindow::CreateControls() {
@@ -75,15 +79,15 @@ void AnalysisWindow::CreateControls() {
     client->setObjectName(QStringLiteral("client"));
     setWidget(client);
 
-    mLabel1 = new QLabel(FromUtf8(mDescription.label1), client);
-    mLabel1->setObjectName(QStringLiteral("Label1"));
-    mSpread = new GridView(client);
-    mSpread->setObjectName(QStringLiteral("fpSpread1"));
-    mCommand1 = AddButton(*client, "Command1", QStringLiteral("閉じる"));
-    connect(mCommand1, &QPushButton::clicked, this, &AnalysisWindow::Command1_Click);
+    mSummary = new QLabel(FromUtf8(mDescription.label1), client);
+    mSummary->setObjectName(QStringLiteral("Label1"));
+    mGridView = new GridView(client);
+    mGridView->setObjectName(QStringLiteral("fpSpread1"));
+    mCloseButton = AddButton(*client, "Command1", QStringLiteral("閉じる"));
+    connect(mCloseButton, &QPushButton::clicked, this, &AnalysisWindow::close);
     if (mDescription.hasPrintButton) {
         // Printing is not offered; the button is there and does nothing.
-        mCommand2 = AddButton(*client, "Command2", QStringLiteral("印刷"));
+        mPrintButton = AddButton(*client, "Command2", QStringLiteral("印刷"));
     }
     CreateLegend(*client);
 }
@@ -139,7 +143,7 @@ void AnalysisWindow::Load() {
     if (!mDescription.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
-    mMain.SetPropEnd(mDescription.loadSetsPropEnd);
+    mHost.SetEntryAllowed(mDescription.allowsManualEntry);
     setGeometry(TwipsToPixels(0, 0, mDescription.widthTwips, mDescription.heightTwips, *this));
     RunAnalysis();
     if (mDescription.yieldsAfterAnalysis) {
@@ -149,64 +153,65 @@ void AnalysisWindow::Load() {
 
 void AnalysisWindow::RunAnalysis() {
     if (mDescription.runAnalysis) {
-        mDescription.runAnalysis(mHistory, mGrid);
+        mDescription.runAnalysis(mHost.History(), mGrid);
     }
-    mSpread->SetGrid(mGrid);
+    mGridView->SetGrid(mGrid);
     PlaceControls();
 }
 
 void AnalysisWindow::PlaceControls() {
     QWidget* client = widget();
-    if (client == nullptr || mCommand1 == nullptr) {
+    if (client == nullptr || mCloseButton == nullptr) {
         return;  // still being built
     }
     const int margin = TwipsToPixelsX(kMarginTwips, *client);
     const int gap = TwipsToPixelsY(kGapTwips, *client);
-    const int labelBottom = PlaceLabel1(*client);
+    const int labelBottom = PlaceSummary(*client);
 
     // The grid shows its visible rows and columns where the window is large enough, and scrolls
-    // within the window otherwise; the buttons sit right below it. A wrapped Label1 moves it down.
+    // within the window otherwise; the buttons sit right below it. A wrapped description moves it
+    // down.
     const int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), labelBottom + gap / 2);
-    const int buttonHeight = mCommand1->height();
+    const int buttonHeight = mCloseButton->height();
     const int roomHeight = client->height() - gridTop - gap - buttonHeight - margin;
     // A grid without scroll bars that the window cannot show whole gets them rather than lose
     // its last rows or columns; the right margin gives way first.
     const ScrollBars own = mGrid.GetScrollBars();
     const bool ownVertical = own == ScrollBars::Vertical || own == ScrollBars::Both;
     const bool ownHorizontal = own == ScrollBars::Horizontal || own == ScrollBars::Both;
-    mSpread->setVerticalScrollBarPolicy(ownVertical ? Qt::ScrollBarAsNeeded
-                                                    : Qt::ScrollBarAlwaysOff);
-    mSpread->setHorizontalScrollBarPolicy(ownHorizontal ? Qt::ScrollBarAsNeeded
-                                                        : Qt::ScrollBarAlwaysOff);
-    QSize wanted = mSpread->sizeHint();
-    const int bar = mSpread->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mSpread);
+    mGridView->setVerticalScrollBarPolicy(ownVertical ? Qt::ScrollBarAsNeeded
+                                                      : Qt::ScrollBarAlwaysOff);
+    mGridView->setHorizontalScrollBarPolicy(ownHorizontal ? Qt::ScrollBarAsNeeded
+                                                          : Qt::ScrollBarAlwaysOff);
+    QSize wanted = mGridView->sizeHint();
+    const int bar = mGridView->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mGridView);
     if (!ownVertical && wanted.height() > roomHeight) {
-        mSpread->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        mGridView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         wanted.rwidth() += bar;
     }
     const int roomWidth =
         std::max(client->width() - 2 * margin, std::min(wanted.width(), client->width() - margin));
     if (!ownHorizontal && wanted.width() > roomWidth) {
-        mSpread->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        mGridView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         wanted.rheight() += bar;
     }
     const int width = std::max(0, std::min(wanted.width(), roomWidth));
     const int height = std::max(0, std::min(wanted.height(), roomHeight));
-    mSpread->setGeometry(margin, gridTop, width, height);
+    mGridView->setGeometry(margin, gridTop, width, height);
 
     const int buttonTop = gridTop + height + gap;
-    int right = std::min(std::max(margin + width, margin + 2 * mCommand1->width() + gap),
+    int right = std::min(std::max(margin + width, margin + 2 * mCloseButton->width() + gap),
                          client->width() - margin);
-    mCommand1->move(right - mCommand1->width(), buttonTop);
-    if (mCommand2 != nullptr) {
-        right -= mCommand1->width() + gap;
-        mCommand2->move(right - mCommand2->width(), buttonTop);
+    mCloseButton->move(right - mCloseButton->width(), buttonTop);
+    if (mPrintButton != nullptr) {
+        right -= mCloseButton->width() + gap;
+        mPrintButton->move(right - mPrintButton->width(), buttonTop);
     }
 }
 
-// Label1 sits where the window's legend leaves room for it, or across the window; a description
-// wider than its room wraps to a second line. Returns its bottom edge.
-int AnalysisWindow::PlaceLabel1(QWidget& client) {
+// The description sits where the window's legend leaves room for it, or across the window; a
+// description wider than its room wraps to a second line. Returns its bottom edge.
+int AnalysisWindow::PlaceSummary(QWidget& client) {
     const int left = TwipsToPixelsX(
         mDescription.label1Left >= 0 ? mDescription.label1Left : kMarginTwips, client);
     const int top =
@@ -218,11 +223,11 @@ int AnalysisWindow::PlaceLabel1(QWidget& client) {
     // The room ends before the first legend control on the same line.
     const QRect line(left, top, client.width(), lineHeight);
     for (const QLabel* control : client.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (control != mLabel1 && control->x() > left && control->geometry().intersects(line)) {
+        if (control != mSummary && control->x() > left && control->geometry().intersects(line)) {
             room = std::min(room, control->x() - TwipsToPixelsX(kLegendGapTwips, client) - left);
         }
     }
-    return PlaceWrappingLabel(*mLabel1, QPoint(left, top), room, lineHeight).bottom();
+    return PlaceWrappingLabel(*mSummary, QPoint(left, top), room, lineHeight).bottom();
 }
 
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {
@@ -231,12 +236,8 @@ void AnalysisWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void AnalysisWindow::closeEvent(QCloseEvent* event) {
-    mMain.SetPropEnd(true);
+    mHost.SetEntryAllowed(true);
     QMdiSubWindow::closeEvent(event);
-}
-
-void AnalysisWindow::Command1_Click() {
-    close();
 }
 
 }  // namespace pirumo
