@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <new>
 #include <string>
 #include <utility>
@@ -187,6 +188,10 @@ int main(int argc, char* argv[]) {
     } catch (const CliError& e) {
         PrintError(e.message);
         return e.exitCode;
+    } catch (const std::filesystem::filesystem_error& e) {
+        PrintError("ファイル「" + e.path1().string() + "」を扱えません（" +
+                   pirumo::SystemReason(e.code().value(), pirumo::FileAccess::kRead) + "）。");
+        return 1;
     } catch (const std::bad_alloc&) {
         PrintError("メモリが足りません。");
         return 1;

@@ -70,21 +70,22 @@ int ImportHistoryInChildProcess(const fs::path& cli, const fs::path& sourceFile,
 std::vector<Draw> ReadAccessHistoryRowsInChildProcess(const fs::path& cli, const std::string& bytes,
                                                       std::chrono::seconds limit) {
     std::optional<TemporaryFolder> folder;
-    const fs::path download = "download.mdb";
+    fs::path download;
     try {
         folder.emplace();
-        WriteFileAtomically(folder->Path() / download, bytes);
+        download = folder->Path() / "download.mdb";
+        WriteFileAtomically(download, bytes);
     } catch (const FileError& e) {
         throw HistoryError("ダウンロードしたファイルを一時フォルダーに書けません。\n" +
                            std::string(e.what()));
     }
     const fs::path history = folder->Path() / "history.mdb";
     try {
-        RunImport(cli, folder->Path() / download, history, limit, "ダウンロードしたファイル");
+        RunImport(cli, download, history, limit, "ダウンロードしたファイル");
     } catch (const HistoryError& e) {
         // The child names the private copy; the user knows it as the download.
         std::string message = e.what();
-        const std::string copy = "「" + (folder->Path() / download).string() + "」";
+        const std::string copy = "「" + download.string() + "」";
         if (const auto at = message.find(copy); at != std::string::npos) {
             message.erase(at, copy.size());
         }
