@@ -3,6 +3,7 @@
 #include "base/atomicfile.h"
 #include "base/childprocess.h"
 #include "base/fileerror.h"
+#include "base/programfolder.h"
 #include "base/temporaryfolder.h"
 #include "history/historyerror.h"
 #include "history/store/historyfile.h"
@@ -56,9 +57,7 @@ void RunImport(const fs::path& cli, const fs::path& sourceFile, const fs::path& 
 }  // namespace
 
 fs::path DefaultCliPath() {
-    std::error_code error;
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return (error ? fs::current_path() : self.parent_path()) / "pirumo-cli";
+    return ProgramFolder() / "pirumo-cli";
 }
 
 int ImportHistoryInChildProcess(const fs::path& cli, const fs::path& sourceFile,

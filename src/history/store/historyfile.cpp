@@ -9,6 +9,7 @@
 #include "base/fileerror.h"
 #include "base/folderlock.h"
 #include "base/inputfile.h"
+#include "base/programfolder.h"
 #include "base/systemreason.h"
 #include "base/temporaryfolder.h"
 #include "history/historyerror.h"
@@ -216,9 +217,7 @@ void SettleJournal(const fs::path& file) {
 }  // namespace
 
 fs::path DefaultHistoryPath() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return (ec ? fs::current_path() : exe.parent_path()) / "Pirumo.mdb";
+    return ProgramFolder() / "Pirumo.mdb";
 }
 
 DrawHistory OpenDrawHistory(const fs::path& file) {
