@@ -51,13 +51,21 @@ void SyncFolder(const fs::path& folder) {
     }
 }
 
+// ".pirumo-" and mkstemp's six characters, or the database engine's journal for such a file;
+// nothing a user would name a file.
+bool IsTemporaryName(const std::string& name) {
+    const std::size_t length = std::string_view(kTempPrefix).size() + 6;
+    return name.starts_with(kTempPrefix) &&
+           (name.size() == length || (name.size() == length + 8 && name.ends_with("-journal")));
+}
+
 // Temporary files that killed writers left in the folder. Only old ones go, so a writer running
 // in another process at this moment keeps its own.
 void RemoveAbandonedTempFiles(const fs::path& folder) {
     std::error_code ec;
     const auto now = fs::file_time_type::clock::now();
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-        if (!entry.path().filename().string().starts_with(kTempPrefix)) {
+        if (!IsTemporaryName(entry.path().filename().string()) || !entry.is_regular_file(ec)) {
             continue;
         }
         std::error_code timeError;
