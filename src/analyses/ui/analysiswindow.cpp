@@ -59,6 +59,29 @@ QPushButton* AddButton(QWidget& client, const char* name, const QString& caption
     return button;
 }
 
+// The size of the grid view within `room`. A grid that the room cannot show whole gets scroll
+// bars, even one that has none of its own, rather than lose its last rows or columns; up to
+// `spareWidth` more pixels (the right margin) are taken before a horizontal bar.
+QSize FitGridView(GridView& view, ScrollBars own, QSize room, int spareWidth) {
+    const bool ownVertical = own == ScrollBars::Vertical || own == ScrollBars::Both;
+    const bool ownHorizontal = own == ScrollBars::Horizontal || own == ScrollBars::Both;
+    view.setVerticalScrollBarPolicy(ownVertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    view.setHorizontalScrollBarPolicy(ownHorizontal ? Qt::ScrollBarAsNeeded
+                                                    : Qt::ScrollBarAlwaysOff);
+    QSize wanted = view.sizeHint();
+    const int bar = view.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
+    if (!ownVertical && wanted.height() > room.height()) {
+        view.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        wanted.rwidth() += bar;
+    }
+    room.rwidth() = std::max(room.width(), std::min(wanted.width(), room.width() + spareWidth));
+    if (!ownHorizontal && wanted.width() > room.width()) {
+        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        wanted.rheight() += bar;
+    }
+    return wanted.boundedTo(room).expandedTo(QSize(0, 0));
+}
+
 }  // namespace
 
 AnalysisWindow::AnalysisWindow(const AnalysisWindowDescription& description, WindowHost& host)
@@ -173,34 +196,14 @@ void AnalysisWindow::PlaceControls() {
     // down.
     const int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), labelBottom + gap / 2);
     const int buttonHeight = mCloseButton->height();
-    const int roomHeight = client->height() - gridTop - gap - buttonHeight - margin;
-    // A grid without scroll bars that the window cannot show whole gets them rather than lose
-    // its last rows or columns; the right margin gives way first.
-    const ScrollBars own = mGrid.GetScrollBars();
-    const bool ownVertical = own == ScrollBars::Vertical || own == ScrollBars::Both;
-    const bool ownHorizontal = own == ScrollBars::Horizontal || own == ScrollBars::Both;
-    mGridView->setVerticalScrollBarPolicy(ownVertical ? Qt::ScrollBarAsNeeded
-                                                      : Qt::ScrollBarAlwaysOff);
-    mGridView->setHorizontalScrollBarPolicy(ownHorizontal ? Qt::ScrollBarAsNeeded
-                                                          : Qt::ScrollBarAlwaysOff);
-    QSize wanted = mGridView->sizeHint();
-    const int bar = mGridView->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mGridView);
-    if (!ownVertical && wanted.height() > roomHeight) {
-        mGridView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        wanted.rwidth() += bar;
-    }
-    const int roomWidth =
-        std::max(client->width() - 2 * margin, std::min(wanted.width(), client->width() - margin));
-    if (!ownHorizontal && wanted.width() > roomWidth) {
-        mGridView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        wanted.rheight() += bar;
-    }
-    const int width = std::max(0, std::min(wanted.width(), roomWidth));
-    const int height = std::max(0, std::min(wanted.height(), roomHeight));
-    mGridView->setGeometry(margin, gridTop, width, height);
+    const QSize size = FitGridView(*mGridView, mGrid.GetScrollBars(),
+                                   QSize(client->width() - 2 * margin,
+                                         client->height() - gridTop - gap - buttonHeight - margin),
+                                   margin);
+    mGridView->setGeometry(QRect(QPoint(margin, gridTop), size));
 
-    const int buttonTop = gridTop + height + gap;
-    int right = std::min(std::max(margin + width, margin + 2 * mCloseButton->width() + gap),
+    const int buttonTop = gridTop + size.height() + gap;
+    int right = std::min(std::max(margin + size.width(), margin + 2 * mCloseButton->width() + gap),
                          client->width() - margin);
     mCloseButton->move(right - mCloseButton->width(), buttonTop);
     if (mPrintButton != nullptr) {
