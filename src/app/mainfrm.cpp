@@ -33,6 +33,8 @@ namespace {
 
 // Windows whose closing hands the focus back to the main window as a return "from another window
 // of the program": ordinary top-level windows, not message boxes, menus or tooltips.
+constexpr int kStatusMessageMilliseconds = 5000;
+
 bool IsProgramWindow(const QWindow& window) {
     const Qt::WindowType type = window.type();
     return (type == Qt::Window || type == Qt::Dialog) && window.modality() == Qt::NonModal;
@@ -70,7 +72,6 @@ bool MainFrm::Load() {
     CreatePredictionWindow();
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mEntryAllowed = true;
     hourglass.Restore();  // reading the history may have to ask the user first
     mLoaded = OpenDrawHistory();
     return mLoaded;
@@ -229,7 +230,7 @@ void MainFrm::ImportHistory() {
 }
 
 void MainFrm::StartManualEntry() {
-    if (!mEntryAllowed) {
+    if (!mEntryBlockers.isEmpty()) {
         ShowRefusal(this, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
         return;
     }
@@ -307,8 +308,21 @@ void MainFrm::WatchActivation(QWindow* focusWindow) {
     }
 }
 
+// Counted per window: one blocking window closing leaves entry refused while another is open.
+void MainFrm::SetBlocksEntry(const QWidget& window, bool blocks) {
+    if (blocks) {
+        mEntryBlockers.insert(&window);
+    } else {
+        mEntryBlockers.remove(&window);
+    }
+}
+
 void MainFrm::AddStatusNote(QLabel* note) {
     statusBar()->addPermanentWidget(note);
+}
+
+void MainFrm::ShowStatusMessage(const QString& message) {
+    statusBar()->showMessage(message, kStatusMessageMilliseconds);
 }
 
 // The menus a child window hides come back when it gives up the menu bar; one that was deleted

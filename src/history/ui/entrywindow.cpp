@@ -89,7 +89,7 @@ void EntryWindow::CreateEditMenu() {
 void EntryWindow::Load() {
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mHost.SetEntryAllowed(false);
+    mHost.SetBlocksEntry(*this, true);
     PlaceClientArea();
     mEntry = std::make_unique<DrawEntry>(mHistoryFile);
     mGridView->SetGrid(mEntry->Grid());
@@ -150,7 +150,7 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
             return;
         }
     }
-    mHost.SetEntryAllowed(true);
+    mHost.SetBlocksEntry(*this, false);
     ShowOwnMenu(false);
     delete mStatusNote;
     QMdiSubWindow::closeEvent(event);

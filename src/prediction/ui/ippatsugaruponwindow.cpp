@@ -163,7 +163,7 @@ bool IppatsuGaruponWindow::WriteInitFile() {
 void IppatsuGaruponWindow::Load() {
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mHost.SetEntryAllowed(false);
+    mHost.SetBlocksEntry(*this, true);
     SetOptionButtons();
     mPredictor.Load(mHost.History());
     ShowPredictionGrids();
@@ -201,7 +201,7 @@ void IppatsuGaruponWindow::ChangeOption(int index, bool reflect) {
 }
 
 void IppatsuGaruponWindow::closeEvent(QCloseEvent* event) {
-    mHost.SetEntryAllowed(true);
+    mHost.SetBlocksEntry(*this, false);
     event->ignore();
     hide();
 }
