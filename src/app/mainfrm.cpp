@@ -294,14 +294,14 @@ void MainFrm::WatchActivation(QWindow* focusWindow) {
     if (focusWindow == nullptr) {
         return;  // the program lost the focus; returning to it is no return from our windows
     }
-    const QPointer<QWindow> previous = mLastFocusWindow;
-    mLastFocusWindow = focusWindow;
+    // Noted when the other window gets the focus: a window deleted on closing (the About box) is
+    // gone by the time the main window has it back.
+    const bool fromOtherWindow = mFocusInOtherProgramWindow;
+    mFocusInOtherProgramWindow = focusWindow != windowHandle() && IsProgramWindow(*focusWindow);
     if (!mLoaded || mExiting || focusWindow != windowHandle()) {
         return;
     }
     const bool firstActivation = !mActivated;
-    const bool fromOtherWindow =
-        previous != nullptr && previous != focusWindow && IsProgramWindow(*previous);
     mActivated = true;
     if (firstActivation || fromOtherWindow) {
         ShowPredictionWindow();

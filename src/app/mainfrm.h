@@ -89,6 +89,7 @@ private:
     bool mLoaded = false;
     bool mExiting = false;
     bool mActivated = false;
+    bool mFocusInOtherProgramWindow = false;
     DrawHistory mHistory;
     QMdiArea* mMdiArea = nullptr;
     QHash<QString, QAction*> mMenuItems;
@@ -97,8 +98,7 @@ private:
     QPointer<HelpWindow> mHelpWindow;
     QPointer<AboutBox> mAboutBox;
     QSet<const QWidget*> mEntryBlockers;  // open windows that refuse manual entry
-    QPointer<QWindow> mLastFocusWindow;
-    QPointer<QMenu> mChildMenu;  // shown alone in the menu bar while its window is active
+    QPointer<QMenu> mChildMenu;           // shown alone in the menu bar while its window is active
     QList<QPointer<QAction>> mMenusHiddenByChild;
 };
 
