@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <random>
 
@@ -219,6 +222,21 @@ TEST_F(IppatsuGaruponWindowTest, ControlsDoNotOverlap) {
         EXPECT_GE(label->height(), label->heightForWidth(label->width()))
             << label->objectName().toStdString() << " is cut off";
     }
+}
+
+TEST_F(IppatsuGaruponWindowTest, ASmallerWindowScrollsItsContentsInsteadOfSqueezingThem) {
+    IppatsuGaruponWindow& window = OpenWindow();
+    auto* scroll = window.findChild<QScrollArea*>(QStringLiteral("clientScroll"));
+    auto* client = window.findChild<QWidget*>(QStringLiteral("client"));
+    ASSERT_NE(scroll, nullptr);
+    ASSERT_NE(client, nullptr);
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+    window.resize(window.width() / 2, window.height() / 2);
+    QApplication::processEvents();
+    EXPECT_GE(client->width(), client->minimumSizeHint().width());
+    EXPECT_GE(client->height(), client->minimumSizeHint().height());
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(IppatsuGaruponWindowTest, OptionClickChangesOnlyTheDependentGridsAndReopeningKeepsAll) {

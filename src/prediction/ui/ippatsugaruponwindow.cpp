@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -30,6 +31,22 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Gives its contents the room there is, never less than their minimum size, and scrolls them
+// beyond that. (A resizable scroll area would size them by height for width, which the wrapped
+// labels make far taller than the window.)
+class ContentsScroll : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QScrollArea::resizeEvent(event);
+        if (QWidget* contents = widget()) {
+            contents->resize(viewport()->size().expandedTo(contents->minimumSizeHint()));
+        }
+    }
+};
+
 QLabel* AddLabel(QWidget& parent, const char* name, std::string_view text, bool wrap) {
     auto* label = new QLabel(FromUtf8(text), &parent);
     label->setObjectName(QString::fromUtf8(name));
@@ -46,6 +63,7 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(WindowHost& host, std::filesystem::pa
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
+    mClient = client;
 
     mClose = new QPushButton(FromUtf8(prediction_text::kClose), client);
     mClose->setObjectName(QStringLiteral("Cmd閉じる"));
@@ -70,7 +88,14 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(WindowHost& host, std::filesystem::pa
     auto* layout = new QHBoxLayout(client);
     layout->addLayout(left);
     layout->addWidget(CreateOptionFrame(), 0, Qt::AlignTop);
-    setWidget(client);
+
+    // A window made smaller than its contents (tiling) scrolls them rather than squeezing the
+    // labels over the grids.
+    auto* scroll = new ContentsScroll(this);
+    scroll->setObjectName(QStringLiteral("clientScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(client);
+    setWidget(scroll);
 }
 
 // The grid views go before the predictor's grids they show.
@@ -169,7 +194,9 @@ void IppatsuGaruponWindow::Load() {
     ShowPredictionGrids();
     // The window's size, or larger where the fonts need more room: nothing is cut off.
     const QRect wanted = TwipsToPixels(0, 0, kWidthTwips, kHeightTwips, *this);
-    const QSize least = minimumSizeHint();
+    const QMargins frame = contentsMargins();
+    const QSize least = mClient->minimumSizeHint() +
+                        QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     setGeometry(0, 0, std::max(wanted.width(), least.width()),
                 std::max(wanted.height(), least.height()));
 }
