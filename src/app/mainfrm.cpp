@@ -138,9 +138,16 @@ QWidget* MainFrm::ChooseWindow(const QString& name) {
 }
 
 void MainFrm::closeEvent(QCloseEvent* event) {
-    // Exit never asks: the children close first, then the settings are written and the history
-    // let go.
+    // The entry window holds the exit on a wrong number as it holds its own closing; nothing else
+    // asks. The children close first, then the settings are written and the history let go.
     mExiting = true;
+    for (QMdiSubWindow* window : mMdiArea->subWindowList()) {
+        if (qobject_cast<EntryWindow*>(window) != nullptr && !window->close()) {
+            mExiting = false;
+            event->ignore();
+            return;
+        }
+    }
     mMdiArea->closeAllSubWindows();
     if (mHelpWindow != nullptr) {
         mHelpWindow->close();

@@ -1,6 +1,8 @@
 #include "widgets/griddelegate.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMetaProperty>
 #include <QPainter>
 #include <QTableView>
 #include <algorithm>
@@ -24,6 +26,39 @@ bool HasSide(const GridCellLook& look, Side side) {
 }  // namespace
 
 GridDelegate::GridDelegate(QTableView& view) : QStyledItemDelegate(&view), mView(view) {}
+
+void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                const QModelIndex& index) const {
+    const QMetaProperty text = editor->metaObject()->userProperty();
+    mLastCommitRefused = text.isValid() && !model->setData(index, text.read(editor), Qt::EditRole);
+}
+
+bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor == nullptr || event->type() != QEvent::KeyPress) {
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+    EndEditHint hint = NoHint;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            hint = SubmitModelCache;
+            break;
+        case Qt::Key_Tab:
+            hint = EditNextItem;
+            break;
+        case Qt::Key_Backtab:
+            hint = EditPreviousItem;
+            break;
+        default:
+            return QStyledItemDelegate::eventFilter(object, event);
+    }
+    emit commitData(editor);
+    if (!mLastCommitRefused) {
+        emit closeEditor(editor, hint);
+    }
+    return true;
+}
 
 void GridDelegate::PaintBackground(QPainter& painter, const QRect& cell,
                                    const GridCellLook& look) const {

@@ -34,8 +34,18 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
+    // Remembers whether the model took the text, so that a refused text stays in its editor.
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+
+protected:
+    // Enter and Tab finish an edit only when the model takes the text; otherwise the cell stays
+    // in edit with what was typed.
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
     QTableView& mView;
+    mutable bool mLastCommitRefused = false;
 };
 
 }  // namespace pirumo
