@@ -96,6 +96,9 @@ void Trigger(EntryWindow& entry, const char* name, std::vector<ModalAnswerer::An
 class EntryWindowTest : public HistoryFileTest {
 protected:
     EntryWindow* OpenEntry() {
+        // The area makes a child active, and gives it its menu, only in the active window.
+        mHost.Window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&mHost.Window()));
         EntryWindow& entry = mHost.Add(new EntryWindow(HistoryPath(), mHost));
         entry.Load();
         entry.show();
