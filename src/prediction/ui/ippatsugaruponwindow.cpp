@@ -31,22 +31,6 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Gives its contents the room there is, never less than their minimum size, and scrolls them
-// beyond that. (A resizable scroll area would size them by height for width, which the wrapped
-// labels make far taller than the window.)
-class ContentsScroll : public QScrollArea {
-public:
-    using QScrollArea::QScrollArea;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QScrollArea::resizeEvent(event);
-        if (QWidget* contents = widget()) {
-            contents->resize(viewport()->size().expandedTo(contents->minimumSizeHint()));
-        }
-    }
-};
-
 QLabel* AddLabel(QWidget& parent, const char* name, std::string_view text, bool wrap) {
     auto* label = new QLabel(FromUtf8(text), &parent);
     label->setObjectName(QString::fromUtf8(name));
@@ -89,9 +73,10 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(WindowHost& host, std::filesystem::pa
     layout->addLayout(left);
     layout->addWidget(CreateOptionFrame(), 0, Qt::AlignTop);
 
-    // A window made smaller than its contents (tiling) scrolls them rather than squeezing the
-    // labels over the grids.
-    auto* scroll = new ContentsScroll(this);
+    // The contents keep the size they are laid out for, whatever the window's size: a smaller
+    // window (tiling) scrolls them, and neither squeezing nor stretching runs the wrapped labels
+    // over the grids.
+    auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("clientScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(client);
@@ -218,6 +203,7 @@ void IppatsuGaruponWindow::ShowPredictionGrids() {
         view->setFixedSize(view->sizeHint());
     }
     mGridsShown = true;
+    mClient->resize(mClient->minimumSizeHint());
 }
 
 void IppatsuGaruponWindow::ChangeOption(int index, bool reflect) {
