@@ -1,12 +1,12 @@
 #include "widgets/griddelegate.h"
 
 #include <QFontMetricsF>
-#include <QKeyEvent>
 #include <QMetaProperty>
 #include <QPainter>
 #include <QTableView>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "widgets/gridtablemodel.h"
 
@@ -33,31 +33,8 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     mLastCommitRefused = text.isValid() && !model->setData(index, text.read(editor), Qt::EditRole);
 }
 
-bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
-    auto* editor = qobject_cast<QWidget*>(object);
-    if (editor == nullptr || event->type() != QEvent::KeyPress) {
-        return QStyledItemDelegate::eventFilter(object, event);
-    }
-    EndEditHint hint = NoHint;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            hint = SubmitModelCache;
-            break;
-        case Qt::Key_Tab:
-            hint = EditNextItem;
-            break;
-        case Qt::Key_Backtab:
-            hint = EditPreviousItem;
-            break;
-        default:
-            return QStyledItemDelegate::eventFilter(object, event);
-    }
-    emit commitData(editor);
-    if (!mLastCommitRefused) {
-        emit closeEditor(editor, hint);
-    }
-    return true;
+bool GridDelegate::TakeRefusal() {
+    return std::exchange(mLastCommitRefused, false);
 }
 
 void GridDelegate::PaintBackground(QPainter& painter, const QRect& cell,

@@ -34,14 +34,11 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
-    // Remembers whether the model took the text, so that a refused text stays in its editor.
+    // Remembers whether the model took the text, so that a refused text can stay in its editor.
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
-
-protected:
-    // Enter and Tab finish an edit only when the model takes the text; otherwise the cell stays
-    // in edit with what was typed.
-    bool eventFilter(QObject* object, QEvent* event) override;
+    // True when the model refused the text last handed to it; asking forgets the refusal.
+    bool TakeRefusal();
 
 private:
     QTableView& mView;

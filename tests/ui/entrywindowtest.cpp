@@ -273,6 +273,17 @@ TEST_F(EntryWindowTest, TypedNumbersOutsideOneToThirtyOneAreRefusedAndFullWidthD
         EXPECT_EQ(cells.indexWidget(cell), nullptr);
     }
 
+    // Clicking another cell does not drop it either.
+    Type(*entry, 3, 2, QStringLiteral("32"));
+    const QPoint elsewhere = cells.visualRect(cells.model()->index(0, 4)).center();
+    QTest::mouseClick(cells.viewport(), Qt::LeftButton, {}, elsewhere);
+    QApplication::processEvents();
+    ASSERT_NE(qobject_cast<QLineEdit*>(cells.indexWidget(cell)), nullptr);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(cells.indexWidget(cell))->text(), QStringLiteral("32"));
+    EXPECT_EQ(cells.currentIndex(), cell);
+    QTest::keyClick(cells.indexWidget(cell), Qt::Key_Escape);
+    QApplication::processEvents();
+
     EXPECT_TRUE(Type(*entry, 3, 2, QStringLiteral("30")).empty());
     EXPECT_EQ(Text(*entry, 3, 2), QStringLiteral("30"));
     EXPECT_EQ(FileRows()[1].numbers[1], 30);
