@@ -1,5 +1,6 @@
 #include "widgets/gridview.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QPaintEvent>
@@ -78,7 +79,10 @@ void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
             if (cell.isValid() && currentIndex() != cell) {
                 selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
             }
-            kept->setFocus();
+            // Focus taken by another window or control is left there.
+            if (QApplication::focusWidget() == this) {
+                kept->setFocus();
+            }
         },
         Qt::QueuedConnection);
 }
