@@ -14,6 +14,16 @@ void GaruponPredictor::Load(const DrawHistory& history) {
     RunPredictions();
 }
 
+void GaruponPredictor::Load(int lastDrawNumber, const NumbersByDraw& numbersByDraw,
+                            const CycleTable& table) {
+    mLastDrawNumber = lastDrawNumber;
+    mNumbersByDraw = numbersByDraw;
+    mCycleTable = table;
+    BuildPredictionGrids();
+    mLoaded = true;
+    RunPredictions();
+}
+
 void GaruponPredictor::SetOption(int index, bool reflect) {
     mOptions.reflect[static_cast<std::size_t>(index)] = reflect;
     if (!mLoaded) {

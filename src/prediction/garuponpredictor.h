@@ -2,13 +2,13 @@
 
 #include <array>
 
+#include "grid/resultgrid.h"
 #include "history/drawhistory.h"
 #include "prediction/cycletable.h"
 #include "prediction/eliminationmethod.h"
 #include "prediction/numbersbydraw.h"
 #include "prediction/predictiongrids.h"
 #include "prediction/predictionoptions.h"
-#include "grid/resultgrid.h"
 
 namespace pirumo {
 
@@ -22,6 +22,10 @@ public:
     // What a load of the window computes: fresh grids, the cycle method over the history, then
     // RunPredictions.
     void Load(const DrawHistory& history);
+
+    // A fresh load from tables already computed over the valid draws up to lastDrawNumber (the
+    // prediction check builds them draw by draw instead of reading the history again).
+    void Load(int lastDrawNumber, const NumbersByDraw& numbersByDraw, const CycleTable& table);
 
     // An option click: stores the option and, once loaded, empties the value cells of the
     // elimination, rapid-fire and one-shot grids and runs the predictions again.

@@ -1,0 +1,25 @@
+#include "prediction/backtest/predictionreplay.h"
+
+#include "prediction/cyclemethod.h"
+
+namespace pirumo {
+
+PredictionReplay::PredictionReplay(const DrawHistory& history, const PredictionOptions& options)
+    : mHistory(history) {
+    mPredictor.Options() = options;
+}
+
+const GaruponPredictor& PredictionReplay::PredictFor(int targetDraw) {
+    const auto& rows = mHistory.Rows();
+    while (mNextRow < rows.size() && rows[mNextRow].drawNumber < targetDraw) {
+        const Draw& draw = rows[mNextRow++];
+        if (IsValidDraw(draw)) {
+            AddCycleDraw(draw, mNumbersByDraw, mCycleTable);
+            mLastDrawNumber = draw.drawNumber;
+        }
+    }
+    mPredictor.Load(mLastDrawNumber, mNumbersByDraw, mCycleTable);
+    return mPredictor;
+}
+
+}  // namespace pirumo
