@@ -10,6 +10,7 @@
 #include "history/drawhistory.h"
 
 class QMdiArea;
+class QMdiSubWindow;
 class QWindow;
 
 namespace pirumo {
@@ -67,6 +68,8 @@ private:
     void ShowPredictionWindow();
     void SavePredictionSettings();
     void ShowAnalysisWindow(const AnalysisWindowDescription& description);
+    void RecordShownPrediction();
+    void ShowPredictionCheck(const QString& name, const std::function<QMdiSubWindow*()>& create);
     void RefreshHistoryByDownload();
     void ShowEntryWindow();
     void ShowHelp();

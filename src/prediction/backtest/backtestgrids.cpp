@@ -70,6 +70,8 @@ std::string BestPrizeText(const BacktestDraw& draw, int method) {
 void FillBacktestSummaryGrid(const BacktestResult& result, ResultGrid& grid) {
     constexpr int kColumns = 8 + kPrizeClassCount;
     StartGrid(grid, kColumns, 1 + kMethodCount);
+    grid.SetVisibleSize(kColumns, 1 + kMethodCount);
+    grid.SetScrollBars(ScrollBars::None);
     const std::array<std::string, 8> headings{
         "方法", "検証回数", "数字の数", "一致 平均", "偶然の平均", "偶然の95%範囲", "判定", "口数"};
     const std::array<double, kColumns> widths{10, 8, 8, 9, 10, 14, 14, 6, 14, 14, 14, 14};
@@ -123,7 +125,9 @@ void FillBacktestDrawGrid(const BacktestResult& result, int method, ResultGrid& 
     grid.SetCellText(2, 1, "日付");
     grid.SetCellText(3, 1, "当選数字");
     grid.SetCellText(8, 1, "ボ");
-    grid.SetCellText(firstPool, 1, "予想した数字（" + std::string(kMethodNames[mi]) + "）");
+    grid.SetCellText(firstPool, 1,
+                     poolColumns >= 8 ? "予想した数字（" + std::string(kMethodNames[mi]) + "）"
+                                      : std::string("予想した数字"));
     grid.SetCellText(matchColumn, 1, "一致");
     grid.SetCellText(columns, 1, "当選");
     grid.Block(3, 1, 7, 1);
@@ -186,6 +190,53 @@ void FillBacktestOverviewGrid(const BacktestResult& result, ResultGrid& grid) {
         for (int m = 0; m < kMethodCount; ++m) {
             grid.SetCellText(5 + 2 * m, row, JoinNumbers(d.pools[static_cast<std::size_t>(m)]));
             grid.SetCellText(6 + 2 * m, row, d.matches[static_cast<std::size_t>(m)]);
+        }
+    }
+    grid.ActivateCell(0, 0);
+}
+
+void FillPredictionLogGrid(const std::vector<LoggedPrediction>& log, ResultGrid& grid) {
+    const int columns = 3 + 2 * kMethodCount;
+    StartGrid(grid, columns, 1 + static_cast<int>(log.size()));
+    grid.SetColumnWidth(ResultGrid::kAll, 5.0);
+    grid.SetColumnWidth(1, 6.0);
+    grid.SetColumnWidth(2, 18.0);
+    grid.SetColumnWidth(3, 14.0);
+    grid.SetCellText(1, 1, "回");
+    grid.SetCellText(2, 1, "予想を表示した日時");
+    grid.SetCellText(3, 1, "実際の当選数字");
+    for (int m = 0; m < kMethodCount; ++m) {
+        const std::size_t mi = static_cast<std::size_t>(m);
+        grid.SetColumnWidth(4 + 2 * m, m == kCycleGrid         ? 44.0
+                                       : m == kEliminationGrid ? 34.0
+                                                               : 24.0);
+        grid.SetCellText(4 + 2 * m, 1, "予想（" + std::string(kMethodNames[mi]) + "）");
+        grid.SetCellText(5 + 2 * m, 1, "一致");
+    }
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        const LoggedPrediction& item = log[i];
+        const int row = static_cast<int>(i) + 2;
+        grid.SetCellText(1, row, item.entry.targetDraw);
+        grid.SetCellText(2, row, item.entry.shownAt);
+        grid.SetCellText(3, row,
+                         item.scored
+                             ? JoinNumbers({item.scored->actual.begin(), item.scored->actual.end()})
+                             : std::string("未抽せん"));
+        for (int m = 0; m < kMethodCount; ++m) {
+            const std::size_t mi = static_cast<std::size_t>(m);
+            std::vector<int> pool;
+            for (const auto& shownRow : item.entry.shown[mi]) {
+                pool.insert(pool.end(), shownRow.begin(), shownRow.end());
+            }
+            std::sort(pool.begin(), pool.end());
+            pool.erase(std::unique(pool.begin(), pool.end()), pool.end());
+            grid.SetCellText(4 + 2 * m, row, JoinNumbers(pool));
+            if (item.scored) {
+                grid.SetCellText(5 + 2 * m, row, item.scored->matches[mi]);
+                if (item.scored->matches[mi] > 0) {
+                    grid.Cell(5 + 2 * m, row).SetBackColor(kMatchBack);
+                }
+            }
         }
     }
     grid.ActivateCell(0, 0);

@@ -2,6 +2,7 @@
 
 #include "grid/resultgrid.h"
 #include "prediction/backtest/backtest.h"
+#include "prediction/backtest/predictionlog.h"
 
 namespace pirumo {
 
@@ -21,6 +22,10 @@ void FillBacktestDrawGrid(const BacktestResult& result, int method, ResultGrid& 
 // One row per draw with every method's numbers as one cell each and its matches (for text and
 // CSV exports).
 void FillBacktestOverviewGrid(const BacktestResult& result, ResultGrid& grid);
+
+// One row per logged prediction: the draw, when it was shown, the drawn numbers (or 未抽せん) and
+// each method's numbers with its matches.
+void FillPredictionLogGrid(const std::vector<LoggedPrediction>& log, ResultGrid& grid);
 
 // Text helpers shared by the exports and the window.
 std::string JoinNumbers(const std::vector<int>& numbers, char separator = ' ');

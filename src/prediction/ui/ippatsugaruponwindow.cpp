@@ -12,11 +12,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/mainfrm.h"
 #include "prediction/initfile.h"
 #include "prediction/predictiontexts.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
-#include "app/mainfrm.h"
 #include "widgets/twips.h"
 
 namespace pirumo {
