@@ -46,6 +46,9 @@ NumberCheckWindow::NumberCheckWindow(DrawHistory history, QWidget* parent)
     mResult = new QPlainTextEdit(client);
     mResult->setObjectName(QStringLiteral("txtResult"));
     mResult->setReadOnly(true);
+    mResult->setPlaceholderText(
+        QStringLiteral("どの組合せも毎回同じ確率で当たります。1口が当たる確率は 1等 1 / 169,911、"
+                       "2等 5 / 169,911、3等 125 / 169,911、4等 3,250 / 169,911 です。"));
     layout->addWidget(mResult, 1);
 
     auto* close = new QPushButton(QStringLiteral("閉じる"), client);
