@@ -75,6 +75,7 @@ void BacktestChart::Show(const BacktestResult& result, int method) {
     axisY->setTitleText(QStringLiteral("一致数の差（累積）"));
     axisY->setLabelFormat(QStringLiteral("%d"));
     axisY->setRange(std::floor(low * 1.1), std::ceil(high * 1.1));
+    axisY->applyNiceNumbers();
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {
