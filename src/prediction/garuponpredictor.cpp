@@ -14,11 +14,12 @@ void GaruponPredictor::Load(const DrawHistory& history) {
     RunPredictions();
 }
 
-void GaruponPredictor::Load(int lastDrawNumber, const NumbersByDraw& numbersByDraw,
-                            const CycleTable& table) {
-    mLastDrawNumber = lastDrawNumber;
-    mNumbersByDraw = numbersByDraw;
-    mCycleTable = table;
+void GaruponPredictor::AddDraw(const Draw& draw) {
+    AddCycleDraw(draw, mNumbersByDraw, mCycleTable);
+    mLastDrawNumber = draw.drawNumber;
+}
+
+void GaruponPredictor::LoadFromTables() {
     BuildPredictionGrids();
     mLoaded = true;
     RunPredictions();

@@ -23,9 +23,11 @@ public:
     // RunPredictions.
     void Load(const DrawHistory& history);
 
-    // A fresh load from tables already computed over the valid draws up to lastDrawNumber (the
-    // prediction check builds them draw by draw instead of reading the history again).
-    void Load(int lastDrawNumber, const NumbersByDraw& numbersByDraw, const CycleTable& table);
+    // The prediction check's way through a history: one more valid draw into the tables (draws in
+    // 回数 order, starting from an unloaded predictor), then a load from the tables as they stand,
+    // which gives what Load gives on the draws added so far.
+    void AddDraw(const Draw& draw);
+    void LoadFromTables();
 
     // An option click: stores the option and, once loaded, empties the value cells of the
     // elimination, rapid-fire and one-shot grids and runs the predictions again.

@@ -1,7 +1,5 @@
 #include "prediction/backtest/predictionreplay.h"
 
-#include "prediction/cyclemethod.h"
-
 namespace pirumo {
 
 PredictionReplay::PredictionReplay(const DrawHistory& history, const PredictionOptions& options)
@@ -14,11 +12,10 @@ const GaruponPredictor& PredictionReplay::PredictFor(int targetDraw) {
     while (mNextRow < rows.size() && rows[mNextRow].drawNumber < targetDraw) {
         const Draw& draw = rows[mNextRow++];
         if (IsValidDraw(draw)) {
-            AddCycleDraw(draw, mNumbersByDraw, mCycleTable);
-            mLastDrawNumber = draw.drawNumber;
+            mPredictor.AddDraw(draw);
         }
     }
-    mPredictor.Load(mLastDrawNumber, mNumbersByDraw, mCycleTable);
+    mPredictor.LoadFromTables();
     return mPredictor;
 }
 

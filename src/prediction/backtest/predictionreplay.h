@@ -3,9 +3,7 @@
 #include <cstddef>
 
 #include "history/drawhistory.h"
-#include "prediction/cycletable.h"
 #include "prediction/garuponpredictor.h"
-#include "prediction/numbersbydraw.h"
 
 namespace pirumo {
 
@@ -22,9 +20,6 @@ public:
 private:
     const DrawHistory& mHistory;
     std::size_t mNextRow = 0;
-    int mLastDrawNumber = 0;
-    NumbersByDraw mNumbersByDraw;
-    CycleTable mCycleTable;
     GaruponPredictor mPredictor;
 };
 
