@@ -43,6 +43,14 @@ TEST_F(PredictionCheckWindowsTest, BacktestWindowShowsTheCheckAndTheLoggedPredic
 
     // Choosing the item again brings the open window forward.
     EXPECT_EQ(ChooseWindow("mnuYosoKensho"), window);
+
+    window->Run(60, 70);
+    ASSERT_TRUE(window->HasResult());
+    EXPECT_EQ(window->Result().draws.size(), 11u);
+    ModalAnswerer answerer;
+    window->Run(70, 60);
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(window->Result().draws.size(), 11u);
 }
 
 TEST_F(PredictionCheckWindowsTest, ACancelledJobStopsEarlyAndKeepsWhatItChecked) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -14,6 +15,7 @@
 #include "prediction/ui/backtestchart.h"
 #include "prediction/ui/backtestjob.h"
 #include "widgets/gridview.h"
+#include "widgets/messageboxes.h"
 
 namespace pirumo {
 
@@ -45,13 +47,31 @@ BacktestWindow::BacktestWindow(DrawHistory history, PredictionOptions options,
     mHeading->setWordWrap(true);
     layout->addWidget(mHeading);
 
-    auto* progressRow = new QHBoxLayout();
+    auto* rangeRow = new QHBoxLayout();
+    mFrom = new QSpinBox(client);
+    mFrom->setObjectName(QStringLiteral("spnFrom"));
+    mTo = new QSpinBox(client);
+    mTo->setObjectName(QStringLiteral("spnTo"));
+    for (QSpinBox* box : {mFrom, mTo}) {
+        box->setRange(1, std::max(1, mHistory.LastDrawNumber()));
+    }
+    mRun = new QPushButton(QStringLiteral("検証"), client);
+    mRun->setObjectName(QStringLiteral("cmdRun"));
+    connect(mRun, &QPushButton::clicked, this, [this] { Run(mFrom->value(), mTo->value()); });
+    rangeRow->addWidget(new QLabel(QStringLiteral("第"), client));
+    rangeRow->addWidget(mFrom);
+    rangeRow->addWidget(new QLabel(QStringLiteral("回～第"), client));
+    rangeRow->addWidget(mTo);
+    rangeRow->addWidget(new QLabel(QStringLiteral("回"), client));
+    rangeRow->addWidget(mRun);
+    auto* progressRow = rangeRow;
     mProgress = new QProgressBar(client);
     mProgress->setObjectName(QStringLiteral("prgCheck"));
     mCancel = new QPushButton(QStringLiteral("中止"), client);
     mCancel->setObjectName(QStringLiteral("cmdCancel"));
     progressRow->addWidget(mProgress, 1);
     progressRow->addWidget(mCancel);
+    progressRow->addStretch(1);
     layout->addLayout(progressRow);
     mProgress->hide();
     mCancel->hide();
@@ -144,6 +164,23 @@ void BacktestWindow::Load() {
         mHeading->setText(QString::fromUtf8(error.what()));
         return;
     }
+    mFrom->setValue(from);
+    mTo->setValue(to);
+    Run(from, to);
+}
+
+void BacktestWindow::Run(int from, int to) {
+    if (from > to) {
+        ShowRefusal(this,
+                    QStringLiteral("第%1回から第%2回までは検証できません。始めの回を終わりの回"
+                                   "より前にしてください。")
+                        .arg(from)
+                        .arg(to));
+        return;
+    }
+    delete mJob;  // a check still running is cancelled first
+    mShown = false;
+    mRun->setEnabled(false);
     mHeading->setText(QStringLiteral("第%1回～第%2回を検証しています…").arg(from).arg(to));
     mJob = new BacktestJob(mHistory, mOptions, from, to, this);
     connect(mJob, &BacktestJob::Finished, this, &BacktestWindow::ShowResult);
@@ -157,6 +194,7 @@ void BacktestWindow::Load() {
 
 void BacktestWindow::ShowProgress() {
     mProgress->setValue(0);
+    mCancel->setEnabled(true);
     mProgress->show();
     mCancel->show();
     mProgressTimer->start();
@@ -174,6 +212,7 @@ void BacktestWindow::ShowResult() {
     mProgressTimer->stop();
     mProgress->hide();
     mCancel->hide();
+    mRun->setEnabled(true);
     if (!mJob->Error().empty()) {
         mHeading->setText(QString::fromUtf8(mJob->Error()));
         return;

@@ -10,6 +10,7 @@
 class QComboBox;
 class QLabel;
 class QProgressBar;
+class QSpinBox;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -31,9 +32,11 @@ public:
                    std::filesystem::path predictionLog, QWidget* parent = nullptr);
     ~BacktestWindow() override;
 
-    // Starts the check over the default range. A check that ends within a blink is shown at
-    // once; a longer one shows a progress bar with a cancel button.
+    // Shows the logged predictions and starts the check over the default range.
     void Load();
+    // Checks the valid draws numbered from..to. A check that ends within a blink is shown at
+    // once; a longer one shows a progress bar with a cancel button.
+    void Run(int from, int to);
 
     bool HasResult() const { return mShown; }
     const BacktestResult& Result() const;
@@ -55,6 +58,9 @@ private:
     ResultGrid mDrawGrid;
     ResultGrid mLogGrid;
     QLabel* mHeading = nullptr;
+    QSpinBox* mFrom = nullptr;
+    QSpinBox* mTo = nullptr;
+    QPushButton* mRun = nullptr;
     QProgressBar* mProgress = nullptr;
     QPushButton* mCancel = nullptr;
     QTimer* mProgressTimer = nullptr;
