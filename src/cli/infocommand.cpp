@@ -1,8 +1,8 @@
 #include <string>
 
 #include "cli/clicommand.h"
-#include "history/store/historyfile.h"
 #include "grid/gridexport.h"
+#include "history/store/historyfile.h"
 
 namespace pirumo::cli {
 
@@ -44,6 +44,7 @@ std::string DescribeHistory(const std::filesystem::path& db, const DrawHistory& 
 
 CliCommand InfoCommand() {
     return {"info", "", {"out"}, [](const CliContext& context) {
+                RefuseArguments(context, "info");
                 WriteOutput(context, DescribeHistory(context.db, OpenDrawHistory(context.db)));
                 return 0;
             }};

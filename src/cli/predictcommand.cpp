@@ -12,6 +12,7 @@ CliCommand PredictCommand() {
             "[--ini FILE] [--format json|text|html] [--out FILE] [--log]",
             {"ini", "format", "out", "log"},
             [](const CliContext& context) {
+                RefuseArguments(context, "predict");
                 const std::string format = context.Option("format", "text");
                 if (format != "json" && format != "text" && format != "html") {
                     throw CliError{
