@@ -28,6 +28,7 @@ CliCommand BacktestCommand() {
             "[--from N] [--to N] [--ini FILE] [--format json|text|csv|html] [--out FILE]",
             {"from", "to", "ini", "format", "out"},
             [](const CliContext& context) {
+                RefuseArguments(context, "backtest");
                 const std::string format = context.Option("format", "text");
                 if (format != "json" && format != "text" && format != "csv" && format != "html") {
                     throw CliError{

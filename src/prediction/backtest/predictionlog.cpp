@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "base/atomicfile.h"
+#include "base/inputfile.h"
 
 namespace pirumo {
 
@@ -159,16 +158,8 @@ std::vector<PredictionLogEntry> ParsePredictionLog(std::string_view text) {
 namespace {
 
 std::string ReadLogText(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::exists(file, ec)) {
-        return {};
-    }
-    std::ifstream in(file, std::ios::binary);
-    std::string text(std::istreambuf_iterator<char>(in), {});
-    if (!in && !in.eof()) {
-        throw std::runtime_error("予想記録 " + file.string() + " を読めません。");
-    }
-    return text;
+    return ReadInputFileIfPresent(file, "予想記録「" + file.string() + "」")
+        .value_or(std::string());
 }
 
 }  // namespace

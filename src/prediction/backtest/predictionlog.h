@@ -40,7 +40,7 @@ std::string FormatPredictionLogLine(const PredictionLogEntry& entry);
 // The entries of the text in file order; a line that cannot be read is skipped.
 std::vector<PredictionLogEntry> ParsePredictionLog(std::string_view text);
 
-// A missing log reads as empty. Throws std::runtime_error (Japanese) when it cannot be read.
+// A missing log reads as empty. Throws FileError (Japanese) when it cannot be read.
 std::vector<PredictionLogEntry> ReadPredictionLog(const std::filesystem::path& file);
 
 // Adds the entry unless the newest entry for the same draw already holds the same options and
