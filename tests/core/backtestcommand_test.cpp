@@ -187,6 +187,30 @@ TEST_F(BacktestCommandTest, CheckAgreesWithACountOverTheCsv) {
     EXPECT_NE(run.out.find("第1353回 2025/09/23"), std::string::npos) << run.out;
 }
 
+TEST_F(BacktestCommandTest, EveryFormatHoldsTheRangeAndOutWritesWhatStandardOutputGets) {
+    const std::vector<std::pair<std::string, std::string>> formats{
+        {"text", "予想の検証　第1300回～第1310回（11 回分"},
+        {"csv", "回,日付,当選数字,ボーナス数字,周期法,一致"},
+        {"html", "<!DOCTYPE html>"},
+        {"json", "\"from\": 1300"},
+    };
+    for (const auto& [format, mark] : formats) {
+        const std::vector<std::string> args{"--db", Db(),   "backtest", "--from", "1300",
+                                            "--to", "1310", "--format", format};
+        const test::CliResult run = test::RunCliIn(mFolder, args);
+        ASSERT_EQ(run.status, 0) << format << run.err;
+        EXPECT_NE(run.out.find(mark), std::string::npos) << format;
+        EXPECT_NE(run.out.find("1310"), std::string::npos) << format;
+        std::vector<std::string> toFile = args;
+        toFile.insert(toFile.end(), {"--out", InFolder("out." + format)});
+        ASSERT_EQ(test::RunCliIn(mFolder, toFile).status, 0) << format;
+        EXPECT_EQ(test::ReadFileBytes(InFolder("out." + format)), run.out) << format;
+    }
+    const test::CliResult csv = test::RunCliIn(
+        mFolder, {"--db", Db(), "backtest", "--from", "1300", "--to", "1310", "--format", "csv"});
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 12);
+}
+
 TEST_F(BacktestCommandTest, BadArgumentsAreRefusedInJapaneseWithoutOutput) {
     const std::string out = InFolder("out.json");
     const std::vector<std::vector<std::string>> cases{
