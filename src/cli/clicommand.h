@@ -47,5 +47,7 @@ CliCommand ExportCommand();
 CliCommand SampleCommand();
 CliCommand PredictCommand();
 CliCommand UpdateCommand();
+CliCommand BacktestCommand();
+CliCommand CheckCommand();
 
 }  // namespace pirumo::cli
