@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "history/import/accesshistory.h"
+#include "history/drawfields.h"
 #include "history/historyerror.h"
-#include "history/store/historyfile.h"
+#include "history/import/accesshistory.h"
 #include "history/import/isolatedimport.h"
+#include "history/store/historyfile.h"
 
 namespace pirumo {
 
@@ -50,9 +51,11 @@ std::vector<Draw> ReadDownloadedHistory(const std::string& body, const std::file
     std::vector<Draw> rows = LooksLikeAccessFile(body)
                                  ? ReadAccessHistoryRowsInChildProcess(cli, body)
                                  : ReadEncryptedBody(body);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        CheckStoredDraw(rows[i], "受信した当選データの" + std::to_string(i + 1) + "行目");
+    }
     if (std::none_of(rows.begin(), rows.end(), IsValidDraw)) {
-        throw HistoryError(
-            "受信した当選データには、6つの数字がすべてそろった有効な当選データが1件もありません。");
+        throw HistoryError("受信した当選データには、" + std::string(kNoValidDraw));
     }
     return rows;
 }

@@ -1,18 +1,15 @@
-#pragma once
+#include "prediction/closenumbers.h"
 
 #include <string>
 
-#include "prediction/cycletable.h"
-#include "prediction/eliminationmethod.h"
+#include "prediction/predictiongrids.h"
+#include "prediction/valuecellcursor.h"
 
 namespace pirumo {
 
-// Walks the entries of the cycle table that lie within `width` of an elimination candidate, in
-// the order the composite predictions consider them: every candidate (repeats too), slot 0..3,
-// position 1..6; the first empty entry ends a slot. `accept(text)` returns false to end the scan.
-template <typename Accept>
-void ScanCloseEntries(const CycleTable& table, const EliminationCandidates& candidates, int width,
-                      Accept&& accept) {
+void PredictCloseNumbers(const CycleTable& table, const EliminationCandidates& candidates,
+                         int width, ResultGrid& grid, int index) {
+    ValueCellCursor cursor(PredictionGridRows(index) - 1);
     for (const std::string& candidate : candidates) {
         if (candidate.empty()) {
             continue;  // not computed yet
@@ -25,7 +22,13 @@ void ScanCloseEntries(const CycleTable& table, const EliminationCandidates& cand
                     break;
                 }
                 const int c = std::stoi(entry);
-                if (c - width <= e && e <= c + width && !accept(entry)) {
+                if (c - width > e || e > c + width) {
+                    continue;
+                }
+                if (IsNotInGrid(grid, index, entry)) {
+                    cursor.Place(grid, entry);
+                }
+                if (cursor.Full()) {
                     return;
                 }
             }
