@@ -1,5 +1,6 @@
 #include "history/drawfields.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "history/historyerror.h"
@@ -244,6 +245,15 @@ void CheckStoredDraw(Draw& draw, const std::string& where) {
         RefuseNumberField(draw, wrong, where);
     }
     draw.date = ReadDate(draw.date, where, draw.drawNumber);
+}
+
+void CheckStoredDraws(std::vector<Draw>& rows, const std::string& source) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        CheckStoredDraw(rows[i], source + "の" + std::to_string(i + 1) + "行目");
+    }
+    if (std::none_of(rows.begin(), rows.end(), IsValidDraw)) {
+        throw HistoryError(source + "には、" + std::string(kNoValidDraw));
+    }
 }
 
 }  // namespace pirumo

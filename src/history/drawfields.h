@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "history/draw.h"
 
@@ -54,5 +55,9 @@ void CheckStoredDraw(Draw& draw, const std::string& where);
 // The end of the refusal of a history without a single draw whose six numbers are all there.
 inline constexpr std::string_view kNoValidDraw =
     "6つの数字がすべてそろった有効な当選データが1件もありません。";
+
+// CheckStoredDraw for every row of a history file that is to replace the history, the rows named
+// "<source>のN行目", and the refusal of rows without a single valid draw.
+void CheckStoredDraws(std::vector<Draw>& rows, const std::string& source);
 
 }  // namespace pirumo

@@ -77,8 +77,8 @@ TEST(HistoryCsvTest, BomQuotesLineEndsAndEmptyFields) {
         "\xEF\xBB\xBF\"回数\",日付,第1数字,第2数字,第3数字,第4数字,第5数字,ボーナス数字,備考\r\n"
         "1,\"1999/04/13\",\"1\",3,17,20,25,26,\"a, \"\"b\"\"\r\nc\"\r\n"
         "\r\n"
-        "2,,2,,12, 21 ,30,\n"
-        "3,,,,,,,\n"
+        "2,,2,,12, 21 ,30,,\n"
+        "3,,,,,,,,\n"
         ",,,,,,,,\r\n");
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].numbers, (Numbers{1, 3, 17, 20, 25, 26}));
@@ -112,6 +112,11 @@ TEST(HistoryCsvTest, RefusalsNameTheLineAndField) {
         {"\xEF\xBB\xBF\r\n\r\n", "中身が空です"},
         {kHeader, "当選データの行がありません"},
         {kHeader + "1,\"1999/04/13,1,2,3,4,5,6\n", "2行目の「\"」が閉じられていません"},
+        // Damage: a line cut short, a stray quote, nothing worth replacing a history with.
+        {kHeader + "1,,1,2,3,4,5,6\n2,,1,2,3", "3行目の項目が5個しかありません（見出しは8個）"},
+        {kHeader + "1,,1,2,3,4,5,6\n2,,1,2,3,4,5,1\"2\"\n", "3行目の値の途中に「\"」があります"},
+        {kHeader + "1,,\"1\"2,2,3,4,5,6\n", "2行目に「\"」で囲んだ値のあとに続く文字があります"},
+        {kHeader + "1,,1,2,3,4,5,\n2,,,,,,,\n", "有効な当選データが1件もありません"},
         {kHeader + "1,,1,2,3,4,5,6\n\xFF\xFE\n",
          "文字コードがUTF-8でもシフトJIS（CP932）でもありません"},
     };

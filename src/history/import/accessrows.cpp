@@ -44,6 +44,9 @@ std::vector<Draw> ConvertAccessRows(const AccessHistory& history, const std::str
         }
         draws.push_back(std::move(draw));
     }
+    if (std::none_of(draws.begin(), draws.end(), IsValidDraw)) {
+        throw HistoryError(table + "中には、" + std::string(kNoValidDraw));
+    }
     std::sort(draws.begin(), draws.end(),
               [](const Draw& a, const Draw& b) { return a.drawNumber < b.drawNumber; });
     return draws;

@@ -1,5 +1,6 @@
 #include "history/import/csvdraws.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
@@ -120,6 +121,13 @@ std::vector<Draw> ParseCsvHistory(const std::string& bytes) {
         if (IsBlank(records[r])) {
             continue;
         }
+        if (records[r].fields.size() < records[first].fields.size()) {
+            // A file cut off mid-line, or a record that lost its separators.
+            throw HistoryError(
+                LineText(records[r].line) + "の項目が" + std::to_string(records[r].fields.size()) +
+                "個しかありません（見出しは" + std::to_string(records[first].fields.size()) +
+                "個）。行が途中で切れているか、壊れています。");
+        }
         Draw d = ReadDraw(records[r], columns);
         const auto [it, added] = lineOfDraw.emplace(d.drawNumber, records[r].line);
         if (!added) {
@@ -131,6 +139,9 @@ std::vector<Draw> ParseCsvHistory(const std::string& bytes) {
     }
     if (rows.empty()) {
         throw HistoryError("当選データの行がありません。");
+    }
+    if (std::none_of(rows.begin(), rows.end(), IsValidDraw)) {
+        throw HistoryError("当選データには、" + std::string(kNoValidDraw));
     }
     return rows;
 }

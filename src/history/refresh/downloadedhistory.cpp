@@ -51,12 +51,7 @@ std::vector<Draw> ReadDownloadedHistory(const std::string& body, const std::file
     std::vector<Draw> rows = LooksLikeAccessFile(body)
                                  ? ReadAccessHistoryRowsInChildProcess(cli, body)
                                  : ReadEncryptedBody(body);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        CheckStoredDraw(rows[i], "受信した当選データの" + std::to_string(i + 1) + "行目");
-    }
-    if (std::none_of(rows.begin(), rows.end(), IsValidDraw)) {
-        throw HistoryError("受信した当選データには、" + std::string(kNoValidDraw));
-    }
+    CheckStoredDraws(rows, "受信した当選データ");
     return rows;
 }
 

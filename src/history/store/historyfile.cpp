@@ -336,6 +336,14 @@ std::vector<Draw> ReadHistoryRows(const fs::path& file) {
     return ReadRowsLabelled(file, Quoted(file));
 }
 
+bool IsHistoryFile(const fs::path& file) {
+    try {
+        return SqlCipherDatabase(file, SqlCipherDatabase::Mode::kReadWrite).IsReadable();
+    } catch (const HistoryError&) {
+        return false;
+    }
+}
+
 std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes) {
     const char* tmpdir = std::getenv("TMPDIR");
     const fs::path temp = MakeTempFile(tmpdir && *tmpdir ? tmpdir : "/tmp", "pirumo-check");
