@@ -1,10 +1,10 @@
 #include "history/import/historycsv.h"
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
-#include "base/atomicfile.h"
+#include "base/fileerror.h"
+#include "base/inputfile.h"
+#include "base/outputfile.h"
 #include "history/historyerror.h"
 #include "history/import/csvrecords.h"
 
@@ -15,15 +15,11 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string ReadWholeFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        throw HistoryError("CSVファイル「" + file.string() + "」を開けません。");
+    try {
+        return ReadInputFile(file, "CSVファイル「" + file.string() + "」");
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw HistoryError("CSVファイル「" + file.string() + "」を読めません。");
-    }
-    return bytes;
 }
 
 }  // namespace
@@ -65,7 +61,7 @@ std::string FormatCsvHistory(const std::vector<StoredRow>& rows) {
 int ExportCsvHistory(const fs::path& historyFile, const fs::path& csv) {
     const std::vector<StoredRow> rows = HistoryFileEditor(historyFile).ReadAll();
     try {
-        WriteFileAtomically(csv, FormatCsvHistory(rows));
+        WriteOutputFile(csv, FormatCsvHistory(rows));
     } catch (const std::runtime_error& e) {
         throw HistoryError(e.what());
     }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/fileerror.h"
+#include "base/inputfile.h"
 #include "history/drawfields.h"
 #include "history/historyerror.h"
 #include "history/import/accesshistory.h"
@@ -19,9 +21,15 @@ namespace {
 constexpr std::size_t kHeadSize = 64;
 
 std::string ReadHead(const std::filesystem::path& file) {
+    const std::string label = "取り込むファイル「" + file.string() + "」";
+    try {
+        CheckInputFile(file, label);
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
+    }
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        throw HistoryError("取り込むファイル「" + file.string() + "」を開けません。");
+        throw HistoryError(label + "を開けません。");
     }
     std::string head(kHeadSize, '\0');
     in.read(head.data(), static_cast<std::streamsize>(head.size()));

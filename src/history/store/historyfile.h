@@ -23,15 +23,16 @@ DrawHistory OpenDrawHistory(const std::filesystem::path& file);
 // Reads the rows only (the same query), for callers that do not need the aggregates.
 std::vector<Draw> ReadHistoryRows(const std::filesystem::path& file);
 
-// True when our key opens the file as a database: the encrypted history file, under any name.
+// True when the file is an encrypted history file (our key opens it), under any name.
 bool IsHistoryFile(const std::filesystem::path& file);
 
 // Checks that bytes in memory are a history file this program can read, and returns its rows.
 std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes);
 
 // Writes a new encrypted history file holding rows, and replaces `file` with it atomically
-// (temporary file in the same folder, flushed, renamed over). An existing file is kept as
-// `file` + ".bak". On failure the old file is left exactly as it was.
+// through AtomicFile (a link: its target; a read-only file is refused). An existing file is
+// kept as `file` + ".bak". Two programs replacing the same file take turns. On failure the old
+// file is left exactly as it was.
 void ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows);
 
 // Creates an empty history file (schema only); refuses to overwrite an existing file.
