@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -33,6 +34,11 @@ struct CliCommand {
 
 // Writes `text` to the --out file (atomically) or to standard output.
 void WriteOutput(const CliContext& context, const std::string& text);
+
+// A PDF goes to a file only, never to the terminal: throws when --format pdf lacks --out.
+void RequireOutFileForPdf(const CliContext& context, const std::string& format);
+// PDF bytes as WriteOutput takes them.
+std::string PdfBytes(const QByteArray& pdf);
 
 // The commands, one per file.
 CliCommand InfoCommand();

@@ -1,8 +1,8 @@
 #include <string>
 
 #include "cli/clicommand.h"
-#include "history/store/historyfile.h"
 #include "grid/gridexport.h"
+#include "history/store/historyfile.h"
 
 namespace pirumo::cli {
 

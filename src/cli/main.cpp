@@ -2,9 +2,11 @@
 // calls into the core only; nothing is computed here.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,28 @@ std::string Usage(const std::vector<CliCommand>& commands) {
     return text;
 }
 
+// A PDF needs fonts, hence a GUI application, but never a display.
+bool AsksForPdf(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--format=pdf" ||
+            (argument == "--format" && i + 1 < argc && std::string(argv[i + 1]) == "pdf")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char* argv[]) {
+    if (!AsksForPdf(argc, argv)) {
+        return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 void PrintError(const std::string& message) {
     std::fprintf(stderr, "pirumo-cli: %s\n", message.c_str());
 }
@@ -43,7 +67,7 @@ void PrintError(const std::string& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = CreateApplication(argc, argv);
     const std::vector<CliCommand> commands = Commands();
 
     QCommandLineParser parser;
@@ -55,7 +79,7 @@ int main(int argc, char* argv[]) {
             value ? QCommandLineOption(QString::fromUtf8(name), QString(), QString::fromUtf8(value))
                   : QCommandLineOption(QString::fromUtf8(name)));
     }
-    if (!parser.parse(app.arguments())) {
+    if (!parser.parse(app->arguments())) {
         PrintError("引数を解釈できません: " + parser.errorText().toStdString());
         return 2;
     }

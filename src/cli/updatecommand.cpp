@@ -5,10 +5,10 @@
 #include <string>
 
 #include "cli/clicommand.h"
-#include "history/refresh/downloadsource.h"
 #include "history/historyerror.h"
-#include "history/refresh/historyrefresh.h"
 #include "history/import/isolatedimport.h"
+#include "history/refresh/downloadsource.h"
+#include "history/refresh/historyrefresh.h"
 #include "net/historytransfer.h"
 
 namespace pirumo::cli {
