@@ -30,7 +30,11 @@ PrintDocument AnalysisPrintDocument(const AnalysisWindowDescription& window, con
     document.caption = QString::fromUtf8(window.caption);
     document.coverage = CoverageText(history);
     document.printed = printed;
-    document.blocks.push_back({{}, &grid, TitleRowCount(grid)});
+    std::vector<PrintLine> lines;
+    if (!window.label1.empty()) {
+        lines.push_back({QString::fromUtf8(window.label1), false});
+    }
+    document.blocks.push_back({std::move(lines), &grid, TitleRowCount(grid)});
     return document;
 }
 

@@ -109,8 +109,16 @@ void PlaceGrid(PageCursor& cursor, const PrintBlock& block) {
         int next = titleRows + 1;
         do {
             const double linesHeight = firstPart ? LinesHeight(block.lines, body.width()) : 0.0;
+            double rest = 0.0;
+            for (int r = next; r <= rows; ++r) {
+                rest += geometry.RowHeight(r) * scale;
+            }
+            // What fits on a page is kept together; a longer part starts where at least its
+            // title rows and one row fit.
+            const double whole = linesHeight + titleHeight + rest;
             const double firstRow = next <= rows ? geometry.RowHeight(next) * scale : 0.0;
-            cursor.MakeRoom(linesHeight + titleHeight + firstRow);
+            cursor.MakeRoom(whole <= cursor.Body().height() ? whole
+                                                            : linesHeight + titleHeight + firstRow);
             if (firstPart) {
                 PlaceLines(cursor, block.lines);
                 firstPart = false;

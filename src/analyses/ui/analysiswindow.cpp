@@ -8,9 +8,11 @@
 #include <QRadialGradient>
 #include <algorithm>
 
+#include "app/mainfrm.h"
+#include "print/analysisprint.h"
+#include "print/ui/printpreview.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
-#include "app/mainfrm.h"
 #include "widgets/twips.h"
 
 namespace pirumo {
@@ -80,8 +82,11 @@ void AnalysisWindow::CreateControls() {
     mCommand1 = AddButton(*client, "Command1", QStringLiteral("閉じる"));
     connect(mCommand1, &QPushButton::clicked, this, &AnalysisWindow::Command1_Click);
     if (mDescription.hasPrintButton) {
-        // Printing is not offered; the button is there and does nothing.
         mCommand2 = AddButton(*client, "Command2", QStringLiteral("印刷"));
+        connect(mCommand2, &QPushButton::clicked, this, [this] {
+            OpenPrintPreview(
+                AnalysisPrintDocument(mDescription, mGrid, mHistory, QDate::currentDate()), this);
+        });
     }
     CreateLegend(*client);
 }

@@ -12,11 +12,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/mainfrm.h"
 #include "prediction/initfile.h"
 #include "prediction/predictiontexts.h"
+#include "print/predictionprint.h"
+#include "print/ui/printpreview.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
-#include "app/mainfrm.h"
 #include "widgets/twips.h"
 
 namespace pirumo {
@@ -49,7 +51,6 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(MainFrm& main, std::filesystem::path 
 
     mClose = new QPushButton(FromUtf8(prediction_text::kClose), client);
     mClose->setObjectName(QStringLiteral("Cmd閉じる"));
-    // Printing is not offered; the button is there and does nothing.
     mPrint = new QPushButton(FromUtf8(prediction_text::kPrint), client);
     mPrint->setObjectName(QStringLiteral("Command2"));
     for (QPushButton* button : {mPrint, mClose}) {
@@ -57,6 +58,10 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(MainFrm& main, std::filesystem::path 
                              TwipsToPixelsY(kButtonHeightTwips, *this));
     }
     connect(mClose, &QPushButton::clicked, this, &IppatsuGaruponWindow::Cmd閉じる_Click);
+    connect(mPrint, &QPushButton::clicked, this, [this] {
+        OpenPrintPreview(PredictionPrintDocument(mPredictor, mMain.History(), QDate::currentDate()),
+                         this);
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(mPrint);
