@@ -87,6 +87,8 @@ void GridSlicePainter::PaintText(QPainter& painter, const Cell& cell,
         cell.rect.left() + mGeometry.ColumnLeft(span.source) - mGeometry.ColumnLeft(cell.column);
     const double sourceWidth = mGeometry.ColumnWidth(span.source);
     double width = TextWidth(text);
+    // A text that has only its own cell and is wider than it is drawn condensed, as in the
+    // window.
     double condense = 1.0;
     if (span.first == span.last && width > sourceWidth - kTextPadding) {
         condense = std::max(kMinimumCondense, (sourceWidth - kTextPadding) / width);
