@@ -99,11 +99,20 @@ void GridSlicePainter::PaintText(QPainter& painter, const Cell& cell,
     // The ink is centred, not the line box: CJK fonts have tall line boxes.
     const double baseline = cell.rect.top() + (cell.rect.height() + mMetrics.capHeight()) / 2.0;
     const bool fits = x >= cell.rect.left() && x + width <= cell.rect.right();
+    const QColor fore = ToColor(style.fore);
+    if (painter.pen().color() != fore) {
+        painter.setPen(fore);
+    }
+    // Most texts fit their cell: drawn directly, without a saved state, which a PDF would
+    // carry for every cell.
+    if (fits && condense == 1.0) {
+        painter.drawText(QPointF(x, baseline), text);
+        return;
+    }
     painter.save();
     if (!fits) {
         painter.setClipRect(cell.rect, Qt::IntersectClip);
     }
-    painter.setPen(ToColor(style.fore));
     painter.translate(x, baseline);
     painter.scale(condense, 1.0);
     painter.drawText(QPointF(0, 0), text);
