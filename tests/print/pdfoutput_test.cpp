@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -16,8 +17,11 @@ struct ProcessResult {
     QString err;
 };
 
-ProcessResult Execute(const QString& program, const QStringList& arguments) {
+ProcessResult Execute(
+    const QString& program, const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(120000)) {
         ADD_FAILURE() << program.toStdString() << " did not run";
@@ -28,8 +32,18 @@ ProcessResult Execute(const QString& program, const QStringList& arguments) {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-ProcessResult Cli(const QStringList& arguments) {
-    return Execute(QString::fromUtf8(PIRUMO_CLI_PATH), arguments);
+ProcessResult Cli(const QStringList& arguments, const QProcessEnvironment& environment =
+                                                    QProcessEnvironment::systemEnvironment()) {
+    return Execute(QString::fromUtf8(PIRUMO_CLI_PATH), arguments, environment);
+}
+
+// As on a server: no display and no platform chosen.
+QProcessEnvironment WithoutDisplay() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        environment.remove(QString::fromUtf8(name));
+    }
+    return environment;
 }
 
 QString Path(const std::filesystem::path& path) {
@@ -160,7 +174,8 @@ TEST_F(PdfOutput, PredictionNamesTheNextDrawItsDateAndTheEqualChance) {
     const ProcessResult run =
         Cli({QStringLiteral("--db"), db, QStringLiteral("predict"), QStringLiteral("--ini"),
              Out("none.ini"), QStringLiteral("--format"), QStringLiteral("pdf"),
-             QStringLiteral("--out"), pdf});
+             QStringLiteral("--out"), pdf},
+            WithoutDisplay());
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
 
     const PdfFile file(pdf);
