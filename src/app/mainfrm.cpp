@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -12,18 +14,18 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
+#include "app/aboutbox.h"
+#include "app/helpwindow.h"
+#include "app/mainmenu.h"
+#include "app/startuphistory.h"
+#include "app/windowarranger.h"
 #include "history/import/isolatedimport.h"
 #include "history/ui/downloadrefresh.h"
 #include "history/ui/entrywindow.h"
 #include "history/ui/historyimport.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
-#include "app/aboutbox.h"
-#include "app/helpwindow.h"
 #include "widgets/hourglasscursor.h"
-#include "app/mainmenu.h"
 #include "widgets/messageboxes.h"
-#include "app/startuphistory.h"
-#include "app/windowarranger.h"
 
 namespace pirumo {
 
@@ -59,13 +61,16 @@ MainFrm::MainFrm(MainFrmOptions options, QWidget* parent)
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainFrm::WatchActivation);
 }
 
-MainFrm::~MainFrm() = default;
+// The child windows call back into their host while they go: they go first.
+MainFrm::~MainFrm() {
+    delete mMdiArea;
+}
 
 bool MainFrm::Load() {
     CreatePredictionWindow();
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mPropEnd = true;
+    mEntryAllowed = true;
     hourglass.Restore();  // reading the history may have to ask the user first
     mLoaded = OpenDrawHistory();
     return mLoaded;
@@ -86,11 +91,11 @@ void MainFrm::BuildMenus() {
     const auto on = [this](const char* name, void (MainFrm::*handler)()) {
         connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this, handler);
     };
-    on("mnuEnd", &MainFrm::mnuEnd_Click);
-    on("mnuYoso", &MainFrm::mnuYoso_Click);
-    on("mnuMasterUpdate", &MainFrm::mnuMasterUpdate_Click);
-    on("mnuMasterImport", &MainFrm::mnuMasterImport_Click);
-    on("mnuMasterInput", &MainFrm::mnuMasterInput_Click);
+    connect(mMenuItems.value(QStringLiteral("mnuEnd")), &QAction::triggered, this, &MainFrm::close);
+    on("mnuYoso", &MainFrm::ShowPredictionWindow);
+    on("mnuMasterUpdate", &MainFrm::RefreshHistoryByDownload);
+    on("mnuMasterImport", &MainFrm::ImportHistory);
+    on("mnuMasterInput", &MainFrm::StartManualEntry);
     on("mnuHelpFile", &MainFrm::ShowHelp);
     on("mnuAbout", &MainFrm::ShowAbout);
     const auto arrange = [this](const char* name, void (*arrangement)(QMdiArea&)) {
@@ -132,7 +137,8 @@ QWidget* MainFrm::ChooseWindow(const QString& name) {
 }
 
 void MainFrm::closeEvent(QCloseEvent* event) {
-    // Exit never asks: the children unload first, then the main window's own unload step.
+    // Exit never asks: the children close first, then the settings are written and the history
+    // let go.
     mExiting = true;
     mMdiArea->closeAllSubWindows();
     if (mHelpWindow != nullptr) {
@@ -154,7 +160,8 @@ void MainFrm::CloseDrawHistory() {
     mHistory = DrawHistory();
 }
 
-// Start-up step 1: the prediction window is created hidden and reads the settings file.
+// The prediction window lives hidden from start-up to exit; it reads the settings file at once so
+// that a broken file is reported before anything else.
 void MainFrm::CreatePredictionWindow() {
     mPredictionWindow = new IppatsuGaruponWindow(*this, mOptions.settingsFile);
     mMdiArea->addSubWindow(mPredictionWindow);
@@ -162,7 +169,8 @@ void MainFrm::CreatePredictionWindow() {
     mPredictionWindow->ReadInitFile();
 }
 
-// The mnuYoso action, also taken at every activation of the main window.
+// Also taken whenever the main window becomes active, so that the prediction is what the user
+// comes back to.
 void MainFrm::ShowPredictionWindow() {
     if (mPredictionWindow == nullptr || !mLoaded) {
         return;
@@ -177,8 +185,7 @@ void MainFrm::ShowPredictionWindow() {
     mMdiArea->setActiveSubWindow(mPredictionWindow);
 }
 
-// Exit step 1: the prediction window writes the settings file; a failure is reported there and
-// the exit goes on.
+// A failure to write the settings file is reported by the prediction window; the exit goes on.
 void MainFrm::SavePredictionSettings() {
     if (mPredictionWindow != nullptr) {
         mPredictionWindow->WriteInitFile();
@@ -195,7 +202,7 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
         mMdiArea->setActiveSubWindow(open);
         return;
     }
-    auto* window = new AnalysisWindow(description, mHistory, *this);
+    auto* window = new AnalysisWindow(description, *this);
     mMdiArea->addSubWindow(window);
     mAnalysisWindows.insert(name, window);
     try {
@@ -211,10 +218,24 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
     window->show();
 }
 
-// The download refresh.
 void MainFrm::RefreshHistoryByDownload() {
     const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
     DownloadRefresh(this, mOptions.historyFile, cli).Run();
+}
+
+void MainFrm::ImportHistory() {
+    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
+    HistoryImport(this, mOptions.historyFile, cli).Run();
+}
+
+void MainFrm::StartManualEntry() {
+    if (!mEntryAllowed) {
+        ShowRefusal(this, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
+        return;
+    }
+    HourglassCursor hourglass;
+    ProcessPendingEvents();
+    ShowEntryWindow();
 }
 
 // Shows the manual entry window, or brings it forward when it is open already.
@@ -286,31 +307,34 @@ void MainFrm::WatchActivation(QWindow* focusWindow) {
     }
 }
 
-void MainFrm::mnuEnd_Click() {
-    close();
+void MainFrm::AddStatusNote(QLabel* note) {
+    statusBar()->addPermanentWidget(note);
 }
 
-void MainFrm::mnuYoso_Click() {
-    ShowPredictionWindow();
-}
-
-void MainFrm::mnuMasterUpdate_Click() {
-    RefreshHistoryByDownload();
-}
-
-void MainFrm::mnuMasterImport_Click() {
-    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
-    HistoryImport(this, mOptions.historyFile, cli).Run();
-}
-
-void MainFrm::mnuMasterInput_Click() {
-    if (!mPropEnd) {
-        ShowRefusal(this, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
+// The menus a child window hides come back when it gives up the menu bar; one that was deleted
+// meanwhile stays gone.
+void MainFrm::ReplaceMenus(QMenu* menu) {
+    QMenuBar* bar = menuBar();
+    if (mChildMenu != nullptr) {
+        bar->removeAction(mChildMenu->menuAction());
+    }
+    for (const QPointer<QAction>& hidden : mMenusHiddenByChild) {
+        if (hidden != nullptr) {
+            hidden->setVisible(true);
+        }
+    }
+    mMenusHiddenByChild.clear();
+    mChildMenu = menu;
+    if (menu == nullptr) {
         return;
     }
-    HourglassCursor hourglass;
-    ProcessPendingEvents();
-    ShowEntryWindow();
+    for (QAction* item : bar->actions()) {
+        if (item->isVisible()) {
+            item->setVisible(false);
+            mMenusHiddenByChild.append(item);
+        }
+    }
+    bar->addAction(menu->menuAction());
 }
 
 }  // namespace pirumo

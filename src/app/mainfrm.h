@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <filesystem>
@@ -8,8 +9,11 @@
 #include <optional>
 
 #include "history/drawhistory.h"
+#include "widgets/windowhost.h"
 
+class QAction;
 class QMdiArea;
+class QMenu;
 class QWindow;
 
 namespace pirumo {
@@ -32,22 +36,26 @@ struct MainFrmOptions {
 
 // The main window: a multiple-document window whose menus open the analysis windows, the
 // prediction window and the history tools, arrange the child windows, and show help and the
-// About box. It holds the history snapshot from start-up to exit.
-class MainFrm : public QMainWindow {
+// About box. It holds the history snapshot from start-up to exit and hosts the child windows.
+class MainFrm : public QMainWindow, public WindowHost {
     Q_OBJECT
 
 public:
     explicit MainFrm(MainFrmOptions options, QWidget* parent = nullptr);
     ~MainFrm() override;
 
-    // The load step. False when the program should end (no history to work on).
+    // Creates the hidden prediction window and reads the history. False when the program should
+    // end (no history to work on).
     bool Load();
 
-    // The window-open flag: false while a window that blocks manual entry is open. Write-only;
-    // only the manual entry menu item reads it.
-    void SetPropEnd(bool value) { mPropEnd = value; }
+    const DrawHistory& History() const override { return mHistory; }
+    // Only the manual entry menu item reads the flag.
+    void SetEntryAllowed(bool allowed) override { mEntryAllowed = allowed; }
+    void AddStatusNote(QLabel* note) override;
+    void ReplaceMenus(QMenu* menu) override;
+    bool IsClosing() const override { return mExiting; }
+    QWidget* DialogParent() override { return this; }
 
-    const DrawHistory& History() const { return mHistory; }
     const MainFrmOptions& Options() const { return mOptions; }
     QMdiArea& MdiArea() const { return *mMdiArea; }
 
@@ -68,20 +76,16 @@ private:
     void SavePredictionSettings();
     void ShowAnalysisWindow(const AnalysisWindowDescription& description);
     void RefreshHistoryByDownload();
+    void ImportHistory();
+    void StartManualEntry();
     void ShowEntryWindow();
     void ShowHelp();
     void ShowAbout();
     void ReportSkippedRows();
     void WatchActivation(QWindow* focusWindow);
 
-    void mnuEnd_Click();
-    void mnuYoso_Click();
-    void mnuMasterUpdate_Click();
-    void mnuMasterImport_Click();
-    void mnuMasterInput_Click();
-
     MainFrmOptions mOptions;
-    bool mPropEnd = true;
+    bool mEntryAllowed = true;
     bool mLoaded = false;
     bool mExiting = false;
     bool mActivated = false;
@@ -93,6 +97,8 @@ private:
     QPointer<HelpWindow> mHelpWindow;
     QPointer<AboutBox> mAboutBox;
     QPointer<QWindow> mLastFocusWindow;
+    QPointer<QMenu> mChildMenu;  // shown alone in the menu bar while its window is active
+    QList<QPointer<QAction>> mMenusHiddenByChild;
 };
 
 }  // namespace pirumo

@@ -52,7 +52,7 @@ PrintDocument PredictionPrintDocument(const GaruponPredictor& predictor, const D
     document.coverage = CoverageText(history);
     document.printed = printed;
     document.blocks.push_back({{{PredictedDrawText(history) + QStringLiteral("の予想"), true},
-                                {FromUtf8(prediction_text::kLabel19), false}},
+                                {FromUtf8(prediction_text::kPredictionsIntro), false}},
                                nullptr,
                                0});
     for (int index = 0; index < kPredictionGridCount; ++index) {
