@@ -13,6 +13,7 @@
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QWindow;
 
@@ -75,6 +76,8 @@ private:
     void ShowPredictionWindow();
     void SavePredictionSettings();
     void ShowAnalysisWindow(const AnalysisWindowDescription& description);
+    void RecordShownPrediction();
+    void ShowPredictionCheck(const QString& name, const std::function<QMdiSubWindow*()>& create);
     void RefreshHistoryByDownload();
     void ImportHistory();
     void StartManualEntry();

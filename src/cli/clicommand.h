@@ -32,7 +32,11 @@ struct CliCommand {
     std::function<int(const CliContext&)> run;
 };
 
-// Writes `text` to the --out file (atomically) or to standard output.
+// Throws CliError for a command that takes no positional arguments but was given some.
+void RefuseArguments(const CliContext& context, const std::string& command);
+
+// Writes `text` to the --out file (see WriteOutputFile) or to standard output, which main
+// checks once everything has been written.
 void WriteOutput(const CliContext& context, const std::string& text);
 
 // A PDF goes to a file only, never to the terminal: throws when --format pdf lacks --out.
@@ -49,5 +53,7 @@ CliCommand ExportCommand();
 CliCommand SampleCommand();
 CliCommand PredictCommand();
 CliCommand UpdateCommand();
+CliCommand BacktestCommand();
+CliCommand CheckCommand();
 
 }  // namespace pirumo::cli

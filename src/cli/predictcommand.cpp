@@ -1,5 +1,6 @@
 #include "cli/clicommand.h"
 #include "history/store/historyfile.h"
+#include "prediction/backtest/predictionlog.h"
 #include "prediction/garuponpredictor.h"
 #include "prediction/initfile.h"
 #include "prediction/predictionexport.h"
@@ -10,9 +11,10 @@ namespace pirumo::cli {
 
 CliCommand PredictCommand() {
     return {"predict",
-            "[--ini FILE] [--format json|text|html|pdf] [--out FILE]",
-            {"ini", "format", "out"},
+            "[--ini FILE] [--format json|text|html|pdf] [--out FILE] [--log]",
+            {"ini", "format", "out", "log"},
             [](const CliContext& context) {
+                RefuseArguments(context, "predict");
                 const std::string format = context.Option("format", "text");
                 if (format != "json" && format != "text" && format != "html" && format != "pdf") {
                     throw CliError{
@@ -29,11 +31,16 @@ CliCommand PredictCommand() {
                 if (format == "pdf") {
                     WriteOutput(context, PdfBytes(DocumentToPdf(PredictionPrintDocument(
                                              predictor, history, QDate::currentDate()))));
-                    return 0;
+                } else {
+                    WriteOutput(context, format == "json"   ? PredictionToJson(predictor)
+                                         : format == "text" ? PredictionToText(predictor)
+                                                            : PredictionToHtml(predictor));
                 }
-                WriteOutput(context, format == "json"   ? PredictionToJson(predictor)
-                                     : format == "text" ? PredictionToText(predictor)
-                                                        : PredictionToHtml(predictor));
+                if (context.Has("log")) {
+                    // Recorded beside the history, as the prediction window records its showings.
+                    AppendToPredictionLog(PredictionLogPath(context.db),
+                                          MakePredictionLogEntry(history, predictor));
+                }
                 return 0;
             }};
 }

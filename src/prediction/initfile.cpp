@@ -1,12 +1,10 @@
 #include "prediction/initfile.h"
 
-#include "base/japanesetext.h"
 #include "base/atomicfile.h"
+#include "base/fileerror.h"
+#include "base/inputfile.h"
+#include "base/japanesetext.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 #include <optional>
 
@@ -84,20 +82,6 @@ void ReadLine(std::string_view cp932Line, PredictionOptions& options) {
     }
 }
 
-std::string ReasonOf(int error) {
-    switch (error) {
-        case EACCES:
-        case EPERM:
-            return "アクセスが拒否されました。";
-        case EISDIR:
-            return "同じ名前のフォルダーがあります。";
-        case EIO:
-            return "入出力エラーが発生しました。";
-        default:
-            return "エラー番号 " + std::to_string(error) + "。";
-    }
-}
-
 }  // namespace
 
 std::filesystem::path DefaultInitFilePath() {
@@ -137,33 +121,15 @@ std::string FormatInitText(const PredictionOptions& options) {
 }
 
 void ReadInitFile(const std::filesystem::path& file, PredictionOptions& options) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) {
-        return;
+    std::optional<std::string> bytes;
+    try {
+        bytes = ReadInputFileIfPresent(file, "設定ファイル「" + file.string() + "」");
+    } catch (const FileError& error) {
+        throw InitFileError(error.what());
     }
-    std::string bytes;
-    bool failed = fd < 0;
-    while (!failed) {
-        char buffer[4096];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            failed = n < 0;
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
+    if (bytes) {
+        ParseInitText(*bytes, options);
     }
-    const int error = errno;
-    if (fd >= 0) {
-        ::close(fd);
-    }
-    if (failed) {
-        throw InitFileError("設定ファイル「" + file.string() + "」を読み込めませんでした。" +
-                            ReasonOf(error));
-    }
-    ParseInitText(bytes, options);
 }
 
 void WriteInitFile(const std::filesystem::path& file, const PredictionOptions& options) {

@@ -27,8 +27,9 @@ std::vector<Draw> ReadHistoryRows(const std::filesystem::path& file);
 std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes);
 
 // Writes a new encrypted history file holding rows, and replaces `file` with it atomically
-// (temporary file in the same folder, flushed, renamed over). An existing file is kept as
-// `file` + ".bak". On failure the old file is left exactly as it was.
+// through AtomicFile (a link: its target; a read-only file is refused). An existing file is
+// kept as `file` + ".bak". Two programs replacing the same file take turns. On failure the old
+// file is left exactly as it was.
 void ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows);
 
 // Creates an empty history file (schema only); refuses to overwrite an existing file.
