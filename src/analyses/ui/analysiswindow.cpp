@@ -135,7 +135,7 @@ void AnalysisWindow::Load() {
     if (!mDescription.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
-    mHost.SetEntryAllowed(mDescription.allowsManualEntry);
+    mHost.SetBlocksEntry(*this, !mDescription.allowsManualEntry);
     setGeometry(TwipsToPixels(0, 0, mDescription.widthTwips, mDescription.heightTwips, *this));
     RunAnalysis();
     if (mDescription.yieldsAfterAnalysis) {
@@ -205,7 +205,7 @@ void AnalysisWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void AnalysisWindow::closeEvent(QCloseEvent* event) {
-    mHost.SetEntryAllowed(true);
+    mHost.SetBlocksEntry(*this, false);
     QMdiSubWindow::closeEvent(event);
 }
 
