@@ -23,7 +23,10 @@
 #include "history/ui/downloadrefresh.h"
 #include "history/ui/entrywindow.h"
 #include "history/ui/historyimport.h"
+#include "prediction/backtest/predictionlog.h"
+#include "prediction/ui/backtestwindow.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
+#include "prediction/ui/numbercheckwindow.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
 
@@ -33,6 +36,8 @@ namespace {
 
 // Windows whose closing hands the focus back to the main window as a return "from another window
 // of the program": ordinary top-level windows, not message boxes, menus or tooltips.
+constexpr int kStatusMessageMilliseconds = 5000;
+
 bool IsProgramWindow(const QWindow& window) {
     const Qt::WindowType type = window.type();
     return (type == Qt::Window || type == Qt::Dialog) && window.modality() == Qt::NonModal;
@@ -70,7 +75,6 @@ bool MainFrm::Load() {
     CreatePredictionWindow();
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mEntryAllowed = true;
     hourglass.Restore();  // reading the history may have to ask the user first
     mLoaded = OpenDrawHistory();
     return mLoaded;
@@ -97,6 +101,22 @@ void MainFrm::BuildMenus() {
     on("mnuMasterImport", &MainFrm::ImportHistory);
     on("mnuMasterInput", &MainFrm::StartManualEntry);
     on("mnuHelpFile", &MainFrm::ShowHelp);
+    connect(mMenuItems.value(QStringLiteral("mnuYosoKensho")), &QAction::triggered, this, [this] {
+        ShowPredictionCheck(QStringLiteral("予想の検証"), [this] {
+            auto* window = new BacktestWindow(mHistory, mPredictionWindow->Predictor().Options(),
+                                              PredictionLogPath(mOptions.historyFile));
+            mMdiArea->addSubWindow(window);
+            window->Load();
+            return window;
+        });
+    });
+    connect(mMenuItems.value(QStringLiteral("mnuNumberCheck")), &QAction::triggered, this, [this] {
+        ShowPredictionCheck(QStringLiteral("数字チェック"), [this] {
+            auto* window = new NumberCheckWindow(mHistory);
+            mMdiArea->addSubWindow(window);
+            return window;
+        });
+    });
     on("mnuAbout", &MainFrm::ShowAbout);
     const auto arrange = [this](const char* name, void (*arrangement)(QMdiArea&)) {
         connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this,
@@ -137,9 +157,16 @@ QWidget* MainFrm::ChooseWindow(const QString& name) {
 }
 
 void MainFrm::closeEvent(QCloseEvent* event) {
-    // Exit never asks: the children close first, then the settings are written and the history
-    // let go.
+    // The entry window holds the exit on a wrong number as it holds its own closing; nothing else
+    // asks. The children close first, then the settings are written and the history let go.
     mExiting = true;
+    for (QMdiSubWindow* window : mMdiArea->subWindowList()) {
+        if (qobject_cast<EntryWindow*>(window) != nullptr && !window->close()) {
+            mExiting = false;
+            event->ignore();
+            return;
+        }
+    }
     mMdiArea->closeAllSubWindows();
     if (mHelpWindow != nullptr) {
         mHelpWindow->close();
@@ -179,6 +206,7 @@ void MainFrm::ShowPredictionWindow() {
     if (mPredictionWindow->isHidden()) {
         mPredictionWindow->Load();
         mPredictionWindow->show();
+        RecordShownPrediction();
     } else if (mPredictionWindow->isMinimized()) {
         mPredictionWindow->showNormal();
     }
@@ -218,6 +246,34 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
     window->show();
 }
 
+// What the prediction window shows is kept in the log beside the history, so that 予想の検証 can
+// compare it with the draw once it is in. A failure only costs the record: it is reported in the
+// status bar instead of interrupting every showing.
+void MainFrm::RecordShownPrediction() {
+    try {
+        AppendToPredictionLog(PredictionLogPath(mOptions.historyFile),
+                              MakePredictionLogEntry(mHistory, mPredictionWindow->Predictor()));
+    } catch (const std::exception& error) {
+        statusBar()->showMessage(
+            QStringLiteral("予想を記録できません: %1").arg(QString::fromUtf8(error.what())));
+    }
+}
+
+void MainFrm::ShowPredictionCheck(const QString& name,
+                                  const std::function<QMdiSubWindow*()>& create) {
+    for (QMdiSubWindow* open : mMdiArea->subWindowList()) {
+        if (open->objectName() == name) {
+            if (open->isMinimized()) {
+                open->showNormal();
+            }
+            mMdiArea->setActiveSubWindow(open);
+            return;
+        }
+    }
+    HourglassCursor hourglass;
+    create()->show();
+}
+
 void MainFrm::RefreshHistoryByDownload() {
     const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
     DownloadRefresh(this, mOptions.historyFile, cli).Run();
@@ -229,7 +285,7 @@ void MainFrm::ImportHistory() {
 }
 
 void MainFrm::StartManualEntry() {
-    if (!mEntryAllowed) {
+    if (!mEntryBlockers.isEmpty()) {
         ShowRefusal(this, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
         return;
     }
@@ -293,22 +349,35 @@ void MainFrm::WatchActivation(QWindow* focusWindow) {
     if (focusWindow == nullptr) {
         return;  // the program lost the focus; returning to it is no return from our windows
     }
-    const QPointer<QWindow> previous = mLastFocusWindow;
-    mLastFocusWindow = focusWindow;
+    // Noted when the other window gets the focus: a window deleted on closing (the About box) is
+    // gone by the time the main window has it back.
+    const bool fromOtherWindow = mFocusInOtherProgramWindow;
+    mFocusInOtherProgramWindow = focusWindow != windowHandle() && IsProgramWindow(*focusWindow);
     if (!mLoaded || mExiting || focusWindow != windowHandle()) {
         return;
     }
     const bool firstActivation = !mActivated;
-    const bool fromOtherWindow =
-        previous != nullptr && previous != focusWindow && IsProgramWindow(*previous);
     mActivated = true;
     if (firstActivation || fromOtherWindow) {
         ShowPredictionWindow();
     }
 }
 
+// Counted per window: one blocking window closing leaves entry refused while another is open.
+void MainFrm::SetBlocksEntry(const QWidget& window, bool blocks) {
+    if (blocks) {
+        mEntryBlockers.insert(&window);
+    } else {
+        mEntryBlockers.remove(&window);
+    }
+}
+
 void MainFrm::AddStatusNote(QLabel* note) {
     statusBar()->addPermanentWidget(note);
+}
+
+void MainFrm::ShowStatusMessage(const QString& message) {
+    statusBar()->showMessage(message, kStatusMessageMilliseconds);
 }
 
 // The menus a child window hides come back when it gives up the menu bar; one that was deleted

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -13,6 +14,7 @@
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QWindow;
 
@@ -49,9 +51,9 @@ public:
     bool Load();
 
     const DrawHistory& History() const override { return mHistory; }
-    // Only the manual entry menu item reads the flag.
-    void SetEntryAllowed(bool allowed) override { mEntryAllowed = allowed; }
+    void SetBlocksEntry(const QWidget& window, bool blocks) override;
     void AddStatusNote(QLabel* note) override;
+    void ShowStatusMessage(const QString& message) override;
     void ReplaceMenus(QMenu* menu) override;
     bool IsClosing() const override { return mExiting; }
     QWidget* DialogParent() override { return this; }
@@ -75,6 +77,8 @@ private:
     void ShowPredictionWindow();
     void SavePredictionSettings();
     void ShowAnalysisWindow(const AnalysisWindowDescription& description);
+    void RecordShownPrediction();
+    void ShowPredictionCheck(const QString& name, const std::function<QMdiSubWindow*()>& create);
     void RefreshHistoryByDownload();
     void ImportHistory();
     void StartManualEntry();
@@ -85,10 +89,10 @@ private:
     void WatchActivation(QWindow* focusWindow);
 
     MainFrmOptions mOptions;
-    bool mEntryAllowed = true;
     bool mLoaded = false;
     bool mExiting = false;
     bool mActivated = false;
+    bool mFocusInOtherProgramWindow = false;
     DrawHistory mHistory;
     QMdiArea* mMdiArea = nullptr;
     QHash<QString, QAction*> mMenuItems;
@@ -96,8 +100,8 @@ private:
     QPointer<IppatsuGaruponWindow> mPredictionWindow;  // from start-up to exit
     QPointer<HelpWindow> mHelpWindow;
     QPointer<AboutBox> mAboutBox;
-    QPointer<QWindow> mLastFocusWindow;
-    QPointer<QMenu> mChildMenu;  // shown alone in the menu bar while its window is active
+    QSet<const QWidget*> mEntryBlockers;  // open windows that refuse manual entry
+    QPointer<QMenu> mChildMenu;           // shown alone in the menu bar while its window is active
     QList<QPointer<QAction>> mMenusHiddenByChild;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -38,6 +39,11 @@ void RefuseArguments(const CliContext& context, const std::string& command);
 // checks once everything has been written.
 void WriteOutput(const CliContext& context, const std::string& text);
 
+// A PDF goes to a file only, never to the terminal: throws when --format pdf lacks --out.
+void RequireOutFileForPdf(const CliContext& context, const std::string& format);
+// PDF bytes as WriteOutput takes them.
+std::string PdfBytes(const QByteArray& pdf);
+
 // The commands, one per file.
 CliCommand InfoCommand();
 CliCommand ListCommand();
@@ -47,5 +53,7 @@ CliCommand ExportCommand();
 CliCommand SampleCommand();
 CliCommand PredictCommand();
 CliCommand UpdateCommand();
+CliCommand BacktestCommand();
+CliCommand CheckCommand();
 
 }  // namespace pirumo::cli

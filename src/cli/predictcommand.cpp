@@ -1,31 +1,46 @@
 #include "cli/clicommand.h"
 #include "history/store/historyfile.h"
+#include "prediction/backtest/predictionlog.h"
 #include "prediction/garuponpredictor.h"
 #include "prediction/initfile.h"
 #include "prediction/predictionexport.h"
+#include "print/pdfdocument.h"
+#include "print/predictionprint.h"
 
 namespace pirumo::cli {
 
 CliCommand PredictCommand() {
     return {"predict",
-            "[--ini FILE] [--format json|text|html] [--out FILE]",
-            {"ini", "format", "out"},
+            "[--ini FILE] [--format json|text|html|pdf] [--out FILE] [--log]",
+            {"ini", "format", "out", "log"},
             [](const CliContext& context) {
                 RefuseArguments(context, "predict");
                 const std::string format = context.Option("format", "text");
-                if (format != "json" && format != "text" && format != "html") {
+                if (format != "json" && format != "text" && format != "html" && format != "pdf") {
                     throw CliError{
-                        "形式「" + format + "」には対応していません（json, text, html）。", 2};
+                        "形式「" + format + "」には対応していません（json, text, html, pdf）。", 2};
                 }
+                RequireOutFileForPdf(context, format);
                 GaruponPredictor predictor;
                 // A missing settings file leaves every option off, as at start-up.
                 ReadInitFile(context.Has("ini") ? std::filesystem::path(context.Option("ini"))
                                                 : DefaultInitFilePath(),
                              predictor.Options());
-                predictor.Load(OpenDrawHistory(context.db));
-                WriteOutput(context, format == "json"   ? PredictionToJson(predictor)
-                                     : format == "text" ? PredictionToText(predictor)
-                                                        : PredictionToHtml(predictor));
+                const DrawHistory history = OpenDrawHistory(context.db);
+                predictor.Load(history);
+                if (format == "pdf") {
+                    WriteOutput(context, PdfBytes(DocumentToPdf(PredictionPrintDocument(
+                                             predictor, history, QDate::currentDate()))));
+                } else {
+                    WriteOutput(context, format == "json"   ? PredictionToJson(predictor)
+                                         : format == "text" ? PredictionToText(predictor)
+                                                            : PredictionToHtml(predictor));
+                }
+                if (context.Has("log")) {
+                    // Recorded beside the history, as the prediction window records its showings.
+                    AppendToPredictionLog(PredictionLogPath(context.db),
+                                          MakePredictionLogEntry(history, predictor));
+                }
                 return 0;
             }};
 }
