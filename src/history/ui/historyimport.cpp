@@ -5,9 +5,9 @@
 #include <QMessageBox>
 #include <fstream>
 
-#include "history/import/accesshistory.h"
-#include "history/import/historycsv.h"
 #include "history/historyerror.h"
+#include "history/import/accesshistory.h"
+#include "history/import/importsource.h"
 #include "history/import/isolatedimport.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
@@ -79,12 +79,12 @@ bool HistoryImport::ConfirmReplacement(const QString& file) {
 }
 
 // A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
-// runs in a child process. CSV text is parsed by our own code, here.
+// runs in a child process. CSV text and our own history file (a backup) are read here.
 int HistoryImport::Import(const std::filesystem::path& source) {
     if (StartsLikeAccessFile(source)) {
         return ImportHistoryInChildProcess(mCli, source, mHistoryFile);
     }
-    return ImportCsvHistory(source, mHistoryFile);
+    return ImportHistory(source, mHistoryFile);
 }
 
 }  // namespace pirumo
