@@ -244,7 +244,10 @@ std::vector<Draw> ParseCsvHistory(const std::string& bytes) {
 }
 
 int ImportCsvHistory(const fs::path& csv, const fs::path& historyFile) {
-    const std::string bytes = ReadWholeFile(csv);
+    return ImportCsvHistory(ReadWholeFile(csv), csv, historyFile);
+}
+
+int ImportCsvHistory(const std::string& bytes, const fs::path& csv, const fs::path& historyFile) {
     std::vector<Draw> rows;
     try {
         rows = ParseCsvHistory(bytes);

@@ -3,11 +3,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <fstream>
 
+#include "base/inputfile.h"
+#include "history/historyerror.h"
 #include "history/import/accesshistory.h"
 #include "history/import/historycsv.h"
-#include "history/historyerror.h"
 #include "history/import/isolatedimport.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
@@ -20,12 +20,14 @@ std::filesystem::path ToPath(const QString& file) {
     return file.toStdString();
 }
 
-bool StartsLikeAccessFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string head(64, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<std::size_t>(in.gcount()));
-    return LooksLikeAccessFile(head);
+// The chosen file is read as pirumo-cli reads it, with the same refusals: a regular file of at
+// most 64 MiB, so that a FIFO or a device cannot hold the window.
+std::string ReadChosenFile(const std::filesystem::path& file) {
+    const bool access = QFileInfo(QString::fromStdString(file.string()))
+                            .suffix()
+                            .compare(QStringLiteral("mdb"), Qt::CaseInsensitive) == 0;
+    return ReadInputFile(file,
+                         (access ? "Accessファイル「" : "CSVファイル「") + file.string() + "」");
 }
 
 }  // namespace
@@ -81,10 +83,11 @@ bool HistoryImport::ConfirmReplacement(const QString& file) {
 // A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
 // runs in a child process. CSV text is parsed by our own code, here.
 int HistoryImport::Import(const std::filesystem::path& source) {
-    if (StartsLikeAccessFile(source)) {
+    const std::string bytes = ReadChosenFile(source);
+    if (LooksLikeAccessFile(bytes)) {
         return ImportHistoryInChildProcess(mCli, source, mHistoryFile);
     }
-    return ImportCsvHistory(source, mHistoryFile);
+    return ImportCsvHistory(bytes, source, mHistoryFile);
 }
 
 }  // namespace pirumo
