@@ -103,7 +103,7 @@ void MainFrm::BuildMenus() {
     on("mnuHelpFile", &MainFrm::ShowHelp);
     connect(mMenuItems.value(QStringLiteral("mnuYosoKensho")), &QAction::triggered, this, [this] {
         ShowPredictionCheck(QStringLiteral("予想の検証"), [this] {
-            auto* window = new BacktestWindow(mHistory, mPredictionWindow->Predictor().Options(),
+            auto* window = new BacktestWindow(*this, mPredictionWindow->Predictor().Options(),
                                               PredictionLogPath(mOptions.historyFile));
             mMdiArea->addSubWindow(window);
             window->Load();
@@ -112,7 +112,7 @@ void MainFrm::BuildMenus() {
     });
     connect(mMenuItems.value(QStringLiteral("mnuNumberCheck")), &QAction::triggered, this, [this] {
         ShowPredictionCheck(QStringLiteral("数字チェック"), [this] {
-            auto* window = new NumberCheckWindow(mHistory);
+            auto* window = new NumberCheckWindow(*this);
             mMdiArea->addSubWindow(window);
             return window;
         });
