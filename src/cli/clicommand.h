@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -37,6 +38,11 @@ void RefuseArguments(const CliContext& context, const std::string& command);
 // Writes `text` to the --out file (see WriteOutputFile) or to standard output, which main
 // checks once everything has been written.
 void WriteOutput(const CliContext& context, const std::string& text);
+
+// A PDF goes to a file only, never to the terminal: throws when --format pdf lacks --out.
+void RequireOutFileForPdf(const CliContext& context, const std::string& format);
+// PDF bytes as WriteOutput takes them.
+std::string PdfBytes(const QByteArray& pdf);
 
 // The commands, one per file.
 CliCommand InfoCommand();

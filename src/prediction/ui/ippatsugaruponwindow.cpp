@@ -15,6 +15,8 @@
 
 #include "prediction/initfile.h"
 #include "prediction/predictiontexts.h"
+#include "print/predictionprint.h"
+#include "print/ui/printpreview.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/twips.h"
@@ -51,7 +53,6 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(WindowHost& host, std::filesystem::pa
 
     mClose = new QPushButton(FromUtf8(prediction_text::kClose), client);
     mClose->setObjectName(QStringLiteral("Cmd閉じる"));
-    // Printing is not offered; the button is there and does nothing.
     mPrint = new QPushButton(FromUtf8(prediction_text::kPrint), client);
     mPrint->setObjectName(QStringLiteral("Command2"));
     for (QPushButton* button : {mPrint, mClose}) {
@@ -59,6 +60,10 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(WindowHost& host, std::filesystem::pa
                              TwipsToPixelsY(kButtonHeightTwips, *this));
     }
     connect(mClose, &QPushButton::clicked, this, &IppatsuGaruponWindow::close);
+    connect(mPrint, &QPushButton::clicked, this, [this] {
+        OpenPrintPreview(PredictionPrintDocument(mPredictor, mHost.History(), QDate::currentDate()),
+                         this);
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(mPrint);
