@@ -112,10 +112,10 @@ TEST(HistoryImportInputTest, OnlyARegularFileOfBoundedSizeIsRead) {
         fs::path file;
         QString refusal;
     } cases[] = {
-        {pipe, QStringLiteral("CSVファイル「%1」") + notRegular},
-        {"/dev/zero", QStringLiteral("CSVファイル「%1」") + notRegular},
-        {subfolder, QStringLiteral("Accessファイル「%1」はフォルダーです。")},
-        {huge, QStringLiteral("CSVファイル「%1」は大きすぎます（64 MiB まで）。")},
+        {pipe, QStringLiteral("取り込むファイル「%1」") + notRegular},
+        {"/dev/zero", QStringLiteral("取り込むファイル「%1」") + notRegular},
+        {subfolder, QStringLiteral("取り込むファイル「%1」はフォルダーです。")},
+        {huge, QStringLiteral("取り込むファイル「%1」は大きすぎます（64 MiB まで）。")},
     };
     QWidget parent;
     for (const auto& [file, refusal] : cases) {

@@ -9,8 +9,6 @@ namespace pirumo {
 
 namespace {
 
-constexpr int kMaxDrawNumber = 32767;
-
 EntryOutcome Refused(std::string message) {
     return {EntryOutcome::Kind::kRefused, std::move(message)};
 }

@@ -5,22 +5,14 @@
 #include <vector>
 
 #include "history/draw.h"
+#include "history/import/csvdraws.h"
 #include "history/store/historyfile.h"
 
 namespace pirumo {
 
-// Draws from CSV text (UTF-8 with or without BOM, or CP932) whose first line names the columns:
-// 回数|開催回|回, 日付|開催日 (optional), 第1数字..第5数字, ボーナス数字|BONUS数字|ボ数字. Other
-// columns are ignored; empty number fields stay empty. Throws HistoryError naming the line and
-// field of the first value it refuses.
-std::vector<Draw> ParseCsvHistory(const std::string& bytes);
-
 // Replaces the history file with the draws of a CSV file and returns how many there are. On
 // refusal the history file is not touched.
 int ImportCsvHistory(const std::filesystem::path& csv, const std::filesystem::path& historyFile);
-// As ImportCsvHistory, on the bytes already read from `csv`.
-int ImportCsvHistory(const std::string& bytes, const std::filesystem::path& csv,
-                     const std::filesystem::path& historyFile);
 
 // 回数,開催日,第1数字..第5数字,ボーナス数字 in UTF-8 with BOM and CR LF, as a spreadsheet opens it.
 // Values are written as stored, so a value outside 1..31 shows up instead of vanishing.

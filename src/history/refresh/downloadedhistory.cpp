@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "history/import/accesshistory.h"
+#include "history/drawfields.h"
 #include "history/historyerror.h"
-#include "history/store/historyfile.h"
+#include "history/import/accesshistory.h"
 #include "history/import/isolatedimport.h"
+#include "history/store/historyfile.h"
 
 namespace pirumo {
 
@@ -50,10 +51,7 @@ std::vector<Draw> ReadDownloadedHistory(const std::string& body, const std::file
     std::vector<Draw> rows = LooksLikeAccessFile(body)
                                  ? ReadAccessHistoryRowsInChildProcess(cli, body)
                                  : ReadEncryptedBody(body);
-    if (std::none_of(rows.begin(), rows.end(), IsValidDraw)) {
-        throw HistoryError(
-            "受信した当選データには、6つの数字がすべてそろった有効な当選データが1件もありません。");
-    }
+    CheckStoredDraws(rows, "受信した当選データ");
     return rows;
 }
 

@@ -4,10 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "base/inputfile.h"
-#include "history/historyerror.h"
-#include "history/import/accesshistory.h"
-#include "history/import/historycsv.h"
+#include "history/import/importsource.h"
 #include "history/import/isolatedimport.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
@@ -18,16 +15,6 @@ namespace {
 
 std::filesystem::path ToPath(const QString& file) {
     return file.toStdString();
-}
-
-// The chosen file is read as pirumo-cli reads it, with the same refusals: a regular file of at
-// most 64 MiB, so that a FIFO or a device cannot hold the window.
-std::string ReadChosenFile(const std::filesystem::path& file) {
-    const bool access = QFileInfo(QString::fromStdString(file.string()))
-                            .suffix()
-                            .compare(QStringLiteral("mdb"), Qt::CaseInsensitive) == 0;
-    return ReadInputFile(file,
-                         (access ? "Accessファイル「" : "CSVファイル「") + file.string() + "」");
 }
 
 }  // namespace
@@ -81,13 +68,14 @@ bool HistoryImport::ConfirmReplacement(const QString& file) {
 }
 
 // A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
-// runs in a child process. CSV text is parsed by our own code, here.
+// runs in a child process. CSV text and our own history file (a backup) are read here. The file
+// is recognised as pirumo-cli recognises it, with the same refusals: only a regular file of at
+// most 64 MiB is opened, so a FIFO or a device cannot hold the window.
 int HistoryImport::Import(const std::filesystem::path& source) {
-    const std::string bytes = ReadChosenFile(source);
-    if (LooksLikeAccessFile(bytes)) {
+    if (RecogniseImportSource(source) == ImportSource::kAccessFile) {
         return ImportHistoryInChildProcess(mCli, source, mHistoryFile);
     }
-    return ImportCsvHistory(bytes, source, mHistoryFile);
+    return ImportHistory(source, mHistoryFile);
 }
 
 }  // namespace pirumo
