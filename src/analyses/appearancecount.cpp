@@ -79,7 +79,7 @@ AnalysisWindowDescription AppearanceCountWindow() {
     AnalysisWindowDescription description;
     description.name = "出現回数分析";
     description.caption = "出現回数分析";
-    description.label1 = "過去の当選数字が何回出現したか分析します";
+    description.summary = "過去の当選数字が何回出現したか分析します";
     description.widthTwips = 8590;
     description.heightTwips = 13850;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {

@@ -23,6 +23,7 @@ namespace pirumo {
 class AboutBox;
 class AnalysisWindow;
 class HelpWindow;
+class GaruponPredictor;
 class IppatsuGaruponWindow;
 struct AnalysisWindowDescription;
 
@@ -34,6 +35,9 @@ struct MainFrmOptions {
     std::function<std::optional<DrawHistory>(QWidget* parent, const std::filesystem::path&)>
         openHistory;
     std::filesystem::path cliFile = {};  // pirumo-cli for imports; empty: beside the program
+    // False: the numbers shown are not added to the prediction log (a render writes nothing
+    // but its picture).
+    bool recordsPredictions = true;
 };
 
 // The main window: a multiple-document window whose menus open the analysis windows, the
@@ -77,7 +81,7 @@ private:
     void ShowPredictionWindow();
     void SavePredictionSettings();
     void ShowAnalysisWindow(const AnalysisWindowDescription& description);
-    void RecordShownPrediction();
+    void RecordShownPrediction(const GaruponPredictor& predictor);
     void ShowPredictionCheck(const QString& name, const std::function<QMdiSubWindow*()>& create);
     void RefreshHistoryByDownload();
     void ImportHistory();

@@ -26,7 +26,8 @@ public:
         QString text;  // message boxes only
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
-        QStringList captions;  // the texts of its buttons and labels
+        QStringList captions;             // the texts of its buttons and labels
+        const QWidget* parent = nullptr;  // compared only, never used
     };
 
     explicit ModalAnswerer(std::vector<Answer> answers = {});

@@ -104,7 +104,7 @@ void AnalysisWindow::CreateControls() {
     client->setObjectName(QStringLiteral("client"));
     setWidget(client);
 
-    mSummary = new QLabel(FromUtf8(mDescription.label1), client);
+    mSummary = new QLabel(FromUtf8(mDescription.summary), client);
     mSummary->setObjectName(QStringLiteral("Label1"));
     mGridView = new GridView(client);
     mGridView->setObjectName(QStringLiteral("fpSpread1"));
@@ -222,12 +222,12 @@ void AnalysisWindow::PlaceControls() {
 // description wider than its room wraps to a second line. Returns its bottom edge.
 int AnalysisWindow::PlaceSummary(QWidget& client) {
     const int left = TwipsToPixelsX(
-        mDescription.label1Left >= 0 ? mDescription.label1Left : kMarginTwips, client);
+        mDescription.summaryLeft >= 0 ? mDescription.summaryLeft : kMarginTwips, client);
     const int top =
-        TwipsToPixelsY(mDescription.label1Top >= 0 ? mDescription.label1Top : kLabelTop, client);
+        TwipsToPixelsY(mDescription.summaryTop >= 0 ? mDescription.summaryTop : kLabelTop, client);
     const int lineHeight = TwipsToPixelsY(kLabelHeightTwips, client);
-    int room = mDescription.label1Width >= 0
-                   ? TwipsToPixelsX(mDescription.label1Width, client)
+    int room = mDescription.summaryWidth >= 0
+                   ? TwipsToPixelsX(mDescription.summaryWidth, client)
                    : client.width() - left - TwipsToPixelsX(kMarginTwips, client);
     // The room ends before the first legend control on the same line.
     const QRect line(left, top, client.width(), lineHeight);

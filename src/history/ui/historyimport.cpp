@@ -3,10 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <fstream>
 
-#include "history/historyerror.h"
-#include "history/import/accesshistory.h"
 #include "history/import/importsource.h"
 #include "history/import/isolatedimport.h"
 #include "widgets/hourglasscursor.h"
@@ -18,14 +15,6 @@ namespace {
 
 std::filesystem::path ToPath(const QString& file) {
     return file.toStdString();
-}
-
-bool StartsLikeAccessFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string head(64, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<std::size_t>(in.gcount()));
-    return LooksLikeAccessFile(head);
 }
 
 }  // namespace
@@ -79,9 +68,11 @@ bool HistoryImport::ConfirmReplacement(const QString& file) {
 }
 
 // A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
-// runs in a child process. CSV text and our own history file (a backup) are read here.
+// runs in a child process. CSV text and our own history file (a backup) are read here. The file
+// is recognised as pirumo-cli recognises it, with the same refusals: only a regular file of at
+// most 64 MiB is opened, so a FIFO or a device cannot hold the window.
 int HistoryImport::Import(const std::filesystem::path& source) {
-    if (StartsLikeAccessFile(source)) {
+    if (RecogniseImportSource(source) == ImportSource::kAccessFile) {
         return ImportHistoryInChildProcess(mCli, source, mHistoryFile);
     }
     return ImportHistory(source, mHistoryFile);
