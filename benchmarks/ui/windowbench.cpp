@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <string>
 
+#include "app/mainfrm.h"
 #include "history/import/historycsv.h"
 #include "widgets/gridview.h"
-#include "app/mainfrm.h"
 
 namespace {
 
@@ -23,11 +23,7 @@ void RunDeferredDeletes() {
 // The real history imported into a history file in a temporary folder, once per run.
 const std::filesystem::path& RealHistoryFile() {
     static const std::filesystem::path file = [] {
-        const std::filesystem::path csv =
-            std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
-        if (!std::filesystem::exists(csv)) {
-            return std::filesystem::path();
-        }
+        const std::filesystem::path csv(PIRUMO_BUNDLED_HISTORY_CSV);
         std::string pattern =
             (std::filesystem::temp_directory_path() / "pirumo-bench-XXXXXX").string();
         const std::filesystem::path folder = ::mkdtemp(pattern.data());
@@ -41,10 +37,6 @@ const std::filesystem::path& RealHistoryFile() {
 // From the menu item's click to the painted 出現回数分析 window on the real history.
 void BM_OpenAppearanceCountWindow(benchmark::State& state) {
     const std::filesystem::path& history = RealHistoryFile();
-    if (history.empty()) {
-        state.SkipWithError("the real history is not at hand");
-        return;
-    }
     pirumo::MainFrm main({history, history.parent_path() / "settings.ini", {}});
     if (!main.Load()) {
         state.SkipWithError("the history did not load");

@@ -1,8 +1,7 @@
 #include "app/commandline.h"
 
+#include <QStandardPaths>
 #include <cstring>
-
-#include "history/store/historyfile.h"
 
 namespace pirumo {
 
@@ -16,12 +15,21 @@ std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+std::filesystem::path UserFolder(QStandardPaths::StandardLocation location) {
+    return ToPath(QStandardPaths::writableLocation(location));
+}
+
 }  // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+ProgramFiles LocateOwnFiles() {
+    return LocateProgramFiles(ProgramFolder(), {UserFolder(QStandardPaths::AppDataLocation),
+                                                UserFolder(QStandardPaths::AppConfigLocation)});
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments, const ProgramFiles& files) {
     CommandLine line;
-    line.settingsFile = ToPath(QStringLiteral("ピルモ.ini"));
-    bool hasDb = false;
+    line.historyFile = files.history;
+    line.settingsFile = files.settings;
     bool hasOut = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString option = arguments[i];
@@ -47,7 +55,6 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
         if (option == QStringLiteral("--db")) {
             line.historyFile = ToPath(value);
-            hasDb = true;
         } else if (option == QStringLiteral("--ini")) {
             line.settingsFile = ToPath(value);
         } else if (option == QStringLiteral("--render")) {
@@ -59,9 +66,6 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (line.renderName.isEmpty() == hasOut) {
         throw CommandLineError("--render と --out は一緒に指定してください。");
-    }
-    if (!hasDb) {
-        line.historyFile = DefaultHistoryPath();
     }
     return line;
 }

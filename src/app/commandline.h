@@ -5,12 +5,14 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "base/programfiles.h"
+
 namespace pirumo {
 
 // `pirumo [--db FILE] [--ini FILE] [--render NAME --out FILE.png]`
 struct CommandLine {
-    std::filesystem::path historyFile;   // --db, default Pirumo.mdb beside the program
-    std::filesystem::path settingsFile;  // --ini, default ピルモ.ini in the working directory
+    std::filesystem::path historyFile;   // --db, default the program's own history
+    std::filesystem::path settingsFile;  // --ini, default the program's own settings file
     QString renderName;                  // --render: the window to picture; empty = start as usual
     std::filesystem::path renderOut;     // --out
 };
@@ -21,8 +23,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// `arguments` without the program name.
-CommandLine ParseCommandLine(const QStringList& arguments);
+// `arguments` without the program name; `files` gives the defaults.
+CommandLine ParseCommandLine(const QStringList& arguments, const ProgramFiles& files);
+
+// The program's files as the platform places them for this user.
+ProgramFiles LocateOwnFiles();
 
 // True when the raw arguments ask for --render, which must run offscreen: checked before the
 // application object exists.

@@ -1,24 +1,28 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "widgets/gridview.h"
 #include "app/commandline.h"
 #include "app/mainfrm.h"
 #include "app/programicon.h"
 #include "app/windowpicture.h"
+#include "widgets/gridview.h"
 
 int main(int argc, char** argv) {
     if (pirumo::WantsRender(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ピルモ"));
+    // The ASCII name names the user's folders, shared with pirumo-cli; windows show the other.
+    QApplication::setApplicationName(QStringLiteral("pirumo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ピルモ"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("pirumo"));
     QApplication::setFont(pirumo::GridFont());
     QApplication::setWindowIcon(pirumo::ProgramIcon());
 
+    const pirumo::ProgramFiles files = pirumo::LocateOwnFiles();
     pirumo::CommandLine line;
     try {
-        line = pirumo::ParseCommandLine(QApplication::arguments().mid(1));
+        line = pirumo::ParseCommandLine(QApplication::arguments().mid(1), files);
     } catch (const pirumo::CommandLineError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 2;
@@ -26,7 +30,7 @@ int main(int argc, char** argv) {
     if (!line.renderName.isEmpty()) {
         return pirumo::SaveWindowPicture(line);
     }
-    pirumo::MainFrm mainFrm({line.historyFile, line.settingsFile, {}});
+    pirumo::MainFrm mainFrm({line.historyFile, line.settingsFile, {}, {}, files.bundledHistory});
     if (!mainFrm.Load()) {
         return 1;
     }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -12,18 +13,20 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
+#include "app/aboutbox.h"
+#include "app/helpwindow.h"
+#include "app/mainmenu.h"
+#include "app/startuphistory.h"
+#include "app/windowarranger.h"
 #include "history/import/isolatedimport.h"
+#include "history/store/historyfile.h"
 #include "history/ui/downloadrefresh.h"
 #include "history/ui/entrywindow.h"
 #include "history/ui/historyimport.h"
+#include "history/ui/refreshsourcedialog.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
-#include "app/aboutbox.h"
-#include "app/helpwindow.h"
 #include "widgets/hourglasscursor.h"
-#include "app/mainmenu.h"
 #include "widgets/messageboxes.h"
-#include "app/startuphistory.h"
-#include "app/windowarranger.h"
 
 namespace pirumo {
 
@@ -41,7 +44,10 @@ bool IsProgramWindow(const QWindow& window) {
 MainFrm::MainFrm(MainFrmOptions options, QWidget* parent)
     : QMainWindow(parent), mOptions(std::move(options)) {
     if (!mOptions.openHistory) {
-        mOptions.openHistory = OpenStartupHistory;
+        mOptions.openHistory = [this](QWidget* parent, const std::filesystem::path& file) {
+            const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
+            return OpenStartupHistory(parent, file, {mOptions.bundledHistory, cli});
+        };
     }
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(QStringLiteral("ピルモ"));
@@ -51,7 +57,11 @@ MainFrm::MainFrm(MainFrmOptions options, QWidget* parent)
     mMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mMdiArea);
-    statusBar();
+    mSampleNote =
+        new QLabel(QStringLiteral("サンプルデータ（実際の当選結果ではありません）"), this);
+    mSampleNote->setObjectName(QStringLiteral("sampleNote"));
+    mSampleNote->hide();
+    statusBar()->addPermanentWidget(mSampleNote);
     BuildMenus();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         resize(screen->availableGeometry().size() * 9 / 10);
@@ -78,7 +88,31 @@ bool MainFrm::OpenDrawHistory() {
     }
     mHistory = std::move(*history);
     ReportSkippedRows();
+    ShowHistoryKind();
     return true;
+}
+
+void MainFrm::ReloadHistory() {
+    try {
+        HourglassCursor hourglass;
+        mHistory = pirumo::OpenDrawHistory(mOptions.historyFile);
+    } catch (const std::exception& error) {
+        ShowRefusal(this, QStringLiteral("当選データを読み込み直せません。\n%1\n\n"
+                                         "これまでの当選データで続けます。")
+                              .arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    statusBar()->clearMessage();
+    ReportSkippedRows();
+    ShowHistoryKind();
+    for (const QPointer<AnalysisWindow>& window : mAnalysisWindows) {
+        if (window != nullptr) {
+            window->Recompute();
+        }
+    }
+    if (mPredictionWindow != nullptr && !mPredictionWindow->isHidden()) {
+        mPredictionWindow->Recompute();
+    }
 }
 
 void MainFrm::BuildMenus() {
@@ -91,6 +125,7 @@ void MainFrm::BuildMenus() {
     on("mnuMasterUpdate", &MainFrm::mnuMasterUpdate_Click);
     on("mnuMasterImport", &MainFrm::mnuMasterImport_Click);
     on("mnuMasterInput", &MainFrm::mnuMasterInput_Click);
+    on("mnuMasterSource", &MainFrm::SetRefreshSource);
     on("mnuHelpFile", &MainFrm::ShowHelp);
     on("mnuAbout", &MainFrm::ShowAbout);
     const auto arrange = [this](const char* name, void (*arrangement)(QMdiArea&)) {
@@ -214,7 +249,11 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
 // The download refresh.
 void MainFrm::RefreshHistoryByDownload() {
     const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
-    DownloadRefresh(this, mOptions.historyFile, cli).Run();
+    DownloadRefresh refresh(this, mOptions.historyFile, cli);
+    refresh.SetSettingsFile(mOptions.settingsFile);
+    if (refresh.Run()) {
+        ReloadHistory();
+    }
 }
 
 // Shows the manual entry window, or brings it forward when it is open already.
@@ -226,6 +265,7 @@ void MainFrm::ShowEntryWindow() {
         }
     }
     auto* window = new EntryWindow(mOptions.historyFile, *this);
+    connect(window, &EntryWindow::HistoryChanged, this, &MainFrm::ReloadHistory);
     mMdiArea->addSubWindow(window);
     try {
         window->Load();
@@ -237,6 +277,10 @@ void MainFrm::ShowEntryWindow() {
         return;
     }
     window->show();
+}
+
+void MainFrm::SetRefreshSource() {
+    RefreshSourceDialog(mOptions.settingsFile, this).exec();
 }
 
 void MainFrm::ShowHelp() {
@@ -266,6 +310,13 @@ void MainFrm::ReportSkippedRows() {
             QStringLiteral("1～31 以外の数字を含む %1 回分の当選データは分析に使っていません。")
                 .arg(skipped));
     }
+}
+
+// Made-up draws must never pass for the published results.
+void MainFrm::ShowHistoryKind() {
+    const bool sample = mHistory.IsSample();
+    setWindowTitle(sample ? QStringLiteral("ピルモ［サンプルデータ］") : QStringLiteral("ピルモ"));
+    mSampleNote->setVisible(sample);
 }
 
 void MainFrm::WatchActivation(QWindow* focusWindow) {
@@ -300,7 +351,9 @@ void MainFrm::mnuMasterUpdate_Click() {
 
 void MainFrm::mnuMasterImport_Click() {
     const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
-    HistoryImport(this, mOptions.historyFile, cli).Run();
+    if (HistoryImport(this, mOptions.historyFile, cli).Run()) {
+        ReloadHistory();
+    }
 }
 
 void MainFrm::mnuMasterInput_Click() {

@@ -9,6 +9,7 @@
 
 #include "history/drawhistory.h"
 
+class QLabel;
 class QMdiArea;
 class QWindow;
 
@@ -28,6 +29,8 @@ struct MainFrmOptions {
     std::function<std::optional<DrawHistory>(QWidget* parent, const std::filesystem::path&)>
         openHistory;
     std::filesystem::path cliFile = {};  // pirumo-cli for imports; empty: beside the program
+    // The shipped results, offered when the history is missing; empty: not offered.
+    std::filesystem::path bundledHistory = {};
 };
 
 // The main window: a multiple-document window whose menus open the analysis windows, the
@@ -48,6 +51,11 @@ public:
     void SetPropEnd(bool value) { mPropEnd = value; }
 
     const DrawHistory& History() const { return mHistory; }
+
+    // Reads the history file again after it was replaced or edited: the open analysis windows
+    // recompute, and the prediction at once when it is on show, else when it is next shown. An
+    // unreadable file is reported and the history stays as it was.
+    void ReloadHistory();
     const MainFrmOptions& Options() const { return mOptions; }
     QMdiArea& MdiArea() const { return *mMdiArea; }
 
@@ -68,10 +76,12 @@ private:
     void SavePredictionSettings();
     void ShowAnalysisWindow(const AnalysisWindowDescription& description);
     void RefreshHistoryByDownload();
+    void SetRefreshSource();
     void ShowEntryWindow();
     void ShowHelp();
     void ShowAbout();
     void ReportSkippedRows();
+    void ShowHistoryKind();
     void WatchActivation(QWindow* focusWindow);
 
     void mnuEnd_Click();
@@ -93,6 +103,7 @@ private:
     QPointer<HelpWindow> mHelpWindow;
     QPointer<AboutBox> mAboutBox;
     QPointer<QWindow> mLastFocusWindow;
+    QLabel* mSampleNote = nullptr;
 };
 
 }  // namespace pirumo

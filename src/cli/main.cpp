@@ -2,14 +2,15 @@
 // calls into the core only; nothing is computed here.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
+#include "base/programfiles.h"
 #include "cli/clicommand.h"
-#include "history/store/historyfile.h"
 
 using namespace pirumo::cli;
 
@@ -23,8 +24,8 @@ std::vector<CliCommand> Commands() {
 // Every option any command takes (a null value name marks a flag); each command checks that it
 // was given only its own.
 const std::vector<std::pair<const char*, const char*>> kValueOptions{
-    {"db", "FILE"}, {"format", "FORMAT"}, {"out", "FILE"}, {"ini", "FILE"},
-    {"url", "URL"}, {"draws", "N"},       {"seed", "S"},   {"force", nullptr},
+    {"db", "FILE"}, {"format", "FORMAT"}, {"out", "FILE"},    {"ini", "FILE"},       {"url", "URL"},
+    {"draws", "N"}, {"seed", "S"},        {"force", nullptr}, {"save-url", nullptr},
 };
 
 std::string Usage(const std::vector<CliCommand>& commands) {
@@ -32,7 +33,10 @@ std::string Usage(const std::vector<CliCommand>& commands) {
     for (const CliCommand& c : commands) {
         text += "  " + c.name + (c.usage.empty() ? "" : " " + c.usage) + "\n";
     }
-    text += "\n--db を省略すると実行ファイルと同じフォルダの Pirumo.mdb を使います。\n";
+    text +=
+        "\n--db を省略すると、実行ファイルのフォルダーに書き込めるときはそこの Pirumo.mdb を、"
+        "インストールしたときはユーザーのデータフォルダーの Pirumo.mdb を使います。"
+        "ないときは同梱の当選データから作成します。\n";
     return text;
 }
 
@@ -40,10 +44,15 @@ void PrintError(const std::string& message) {
     std::fprintf(stderr, "pirumo-cli: %s\n", message.c_str());
 }
 
+std::filesystem::path UserFolder(QStandardPaths::StandardLocation location) {
+    return QStandardPaths::writableLocation(location).toStdU16String();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pirumo"));
     const std::vector<CliCommand> commands = Commands();
 
     QCommandLineParser parser;
@@ -97,10 +106,16 @@ int main(int argc, char* argv[]) {
     for (qsizetype i = 1; i < positional.size(); ++i) {
         context.arguments.push_back(positional[i].toStdString());
     }
-    context.db = context.Has("db") ? std::filesystem::path(context.Option("db"))
-                                   : pirumo::DefaultHistoryPath();
+    const pirumo::ProgramFiles files = pirumo::LocateProgramFiles(
+        pirumo::ProgramFolder(), {UserFolder(QStandardPaths::AppDataLocation),
+                                  UserFolder(QStandardPaths::AppConfigLocation)});
+    context.db = context.Has("db") ? std::filesystem::path(context.Option("db")) : files.history;
+    context.settings =
+        context.Has("ini") ? std::filesystem::path(context.Option("ini")) : files.settings;
+    context.bundledHistory = files.bundledHistory;
 
     try {
+        CreateHistoryOnFirstUse(context, name);
         return command->run(context);
     } catch (const CliError& e) {
         PrintError(e.message);

@@ -18,9 +18,7 @@ CliCommand PredictCommand() {
                 }
                 GaruponPredictor predictor;
                 // A missing settings file leaves every option off, as at start-up.
-                ReadInitFile(context.Has("ini") ? std::filesystem::path(context.Option("ini"))
-                                                : DefaultInitFilePath(),
-                             predictor.Options());
+                ReadInitFile(context.settings, predictor.Options());
                 predictor.Load(OpenDrawHistory(context.db));
                 WriteOutput(context, format == "json"   ? PredictionToJson(predictor)
                                      : format == "text" ? PredictionToText(predictor)

@@ -212,9 +212,13 @@ TEST(InitFileTest, FailedWriteIsReportedAndLeavesTheOldFileIntact) {
     EXPECT_EQ(entries, 1u) << "the temporary file is removed";
 }
 
-TEST(InitFileTest, WriteIntoMissingFolderIsReported) {
+// The user's config folder may not exist yet; a folder that cannot exist is reported.
+TEST(InitFileTest, WriteMakesAMissingFolderOrReportsThatItCannot) {
     test::TempFolder folder;
-    EXPECT_THROW(WriteInitFile(folder.Path() / "none" / "ピルモ.ini", PredictionOptions()),
+    WriteInitFile(folder.Path() / "none" / "ピルモ.ini", PredictionOptions());
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "none" / "ピルモ.ini"));
+    WriteBytes(folder.Path() / "file", "x");
+    EXPECT_THROW(WriteInitFile(folder.Path() / "file" / "ピルモ.ini", PredictionOptions()),
                  InitFileError);
 }
 

@@ -3,11 +3,11 @@
 #include <QImage>
 
 #include "../core/testhistory.h"
+#include "app/commandline.h"
+#include "app/windowpicture.h"
 #include "history/store/historyfile.h"
 #include "mainfrmfixture.h"
-#include "app/commandline.h"
 #include "widgets/twips.h"
-#include "app/windowpicture.h"
 
 namespace pirumo::test {
 namespace {
@@ -20,14 +20,22 @@ QStringList Args(std::initializer_list<const char*> arguments) {
     return list;
 }
 
+ProgramFiles Located() {
+    ProgramFiles files;
+    files.history = "/home/u/.local/share/pirumo/Pirumo.mdb";
+    files.settings = "/home/u/.config/pirumo/ピルモ.ini";
+    return files;
+}
+
 TEST(CommandLineTest, DefaultsAndOptionsInBothSpellings) {
-    const CommandLine plain = ParseCommandLine({});
-    EXPECT_EQ(plain.historyFile, DefaultHistoryPath());
-    EXPECT_EQ(plain.settingsFile, std::filesystem::path(u"ピルモ.ini"));
+    const CommandLine plain = ParseCommandLine({}, Located());
+    EXPECT_EQ(plain.historyFile, Located().history);
+    EXPECT_EQ(plain.settingsFile, Located().settings);
     EXPECT_TRUE(plain.renderName.isEmpty());
 
-    const CommandLine line = ParseCommandLine(Args(
-        {"--db", "/tmp/a.mdb", "--ini=/tmp/b.ini", "--render", "出現回数分析", "--out=x.png"}));
+    const CommandLine line = ParseCommandLine(
+        Args({"--db", "/tmp/a.mdb", "--ini=/tmp/b.ini", "--render", "出現回数分析", "--out=x.png"}),
+        Located());
     EXPECT_EQ(line.historyFile, "/tmp/a.mdb");
     EXPECT_EQ(line.settingsFile, "/tmp/b.ini");
     EXPECT_EQ(line.renderName, QStringLiteral("出現回数分析"));
@@ -40,7 +48,7 @@ TEST(CommandLineTest, MistakesAreRefusedInJapanese) {
           Args({"--db="}), Args({"--colour", "red"}), Args({"stray"})}) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
         try {
-            ParseCommandLine(arguments);
+            ParseCommandLine(arguments, Located());
             ADD_FAILURE() << "accepted";
         } catch (const CommandLineError& error) {
             EXPECT_FALSE(std::string(error.what()).empty());

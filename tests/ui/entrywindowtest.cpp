@@ -12,11 +12,15 @@
 #include <QTimer>
 #include <tuple>
 
+#include "analyses/ui/analysiswindow.h"
+#include "grid/gridexport.h"
 #include "history/store/historyfile.h"
 #include "history/store/sqlcipherdatabase.h"
 #include "history/ui/entrywindow.h"
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
+#include "prediction/garuponpredictor.h"
+#include "prediction/ui/ippatsugaruponwindow.h"
 #include "widgets/gridview.h"
 #include "widgets/twips.h"
 
@@ -127,7 +131,7 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
     auto* note = mMain->statusBar()->findChild<QLabel*>(QStringLiteral("entryNote"));
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->isVisible());
-    EXPECT_TRUE(note->text().contains(QStringLiteral("次回の起動から")));
+    EXPECT_TRUE(note->text().contains(QStringLiteral("閉じたときに反映")));
 
     EXPECT_EQ(entry->Grid().RowCount(), 60);
     EXPECT_EQ(Text(*entry, 1, 60), QStringLiteral("60"));
@@ -337,6 +341,57 @@ TEST_F(EntryWindowTest, AddingAfterTheLastRowWritesTheNextDraw) {
     // The new draw takes its numbers at once.
     EXPECT_TRUE(Type(*entry, 5, 5, QStringLiteral("17")).empty());
     EXPECT_EQ(FileRows()[4].numbers[3], 17);
+}
+
+// The grids of a fresh prediction over the file as it now is.
+std::vector<std::string> PredictionFor(const DrawHistory& history) {
+    GaruponPredictor predictor;
+    predictor.Load(history);
+    std::vector<std::string> grids;
+    for (int i = 0; i < kPredictionGridCount; ++i) {
+        grids.push_back(GridToJson(predictor.Grid(i), "", ""));
+    }
+    return grids;
+}
+
+std::vector<std::string> PredictionShown(const IppatsuGaruponWindow& window) {
+    std::vector<std::string> grids;
+    for (int i = 0; i < kPredictionGridCount; ++i) {
+        grids.push_back(GridToJson(window.Predictor().Grid(i), "", ""));
+    }
+    return grids;
+}
+
+// A draw typed in reaches the open analysis and the prediction without a restart.
+TEST_F(EntryWindowTest, ADrawAddedIsUsedAtOnceByTheOpenAnalysisAndThePrediction) {
+    WriteHistory(PatternDraws(4));
+    MainFrm& main = Start();
+    const auto before = PredictionFor(DrawHistory(PatternDraws(4)));
+    auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("mnuZenkaiSyutugen"));
+    ASSERT_NE(analysis, nullptr);
+    const int rowsBefore = analysis->Grid().RowCount();
+
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    SelectRow(*entry, 4, 2);
+    Trigger(*entry, "mnuAddLine", {Reply(QMessageBox::Yes)});
+    const char* typed[] = {"3", "9", "14", "22", "28", "30"};
+    for (int column = 2; column <= 7; ++column) {
+        EXPECT_TRUE(Type(*entry, column, 5, QString::fromUtf8(typed[column - 2])).empty());
+    }
+    EXPECT_EQ(main.History().LastDrawNumber(), 4) << "not before the window closes";
+    entry->close();
+    FlushDeletes();
+
+    EXPECT_EQ(main.History().LastDrawNumber(), 5);
+    EXPECT_EQ(analysis->Grid().RowCount(), rowsBefore + 1);
+    Choose("mnuYoso");
+    auto* prediction = mMain->findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));
+    ASSERT_NE(prediction, nullptr);
+    EXPECT_TRUE(prediction->isVisible());
+    const auto after = PredictionShown(*prediction);
+    EXPECT_EQ(after, PredictionFor(OpenDrawHistory(HistoryPath())));
+    EXPECT_NE(after, before);
 }
 
 TEST_F(EntryWindowTest, DeletingARowRemovesTheDrawFromTheFile) {

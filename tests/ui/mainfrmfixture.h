@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "../core/testhistory.h"
-#include "history/draw.h"
 #include "app/mainfrm.h"
+#include "history/draw.h"
 
 namespace pirumo::test {
 
@@ -42,6 +42,7 @@ protected:
     std::vector<QMdiSubWindow*> Children() const;
 
     TempFolder mFolder;
+    std::filesystem::path mBundledHistory;  // offered at start-up when set
     std::unique_ptr<MainFrm> mMain;
 };
 

@@ -8,9 +8,9 @@
 #include <QRadialGradient>
 #include <algorithm>
 
+#include "app/mainfrm.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
-#include "app/mainfrm.h"
 #include "widgets/twips.h"
 
 namespace pirumo {
@@ -131,6 +131,12 @@ void AnalysisWindow::Load() {
     if (mDescription.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
+}
+
+void AnalysisWindow::Recompute() {
+    HourglassCursor hourglass;
+    mGrid = ResultGrid();
+    RunAnalysis();
 }
 
 void AnalysisWindow::RunAnalysis() {

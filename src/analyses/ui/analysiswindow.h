@@ -26,6 +26,9 @@ public:
     // The load step: hourglass, propEnd, placement at 0,0 with the window's size, RunAnalysis.
     void Load();
 
+    // Computes the grid again from the history, which has been read anew.
+    void Recompute();
+
     const ResultGrid& Grid() const { return mGrid; }
 
 protected:

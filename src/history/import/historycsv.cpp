@@ -7,10 +7,10 @@
 #include <optional>
 #include <stdexcept>
 
-#include "history/import/csvrecords.h"
-#include "history/historyerror.h"
-#include "base/japanesetext.h"
 #include "base/atomicfile.h"
+#include "base/japanesetext.h"
+#include "history/historyerror.h"
+#include "history/import/csvrecords.h"
 
 namespace pirumo {
 
@@ -247,14 +247,17 @@ std::vector<Draw> ParseCsvHistory(const std::string& bytes) {
     return rows;
 }
 
-int ImportCsvHistory(const fs::path& csv, const fs::path& historyFile) {
+std::vector<Draw> ReadCsvHistoryFile(const fs::path& csv) {
     const std::string bytes = ReadWholeFile(csv);
-    std::vector<Draw> rows;
     try {
-        rows = ParseCsvHistory(bytes);
+        return ParseCsvHistory(bytes);
     } catch (const HistoryError& e) {
         throw HistoryError("CSVファイル「" + csv.string() + "」の" + e.what());
     }
+}
+
+int ImportCsvHistory(const fs::path& csv, const fs::path& historyFile) {
+    const std::vector<Draw> rows = ReadCsvHistoryFile(csv);
     ReplaceHistoryFile(historyFile, rows);
     return static_cast<int>(rows.size());
 }

@@ -33,6 +33,12 @@ constexpr const char* kSchema =
     "CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, 第2数字, 第3数字, 第4数字, 第5数字,"
     " ボーナス数字, 開催日 FROM 当選データ;";
 
+// Files from elsewhere and those written before the mark existed lack the table: published.
+constexpr const char* kSampleMark =
+    "CREATE TABLE ファイル属性 (名前 TEXT PRIMARY KEY, 値 TEXT);"
+    "INSERT INTO ファイル属性 VALUES ('サンプル', '1');";
+constexpr const char* kSampleQuery = "SELECT 値 FROM ファイル属性 WHERE 名前 = 'サンプル'";
+
 std::string Quoted(const fs::path& file) {
     return "当選データファイル「" + file.string() + "」";
 }
@@ -78,7 +84,17 @@ int ReadDrawNumber(sqlite3_stmt* stmt, int column, const std::string& label) {
                        "」は1から32767までの整数ではありません。");
 }
 
-std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& label) {
+bool HasSampleMark(SqlCipherDatabase& db) {
+    if (SqlStatement::Check(db, kSampleQuery)) {
+        return false;
+    }
+    SqlStatement query(db, kSampleQuery);
+    return query.Step() && ColumnText(query.Handle(), 0) == "1";
+}
+
+// `sample`, when given, receives whether the file carries the sample mark.
+std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& label,
+                                   bool* sample = nullptr) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) {
         throw HistoryError(label + "が見つかりません。");
@@ -129,6 +145,9 @@ std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& labe
             d.date = ColumnText(stmt, dateColumn);
         }
         rows.push_back(std::move(d));
+    }
+    if (sample != nullptr) {
+        *sample = HasSampleMark(db);
     }
     return rows;
 }
@@ -201,9 +220,12 @@ void CheckRows(const std::vector<Draw>& rows) {
     }
 }
 
-void WriteHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
+void WriteHistoryFile(const fs::path& file, const std::vector<Draw>& rows, HistoryKind kind) {
     SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kCreate);
     db.Execute(kSchema);
+    if (kind == HistoryKind::kSample) {
+        db.Execute(kSampleMark);
+    }
     SqlTransaction transaction(db);
     SqlStatement insert(db,
                         "INSERT INTO 当選データ (回数, 第1数字, 第2数字, 第3数字, 第4数字, "
@@ -235,10 +257,11 @@ fs::path FolderOf(const fs::path& file) {
 }
 
 // Builds the new file beside `file`, flushed to disk; the caller renames or links it into place.
-fs::path BuildTempHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
+fs::path BuildTempHistoryFile(const fs::path& file, const std::vector<Draw>& rows,
+                              HistoryKind kind) {
     const fs::path temp = MakeTempFile(FolderOf(file), file.filename().string());
     try {
-        WriteHistoryFile(temp, rows);
+        WriteHistoryFile(temp, rows, kind);
         SyncFile(temp);
     } catch (...) {
         RemoveTempFile(temp);
@@ -320,7 +343,9 @@ fs::path DefaultHistoryPath() {
 }
 
 DrawHistory OpenDrawHistory(const fs::path& file) {
-    return DrawHistory(ReadHistoryRows(file));
+    bool sample = false;
+    std::vector<Draw> rows = ReadRowsLabelled(file, Quoted(file), &sample);
+    return DrawHistory(std::move(rows), sample);
 }
 
 std::vector<Draw> ReadHistoryRows(const fs::path& file) {
@@ -341,10 +366,10 @@ std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes) {
     }
 }
 
-void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
+void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows, HistoryKind kind) {
     CheckRows(rows);
     RemoveAbandonedTempFiles(file);
-    const fs::path temp = BuildTempHistoryFile(file, rows);
+    const fs::path temp = BuildTempHistoryFile(file, rows, kind);
     try {
         std::error_code ec;
         if (fs::exists(file, ec)) {
@@ -368,7 +393,7 @@ void CreateHistoryFile(const fs::path& file) {
     if (fs::exists(file, ec)) {
         throw HistoryError(Quoted(file) + "は既に存在します。");
     }
-    const fs::path temp = BuildTempHistoryFile(file, {});
+    const fs::path temp = BuildTempHistoryFile(file, {}, HistoryKind::kPublished);
     // link() refuses an existing name, so a file that appeared meanwhile is not overwritten.
     const int rc = link(temp.c_str(), file.c_str());
     const int error = errno;

@@ -16,8 +16,8 @@ namespace pirumo {
 // Pirumo.mdb in the folder of the running executable.
 std::filesystem::path DefaultHistoryPath();
 
-// Reads every row through "select * from 全データ選択クエリ order by 回数" and builds the snapshot.
-// The file is closed again before returning.
+// Reads every row through "select * from 全データ選択クエリ order by 回数" and builds the snapshot,
+// which knows whether the file is a sample history. The file is closed again before returning.
 DrawHistory OpenDrawHistory(const std::filesystem::path& file);
 
 // Reads the rows only (the same query), for callers that do not need the aggregates.
@@ -26,10 +26,14 @@ std::vector<Draw> ReadHistoryRows(const std::filesystem::path& file);
 // Checks that bytes in memory are a history file this program can read, and returns its rows.
 std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes);
 
+// Published draws, or draws made up for trying the program out; a sample file says so inside.
+enum class HistoryKind { kPublished, kSample };
+
 // Writes a new encrypted history file holding rows, and replaces `file` with it atomically
 // (temporary file in the same folder, flushed, renamed over). An existing file is kept as
 // `file` + ".bak". On failure the old file is left exactly as it was.
-void ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows);
+void ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows,
+                        HistoryKind kind = HistoryKind::kPublished);
 
 // Creates an empty history file (schema only); refuses to overwrite an existing file.
 void CreateHistoryFile(const std::filesystem::path& file);

@@ -11,11 +11,11 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "app/mainfrm.h"
 #include "history/entry/entrygrid.h"
 #include "widgets/gridtablemodel.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
-#include "app/mainfrm.h"
 #include "widgets/messageboxes.h"
 #include "widgets/twips.h"
 
@@ -29,9 +29,10 @@ constexpr int kClientHeight = 12825;
 constexpr int kLabelTop = 120;
 constexpr int kGridTop = 420;
 
-// The open analyses keep the history they started with; the note stays while the window is open.
+// The note stays while the window is open.
 const char* const kStatusNote =
-    "当選データの変更はすぐにファイルに書き込まれます。分析と予想には次回の起動から反映されます。";
+    "当選データの変更はすぐにファイルに書き込まれます。分析と予想にはこの画面を閉じたときに反映され"
+    "ます。";
 
 // Notes that the main window is closing: exit never asks, so the check before closing is skipped.
 class ExitWatcher : public QObject {
@@ -172,6 +173,10 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
     ShowOwnMenu(false);
     delete mStatusNote;
     QMdiSubWindow::closeEvent(event);
+    if (mChanged && !mMainClosing) {
+        mChanged = false;
+        emit HistoryChanged();
+    }
 }
 
 bool EntryWindow::Ask(const QString& question) {
@@ -198,6 +203,7 @@ bool EntryWindow::FinishEditing() {
 // while the view is still committing.
 bool EntryWindow::TakeEdit(int column, int row, const QString& text) {
     const EntryOutcome outcome = mEntry->EditCell(column, row, text.toStdString());
+    mChanged = mChanged || outcome.kind == EntryOutcome::Kind::kWritten;
     if (!outcome.Ok()) {
         mLastEditRefused = true;
         QMetaObject::invokeMethod(
@@ -284,6 +290,7 @@ void EntryWindow::mnuAddLine_Click() {
     const ResultGrid& grid = mEntry->Grid();
     const EntryOutcome outcome = mEntry->AddRowAfter(grid.ActiveRow(), grid.ActiveColumn());
     if (outcome.kind == EntryOutcome::Kind::kWritten) {
+        mChanged = true;
         mSpread->Refresh();
         ShowActiveCell();
     }
@@ -297,6 +304,7 @@ void EntryWindow::mnuDelLine_Click() {
     TakeActiveCellFromView();
     const EntryOutcome outcome = mEntry->DeleteRow(mEntry->Grid().ActiveRow());
     if (outcome.kind == EntryOutcome::Kind::kWritten) {
+        mChanged = true;
         mSpread->Refresh();
         ShowActiveCell();
     }

@@ -20,7 +20,8 @@ class GridView;
 class MainFrm;
 
 // Window 当選データ入力: the user adds, deletes and corrects draws by hand. Every finished change
-// goes to the history file at once; the open analyses keep their start-up snapshot.
+// goes to the history file at once; closing the window after a change tells the main window to
+// read the history again.
 class EntryWindow : public QMdiSubWindow {
     Q_OBJECT
 
@@ -34,6 +35,10 @@ public:
 
     const ResultGrid& Grid() const;
     QMenu* EditMenu() const { return mnuEdit; }
+
+signals:
+    // The window closed after writing at least one change to the history file.
+    void HistoryChanged();
 
 protected:
     // The check before closing, for 閉じる and the close box alike, then the unload step.
@@ -64,6 +69,7 @@ private:
     std::unique_ptr<DrawEntry> mEntry;
     bool mMainClosing = false;
     bool mLastEditRefused = false;
+    bool mChanged = false;
     QLabel* mLabel1 = nullptr;
     GridView* mSpread = nullptr;
     QPushButton* mCommand1 = nullptr;

@@ -5,9 +5,9 @@
 #include <QMessageBox>
 #include <fstream>
 
+#include "history/historyerror.h"
 #include "history/import/accesshistory.h"
 #include "history/import/historycsv.h"
-#include "history/historyerror.h"
 #include "history/import/isolatedimport.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
@@ -30,15 +30,29 @@ bool StartsLikeAccessFile(const std::filesystem::path& file) {
 
 }  // namespace
 
+QStringList HistoryFileFilters() {
+    return {QStringLiteral("当選データ (*.csv *.mdb)"), QStringLiteral("CSVファイル (*.csv)"),
+            QStringLiteral("Accessファイル (*.mdb)"), QStringLiteral("すべてのファイル (*)")};
+}
+
+// A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
+// runs in a child process. CSV text is parsed by our own code, here.
+int ImportHistoryFile(const std::filesystem::path& source, const std::filesystem::path& historyFile,
+                      const std::filesystem::path& cli) {
+    if (StartsLikeAccessFile(source)) {
+        return ImportHistoryInChildProcess(cli, source, historyFile);
+    }
+    return ImportCsvHistory(source, historyFile);
+}
+
 HistoryImport::HistoryImport(QWidget* parent, std::filesystem::path historyFile,
                              std::filesystem::path cli)
     : mParent(parent), mHistoryFile(std::move(historyFile)), mCli(std::move(cli)) {}
 
 bool HistoryImport::Run() {
-    const QString file = QFileDialog::getOpenFileName(
-        mParent, QStringLiteral("取り込む当選データファイル"), QString(),
-        QStringLiteral("当選データ (*.csv *.mdb);;CSVファイル (*.csv);;Accessファイル "
-                       "(*.mdb);;すべてのファイル (*)"));
+    const QString file =
+        QFileDialog::getOpenFileName(mParent, QStringLiteral("取り込む当選データファイル"),
+                                     QString(), HistoryFileFilters().join(QStringLiteral(";;")));
     if (file.isEmpty()) {
         return false;
     }
@@ -53,16 +67,13 @@ bool HistoryImport::ImportFile(const QString& file) {
     try {
         HourglassCursor hourglass;
         ProcessPendingEvents();
-        count = Import(ToPath(file));
+        count = ImportHistoryFile(ToPath(file), mHistoryFile, mCli);
     } catch (const std::exception& error) {
         ShowRefusal(mParent, QString::fromUtf8(error.what()));
         return false;
     }
-    QMessageBox::information(
-        mParent, QString(),
-        QStringLiteral(
-            "当選データを%1回分取り込みました。\n分析と予想には次回の起動から使われます。")
-            .arg(count));
+    QMessageBox::information(mParent, QString(),
+                             QStringLiteral("当選データを%1回分取り込みました。").arg(count));
     return true;
 }
 
@@ -76,15 +87,6 @@ bool HistoryImport::ConfirmReplacement(const QString& file) {
             .arg(QFileInfo(file).fileName(), backup),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
-}
-
-// A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
-// runs in a child process. CSV text is parsed by our own code, here.
-int HistoryImport::Import(const std::filesystem::path& source) {
-    if (StartsLikeAccessFile(source)) {
-        return ImportHistoryInChildProcess(mCli, source, mHistoryFile);
-    }
-    return ImportCsvHistory(source, mHistoryFile);
 }
 
 }  // namespace pirumo

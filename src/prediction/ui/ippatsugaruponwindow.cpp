@@ -12,11 +12,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/mainfrm.h"
 #include "prediction/initfile.h"
 #include "prediction/predictiontexts.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
-#include "app/mainfrm.h"
 #include "widgets/twips.h"
 
 namespace pirumo {
@@ -167,6 +167,12 @@ void IppatsuGaruponWindow::Load() {
     const QSize least = minimumSizeHint();
     setGeometry(0, 0, std::max(wanted.width(), least.width()),
                 std::max(wanted.height(), least.height()));
+}
+
+void IppatsuGaruponWindow::Recompute() {
+    HourglassCursor hourglass;
+    mPredictor.Load(mMain.History());
+    ShowPredictionGrids();
 }
 
 void IppatsuGaruponWindow::SetOptionButtons() {

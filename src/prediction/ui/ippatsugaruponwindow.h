@@ -34,6 +34,9 @@ public:
     // Form_Load: propEnd off, placement, option buttons, the four grids computed anew.
     void Load();
 
+    // Computes the four grids again from the history, which has been read anew.
+    void Recompute();
+
     const GaruponPredictor& Predictor() const { return mPredictor; }
 
 protected:
