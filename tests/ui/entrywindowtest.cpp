@@ -127,7 +127,7 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
     EXPECT_EQ(entry->findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
               QStringLiteral("閉じる"));
     EXPECT_EQ(entry->pos(), QPoint(0, 0));
-    EXPECT_EQ(entry->widget()->size(), TwipsToPixels(0, 0, 6240, 12825, *entry).size());
+    EXPECT_EQ(entry->widget()->size(), TwipsToPixels(0, 0, 7680, 12825, *entry).size());
     auto* note = mMain->statusBar()->findChild<QLabel*>(QStringLiteral("entryNote"));
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->isVisible());
@@ -367,23 +367,31 @@ TEST_F(EntryWindowTest, ADrawAddedIsUsedAtOnceByTheOpenAnalysisAndThePrediction)
     WriteHistory(PatternDraws(4));
     MainFrm& main = Start();
     const auto before = PredictionFor(DrawHistory(PatternDraws(4)));
+    // The analysis opened second: it blocks opening the entry window, not using it.
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
     auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("mnuZenkaiSyutugen"));
     ASSERT_NE(analysis, nullptr);
     const int rowsBefore = analysis->Grid().RowCount();
 
-    EntryWindow* entry = OpenEntry();
-    ASSERT_NE(entry, nullptr);
+    mMain->MdiArea().setActiveSubWindow(entry);
     SelectRow(*entry, 4, 2);
     Trigger(*entry, "mnuAddLine", {Reply(QMessageBox::Yes)});
     const char* typed[] = {"3", "9", "14", "22", "28", "30"};
     for (int column = 2; column <= 7; ++column) {
         EXPECT_TRUE(Type(*entry, column, 5, QString::fromUtf8(typed[column - 2])).empty());
     }
+    const auto wrongDate = Type(*entry, 8, 5, QStringLiteral("2025/2/30"));
+    ASSERT_EQ(wrongDate.size(), 1u);
+    EXPECT_TRUE(wrongDate[0].text.contains(QStringLiteral("開催日")));
+    EXPECT_TRUE(Type(*entry, 8, 5, QStringLiteral("2025/10/7")).empty());
+    EXPECT_EQ(Text(*entry, 8, 5), QStringLiteral("2025/10/07"));
     EXPECT_EQ(main.History().LastDrawNumber(), 4) << "not before the window closes";
     entry->close();
     FlushDeletes();
 
     EXPECT_EQ(main.History().LastDrawNumber(), 5);
+    EXPECT_EQ(main.History().Rows().back().date, "2025/10/07");
     EXPECT_EQ(analysis->Grid().RowCount(), rowsBefore + 1);
     Choose("mnuYoso");
     auto* prediction = mMain->findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/resultgrid.h"
 #include "history/entry/entrygrid.h"
 #include "history/store/historyfile.h"
-#include "grid/resultgrid.h"
 
 namespace pirumo {
 
@@ -42,11 +42,11 @@ public:
     const ResultGrid& Grid() const { return mGrid; }
     int DrawNumberAt(int row) const;
 
-    // Number cell (column 2..7, row) finished with `text`.
+    // Number cell (column 2..7) or date cell (column 8) of `row` finished with `text`.
     EntryOutcome EditCell(int column, int row, std::string_view text);
     // Adds a draw after `row` (0 when no row is active) with the smallest unused draw number
-    // greater than that row's; the new row keeps the draws in order and becomes the active row,
-    // in `column` when it is a grid column.
+    // greater than that row's, dated a week after that row's date; the new row keeps the draws
+    // in order and becomes the active row, in `column` when it is a grid column.
     EntryOutcome AddRowAfter(int row, int column);
     EntryOutcome DeleteRow(int row);
 
@@ -63,6 +63,7 @@ private:
         friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
     };
 
+    EntryOutcome EditDate(int row, std::string_view text);
     void FillGrid(const std::vector<StoredRow>& rows);
     void FillRow(int row, const StoredRow& stored);
     int RowOfDraw(int drawNumber) const;

@@ -14,7 +14,7 @@ constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
 constexpr Rgb kPaleCyan = MakeRgb(197, 255, 255);
 // The fields' names; the bonus as grid headers shorten it, so that it fits its column.
 constexpr const char* kHeaders[entry::kColumns] = {"回数",    "第1数字", "第2数字", "第3数字",
-                                                   "第4数字", "第5数字", "ボ数字"};
+                                                   "第4数字", "第5数字", "ボ数字",  "開催日"};
 
 }  // namespace
 
@@ -33,6 +33,7 @@ void SetUpEntryGrid(ResultGrid& grid, int rows) {
     for (int c = entry::kFirstNumberColumn; c <= entry::kBonusColumn; ++c) {
         grid.SetColumnWidth(c, 7);
     }
+    grid.SetColumnWidth(entry::kDateColumn, 11);
     for (int c = 1; c <= entry::kColumns; ++c) {
         grid.SetCellText(c, 0, kHeaders[c - 1]);
     }
@@ -52,7 +53,7 @@ void StyleEntryRows(ResultGrid& grid, int first, int last) {
     grid.SetForeColor(kRed);
     grid.SetBackColor(kPaleYellow);
 
-    grid.Block(entry::kFirstNumberColumn, first, entry::kBonusColumn, last);
+    grid.Block(entry::kFirstNumberColumn, first, entry::kDateColumn, last);
     grid.SetCellType(CellType::EditText);
 
     grid.Block(entry::kBonusColumn, first, entry::kBonusColumn, last);

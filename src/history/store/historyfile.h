@@ -57,7 +57,10 @@ public:
     std::vector<StoredRow> ReadAll();
     // Sets one number field (index 0..5) of a draw; nullopt stores NULL.
     void SetNumber(int drawNumber, int field, std::optional<long long> value);
-    void InsertDraw(int drawNumber);
+    // Sets a draw's 開催日 ("YYYY/MM/DD"); an empty date stores NULL.
+    void SetDate(int drawNumber, const std::string& date);
+    // Adds a draw with empty numbers and the given date (empty: NULL).
+    void InsertDraw(int drawNumber, const std::string& date = {});
     void DeleteDraw(int drawNumber);
 
 private:

@@ -24,7 +24,7 @@ namespace pirumo {
 namespace {
 
 // The client area and the placement of the controls in it, in twips.
-constexpr int kClientWidth = 6240;
+constexpr int kClientWidth = 7680;
 constexpr int kClientHeight = 12825;
 constexpr int kLabelTop = 120;
 constexpr int kGridTop = 420;
