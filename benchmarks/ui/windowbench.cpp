@@ -1,16 +1,16 @@
 #include <benchmark/benchmark.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "app/mainfrm.h"
+#include "../../tests/ui/testwindowhost.h"
+#include "analyses/analysiscatalog.h"
+#include "analyses/ui/analysiswindow.h"
 #include "history/import/historycsv.h"
+#include "history/store/historyfile.h"
 #include "widgets/gridview.h"
 
 namespace {
@@ -34,30 +34,25 @@ const std::filesystem::path& RealHistoryFile() {
     return file;
 }
 
-// From the menu item's click to the painted 出現回数分析 window on the real history.
+// From creating the 出現回数分析 window to its first paint, on the real history.
 void BM_OpenAppearanceCountWindow(benchmark::State& state) {
     const std::filesystem::path& history = RealHistoryFile();
-    pirumo::MainFrm main({history, history.parent_path() / "settings.ini", {}});
-    if (!main.Load()) {
-        state.SkipWithError("the history did not load");
-        return;
-    }
-    main.resize(1400, 1100);
-    main.show();
+    const pirumo::AnalysisWindowDescription* description =
+        pirumo::FindAnalysisWindow("出現回数分析");
+    pirumo::test::TestWindowHost host(pirumo::OpenDrawHistory(history));
+    host.Window().resize(1400, 1100);
     QCoreApplication::processEvents();
-    auto* item = main.findChild<QAction*>(QStringLiteral("mnuZenkaiSyutugen"));
     for (auto _ : state) {
-        item->trigger();
-        QMdiSubWindow* window = main.MdiArea().currentSubWindow();
+        auto& window = host.Add(new pirumo::AnalysisWindow(*description, host));
+        window.Load();
+        window.show();
         QCoreApplication::processEvents();
-        window->repaint();
+        window.repaint();
         state.PauseTiming();
-        window->close();
+        window.close();
         RunDeferredDeletes();
         state.ResumeTiming();
     }
-    main.close();
-    RunDeferredDeletes();
 }
 BENCHMARK(BM_OpenAppearanceCountWindow)->Unit(benchmark::kMillisecond);
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "history/drawhistory.h"
 #include "grid/resultgrid.h"
+#include "history/drawhistory.h"
 
 namespace pirumo {
 
@@ -35,7 +35,7 @@ struct AnalysisWindowDescription {
     int widthTwips = 0;
     int heightTwips = 0;
     bool hasPrintButton = true;        // Command2 "印刷"
-    bool loadSetsPropEnd = false;      // true: the load step sets propEnd True instead of False
+    bool allowsManualEntry = false;    // true: manual entry stays possible while the window is open
     bool yieldsAfterAnalysis = false;  // pending events processed after RunAnalysis, not before
     std::vector<LegendControl> legend;
     // RunAnalysis: sets up the grid and fills it from the snapshot.

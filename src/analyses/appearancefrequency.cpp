@@ -102,7 +102,7 @@ AnalysisWindowDescription AppearanceFrequencyWindow() {
     description.name = "出現頻度分析";
     description.caption = "出現頻度分析";
     description.label1 = "過去の当選番号の出現回数を数字別に分析します";
-    description.label1Width = kLabel1WidthBeforeMarkLegend;
+    description.label1Width = kDescriptionWidthBeforeMarkLegend;
     description.widthTwips = 13750;
     description.heightTwips = 9530;
     description.hasPrintButton = false;

@@ -95,7 +95,7 @@ AnalysisWindowDescription DispersionWindow() {
     description.name = "バラツキ分析";
     description.caption = "バラツキ分析";
     description.label1 = "過去の当選番号のバラツキを数字別に分析します";
-    description.label1Width = kLabel1WidthBeforeMarkLegend;
+    description.label1Width = kDescriptionWidthBeforeMarkLegend;
     description.widthTwips = 9750;
     description.heightTwips = 12650;
     description.legend = MarkColourLegend();

@@ -34,7 +34,7 @@ AnalysisWindowDescription EvenOddPatternWindow() {
     description.label1 = "過去の当選番号を偶数と奇数に分類して分析します";
     description.widthTwips = 7130;
     description.heightTwips = 13600;
-    description.loadSetsPropEnd = true;
+    description.allowsManualEntry = true;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         RunCombinationPatternAnalysis(EvenOdd(), history, grid);
     };

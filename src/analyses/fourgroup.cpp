@@ -121,7 +121,7 @@ AnalysisWindowDescription FourGroupWindow() {
     description.label1 = "過去の当選番号の４グループに分類して分析します";
     description.widthTwips = 7500;
     description.heightTwips = 13600;
-    description.loadSetsPropEnd = true;
+    description.allowsManualEntry = true;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         const int blocks = BlockCount(lastDrawNumber);

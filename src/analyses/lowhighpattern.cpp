@@ -36,7 +36,7 @@ AnalysisWindowDescription LowHighPatternWindow() {
         "す（ボーナス数字は入れていません";
     description.widthTwips = 7130;
     description.heightTwips = 13600;
-    description.loadSetsPropEnd = true;
+    description.allowsManualEntry = true;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
         RunCombinationPatternAnalysis(LowHigh(), history, grid);
     };

@@ -14,7 +14,7 @@ constexpr Rgb kBonusNumberMarkColour = MakeRgb(255, 128, 192);
 // Label2 "：本数字" and Label3 "：ボーナス数字", on one line right of Label1.
 std::vector<LegendControl> MarkColourLegend();
 
-// Width left to Label1 before that legend.
-constexpr int kLabel1WidthBeforeMarkLegend = 4140;
+// Width left to the window's description before that legend.
+constexpr int kDescriptionWidthBeforeMarkLegend = 4140;
 
 }  // namespace pirumo

@@ -46,18 +46,14 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* command1 = new QPushButton(QStringLiteral("閉じる"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setDefault(true);
-    buttons->addWidget(command1);
+    auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+    closeButton->setObjectName(QStringLiteral("Command1"));
+    closeButton->setDefault(true);
+    buttons->addWidget(closeButton);
     layout->addLayout(buttons);
-    connect(command1, &QPushButton::clicked, this, &AboutBox::Command1_Click);
+    connect(closeButton, &QPushButton::clicked, this, &AboutBox::close);
 
     setFixedSize(sizeHint());
-}
-
-void AboutBox::Command1_Click() {
-    close();
 }
 
 }  // namespace pirumo

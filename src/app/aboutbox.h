@@ -10,9 +10,6 @@ class AboutBox : public QDialog {
 
 public:
     explicit AboutBox(QWidget* parent = nullptr);
-
-private:
-    void Command1_Click();
 };
 
 }  // namespace pirumo

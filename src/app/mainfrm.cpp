@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -69,13 +70,16 @@ MainFrm::MainFrm(MainFrmOptions options, QWidget* parent)
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainFrm::WatchActivation);
 }
 
-MainFrm::~MainFrm() = default;
+// The child windows call back into their host while they go: they go first.
+MainFrm::~MainFrm() {
+    delete mMdiArea;
+}
 
 bool MainFrm::Load() {
     CreatePredictionWindow();
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mPropEnd = true;
+    mEntryAllowed = true;
     hourglass.Restore();  // reading the history may have to ask the user first
     mLoaded = OpenDrawHistory();
     return mLoaded;
@@ -120,12 +124,12 @@ void MainFrm::BuildMenus() {
     const auto on = [this](const char* name, void (MainFrm::*handler)()) {
         connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this, handler);
     };
-    on("mnuEnd", &MainFrm::mnuEnd_Click);
-    on("mnuYoso", &MainFrm::mnuYoso_Click);
-    on("mnuMasterUpdate", &MainFrm::mnuMasterUpdate_Click);
-    on("mnuMasterImport", &MainFrm::mnuMasterImport_Click);
-    on("mnuMasterInput", &MainFrm::mnuMasterInput_Click);
+    connect(mMenuItems.value(QStringLiteral("mnuEnd")), &QAction::triggered, this, &MainFrm::close);
+    on("mnuYoso", &MainFrm::ShowPredictionWindow);
+    on("mnuMasterUpdate", &MainFrm::RefreshHistoryByDownload);
     on("mnuMasterSource", &MainFrm::SetRefreshSource);
+    on("mnuMasterImport", &MainFrm::ImportHistory);
+    on("mnuMasterInput", &MainFrm::StartManualEntry);
     on("mnuHelpFile", &MainFrm::ShowHelp);
     on("mnuAbout", &MainFrm::ShowAbout);
     const auto arrange = [this](const char* name, void (*arrangement)(QMdiArea&)) {
@@ -167,7 +171,8 @@ QWidget* MainFrm::ChooseWindow(const QString& name) {
 }
 
 void MainFrm::closeEvent(QCloseEvent* event) {
-    // Exit never asks: the children unload first, then the main window's own unload step.
+    // Exit never asks: the children close first, then the settings are written and the history
+    // let go.
     mExiting = true;
     mMdiArea->closeAllSubWindows();
     if (mHelpWindow != nullptr) {
@@ -189,7 +194,8 @@ void MainFrm::CloseDrawHistory() {
     mHistory = DrawHistory();
 }
 
-// Start-up step 1: the prediction window is created hidden and reads the settings file.
+// The prediction window lives hidden from start-up to exit; it reads the settings file at once so
+// that a broken file is reported before anything else.
 void MainFrm::CreatePredictionWindow() {
     mPredictionWindow = new IppatsuGaruponWindow(*this, mOptions.settingsFile);
     mMdiArea->addSubWindow(mPredictionWindow);
@@ -197,7 +203,8 @@ void MainFrm::CreatePredictionWindow() {
     mPredictionWindow->ReadInitFile();
 }
 
-// The mnuYoso action, also taken at every activation of the main window.
+// Also taken whenever the main window becomes active, so that the prediction is what the user
+// comes back to.
 void MainFrm::ShowPredictionWindow() {
     if (mPredictionWindow == nullptr || !mLoaded) {
         return;
@@ -212,8 +219,7 @@ void MainFrm::ShowPredictionWindow() {
     mMdiArea->setActiveSubWindow(mPredictionWindow);
 }
 
-// Exit step 1: the prediction window writes the settings file; a failure is reported there and
-// the exit goes on.
+// A failure to write the settings file is reported by the prediction window; the exit goes on.
 void MainFrm::SavePredictionSettings() {
     if (mPredictionWindow != nullptr) {
         mPredictionWindow->WriteInitFile();
@@ -230,7 +236,7 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
         mMdiArea->setActiveSubWindow(open);
         return;
     }
-    auto* window = new AnalysisWindow(description, mHistory, *this);
+    auto* window = new AnalysisWindow(description, *this);
     mMdiArea->addSubWindow(window);
     mAnalysisWindows.insert(name, window);
     try {
@@ -246,7 +252,6 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
     window->show();
 }
 
-// The download refresh.
 void MainFrm::RefreshHistoryByDownload() {
     const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
     DownloadRefresh refresh(this, mOptions.historyFile, cli);
@@ -254,6 +259,23 @@ void MainFrm::RefreshHistoryByDownload() {
     if (refresh.Run()) {
         ReloadHistory();
     }
+}
+
+void MainFrm::ImportHistory() {
+    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
+    if (HistoryImport(this, mOptions.historyFile, cli).Run()) {
+        ReloadHistory();
+    }
+}
+
+void MainFrm::StartManualEntry() {
+    if (!mEntryAllowed) {
+        ShowRefusal(this, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
+        return;
+    }
+    HourglassCursor hourglass;
+    ProcessPendingEvents();
+    ShowEntryWindow();
 }
 
 // Shows the manual entry window, or brings it forward when it is open already.
@@ -337,33 +359,34 @@ void MainFrm::WatchActivation(QWindow* focusWindow) {
     }
 }
 
-void MainFrm::mnuEnd_Click() {
-    close();
+void MainFrm::AddStatusNote(QLabel* note) {
+    statusBar()->addPermanentWidget(note);
 }
 
-void MainFrm::mnuYoso_Click() {
-    ShowPredictionWindow();
-}
-
-void MainFrm::mnuMasterUpdate_Click() {
-    RefreshHistoryByDownload();
-}
-
-void MainFrm::mnuMasterImport_Click() {
-    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
-    if (HistoryImport(this, mOptions.historyFile, cli).Run()) {
-        ReloadHistory();
+// The menus a child window hides come back when it gives up the menu bar; one that was deleted
+// meanwhile stays gone.
+void MainFrm::ReplaceMenus(QMenu* menu) {
+    QMenuBar* bar = menuBar();
+    if (mChildMenu != nullptr) {
+        bar->removeAction(mChildMenu->menuAction());
     }
-}
-
-void MainFrm::mnuMasterInput_Click() {
-    if (!mPropEnd) {
-        ShowRefusal(this, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
+    for (const QPointer<QAction>& hidden : mMenusHiddenByChild) {
+        if (hidden != nullptr) {
+            hidden->setVisible(true);
+        }
+    }
+    mMenusHiddenByChild.clear();
+    mChildMenu = menu;
+    if (menu == nullptr) {
         return;
     }
-    HourglassCursor hourglass;
-    ProcessPendingEvents();
-    ShowEntryWindow();
+    for (QAction* item : bar->actions()) {
+        if (item->isVisible()) {
+            item->setVisible(false);
+            mMenusHiddenByChild.append(item);
+        }
+    }
+    bar->addAction(menu->menuAction());
 }
 
 }  // namespace pirumo

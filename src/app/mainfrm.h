@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <filesystem>
@@ -8,9 +9,12 @@
 #include <optional>
 
 #include "history/drawhistory.h"
+#include "widgets/windowhost.h"
 
+class QAction;
 class QLabel;
 class QMdiArea;
+class QMenu;
 class QWindow;
 
 namespace pirumo {
@@ -35,27 +39,31 @@ struct MainFrmOptions {
 
 // The main window: a multiple-document window whose menus open the analysis windows, the
 // prediction window and the history tools, arrange the child windows, and show help and the
-// About box. It holds the history snapshot from start-up to exit.
-class MainFrm : public QMainWindow {
+// About box. It holds the history snapshot from start-up to exit and hosts the child windows.
+class MainFrm : public QMainWindow, public WindowHost {
     Q_OBJECT
 
 public:
     explicit MainFrm(MainFrmOptions options, QWidget* parent = nullptr);
     ~MainFrm() override;
 
-    // The load step. False when the program should end (no history to work on).
+    // Creates the hidden prediction window and reads the history. False when the program should
+    // end (no history to work on).
     bool Load();
 
-    // The window-open flag: false while a window that blocks manual entry is open. Write-only;
-    // only the manual entry menu item reads it.
-    void SetPropEnd(bool value) { mPropEnd = value; }
-
-    const DrawHistory& History() const { return mHistory; }
+    const DrawHistory& History() const override { return mHistory; }
+    // Only the manual entry menu item reads the flag.
+    void SetEntryAllowed(bool allowed) override { mEntryAllowed = allowed; }
+    void AddStatusNote(QLabel* note) override;
+    void ReplaceMenus(QMenu* menu) override;
+    bool IsClosing() const override { return mExiting; }
+    QWidget* DialogParent() override { return this; }
 
     // Reads the history file again after it was replaced or edited: the open analysis windows
     // recompute, and the prediction at once when it is on show, else when it is next shown. An
     // unreadable file is reported and the history stays as it was.
     void ReloadHistory();
+
     const MainFrmOptions& Options() const { return mOptions; }
     QMdiArea& MdiArea() const { return *mMdiArea; }
 
@@ -77,6 +85,8 @@ private:
     void ShowAnalysisWindow(const AnalysisWindowDescription& description);
     void RefreshHistoryByDownload();
     void SetRefreshSource();
+    void ImportHistory();
+    void StartManualEntry();
     void ShowEntryWindow();
     void ShowHelp();
     void ShowAbout();
@@ -84,14 +94,8 @@ private:
     void ShowHistoryKind();
     void WatchActivation(QWindow* focusWindow);
 
-    void mnuEnd_Click();
-    void mnuYoso_Click();
-    void mnuMasterUpdate_Click();
-    void mnuMasterImport_Click();
-    void mnuMasterInput_Click();
-
     MainFrmOptions mOptions;
-    bool mPropEnd = true;
+    bool mEntryAllowed = true;
     bool mLoaded = false;
     bool mExiting = false;
     bool mActivated = false;
@@ -103,6 +107,8 @@ private:
     QPointer<HelpWindow> mHelpWindow;
     QPointer<AboutBox> mAboutBox;
     QPointer<QWindow> mLastFocusWindow;
+    QPointer<QMenu> mChildMenu;  // shown alone in the menu bar while its window is active
+    QList<QPointer<QAction>> mMenusHiddenByChild;
     QLabel* mSampleNote = nullptr;
 };
 

@@ -1,7 +1,7 @@
 #include "prediction/predictionexport.h"
 
-#include "prediction/predictiontexts.h"
 #include "grid/gridexport.h"
+#include "prediction/predictiontexts.h"
 
 namespace pirumo {
 
@@ -38,9 +38,11 @@ std::string PredictionToText(const GaruponPredictor& predictor) {
 }
 
 std::string PredictionToHtml(const GaruponPredictor& predictor) {
-    std::string body = "<h1>" + HtmlEscape(prediction_text::kCaption) + "</h1>\n<p>" +
-                       HtmlEscape(prediction_text::kLabel19) + "</p>\n<p>反映するオプション: " +
-                       std::to_string(predictor.Options().CountReflected()) + " 件</p>\n";
+    std::string body =
+        "<h1>" + HtmlEscape(prediction_text::kCaption) + "</h1>\n<p>" +
+        HtmlEscape(prediction_text::kPredictionsIntro) +
+        "</p>\n<p>反映するオプション: " + std::to_string(predictor.Options().CountReflected()) +
+        " 件</p>\n";
     for (int index = 0; index < kPredictionGridCount; ++index) {
         body += "<h2>" + HtmlEscape(prediction_text::kGridLabels[static_cast<std::size_t>(index)]) +
                 "</h2>\n";

@@ -32,7 +32,7 @@ TEST(AppearanceCountWindow, DescribesItsWindow) {
     EXPECT_EQ(description.widthTwips, 8590);
     EXPECT_EQ(description.heightTwips, 13850);
     EXPECT_TRUE(description.hasPrintButton);
-    EXPECT_FALSE(description.loadSetsPropEnd);
+    EXPECT_FALSE(description.allowsManualEntry);
     ASSERT_NE(FindAnalysisWindow("出現回数分析"), nullptr);
 }
 

@@ -95,8 +95,8 @@ TEST(CombinationPatternWindows, HeaderTextsDifferOnlyWhereTheyShould) {
         EXPECT_EQ(grid->ColumnWidth(1), 6);
         EXPECT_EQ(grid->ColumnWidth(10), 7);
     }
-    EXPECT_TRUE(EvenOddPatternWindow().loadSetsPropEnd);
-    EXPECT_TRUE(LowHighPatternWindow().loadSetsPropEnd);
+    EXPECT_TRUE(EvenOddPatternWindow().allowsManualEntry);
+    EXPECT_TRUE(LowHighPatternWindow().allowsManualEntry);
     EXPECT_EQ(LowHighPatternWindow().widthTwips, EvenOddPatternWindow().widthTwips);
 }
 

@@ -82,7 +82,7 @@ TEST(ConsecutiveWindow, HeaderRowAndWindow) {
     const AnalysisWindowDescription window = ConsecutiveWindow();
     EXPECT_EQ(window.caption, "連番・飛び石分析");
     EXPECT_TRUE(window.yieldsAfterAnalysis);
-    EXPECT_FALSE(window.loadSetsPropEnd);
+    EXPECT_FALSE(window.allowsManualEntry);
     EXPECT_EQ(window.widthTwips, 6550);
     EXPECT_EQ(window.heightTwips, 13400);
 

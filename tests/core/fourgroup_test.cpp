@@ -84,7 +84,7 @@ TEST(FourGroupWindow, HeaderRowLooksLikeOneTitleOverTheMainNumbers) {
     EXPECT_EQ(grid.StyleAt(9, 1).back, MakeRgb(200, 200, 255));
     EXPECT_EQ(grid.StyleAt(9, 1).fore, MakeRgb(0, 0, 255));
     EXPECT_EQ(grid.CellText(10, 1), "20～29");
-    EXPECT_TRUE(FourGroupWindow().loadSetsPropEnd);
+    EXPECT_TRUE(FourGroupWindow().allowsManualEntry);
     EXPECT_EQ(FourGroupWindow().caption, "4分割傾向分析");
 }
 

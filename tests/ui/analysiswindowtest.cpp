@@ -4,6 +4,7 @@
 
 #include "analyses/ui/analysiswindow.h"
 #include "mainfrmfixture.h"
+#include "testwindowhost.h"
 #include "widgets/gridtablemodel.h"
 #include "widgets/gridview.h"
 #include "widgets/twips.h"
@@ -11,7 +12,7 @@
 namespace pirumo::test {
 namespace {
 
-class AnalysisWindowTest : public MainFrmTest {
+class AnalysisWindowTest : public testing::Test {
 protected:
     // A window of the common frame with a legend and a grid that lists the draw numbers.
     static AnalysisWindowDescription SampleDescription() {
@@ -40,17 +41,18 @@ protected:
     }
 
     AnalysisWindow& Open(const AnalysisWindowDescription& description) {
-        auto* window = new AnalysisWindow(description, mMain->History(), *mMain);
-        mMain->MdiArea().addSubWindow(window);
-        window->Load();
-        window->show();
-        return *window;
+        AnalysisWindow& window = mHost.Add(new AnalysisWindow(description, mHost));
+        window.Load();
+        window.show();
+        return window;
     }
+
+    TestWindowHost mHost{DrawHistory(PatternDraws(6))};
 };
 
+class AnalysisWindowMenuTest : public MainFrmTest {};
+
 TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
-    WriteHistory(PatternDraws(6));
-    Start();
     const AnalysisWindowDescription description = SampleDescription();
     AnalysisWindow& window = Open(description);
 
@@ -77,8 +79,6 @@ TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
 }
 
 TEST_F(AnalysisWindowTest, GridShowsWhatRunAnalysisWroteFromTheHistory) {
-    WriteHistory(PatternDraws(6));
-    Start();
     AnalysisWindow& window = Open(SampleDescription());
     auto* spread = window.findChild<GridView*>(QStringLiteral("fpSpread1"));
     ASSERT_NE(spread, nullptr);
@@ -87,9 +87,7 @@ TEST_F(AnalysisWindowTest, GridShowsWhatRunAnalysisWroteFromTheHistory) {
     EXPECT_TRUE(spread->isVisible());
 }
 
-TEST_F(AnalysisWindowTest, PrintButtonDoesNothingAndCloseButtonUnloads) {
-    WriteHistory(PatternDraws(6));
-    Start();
+TEST_F(AnalysisWindowTest, PrintButtonDoesNothingAndCloseButtonClosesAndAllowsEntryAgain) {
     AnalysisWindowDescription description = SampleDescription();
     description.hasPrintButton = true;
     QPointer<AnalysisWindow> window = &Open(description);
@@ -100,13 +98,15 @@ TEST_F(AnalysisWindowTest, PrintButtonDoesNothingAndCloseButtonUnloads) {
     FlushDeletes();
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(mHost.EntryAllowed());
 
     window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     FlushDeletes();
     EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(mHost.EntryAllowed());
 }
 
-TEST_F(AnalysisWindowTest, AppearanceCountOpensFromItsMenuItemOnTheHistory) {
+TEST_F(AnalysisWindowMenuTest, AppearanceCountOpensFromItsMenuItemOnTheHistory) {
     WriteHistory(PatternDraws(30));
     Start();
     QMdiSubWindow* window = ChooseWindow("mnuZenkaiSyutugen");

@@ -12,15 +12,12 @@
 #include <QTimer>
 #include <tuple>
 
-#include "analyses/ui/analysiswindow.h"
-#include "grid/gridexport.h"
 #include "history/store/historyfile.h"
 #include "history/store/sqlcipherdatabase.h"
 #include "history/ui/entrywindow.h"
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
-#include "prediction/garuponpredictor.h"
-#include "prediction/ui/ippatsugaruponwindow.h"
+#include "testwindowhost.h"
 #include "widgets/gridview.h"
 #include "widgets/twips.h"
 
@@ -47,7 +44,78 @@ ModalAnswerer::Answer Reply(QMessageBox::StandardButton answer) {
     };
 }
 
-class EntryWindowTest : public MainFrmTest {
+GridView& View(EntryWindow& entry) {
+    return *entry.findChild<GridView*>(QStringLiteral("fpSpread1"));
+}
+
+std::vector<StoredRow> FileRows(const std::filesystem::path& file) {
+    return HistoryFileEditor(file).ReadAll();
+}
+
+// Types `text` into cell (column, row) as a user does: the first key starts editing, Enter
+// finishes. Returns the dialogs that appeared.
+std::vector<ModalAnswerer::Dialog> Type(EntryWindow& entry, int column, int row,
+                                        const QString& text) {
+    ModalAnswerer answerer;
+    GridView& view = View(entry);
+    const QModelIndex index = view.model()->index(row - 1, column - 1);
+    view.setCurrentIndex(index);
+    QTest::keyClick(&view, text.at(0).toLatin1());
+    if (QWidget* editor = view.indexWidget(index)) {
+        QTest::keyClicks(editor, text.mid(1));
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+    QApplication::processEvents();
+    QApplication::processEvents();
+    return answerer.Seen();
+}
+
+QString Text(EntryWindow& entry, int column, int row) {
+    return QString::fromUtf8(entry.Grid().CellText(column, row));
+}
+
+QModelIndex Current(EntryWindow& entry) {
+    return View(entry).currentIndex();
+}
+
+void SelectRow(EntryWindow& entry, int row, int column = 2) {
+    View(entry).setCurrentIndex(View(entry).model()->index(row - 1, column - 1));
+}
+
+void Trigger(EntryWindow& entry, const char* name, std::vector<ModalAnswerer::Answer> answers,
+             std::vector<ModalAnswerer::Dialog>* seen = nullptr) {
+    ModalAnswerer answerer(std::move(answers));
+    entry.findChild<QAction*>(QString::fromUtf8(name))->trigger();
+    QApplication::processEvents();
+    if (seen != nullptr) {
+        *seen = answerer.Seen();
+    }
+}
+
+// The entry window on a small host, over a history file.
+class EntryWindowTest : public HistoryFileTest {
+protected:
+    EntryWindow* OpenEntry() {
+        EntryWindow& entry = mHost.Add(new EntryWindow(HistoryPath(), mHost));
+        entry.Load();
+        entry.show();
+        mHost.Area().setActiveSubWindow(&entry);
+        return &entry;
+    }
+
+    std::vector<StoredRow> FileRows() const { return test::FileRows(HistoryPath()); }
+
+    // The windows still open.
+    std::size_t OpenWindows() {
+        FlushDeletes();
+        return static_cast<std::size_t>(mHost.Area().subWindowList().size());
+    }
+
+    TestWindowHost mHost;
+};
+
+// The entry window as the main window's menu opens it beside the other windows.
+class EntryInMainWindowTest : public MainFrmTest {
 protected:
     EntryWindow* OpenEntry(std::vector<ModalAnswerer::Dialog>* seen = nullptr) {
         ModalAnswerer answerer;
@@ -58,11 +126,7 @@ protected:
         return qobject_cast<EntryWindow*>(mMain->MdiArea().currentSubWindow());
     }
 
-    static GridView& View(EntryWindow& entry) {
-        return *entry.findChild<GridView*>(QStringLiteral("fpSpread1"));
-    }
-
-    std::vector<StoredRow> FileRows() const { return HistoryFileEditor(HistoryPath()).ReadAll(); }
+    std::vector<StoredRow> FileRows() const { return test::FileRows(HistoryPath()); }
 
     QStringList VisibleMenus() const {
         QStringList names;
@@ -73,53 +137,11 @@ protected:
         }
         return names;
     }
-
-    // Types `text` into cell (column, row) as a user does: the first key starts editing, Enter
-    // finishes. Returns the dialogs that appeared.
-    static std::vector<ModalAnswerer::Dialog> Type(EntryWindow& entry, int column, int row,
-                                                   const QString& text) {
-        ModalAnswerer answerer;
-        GridView& view = View(entry);
-        const QModelIndex index = view.model()->index(row - 1, column - 1);
-        view.setCurrentIndex(index);
-        QTest::keyClick(&view, text.at(0).toLatin1());
-        if (QWidget* editor = view.indexWidget(index)) {
-            QTest::keyClicks(editor, text.mid(1));
-            QTest::keyClick(editor, Qt::Key_Return);
-        }
-        QApplication::processEvents();
-        QApplication::processEvents();
-        return answerer.Seen();
-    }
-
-    static QString Text(EntryWindow& entry, int column, int row) {
-        return QString::fromUtf8(entry.Grid().CellText(column, row));
-    }
-
-    static QModelIndex Current(EntryWindow& entry) { return View(entry).currentIndex(); }
-
-    void SelectRow(EntryWindow& entry, int row, int column = 2) {
-        View(entry).setCurrentIndex(View(entry).model()->index(row - 1, column - 1));
-    }
-
-    void Trigger(EntryWindow& entry, const char* name, std::vector<ModalAnswerer::Answer> answers,
-                 std::vector<ModalAnswerer::Dialog>* seen = nullptr) {
-        ModalAnswerer answerer(std::move(answers));
-        entry.findChild<QAction*>(QString::fromUtf8(name))->trigger();
-        QApplication::processEvents();
-        if (seen != nullptr) {
-            *seen = answerer.Seen();
-        }
-    }
 };
 
 TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
     WriteHistory(PatternDraws(60));
-    Start();
-    std::vector<ModalAnswerer::Dialog> seen;
-    EntryWindow* entry = OpenEntry(&seen);
-    EXPECT_TRUE(seen.empty());
-    ASSERT_NE(entry, nullptr);
+    EntryWindow* entry = OpenEntry();
     EXPECT_EQ(entry->objectName(), QStringLiteral("当選データ入力"));
     EXPECT_EQ(entry->windowTitle(), QStringLiteral("当選データ入力"));
     EXPECT_EQ(entry->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
@@ -128,10 +150,12 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
               QStringLiteral("閉じる"));
     EXPECT_EQ(entry->pos(), QPoint(0, 0));
     EXPECT_EQ(entry->widget()->size(), TwipsToPixels(0, 0, 7680, 12825, *entry).size());
-    auto* note = mMain->statusBar()->findChild<QLabel*>(QStringLiteral("entryNote"));
+    auto* note = mHost.Window().statusBar()->findChild<QLabel*>(QStringLiteral("entryNote"));
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->isVisible());
     EXPECT_TRUE(note->text().contains(QStringLiteral("閉じたときに反映")));
+    EXPECT_EQ(mHost.Menu(), entry->EditMenu());
+    EXPECT_FALSE(mHost.EntryAllowed());
 
     EXPECT_EQ(entry->Grid().RowCount(), 60);
     EXPECT_EQ(Text(*entry, 1, 60), QStringLiteral("60"));
@@ -141,7 +165,7 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
         View(*entry).viewport()->rect().intersects(View(*entry).visualRect(Current(*entry))));
 }
 
-TEST_F(EntryWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAfterwards) {
+TEST_F(EntryInMainWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAfterwards) {
     WriteHistory(PatternDraws(5));
     Start();
     for (const char* item : {"mnuYoso", "mnuZenkaiSyutugen"}) {
@@ -163,7 +187,7 @@ TEST_F(EntryWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAfterward
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(seen.empty());
 
-    // propEnd is False while the entry window is open and True again once it has gone.
+    // The entry window itself blocks a second one until it has gone.
     OpenEntry(&seen);
     EXPECT_EQ(seen.size(), 1u);
     entry->close();
@@ -172,7 +196,7 @@ TEST_F(EntryWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAfterward
     EXPECT_TRUE(seen.empty());
 }
 
-TEST_F(EntryWindowTest, GuardAllowsEntryWhileTheEvenOddPatternWindowIsOpen) {
+TEST_F(EntryInMainWindowTest, GuardAllowsEntryWhileTheEvenOddPatternWindowIsOpen) {
     WriteHistory(PatternDraws(5));
     Start();
     QMdiSubWindow* pattern = ChooseWindow("mnuKisuGusuPattern");
@@ -185,7 +209,7 @@ TEST_F(EntryWindowTest, GuardAllowsEntryWhileTheEvenOddPatternWindowIsOpen) {
     EXPECT_EQ(Children().size(), 2u);
 }
 
-TEST_F(EntryWindowTest, ItsEditMenuReplacesTheMainMenusWhileItIsTheActiveChild) {
+TEST_F(EntryInMainWindowTest, ItsEditMenuReplacesTheMainMenusWhileItIsTheActiveChild) {
     WriteHistory(PatternDraws(5));
     Start();
     const QStringList mainMenus = VisibleMenus();
@@ -222,7 +246,6 @@ TEST_F(EntryWindowTest, ItsEditMenuReplacesTheMainMenusWhileItIsTheActiveChild) 
 
 TEST_F(EntryWindowTest, TypedNumbersOutsideOneToThirtyOneAreRefusedAndFullWidthDigitsConverted) {
     WriteHistory(PatternDraws(3));
-    Start();
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
     const Numbers before = FileRows()[1].numbers;
@@ -263,7 +286,6 @@ TEST_F(EntryWindowTest, TypedNumbersOutsideOneToThirtyOneAreRefusedAndFullWidthD
 
 TEST_F(EntryWindowTest, ACellStillBeingTypedInIsFinishedBeforeClosing) {
     WriteHistory(PatternDraws(3));
-    Start();
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
     GridView& view = View(*entry);
@@ -278,14 +300,13 @@ TEST_F(EntryWindowTest, ACellStillBeingTypedInIsFinishedBeforeClosing) {
         entry->close();
         QApplication::processEvents();
         EXPECT_EQ(answerer.Seen().size(), closes ? 0u : 1u);
-        EXPECT_EQ(Children().size(), closes ? 0u : 1u);
+        EXPECT_EQ(OpenWindows(), closes ? 0u : 1u);
     }
     EXPECT_EQ(FileRows()[0].numbers[1], 7);
 }
 
 TEST_F(EntryWindowTest, TheDrawNumberColumnCannotBeTypedInto) {
     WriteHistory(PatternDraws(3));
-    Start();
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
     GridView& view = View(*entry);
@@ -303,7 +324,6 @@ TEST_F(EntryWindowTest, TheDrawNumberColumnCannotBeTypedInto) {
 
 TEST_F(EntryWindowTest, AnsweringNoToEitherQuestionChangesNothing) {
     WriteHistory(PatternDraws(4));
-    Start();
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
     SelectRow(*entry, 2);
@@ -324,7 +344,6 @@ TEST_F(EntryWindowTest, AnsweringNoToEitherQuestionChangesNothing) {
 
 TEST_F(EntryWindowTest, AddingAfterTheLastRowWritesTheNextDraw) {
     WriteHistory(PatternDraws(4));
-    Start();
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
     SelectRow(*entry, 4, 5);
@@ -343,68 +362,8 @@ TEST_F(EntryWindowTest, AddingAfterTheLastRowWritesTheNextDraw) {
     EXPECT_EQ(FileRows()[4].numbers[3], 17);
 }
 
-// The grids of a fresh prediction over the file as it now is.
-std::vector<std::string> PredictionFor(const DrawHistory& history) {
-    GaruponPredictor predictor;
-    predictor.Load(history);
-    std::vector<std::string> grids;
-    for (int i = 0; i < kPredictionGridCount; ++i) {
-        grids.push_back(GridToJson(predictor.Grid(i), "", ""));
-    }
-    return grids;
-}
-
-std::vector<std::string> PredictionShown(const IppatsuGaruponWindow& window) {
-    std::vector<std::string> grids;
-    for (int i = 0; i < kPredictionGridCount; ++i) {
-        grids.push_back(GridToJson(window.Predictor().Grid(i), "", ""));
-    }
-    return grids;
-}
-
-// A draw typed in reaches the open analysis and the prediction without a restart.
-TEST_F(EntryWindowTest, ADrawAddedIsUsedAtOnceByTheOpenAnalysisAndThePrediction) {
-    WriteHistory(PatternDraws(4));
-    MainFrm& main = Start();
-    const auto before = PredictionFor(DrawHistory(PatternDraws(4)));
-    // The analysis opened second: it blocks opening the entry window, not using it.
-    EntryWindow* entry = OpenEntry();
-    ASSERT_NE(entry, nullptr);
-    auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("mnuZenkaiSyutugen"));
-    ASSERT_NE(analysis, nullptr);
-    const int rowsBefore = analysis->Grid().RowCount();
-
-    mMain->MdiArea().setActiveSubWindow(entry);
-    SelectRow(*entry, 4, 2);
-    Trigger(*entry, "mnuAddLine", {Reply(QMessageBox::Yes)});
-    const char* typed[] = {"3", "9", "14", "22", "28", "30"};
-    for (int column = 2; column <= 7; ++column) {
-        EXPECT_TRUE(Type(*entry, column, 5, QString::fromUtf8(typed[column - 2])).empty());
-    }
-    const auto wrongDate = Type(*entry, 8, 5, QStringLiteral("2025/2/30"));
-    ASSERT_EQ(wrongDate.size(), 1u);
-    EXPECT_TRUE(wrongDate[0].text.contains(QStringLiteral("開催日")));
-    EXPECT_TRUE(Type(*entry, 8, 5, QStringLiteral("2025/10/7")).empty());
-    EXPECT_EQ(Text(*entry, 8, 5), QStringLiteral("2025/10/07"));
-    EXPECT_EQ(main.History().LastDrawNumber(), 4) << "not before the window closes";
-    entry->close();
-    FlushDeletes();
-
-    EXPECT_EQ(main.History().LastDrawNumber(), 5);
-    EXPECT_EQ(main.History().Rows().back().date, "2025/10/07");
-    EXPECT_EQ(analysis->Grid().RowCount(), rowsBefore + 1);
-    Choose("mnuYoso");
-    auto* prediction = mMain->findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));
-    ASSERT_NE(prediction, nullptr);
-    EXPECT_TRUE(prediction->isVisible());
-    const auto after = PredictionShown(*prediction);
-    EXPECT_EQ(after, PredictionFor(OpenDrawHistory(HistoryPath())));
-    EXPECT_NE(after, before);
-}
-
 TEST_F(EntryWindowTest, DeletingARowRemovesTheDrawFromTheFile) {
     WriteHistory(PatternDraws(4));
-    Start();
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
     SelectRow(*entry, 2, 1);
@@ -421,7 +380,6 @@ TEST_F(EntryWindowTest, DeletingARowRemovesTheDrawFromTheFile) {
 
 TEST_F(EntryWindowTest, ShortcutKeysAndTheRightClickMenuReachTheSameItems) {
     WriteHistory(PatternDraws(4));
-    Start();
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
     GridView& view = View(*entry);
@@ -429,8 +387,8 @@ TEST_F(EntryWindowTest, ShortcutKeysAndTheRightClickMenuReachTheSameItems) {
     for (const auto& [key, question, rows] :
          {std::tuple(Qt::Key_A, kAddQuestion, 5u), std::tuple(Qt::Key_D, kDeleteQuestion, 4u)}) {
         // The offscreen platform does not hand the activation back after a message box.
-        mMain->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mMain.get()));
+        mHost.Window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&mHost.Window()));
         ModalAnswerer answerer({Reply(QMessageBox::Yes)});
         QTest::keyClick(&view, key, Qt::ControlModifier);
         QApplication::processEvents();
@@ -471,7 +429,6 @@ TEST_F(EntryWindowTest, TheCheckBeforeClosingHoldsTheWindowOnTheFirstWrongCellEi
         {"a repeated number", 3, -1, 5},
     };
     WriteHistory(PatternDraws(5));
-    Start();
     for (const WrongCase& wrong : cases) {
         for (const bool byCloseBox : {false, true}) {
             SCOPED_TRACE(std::string(wrong.name) + (byCloseBox ? " / close box" : " / 閉じる"));
@@ -494,25 +451,23 @@ TEST_F(EntryWindowTest, TheCheckBeforeClosingHoldsTheWindowOnTheFirstWrongCellEi
             EXPECT_EQ(answerer.Seen()[0].text, kWrongNumber);
             EXPECT_EQ(answerer.Seen()[0].title, kRefusalTitle);
             EXPECT_EQ(answerer.Seen()[0].icon, QMessageBox::Critical);
-            ASSERT_EQ(Children().size(), 1u);
+            ASSERT_EQ(OpenWindows(), 1u);
             EXPECT_EQ(Current(*entry), View(*entry).model()->index(2, wrong.column - 1));
 
-            // Corrected, the window closes and propEnd is True again.
+            // Corrected, the window closes and allows manual entry again.
             EXPECT_TRUE(Type(*entry, wrong.column, 3,
                              QString::number(*good[static_cast<std::size_t>(wrong.column - 2)]))
                             .empty());
             entry->close();
-            EXPECT_TRUE(Children().empty());
+            EXPECT_EQ(OpenWindows(), 0u);
             EXPECT_EQ(answerer.Seen().size(), 1u);
             EXPECT_EQ(FileRows()[2].numbers, good);
         }
     }
-    std::vector<ModalAnswerer::Dialog> seen;
-    EXPECT_NE(OpenEntry(&seen), nullptr);
-    EXPECT_TRUE(seen.empty());
+    EXPECT_TRUE(mHost.EntryAllowed());
 }
 
-TEST_F(EntryWindowTest, ExitDoesNotStopAtTheCheck) {
+TEST_F(EntryInMainWindowTest, ExitDoesNotStopAtTheCheck) {
     WriteHistory(PatternDraws(3));
     {
         HistoryFileEditor editor(HistoryPath());
@@ -529,7 +484,6 @@ TEST_F(EntryWindowTest, ExitDoesNotStopAtTheCheck) {
 
 TEST_F(EntryWindowTest, AFailedWriteIsReportedAndTheGridShowsTheFileAgain) {
     WriteHistory(PatternDraws(3));
-    Start();
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
     const QString old = Text(*entry, 2, 2);

@@ -13,7 +13,7 @@
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
 #include "prediction/initfile.h"
-#include "app/mainfrm.h"
+#include "testwindowhost.h"
 
 namespace pirumo {
 namespace {
@@ -45,14 +45,49 @@ Texts GridTexts(const ResultGrid& grid) {
     return texts;
 }
 
-class IppatsuGaruponWindowTest : public test::MainFrmTest {
+// Settings with two options reflected.
+void WriteTwoOptions(const std::filesystem::path& file) {
+    PredictionOptions options;
+    options.reflect[0] = true;
+    options.reflect[5] = true;
+    WriteInitFile(file, options);
+}
+
+// The window on a small host, created and opened as the main window does.
+class IppatsuGaruponWindowTest : public testing::Test {
+protected:
+    void SetUp() override { WriteTwoOptions(IniPath()); }
+
+    std::filesystem::path IniPath() const { return mFolder.Path() / "ピルモ.ini"; }
+
+    IppatsuGaruponWindow& Create() {
+        mWindow = &mHost.Add(new IppatsuGaruponWindow(mHost, IniPath()));
+        mWindow->hide();
+        mWindow->ReadInitFile();
+        return *mWindow;
+    }
+
+    IppatsuGaruponWindow& OpenWindow() {
+        if (mWindow == nullptr) {
+            Create();
+        }
+        mWindow->Load();
+        mWindow->show();
+        EXPECT_TRUE(mWindow->isVisible());
+        return *mWindow;
+    }
+
+    test::TempFolder mFolder;
+    test::TestWindowHost mHost{DrawHistory(ShuffledDraws(400))};
+    IppatsuGaruponWindow* mWindow = nullptr;
+};
+
+// The window as the main window creates, shows and closes it.
+class PredictionInMainWindowTest : public test::MainFrmTest {
 protected:
     void SetUp() override {
         WriteHistory(ShuffledDraws(400));
-        PredictionOptions options;
-        options.reflect[0] = true;
-        options.reflect[5] = true;
-        WriteInitFile(IniPath(), options);
+        WriteTwoOptions(IniPath());
     }
 
     std::filesystem::path IniPath() const { return mFolder.Path() / "ピルモ.ini"; }
@@ -69,7 +104,7 @@ protected:
     }
 };
 
-TEST_F(IppatsuGaruponWindowTest, StartUpReadsTheSettingsAndTheFirstActivationShowsTheWindow) {
+TEST_F(PredictionInMainWindowTest, StartUpReadsTheSettingsAndTheFirstActivationShowsTheWindow) {
     Construct();
     ASSERT_NE(Window(), nullptr);
     EXPECT_FALSE(Window()->isVisible());
@@ -85,14 +120,14 @@ TEST_F(IppatsuGaruponWindowTest, UnreadableSettingsAreReportedAndLeaveEveryOptio
     std::filesystem::remove(IniPath());
     std::filesystem::create_directory(IniPath());
     test::ModalAnswerer answerer;
-    Construct();
+    Create();
     ASSERT_EQ(answerer.Seen().size(), 1u);
     EXPECT_TRUE(answerer.Seen()[0].text.contains(QStringLiteral("反映しない")));
-    EXPECT_EQ(Window()->Predictor().Options().CountReflected(), 0);
+    EXPECT_EQ(mWindow->Predictor().Options().CountReflected(), 0);
     std::filesystem::remove(IniPath());
 }
 
-TEST_F(IppatsuGaruponWindowTest, FailedSettingsWriteIsReportedAndTheProgramStillExits) {
+TEST_F(PredictionInMainWindowTest, FailedSettingsWriteIsReportedAndTheProgramStillExits) {
     Start();
     std::filesystem::remove(IniPath());
     std::filesystem::create_directory(IniPath());
@@ -105,7 +140,7 @@ TEST_F(IppatsuGaruponWindowTest, FailedSettingsWriteIsReportedAndTheProgramStill
     std::filesystem::remove_all(IniPath());
 }
 
-TEST_F(IppatsuGaruponWindowTest, ManualEntryIsRefusedWhileTheWindowIsOpen) {
+TEST_F(PredictionInMainWindowTest, ManualEntryIsRefusedWhileTheWindowIsOpen) {
     Start();
     const QString guard = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
     const auto entryMessages = [this] {
@@ -126,7 +161,6 @@ TEST_F(IppatsuGaruponWindowTest, ManualEntryIsRefusedWhileTheWindowIsOpen) {
 }
 
 TEST_F(IppatsuGaruponWindowTest, ShowsItsControlsWithTheirTexts) {
-    Start();
     IppatsuGaruponWindow* window = &OpenWindow();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("一発ガルポン予想"));
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label3"))->text(),
@@ -156,7 +190,6 @@ TEST_F(IppatsuGaruponWindowTest, ShowsItsControlsWithTheirTexts) {
 }
 
 TEST_F(IppatsuGaruponWindowTest, ControlsDoNotOverlap) {
-    Start();
     IppatsuGaruponWindow* window = &OpenWindow();
     QWidget* client = window->widget();
     const auto boxOf = [client](QWidget* w) {
@@ -189,7 +222,6 @@ TEST_F(IppatsuGaruponWindowTest, ControlsDoNotOverlap) {
 }
 
 TEST_F(IppatsuGaruponWindowTest, OptionClickChangesOnlyTheDependentGridsAndReopeningKeepsAll) {
-    Start();
     IppatsuGaruponWindow* window = &OpenWindow();
     const GaruponPredictor& p = window->Predictor();
     const Texts cycle = GridTexts(p.Grid(kCycleGrid));
@@ -204,8 +236,10 @@ TEST_F(IppatsuGaruponWindowTest, OptionClickChangesOnlyTheDependentGridsAndReope
         shown.push_back(GridTexts(p.Grid(index)));
     }
 
+    EXPECT_FALSE(mHost.EntryAllowed());
     window->findChild<QPushButton*>(QStringLiteral("Cmd閉じる"))->click();
     EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(mHost.EntryAllowed());
     OpenWindow();
     EXPECT_TRUE(window->findChild<QRadioButton*>(QStringLiteral("Opt反映する_8"))->isChecked());
     for (int index = 0; index < kPredictionGridCount; ++index) {
@@ -213,7 +247,7 @@ TEST_F(IppatsuGaruponWindowTest, OptionClickChangesOnlyTheDependentGridsAndReope
     }
 }
 
-TEST_F(IppatsuGaruponWindowTest, ExitWritesTheOptions) {
+TEST_F(PredictionInMainWindowTest, ExitWritesTheOptions) {
     Start();
     IppatsuGaruponWindow* window = &OpenWindow();
     window->findChild<QRadioButton*>(QStringLiteral("Opt反映しない_0"))->click();

@@ -32,7 +32,7 @@ void MainFrmTest::TearDown() {
     FlushDeletes();
 }
 
-void MainFrmTest::WriteHistory(const std::vector<Draw>& draws) {
+void HistoryFileTest::WriteHistory(const std::vector<Draw>& draws) {
     ReplaceHistoryFile(HistoryPath(), draws);
 }
 

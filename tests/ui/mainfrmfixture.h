@@ -19,13 +19,19 @@ std::vector<Draw> PatternDraws(int count);
 // Runs deferred deletes, so that closed windows are gone.
 void FlushDeletes();
 
-// A main window started on a history file in a fresh folder.
-class MainFrmTest : public testing::Test {
+// A history file in a fresh folder.
+class HistoryFileTest : public testing::Test {
 protected:
-    void TearDown() override;
-
     std::filesystem::path HistoryPath() const { return mFolder.Path() / "Pirumo.mdb"; }
     void WriteHistory(const std::vector<Draw>& draws);
+
+    TempFolder mFolder;
+};
+
+// A main window started on a history file in a fresh folder.
+class MainFrmTest : public HistoryFileTest {
+protected:
+    void TearDown() override;
 
     // Constructs the main window and runs its load step; `loaded` receives Load()'s result.
     MainFrm& Construct(bool* loaded = nullptr);
@@ -41,7 +47,6 @@ protected:
     // The child windows on show (the prediction window stays in the area while closed).
     std::vector<QMdiSubWindow*> Children() const;
 
-    TempFolder mFolder;
     std::filesystem::path mBundledHistory;  // offered at start-up when set
     std::unique_ptr<MainFrm> mMain;
 };

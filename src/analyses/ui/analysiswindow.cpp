@@ -8,10 +8,10 @@
 #include <QRadialGradient>
 #include <algorithm>
 
-#include "app/mainfrm.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/twips.h"
+#include "widgets/windowhost.h"
 
 namespace pirumo {
 
@@ -59,13 +59,17 @@ QPushButton* AddButton(QWidget& client, const char* name, const QString& caption
 
 }  // namespace
 
-AnalysisWindow::AnalysisWindow(const AnalysisWindowDescription& description,
-                               const DrawHistory& history, MainFrm& main)
-    : mDescription(description), mHistory(history), mMain(main) {
+AnalysisWindow::AnalysisWindow(const AnalysisWindowDescription& description, WindowHost& host)
+    : mDescription(description), mHost(host) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(FromUtf8(description.name));
     setWindowTitle(FromUtf8(description.caption));
     CreateControls();
+}
+
+// The grid view goes before the grid it shows.
+AnalysisWindow::~AnalysisWindow() {
+    delete widget();
 }
 
 void AnalysisWindow::CreateControls() {
@@ -73,15 +77,15 @@ void AnalysisWindow::CreateControls() {
     client->setObjectName(QStringLiteral("client"));
     setWidget(client);
 
-    mLabel1 = new QLabel(FromUtf8(mDescription.label1), client);
-    mLabel1->setObjectName(QStringLiteral("Label1"));
-    mSpread = new GridView(client);
-    mSpread->setObjectName(QStringLiteral("fpSpread1"));
-    mCommand1 = AddButton(*client, "Command1", QStringLiteral("閉じる"));
-    connect(mCommand1, &QPushButton::clicked, this, &AnalysisWindow::Command1_Click);
+    mSummary = new QLabel(FromUtf8(mDescription.label1), client);
+    mSummary->setObjectName(QStringLiteral("Label1"));
+    mGridView = new GridView(client);
+    mGridView->setObjectName(QStringLiteral("fpSpread1"));
+    mCloseButton = AddButton(*client, "Command1", QStringLiteral("閉じる"));
+    connect(mCloseButton, &QPushButton::clicked, this, &AnalysisWindow::close);
     if (mDescription.hasPrintButton) {
         // Printing is not offered; the button is there and does nothing.
-        mCommand2 = AddButton(*client, "Command2", QStringLiteral("印刷"));
+        mPrintButton = AddButton(*client, "Command2", QStringLiteral("印刷"));
     }
     CreateLegend(*client);
 }
@@ -125,7 +129,7 @@ void AnalysisWindow::Load() {
     if (!mDescription.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
-    mMain.SetPropEnd(mDescription.loadSetsPropEnd);
+    mHost.SetEntryAllowed(mDescription.allowsManualEntry);
     setGeometry(TwipsToPixels(0, 0, mDescription.widthTwips, mDescription.heightTwips, *this));
     RunAnalysis();
     if (mDescription.yieldsAfterAnalysis) {
@@ -141,58 +145,58 @@ void AnalysisWindow::Recompute() {
 
 void AnalysisWindow::RunAnalysis() {
     if (mDescription.runAnalysis) {
-        mDescription.runAnalysis(mHistory, mGrid);
+        mDescription.runAnalysis(mHost.History(), mGrid);
     }
-    mSpread->SetGrid(mGrid);
+    mGridView->SetGrid(mGrid);
     PlaceControls();
 }
 
 void AnalysisWindow::PlaceControls() {
     QWidget* client = widget();
-    if (client == nullptr || mCommand1 == nullptr) {
+    if (client == nullptr || mCloseButton == nullptr) {
         return;  // still being built
     }
     const int margin = TwipsToPixelsX(kMarginTwips, *client);
     const int gap = TwipsToPixelsY(kGapTwips, *client);
-    PlaceLabel1(*client);
+    PlaceSummary(*client);
 
     // The grid shows its visible rows and columns where the window is large enough, and scrolls
     // within the window otherwise; the buttons sit right below it.
     const int gridTop = TwipsToPixelsY(kGridTop, *client);
-    const int buttonHeight = mCommand1->height();
-    const QSize wanted = mSpread->sizeHint();
+    const int buttonHeight = mCloseButton->height();
+    const QSize wanted = mGridView->sizeHint();
     const int width = std::max(0, std::min(wanted.width(), client->width() - 2 * margin));
     const int height = std::max(
         0, std::min(wanted.height(), client->height() - gridTop - gap - buttonHeight - margin));
-    mSpread->setGeometry(margin, gridTop, width, height);
+    mGridView->setGeometry(margin, gridTop, width, height);
 
     const int buttonTop = gridTop + height + gap;
-    int right = std::max(margin + width, margin + 2 * mCommand1->width() + gap);
-    mCommand1->move(right - mCommand1->width(), buttonTop);
-    if (mCommand2 != nullptr) {
-        right -= mCommand1->width() + gap;
-        mCommand2->move(right - mCommand2->width(), buttonTop);
+    int right = std::max(margin + width, margin + 2 * mCloseButton->width() + gap);
+    mCloseButton->move(right - mCloseButton->width(), buttonTop);
+    if (mPrintButton != nullptr) {
+        right -= mCloseButton->width() + gap;
+        mPrintButton->move(right - mPrintButton->width(), buttonTop);
     }
 }
 
-// Label1 sits where the window's legend leaves room for it; a description wider than the room
-// it is given is drawn in a smaller font rather than cut off or run into the legend.
-void AnalysisWindow::PlaceLabel1(QWidget& client) {
+// The description sits where the window's legend leaves room for it; a description wider than
+// the room it is given is drawn in a smaller font rather than cut off or run into the legend.
+void AnalysisWindow::PlaceSummary(QWidget& client) {
     const int left = TwipsToPixelsX(
         mDescription.label1Left >= 0 ? mDescription.label1Left : kMarginTwips, client);
     const int top =
         TwipsToPixelsY(mDescription.label1Top >= 0 ? mDescription.label1Top : kLabelTop, client);
-    int width = mLabel1->sizeHint().width();
+    int width = mSummary->sizeHint().width();
     if (mDescription.label1Width >= 0) {
         width = TwipsToPixelsX(mDescription.label1Width, client);
-        QFont font = mLabel1->font();
-        while (QFontMetrics(font).horizontalAdvance(mLabel1->text()) > width &&
+        QFont font = mSummary->font();
+        while (QFontMetrics(font).horizontalAdvance(mSummary->text()) > width &&
                font.pointSizeF() > kSmallestLabelPoints) {
             font.setPointSizeF(font.pointSizeF() - 0.5);
         }
-        mLabel1->setFont(font);
+        mSummary->setFont(font);
     }
-    mLabel1->setGeometry(left, top, width, TwipsToPixelsY(kLabelHeightTwips, client));
+    mSummary->setGeometry(left, top, width, TwipsToPixelsY(kLabelHeightTwips, client));
 }
 
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {
@@ -201,12 +205,8 @@ void AnalysisWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void AnalysisWindow::closeEvent(QCloseEvent* event) {
-    mMain.SetPropEnd(true);
+    mHost.SetEntryAllowed(true);
     QMdiSubWindow::closeEvent(event);
-}
-
-void AnalysisWindow::Command1_Click() {
-    close();
 }
 
 }  // namespace pirumo

@@ -11,19 +11,20 @@ class QPushButton;
 namespace pirumo {
 
 class GridView;
-class MainFrm;
+class WindowHost;
 
-// The frame every analysis window shares: Label1 above the grid fpSpread1, Command1 "閉じる",
-// Command2 "印刷" where the window has one, and the window's legend controls. All work happens
-// in Load(); afterwards the window only displays.
+// The frame every analysis window shares: the description above the grid, 閉じる, 印刷 where the
+// window has one, and the window's legend. All work happens in Load(); afterwards the window only
+// displays.
 class AnalysisWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    AnalysisWindow(const AnalysisWindowDescription& description, const DrawHistory& history,
-                   MainFrm& main);
+    AnalysisWindow(const AnalysisWindowDescription& description, WindowHost& host);
+    ~AnalysisWindow() override;
 
-    // The load step: hourglass, propEnd, placement at 0,0 with the window's size, RunAnalysis.
+    // Blocks manual entry unless the window allows it, takes its size at the top left corner and
+    // runs the analysis on the host's history.
     void Load();
 
     // Computes the grid again from the history, which has been read anew.
@@ -32,7 +33,6 @@ public:
     const ResultGrid& Grid() const { return mGrid; }
 
 protected:
-    // The unload step.
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -40,18 +40,16 @@ private:
     void CreateControls();
     void CreateLegend(QWidget& client);
     void PlaceControls();
-    void PlaceLabel1(QWidget& client);
+    void PlaceSummary(QWidget& client);
     void RunAnalysis();
-    void Command1_Click();
 
     const AnalysisWindowDescription mDescription;
-    const DrawHistory& mHistory;
-    MainFrm& mMain;
+    WindowHost& mHost;
     ResultGrid mGrid;
-    QLabel* mLabel1 = nullptr;
-    GridView* mSpread = nullptr;
-    QPushButton* mCommand1 = nullptr;
-    QPushButton* mCommand2 = nullptr;
+    QLabel* mSummary = nullptr;
+    GridView* mGridView = nullptr;
+    QPushButton* mCloseButton = nullptr;
+    QPushButton* mPrintButton = nullptr;
 };
 
 }  // namespace pirumo

@@ -5,19 +5,17 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStatusBar>
 #include <algorithm>
 
-#include "app/mainfrm.h"
 #include "history/entry/entrygrid.h"
 #include "widgets/gridtablemodel.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
 #include "widgets/twips.h"
+#include "widgets/windowhost.h"
 
 namespace pirumo {
 
@@ -34,36 +32,22 @@ const char* const kStatusNote =
     "当選データの変更はすぐにファイルに書き込まれます。分析と予想にはこの画面を閉じたときに反映され"
     "ます。";
 
-// Notes that the main window is closing: exit never asks, so the check before closing is skipped.
-class ExitWatcher : public QObject {
-public:
-    ExitWatcher(bool& closing, QObject* parent) : QObject(parent), mClosing(closing) {}
-
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Close) {
-            mClosing = true;
-        }
-        return false;
-    }
-
-private:
-    bool& mClosing;
-};
-
 }  // namespace
 
-EntryWindow::EntryWindow(std::filesystem::path historyFile, MainFrm& main)
-    : mHistoryFile(std::move(historyFile)), mMain(main), mMenuBar(main.menuBar()) {
+EntryWindow::EntryWindow(std::filesystem::path historyFile, WindowHost& host)
+    : mHistoryFile(std::move(historyFile)), mHost(host) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("当選データ入力"));
     setWindowTitle(QStringLiteral("当選データ入力"));
     CreateControls();
     CreateEditMenu();
-    main.installEventFilter(new ExitWatcher(mMainClosing, this));
 }
 
+// The grid view goes before the entry's grid it shows.
 EntryWindow::~EntryWindow() {
     ShowOwnMenu(false);
+    delete mStatusNote;
+    delete widget();
 }
 
 const ResultGrid& EntryWindow::Grid() const {
@@ -75,43 +59,42 @@ void EntryWindow::CreateControls() {
     client->setObjectName(QStringLiteral("client"));
     setWidget(client);
 
-    mLabel1 = new QLabel(
+    mIntro = new QLabel(
         QStringLiteral("当選数字を開催回数毎に入力します（分析対象データとなります）"), client);
-    mLabel1->setObjectName(QStringLiteral("Label1"));
-    mSpread = new GridView(client);
-    mSpread->setObjectName(QStringLiteral("fpSpread1"));
-    mSpread->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(mSpread, &QWidget::customContextMenuRequested, this,
-            &EntryWindow::fpSpread1_RightClick);
-    mCommand1 = new QPushButton(QStringLiteral("閉じる"), client);
-    mCommand1->setObjectName(QStringLiteral("Command1"));
-    mCommand1->setFixedSize(TwipsToPixelsX(kButtonWidthTwips, *client),
-                            TwipsToPixelsY(kButtonHeightTwips, *client));
-    connect(mCommand1, &QPushButton::clicked, this, &EntryWindow::Command1_Click);
+    mIntro->setObjectName(QStringLiteral("Label1"));
+    mGridView = new GridView(client);
+    mGridView->setObjectName(QStringLiteral("fpSpread1"));
+    mGridView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mGridView, &QWidget::customContextMenuRequested, this, &EntryWindow::ShowEditMenuAt);
+    mCloseButton = new QPushButton(QStringLiteral("閉じる"), client);
+    mCloseButton->setObjectName(QStringLiteral("Command1"));
+    mCloseButton->setFixedSize(TwipsToPixelsX(kButtonWidthTwips, *client),
+                               TwipsToPixelsY(kButtonHeightTwips, *client));
+    connect(mCloseButton, &QPushButton::clicked, this, &EntryWindow::close);
 }
 
 void EntryWindow::CreateEditMenu() {
-    mnuEdit = new QMenu(QStringLiteral("編集(&E)"), this);
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    mnuAddLine = mnuEdit->addAction(QStringLiteral("行追加"));
-    mnuAddLine->setObjectName(QStringLiteral("mnuAddLine"));
-    mnuAddLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    connect(mnuAddLine, &QAction::triggered, this, &EntryWindow::mnuAddLine_Click);
-    mnuDelLine = mnuEdit->addAction(QStringLiteral("行削除"));
-    mnuDelLine->setObjectName(QStringLiteral("mnuDelLine"));
-    mnuDelLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    connect(mnuDelLine, &QAction::triggered, this, &EntryWindow::mnuDelLine_Click);
+    mEditMenu = new QMenu(QStringLiteral("編集(&E)"), this);
+    mEditMenu->setObjectName(QStringLiteral("mnuEdit"));
+    mEditMenu->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* addRow = mEditMenu->addAction(QStringLiteral("行追加"));
+    addRow->setObjectName(QStringLiteral("mnuAddLine"));
+    addRow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(addRow, &QAction::triggered, this, &EntryWindow::AddRow);
+    QAction* deleteRow = mEditMenu->addAction(QStringLiteral("行削除"));
+    deleteRow->setObjectName(QStringLiteral("mnuDelLine"));
+    deleteRow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(deleteRow, &QAction::triggered, this, &EntryWindow::DeleteRow);
 }
 
 void EntryWindow::Load() {
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mMain.SetPropEnd(false);
+    mHost.SetEntryAllowed(false);
     PlaceClientArea();
     mEntry = std::make_unique<DrawEntry>(mHistoryFile);
-    mSpread->SetGrid(mEntry->Grid());
-    mSpread->GridModel()->SetEditHandler(
+    mGridView->SetGrid(mEntry->Grid());
+    mGridView->GridModel()->SetEditHandler(
         [this](int column, int row, const QString& text) { return TakeEdit(column, row, text); });
     PlaceControls();
     ShowActiveCell();
@@ -120,7 +103,7 @@ void EntryWindow::Load() {
     }
     mStatusNote = new QLabel(QString::fromUtf8(kStatusNote));
     mStatusNote->setObjectName(QStringLiteral("entryNote"));
-    mMain.statusBar()->addPermanentWidget(mStatusNote);
+    mHost.AddStatusNote(mStatusNote);
 }
 
 void EntryWindow::PlaceClientArea() {
@@ -131,21 +114,21 @@ void EntryWindow::PlaceClientArea() {
 
 void EntryWindow::PlaceControls() {
     QWidget* client = widget();
-    if (client == nullptr || mCommand1 == nullptr) {
+    if (client == nullptr || mCloseButton == nullptr) {
         return;  // still being built
     }
     const int margin = TwipsToPixelsX(kMarginTwips, *client);
     const int gap = TwipsToPixelsY(kGapTwips, *client);
-    mLabel1->setGeometry(margin, TwipsToPixelsY(kLabelTop, *client), mLabel1->sizeHint().width(),
-                         TwipsToPixelsY(kLabelHeightTwips, *client));
+    mIntro->setGeometry(margin, TwipsToPixelsY(kLabelTop, *client), mIntro->sizeHint().width(),
+                        TwipsToPixelsY(kLabelHeightTwips, *client));
     const int gridTop = TwipsToPixelsY(kGridTop, *client);
-    const QSize wanted = mSpread->sizeHint();
+    const QSize wanted = mGridView->sizeHint();
     const int width = std::max(0, std::min(wanted.width(), client->width() - 2 * margin));
-    const int height = std::max(
-        0, std::min(wanted.height(), client->height() - gridTop - 2 * gap - mCommand1->height()));
-    mSpread->setGeometry(margin, gridTop, width, height);
-    mCommand1->move(margin + std::max(width, mCommand1->width()) - mCommand1->width(),
-                    gridTop + height + gap);
+    const int height = std::max(0, std::min(wanted.height(), client->height() - gridTop - 2 * gap -
+                                                                 mCloseButton->height()));
+    mGridView->setGeometry(margin, gridTop, width, height);
+    mCloseButton->move(margin + std::max(width, mCloseButton->width()) - mCloseButton->width(),
+                       gridTop + height + gap);
 }
 
 void EntryWindow::resizeEvent(QResizeEvent* event) {
@@ -154,7 +137,7 @@ void EntryWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void EntryWindow::closeEvent(QCloseEvent* event) {
-    if (mEntry != nullptr && !mMainClosing) {
+    if (mEntry != nullptr && !mHost.IsClosing()) {
         if (!FinishEditing()) {
             event->ignore();
             return;
@@ -162,18 +145,17 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
         if (const std::optional<EntryCell> wrong = FindWrongEntryCell(mEntry->Grid())) {
             mEntry->Grid().ActivateCell(wrong->column, wrong->row);
             ShowActiveCell();
-            mSpread->setFocus();
+            mGridView->setFocus();
             ShowRefusal(this, QStringLiteral("結果マスタの数字に誤りがあります。"));
             event->ignore();
             return;
         }
     }
-    // The unload step.
-    mMain.SetPropEnd(true);
+    mHost.SetEntryAllowed(true);
     ShowOwnMenu(false);
     delete mStatusNote;
     QMdiSubWindow::closeEvent(event);
-    if (mChanged && !mMainClosing) {
+    if (mChanged && !mHost.IsClosing()) {
         mChanged = false;
         emit HistoryChanged();
     }
@@ -189,13 +171,13 @@ bool EntryWindow::Ask(const QString& question) {
 // A cell still being typed in is finished as if the user had left it. False when its text was
 // refused.
 bool EntryWindow::FinishEditing() {
-    QWidget* editor = mSpread->indexWidget(mSpread->currentIndex());
+    QWidget* editor = mGridView->indexWidget(mGridView->currentIndex());
     if (editor == nullptr) {
         return true;
     }
     mLastEditRefused = false;
-    emit mSpread->itemDelegate()->commitData(editor);
-    emit mSpread->itemDelegate()->closeEditor(editor);
+    emit mGridView->itemDelegate()->commitData(editor);
+    emit mGridView->itemDelegate()->closeEditor(editor);
     return !mLastEditRefused;
 }
 
@@ -215,7 +197,7 @@ bool EntryWindow::TakeEdit(int column, int row, const QString& text) {
 // A failed write has read the file again: the view shows what it now holds.
 void EntryWindow::ShowOutcome(const EntryOutcome& outcome) {
     if (outcome.kind == EntryOutcome::Kind::kFailed) {
-        mSpread->Refresh();
+        mGridView->Refresh();
         ShowActiveCell();
     }
     if (!outcome.Ok()) {
@@ -224,7 +206,7 @@ void EntryWindow::ShowOutcome(const EntryOutcome& outcome) {
 }
 
 void EntryWindow::TakeActiveCellFromView() {
-    const QModelIndex current = mSpread->currentIndex();
+    const QModelIndex current = mGridView->currentIndex();
     if (current.isValid()) {
         mEntry->Grid().ActivateCell(current.column() + 1, current.row() + 1);
     } else {
@@ -238,9 +220,9 @@ void EntryWindow::ShowActiveCell() {
         return;
     }
     const QModelIndex index =
-        mSpread->model()->index(grid.ActiveRow() - 1, grid.ActiveColumn() - 1);
-    mSpread->setCurrentIndex(index);
-    mSpread->scrollTo(index);
+        mGridView->model()->index(grid.ActiveRow() - 1, grid.ActiveColumn() - 1);
+    mGridView->setCurrentIndex(index);
+    mGridView->scrollTo(index);
 }
 
 // While this window is the active child its menu replaces the main menus. When the main window
@@ -253,35 +235,14 @@ void EntryWindow::FollowActiveChild(QMdiSubWindow* active) {
 }
 
 void EntryWindow::ShowOwnMenu(bool own) {
-    if (own == mOwnMenuShown || mMenuBar == nullptr) {
+    if (own == mOwnMenuShown) {
         return;
     }
     mOwnMenuShown = own;
-    if (own) {
-        mHiddenMainMenus.clear();
-        for (QAction* menu : mMenuBar->actions()) {
-            if (menu->isVisible()) {
-                menu->setVisible(false);
-                mHiddenMainMenus.append(menu);
-            }
-        }
-        mMenuBar->addAction(mnuEdit->menuAction());
-    } else {
-        mMenuBar->removeAction(mnuEdit->menuAction());
-        for (const QPointer<QAction>& menu : mHiddenMainMenus) {
-            if (menu != nullptr) {
-                menu->setVisible(true);
-            }
-        }
-        mHiddenMainMenus.clear();
-    }
+    mHost.ReplaceMenus(own ? mEditMenu : nullptr);
 }
 
-void EntryWindow::Command1_Click() {
-    close();
-}
-
-void EntryWindow::mnuAddLine_Click() {
+void EntryWindow::AddRow() {
     if (!FinishEditing() ||
         !Ask(QStringLiteral("選択された行のうしろに行を追加します。よろしいですか？"))) {
         return;
@@ -291,13 +252,13 @@ void EntryWindow::mnuAddLine_Click() {
     const EntryOutcome outcome = mEntry->AddRowAfter(grid.ActiveRow(), grid.ActiveColumn());
     if (outcome.kind == EntryOutcome::Kind::kWritten) {
         mChanged = true;
-        mSpread->Refresh();
+        mGridView->Refresh();
         ShowActiveCell();
     }
     ShowOutcome(outcome);
 }
 
-void EntryWindow::mnuDelLine_Click() {
+void EntryWindow::DeleteRow() {
     if (!FinishEditing() || !Ask(QStringLiteral("選択された行を削除します。よろしいですか？"))) {
         return;
     }
@@ -305,20 +266,20 @@ void EntryWindow::mnuDelLine_Click() {
     const EntryOutcome outcome = mEntry->DeleteRow(mEntry->Grid().ActiveRow());
     if (outcome.kind == EntryOutcome::Kind::kWritten) {
         mChanged = true;
-        mSpread->Refresh();
+        mGridView->Refresh();
         ShowActiveCell();
     }
     ShowOutcome(outcome);
 }
 
 // A right click on a draw's row makes that cell active and offers the edit menu.
-void EntryWindow::fpSpread1_RightClick(const QPoint& position) {
-    const QModelIndex index = mSpread->indexAt(position);
+void EntryWindow::ShowEditMenuAt(const QPoint& position) {
+    const QModelIndex index = mGridView->indexAt(position);
     if (!index.isValid()) {
         return;
     }
-    mSpread->setCurrentIndex(index);
-    mnuEdit->exec(mSpread->viewport()->mapToGlobal(position));
+    mGridView->setCurrentIndex(index);
+    mEditMenu->exec(mGridView->viewport()->mapToGlobal(position));
 }
 
 }  // namespace pirumo

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <filesystem>
@@ -11,13 +10,12 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QMenuBar;
 class QPushButton;
 
 namespace pirumo {
 
 class GridView;
-class MainFrm;
+class WindowHost;
 
 // Window 当選データ入力: the user adds, deletes and corrects draws by hand. Every finished change
 // goes to the history file at once; closing the window after a change tells the main window to
@@ -26,22 +24,23 @@ class EntryWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    EntryWindow(std::filesystem::path historyFile, MainFrm& main);
+    EntryWindow(std::filesystem::path historyFile, WindowHost& host);
     ~EntryWindow() override;
 
-    // The load step: hourglass, propEnd, placement, the grid filled from the file. Throws
-    // HistoryError when the file cannot be opened for editing.
+    // Blocks manual entry elsewhere, takes its size at the top left corner and fills the grid
+    // from the file. Throws HistoryError when the file cannot be opened for editing.
     void Load();
 
     const ResultGrid& Grid() const;
-    QMenu* EditMenu() const { return mnuEdit; }
+    QMenu* EditMenu() const { return mEditMenu; }
 
 signals:
     // The window closed after writing at least one change to the history file.
     void HistoryChanged();
 
 protected:
-    // The check before closing, for 閉じる and the close box alike, then the unload step.
+    // The check before closing, for 閉じる and the close box alike; manual entry is allowed again
+    // once the window has gone.
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -58,28 +57,21 @@ private:
     void ShowActiveCell();
     void FollowActiveChild(QMdiSubWindow* active);
     void ShowOwnMenu(bool own);
-
-    void Command1_Click();
-    void mnuAddLine_Click();
-    void mnuDelLine_Click();
-    void fpSpread1_RightClick(const QPoint& position);
+    void AddRow();
+    void DeleteRow();
+    void ShowEditMenuAt(const QPoint& position);
 
     std::filesystem::path mHistoryFile;
-    MainFrm& mMain;
+    WindowHost& mHost;
     std::unique_ptr<DrawEntry> mEntry;
-    bool mMainClosing = false;
     bool mLastEditRefused = false;
     bool mChanged = false;
-    QLabel* mLabel1 = nullptr;
-    GridView* mSpread = nullptr;
-    QPushButton* mCommand1 = nullptr;
-    QMenu* mnuEdit = nullptr;
-    QAction* mnuAddLine = nullptr;
-    QAction* mnuDelLine = nullptr;
+    QLabel* mIntro = nullptr;
+    GridView* mGridView = nullptr;
+    QPushButton* mCloseButton = nullptr;
+    QMenu* mEditMenu = nullptr;
     bool mOwnMenuShown = false;
-    QPointer<QMenuBar> mMenuBar;
     QPointer<QLabel> mStatusNote;
-    QList<QPointer<QAction>> mHiddenMainMenus;
 };
 
 }  // namespace pirumo

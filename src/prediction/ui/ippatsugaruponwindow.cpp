@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/mainfrm.h"
 #include "prediction/initfile.h"
 #include "prediction/predictiontexts.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/twips.h"
+#include "widgets/windowhost.h"
 
 namespace pirumo {
 
@@ -39,8 +39,8 @@ QLabel* AddLabel(QWidget& parent, const char* name, std::string_view text, bool 
 
 }  // namespace
 
-IppatsuGaruponWindow::IppatsuGaruponWindow(MainFrm& main, std::filesystem::path settingsFile)
-    : mMain(main), mSettingsFile(std::move(settingsFile)) {
+IppatsuGaruponWindow::IppatsuGaruponWindow(WindowHost& host, std::filesystem::path settingsFile)
+    : mHost(host), mSettingsFile(std::move(settingsFile)) {
     setObjectName(FromUtf8(prediction_text::kWindowName));
     setWindowTitle(FromUtf8(prediction_text::kCaption));
 
@@ -56,7 +56,7 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(MainFrm& main, std::filesystem::path 
         button->setFixedSize(TwipsToPixelsX(kButtonWidthTwips, *this),
                              TwipsToPixelsY(kButtonHeightTwips, *this));
     }
-    connect(mClose, &QPushButton::clicked, this, &IppatsuGaruponWindow::Cmd閉じる_Click);
+    connect(mClose, &QPushButton::clicked, this, &IppatsuGaruponWindow::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(mPrint);
@@ -73,37 +73,42 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(MainFrm& main, std::filesystem::path 
     setWidget(client);
 }
 
+// The grid views go before the predictor's grids they show.
+IppatsuGaruponWindow::~IppatsuGaruponWindow() {
+    delete widget();
+}
+
 QWidget* IppatsuGaruponWindow::CreatePredictionFrame() {
-    auto* frame = new QGroupBox(FromUtf8(prediction_text::kFrame2));
+    auto* frame = new QGroupBox(FromUtf8(prediction_text::kPredictionsTitle));
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* layout = new QVBoxLayout(frame);
     layout->setSpacing(2);
-    QLabel* label19 = AddLabel(*frame, "Label19", prediction_text::kLabel19, true);
-    layout->addWidget(label19);
+    QLabel* intro = AddLabel(*frame, "Label19", prediction_text::kPredictionsIntro, true);
+    layout->addWidget(intro);
     static constexpr std::array<const char*, kPredictionGridCount> kLabelNames{"Label1", "Label2",
                                                                                "Label3", "Label4"};
     for (int index = 0; index < kPredictionGridCount; ++index) {
         const auto i = static_cast<std::size_t>(index);
         layout->addSpacing(6);
         layout->addWidget(AddLabel(*frame, kLabelNames[i], prediction_text::kGridLabels[i], false));
-        auto* spread = new GridView(frame);
-        spread->setObjectName(FromUtf8(kPredictionGridNames[i]));
-        mSpreads[i] = spread;
-        layout->addWidget(spread, 0, Qt::AlignLeft);
+        auto* view = new GridView(frame);
+        view->setObjectName(FromUtf8(kPredictionGridNames[i]));
+        mGridViews[i] = view;
+        layout->addWidget(view, 0, Qt::AlignLeft);
     }
-    // Label19 wraps to the width the grid labels need.
-    label19->setMaximumWidth(frame->sizeHint().width());
+    // The introduction wraps to the width the grid labels need.
+    intro->setMaximumWidth(frame->sizeHint().width());
     return frame;
 }
 
 QWidget* IppatsuGaruponWindow::CreateOptionFrame() {
-    auto* frame3 = new QGroupBox(FromUtf8(prediction_text::kFrame3));
-    frame3->setObjectName(QStringLiteral("Frame3"));
-    auto* layout = new QVBoxLayout(frame3);
+    auto* options = new QGroupBox(FromUtf8(prediction_text::kOptionsTitle));
+    options->setObjectName(QStringLiteral("Frame3"));
+    auto* layout = new QVBoxLayout(options);
     layout->setSpacing(3);
     for (int i = 0; i < PredictionOptions::kCount; ++i) {
         const PredictionOptionInfo& info = kPredictionOptionInfo[static_cast<std::size_t>(i)];
-        auto* frame = new QGroupBox(FromUtf8(info.frameCaption), frame3);
+        auto* frame = new QGroupBox(FromUtf8(info.frameCaption), options);
         frame->setObjectName(FromUtf8(info.frameName));
         // The caption sits on the frame's top line, as on a classic frame, so that all twelve
         // frames fit the window's height.
@@ -122,16 +127,16 @@ QWidget* IppatsuGaruponWindow::CreateOptionFrame() {
         pair->addWidget(reflect);
         pair->addWidget(dontReflect);
         pair->addStretch();
-        connect(reflect, &QRadioButton::clicked, this, [this, i] { Opt反映する_Click(i); });
-        connect(dontReflect, &QRadioButton::clicked, this, [this, i] { Opt反映しない_Click(i); });
+        connect(reflect, &QRadioButton::clicked, this, [this, i] { ChangeOption(i, true); });
+        connect(dontReflect, &QRadioButton::clicked, this, [this, i] { ChangeOption(i, false); });
         mReflect[static_cast<std::size_t>(i)] = reflect;
         mDontReflect[static_cast<std::size_t>(i)] = dontReflect;
         layout->addWidget(frame);
     }
-    QLabel* label15 = AddLabel(*frame3, "Label15", prediction_text::kLabel15, true);
-    label15->setMaximumWidth(frame3->sizeHint().width());
-    layout->addWidget(label15);
-    return frame3;
+    QLabel* intro = AddLabel(*options, "Label15", prediction_text::kOptionsIntro, true);
+    intro->setMaximumWidth(options->sizeHint().width());
+    layout->addWidget(intro);
+    return options;
 }
 
 void IppatsuGaruponWindow::ReadInitFile() {
@@ -139,7 +144,7 @@ void IppatsuGaruponWindow::ReadInitFile() {
         pirumo::ReadInitFile(mSettingsFile, mPredictor.Options());
     } catch (const InitFileError& error) {
         mPredictor.Options() = PredictionOptions();
-        QMessageBox::warning(&mMain, QString(),
+        QMessageBox::warning(mHost.DialogParent(), QString(),
                              QString::fromUtf8(error.what()) +
                                  QStringLiteral("\nすべてのオプションを「反映しない」とします。"));
     }
@@ -150,7 +155,7 @@ bool IppatsuGaruponWindow::WriteInitFile() {
         pirumo::WriteInitFile(mSettingsFile, mPredictor.Options());
         return true;
     } catch (const InitFileError& error) {
-        QMessageBox::warning(&mMain, QString(), QString::fromUtf8(error.what()));
+        QMessageBox::warning(mHost.DialogParent(), QString(), QString::fromUtf8(error.what()));
         return false;
     }
 }
@@ -158,9 +163,9 @@ bool IppatsuGaruponWindow::WriteInitFile() {
 void IppatsuGaruponWindow::Load() {
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mMain.SetPropEnd(false);
+    mHost.SetEntryAllowed(false);
     SetOptionButtons();
-    mPredictor.Load(mMain.History());
+    mPredictor.Load(mHost.History());
     ShowPredictionGrids();
     // The window's size, or larger where the fonts need more room: nothing is cut off.
     const QRect wanted = TwipsToPixels(0, 0, kWidthTwips, kHeightTwips, *this);
@@ -171,7 +176,7 @@ void IppatsuGaruponWindow::Load() {
 
 void IppatsuGaruponWindow::Recompute() {
     HourglassCursor hourglass;
-    mPredictor.Load(mMain.History());
+    mPredictor.Load(mHost.History());
     ShowPredictionGrids();
 }
 
@@ -183,23 +188,15 @@ void IppatsuGaruponWindow::SetOptionButtons() {
 
 void IppatsuGaruponWindow::ShowPredictionGrids() {
     for (int index = 0; index < kPredictionGridCount; ++index) {
-        GridView* spread = mSpreads[static_cast<std::size_t>(index)];
+        GridView* view = mGridViews[static_cast<std::size_t>(index)];
         if (mGridsShown) {
-            spread->Refresh();
+            view->Refresh();
         } else {
-            spread->SetGrid(mPredictor.Grid(index));
+            view->SetGrid(mPredictor.Grid(index));
         }
-        spread->setFixedSize(spread->sizeHint());
+        view->setFixedSize(view->sizeHint());
     }
     mGridsShown = true;
-}
-
-void IppatsuGaruponWindow::Opt反映する_Click(int index) {
-    ChangeOption(index, true);
-}
-
-void IppatsuGaruponWindow::Opt反映しない_Click(int index) {
-    ChangeOption(index, false);
 }
 
 void IppatsuGaruponWindow::ChangeOption(int index, bool reflect) {
@@ -210,13 +207,9 @@ void IppatsuGaruponWindow::ChangeOption(int index, bool reflect) {
 }
 
 void IppatsuGaruponWindow::closeEvent(QCloseEvent* event) {
-    mMain.SetPropEnd(true);
+    mHost.SetEntryAllowed(true);
     event->ignore();
     hide();
-}
-
-void IppatsuGaruponWindow::Cmd閉じる_Click() {
-    close();
 }
 
 }  // namespace pirumo

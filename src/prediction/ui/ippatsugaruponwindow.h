@@ -14,7 +14,7 @@ class QRadioButton;
 namespace pirumo {
 
 class GridView;
-class MainFrm;
+class WindowHost;
 
 // The prediction window 一発ガルポン: the cycle, elimination, rapid-fire and one-shot grids and
 // the twelve reflect / don't-reflect option pairs. One object lives from start-up to exit;
@@ -23,7 +23,8 @@ class IppatsuGaruponWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    IppatsuGaruponWindow(MainFrm& main, std::filesystem::path settingsFile);
+    IppatsuGaruponWindow(WindowHost& host, std::filesystem::path settingsFile);
+    ~IppatsuGaruponWindow() override;
 
     // Reads the settings file into the options; a missing file leaves every option off. A file
     // that cannot be read is reported and leaves every option off.
@@ -31,7 +32,8 @@ public:
     // Writes the options to the settings file; a failure is reported. False on failure.
     bool WriteInitFile();
 
-    // Form_Load: propEnd off, placement, option buttons, the four grids computed anew.
+    // Blocks manual entry, sets the option buttons and computes the four grids anew from the
+    // host's history.
     void Load();
 
     // Computes the four grids again from the history, which has been read anew.
@@ -40,7 +42,7 @@ public:
     const GaruponPredictor& Predictor() const { return mPredictor; }
 
 protected:
-    // Form_Unload: propEnd back on; the window is hidden, not destroyed.
+    // Allows manual entry again; the window is hidden, not destroyed.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -48,15 +50,12 @@ private:
     QWidget* CreateOptionFrame();
     void SetOptionButtons();
     void ShowPredictionGrids();
-    void Opt反映する_Click(int index);
-    void Opt反映しない_Click(int index);
     void ChangeOption(int index, bool reflect);
-    void Cmd閉じる_Click();
 
-    MainFrm& mMain;
+    WindowHost& mHost;
     std::filesystem::path mSettingsFile;
     GaruponPredictor mPredictor;
-    std::array<GridView*, kPredictionGridCount> mSpreads{};
+    std::array<GridView*, kPredictionGridCount> mGridViews{};
     std::array<QRadioButton*, PredictionOptions::kCount> mReflect{};
     std::array<QRadioButton*, PredictionOptions::kCount> mDontReflect{};
     QPushButton* mClose = nullptr;

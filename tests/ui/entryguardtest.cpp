@@ -11,7 +11,7 @@ namespace {
 
 const QString kGuardText = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
 
-class PropEndTest : public MainFrmTest {
+class EntryGuardTest : public MainFrmTest {
 protected:
     // Chooses 当選データ入力 and returns the dialogs that appeared.
     std::vector<ModalAnswerer::Dialog> ChooseEntry() {
@@ -21,13 +21,13 @@ protected:
     }
 };
 
-TEST_F(PropEndTest, EntryIsAllowedAtStartUp) {
+TEST_F(EntryGuardTest, EntryIsAllowedAtStartUp) {
     WriteHistory(PatternDraws(5));
     Start();
     EXPECT_TRUE(ChooseEntry().empty());
 }
 
-TEST_F(PropEndTest, EntryIsRefusedWithTheGuardMessageWhileAnAnalysisIsOpen) {
+TEST_F(EntryGuardTest, EntryIsRefusedWithTheGuardMessageWhileAnAnalysisIsOpen) {
     WriteHistory(PatternDraws(5));
     Start();
     ChooseWindow("mnuZenkaiSyutugen");
@@ -41,7 +41,7 @@ TEST_F(PropEndTest, EntryIsRefusedWithTheGuardMessageWhileAnAnalysisIsOpen) {
     EXPECT_EQ(Children().size(), 1u);  // nothing else happened
 }
 
-TEST_F(PropEndTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
+TEST_F(EntryGuardTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
     WriteHistory(PatternDraws(5));
     Start();
 
@@ -55,7 +55,7 @@ TEST_F(PropEndTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
     EXPECT_TRUE(ChooseEntry().empty());
 }
 
-TEST_F(PropEndTest, AWindowWhoseLoadSetsPropEndTrueDoesNotBlockEntry) {
+TEST_F(EntryGuardTest, AWindowThatAllowsManualEntryDoesNotBlockIt) {
     WriteHistory(PatternDraws(5));
     MainFrm& main = Start();
     AnalysisWindowDescription description;
@@ -63,8 +63,8 @@ TEST_F(PropEndTest, AWindowWhoseLoadSetsPropEndTrueDoesNotBlockEntry) {
     description.caption = "非ブロック";
     description.widthTwips = 3000;
     description.heightTwips = 3000;
-    description.loadSetsPropEnd = true;
-    auto* window = new AnalysisWindow(description, main.History(), main);
+    description.allowsManualEntry = true;
+    auto* window = new AnalysisWindow(description, main);
     main.MdiArea().addSubWindow(window);
     window->Load();
     window->show();
@@ -73,7 +73,7 @@ TEST_F(PropEndTest, AWindowWhoseLoadSetsPropEndTrueDoesNotBlockEntry) {
     window->close();
 }
 
-TEST_F(PropEndTest, TwoAnalysisWindowsOpenTogether) {
+TEST_F(EntryGuardTest, TwoAnalysisWindowsOpenTogether) {
     WriteHistory(PatternDraws(8));
     Start();
     QMdiSubWindow* first = ChooseWindow("mnuZenkaiSyutugen");
@@ -86,7 +86,7 @@ TEST_F(PropEndTest, TwoAnalysisWindowsOpenTogether) {
     EXPECT_EQ(ChooseEntry().size(), 1u);
 }
 
-TEST_F(PropEndTest, ChoosingAnOpenWindowBringsItForwardAndAClosedOneIsCreatedAnew) {
+TEST_F(EntryGuardTest, ChoosingAnOpenWindowBringsItForwardAndAClosedOneIsCreatedAnew) {
     WriteHistory(PatternDraws(8));
     Start();
     QMdiSubWindow* first = ChooseWindow("mnuZenkaiSyutugen");

@@ -1,0 +1,37 @@
+#pragma once
+
+class QLabel;
+class QMenu;
+class QWidget;
+
+namespace pirumo {
+
+class DrawHistory;
+
+// What a child window may ask of the window that holds it. The main window is one host; tests
+// and benchmarks use a small one of their own. A host outlives the windows it holds.
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+
+    // The history snapshot; it lives as long as the host. The main window reads it again after
+    // the history file changed and then has its windows recompute.
+    virtual const DrawHistory& History() const = 0;
+    // Manual entry is refused while a window that blocks it is open.
+    virtual void SetEntryAllowed(bool allowed) = 0;
+    // Shows `note` at the right of the status bar until the note is deleted.
+    virtual void AddStatusNote(QLabel* note) = 0;
+    // Shows `menu` alone in the menu bar; nullptr brings the host's own menus back.
+    virtual void ReplaceMenus(QMenu* menu) = 0;
+    // True once the program has begun to exit: windows then close without asking.
+    virtual bool IsClosing() const = 0;
+    // The parent of message boxes.
+    virtual QWidget* DialogParent() = 0;
+
+protected:
+    WindowHost() = default;
+    WindowHost(const WindowHost&) = default;
+    WindowHost& operator=(const WindowHost&) = default;
+};
+
+}  // namespace pirumo
