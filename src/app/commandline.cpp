@@ -3,6 +3,8 @@
 #include <QStandardPaths>
 #include <cstring>
 
+#include "base/programfolder.h"
+
 namespace pirumo {
 
 namespace {

@@ -1,13 +1,15 @@
 #include "app/windowpicture.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
-#include <QSaveFile>
 #include <cstdio>
 
-#include "history/store/historyfile.h"
 #include "app/mainfrm.h"
+#include "base/fileerror.h"
+#include "base/outputfile.h"
+#include "history/store/historyfile.h"
 
 namespace pirumo {
 
@@ -43,10 +45,16 @@ int SaveWindowPicture(const CommandLine& line) {
     }
     QCoreApplication::processEvents();
     const QImage picture = window->grab().toImage();
-    const QString out = QString::fromStdU16String(line.renderOut.u16string());
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
-        ReportError(QStringLiteral("画像を書き出せません: %1").arg(out));
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
+        ReportError(QStringLiteral("画像を作れません。"));
+        return 1;
+    }
+    try {
+        WriteOutputFile(line.renderOut, std::string_view(png.constData(), png.size()));
+    } catch (const FileError& error) {
+        ReportError(QString::fromUtf8(error.what()));
         return 1;
     }
     return 0;

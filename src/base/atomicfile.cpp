@@ -1,62 +1,212 @@
 #include "base/atomicfile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
-#include <random>
-#include <stdexcept>
+#include <chrono>
 #include <string>
+#include <system_error>
+
+#include "base/fileerror.h"
+#include "base/systemreason.h"
 
 namespace pirumo {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-std::filesystem::path TemporarySibling(const std::filesystem::path& file) {
-    std::random_device seed;
-    std::filesystem::path temp = file;
-    temp += ".tmp" + std::to_string(seed() % 1000000u);
-    return temp;
+constexpr const char* kTempPrefix = ".pirumo-";
+constexpr auto kAbandonedAfter = std::chrono::minutes(10);
+
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
-[[noreturn]] void Fail(const std::filesystem::path& file, int error) {
-    throw std::runtime_error("ファイル「" + file.string() + "」を書き込めませんでした（" +
-                             std::strerror(error) + "）。");
+std::string Quoted(const fs::path& file) {
+    return "「" + file.string() + "」";
+}
+
+[[noreturn]] void FailWrite(const fs::path& file, int error) {
+    throw FileError("ファイル" + Quoted(file) + "を書き込めません（" +
+                    SystemReason(error, FileAccess::kWrite) + "）。");
+}
+
+// What a file created without a template gets: read-write for all, less the umask.
+fs::perms NewFilePermissions() {
+    // umask can only be read by setting it; nothing else in the program changes it.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<fs::perms>(0666 & ~mask);
+}
+
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        // The rename has happened; a folder that cannot be flushed is no failed write.
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// ".pirumo-" and mkstemp's six characters, or the database engine's journal for such a file;
+// nothing a user would name a file.
+bool IsTemporaryName(const std::string& name) {
+    const std::size_t length = std::string_view(kTempPrefix).size() + 6;
+    return name.starts_with(kTempPrefix) &&
+           (name.size() == length || (name.size() == length + 8 && name.ends_with("-journal")));
+}
+
+// Temporary files that killed writers left in the folder. Only old ones go, so a writer running
+// in another process at this moment keeps its own.
+void RemoveAbandonedTempFiles(const fs::path& folder) {
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        if (!IsTemporaryName(entry.path().filename().string()) || !entry.is_regular_file(ec)) {
+            continue;
+        }
+        std::error_code timeError;
+        const auto written = entry.last_write_time(timeError);
+        if (!timeError && now - written > kAbandonedAfter) {
+            std::error_code ignored;
+            fs::remove(entry.path(), ignored);
+        }
+    }
 }
 
 }  // namespace
 
-void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
-    const std::filesystem::path temp = TemporarySibling(file);
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        Fail(file, errno);
+fs::path ResolveWriteTarget(const fs::path& file) {
+    // Followed by hand rather than with canonical(), so that a link to a file not yet there
+    // leads to where that file is to be made.
+    constexpr int kMaxLinks = 40;
+    fs::path target = file;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(target, ec))) {
+            return target;
+        }
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) {
+            break;
+        }
+        target = next.is_absolute() ? next : FolderOf(target) / next;
     }
+    throw FileError("リンク" + Quoted(file) + "の指す先をたどれません（リンクが循環しています）。");
+}
+
+AtomicFile::AtomicFile(const fs::path& file) : mTarget(ResolveWriteTarget(file)) {
+    struct stat info {};
+    if (::stat(mTarget.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) {
+            throw FileError(Quoted(mTarget) + "はフォルダーです。");
+        }
+        if (!S_ISREG(info.st_mode)) {
+            throw FileError(Quoted(mTarget) + "は通常のファイルではないため置き換えません。");
+        }
+        if ((info.st_mode & 0222) == 0) {
+            throw FileError("ファイル" + Quoted(mTarget) + "は読み取り専用のため書き換えません。");
+        }
+    }
+    const fs::path folder = FolderOf(mTarget);
+    RemoveAbandonedTempFiles(folder);
+    std::string pattern = (folder / (std::string(kTempPrefix) + "XXXXXX")).string();
+    mFd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (mFd < 0) {
+        const int error = errno;
+        throw FileError("一時ファイルをフォルダー" + Quoted(folder) + "に作成できません（" +
+                        SystemReason(error, FileAccess::kWrite) + "）。");
+    }
+    mTemp = pattern;
+}
+
+AtomicFile::~AtomicFile() {
+    Discard();
+}
+
+void AtomicFile::Discard() {
+    if (mFd >= 0) {
+        ::close(mFd);
+        mFd = -1;
+    }
+    if (!mTemp.empty()) {
+        std::error_code ignored;
+        fs::remove(mTemp, ignored);
+        // The database engine's journal for the new file, if it left one.
+        fs::remove(mTemp.string() + "-journal", ignored);
+        mTemp.clear();
+    }
+}
+
+void AtomicFile::Write(std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        const ssize_t n = ::write(mFd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
         if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             const int error = errno;
-            ::close(fd);
-            ::unlink(temp.c_str());
-            Fail(file, error);
+            Discard();
+            FailWrite(mTarget, error);
         }
         written += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        Fail(file, error);
+}
+
+void AtomicFile::Prepare(std::optional<fs::perms> permissions) {
+    if (!permissions) {
+        std::error_code ec;
+        const fs::file_status old = fs::status(mTarget, ec);
+        permissions = !ec && fs::exists(old) ? old.permissions() : NewFilePermissions();
     }
-    if (::rename(temp.c_str(), file.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        Fail(file, error);
+    int error = 0;
+    if (::fchmod(mFd, static_cast<mode_t>(*permissions)) != 0 || ::fsync(mFd) != 0) {
+        error = errno;
     }
+    if (::close(mFd) != 0 && error == 0) {
+        error = errno;
+    }
+    mFd = -1;
+    if (error != 0) {
+        Discard();
+        FailWrite(mTarget, error);
+    }
+}
+
+void AtomicFile::Commit(std::optional<fs::perms> permissions) {
+    Prepare(permissions);
+    if (::rename(mTemp.c_str(), mTarget.c_str()) != 0) {
+        const int error = errno;
+        Discard();
+        FailWrite(mTarget, error);
+    }
+    mTemp.clear();
+    SyncFolder(FolderOf(mTarget));
+}
+
+void AtomicFile::CommitAsNew() {
+    Prepare(std::nullopt);
+    // link() refuses an existing name, so a file that appeared meanwhile is not overwritten.
+    if (::link(mTemp.c_str(), mTarget.c_str()) != 0) {
+        const int error = errno;
+        Discard();
+        if (error == EEXIST) {
+            throw FileError("ファイル" + Quoted(mTarget) + "は既にあります。");
+        }
+        FailWrite(mTarget, error);
+    }
+    Discard();
+    SyncFolder(FolderOf(mTarget));
+}
+
+void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
+    AtomicFile out(file);
+    out.Write(bytes);
+    out.Commit();
 }
 
 }  // namespace pirumo

@@ -30,12 +30,6 @@ bool IsInstalled(const fs::path& programFolder) {
 
 }  // namespace
 
-fs::path ProgramFolder() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::current_path() : exe.parent_path();
-}
-
 ProgramFiles LocateProgramFiles(const fs::path& programFolder, const UserFolders& user) {
     ProgramFiles files;
     for (const fs::path& candidate :

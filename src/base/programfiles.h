@@ -21,9 +21,6 @@ struct ProgramFiles {
     bool portable = false;
 };
 
-// The folder of the running executable.
-std::filesystem::path ProgramFolder();
-
 // Portable (a build tree, an unpacked folder the user can write to): the history beside the
 // program and the settings in the working directory. Installed (the program in <prefix>/bin with
 // its data in <prefix>/share/pirumo), or a program folder the user cannot write to: both in the

@@ -1,8 +1,10 @@
 #include "cli/clicommand.h"
 
+#include <cerrno>
 #include <cstdio>
 
-#include "base/atomicfile.h"
+#include "base/outputfile.h"
+#include "base/systemreason.h"
 
 namespace pirumo::cli {
 
@@ -11,12 +13,22 @@ std::string CliContext::Option(const std::string& name, const std::string& fallb
     return it == options.end() ? fallback : it->second;
 }
 
+void RefuseArguments(const CliContext& context, const std::string& command) {
+    if (!context.arguments.empty()) {
+        throw CliError{command + " には引数を指定できません: 「" + context.arguments.front() + "」",
+                       2};
+    }
+}
+
 void WriteOutput(const CliContext& context, const std::string& text) {
     if (context.Has("out")) {
-        WriteFileAtomically(context.Option("out"), text);
+        WriteOutputFile(context.Option("out"), text);
         return;
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
+        throw CliError{"標準出力に書き込めません（" + SystemReason(errno, FileAccess::kWrite) +
+                       "）。"};
+    }
 }
 
 }  // namespace pirumo::cli

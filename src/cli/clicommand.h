@@ -33,7 +33,11 @@ struct CliCommand {
     std::function<int(const CliContext&)> run;
 };
 
-// Writes `text` to the --out file (atomically) or to standard output.
+// Throws CliError for a command that takes no positional arguments but was given some.
+void RefuseArguments(const CliContext& context, const std::string& command);
+
+// Writes `text` to the --out file (see WriteOutputFile) or to standard output, which main
+// checks once everything has been written.
 void WriteOutput(const CliContext& context, const std::string& text);
 
 // Before a command that reads the history: the program's own history, when it does not exist

@@ -45,6 +45,7 @@ std::string DescribeHistory(const std::filesystem::path& db, const DrawHistory& 
 
 CliCommand InfoCommand() {
     return {"info", "", {"out"}, [](const CliContext& context) {
+                RefuseArguments(context, "info");
                 WriteOutput(context, DescribeHistory(context.db, OpenDrawHistory(context.db)));
                 return 0;
             }};

@@ -5,6 +5,7 @@ namespace pirumo::cli {
 
 CliCommand ListCommand() {
     return {"list", "", {"out"}, [](const CliContext& context) {
+                RefuseArguments(context, "list");
                 std::string text;
                 for (const AnalysisWindowDescription& window : AnalysisWindows()) {
                     text += window.name + "\n";

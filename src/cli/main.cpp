@@ -6,10 +6,18 @@
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "base/japanesetext.h"
 #include "base/programfiles.h"
+#include "base/programfolder.h"
+#include "base/readablemessage.h"
+#include "base/standardstreams.h"
+#include "base/systemreason.h"
 #include "cli/clicommand.h"
 
 using namespace pirumo::cli;
@@ -41,7 +49,78 @@ std::string Usage(const std::vector<CliCommand>& commands) {
 }
 
 void PrintError(const std::string& message) {
-    std::fprintf(stderr, "pirumo-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "pirumo-cli: %s\n", pirumo::ReadableMessage(message).c_str());
+}
+
+// The arguments as Qt parses them, with the bytes each came as: a file name in CP932 is no
+// UTF-8, so it is handed to Qt as Latin-1 and its own bytes are used again as the name.
+class Arguments {
+public:
+    Arguments(int argc, char* argv[]) {
+        for (int i = 0; i < argc; ++i) {
+            const std::string bytes = argv[i];
+            const bool utf8 = pirumo::IsValidUtf8(bytes);
+            const QString text =
+                utf8 ? QString::fromStdString(bytes)
+                     : QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+            mList.append(text);
+            if (!utf8) {
+                mRaw.emplace_back(text, bytes);
+            }
+        }
+    }
+
+    const QStringList& List() const { return mList; }
+
+    // The bytes of an argument or of an option's value taken from one.
+    std::string Bytes(const QString& value) const {
+        for (const auto& [text, bytes] : mRaw) {
+            if (text == value) {
+                return bytes;
+            }
+            if (text.endsWith(QLatin1Char('=') + value)) {
+                return bytes.substr(bytes.size() - static_cast<std::size_t>(value.size()));
+            }
+        }
+        return value.toStdString();
+    }
+
+private:
+    QStringList mList;
+    std::vector<std::pair<QString, std::string>> mRaw;
+};
+
+// QCommandLineParser explains in English; the cases it knows, in Japanese.
+std::string ParserError(const QCommandLineParser& parser) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString dashes =
+            unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        return "オプション「" + (dashes + unknown.first()).toStdString() + "」はありません。";
+    }
+    const QString text = parser.errorText();
+    const qsizetype open = text.indexOf(QLatin1Char('\''));
+    const qsizetype close = text.lastIndexOf(QLatin1Char('\''));
+    const std::string option = open >= 0 && close > open
+                                   ? text.mid(open + 1, close - open - 1).toStdString()
+                                   : std::string();
+    if (text.startsWith(QLatin1String("Missing value"))) {
+        return "オプション「" + option + "」に値がありません。";
+    }
+    if (text.startsWith(QLatin1String("Unexpected value"))) {
+        return "オプション「" + option + "」には値を指定できません。";
+    }
+    return "引数を解釈できません。";
+}
+
+// Output that never arrived (a full disk, a closed pipe) is a failure, not a success.
+int FinishOutput(int status) {
+    if (const auto error = pirumo::FinishStandardOutput()) {
+        PrintError("標準出力に書き込めません（" +
+                   pirumo::SystemReason(*error, pirumo::FileAccess::kWrite) + "）。");
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }
 
 std::filesystem::path UserFolder(QStandardPaths::StandardLocation location) {
@@ -64,17 +143,22 @@ int main(int argc, char* argv[]) {
             value ? QCommandLineOption(QString::fromUtf8(name), QString(), QString::fromUtf8(value))
                   : QCommandLineOption(QString::fromUtf8(name)));
     }
-    if (!parser.parse(app.arguments())) {
-        PrintError("引数を解釈できません: " + parser.errorText().toStdString());
+    const Arguments arguments(argc, argv);
+    if (!parser.parse(arguments.List())) {
+        PrintError(ParserError(parser));
         return 2;
     }
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(help) || positional.isEmpty()) {
-        std::fputs(Usage(commands).c_str(), parser.isSet(help) ? stdout : stderr);
-        return parser.isSet(help) ? 0 : 2;
+    if (parser.isSet(help)) {
+        std::fputs(Usage(commands).c_str(), stdout);
+        return FinishOutput(0);
+    }
+    if (positional.isEmpty()) {
+        std::fputs(Usage(commands).c_str(), stderr);
+        return 2;
     }
 
-    const std::string name = positional.first().toStdString();
+    const std::string name = arguments.Bytes(positional.first());
     const CliCommand* command = nullptr;
     for (const CliCommand& c : commands) {
         if (c.name == name) {
@@ -101,10 +185,10 @@ int main(int argc, char* argv[]) {
             PrintError("コマンド「" + name + "」にオプション --" + key + " は指定できません。");
             return 2;
         }
-        context.options[key] = value ? parser.value(optionName).toStdString() : std::string();
+        context.options[key] = value ? arguments.Bytes(parser.value(optionName)) : std::string();
     }
     for (qsizetype i = 1; i < positional.size(); ++i) {
-        context.arguments.push_back(positional[i].toStdString());
+        context.arguments.push_back(arguments.Bytes(positional[i]));
     }
     const pirumo::ProgramFiles files = pirumo::LocateProgramFiles(
         pirumo::ProgramFolder(), {UserFolder(QStandardPaths::AppDataLocation),
@@ -116,10 +200,17 @@ int main(int argc, char* argv[]) {
 
     try {
         CreateHistoryOnFirstUse(context, name);
-        return command->run(context);
+        return FinishOutput(command->run(context));
     } catch (const CliError& e) {
         PrintError(e.message);
         return e.exitCode;
+    } catch (const std::filesystem::filesystem_error& e) {
+        PrintError("ファイル「" + e.path1().string() + "」を扱えません（" +
+                   pirumo::SystemReason(e.code().value(), pirumo::FileAccess::kRead) + "）。");
+        return 1;
+    } catch (const std::bad_alloc&) {
+        PrintError("メモリが足りません。");
+        return 1;
     } catch (const std::exception& e) {
         PrintError(e.what());
         return 1;

@@ -11,6 +11,7 @@ CliCommand PredictCommand() {
             "[--ini FILE] [--format json|text|html] [--out FILE]",
             {"ini", "format", "out"},
             [](const CliContext& context) {
+                RefuseArguments(context, "predict");
                 const std::string format = context.Option("format", "text");
                 if (format != "json" && format != "text" && format != "html") {
                     throw CliError{

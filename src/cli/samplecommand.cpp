@@ -29,6 +29,7 @@ long ParseWholeNumber(const std::string& option, const std::string& text, long l
 
 CliCommand SampleCommand() {
     return {"sample", "[--draws N] [--seed S]", {"draws", "seed"}, [](const CliContext& context) {
+                RefuseArguments(context, "sample");
                 const int draws = static_cast<int>(
                     ParseWholeNumber("draws", context.Option("draws", "100"), 0, 32767));
                 const auto seed = static_cast<unsigned>(

@@ -1,9 +1,8 @@
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "base/standardstreams.h"
 #include "cli/clicommand.h"
 #include "history/historyerror.h"
 #include "history/import/isolatedimport.h"
@@ -52,7 +51,7 @@ void ShowProgress(qint64 received, qint64 total) {
 
 std::string Download(const std::string& url) {
     HistoryTransfer transfer;
-    const bool terminal = ::isatty(STDERR_FILENO) != 0;
+    const bool terminal = StandardErrorIsTerminal();
     if (terminal) {
         transfer.onProgress = ShowProgress;
     }
@@ -67,6 +66,7 @@ std::string Download(const std::string& url) {
 }
 
 int RunUpdate(const CliContext& context) {
+    RefuseArguments(context, "update");
     try {
         CheckRefreshTarget(context.db);
     } catch (const HistoryError& e) {

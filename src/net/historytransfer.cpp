@@ -28,8 +28,29 @@ std::string DurationText(std::chrono::milliseconds duration) {
     return std::to_string(duration.count()) + "ミリ秒";
 }
 
+// Qt explains in English; the reasons a user meets, in Japanese.
 std::string QtReason(const QNetworkReply* reply) {
-    return reply->errorString().toStdString();
+    switch (reply->error()) {
+        case QNetworkReply::ConnectionRefusedError:
+            return "接続を拒否されました";
+        case QNetworkReply::HostNotFoundError:
+            return "サーバーが見つかりません";
+        case QNetworkReply::TimeoutError:
+            return "時間切れです";
+        case QNetworkReply::SslHandshakeFailedError:
+            return "暗号化した接続を確立できません";
+        case QNetworkReply::ProtocolUnknownError:
+            return "この形式のURLには対応していません";
+        case QNetworkReply::ProxyConnectionRefusedError:
+        case QNetworkReply::ProxyNotFoundError:
+            return "プロキシに接続できません";
+        case QNetworkReply::TemporaryNetworkFailureError:
+        case QNetworkReply::NetworkSessionFailedError:
+        case QNetworkReply::UnknownNetworkError:
+            return "ネットワークを使えません";
+        default:
+            return "エラー番号 " + std::to_string(static_cast<int>(reply->error()));
+    }
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
 #include "prediction/initfile.h"
 
 #include "base/atomicfile.h"
+#include "base/fileerror.h"
+#include "base/inputfile.h"
 #include "base/japanesetext.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 #include <optional>
 
@@ -117,20 +115,6 @@ void ReadLine(std::string_view cp932Line, PredictionOptions& options) {
     }
 }
 
-std::string ReasonOf(int error) {
-    switch (error) {
-        case EACCES:
-        case EPERM:
-            return "アクセスが拒否されました。";
-        case EISDIR:
-            return "同じ名前のフォルダーがあります。";
-        case EIO:
-            return "入出力エラーが発生しました。";
-        default:
-            return "エラー番号 " + std::to_string(error) + "。";
-    }
-}
-
 }  // namespace
 
 void ParseInitText(std::string_view cp932Text, PredictionOptions& options) {
@@ -159,39 +143,17 @@ namespace {
 
 // The file's bytes; nullopt when it does not exist. Throws InitFileError when it cannot be read.
 std::optional<std::string> ReadSettingsBytes(const std::filesystem::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) {
-        return std::nullopt;
+    try {
+        return ReadInputFileIfPresent(file, "設定ファイル「" + file.string() + "」");
+    } catch (const FileError& error) {
+        throw InitFileError(error.what());
     }
-    std::string bytes;
-    bool failed = fd < 0;
-    while (!failed) {
-        char buffer[4096];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            failed = n < 0;
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    const int error = errno;
-    if (fd >= 0) {
-        ::close(fd);
-    }
-    if (failed) {
-        throw InitFileError("設定ファイル「" + file.string() + "」を読み込めませんでした。" +
-                            ReasonOf(error));
-    }
-    return bytes;
 }
 
 }  // namespace
 
 void ReadInitFile(const std::filesystem::path& file, PredictionOptions& options) {
-    if (const auto bytes = ReadSettingsBytes(file)) {
+    if (const std::optional<std::string> bytes = ReadSettingsBytes(file)) {
         ParseInitText(*bytes, options);
     }
 }

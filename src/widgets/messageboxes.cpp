@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "base/readablemessage.h"
+
 namespace pirumo {
 
 QString RefusalTitle() {
@@ -9,7 +11,9 @@ QString RefusalTitle() {
 }
 
 void ShowRefusal(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, RefusalTitle(), text, QMessageBox::Ok);
+    QMessageBox::critical(parent, RefusalTitle(),
+                          QString::fromStdString(ReadableMessage(text.toStdString())),
+                          QMessageBox::Ok);
 }
 
 }  // namespace pirumo

@@ -10,8 +10,8 @@
 #include <set>
 
 #include "filebytes.h"
-#include "history/store/databasepassword.h"
 #include "history/historyerror.h"
+#include "history/store/databasepassword.h"
 #include "testhistory.h"
 
 namespace pirumo {
@@ -186,21 +186,21 @@ TEST(HistoryFileTest, ReplaceClearsTemporaryFilesAKilledReplacementLeft) {
     TempFolder dir;
     const auto file = dir.Path() / "Pirumo.mdb";
     ReplaceHistoryFile(file, {MakeDraw(1, {1, 2, 3, 4, 5, 6})});
-    for (const char* name : {"Pirumo.mdb.part-old001", "Pirumo.mdb.bak.part-old002",
-                             "Pirumo.mdb.part-new003", "Pirumo.mdb.backup"}) {
+    for (const char* name : {".pirumo-old001", ".pirumo-old002-journal", ".pirumo-new003",
+                             "Pirumo.mdb.backup", ".pirumo-settings"}) {
         WriteFileBytes(dir.Path() / name, "x");
     }
     const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
     for (const char* name :
-         {"Pirumo.mdb.part-old001", "Pirumo.mdb.bak.part-old002", "Pirumo.mdb.backup"}) {
+         {".pirumo-old001", ".pirumo-old002-journal", "Pirumo.mdb.backup", ".pirumo-settings"}) {
         std::filesystem::last_write_time(dir.Path() / name, anHourAgo);
     }
 
     ReplaceHistoryFile(file, {MakeDraw(2, {1, 2, 3, 4, 5, 6})});
-    // A fresh one may belong to a replacement under way elsewhere; the user's own file stays.
+    // A fresh one may belong to a replacement under way elsewhere; the user's own files stay.
     EXPECT_EQ(FilesIn(dir.Path()),
-              (std::set<std::string>{"Pirumo.mdb", "Pirumo.mdb.bak", "Pirumo.mdb.part-new003",
-                                     "Pirumo.mdb.backup"}));
+              (std::set<std::string>{"Pirumo.mdb", "Pirumo.mdb.bak", ".pirumo-new003",
+                                     "Pirumo.mdb.backup", ".pirumo-settings"}));
 }
 
 TEST(HistoryFileTest, RefusedReplaceLeavesOldFileExactlyAsItWas) {

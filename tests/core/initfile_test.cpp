@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <iterator>
+#include <random>
+#include <thread>
 
 #include "testhistory.h"
 
@@ -210,6 +215,47 @@ TEST(InitFileTest, FailedWriteIsReportedAndLeavesTheOldFileIntact) {
         ++entries;
     }
     EXPECT_EQ(entries, 1u) << "the temporary file is removed";
+}
+
+// A child saves the settings over and over and is killed at a random moment: the file holds one
+// whole version or the other, and what the kill left behind goes with the next save.
+TEST(InitFileTest, KilledWriteLeavesTheOldFileAndItsLeftoverGoesWithTheNextWrite) {
+    test::TempFolder folder;
+    const auto file = folder.Path() / "ピルモ.ini";
+    PredictionOptions first;
+    first.reflect[2] = true;
+    PredictionOptions second;
+    second.reflect.fill(true);
+    WriteInitFile(file, first);
+    std::filesystem::permissions(file, std::filesystem::perms(0640));
+    std::mt19937 random(12);
+    for (int run = 0; run < 20; ++run) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                WriteInitFile(file, i % 2 ? first : second);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+
+        PredictionOptions read;
+        ReadInitFile(file, read);
+        EXPECT_TRUE(read == first || read == second) << "run " << run;
+        EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms(0640));
+    }
+    const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        std::filesystem::last_write_time(entry.path(), anHourAgo);
+    }
+    WriteInitFile(file, first);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"ピルモ.ini"});
 }
 
 // The user's config folder may not exist yet; a folder that cannot exist is reported.

@@ -143,7 +143,8 @@ TEST(HistoryTransferTest, ExplainsUnusableSources) {
     }
     HistoryTransfer refused;
     EXPECT_FALSE(refused.Run(url));
-    EXPECT_NE(refused.Error().find("接続できません"), std::string::npos) << refused.Error();
+    EXPECT_NE(refused.Error().find("接続できません（接続を拒否されました）"), std::string::npos)
+        << refused.Error();
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "history/entry/drawentry.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 
 #include "history/entry/entrydate.h"
@@ -231,15 +229,6 @@ EntryOutcome DrawEntry::ReportFailedWrite(const std::string& reason) {
         message += "\nファイルを読み直すこともできません。\n" + std::string(error.what());
     }
     return {EntryOutcome::Kind::kFailed, std::move(message)};
-}
-
-std::optional<DrawEntry::FileIdentity> DrawEntry::IdentityOf(const std::filesystem::path& file) {
-    struct stat info {};
-    if (::stat(file.c_str(), &info) != 0) {
-        return std::nullopt;
-    }
-    return FileIdentity{static_cast<unsigned long long>(info.st_dev),
-                        static_cast<unsigned long long>(info.st_ino)};
 }
 
 }  // namespace pirumo

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/fileidentity.h"
 #include "grid/resultgrid.h"
 #include "history/entry/entrygrid.h"
 #include "history/store/historyfile.h"
@@ -57,19 +58,12 @@ public:
     void Reload();
 
 private:
-    struct FileIdentity {
-        unsigned long long device = 0;
-        unsigned long long inode = 0;
-        friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
-    };
-
     EntryOutcome EditDate(int row, std::string_view text);
     void FillGrid(const std::vector<StoredRow>& rows);
     void FillRow(int row, const StoredRow& stored);
     int RowOfDraw(int drawNumber) const;
     std::optional<EntryOutcome> RefuseReplacedFile();
     EntryOutcome ReportFailedWrite(const std::string& reason);
-    static std::optional<FileIdentity> IdentityOf(const std::filesystem::path& file);
 
     std::filesystem::path mFile;
     std::unique_ptr<HistoryFileEditor> mEditor;

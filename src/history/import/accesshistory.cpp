@@ -5,10 +5,11 @@
 #include <charconv>
 #include <cstring>
 #include <deque>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
+#include "base/fileerror.h"
+#include "base/inputfile.h"
+#include "base/standardstreams.h"
 #include "history/historyerror.h"
 
 namespace pirumo {
@@ -25,7 +26,6 @@ constexpr int kQueryObjectType = 5;       // MSysObjects.Type of a saved query
 constexpr int kSourceTableAttribute = 5;  // MSysQueries.Attribute of a row naming a source table
 // No table the reader walks holds more rows than there are draw numbers; more means damage.
 constexpr std::size_t kMaxRows = 32767;
-constexpr std::size_t kMaxFileSize = std::size_t{256} << 20;
 constexpr std::size_t kJet3PageSize = 2048;
 constexpr std::size_t kJet4PageSize = 4096;
 constexpr std::size_t kVersionOffset = 0x14;
@@ -400,6 +400,9 @@ bool LooksLikeAccessFile(const std::string& bytes) {
 }
 
 AccessHistory ReadAccessHistory(const std::string& bytes, const std::string& source) {
+    // libmdb writes English warnings about damage of its own; the refusal below says it in
+    // Japanese.
+    const SilencedStandardError quiet;
     try {
         return ReadTables(bytes);
     } catch (const HistoryError& e) {
@@ -408,21 +411,14 @@ AccessHistory ReadAccessHistory(const std::string& bytes, const std::string& sou
 }
 
 AccessHistory ReadAccessHistoryFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        throw HistoryError("Accessファイル「" + file.string() + "」を開けません。");
+    const std::string label = "Accessファイル「" + file.string() + "」";
+    std::string bytes;
+    try {
+        bytes = ReadInputFile(file, label);
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
     }
-    std::error_code error;
-    const auto size = std::filesystem::file_size(file, error);
-    if (error || size > kMaxFileSize) {
-        throw HistoryError("Accessファイル「" + file.string() +
-                           "」は大きすぎるか、大きさを調べられません。");
-    }
-    std::string bytes(std::istreambuf_iterator<char>(in), {});
-    if (in.bad()) {
-        throw HistoryError("Accessファイル「" + file.string() + "」を読めません。");
-    }
-    return ReadAccessHistory(bytes, "Accessファイル「" + file.string() + "」");
+    return ReadAccessHistory(bytes, label);
 }
 
 }  // namespace pirumo

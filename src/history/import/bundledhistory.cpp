@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/systemreason.h"
 #include "history/historyerror.h"
 #include "history/import/historycsv.h"
 #include "history/store/historyfile.h"
@@ -45,7 +46,8 @@ BundledHistory CreateHistoryFromBundled(const fs::path& csv, const fs::path& fil
         fs::create_directories(file.parent_path(), ec);
         if (ec) {
             throw HistoryError("フォルダー「" + file.parent_path().string() +
-                               "」を作成できません（" + ec.message() + "）。");
+                               "」を作成できません（" +
+                               SystemReason(ec.value(), FileAccess::kWrite) + "）。");
         }
     }
     ReplaceHistoryFile(file, rows);

@@ -1,14 +1,14 @@
 #include "history/import/historycsv.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <stdexcept>
 
-#include "base/atomicfile.h"
+#include "base/fileerror.h"
+#include "base/inputfile.h"
 #include "base/japanesetext.h"
+#include "base/outputfile.h"
 #include "history/historyerror.h"
 #include "history/import/csvrecords.h"
 
@@ -198,15 +198,11 @@ Draw ReadDraw(const CsvRecord& record, const std::array<int, kRoleCount>& column
 }
 
 std::string ReadWholeFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        throw HistoryError("CSVファイル「" + file.string() + "」を開けません。");
+    try {
+        return ReadInputFile(file, "CSVファイル「" + file.string() + "」");
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw HistoryError("CSVファイル「" + file.string() + "」を読めません。");
-    }
-    return bytes;
 }
 
 }  // namespace
@@ -287,7 +283,7 @@ std::string FormatCsvHistory(const std::vector<StoredRow>& rows) {
 int ExportCsvHistory(const fs::path& historyFile, const fs::path& csv) {
     const std::vector<StoredRow> rows = HistoryFileEditor(historyFile).ReadAll();
     try {
-        WriteFileAtomically(csv, FormatCsvHistory(rows));
+        WriteOutputFile(csv, FormatCsvHistory(rows));
     } catch (const std::runtime_error& e) {
         throw HistoryError(e.what());
     }

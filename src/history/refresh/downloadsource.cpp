@@ -1,14 +1,14 @@
 #include "history/refresh/downloadsource.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "base/atomicfile.h"
+#include "base/fileerror.h"
+#include "base/inputfile.h"
 #include "base/japanesetext.h"
 #include "history/historyerror.h"
 
@@ -20,9 +20,14 @@ namespace {
 
 constexpr std::string_view kSourceKey = "最新化URL";
 
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+// The settings file's bytes; empty when there is none. Throws HistoryError when it cannot be read.
+std::string ReadSettings(const fs::path& file) {
+    try {
+        return ReadInputFileIfPresent(file, "設定ファイル「" + file.string() + "」")
+            .value_or(std::string());
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
+    }
 }
 
 // The file's lines without their ends; CR and LF never occur inside a CP932 character.
@@ -85,8 +90,14 @@ std::string ResolveDownloadUrl(const fs::path& settingsFile, const std::string& 
 }
 
 std::string ReadRefreshSource(const fs::path& settingsFile) {
+    std::string bytes;
+    try {
+        bytes = ReadSettings(settingsFile);
+    } catch (const HistoryError&) {
+        return {};  // the options' reader reports an unreadable file
+    }
     std::string source;
-    for (const std::string& line : SplitLines(ReadBytes(settingsFile))) {
+    for (const std::string& line : SplitLines(bytes)) {
         if (auto value = SourceOf(line)) {
             source = std::move(*value);  // the later line wins, as for the options
         }
@@ -124,7 +135,7 @@ void SaveRefreshSource(const fs::path& settingsFile, const std::string& url) {
         }
     }
     std::string bytes;
-    for (const std::string& line : SplitLines(ReadBytes(settingsFile))) {
+    for (const std::string& line : SplitLines(ReadSettings(settingsFile))) {
         if (!SourceOf(line)) {
             bytes += line + "\r\n";
         }

@@ -17,8 +17,8 @@ std::string ResolveDownloadUrl(const std::filesystem::path& settingsFile,
 std::string ReadRefreshSource(const std::filesystem::path& settingsFile);
 
 // Saves the source in the settings file, or removes it when url is empty, keeping every other
-// line of the file as it is. The url is checked first. Throws HistoryError; the file is then
-// left as it was.
+// line of the file as it is. The url is checked first. Throws HistoryError (also for a file
+// that cannot be read, whose lines would be lost); the file is then left as it was.
 void SaveRefreshSource(const std::filesystem::path& settingsFile, const std::string& url);
 
 // Why url cannot be a refresh source (not http:// or https:// with a host, blanks, characters

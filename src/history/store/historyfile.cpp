@@ -1,16 +1,16 @@
 #include "history/store/historyfile.h"
 
-#include <fcntl.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <set>
 #include <system_error>
 
+#include "base/atomicfile.h"
+#include "base/fileerror.h"
+#include "base/folderlock.h"
+#include "base/inputfile.h"
+#include "base/systemreason.h"
+#include "base/temporaryfolder.h"
 #include "history/historyerror.h"
 #include "history/store/sqlcipherdatabase.h"
 
@@ -95,17 +95,15 @@ bool HasSampleMark(SqlCipherDatabase& db) {
 // `sample`, when given, receives whether the file carries the sample mark.
 std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& label,
                                    bool* sample = nullptr) {
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) {
-        throw HistoryError(label + "が見つかりません。");
+    try {
+        CheckInputFile(file, label);
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
     }
     // Read-write, so that a journal left by an edit that was cut off is rolled back instead of
     // making the file unreadable; nothing else is written.
     SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kReadWrite);
-    if (!db.IsReadable()) {
-        throw HistoryError(
-            label + "を開けません。パスワードが違うか、当選データのファイルではありません。");
-    }
+    db.RequireReadable(label);
     if (const auto error = SqlStatement::Check(db, kQuery)) {
         const std::string noColumn = "no such column: ";
         if (error->rfind(noColumn, 0) == 0) {
@@ -115,7 +113,8 @@ std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& labe
         if (error->find("no such table") != std::string::npos) {
             throw HistoryError(label + "に全データ選択クエリがありません。");
         }
-        throw HistoryError(label + "の全データ選択クエリを実行できません（" + *error + "）。");
+        throw HistoryError(label + "の全データ選択クエリを実行できません（" + db.LastReason() +
+                           "）。");
     }
     SqlStatement query(db, kQuery);
     sqlite3_stmt* stmt = query.Handle();
@@ -150,61 +149,6 @@ std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& labe
         *sample = HasSampleMark(db);
     }
     return rows;
-}
-
-constexpr const char* kTempMark = ".part-";
-
-// An empty file of our own, created with owner-only access, at a fresh name in dir.
-fs::path MakeTempFile(const fs::path& dir, const std::string& stem) {
-    std::string pattern = (dir / (stem + kTempMark + "XXXXXX")).string();
-    const int fd = mkstemp(pattern.data());
-    if (fd < 0) {
-        throw HistoryError("一時ファイルを「" + dir.string() + "」に作成できません。");
-    }
-    close(fd);
-    return pattern;
-}
-
-void RemoveTempFile(const fs::path& file) {
-    std::error_code ec;
-    fs::remove(file, ec);
-    fs::remove(file.string() + "-journal", ec);
-}
-
-bool SyncQuietly(const fs::path& file) {
-    const int fd = open(file.c_str(), O_RDONLY);
-    const int rc = fd < 0 ? -1 : fsync(fd);
-    if (fd >= 0) {
-        close(fd);
-    }
-    return rc == 0;
-}
-
-void SyncFile(const fs::path& file) {
-    if (!SyncQuietly(file)) {
-        throw HistoryError("「" + file.string() + "」をディスクに書き込めません。");
-    }
-}
-
-// Makes a rename durable. The rename itself has already succeeded, so a failure here is not
-// reported as a failed write.
-void SyncFolder(const fs::path& dir) {
-    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-    bool ok = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    if (out) {
-        ok = std::fclose(out) == 0 && ok;
-    }
-    if (!ok) {
-        throw HistoryError("受信した当選データを一時ファイルに書き込めません。");
-    }
 }
 
 void CheckRows(const std::vector<Draw>& rows) {
@@ -252,62 +196,18 @@ void WriteHistoryFile(const fs::path& file, const std::vector<Draw>& rows, Histo
     transaction.Commit();
 }
 
-fs::path FolderOf(const fs::path& file) {
-    return file.has_parent_path() ? file.parent_path() : fs::path(".");
-}
-
-// Builds the new file beside `file`, flushed to disk; the caller renames or links it into place.
-fs::path BuildTempHistoryFile(const fs::path& file, const std::vector<Draw>& rows,
-                              HistoryKind kind) {
-    const fs::path temp = MakeTempFile(FolderOf(file), file.filename().string());
-    try {
-        WriteHistoryFile(temp, rows, kind);
-        SyncFile(temp);
-    } catch (...) {
-        RemoveTempFile(temp);
-        throw;
-    }
-    return temp;
-}
-
 // Copies the current file to file.bak through a temporary name, so a half-written backup never
-// replaces a good one.
+// replaces a good one. The backup is never more open than the history itself.
 void KeepBackup(const fs::path& file) {
-    const fs::path backup = file.string() + ".bak";
-    const fs::path temp = MakeTempFile(FolderOf(file), backup.filename().string());
+    AtomicFile backup(file.string() + ".bak");
     std::error_code ec;
-    fs::copy_file(file, temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec && !SyncQuietly(temp)) {
-        ec = std::make_error_code(std::errc::io_error);
-    }
-    if (!ec) {
-        fs::rename(temp, backup, ec);
-    }
+    fs::copy_file(file, backup.TemporaryPath(), fs::copy_options::overwrite_existing, ec);
     if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        throw HistoryError(Quoted(file) + "のバックアップ「" + backup.string() +
-                           "」を作成できません（" + ec.message() + "）。");
+        throw HistoryError(Quoted(file) + "のバックアップ「" + backup.Target().string() +
+                           "」を作成できません（" + SystemReason(ec.value(), FileAccess::kWrite) +
+                           "）。");
     }
-}
-
-// Temporary files beside `file` that a killed replacement left behind. Only old ones go, so a
-// replacement running in another process at this moment keeps its own.
-void RemoveAbandonedTempFiles(const fs::path& file) {
-    constexpr auto kAbandonedAfter = std::chrono::minutes(10);
-    const std::string prefix = file.filename().string();
-    std::error_code ec;
-    const auto now = fs::file_time_type::clock::now();
-    for (const fs::directory_entry& entry : fs::directory_iterator(FolderOf(file), ec)) {
-        const std::string name = entry.path().filename().string();
-        const bool ours =
-            name.starts_with(prefix + kTempMark) || name.starts_with(prefix + ".bak" + kTempMark);
-        std::error_code timeError;
-        const auto written = entry.last_write_time(timeError);
-        if (ours && !timeError && now - written > kAbandonedAfter) {
-            RemoveTempFile(entry.path());
-        }
-    }
+    backup.Commit(fs::status(file).permissions());
 }
 
 fs::path JournalOf(const fs::path& file) {
@@ -322,25 +222,20 @@ void SettleJournal(const fs::path& file) {
         return;
     }
     try {
-        SqlCipherDatabase(file, SqlCipherDatabase::Mode::kReadWrite).IsReadable();
+        SqlCipherDatabase(file, SqlCipherDatabase::Mode::kReadWrite).Probe();
     } catch (const HistoryError&) {
     }
     if (fs::exists(JournalOf(file), ec)) {
         fs::rename(JournalOf(file), JournalOf(file.string() + ".bak"), ec);
         if (ec) {
             throw HistoryError(Quoted(file) + "の未完了の変更記録「" + JournalOf(file).string() +
-                               "」を移せません（" + ec.message() + "）。");
+                               "」を移せません（" + SystemReason(ec.value(), FileAccess::kWrite) +
+                               "）。");
         }
     }
 }
 
 }  // namespace
-
-fs::path DefaultHistoryPath() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return (ec ? fs::current_path() : exe.parent_path()) / "Pirumo.mdb";
-}
 
 DrawHistory OpenDrawHistory(const fs::path& file) {
     bool sample = false;
@@ -353,39 +248,33 @@ std::vector<Draw> ReadHistoryRows(const fs::path& file) {
 }
 
 std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes) {
-    const char* tmpdir = std::getenv("TMPDIR");
-    const fs::path temp = MakeTempFile(tmpdir && *tmpdir ? tmpdir : "/tmp", "pirumo-check");
     try {
-        WriteBytes(temp, bytes);
-        auto rows = ReadRowsLabelled(temp, "受信した当選データ");
-        RemoveTempFile(temp);
-        return rows;
-    } catch (...) {
-        RemoveTempFile(temp);
-        throw;
+        const TemporaryFolder folder;
+        const fs::path copy = folder.Path() / "received.mdb";
+        WriteFileAtomically(copy, bytes);
+        return ReadRowsLabelled(copy, "受信した当選データ");
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
     }
 }
 
 void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows, HistoryKind kind) {
     CheckRows(rows);
-    RemoveAbandonedTempFiles(file);
-    const fs::path temp = BuildTempHistoryFile(file, rows, kind);
     try {
+        // Two programs replacing the file take turns, so the second keeps the first's result
+        // as its backup instead of losing it.
+        const FolderLock lock(ResolveWriteTarget(file));
+        AtomicFile out(file);
+        WriteHistoryFile(out.TemporaryPath(), rows, kind);
         std::error_code ec;
-        if (fs::exists(file, ec)) {
-            SettleJournal(file);
-            KeepBackup(file);
-            fs::permissions(temp, fs::status(file).permissions(), ec);
+        if (fs::exists(out.Target(), ec)) {
+            SettleJournal(out.Target());
+            KeepBackup(out.Target());
         }
-        fs::rename(temp, file, ec);
-        if (ec) {
-            throw HistoryError(Quoted(file) + "を置き換えられません（" + ec.message() + "）。");
-        }
-    } catch (...) {
-        RemoveTempFile(temp);
-        throw;
+        out.Commit();
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
     }
-    SyncFolder(FolderOf(file));
 }
 
 void CreateHistoryFile(const fs::path& file) {
@@ -393,16 +282,13 @@ void CreateHistoryFile(const fs::path& file) {
     if (fs::exists(file, ec)) {
         throw HistoryError(Quoted(file) + "は既に存在します。");
     }
-    const fs::path temp = BuildTempHistoryFile(file, {}, HistoryKind::kPublished);
-    // link() refuses an existing name, so a file that appeared meanwhile is not overwritten.
-    const int rc = link(temp.c_str(), file.c_str());
-    const int error = errno;
-    RemoveTempFile(temp);
-    if (rc != 0) {
-        throw HistoryError(Quoted(file) + "を作成できません（" +
-                           std::generic_category().message(error) + "）。");
+    try {
+        AtomicFile out(file);
+        WriteHistoryFile(out.TemporaryPath(), {}, HistoryKind::kPublished);
+        out.CommitAsNew();
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
     }
-    SyncFolder(FolderOf(file));
 }
 
 }  // namespace pirumo

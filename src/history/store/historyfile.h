@@ -13,9 +13,6 @@ namespace pirumo {
 // The encrypted history file Pirumo.mdb: table 当選データ and view 全データ選択クエリ.
 // All failures throw HistoryError with a Japanese message.
 
-// Pirumo.mdb in the folder of the running executable.
-std::filesystem::path DefaultHistoryPath();
-
 // Reads every row through "select * from 全データ選択クエリ order by 回数" and builds the snapshot,
 // which knows whether the file is a sample history. The file is closed again before returning.
 DrawHistory OpenDrawHistory(const std::filesystem::path& file);
@@ -30,8 +27,9 @@ std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes);
 enum class HistoryKind { kPublished, kSample };
 
 // Writes a new encrypted history file holding rows, and replaces `file` with it atomically
-// (temporary file in the same folder, flushed, renamed over). An existing file is kept as
-// `file` + ".bak". On failure the old file is left exactly as it was.
+// through AtomicFile (a link: its target; a read-only file is refused). An existing file is
+// kept as `file` + ".bak". Two programs replacing the same file take turns. On failure the old
+// file is left exactly as it was.
 void ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows,
                         HistoryKind kind = HistoryKind::kPublished);
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <memory>
 
+#include "base/fileerror.h"
+#include "base/inputfile.h"
 #include "history/historyerror.h"
 #include "history/store/historyfile.h"
 #include "history/store/sqlcipherdatabase.h"
@@ -53,19 +55,18 @@ struct HistoryFileEditor::Connection {
 
 HistoryFileEditor::HistoryFileEditor(const std::filesystem::path& file) {
     const std::string label = "当選データファイル「" + file.string() + "」";
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) {
-        throw HistoryError(label + "が見つかりません。");
+    try {
+        CheckInputFile(file, label);
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
     }
     auto connection = std::make_unique<Connection>(file);
-    if (!connection->db.IsReadable()) {
-        throw HistoryError(
-            label + "を開けません。パスワードが違うか、当選データのファイルではありません。");
-    }
-    if (const auto error = SqlStatement::Check(connection->db,
-                                               "SELECT 回数, 第1数字, 第2数字, 第3数字, 第4数字, "
-                                               "第5数字, ボーナス数字 FROM 当選データ")) {
-        throw HistoryError(label + "の当選データ表を編集できません（" + *error + "）。");
+    connection->db.RequireReadable(label);
+    if (SqlStatement::Check(connection->db,
+                            "SELECT 回数, 第1数字, 第2数字, 第3数字, 第4数字, "
+                            "第5数字, ボーナス数字 FROM 当選データ")) {
+        throw HistoryError(label + "の当選データ表を編集できません（" +
+                           connection->db.LastReason() + "）。");
     }
     mConnection = connection.release();
 }

@@ -2,39 +2,71 @@
 
 #include <sqlite3.h>
 
-#include "history/store/databasepassword.h"
 #include "history/historyerror.h"
+#include "history/store/databasepassword.h"
 
 namespace pirumo {
 
 namespace {
 
-[[noreturn]] void ThrowEngineError(sqlite3* db) {
-    throw HistoryError("当選データファイルの処理に失敗しました（" +
-                       std::string(db ? sqlite3_errmsg(db) : "out of memory") + "）。");
-}
+constexpr int kBusyTimeoutMilliseconds = 5000;
 
 int OpenFlags(SqlCipherDatabase::Mode mode) {
     return mode == SqlCipherDatabase::Mode::kCreate ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
                                                     : SQLITE_OPEN_READWRITE;
 }
 
+std::string Label(const std::filesystem::path& file) {
+    return "当選データファイル「" + file.string() + "」";
+}
+
 }  // namespace
 
-SqlCipherDatabase::SqlCipherDatabase(const std::filesystem::path& file, Mode mode) {
+std::string EngineReason(int code) {
+    switch (code & 0xff) {
+        case SQLITE_CORRUPT:
+            return "壊れています";
+        case SQLITE_NOTADB:
+            return "パスワードが違うか、当選データのファイルではありません";
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return "別のプログラムが書き込み中（使用中）です";
+        case SQLITE_FULL:
+            return "ディスクがいっぱいです";
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return "書き込みの権限がありません";
+        case SQLITE_CANTOPEN:
+            return "ファイルを開けません";
+        case SQLITE_IOERR:
+            return "ディスクの読み書きに失敗しました";
+        case SQLITE_NOMEM:
+            return "メモリが足りません";
+        case SQLITE_TOOBIG:
+            return "値が大きすぎます";
+        case SQLITE_CONSTRAINT:
+            return "値が表の制約に合いません";
+        case SQLITE_ERROR:
+            return "表の形式が違います";
+        default:
+            return "エラー番号 " + std::to_string(code);
+    }
+}
+
+SqlCipherDatabase::SqlCipherDatabase(const std::filesystem::path& file, Mode mode) : mFile(file) {
     const int rc = sqlite3_open_v2(file.c_str(), &mDb, OpenFlags(mode), nullptr);
     if (rc != SQLITE_OK) {
-        const std::string message = mDb ? sqlite3_errmsg(mDb) : "out of memory";
         sqlite3_close(mDb);
-        throw HistoryError("当選データファイル「" + file.string() + "」を開けません（" + message +
-                           "）。");
+        throw HistoryError(Label(file) + "を開けません（" + EngineReason(rc) + "）。");
     }
+    sqlite3_busy_timeout(mDb, kBusyTimeoutMilliseconds);
     const std::string key = DatabasePassword();
     const std::string iterations = "PRAGMA kdf_iter = " + std::to_string(kDatabaseKeyIterations);
     if (sqlite3_key(mDb, key.data(), static_cast<int>(key.size())) != SQLITE_OK ||
         sqlite3_exec(mDb, iterations.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
         sqlite3_close(mDb);
-        throw HistoryError("当選データファイル「" + file.string() + "」の暗号を設定できません。");
+        throw HistoryError(Label(file) + "の暗号を設定できません。");
     }
 }
 
@@ -42,14 +74,28 @@ SqlCipherDatabase::~SqlCipherDatabase() {
     sqlite3_close(mDb);
 }
 
-bool SqlCipherDatabase::IsReadable() {
-    return sqlite3_exec(mDb, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) ==
-           SQLITE_OK;
+int SqlCipherDatabase::Probe() {
+    return sqlite3_exec(mDb, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+}
+
+void SqlCipherDatabase::RequireReadable(const std::string& label) {
+    const int rc = Probe();
+    if (rc == SQLITE_OK) {
+        return;
+    }
+    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) {
+        throw HistoryError(label + "は別のプログラムが書き込み中（使用中）です。" +
+                           "しばらくしてからやり直してください。");
+    }
+    if ((rc & 0xff) == SQLITE_NOTADB) {
+        throw HistoryError(label + "を開けません。" + EngineReason(rc) + "。");
+    }
+    throw HistoryError(label + "を開けません（" + EngineReason(rc) + "）。");
 }
 
 void SqlCipherDatabase::Execute(const std::string& sql) {
     if (sqlite3_exec(mDb, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
-        ThrowEngineError(mDb);
+        ThrowLastError();
     }
 }
 
@@ -57,10 +103,18 @@ std::string SqlCipherDatabase::LastError() const {
     return sqlite3_errmsg(mDb);
 }
 
+std::string SqlCipherDatabase::LastReason() const {
+    return EngineReason(sqlite3_extended_errcode(mDb));
+}
+
+void SqlCipherDatabase::ThrowLastError() const {
+    throw HistoryError(Label(mFile) + "の処理に失敗しました（" + LastReason() + "）。");
+}
+
 SqlStatement::SqlStatement(SqlCipherDatabase& db, const std::string& sql) : mDb(db) {
     if (sqlite3_prepare_v2(db.Handle(), sql.c_str(), static_cast<int>(sql.size()), &mStmt,
                            nullptr) != SQLITE_OK) {
-        ThrowEngineError(db.Handle());
+        db.ThrowLastError();
     }
 }
 
@@ -81,20 +135,20 @@ std::optional<std::string> SqlStatement::Check(SqlCipherDatabase& db, const std:
 
 void SqlStatement::BindInt(int index, std::int64_t value) {
     if (sqlite3_bind_int64(mStmt, index, value) != SQLITE_OK) {
-        ThrowEngineError(mDb.Handle());
+        mDb.ThrowLastError();
     }
 }
 
 void SqlStatement::BindNull(int index) {
     if (sqlite3_bind_null(mStmt, index) != SQLITE_OK) {
-        ThrowEngineError(mDb.Handle());
+        mDb.ThrowLastError();
     }
 }
 
 void SqlStatement::BindText(int index, const std::string& value) {
     if (sqlite3_bind_text(mStmt, index, value.data(), static_cast<int>(value.size()),
                           SQLITE_TRANSIENT) != SQLITE_OK) {
-        ThrowEngineError(mDb.Handle());
+        mDb.ThrowLastError();
     }
 }
 
@@ -106,7 +160,7 @@ bool SqlStatement::Step() {
     if (rc == SQLITE_DONE) {
         return false;
     }
-    ThrowEngineError(mDb.Handle());
+    mDb.ThrowLastError();
 }
 
 void SqlStatement::Reset() {

@@ -11,7 +11,8 @@ struct sqlite3_stmt;
 namespace pirumo {
 
 // One keyed connection to an encrypted history file. Failures of Execute and of statements
-// throw HistoryError with the engine's own text appended to a Japanese sentence.
+// throw HistoryError naming the file, with the engine's reason in Japanese. A connection waits
+// a few seconds for another program's write to finish before it reports the file in use.
 class SqlCipherDatabase {
 public:
     enum class Mode { kReadWrite, kCreate };
@@ -21,15 +22,25 @@ public:
     SqlCipherDatabase(const SqlCipherDatabase&) = delete;
     SqlCipherDatabase& operator=(const SqlCipherDatabase&) = delete;
 
-    // False when the key does not fit or the file is no database at all.
-    bool IsReadable();
+    // The engine's result code for a first read: SQLITE_NOTADB when the key does not fit or the
+    // file is no database at all, SQLITE_BUSY when a writer did not finish in time.
+    int Probe();
+    // Throws HistoryError, `label` followed by the reason, unless Probe() succeeds.
+    void RequireReadable(const std::string& label);
     void Execute(const std::string& sql);
     std::string LastError() const;
+    // The reason of the last failure in Japanese (「壊れています」, 「使用中です」...).
+    std::string LastReason() const;
+    [[noreturn]] void ThrowLastError() const;
     sqlite3* Handle() const { return mDb; }
 
 private:
     sqlite3* mDb = nullptr;
+    std::filesystem::path mFile;
 };
+
+// A short Japanese reason for an engine result code.
+std::string EngineReason(int code);
 
 class SqlStatement {
 public:
