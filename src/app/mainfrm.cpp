@@ -25,7 +25,10 @@
 #include "history/ui/entrywindow.h"
 #include "history/ui/historyimport.h"
 #include "history/ui/refreshsourcedialog.h"
+#include "prediction/backtest/predictionlog.h"
+#include "prediction/ui/backtestwindow.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
+#include "prediction/ui/numbercheckwindow.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
 
@@ -116,6 +119,7 @@ void MainFrm::ReloadHistory() {
     }
     if (mPredictionWindow != nullptr && !mPredictionWindow->isHidden()) {
         mPredictionWindow->Recompute();
+        RecordShownPrediction();
     }
 }
 
@@ -131,6 +135,22 @@ void MainFrm::BuildMenus() {
     on("mnuMasterImport", &MainFrm::ImportHistory);
     on("mnuMasterInput", &MainFrm::StartManualEntry);
     on("mnuHelpFile", &MainFrm::ShowHelp);
+    connect(mMenuItems.value(QStringLiteral("mnuYosoKensho")), &QAction::triggered, this, [this] {
+        ShowPredictionCheck(QStringLiteral("予想の検証"), [this] {
+            auto* window = new BacktestWindow(mHistory, mPredictionWindow->Predictor().Options(),
+                                              PredictionLogPath(mOptions.historyFile));
+            mMdiArea->addSubWindow(window);
+            window->Load();
+            return window;
+        });
+    });
+    connect(mMenuItems.value(QStringLiteral("mnuNumberCheck")), &QAction::triggered, this, [this] {
+        ShowPredictionCheck(QStringLiteral("数字チェック"), [this] {
+            auto* window = new NumberCheckWindow(mHistory);
+            mMdiArea->addSubWindow(window);
+            return window;
+        });
+    });
     on("mnuAbout", &MainFrm::ShowAbout);
     const auto arrange = [this](const char* name, void (*arrangement)(QMdiArea&)) {
         connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this,
@@ -213,6 +233,7 @@ void MainFrm::ShowPredictionWindow() {
     if (mPredictionWindow->isHidden()) {
         mPredictionWindow->Load();
         mPredictionWindow->show();
+        RecordShownPrediction();
     } else if (mPredictionWindow->isMinimized()) {
         mPredictionWindow->showNormal();
     }
@@ -250,6 +271,34 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
         return;
     }
     window->show();
+}
+
+// What the prediction window shows is kept in the log beside the history, so that 予想の検証 can
+// compare it with the draw once it is in. A failure only costs the record: it is reported in the
+// status bar instead of interrupting every showing.
+void MainFrm::RecordShownPrediction() {
+    try {
+        AppendToPredictionLog(PredictionLogPath(mOptions.historyFile),
+                              MakePredictionLogEntry(mHistory, mPredictionWindow->Predictor()));
+    } catch (const std::exception& error) {
+        statusBar()->showMessage(
+            QStringLiteral("予想を記録できません: %1").arg(QString::fromUtf8(error.what())));
+    }
+}
+
+void MainFrm::ShowPredictionCheck(const QString& name,
+                                  const std::function<QMdiSubWindow*()>& create) {
+    for (QMdiSubWindow* open : mMdiArea->subWindowList()) {
+        if (open->objectName() == name) {
+            if (open->isMinimized()) {
+                open->showNormal();
+            }
+            mMdiArea->setActiveSubWindow(open);
+            return;
+        }
+    }
+    HourglassCursor hourglass;
+    create()->show();
 }
 
 void MainFrm::RefreshHistoryByDownload() {

@@ -14,6 +14,7 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QWindow;
 
@@ -83,6 +84,8 @@ private:
     void ShowPredictionWindow();
     void SavePredictionSettings();
     void ShowAnalysisWindow(const AnalysisWindowDescription& description);
+    void RecordShownPrediction();
+    void ShowPredictionCheck(const QString& name, const std::function<QMdiSubWindow*()>& create);
     void RefreshHistoryByDownload();
     void SetRefreshSource();
     void ImportHistory();

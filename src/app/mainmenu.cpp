@@ -8,7 +8,10 @@ namespace pirumo {
 const std::vector<MainMenuItem>& MainMenuItems() {
     static const std::vector<MainMenuItem> items{
         {0, "mnuEnd", "終了(&X)", nullptr},
-        {0, "mnuYoso", "一発ガルポン予想(&D)", "一発ガルポン"},
+        {0, "mnuYosoMenu", "予想(&Y)", nullptr},
+        {1, "mnuYoso", "一発ガルポン予想(&D)", "一発ガルポン"},
+        {1, "mnuYosoKensho", "予想の検証(&V)", "予想の検証"},
+        {1, "mnuNumberCheck", "数字チェック(&C)", "数字チェック"},
         {0, "mnuMain", "データ分析(&S)", nullptr},
         {1, "mnuHindo", "頻度分析", nullptr},
         {2, "mnuSyutugenHindo", "出現頻度分析", "出現頻度分析"},

@@ -54,5 +54,7 @@ CliCommand ExportCommand();
 CliCommand SampleCommand();
 CliCommand PredictCommand();
 CliCommand UpdateCommand();
+CliCommand BacktestCommand();
+CliCommand CheckCommand();
 
 }  // namespace pirumo::cli

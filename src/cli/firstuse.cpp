@@ -9,7 +9,8 @@
 namespace pirumo::cli {
 
 void CreateHistoryOnFirstUse(const CliContext& context, const std::string& command) {
-    static const std::set<std::string> readers{"info", "show", "predict", "export", "update"};
+    static const std::set<std::string> readers{"info",   "show",     "predict", "export",
+                                               "update", "backtest", "check"};
     std::error_code ec;
     if (context.Has("db") || !readers.contains(command) || context.bundledHistory.empty() ||
         std::filesystem::exists(context.db, ec)) {

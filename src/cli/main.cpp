@@ -25,15 +25,16 @@ using namespace pirumo::cli;
 namespace {
 
 std::vector<CliCommand> Commands() {
-    return {InfoCommand(),   ListCommand(),   ShowCommand(),    ImportCommand(),
-            ExportCommand(), SampleCommand(), PredictCommand(), UpdateCommand()};
+    return {InfoCommand(),   ListCommand(),    ShowCommand(),   ImportCommand(),   ExportCommand(),
+            SampleCommand(), PredictCommand(), UpdateCommand(), BacktestCommand(), CheckCommand()};
 }
 
 // Every option any command takes (a null value name marks a flag); each command checks that it
 // was given only its own.
 const std::vector<std::pair<const char*, const char*>> kValueOptions{
-    {"db", "FILE"}, {"format", "FORMAT"}, {"out", "FILE"},    {"ini", "FILE"},       {"url", "URL"},
-    {"draws", "N"}, {"seed", "S"},        {"force", nullptr}, {"save-url", nullptr},
+    {"db", "FILE"}, {"format", "FORMAT"}, {"out", "FILE"},  {"ini", "FILE"},
+    {"url", "URL"}, {"draws", "N"},       {"seed", "S"},    {"force", nullptr},
+    {"from", "N"},  {"to", "N"},          {"log", nullptr}, {"save-url", nullptr},
 };
 
 std::string Usage(const std::vector<CliCommand>& commands) {

@@ -1,5 +1,6 @@
 #include "cli/clicommand.h"
 #include "history/store/historyfile.h"
+#include "prediction/backtest/predictionlog.h"
 #include "prediction/garuponpredictor.h"
 #include "prediction/initfile.h"
 #include "prediction/predictionexport.h"
@@ -8,8 +9,8 @@ namespace pirumo::cli {
 
 CliCommand PredictCommand() {
     return {"predict",
-            "[--ini FILE] [--format json|text|html] [--out FILE]",
-            {"ini", "format", "out"},
+            "[--ini FILE] [--format json|text|html] [--out FILE] [--log]",
+            {"ini", "format", "out", "log"},
             [](const CliContext& context) {
                 RefuseArguments(context, "predict");
                 const std::string format = context.Option("format", "text");
@@ -20,10 +21,16 @@ CliCommand PredictCommand() {
                 GaruponPredictor predictor;
                 // A missing settings file leaves every option off, as at start-up.
                 ReadInitFile(context.settings, predictor.Options());
-                predictor.Load(OpenDrawHistory(context.db));
+                const DrawHistory history = OpenDrawHistory(context.db);
+                predictor.Load(history);
                 WriteOutput(context, format == "json"   ? PredictionToJson(predictor)
                                      : format == "text" ? PredictionToText(predictor)
                                                         : PredictionToHtml(predictor));
+                if (context.Has("log")) {
+                    // Recorded beside the history, as the prediction window records its showings.
+                    AppendToPredictionLog(PredictionLogPath(context.db),
+                                          MakePredictionLogEntry(history, predictor));
+                }
                 return 0;
             }};
 }

@@ -14,6 +14,17 @@ void GaruponPredictor::Load(const DrawHistory& history) {
     RunPredictions();
 }
 
+void GaruponPredictor::AddDraw(const Draw& draw) {
+    AddCycleDraw(draw, mNumbersByDraw, mCycleTable);
+    mLastDrawNumber = draw.drawNumber;
+}
+
+void GaruponPredictor::LoadFromTables() {
+    BuildPredictionGrids();
+    mLoaded = true;
+    RunPredictions();
+}
+
 void GaruponPredictor::SetOption(int index, bool reflect) {
     mOptions.reflect[static_cast<std::size_t>(index)] = reflect;
     if (!mLoaded) {

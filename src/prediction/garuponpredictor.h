@@ -2,13 +2,13 @@
 
 #include <array>
 
+#include "grid/resultgrid.h"
 #include "history/drawhistory.h"
 #include "prediction/cycletable.h"
 #include "prediction/eliminationmethod.h"
 #include "prediction/numbersbydraw.h"
 #include "prediction/predictiongrids.h"
 #include "prediction/predictionoptions.h"
-#include "grid/resultgrid.h"
 
 namespace pirumo {
 
@@ -22,6 +22,12 @@ public:
     // What a load of the window computes: fresh grids, the cycle method over the history, then
     // RunPredictions.
     void Load(const DrawHistory& history);
+
+    // The prediction check's way through a history: one more valid draw into the tables (draws in
+    // 回数 order, starting from an unloaded predictor), then a load from the tables as they stand,
+    // which gives what Load gives on the draws added so far.
+    void AddDraw(const Draw& draw);
+    void LoadFromTables();
 
     // An option click: stores the option and, once loaded, empties the value cells of the
     // elimination, rapid-fire and one-shot grids and runs the predictions again.

@@ -18,7 +18,10 @@ struct ExpectedItem {
 // The menu tree as the program's users know it: names, captions with access keys, nesting.
 const ExpectedItem kMenuTree[] = {
     {0, "mnuEnd", "終了(&X)"},
-    {0, "mnuYoso", "一発ガルポン予想(&D)"},
+    {0, "mnuYosoMenu", "予想(&Y)"},
+    {1, "mnuYoso", "一発ガルポン予想(&D)"},
+    {1, "mnuYosoKensho", "予想の検証(&V)"},
+    {1, "mnuNumberCheck", "数字チェック(&C)"},
     {0, "mnuMain", "データ分析(&S)"},
     {1, "mnuHindo", "頻度分析"},
     {2, "mnuSyutugenHindo", "出現頻度分析"},

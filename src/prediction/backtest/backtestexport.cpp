@@ -1,0 +1,177 @@
+#include "prediction/backtest/backtestexport.h"
+
+#include "grid/gridexport.h"
+#include "prediction/backtest/backtestgrids.h"
+
+namespace pirumo {
+
+namespace {
+
+std::string JsonArray(const std::vector<int>& numbers) {
+    std::string json(1, '[');
+    json += JoinNumbers(numbers, ',');
+    json += ']';
+    return json;
+}
+
+std::string JsonRows(const PredictionRows& rows) {
+    std::string json = "[";
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        json += r == 0 ? "" : ", ";
+        json += JsonArray(rows[r]);
+    }
+    return json + "]";
+}
+
+std::string DrawToJson(const BacktestDraw& d) {
+    std::string json = "    {\"draw\": " + std::to_string(d.drawNumber) +
+                       ", \"date\": " + JsonQuote(d.date) +
+                       ", \"actual\": " + JsonArray({d.actual.begin(), d.actual.end()}) +
+                       ", \"bonus\": " + std::to_string(d.bonus) + ",\n     \"methods\": {";
+    for (int m = 0; m < kMethodCount; ++m) {
+        json += m == 0 ? "" : ", ";
+        json += JsonQuote(kMethodNames[static_cast<std::size_t>(m)]) + ": " +
+                JsonRows(d.shown[static_cast<std::size_t>(m)]);
+    }
+    json += "},\n     \"matches\": {";
+    for (int m = 0; m < kMethodCount; ++m) {
+        json += m == 0 ? "" : ", ";
+        json += JsonQuote(kMethodNames[static_cast<std::size_t>(m)]) + ": " +
+                std::to_string(d.matches[static_cast<std::size_t>(m)]);
+    }
+    return json + "}}";
+}
+
+std::string SummaryToJson(const MethodSummary& s) {
+    std::string json = "{\"draws\": " + std::to_string(s.draws) +
+                       ", \"numbers\": " + std::to_string(s.poolNumbers) +
+                       ", \"matches\": " + std::to_string(s.matches) +
+                       ", \"mean\": " + JsonNumber(s.Mean()) +
+                       ", \"chanceMean\": " + JsonNumber(s.ChanceMean()) +
+                       ", \"chanceLow\": " + JsonNumber(s.ChanceLow()) +
+                       ", \"chanceHigh\": " + JsonNumber(s.ChanceHigh()) +
+                       ", \"tickets\": " + std::to_string(s.tickets) + ", \"prizes\": {";
+    for (int p = 0; p < kPrizeClassCount; ++p) {
+        json += p == 0 ? "" : ", ";
+        json += JsonQuote(kPrizeClassNames[static_cast<std::size_t>(p)]) +
+                ": {\"won\": " + std::to_string(s.prizes[static_cast<std::size_t>(p)]) +
+                ", \"expected\": " + JsonNumber(s.ExpectedPrizes(p)) + "}";
+    }
+    return json + "}}";
+}
+
+std::string SummaryHeading(const BacktestResult& result) {
+    return "予想の検証　第" + std::to_string(result.from) + "回～第" + std::to_string(result.to) +
+           "回（" + std::to_string(result.draws.size()) + " 回分、反映するオプション " +
+           std::to_string(result.reflected) + " 件）";
+}
+
+constexpr const char* kChanceNote =
+    "どの組合せも毎回同じ確率で当たります。偶然の平均と範囲は、同じ個数の数字を無作為に選んだ場合の"
+    "一致数です（範囲は 95 %）。";
+
+}  // namespace
+
+std::string BacktestToJson(const BacktestResult& result) {
+    std::string json = "{\n  \"from\": " + std::to_string(result.from) +
+                       ",\n  \"to\": " + std::to_string(result.to) +
+                       ",\n  \"reflected\": " + std::to_string(result.reflected) +
+                       ",\n  \"draws\": [\n";
+    for (std::size_t i = 0; i < result.draws.size(); ++i) {
+        json += DrawToJson(result.draws[i]);
+        json += i + 1 < result.draws.size() ? ",\n" : "\n";
+    }
+    json += "  ],\n  \"summary\": {\n";
+    for (int m = 0; m < kMethodCount; ++m) {
+        json += "    " + JsonQuote(kMethodNames[static_cast<std::size_t>(m)]) + ": " +
+                SummaryToJson(result.summary[static_cast<std::size_t>(m)]);
+        json += m + 1 < kMethodCount ? ",\n" : "\n";
+    }
+    return json + "  }\n}\n";
+}
+
+std::string BacktestToText(const BacktestResult& result) {
+    ResultGrid summary;
+    FillBacktestSummaryGrid(result, summary);
+    ResultGrid draws;
+    FillBacktestOverviewGrid(result, draws);
+    return SummaryHeading(result) + "\n" + kChanceNote + "\n\n" + GridToText(summary) + "\n" +
+           GridToText(draws);
+}
+
+std::string BacktestToCsv(const BacktestResult& result) {
+    ResultGrid draws;
+    FillBacktestOverviewGrid(result, draws);
+    return GridToCsv(draws);
+}
+
+std::string BacktestToHtml(const BacktestResult& result) {
+    ResultGrid summary;
+    FillBacktestSummaryGrid(result, summary);
+    ResultGrid draws;
+    FillBacktestOverviewGrid(result, draws);
+    const std::string body = "<h1>" + HtmlEscape(SummaryHeading(result)) + "</h1>\n<p>" +
+                             HtmlEscape(kChanceNote) + "</p>\n" + GridToHtmlTable(summary) +
+                             "\n<h2>回ごとの予想と当選数字</h2>\n" + GridToHtmlTable(draws) + "\n";
+    return HtmlPage("予想の検証", body);
+}
+
+std::string NumberCheckToJson(const NumberCheckResult& result) {
+    std::string json =
+        "{\n  \"numbers\": " + JsonArray({result.numbers.begin(), result.numbers.end()}) +
+        ",\n  \"draws\": " + std::to_string(result.draws) + ",\n  \"wins\": {";
+    for (int p = 0; p < kPrizeClassCount; ++p) {
+        std::vector<int> numbers;
+        for (const WinningDraw& w : result.wins[static_cast<std::size_t>(p)]) {
+            numbers.push_back(w.drawNumber);
+        }
+        json += p == 0 ? "\n    " : ",\n    ";
+        json +=
+            JsonQuote(kPrizeClassNames[static_cast<std::size_t>(p)]) + ": " + JsonArray(numbers);
+    }
+    json += "\n  },\n  \"odds\": {";
+    for (int p = 0; p < kPrizeClassCount; ++p) {
+        json += p == 0 ? "\n    " : ",\n    ";
+        json += JsonQuote(kPrizeClassNames[static_cast<std::size_t>(p)]) + ": {\"combinations\": " +
+                std::to_string(kWinningCombinations[static_cast<std::size_t>(p)]) +
+                ", \"of\": " + std::to_string(kCombinations) +
+                ", \"probability\": " + JsonNumber(PrizeProbability(p)) + "}";
+    }
+    return json + "\n  }\n}\n";
+}
+
+std::string NumberCheckToText(const NumberCheckResult& result) {
+    std::string text = "数字 " + JoinNumbers({result.numbers.begin(), result.numbers.end()}) +
+                       " を " + std::to_string(result.draws) +
+                       " 回分の当選数字と照らし合わせました。\n";
+    for (int p = 0; p < kPrizeClassCount; ++p) {
+        const auto& wins = result.wins[static_cast<std::size_t>(p)];
+        text += std::string(kPrizeClassNames[static_cast<std::size_t>(p)]) + ": " +
+                std::to_string(wins.size()) + " 回";
+        if (p == kFourthPrize) {
+            if (!wins.empty()) {
+                text += "（最後は第" + std::to_string(wins.back().drawNumber) + "回 " +
+                        wins.back().date + "）";
+            }
+        } else {
+            for (const WinningDraw& w : wins) {
+                text += "\n  第" + std::to_string(w.drawNumber) + "回 " + w.date;
+            }
+        }
+        text += "\n";
+    }
+    text += "\n1口が1回の抽せんで当たる確率（どの組合せも毎回同じです）:\n";
+    for (int p = 0; p < kPrizeClassCount; ++p) {
+        text += std::string(kPrizeClassNames[static_cast<std::size_t>(p)]) + ": " +
+                std::to_string(kWinningCombinations[static_cast<std::size_t>(p)]) + " / " +
+                std::to_string(kCombinations) + "（約 " +
+                std::to_string(
+                    static_cast<long long>(static_cast<double>(kCombinations) /
+                                               kWinningCombinations[static_cast<std::size_t>(p)] +
+                                           0.5)) +
+                " 回に 1 回）\n";
+    }
+    return text;
+}
+
+}  // namespace pirumo

@@ -1,0 +1,266 @@
+#include "prediction/ui/backtestwindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "prediction/backtest/backtestgrids.h"
+#include "prediction/backtest/predictionlog.h"
+#include "prediction/ui/backtestchart.h"
+#include "prediction/ui/backtestjob.h"
+#include "widgets/gridview.h"
+#include "widgets/messageboxes.h"
+
+namespace pirumo {
+
+namespace {
+
+// How long the window waits for the check before it shows a progress bar instead.
+constexpr int kBlinkMilliseconds = 150;
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+BacktestWindow::BacktestWindow(DrawHistory history, PredictionOptions options,
+                               std::filesystem::path predictionLog, QWidget* parent)
+    : QMdiSubWindow(parent),
+      mHistory(std::move(history)),
+      mOptions(options),
+      mPredictionLog(std::move(predictionLog)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("予想の検証"));
+    setWindowTitle(QStringLiteral("予想の検証"));
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    mHeading = new QLabel(client);
+    mHeading->setObjectName(QStringLiteral("lblHeading"));
+    mHeading->setWordWrap(true);
+    layout->addWidget(mHeading);
+
+    auto* rangeRow = new QHBoxLayout();
+    mFrom = new QSpinBox(client);
+    mFrom->setObjectName(QStringLiteral("spnFrom"));
+    mTo = new QSpinBox(client);
+    mTo->setObjectName(QStringLiteral("spnTo"));
+    for (QSpinBox* box : {mFrom, mTo}) {
+        box->setRange(1, std::max(1, mHistory.LastDrawNumber()));
+    }
+    mRun = new QPushButton(QStringLiteral("検証"), client);
+    mRun->setObjectName(QStringLiteral("cmdRun"));
+    connect(mRun, &QPushButton::clicked, this, [this] { Run(mFrom->value(), mTo->value()); });
+    rangeRow->addWidget(new QLabel(QStringLiteral("第"), client));
+    rangeRow->addWidget(mFrom);
+    rangeRow->addWidget(new QLabel(QStringLiteral("回～第"), client));
+    rangeRow->addWidget(mTo);
+    rangeRow->addWidget(new QLabel(QStringLiteral("回"), client));
+    rangeRow->addWidget(mRun);
+    auto* progressRow = rangeRow;
+    mProgress = new QProgressBar(client);
+    mProgress->setObjectName(QStringLiteral("prgCheck"));
+    mCancel = new QPushButton(QStringLiteral("中止"), client);
+    mCancel->setObjectName(QStringLiteral("cmdCancel"));
+    progressRow->addWidget(mProgress, 1);
+    progressRow->addWidget(mCancel);
+    progressRow->addStretch(1);
+    layout->addLayout(progressRow);
+    mProgress->hide();
+    mCancel->hide();
+
+    layout->addWidget(CreateSummaryArea());
+    layout->addWidget(CreateDetailArea(), 1);
+
+    auto* close = new QPushButton(QStringLiteral("閉じる"), client);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    connect(close, &QPushButton::clicked, this, &QMdiSubWindow::close);
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    setWidget(client);
+
+    mProgressTimer = new QTimer(this);
+    mProgressTimer->setInterval(50);
+    connect(mProgressTimer, &QTimer::timeout, this, [this] {
+        mProgress->setMaximum(std::max(1, mJob->Total()));
+        mProgress->setValue(mJob->Done());
+    });
+    connect(mCancel, &QPushButton::clicked, this, [this] {
+        mJob->Cancel();
+        mCancel->setEnabled(false);
+    });
+    resize(1180, 860);
+}
+
+BacktestWindow::~BacktestWindow() = default;
+
+QWidget* BacktestWindow::CreateSummaryArea() {
+    mSummary = new GridView(this);
+    mSummary->setObjectName(QStringLiteral("grdSummary"));
+    return mSummary;
+}
+
+QWidget* BacktestWindow::CreateDetailArea() {
+    auto* area = new QWidget(this);
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* chartColumn = new QVBoxLayout();
+    auto* methodRow = new QHBoxLayout();
+    mMethod = new QComboBox(area);
+    mMethod->setObjectName(QStringLiteral("cboMethod"));
+    for (std::string_view name : kMethodNames) {
+        mMethod->addItem(FromUtf8(name));
+    }
+    mMethod->setCurrentIndex(kOneShotGrid);
+    methodRow->addWidget(new QLabel(QStringLiteral("方法:"), area));
+    methodRow->addWidget(mMethod);
+    methodRow->addStretch(1);
+    chartColumn->addLayout(methodRow);
+    mChart = new BacktestChart(area);
+    mChart->setObjectName(QStringLiteral("chtCumulative"));
+    chartColumn->addWidget(mChart, 1);
+    layout->addLayout(chartColumn, 5);
+
+    mTabs = new QTabWidget(area);
+    mDraws = new GridView(mTabs);
+    mDraws->setObjectName(QStringLiteral("grdDraws"));
+    mTabs->addTab(mDraws, QStringLiteral("回ごとの予想と当選数字"));
+    auto* logPage = new QWidget(mTabs);
+    auto* logLayout = new QVBoxLayout(logPage);
+    mLogNote = new QLabel(logPage);
+    mLogNote->setWordWrap(true);
+    mLog = new GridView(logPage);
+    mLog->setObjectName(QStringLiteral("grdLog"));
+    logLayout->addWidget(mLogNote);
+    logLayout->addWidget(mLog, 1);
+    mTabs->addTab(logPage, QStringLiteral("予想記録（実際に表示した予想）"));
+    layout->addWidget(mTabs, 6);
+
+    connect(mMethod, &QComboBox::currentIndexChanged, this, [this](int method) {
+        if (mShown) {
+            ShowMethod(method);
+        }
+    });
+    return area;
+}
+
+void BacktestWindow::Load() {
+    ShowPredictionLog();
+    int from = 0;
+    int to = 0;
+    try {
+        std::tie(from, to) = DefaultBacktestRange(mHistory);
+    } catch (const BacktestError& error) {
+        mHeading->setText(QString::fromUtf8(error.what()));
+        return;
+    }
+    mFrom->setValue(from);
+    mTo->setValue(to);
+    Run(from, to);
+}
+
+void BacktestWindow::Run(int from, int to) {
+    if (from > to) {
+        ShowRefusal(this,
+                    QStringLiteral("第%1回から第%2回までは検証できません。始めの回を終わりの回"
+                                   "より前にしてください。")
+                        .arg(from)
+                        .arg(to));
+        return;
+    }
+    delete mJob;  // a check still running is cancelled first
+    mShown = false;
+    mRun->setEnabled(false);
+    mHeading->setText(QStringLiteral("第%1回～第%2回を検証しています…").arg(from).arg(to));
+    mJob = new BacktestJob(mHistory, mOptions, from, to, this);
+    connect(mJob, &BacktestJob::Finished, this, &BacktestWindow::ShowResult);
+    mJob->Start();
+    if (mJob->Wait(kBlinkMilliseconds)) {
+        ShowResult();
+    } else {
+        ShowProgress();
+    }
+}
+
+void BacktestWindow::ShowProgress() {
+    mProgress->setValue(0);
+    mCancel->setEnabled(true);
+    mProgress->show();
+    mCancel->show();
+    mProgressTimer->start();
+}
+
+const BacktestResult& BacktestWindow::Result() const {
+    return mJob->Result();
+}
+
+void BacktestWindow::ShowResult() {
+    if (mShown) {
+        return;
+    }
+    mShown = true;
+    mProgressTimer->stop();
+    mProgress->hide();
+    mCancel->hide();
+    mRun->setEnabled(true);
+    if (!mJob->Error().empty()) {
+        mHeading->setText(QString::fromUtf8(mJob->Error()));
+        return;
+    }
+    const BacktestResult& result = mJob->Result();
+    QString heading =
+        QStringLiteral(
+            "第%1回～第%2回の %3 回分について、その回より前の当選データだけで予想した数字を"
+            "実際の当選数字と比べました（反映するオプション %4 件）。")
+            .arg(result.from)
+            .arg(result.draws.empty() ? result.from : result.draws.back().drawNumber)
+            .arg(result.draws.size())
+            .arg(result.reflected);
+    if (mJob->Cancelled()) {
+        heading += QStringLiteral("　途中で中止しました。");
+    }
+    heading += QStringLiteral(
+        "\nどの組合せも毎回同じ確率で当たります。「偶然」は同じ個数の数字を無作為に選んだ場合の"
+        "値で、一致の平均がその 95 % 範囲に入っていれば、予想は偶然と区別できません。");
+    mHeading->setText(heading);
+    FillBacktestSummaryGrid(result, mSummaryGrid);
+    mSummary->SetGrid(mSummaryGrid);
+    mSummary->setFixedHeight(mSummary->sizeHint().height());
+    ShowMethod(mMethod->currentIndex());
+}
+
+void BacktestWindow::ShowMethod(int method) {
+    const BacktestResult& result = mJob->Result();
+    mChart->Show(result, method);
+    FillBacktestDrawGrid(result, method, mDrawGrid);
+    mDraws->SetGrid(mDrawGrid);
+}
+
+void BacktestWindow::ShowPredictionLog() {
+    std::vector<PredictionLogEntry> entries;
+    try {
+        entries = ReadPredictionLog(mPredictionLog);
+    } catch (const std::exception& error) {
+        mLogNote->setText(QString::fromUtf8(error.what()));
+        return;
+    }
+    mLogNote->setText(
+        entries.empty()
+            ? QStringLiteral("一発ガルポン予想を表示すると、表示した数字がここに記録されます。")
+            : QStringLiteral("一発ガルポン予想を表示したときの数字です。抽せん後は実際の当選数字と"
+                             "比べます。"));
+    FillPredictionLogGrid(CompareLoggedPredictions(mHistory, entries), mLogGrid);
+    mLog->SetGrid(mLogGrid);
+}
+
+}  // namespace pirumo

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <filesystem>
+#include <memory>
+
+#include "grid/resultgrid.h"
+#include "prediction/backtest/backtest.h"
+
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QSpinBox;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+
+namespace pirumo {
+
+class BacktestChart;
+class BacktestJob;
+class GridView;
+
+// 予想の検証: how each method of the prediction window would have done on the history, beside
+// what chance gives, and the logged predictions against the draws that followed.
+class BacktestWindow : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    // A copy of the history is checked, so a reload while the check runs changes nothing under it.
+    BacktestWindow(DrawHistory history, PredictionOptions options,
+                   std::filesystem::path predictionLog, QWidget* parent = nullptr);
+    ~BacktestWindow() override;
+
+    // Shows the logged predictions and starts the check over the default range.
+    void Load();
+    // Checks the valid draws numbered from..to. A check that ends within a blink is shown at
+    // once; a longer one shows a progress bar with a cancel button.
+    void Run(int from, int to);
+
+    bool HasResult() const { return mShown; }
+    const BacktestResult& Result() const;
+
+private:
+    QWidget* CreateSummaryArea();
+    QWidget* CreateDetailArea();
+    void ShowProgress();
+    void ShowResult();
+    void ShowMethod(int method);
+    void ShowPredictionLog();
+
+    DrawHistory mHistory;
+    PredictionOptions mOptions;
+    std::filesystem::path mPredictionLog;
+    BacktestJob* mJob = nullptr;
+    bool mShown = false;
+    ResultGrid mSummaryGrid;
+    ResultGrid mDrawGrid;
+    ResultGrid mLogGrid;
+    QLabel* mHeading = nullptr;
+    QSpinBox* mFrom = nullptr;
+    QSpinBox* mTo = nullptr;
+    QPushButton* mRun = nullptr;
+    QProgressBar* mProgress = nullptr;
+    QPushButton* mCancel = nullptr;
+    QTimer* mProgressTimer = nullptr;
+    GridView* mSummary = nullptr;
+    QComboBox* mMethod = nullptr;
+    BacktestChart* mChart = nullptr;
+    QTabWidget* mTabs = nullptr;
+    GridView* mDraws = nullptr;
+    GridView* mLog = nullptr;
+    QLabel* mLogNote = nullptr;
+};
+
+}  // namespace pirumo

@@ -1,0 +1,90 @@
+#include <QChartView>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QtTest/QTest>
+
+#include "history/store/samplehistory.h"
+#include "mainfrmfixture.h"
+#include "modalanswerer.h"
+#include "prediction/backtest/predictionlog.h"
+#include "prediction/ui/backtestjob.h"
+#include "prediction/ui/backtestwindow.h"
+#include "prediction/ui/numbercheckwindow.h"
+
+namespace pirumo::test {
+namespace {
+
+class PredictionCheckWindowsTest : public MainFrmTest {
+protected:
+    void SetUp() override {
+        mDraws = MakeSampleHistory(120, 4);
+        WriteHistory(mDraws);
+    }
+    std::vector<Draw> mDraws;
+};
+
+TEST_F(PredictionCheckWindowsTest, BacktestWindowShowsTheCheckAndTheLoggedPredictions) {
+    Start();  // the first activation shows the prediction window, which records its numbers
+    const std::vector<PredictionLogEntry> log = ReadPredictionLog(PredictionLogPath(HistoryPath()));
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].targetDraw, 121);
+
+    auto* window = qobject_cast<BacktestWindow*>(ChooseWindow("mnuYosoKensho"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->objectName(), QStringLiteral("予想の検証"));
+    ASSERT_TRUE(window->HasResult());  // a short history is done within a blink
+    const BacktestResult expected = RunBacktest(DrawHistory(mDraws), {}, 51, 120);
+    ASSERT_EQ(window->Result().draws.size(), expected.draws.size());
+    EXPECT_EQ(window->Result().draws.back().shown, expected.draws.back().shown);
+    EXPECT_FALSE(window->findChild<QProgressBar*>()->isVisible());
+    const auto* chart = window->findChild<QChartView*>();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->chart()->series().size(), 3);
+
+    // Choosing the item again brings the open window forward.
+    EXPECT_EQ(ChooseWindow("mnuYosoKensho"), window);
+
+    window->Run(60, 70);
+    ASSERT_TRUE(window->HasResult());
+    EXPECT_EQ(window->Result().draws.size(), 11u);
+    ModalAnswerer answerer;
+    window->Run(70, 60);
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(window->Result().draws.size(), 11u);
+}
+
+TEST_F(PredictionCheckWindowsTest, ACancelledJobStopsEarlyAndKeepsWhatItChecked) {
+    BacktestJob job(DrawHistory(MakeSampleHistory(5000, 2)), {}, 51, 5000);
+    job.Start();
+    job.Cancel();
+    ASSERT_TRUE(job.Wait(10000));
+    EXPECT_TRUE(job.Cancelled());
+    EXPECT_LT(job.Result().draws.size(), 4950u);
+    EXPECT_EQ(static_cast<int>(job.Result().draws.size()), job.Done());
+}
+
+TEST_F(PredictionCheckWindowsTest, NumberCheckListsTheWinsAndRefusesWrongNumbers) {
+    Start();
+    auto* window = qobject_cast<NumberCheckWindow*>(ChooseWindow("mnuNumberCheck"));
+    ASSERT_NE(window, nullptr);
+    const Draw& draw = mDraws[99];
+    for (int i = 0; i < 5; ++i) {
+        window->NumberField(i)->setText(QString::number(draw.Main(i)));
+    }
+    window->NumberField(2)->setText(QStringLiteral(" %1 ").arg(draw.Main(2)));
+    window->Check();
+    EXPECT_TRUE(window->ResultText().contains(QStringLiteral("第100回")))
+        << window->ResultText().toStdString();
+    EXPECT_TRUE(window->ResultText().startsWith(QStringLiteral("数字 ")));
+
+    const QString before = window->ResultText();
+    window->NumberField(4)->setText(window->NumberField(0)->text());
+    ModalAnswerer answerer;
+    window->Check();
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_TRUE(answerer.Seen()[0].text.contains(QStringLiteral("重複")));
+    EXPECT_EQ(window->ResultText(), before);
+}
+
+}  // namespace
+}  // namespace pirumo::test
