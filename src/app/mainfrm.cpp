@@ -38,6 +38,8 @@ namespace {
 
 // Windows whose closing hands the focus back to the main window as a return "from another window
 // of the program": ordinary top-level windows, not message boxes, menus or tooltips.
+constexpr int kStatusMessageMilliseconds = 5000;
+
 bool IsProgramWindow(const QWindow& window) {
     const Qt::WindowType type = window.type();
     return (type == Qt::Window || type == Qt::Dialog) && window.modality() == Qt::NonModal;
@@ -82,7 +84,6 @@ bool MainFrm::Load() {
     CreatePredictionWindow();
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mEntryAllowed = true;
     hourglass.Restore();  // reading the history may have to ask the user first
     mLoaded = OpenDrawHistory();
     return mLoaded;
@@ -191,9 +192,16 @@ QWidget* MainFrm::ChooseWindow(const QString& name) {
 }
 
 void MainFrm::closeEvent(QCloseEvent* event) {
-    // Exit never asks: the children close first, then the settings are written and the history
-    // let go.
+    // The entry window holds the exit on a wrong number as it holds its own closing; nothing else
+    // asks. The children close first, then the settings are written and the history let go.
     mExiting = true;
+    for (QMdiSubWindow* window : mMdiArea->subWindowList()) {
+        if (qobject_cast<EntryWindow*>(window) != nullptr && !window->close()) {
+            mExiting = false;
+            event->ignore();
+            return;
+        }
+    }
     mMdiArea->closeAllSubWindows();
     if (mHelpWindow != nullptr) {
         mHelpWindow->close();
@@ -318,7 +326,7 @@ void MainFrm::ImportHistory() {
 }
 
 void MainFrm::StartManualEntry() {
-    if (!mEntryAllowed) {
+    if (!mEntryBlockers.isEmpty()) {
         ShowRefusal(this, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
         return;
     }
@@ -394,22 +402,35 @@ void MainFrm::WatchActivation(QWindow* focusWindow) {
     if (focusWindow == nullptr) {
         return;  // the program lost the focus; returning to it is no return from our windows
     }
-    const QPointer<QWindow> previous = mLastFocusWindow;
-    mLastFocusWindow = focusWindow;
+    // Noted when the other window gets the focus: a window deleted on closing (the About box) is
+    // gone by the time the main window has it back.
+    const bool fromOtherWindow = mFocusInOtherProgramWindow;
+    mFocusInOtherProgramWindow = focusWindow != windowHandle() && IsProgramWindow(*focusWindow);
     if (!mLoaded || mExiting || focusWindow != windowHandle()) {
         return;
     }
     const bool firstActivation = !mActivated;
-    const bool fromOtherWindow =
-        previous != nullptr && previous != focusWindow && IsProgramWindow(*previous);
     mActivated = true;
     if (firstActivation || fromOtherWindow) {
         ShowPredictionWindow();
     }
 }
 
+// Counted per window: one blocking window closing leaves entry refused while another is open.
+void MainFrm::SetBlocksEntry(const QWidget& window, bool blocks) {
+    if (blocks) {
+        mEntryBlockers.insert(&window);
+    } else {
+        mEntryBlockers.remove(&window);
+    }
+}
+
 void MainFrm::AddStatusNote(QLabel* note) {
     statusBar()->addPermanentWidget(note);
+}
+
+void MainFrm::ShowStatusMessage(const QString& message) {
+    statusBar()->showMessage(message, kStatusMessageMilliseconds);
 }
 
 // The menus a child window hides come back when it gives up the menu bar; one that was deleted

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -53,9 +54,9 @@ public:
     bool Load();
 
     const DrawHistory& History() const override { return mHistory; }
-    // Only the manual entry menu item reads the flag.
-    void SetEntryAllowed(bool allowed) override { mEntryAllowed = allowed; }
+    void SetBlocksEntry(const QWidget& window, bool blocks) override;
     void AddStatusNote(QLabel* note) override;
+    void ShowStatusMessage(const QString& message) override;
     void ReplaceMenus(QMenu* menu) override;
     bool IsClosing() const override { return mExiting; }
     QWidget* DialogParent() override { return this; }
@@ -98,10 +99,10 @@ private:
     void WatchActivation(QWindow* focusWindow);
 
     MainFrmOptions mOptions;
-    bool mEntryAllowed = true;
     bool mLoaded = false;
     bool mExiting = false;
     bool mActivated = false;
+    bool mFocusInOtherProgramWindow = false;
     DrawHistory mHistory;
     QMdiArea* mMdiArea = nullptr;
     QHash<QString, QAction*> mMenuItems;
@@ -109,8 +110,8 @@ private:
     QPointer<IppatsuGaruponWindow> mPredictionWindow;  // from start-up to exit
     QPointer<HelpWindow> mHelpWindow;
     QPointer<AboutBox> mAboutBox;
-    QPointer<QWindow> mLastFocusWindow;
-    QPointer<QMenu> mChildMenu;  // shown alone in the menu bar while its window is active
+    QSet<const QWidget*> mEntryBlockers;  // open windows that refuse manual entry
+    QPointer<QMenu> mChildMenu;           // shown alone in the menu bar while its window is active
     QList<QPointer<QAction>> mMenusHiddenByChild;
     QLabel* mSampleNote = nullptr;
 };

@@ -49,8 +49,24 @@ void TileVertically(QMdiArea& area) {
     TileInBands(area, Qt::Horizontal);
 }
 
+// Back to front, each window keeps its size and sits one title bar lower and further right than
+// the one behind it, so every title stays in view; the active window ends in front. A window
+// that would start outside the area starts again at the top left.
 void Cascade(QMdiArea& area) {
-    area.cascadeSubWindows();
+    const auto windows = TiledWindows(area);
+    const QRect space = area.viewport()->rect();
+    QPoint corner = space.topLeft();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        QMdiSubWindow* window = *it;
+        window->showNormal();
+        const int step = std::max(window->contentsMargins().top(), 1);
+        if (corner.x() + step > space.right() || corner.y() + step > space.bottom()) {
+            corner = space.topLeft();
+        }
+        window->move(corner);
+        window->raise();
+        corner += QPoint(step, step);
+    }
 }
 
 void ArrangeIcons(QMdiArea& area) {

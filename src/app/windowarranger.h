@@ -11,6 +11,7 @@ namespace pirumo {
 void TileHorizontally(QMdiArea& area);
 // Each window the full height of the area, side by side from left to right.
 void TileVertically(QMdiArea& area);
+// Each window keeping its own size, offset down and right from the one behind it.
 void Cascade(QMdiArea& area);
 // The minimised windows in rows along the bottom edge of the area, left to right.
 void ArrangeIcons(QMdiArea& area);

@@ -1,15 +1,20 @@
 #include "app/windowpicture.h"
 
+#include <QApplication>
 #include <QBuffer>
-#include <QCoreApplication>
+#include <QDialog>
 #include <QImage>
+#include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
 #include <cstdio>
 
 #include "app/mainfrm.h"
 #include "base/fileerror.h"
 #include "base/outputfile.h"
 #include "history/store/historyfile.h"
+#include "prediction/predictiontexts.h"
 
 namespace pirumo {
 
@@ -28,22 +33,75 @@ std::optional<DrawHistory> ReadHistoryOrReport(QWidget*, const std::filesystem::
     }
 }
 
+// Nobody is there to answer a render's questions: a modal dialog is reported on standard error
+// and closed at once, and the render then fails.
+class QuestionRefuser : public QObject {
+public:
+    QuestionRefuser() { qApp->installEventFilter(this); }
+
+    bool Asked() const { return mAsked; }
+
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* dialog = qobject_cast<QDialog*>(object);
+        if (event->type() != QEvent::Show || dialog == nullptr || !dialog->isModal()) {
+            return false;
+        }
+        mAsked = true;
+        const auto* box = qobject_cast<QMessageBox*>(dialog);
+        ReportError(box != nullptr ? box->text() : dialog->windowTitle());
+        QMetaObject::invokeMethod(
+            dialog,
+            [closing = QPointer<QDialog>(dialog)] {
+                if (closing != nullptr) {
+                    closing->done(QDialog::Rejected);
+                }
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    bool mAsked = false;
+};
+
+// The window the menus open on top of the prediction window, as the user sees it after closing
+// that window: the prediction window also refuses manual entry while it is open.
+void ClosePredictionWindowUnlessRendered(MainFrm& main, const QString& name) {
+    const QString prediction =
+        QString::fromUtf8(prediction_text::kWindowName.data(),
+                          static_cast<qsizetype>(prediction_text::kWindowName.size()));
+    if (name == prediction) {
+        return;
+    }
+    if (auto* window = main.findChild<QMdiSubWindow*>(prediction)) {
+        window->close();
+    }
+}
+
 }  // namespace
 
 int SaveWindowPicture(const CommandLine& line) {
+    QuestionRefuser refuser;
     MainFrm main({line.historyFile, line.settingsFile, ReadHistoryOrReport});
-    if (!main.Load()) {
+    if (!main.Load() || refuser.Asked()) {
         return 1;
     }
     main.show();
     QCoreApplication::processEvents();
+    ClosePredictionWindowUnlessRendered(main, line.renderName);
     QWidget* window = main.ChooseWindow(line.renderName);
+    if (refuser.Asked()) {
+        return 1;
+    }
     if (window == nullptr) {
         ReportError(
             QStringLiteral("「%1」という名前のウィンドウはありません。").arg(line.renderName));
         return 2;
     }
     QCoreApplication::processEvents();
+    if (refuser.Asked()) {
+        return 1;
+    }
     const QImage picture = window->grab().toImage();
     QByteArray png;
     QBuffer buffer(&png);

@@ -31,4 +31,14 @@ void WriteOutput(const CliContext& context, const std::string& text) {
     }
 }
 
+void RequireOutFileForPdf(const CliContext& context, const std::string& format) {
+    if (format == "pdf" && !context.Has("out")) {
+        throw CliError{"PDF は --out で書き出すファイルを指定してください。", 2};
+    }
+}
+
+std::string PdfBytes(const QByteArray& pdf) {
+    return std::string(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+}
+
 }  // namespace pirumo::cli

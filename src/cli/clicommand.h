@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -44,6 +45,11 @@ void WriteOutput(const CliContext& context, const std::string& text);
 // yet, is created from the bundled results and a note says so on standard error. A file named by
 // --db is never created, so that a mistyped path is reported instead of filled.
 void CreateHistoryOnFirstUse(const CliContext& context, const std::string& command);
+
+// A PDF goes to a file only, never to the terminal: throws when --format pdf lacks --out.
+void RequireOutFileForPdf(const CliContext& context, const std::string& format);
+// PDF bytes as WriteOutput takes them.
+std::string PdfBytes(const QByteArray& pdf);
 
 // The commands, one per file.
 CliCommand InfoCommand();

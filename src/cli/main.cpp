@@ -2,11 +2,13 @@
 // calls into the core only; nothing is computed here.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStandardPaths>
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <new>
 #include <string>
 #include <utility>
@@ -47,6 +49,28 @@ std::string Usage(const std::vector<CliCommand>& commands) {
         "インストールしたときはユーザーのデータフォルダーの Pirumo.mdb を使います。"
         "ないときは同梱の当選データから作成します。\n";
     return text;
+}
+
+// A PDF needs fonts, hence a GUI application, but never a display.
+bool AsksForPdf(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--format=pdf" ||
+            (argument == "--format" && i + 1 < argc && std::string(argv[i + 1]) == "pdf")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char* argv[]) {
+    if (!AsksForPdf(argc, argv)) {
+        return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 void PrintError(const std::string& message) {
@@ -131,7 +155,7 @@ std::filesystem::path UserFolder(QStandardPaths::StandardLocation location) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = CreateApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pirumo"));
     const std::vector<CliCommand> commands = Commands();
 

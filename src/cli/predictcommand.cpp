@@ -4,28 +4,36 @@
 #include "prediction/garuponpredictor.h"
 #include "prediction/initfile.h"
 #include "prediction/predictionexport.h"
+#include "print/pdfdocument.h"
+#include "print/predictionprint.h"
 
 namespace pirumo::cli {
 
 CliCommand PredictCommand() {
     return {"predict",
-            "[--ini FILE] [--format json|text|html] [--out FILE] [--log]",
+            "[--ini FILE] [--format json|text|html|pdf] [--out FILE] [--log]",
             {"ini", "format", "out", "log"},
             [](const CliContext& context) {
                 RefuseArguments(context, "predict");
                 const std::string format = context.Option("format", "text");
-                if (format != "json" && format != "text" && format != "html") {
+                if (format != "json" && format != "text" && format != "html" && format != "pdf") {
                     throw CliError{
-                        "形式「" + format + "」には対応していません（json, text, html）。", 2};
+                        "形式「" + format + "」には対応していません（json, text, html, pdf）。", 2};
                 }
+                RequireOutFileForPdf(context, format);
                 GaruponPredictor predictor;
                 // A missing settings file leaves every option off, as at start-up.
                 ReadInitFile(context.settings, predictor.Options());
                 const DrawHistory history = OpenDrawHistory(context.db);
                 predictor.Load(history);
-                WriteOutput(context, format == "json"   ? PredictionToJson(predictor)
-                                     : format == "text" ? PredictionToText(predictor)
-                                                        : PredictionToHtml(predictor));
+                if (format == "pdf") {
+                    WriteOutput(context, PdfBytes(DocumentToPdf(PredictionPrintDocument(
+                                             predictor, history, QDate::currentDate()))));
+                } else {
+                    WriteOutput(context, format == "json"   ? PredictionToJson(predictor)
+                                         : format == "text" ? PredictionToText(predictor)
+                                                            : PredictionToHtml(predictor));
+                }
                 if (context.Has("log")) {
                     // Recorded beside the history, as the prediction window records its showings.
                     AppendToPredictionLog(PredictionLogPath(context.db),

@@ -1,7 +1,9 @@
 #include "analyses/analysiscatalog.h"
 #include "cli/clicommand.h"
-#include "history/store/historyfile.h"
 #include "grid/gridexport.h"
+#include "history/store/historyfile.h"
+#include "print/analysisprint.h"
+#include "print/pdfdocument.h"
 
 namespace pirumo::cli {
 
@@ -26,7 +28,7 @@ std::string FormatGrid(const std::string& format, const AnalysisWindowDescriptio
 CliCommand ShowCommand() {
     return {
         "show",
-        "NAME [--format json|csv|text|html] [--out FILE]",
+        "NAME [--format json|csv|text|html|pdf] [--out FILE]",
         {"format", "out"},
         [](const CliContext& context) {
             if (context.arguments.size() != 1) {
@@ -39,14 +41,22 @@ CliCommand ShowCommand() {
                                2};
             }
             const std::string format = context.Option("format", "text");
-            if (format != "json" && format != "csv" && format != "text" && format != "html") {
+            if (format != "json" && format != "csv" && format != "text" && format != "html" &&
+                format != "pdf") {
                 throw CliError{
-                    "形式「" + format + "」には対応していません（json, csv, text, html）。", 2};
+                    "形式「" + format + "」には対応していません（json, csv, text, html, pdf）。",
+                    2};
             }
+            RequireOutFileForPdf(context, format);
             const DrawHistory history = OpenDrawHistory(context.db);
             ResultGrid grid;
             window->runAnalysis(history, grid);
-            WriteOutput(context, FormatGrid(format, *window, grid));
+            if (format == "pdf") {
+                WriteOutput(context, PdfBytes(DocumentToPdf(AnalysisPrintDocument(
+                                         *window, grid, history, QDate::currentDate()))));
+            } else {
+                WriteOutput(context, FormatGrid(format, *window, grid));
+            }
             return 0;
         }};
 }

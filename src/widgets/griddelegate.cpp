@@ -1,10 +1,12 @@
 #include "widgets/griddelegate.h"
 
 #include <QFontMetricsF>
+#include <QMetaProperty>
 #include <QPainter>
 #include <QTableView>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "widgets/gridtablemodel.h"
 
@@ -24,6 +26,16 @@ bool HasSide(const GridCellLook& look, Side side) {
 }  // namespace
 
 GridDelegate::GridDelegate(QTableView& view) : QStyledItemDelegate(&view), mView(view) {}
+
+void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                const QModelIndex& index) const {
+    const QMetaProperty text = editor->metaObject()->userProperty();
+    mLastCommitRefused = text.isValid() && !model->setData(index, text.read(editor), Qt::EditRole);
+}
+
+bool GridDelegate::TakeRefusal() {
+    return std::exchange(mLastCommitRefused, false);
+}
 
 void GridDelegate::PaintBackground(QPainter& painter, const QRect& cell,
                                    const GridCellLook& look) const {

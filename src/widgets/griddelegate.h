@@ -34,8 +34,15 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
+    // Remembers whether the model took the text, so that a refused text can stay in its editor.
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+    // True when the model refused the text last handed to it; asking forgets the refusal.
+    bool TakeRefusal();
+
 private:
     QTableView& mView;
+    mutable bool mLastCommitRefused = false;
 };
 
 }  // namespace pirumo

@@ -1,9 +1,11 @@
 #include "widgets/gridview.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -59,6 +61,31 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
 }
 
 GridView::~GridView() = default;
+
+void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool refused = mDelegate->TakeRefusal();
+    if (!refused || hint == QAbstractItemDelegate::RevertModelCache) {
+        QTableView::closeEditor(editor, hint);
+        return;
+    }
+    // Moving to another cell has already made that one current: come back once it has.
+    const QPersistentModelIndex cell = indexAt(editor->geometry().center());
+    QMetaObject::invokeMethod(
+        this,
+        [this, cell, kept = QPointer<QWidget>(editor)] {
+            if (kept == nullptr) {
+                return;
+            }
+            if (cell.isValid() && currentIndex() != cell) {
+                selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+            }
+            // Focus taken by another window or control is left there.
+            if (QApplication::focusWidget() == this) {
+                kept->setFocus();
+            }
+        },
+        Qt::QueuedConnection);
+}
 
 void GridView::SetGrid(ResultGrid& grid) {
     auto* old = mModel;

@@ -38,6 +38,9 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    // A text the model refused stays in its cell to be corrected, however the edit was ended
+    // (Enter, Tab, another cell, elsewhere); only Escape drops it.
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void paintEvent(QPaintEvent* event) override;
     // Keeps the active cell the grid set up: taking the focus makes no cell current.
     void focusInEvent(QFocusEvent* event) override;

@@ -2,6 +2,7 @@
 
 class QLabel;
 class QMenu;
+class QString;
 class QWidget;
 
 namespace pirumo {
@@ -17,10 +18,13 @@ public:
     // The history snapshot; it lives as long as the host. The main window reads it again after
     // the history file changed and then has its windows recompute.
     virtual const DrawHistory& History() const = 0;
-    // Manual entry is refused while a window that blocks it is open.
-    virtual void SetEntryAllowed(bool allowed) = 0;
+    // Manual entry is refused while any window that blocks it is open; each window says for
+    // itself whether it blocks, and stops blocking when it closes.
+    virtual void SetBlocksEntry(const QWidget& window, bool blocks) = 0;
     // Shows `note` at the right of the status bar until the note is deleted.
     virtual void AddStatusNote(QLabel* note) = 0;
+    // A short message in the status bar that goes after a few seconds.
+    virtual void ShowStatusMessage(const QString& message) = 0;
     // Shows `menu` alone in the menu bar; nullptr brings the host's own menus back.
     virtual void ReplaceMenus(QMenu* menu) = 0;
     // True once the program has begun to exit: windows then close without asking.

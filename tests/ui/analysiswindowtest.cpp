@@ -4,6 +4,7 @@
 
 #include "analyses/ui/analysiswindow.h"
 #include "mainfrmfixture.h"
+#include "modalanswerer.h"
 #include "testwindowhost.h"
 #include "widgets/gridtablemodel.h"
 #include "widgets/gridview.h"
@@ -87,14 +88,19 @@ TEST_F(AnalysisWindowTest, GridShowsWhatRunAnalysisWroteFromTheHistory) {
     EXPECT_TRUE(spread->isVisible());
 }
 
-TEST_F(AnalysisWindowTest, PrintButtonDoesNothingAndCloseButtonClosesAndAllowsEntryAgain) {
+TEST_F(AnalysisWindowTest, PrintButtonPreviewsAndCloseButtonClosesAndAllowsEntryAgain) {
     AnalysisWindowDescription description = SampleDescription();
     description.hasPrintButton = true;
     QPointer<AnalysisWindow> window = &Open(description);
     auto* print = window->findChild<QPushButton*>(QStringLiteral("Command2"));
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(print->text(), QStringLiteral("印刷"));
-    print->click();
+    {
+        ModalAnswerer answerer;
+        print->click();
+        ASSERT_EQ(answerer.Seen().size(), 1u);
+        EXPECT_EQ(answerer.Seen()[0].className, QStringLiteral("QPrintPreviewDialog"));
+    }
     FlushDeletes();
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(window->isVisible());

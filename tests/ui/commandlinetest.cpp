@@ -4,9 +4,11 @@
 
 #include "../core/testhistory.h"
 #include "app/commandline.h"
+#include "app/mainmenu.h"
 #include "app/windowpicture.h"
 #include "history/store/historyfile.h"
 #include "mainfrmfixture.h"
+#include "modalanswerer.h"
 #include "widgets/twips.h"
 
 namespace pirumo::test {
@@ -81,6 +83,32 @@ TEST_F(WindowPictureTest, SavesThePictureOfTheWholeWindow) {
     EXPECT_EQ(picture.size() / picture.devicePixelRatio(),
               TwipsToPixels(0, 0, 8590, 13850, reference).size());
     EXPECT_FALSE(std::filesystem::exists(line.settingsFile));
+}
+
+TEST_F(WindowPictureTest, EveryWindowOfTheMenusRenders) {
+    ReplaceHistoryFile(mFolder.Path() / "Pirumo.mdb", PatternDraws(20));
+    ModalAnswerer answerer;  // a question left open would hang the test instead of failing it
+    for (const MainMenuItem& item : MainMenuItems()) {
+        if (item.window == nullptr) {
+            continue;
+        }
+        SCOPED_TRACE(item.window);
+        const CommandLine line = Line(item.window);
+        std::filesystem::remove(line.renderOut);
+        EXPECT_EQ(SaveWindowPicture(line), 0);
+        FlushDeletes();
+        EXPECT_FALSE(QImage(QString::fromStdU16String(line.renderOut.u16string())).isNull());
+    }
+}
+
+TEST_F(WindowPictureTest, AQuestionFailsTheRenderInsteadOfWaiting) {
+    const CommandLine line = Line("出現回数分析");
+    ReplaceHistoryFile(line.historyFile, PatternDraws(3));
+    std::filesystem::create_directory(line.settingsFile);  // unreadable: a warning box
+    ModalAnswerer answerer;
+    EXPECT_NE(SaveWindowPicture(line), 0);
+    FlushDeletes();
+    EXPECT_FALSE(std::filesystem::exists(line.renderOut));
 }
 
 TEST_F(WindowPictureTest, UnknownNameOrMissingHistoryWritesNothing) {

@@ -49,6 +49,9 @@ TEST_F(EntryGuardTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
     window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     EXPECT_TRUE(Children().empty());
     EXPECT_TRUE(ChooseEntry().empty());
+    for (QMdiSubWindow* entry : Children()) {
+        entry->close();  // the entry window blocks entry too
+    }
 
     window = ChooseWindow("mnuHippari");
     window->close();  // the close box
@@ -84,6 +87,25 @@ TEST_F(EntryGuardTest, TwoAnalysisWindowsOpenTogether) {
     EXPECT_TRUE(first->isVisible());
     EXPECT_TRUE(second->isVisible());
     EXPECT_EQ(ChooseEntry().size(), 1u);
+}
+
+// Closing one of two blocking windows must not allow entry beside the other, and a window that
+// allows entry must not lift the others' block.
+TEST_F(EntryGuardTest, EntryStaysRefusedUntilTheLastBlockingWindowCloses) {
+    WriteHistory(PatternDraws(8));
+    Start();
+    QMdiSubWindow* first = ChooseWindow("mnuZenkaiSyutugen");
+    QMdiSubWindow* second = ChooseWindow("mnuHippari");
+    ChooseWindow("mnuKisuGusuPattern");
+    EXPECT_EQ(ChooseEntry().size(), 1u);
+    first->close();
+    EXPECT_EQ(ChooseEntry().size(), 1u);
+    Choose("mnuYoso");
+    second->close();
+    EXPECT_EQ(ChooseEntry().size(), 1u);
+    mMain->findChild<QMdiSubWindow*>(QStringLiteral("一発ガルポン"))->close();
+    EXPECT_TRUE(ChooseEntry().empty());
+    EXPECT_EQ(Children().size(), 2u);  // the even/odd window and the entry window
 }
 
 TEST_F(EntryGuardTest, ChoosingAnOpenWindowBringsItForwardAndAClosedOneIsCreatedAnew) {

@@ -96,6 +96,9 @@ void Trigger(EntryWindow& entry, const char* name, std::vector<ModalAnswerer::An
 class EntryWindowTest : public HistoryFileTest {
 protected:
     EntryWindow* OpenEntry() {
+        // The area makes a child active, and gives it its menu, only in the active window.
+        mHost.Window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&mHost.Window()));
         EntryWindow& entry = mHost.Add(new EntryWindow(HistoryPath(), mHost));
         entry.Load();
         entry.show();
@@ -251,17 +254,35 @@ TEST_F(EntryWindowTest, TypedNumbersOutsideOneToThirtyOneAreRefusedAndFullWidthD
     const Numbers before = FileRows()[1].numbers;
     const QString old = Text(*entry, 3, 2);
 
+    // Refused: a note in the status bar, and the cell stays in edit with what was typed.
+    GridView& cells = View(*entry);
+    const QModelIndex cell = cells.model()->index(1, 2);
     for (const QString& text : {QStringLiteral("0"), QStringLiteral("32"), QStringLiteral("1.5"),
                                 QStringLiteral("abc")}) {
         SCOPED_TRACE(text.toStdString());
-        const auto seen = Type(*entry, 3, 2, text);
-        ASSERT_EQ(seen.size(), 1u);
-        EXPECT_EQ(seen[0].text, kNotANumber);
-        EXPECT_EQ(seen[0].title, kRefusalTitle);
-        EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
+        EXPECT_TRUE(Type(*entry, 3, 2, text).empty());
+        EXPECT_EQ(mHost.StatusMessage(),
+                  QStringLiteral("「%1」は入力できません。").arg(text) + kNotANumber);
+        auto* editor = qobject_cast<QLineEdit*>(cells.indexWidget(cell));
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->text(), text);
         EXPECT_EQ(Text(*entry, 3, 2), old);
         EXPECT_EQ(FileRows()[1].numbers, before);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_EQ(cells.indexWidget(cell), nullptr);
     }
+
+    // Clicking another cell does not drop it either.
+    Type(*entry, 3, 2, QStringLiteral("32"));
+    const QPoint elsewhere = cells.visualRect(cells.model()->index(0, 4)).center();
+    QTest::mouseClick(cells.viewport(), Qt::LeftButton, {}, elsewhere);
+    QApplication::processEvents();
+    ASSERT_NE(qobject_cast<QLineEdit*>(cells.indexWidget(cell)), nullptr);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(cells.indexWidget(cell))->text(), QStringLiteral("32"));
+    EXPECT_EQ(cells.currentIndex(), cell);
+    QTest::keyClick(cells.indexWidget(cell), Qt::Key_Escape);
+    QApplication::processEvents();
 
     EXPECT_TRUE(Type(*entry, 3, 2, QStringLiteral("30")).empty());
     EXPECT_EQ(Text(*entry, 3, 2), QStringLiteral("30"));
@@ -419,14 +440,15 @@ struct WrongCase {
     const char* name;
     int field;
     long long value;
-    int column;  // the cell the check points at, in row 3
+    int column;           // the cell the check points at, in row 3
+    const char* problem;  // what the message says is wrong
 };
 
 TEST_F(EntryWindowTest, TheCheckBeforeClosingHoldsTheWindowOnTheFirstWrongCellEitherWay) {
     const WrongCase cases[] = {
-        {"a main number of 0", 1, 0, 3},
-        {"a bonus of 32", 5, 32, 7},
-        {"a repeated number", 3, -1, 5},
+        {"a main number of 0", 1, 0, 3, "第3回：第2数字の「0」は1～31の範囲外です。"},
+        {"a bonus of 32", 5, 32, 7, "第3回：ボーナス数字の「32」は1～31の範囲外です。"},
+        {"a repeated number", 3, -1, 5, "第3回：数字が重複しています（第4数字の"},
     };
     WriteHistory(PatternDraws(5));
     for (const WrongCase& wrong : cases) {
@@ -448,7 +470,9 @@ TEST_F(EntryWindowTest, TheCheckBeforeClosingHoldsTheWindowOnTheFirstWrongCellEi
                 entry->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
             }
             ASSERT_EQ(answerer.Seen().size(), 1u);
-            EXPECT_EQ(answerer.Seen()[0].text, kWrongNumber);
+            EXPECT_TRUE(answerer.Seen()[0].text.startsWith(kWrongNumber + QStringLiteral("\n") +
+                                                           QString::fromUtf8(wrong.problem)))
+                << answerer.Seen()[0].text.toStdString();
             EXPECT_EQ(answerer.Seen()[0].title, kRefusalTitle);
             EXPECT_EQ(answerer.Seen()[0].icon, QMessageBox::Critical);
             ASSERT_EQ(OpenWindows(), 1u);
@@ -467,18 +491,41 @@ TEST_F(EntryWindowTest, TheCheckBeforeClosingHoldsTheWindowOnTheFirstWrongCellEi
     EXPECT_TRUE(mHost.EntryAllowed());
 }
 
-TEST_F(EntryInMainWindowTest, ExitDoesNotStopAtTheCheck) {
+// Exiting must not leave a wrong row behind unnoticed: the exit waits on the same check.
+TEST_F(EntryInMainWindowTest, ExitStopsAtTheCheckByTheMenuOrTheCloseBox) {
     WriteHistory(PatternDraws(3));
     {
         HistoryFileEditor editor(HistoryPath());
         editor.SetNumber(2, 0, 40);
     }
     Start();
-    ASSERT_NE(OpenEntry(), nullptr);
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    SelectRow(*entry, 3);
+    for (const bool byMenu : {true, false}) {
+        SCOPED_TRACE(byMenu ? "終了" : "close box");
+        ModalAnswerer answerer;
+        if (byMenu) {
+            Choose("mnuEnd");
+        } else {
+            EXPECT_FALSE(mMain->close());
+        }
+        QApplication::processEvents();
+        ASSERT_EQ(answerer.Seen().size(), 1u);
+        EXPECT_EQ(answerer.Seen()[0].text,
+                  kWrongNumber + QStringLiteral("\n第2回：第1数字の「40」は1～31の"
+                                                "範囲外です。\n直してから終了して"
+                                                "ください。"));
+        EXPECT_TRUE(mMain->isVisible());
+        EXPECT_EQ(Children(), std::vector<QMdiSubWindow*>{entry});
+        EXPECT_EQ(Current(*entry), View(*entry).model()->index(1, 1));
+    }
+
+    EXPECT_TRUE(Type(*entry, 2, 2, QStringLiteral("9")).empty());
     ModalAnswerer answerer;
-    mMain->close();
-    QApplication::processEvents();
+    Choose("mnuEnd");
     EXPECT_TRUE(answerer.Seen().empty());
+    EXPECT_FALSE(mMain->isVisible());
     EXPECT_TRUE(Children().empty());
 }
 

@@ -1,14 +1,16 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBrowser>
 
 #include "analyses/analysiscatalog.h"
-#include "mainfrmfixture.h"
-#include "modalanswerer.h"
 #include "app/aboutbox.h"
 #include "app/helpwindow.h"
+#include "mainfrmfixture.h"
+#include "modalanswerer.h"
 
 namespace pirumo::test {
 namespace {
@@ -49,6 +51,27 @@ TEST_F(HelpAndAboutTest, AboutBoxIsModelessWithItsTextsAndClosesByCommand1) {
 
     Choose("mnuAbout");
     EXPECT_NE(mMain->findChild<AboutBox*>(), nullptr);
+}
+
+// As at start-up, the prediction window is what the user comes back to, also from the About box,
+// which is deleted on closing.
+TEST_F(HelpAndAboutTest, ClosingHelpOrTheAboutBoxBringsThePredictionWindowBack) {
+    auto* prediction = mMain->findChild<QMdiSubWindow*>(QStringLiteral("一発ガルポン"));
+    ASSERT_NE(prediction, nullptr);
+    for (const bool about : {false, true}) {
+        SCOPED_TRACE(about ? "about" : "help");
+        ASSERT_FALSE(prediction->isVisible());
+        Choose(about ? "mnuAbout" : "mnuHelpFile");
+        QWidget* other = about ? static_cast<QWidget*>(mMain->findChild<AboutBox*>())
+                               : mMain->findChild<HelpWindow*>();
+        ASSERT_NE(other, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(other));
+        other->close();
+        FlushDeletes();
+        mMain->activateWindow();  // what the window manager does when the other window goes
+        EXPECT_TRUE(QTest::qWaitFor([prediction] { return prediction->isVisible(); }));
+        prediction->close();
+    }
 }
 
 TEST_F(HelpAndAboutTest, HelpOpensOnTheIndexWithTheStartKeywordSelectedAndShown) {

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <random>
 
@@ -218,6 +221,27 @@ TEST_F(IppatsuGaruponWindowTest, ControlsDoNotOverlap) {
     for (QLabel* label : window->findChildren<QLabel*>()) {
         EXPECT_GE(label->height(), label->heightForWidth(label->width()))
             << label->objectName().toStdString() << " is cut off";
+    }
+}
+
+// Squeezed by tiling, the wrapped labels ran over the grids; stretched, too. The contents keep
+// the size they are laid out for and scroll in a smaller window.
+TEST_F(IppatsuGaruponWindowTest, ContentsKeepTheirSizeAndScrollInASmallerWindow) {
+    IppatsuGaruponWindow& window = OpenWindow();
+    auto* scroll = window.findChild<QScrollArea*>(QStringLiteral("clientScroll"));
+    auto* client = window.findChild<QWidget*>(QStringLiteral("client"));
+    ASSERT_NE(scroll, nullptr);
+    ASSERT_NE(client, nullptr);
+    const QSize laidOut = client->size();
+    EXPECT_EQ(laidOut, client->minimumSizeHint());
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+    const QSize own = window.size();
+    for (const QSize size : {own / 2, own * 2}) {
+        window.resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(client->size(), laidOut);
+        EXPECT_EQ(scroll->verticalScrollBar()->maximum() > 0, size.height() < own.height());
+        EXPECT_EQ(scroll->horizontalScrollBar()->maximum() > 0, size.width() < own.width());
     }
 }
 

@@ -1,8 +1,10 @@
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "analyses/ui/analysiswindow.h"
@@ -79,9 +81,13 @@ TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
     for (int column = 2; column <= 7; ++column) {
         EXPECT_TRUE(Type(*entry, column, 5, QString::fromUtf8(typed[column - 2])).empty());
     }
-    const auto wrongDate = Type(*entry, 8, 5, QStringLiteral("2025/2/30"));
-    ASSERT_EQ(wrongDate.size(), 1u);
-    EXPECT_TRUE(wrongDate[0].text.contains(QStringLiteral("開催日")));
+    // A date that does not exist stays in its cell, with the reason in the status bar.
+    EXPECT_TRUE(Type(*entry, 8, 5, QStringLiteral("2025/2/30")).empty());
+    EXPECT_TRUE(main.statusBar()->currentMessage().contains(QStringLiteral("開催日")));
+    auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(view.model()->index(4, 7)));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QApplication::processEvents();
     EXPECT_TRUE(Type(*entry, 8, 5, QStringLiteral("2025/10/7")).empty());
     EXPECT_EQ(main.History().LastDrawNumber(), 4) << "not before the window closes";
     entry->close();

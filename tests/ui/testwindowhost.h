@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QSet>
 #include <QStatusBar>
 
 #include "history/drawhistory.h"
@@ -38,13 +39,23 @@ public:
 
     QMainWindow& Window() { return mWindow; }
     QMdiArea& Area() { return *mArea; }
-    bool EntryAllowed() const { return mEntryAllowed; }
+    bool EntryAllowed() const { return mEntryBlockers.isEmpty(); }
+    QString StatusMessage() const { return mWindow.statusBar()->currentMessage(); }
     QMenu* Menu() const { return mMenu; }
     void SetClosing(bool closing) { mClosing = closing; }
 
     const DrawHistory& History() const override { return mHistory; }
-    void SetEntryAllowed(bool allowed) override { mEntryAllowed = allowed; }
+    void SetBlocksEntry(const QWidget& window, bool blocks) override {
+        if (blocks) {
+            mEntryBlockers.insert(&window);
+        } else {
+            mEntryBlockers.remove(&window);
+        }
+    }
     void AddStatusNote(QLabel* note) override { mWindow.statusBar()->addPermanentWidget(note); }
+    void ShowStatusMessage(const QString& message) override {
+        mWindow.statusBar()->showMessage(message);
+    }
     void ReplaceMenus(QMenu* menu) override {
         if (mMenu != nullptr) {
             mWindow.menuBar()->removeAction(mMenu->menuAction());
@@ -61,7 +72,7 @@ private:
     DrawHistory mHistory;
     QMainWindow mWindow;
     QMdiArea* mArea = nullptr;
-    bool mEntryAllowed = true;
+    QSet<const QWidget*> mEntryBlockers;
     bool mClosing = false;
     QPointer<QMenu> mMenu;
 };

@@ -42,14 +42,19 @@ TEST_F(WindowArrangementTest, TileVerticallyPlacesFullHeightWindowsSideBySide) {
     EXPECT_EQ(right.right(), mArea.right());
 }
 
-TEST_F(WindowArrangementTest, CascadeOffsetsEachWindowDownAndRight) {
+TEST_F(WindowArrangementTest, CascadeOffsetsEachWindowDownAndRightKeepingItsSize) {
+    Choose("mnuWindowHorizontal");  // sizes unlike the windows' own
+    const QSize firstSize = mFirst->size();
+    const QSize secondSize = mSecond->size();
     Choose("mnuWindowCascade");
-    const QPoint a = mFirst->pos();
-    const QPoint b = mSecond->pos();
-    EXPECT_NE(a, b);
-    EXPECT_GT(std::max(a.x(), b.x()), std::min(a.x(), b.x()));
-    EXPECT_GT(std::max(a.y(), b.y()), std::min(a.y(), b.y()));
-    EXPECT_EQ(a.x() < b.x(), a.y() < b.y());
+    EXPECT_EQ(mFirst->size(), firstSize);
+    EXPECT_EQ(mSecond->size(), secondSize);
+    // The active window in front, one title bar further down and right.
+    const int title = mFirst->contentsMargins().top();
+    EXPECT_GT(title, 0);
+    EXPECT_EQ(mFirst->pos(), QPoint(0, 0));
+    EXPECT_EQ(mSecond->pos(), QPoint(title, title));
+    EXPECT_EQ(mMain->MdiArea().activeSubWindow(), mSecond);
 }
 
 TEST_F(WindowArrangementTest, ArrangeIconsLinesMinimisedWindowsAlongTheBottom) {

@@ -8,6 +8,8 @@
 #include <QRadialGradient>
 #include <algorithm>
 
+#include "print/analysisprint.h"
+#include "print/ui/printpreview.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/twips.h"
@@ -84,8 +86,12 @@ void AnalysisWindow::CreateControls() {
     mCloseButton = AddButton(*client, "Command1", QStringLiteral("閉じる"));
     connect(mCloseButton, &QPushButton::clicked, this, &AnalysisWindow::close);
     if (mDescription.hasPrintButton) {
-        // Printing is not offered; the button is there and does nothing.
         mPrintButton = AddButton(*client, "Command2", QStringLiteral("印刷"));
+        connect(mPrintButton, &QPushButton::clicked, this, [this] {
+            OpenPrintPreview(
+                AnalysisPrintDocument(mDescription, mGrid, mHost.History(), QDate::currentDate()),
+                this);
+        });
     }
     CreateLegend(*client);
 }
@@ -129,7 +135,7 @@ void AnalysisWindow::Load() {
     if (!mDescription.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
-    mHost.SetEntryAllowed(mDescription.allowsManualEntry);
+    mHost.SetBlocksEntry(*this, !mDescription.allowsManualEntry);
     setGeometry(TwipsToPixels(0, 0, mDescription.widthTwips, mDescription.heightTwips, *this));
     RunAnalysis();
     if (mDescription.yieldsAfterAnalysis) {
@@ -205,7 +211,7 @@ void AnalysisWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void AnalysisWindow::closeEvent(QCloseEvent* event) {
-    mHost.SetEntryAllowed(true);
+    mHost.SetBlocksEntry(*this, false);
     QMdiSubWindow::closeEvent(event);
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "history/entry/entrygrid.h"
+#include "history/entry/entrytext.h"
 #include "widgets/gridtablemodel.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
@@ -90,7 +91,7 @@ void EntryWindow::CreateEditMenu() {
 void EntryWindow::Load() {
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mHost.SetEntryAllowed(false);
+    mHost.SetBlocksEntry(*this, true);
     PlaceClientArea();
     mEntry = std::make_unique<DrawEntry>(mHistoryFile);
     mGridView->SetGrid(mEntry->Grid());
@@ -137,21 +138,32 @@ void EntryWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void EntryWindow::closeEvent(QCloseEvent* event) {
-    if (mEntry != nullptr && !mHost.IsClosing()) {
+    if (mEntry != nullptr) {
         if (!FinishEditing()) {
+            if (!mLastRefusal.isEmpty()) {
+                ShowRefusal(this, mLastRefusal);
+            }
             event->ignore();
             return;
         }
         if (const std::optional<EntryCell> wrong = FindWrongEntryCell(mEntry->Grid())) {
             mEntry->Grid().ActivateCell(wrong->column, wrong->row);
             ShowActiveCell();
+            if (QMdiArea* area = mdiArea()) {
+                area->setActiveSubWindow(this);
+            }
             mGridView->setFocus();
-            ShowRefusal(this, QStringLiteral("結果マスタの数字に誤りがあります。"));
+            QString message = QStringLiteral("結果マスタの数字に誤りがあります。\n") +
+                              DescribeWrongCell(wrong->column, wrong->row);
+            if (mHost.IsClosing()) {
+                message += QStringLiteral("\n直してから終了してください。");
+            }
+            ShowRefusal(this, message);
             event->ignore();
             return;
         }
     }
-    mHost.SetEntryAllowed(true);
+    mHost.SetBlocksEntry(*this, false);
     ShowOwnMenu(false);
     delete mStatusNote;
     QMdiSubWindow::closeEvent(event);
@@ -176,22 +188,49 @@ bool EntryWindow::FinishEditing() {
         return true;
     }
     mLastEditRefused = false;
+    mLastRefusal.clear();
     emit mGridView->itemDelegate()->commitData(editor);
+    if (mLastEditRefused) {
+        editor->setFocus();
+        return false;
+    }
     emit mGridView->itemDelegate()->closeEditor(editor);
-    return !mLastEditRefused;
+    return true;
 }
 
-// A finished cell edit. Messages wait until the editor has closed, so that no dialog opens
-// while the view is still committing.
+// A finished cell edit. A refused text stays in its cell with a note in the status bar; a failed
+// write is reported once the editor has closed, so that no dialog opens while the view is still
+// committing.
 bool EntryWindow::TakeEdit(int column, int row, const QString& text) {
     const EntryOutcome outcome = mEntry->EditCell(column, row, text.toStdString());
     mChanged = mChanged || outcome.kind == EntryOutcome::Kind::kWritten;
-    if (!outcome.Ok()) {
+    if (outcome.kind == EntryOutcome::Kind::kRefused) {
+        mLastEditRefused = true;
+        mLastRefusal = QStringLiteral("「%1」は入力できません。%2")
+                           .arg(text.trimmed(), QString::fromUtf8(outcome.message));
+        mHost.ShowStatusMessage(mLastRefusal);
+    } else if (!outcome.Ok()) {
         mLastEditRefused = true;
         QMetaObject::invokeMethod(
             this, [this, outcome] { ShowOutcome(outcome); }, Qt::QueuedConnection);
     }
     return outcome.Ok();
+}
+
+// What the check before closing found, for the user to find and correct it.
+QString EntryWindow::DescribeWrongCell(int column, int row) const {
+    const ResultGrid& grid = mEntry->Grid();
+    const QString draw = QString::number(mEntry->DrawNumberAt(row));
+    const QString field = column == entry::kBonusColumn
+                              ? QStringLiteral("ボーナス数字")
+                              : QString::fromUtf8(grid.CellText(column, 0));
+    const std::string text = grid.CellText(column, row);
+    if (ParseEntryText(text).kind == EntryText::Kind::kWrong) {
+        return QStringLiteral("第%1回：%2の「%3」は1～31の範囲外です。")
+            .arg(draw, field, QString::fromUtf8(text));
+    }
+    return QStringLiteral("第%1回：数字が重複しています（%2の%3）。")
+        .arg(draw, field, QString::fromUtf8(text));
 }
 
 // A failed write has read the file again: the view shows what it now holds.

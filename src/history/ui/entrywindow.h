@@ -39,8 +39,8 @@ signals:
     void HistoryChanged();
 
 protected:
-    // The check before closing, for 閉じる and the close box alike; manual entry is allowed again
-    // once the window has gone.
+    // The check before closing, for 閉じる, the close box and the program's exit alike; manual
+    // entry is allowed again once the window has gone.
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -52,6 +52,7 @@ private:
     bool Ask(const QString& question);
     bool FinishEditing();
     bool TakeEdit(int column, int row, const QString& text);
+    QString DescribeWrongCell(int column, int row) const;
     void ShowOutcome(const EntryOutcome& outcome);
     void TakeActiveCellFromView();
     void ShowActiveCell();
@@ -66,6 +67,7 @@ private:
     std::unique_ptr<DrawEntry> mEntry;
     bool mLastEditRefused = false;
     bool mChanged = false;
+    QString mLastRefusal;  // why the last typed text was refused
     QLabel* mIntro = nullptr;
     GridView* mGridView = nullptr;
     QPushButton* mCloseButton = nullptr;

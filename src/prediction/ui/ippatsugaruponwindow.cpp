@@ -9,11 +9,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "prediction/initfile.h"
 #include "prediction/predictiontexts.h"
+#include "print/predictionprint.h"
+#include "print/ui/printpreview.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/twips.h"
@@ -46,10 +49,10 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(WindowHost& host, std::filesystem::pa
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
+    mClient = client;
 
     mClose = new QPushButton(FromUtf8(prediction_text::kClose), client);
     mClose->setObjectName(QStringLiteral("Cmd閉じる"));
-    // Printing is not offered; the button is there and does nothing.
     mPrint = new QPushButton(FromUtf8(prediction_text::kPrint), client);
     mPrint->setObjectName(QStringLiteral("Command2"));
     for (QPushButton* button : {mPrint, mClose}) {
@@ -57,6 +60,10 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(WindowHost& host, std::filesystem::pa
                              TwipsToPixelsY(kButtonHeightTwips, *this));
     }
     connect(mClose, &QPushButton::clicked, this, &IppatsuGaruponWindow::close);
+    connect(mPrint, &QPushButton::clicked, this, [this] {
+        OpenPrintPreview(PredictionPrintDocument(mPredictor, mHost.History(), QDate::currentDate()),
+                         this);
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(mPrint);
@@ -70,7 +77,15 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(WindowHost& host, std::filesystem::pa
     auto* layout = new QHBoxLayout(client);
     layout->addLayout(left);
     layout->addWidget(CreateOptionFrame(), 0, Qt::AlignTop);
-    setWidget(client);
+
+    // The contents keep the size they are laid out for, whatever the window's size: a smaller
+    // window (tiling) scrolls them, and neither squeezing nor stretching runs the wrapped labels
+    // over the grids.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("clientScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(client);
+    setWidget(scroll);
 }
 
 // The grid views go before the predictor's grids they show.
@@ -163,13 +178,15 @@ bool IppatsuGaruponWindow::WriteInitFile() {
 void IppatsuGaruponWindow::Load() {
     HourglassCursor hourglass;
     ProcessPendingEvents();
-    mHost.SetEntryAllowed(false);
+    mHost.SetBlocksEntry(*this, true);
     SetOptionButtons();
     mPredictor.Load(mHost.History());
     ShowPredictionGrids();
     // The window's size, or larger where the fonts need more room: nothing is cut off.
     const QRect wanted = TwipsToPixels(0, 0, kWidthTwips, kHeightTwips, *this);
-    const QSize least = minimumSizeHint();
+    const QMargins frame = contentsMargins();
+    const QSize least = mClient->minimumSizeHint() +
+                        QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     setGeometry(0, 0, std::max(wanted.width(), least.width()),
                 std::max(wanted.height(), least.height()));
 }
@@ -197,6 +214,7 @@ void IppatsuGaruponWindow::ShowPredictionGrids() {
         view->setFixedSize(view->sizeHint());
     }
     mGridsShown = true;
+    mClient->resize(mClient->minimumSizeHint());
 }
 
 void IppatsuGaruponWindow::ChangeOption(int index, bool reflect) {
@@ -207,7 +225,7 @@ void IppatsuGaruponWindow::ChangeOption(int index, bool reflect) {
 }
 
 void IppatsuGaruponWindow::closeEvent(QCloseEvent* event) {
-    mHost.SetEntryAllowed(true);
+    mHost.SetBlocksEntry(*this, false);
     event->ignore();
     hide();
 }

@@ -58,6 +58,7 @@ private:
     std::array<GridView*, kPredictionGridCount> mGridViews{};
     std::array<QRadioButton*, PredictionOptions::kCount> mReflect{};
     std::array<QRadioButton*, PredictionOptions::kCount> mDontReflect{};
+    QWidget* mClient = nullptr;  // inside a scroll area
     QPushButton* mClose = nullptr;
     QPushButton* mPrint = nullptr;
     bool mGridsShown = false;

@@ -1,0 +1,41 @@
+#include "print/analysisprint.h"
+
+namespace pirumo {
+
+int TitleRowCount(const ResultGrid& grid) {
+    for (int row = 1; row <= grid.RowCount(); ++row) {
+        const std::string& text = grid.CellText(1, row);
+        if (!text.empty() && text.front() >= '0' && text.front() <= '9') {
+            return row - 1;
+        }
+    }
+    return 0;
+}
+
+QString CoverageText(const DrawHistory& history) {
+    int first = 0;
+    int last = 0;
+    history.ForEachValidDraw([&](const Draw& draw) {
+        if (first == 0) {
+            first = draw.drawNumber;
+        }
+        last = draw.drawNumber;
+    });
+    return first == 0 ? QString() : QStringLiteral("第%1回〜第%2回").arg(first).arg(last);
+}
+
+PrintDocument AnalysisPrintDocument(const AnalysisWindowDescription& window, const ResultGrid& grid,
+                                    const DrawHistory& history, QDate printed) {
+    PrintDocument document;
+    document.caption = QString::fromUtf8(window.caption);
+    document.coverage = CoverageText(history);
+    document.printed = printed;
+    std::vector<PrintLine> lines;
+    if (!window.label1.empty()) {
+        lines.push_back({QString::fromUtf8(window.label1), false});
+    }
+    document.blocks.push_back({std::move(lines), &grid, TitleRowCount(grid)});
+    return document;
+}
+
+}  // namespace pirumo

@@ -1,0 +1,154 @@
+#include "print/gridslicepainter.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <vector>
+
+#include "print/printfont.h"
+
+namespace pirumo {
+
+namespace {
+
+// As in the window, converted from pixels at 96 dpi to twips.
+constexpr double kTextPadding = 2.0 * 1440.0 / 96.0;
+constexpr double kBorderWidth = 1.0 * 1440.0 / 96.0;
+constexpr double kMinimumCondense = 0.6;
+constexpr Rgb kWhite = 0xffffff;
+
+QColor ToColor(Rgb colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+}  // namespace
+
+GridSlicePainter::GridSlicePainter(const ResultGrid& grid)
+    : mGrid(grid), mGeometry(grid), mFont(PrintFont(kGridFontPoints)), mMetrics(mFont) {}
+
+void GridSlicePainter::Paint(QPainter& painter, const GridSlice& slice) {
+    std::vector<Cell> cells;
+    cells.reserve(slice.columns.size() * slice.rows.size());
+    double y = 0.0;
+    for (int row : slice.rows) {
+        double x = 0.0;
+        const double height = mGeometry.RowHeight(row);
+        for (int column : slice.columns) {
+            const double width = mGeometry.ColumnWidth(column);
+            cells.push_back({column, row, QRectF(x, y, width, height)});
+            x += width;
+        }
+        y += height;
+    }
+
+    painter.save();
+    painter.translate(slice.origin);
+    painter.scale(slice.scale, slice.scale);
+    painter.setFont(mFont);
+    for (const Cell& cell : cells) {
+        const Rgb back = mGrid.StyleAt(cell.column, cell.row).back;
+        if (back != kWhite) {  // the paper is white already
+            painter.fillRect(cell.rect, ToColor(back));
+        }
+    }
+    std::vector<ResultGrid::TextSpan> spans;
+    int spansRow = -1;
+    for (const Cell& cell : cells) {
+        if (cell.row != spansRow) {
+            spans = mGrid.RowTextSpans(cell.row);
+            spansRow = cell.row;
+        }
+        PaintText(painter, cell, spans[static_cast<std::size_t>(cell.column)]);
+    }
+    for (const Cell& cell : cells) {
+        PaintBorders(painter, cell);
+    }
+    painter.restore();
+}
+
+double GridSlicePainter::TextWidth(const QString& text) {
+    auto found = mWidths.constFind(text);
+    if (found == mWidths.cend()) {
+        found = mWidths.insert(text, mMetrics.horizontalAdvance(text));
+    }
+    return *found;
+}
+
+void GridSlicePainter::PaintText(QPainter& painter, const Cell& cell,
+                                 const ResultGrid::TextSpan& span) {
+    if (!span.HasText()) {
+        return;
+    }
+    const std::string& utf8 = mGrid.CellText(span.source, cell.row);
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const CellStyle& style = mGrid.StyleAt(span.source, cell.row);
+    // The text is placed against its own cell, wherever that lies on this page, and each cell
+    // it runs into paints its own part.
+    const double sourceLeft =
+        cell.rect.left() + mGeometry.ColumnLeft(span.source) - mGeometry.ColumnLeft(cell.column);
+    const double sourceWidth = mGeometry.ColumnWidth(span.source);
+    double width = TextWidth(text);
+    // A text that has only its own cell and is wider than it is drawn condensed, as in the
+    // window.
+    double condense = 1.0;
+    if (span.first == span.last && width > sourceWidth - kTextPadding) {
+        condense = std::max(kMinimumCondense, (sourceWidth - kTextPadding) / width);
+        width *= condense;
+    }
+    const double x = style.align == HAlign::Left ? sourceLeft + kTextPadding
+                                                 : sourceLeft + (sourceWidth - width) / 2.0;
+    // The ink is centred, not the line box: CJK fonts have tall line boxes.
+    const double baseline = cell.rect.top() + (cell.rect.height() + mMetrics.capHeight()) / 2.0;
+    const bool fits = x >= cell.rect.left() && x + width <= cell.rect.right();
+    const QColor fore = ToColor(style.fore);
+    if (painter.pen().color() != fore) {
+        painter.setPen(fore);
+    }
+    // Most texts fit their cell: drawn directly, without a saved state, which a PDF would
+    // carry for every cell.
+    if (fits && condense == 1.0) {
+        painter.drawText(QPointF(x, baseline), text);
+        return;
+    }
+    painter.save();
+    if (!fits) {
+        painter.setClipRect(cell.rect, Qt::IntersectClip);
+    }
+    painter.translate(x, baseline);
+    painter.scale(condense, 1.0);
+    painter.drawText(QPointF(0, 0), text);
+    painter.restore();
+}
+
+// Lines are centred on the cell's edges, so neighbours that both draw a shared edge draw one
+// line; where their colours differ the later cell's wins, as in the window.
+void GridSlicePainter::PaintBorders(QPainter& painter, const Cell& cell) const {
+    const CellStyle& style = mGrid.StyleAt(cell.column, cell.row);
+    if (style.borders == 0) {
+        return;
+    }
+    const QRectF& r = cell.rect;
+    const double half = kBorderWidth / 2.0;
+    const auto colour = [&style](int side) { return ToColor(style.borderColours[side]); };
+    if (style.borders & border::kLeft) {
+        painter.fillRect(
+            QRectF(r.left() - half, r.top() - half, kBorderWidth, r.height() + kBorderWidth),
+            colour(0));
+    }
+    if (style.borders & border::kTop) {
+        painter.fillRect(
+            QRectF(r.left() - half, r.top() - half, r.width() + kBorderWidth, kBorderWidth),
+            colour(2));
+    }
+    if (style.borders & border::kRight) {
+        painter.fillRect(
+            QRectF(r.right() - half, r.top() - half, kBorderWidth, r.height() + kBorderWidth),
+            colour(1));
+    }
+    if (style.borders & border::kBottom) {
+        painter.fillRect(
+            QRectF(r.left() - half, r.bottom() - half, r.width() + kBorderWidth, kBorderWidth),
+            colour(3));
+    }
+}
+
+}  // namespace pirumo

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <QMdiSubWindow>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "mainfrmfixture.h"
+#include "modalanswerer.h"
+
+namespace pirumo::test {
+namespace {
+
+class PrintPreviewTest : public MainFrmTest {
+protected:
+    struct Preview {
+        QString title;
+        int pages = 0;
+    };
+
+    // Clicks the window's 印刷 and reads the preview that opens before closing it.
+    std::vector<Preview> ClickPrint(QMdiSubWindow& window) {
+        std::vector<Preview> previews;
+        auto* print = window.findChild<QPushButton*>(QStringLiteral("Command2"));
+        EXPECT_NE(print, nullptr);
+        if (print == nullptr) {
+            return previews;
+        }
+        ModalAnswerer answerer({[&previews](QWidget& dialog) {
+            Preview preview;
+            preview.title = dialog.windowTitle();
+            if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) {
+                preview.pages = pages->pageCount();
+            }
+            previews.push_back(preview);
+            qobject_cast<QDialog*>(&dialog)->reject();
+        }});
+        print->click();
+        EXPECT_EQ(answerer.Seen().size(), 1u);
+        if (!answerer.Seen().empty()) {
+            EXPECT_EQ(answerer.Seen()[0].className, QStringLiteral("QPrintPreviewDialog"));
+        }
+        return previews;
+    }
+};
+
+TEST_F(PrintPreviewTest, EveryPrintButtonOpensThePreviewOfItsWindow) {
+    WriteHistory(PatternDraws(150));
+    Start();
+    // The windows that have a 印刷 button, by their menu items.
+    const std::vector<const char*> menus{
+        "mnuSyutugenKaisu",  "mnuSyutugenKankaku", "mnuNumberKankaku",
+        "mnuZenkaiSyutugen", "mnuBaratsuki",       "mnuRenbanTobiishi",
+        "mnuHonsuji",        "mnuLowHightPattern", "mnuKisuGusuPattern",
+        "mnu5BunkatsuKeiko", "mnuLastChar",        "mnuLastCharRenzoku",
+        "mnuYoso",
+    };
+    for (const char* menu : menus) {
+        SCOPED_TRACE(menu);
+        QMdiSubWindow* window = ChooseWindow(menu);
+        ASSERT_NE(window, nullptr);
+        const std::vector<Preview> previews = ClickPrint(*window);
+        ASSERT_EQ(previews.size(), 1u);
+        EXPECT_EQ(previews[0].title, window->windowTitle() + QStringLiteral(" - 印刷プレビュー"));
+        EXPECT_GE(previews[0].pages, 1);
+        window->close();
+        FlushDeletes();
+    }
+}
+
+TEST_F(PrintPreviewTest, PagesFollowThePaperChosenInThePreview) {
+    WriteHistory(PatternDraws(300));
+    Start();
+    QMdiSubWindow* window = ChooseWindow("mnuZenkaiSyutugen");
+    ASSERT_NE(window, nullptr);
+    std::vector<int> pageCounts;
+    ModalAnswerer answerer({[&pageCounts](QWidget& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        QPrinter* printer = qobject_cast<QPrintPreviewDialog*>(&dialog)->printer();
+        pageCounts.push_back(preview->pageCount());
+        printer->setPageSize(QPageSize(QPageSize::A5));
+        preview->updatePreview();
+        pageCounts.push_back(preview->pageCount());
+        qobject_cast<QDialog*>(&dialog)->reject();
+    }});
+    window->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    ASSERT_EQ(pageCounts.size(), 2u);
+    EXPECT_GE(pageCounts[0], 2) << "300 draws do not fit one A4 page";
+    EXPECT_GT(pageCounts[1], pageCounts[0]) << "A5 holds fewer rows a page";
+}
+
+}  // namespace
+}  // namespace pirumo::test
