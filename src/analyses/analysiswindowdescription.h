@@ -27,11 +27,12 @@ struct LegendControl {
 struct AnalysisWindowDescription {
     std::string name;     // window name, as the menu opens it and `pirumo-cli show` takes it
     std::string caption;  // window caption
-    std::string label1;   // description above the grid
-    // Label1's place and width in twips where a window's legend fixes them; -1 = frame default.
-    int label1Left = -1;
-    int label1Top = -1;
-    int label1Width = -1;
+    std::string summary;  // description above the grid
+    // The description's place and width in twips where a window's legend fixes them; -1 = frame
+    // default.
+    int summaryLeft = -1;
+    int summaryTop = -1;
+    int summaryWidth = -1;
     int widthTwips = 0;
     int heightTwips = 0;
     bool hasPrintButton = true;        // Command2 "印刷"

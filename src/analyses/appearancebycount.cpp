@@ -75,8 +75,8 @@ AnalysisWindowDescription AppearanceByCountWindow() {
     AnalysisWindowDescription description;
     description.name = "回数別出現分析";
     description.caption = "回数別頻度分析";
-    description.label1 = "過去の当選番号から出現回数別の数字を分析します";
-    description.label1Width = 3000;  // the narrow window's client width
+    description.summary = "過去の当選番号から出現回数別の数字を分析します";
+    description.summaryWidth = 3000;  // the narrow window's client width
     description.widthTwips = 3405;
     description.heightTwips = 7355;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {

@@ -4,6 +4,7 @@
 
 #include "analyses/analysiscolours.h"
 #include "analyses/gridsetup.h"
+#include "history/draw.h"
 
 namespace pirumo {
 
@@ -50,8 +51,8 @@ void WriteHeaderRows(ResultGrid& grid) {
 
     grid.SetCellText(1, 2, "回数");
     for (int i = 0; i < 6; ++i) {
-        grid.SetCellText(2 + i, 2, kDrawFieldTitles[static_cast<std::size_t>(i)]);
-        grid.SetCellText(8 + i, 2, kDrawFieldTitles[static_cast<std::size_t>(i)]);
+        grid.SetCellText(2 + i, 2, kNumberFieldTitles[static_cast<std::size_t>(i)]);
+        grid.SetCellText(8 + i, 2, kNumberFieldTitles[static_cast<std::size_t>(i)]);
     }
 }
 
@@ -78,7 +79,7 @@ AnalysisWindowDescription AppearanceCountWindow() {
     AnalysisWindowDescription description;
     description.name = "出現回数分析";
     description.caption = "出現回数分析";
-    description.label1 = "過去の当選数字が何回出現したか分析します";
+    description.summary = "過去の当選数字が何回出現したか分析します";
     description.widthTwips = 8590;
     description.heightTwips = 13850;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {

@@ -101,8 +101,8 @@ AnalysisWindowDescription AppearanceFrequencyWindow() {
     AnalysisWindowDescription description;
     description.name = "出現頻度分析";
     description.caption = "出現頻度分析";
-    description.label1 = "過去の当選番号の出現回数を数字別に分析します";
-    description.label1Width = kDescriptionWidthBeforeMarkLegend;
+    description.summary = "過去の当選番号の出現回数を数字別に分析します";
+    description.summaryWidth = kDescriptionWidthBeforeMarkLegend;
     description.widthTwips = 13750;
     description.heightTwips = 9530;
     description.hasPrintButton = false;

@@ -53,7 +53,7 @@ AnalysisWindowDescription AppearanceIntervalWindow() {
     AnalysisWindowDescription description;
     description.name = "出現間隔分析";
     description.caption = "出現間隔分析";
-    description.label1 = "過去の当選数字が何回前に出現しているか分析します";
+    description.summary = "過去の当選数字が何回前に出現しているか分析します";
     description.widthTwips = 8630;
     description.heightTwips = 13800;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {

@@ -110,8 +110,8 @@ AnalysisWindowDescription CarryOverWindow() {
     AnalysisWindowDescription description;
     description.name = "引っ張り分析";
     description.caption = "引っ張り分析";
-    description.label1 = "過去の当選数字に前回の数字が入っているか分析します";
-    description.label1Width = 4380;  // ends before the swatch
+    description.summary = "過去の当選数字に前回の数字が入っているか分析します";
+    description.summaryWidth = 4380;  // ends before the swatch
     description.widthTwips = 6850;
     description.heightTwips = 13500;
     description.hasPrintButton = false;

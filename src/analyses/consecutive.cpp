@@ -88,7 +88,7 @@ AnalysisWindowDescription ConsecutiveWindow() {
     AnalysisWindowDescription description;
     description.name = "連番飛び石分析";
     description.caption = "連番・飛び石分析";
-    description.label1 = "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します";
+    description.summary = "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します";
     description.widthTwips = 6550;
     description.heightTwips = 13400;
     description.yieldsAfterAnalysis = true;

@@ -94,8 +94,8 @@ AnalysisWindowDescription DispersionWindow() {
     AnalysisWindowDescription description;
     description.name = "バラツキ分析";
     description.caption = "バラツキ分析";
-    description.label1 = "過去の当選番号のバラツキを数字別に分析します";
-    description.label1Width = kDescriptionWidthBeforeMarkLegend;
+    description.summary = "過去の当選番号のバラツキを数字別に分析します";
+    description.summaryWidth = kDescriptionWidthBeforeMarkLegend;
     description.widthTwips = 9750;
     description.heightTwips = 12650;
     description.legend = MarkColourLegend();

@@ -31,7 +31,7 @@ AnalysisWindowDescription EvenOddPatternWindow() {
     AnalysisWindowDescription description;
     description.name = "偶数奇数の組合せパターン分析";
     description.caption = "偶数・奇数の組合せパターン分析";
-    description.label1 = "過去の当選番号を偶数と奇数に分類して分析します";
+    description.summary = "過去の当選番号を偶数と奇数に分類して分析します";
     description.widthTwips = 7130;
     description.heightTwips = 13600;
     description.allowsManualEntry = true;

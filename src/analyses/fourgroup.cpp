@@ -118,7 +118,7 @@ AnalysisWindowDescription FourGroupWindow() {
     AnalysisWindowDescription description;
     description.name = "分割4傾向分析";
     description.caption = "4分割傾向分析";
-    description.label1 = "過去の当選番号の４グループに分類して分析します";
+    description.summary = "過去の当選番号の４グループに分類して分析します";
     description.widthTwips = 7500;
     description.heightTwips = 13600;
     description.allowsManualEntry = true;

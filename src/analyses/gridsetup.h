@@ -7,10 +7,6 @@
 
 namespace pirumo {
 
-// Titles of a draw's six fields, in field order.
-inline constexpr std::array<const char*, 6> kDrawFieldTitles{"第1数字", "第2数字", "第3数字",
-                                                             "第4数字", "第5数字", "ボ数字"};
-
 // What every analysis grid is sized to before its own colours and borders go on.
 struct GridShape {
     int columns = 0;

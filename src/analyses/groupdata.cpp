@@ -53,9 +53,9 @@ struct NumberGroup {
 struct GroupTable {
     const char* name;
     const char* caption;
-    const char* label1;
+    const char* summary;
     int heightTwips;
-    int label1Width;
+    int summaryWidth;
     bool tallTitleRows;  // rows 1 and 2 taller than the rest
     std::string title;   // chart title in row 1
     std::vector<NumberGroup> groups;
@@ -213,10 +213,10 @@ AnalysisWindowDescription GroupDataWindow(GroupTable table) {
     AnalysisWindowDescription description;
     description.name = table.name;
     description.caption = table.caption;
-    description.label1 = table.label1;
-    description.label1Left = 120;
-    description.label1Top = 180;
-    description.label1Width = table.label1Width;
+    description.summary = table.summary;
+    description.summaryLeft = 120;
+    description.summaryTop = 180;
+    description.summaryWidth = table.summaryWidth;
     description.widthTwips = 9250;
     description.heightTwips = table.heightTwips;
     description.hasPrintButton = false;
@@ -249,9 +249,9 @@ AnalysisWindowDescription GroupData6Window() {
     return GroupDataWindow({
         .name = "分割6データ分析",
         .caption = "6分割データ分析",
-        .label1 = "過去の当選番号の６グループに分類して分析します",
+        .summary = "過去の当選番号の６グループに分類して分析します",
         .heightTwips = 12400,
-        .label1Width = 3975,
+        .summaryWidth = 3975,
         .tallTitleRows = true,
         .title = TitleA(),
         .groups = {{1, 5, plain("Ａ")},
@@ -268,9 +268,9 @@ AnalysisWindowDescription GroupData7Window() {
     return GroupDataWindow({
         .name = "分割7データ分析",
         .caption = "7分割データ分析",
-        .label1 = "過去の当選番号の７グループに分類して分析します",
+        .summary = "過去の当選番号の７グループに分類して分析します",
         .heightTwips = 12200,
-        .label1Width = 3975,
+        .summaryWidth = 3975,
         .tallTitleRows = false,
         .title = TitleB(),
         .groups = {{1, 4, plain("Ａ")},
@@ -297,9 +297,9 @@ AnalysisWindowDescription GroupData10Window() {
     return GroupDataWindow({
         .name = "分割10データ分析",
         .caption = "10分割データ分析",
-        .label1 = "過去の当選番号の１０グループに分類して分析します",
+        .summary = "過去の当選番号の１０グループに分類して分析します",
         .heightTwips = 12200,
-        .label1Width = 4215,
+        .summaryWidth = 4215,
         .tallTitleRows = false,
         .title = TitleA(),
         .groups = {{1, 3, first("Ａ")},

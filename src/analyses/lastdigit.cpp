@@ -53,7 +53,7 @@ AnalysisWindowDescription LastDigitWindow() {
     AnalysisWindowDescription description;
     description.name = "下一桁出現傾向分析";
     description.caption = "下一桁出現傾向分析";
-    description.label1 = "過去の当選番号の下一桁の数字の出現傾向を分析します";
+    description.summary = "過去の当選番号の下一桁の数字の出現傾向を分析します";
     description.widthTwips = 7370;
     description.heightTwips = 13980;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {

@@ -97,7 +97,7 @@ AnalysisWindowDescription LastDigitRunWindow() {
     AnalysisWindowDescription description;
     description.name = "下一桁連続出現回数分析";
     description.caption = "下一桁連続出現回数分析";
-    description.label1 = "過去の当選番号の下一桁数字が何回続けて出現しているか分析します";
+    description.summary = "過去の当選番号の下一桁数字が何回続けて出現しているか分析します";
     description.widthTwips = 7370;
     description.heightTwips = 13935;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {

@@ -31,7 +31,7 @@ AnalysisWindowDescription LowHighPatternWindow() {
     AnalysisWindowDescription description;
     description.name = "低数字高数字の組合せパターン分析";
     description.caption = "低数字・高数字の組合せパターン分析";
-    description.label1 =
+    description.summary =
         "過去の当選番号を低数字（０１～１５）と高数字（１６～３１）に分けて組合せパターンを分析しま"
         "す（ボーナス数字は入れていません";
     description.widthTwips = 7130;

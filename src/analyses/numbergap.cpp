@@ -64,7 +64,7 @@ AnalysisWindowDescription NumberGapWindow() {
     AnalysisWindowDescription description;
     description.name = "数字間隔分析";
     description.caption = "数字間隔分析";
-    description.label1 = "当選数字を第１数字～第５数字別に前回数字との数字の間隔を分析します";
+    description.summary = "当選数字を第１数字～第５数字別に前回数字との数字の間隔を分析します";
     description.widthTwips = 8630;
     description.heightTwips = 13820;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {

@@ -69,7 +69,7 @@ AnalysisWindowDescription NumberSumWindow() {
     AnalysisWindowDescription description;
     description.name = "数字合計分析";
     description.caption = "数字合計分析";
-    description.label1 = "過去の当選番号の本数字＋ボーナス数字合計を分析します";
+    description.summary = "過去の当選番号の本数字＋ボーナス数字合計を分析します";
     description.widthTwips = 7350;
     description.heightTwips = 13680;
     description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {

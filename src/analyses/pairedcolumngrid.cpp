@@ -2,6 +2,7 @@
 
 #include "analyses/analysiscolours.h"
 #include "analyses/gridsetup.h"
+#include "history/draw.h"
 
 namespace pirumo {
 
@@ -48,7 +49,7 @@ void WritePairedColumnHeaders(ResultGrid& grid, int firstRow, bool mirrored,
     grid.SetCellText(1, namesRow, "回数");
     for (int k = 1; k <= 6; ++k) {
         grid.SetCellText(PairedNumberColumn(k), namesRow,
-                         kDrawFieldTitles[static_cast<std::size_t>(k - 1)]);
+                         kNumberFieldTitles[static_cast<std::size_t>(k - 1)]);
         grid.SetCellText(PairedValueColumn(k), namesRow, texts.valueTitle);
     }
 }

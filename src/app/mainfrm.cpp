@@ -120,7 +120,6 @@ void MainFrm::ReloadHistory() {
     }
     if (mPredictionWindow != nullptr && !mPredictionWindow->isHidden()) {
         mPredictionWindow->Recompute();
-        RecordShownPrediction();
     }
 }
 
@@ -138,7 +137,7 @@ void MainFrm::BuildMenus() {
     on("mnuHelpFile", &MainFrm::ShowHelp);
     connect(mMenuItems.value(QStringLiteral("mnuYosoKensho")), &QAction::triggered, this, [this] {
         ShowPredictionCheck(QStringLiteral("予想の検証"), [this] {
-            auto* window = new BacktestWindow(mHistory, mPredictionWindow->Predictor().Options(),
+            auto* window = new BacktestWindow(*this, mPredictionWindow->Predictor().Options(),
                                               PredictionLogPath(mOptions.historyFile));
             mMdiArea->addSubWindow(window);
             window->Load();
@@ -147,7 +146,7 @@ void MainFrm::BuildMenus() {
     });
     connect(mMenuItems.value(QStringLiteral("mnuNumberCheck")), &QAction::triggered, this, [this] {
         ShowPredictionCheck(QStringLiteral("数字チェック"), [this] {
-            auto* window = new NumberCheckWindow(mHistory);
+            auto* window = new NumberCheckWindow(*this);
             mMdiArea->addSubWindow(window);
             return window;
         });
@@ -229,6 +228,10 @@ void MainFrm::CreatePredictionWindow() {
     mMdiArea->addSubWindow(mPredictionWindow);
     mPredictionWindow->hide();
     mPredictionWindow->ReadInitFile();
+    if (mOptions.recordsPredictions) {
+        mPredictionWindow->SetShownPredictionRecorder(
+            [this](const GaruponPredictor& predictor) { RecordShownPrediction(predictor); });
+    }
 }
 
 // Also taken whenever the main window becomes active, so that the prediction is what the user
@@ -241,7 +244,6 @@ void MainFrm::ShowPredictionWindow() {
     if (mPredictionWindow->isHidden()) {
         mPredictionWindow->Load();
         mPredictionWindow->show();
-        RecordShownPrediction();
     } else if (mPredictionWindow->isMinimized()) {
         mPredictionWindow->showNormal();
     }
@@ -284,10 +286,10 @@ void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
 // What the prediction window shows is kept in the log beside the history, so that 予想の検証 can
 // compare it with the draw once it is in. A failure only costs the record: it is reported in the
 // status bar instead of interrupting every showing.
-void MainFrm::RecordShownPrediction() {
+void MainFrm::RecordShownPrediction(const GaruponPredictor& predictor) {
     try {
         AppendToPredictionLog(PredictionLogPath(mOptions.historyFile),
-                              MakePredictionLogEntry(mHistory, mPredictionWindow->Predictor()));
+                              MakePredictionLogEntry(mHistory, predictor));
     } catch (const std::exception& error) {
         statusBar()->showMessage(
             QStringLiteral("予想を記録できません: %1").arg(QString::fromUtf8(error.what())));

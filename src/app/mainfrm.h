@@ -24,6 +24,7 @@ namespace pirumo {
 class AboutBox;
 class AnalysisWindow;
 class HelpWindow;
+class GaruponPredictor;
 class IppatsuGaruponWindow;
 struct AnalysisWindowDescription;
 
@@ -37,6 +38,9 @@ struct MainFrmOptions {
     std::filesystem::path cliFile = {};  // pirumo-cli for imports; empty: beside the program
     // The shipped results, offered when the history is missing; empty: not offered.
     std::filesystem::path bundledHistory = {};
+    // False: the numbers shown are not added to the prediction log (a render writes nothing
+    // but its picture).
+    bool recordsPredictions = true;
 };
 
 // The main window: a multiple-document window whose menus open the analysis windows, the
@@ -85,7 +89,7 @@ private:
     void ShowPredictionWindow();
     void SavePredictionSettings();
     void ShowAnalysisWindow(const AnalysisWindowDescription& description);
-    void RecordShownPrediction();
+    void RecordShownPrediction(const GaruponPredictor& predictor);
     void ShowPredictionCheck(const QString& name, const std::function<QMdiSubWindow*()>& create);
     void RefreshHistoryByDownload();
     void SetRefreshSource();

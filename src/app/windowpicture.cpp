@@ -82,7 +82,9 @@ void ClosePredictionWindowUnlessRendered(MainFrm& main, const QString& name) {
 
 int SaveWindowPicture(const CommandLine& line) {
     QuestionRefuser refuser;
-    MainFrm main({line.historyFile, line.settingsFile, ReadHistoryOrReport});
+    MainFrmOptions options{line.historyFile, line.settingsFile, ReadHistoryOrReport};
+    options.recordsPredictions = false;
+    MainFrm main(std::move(options));
     if (!main.Load() || refuser.Asked()) {
         return 1;
     }

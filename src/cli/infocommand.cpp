@@ -23,8 +23,8 @@ std::string DescribeHistory(const std::filesystem::path& db, const DrawHistory& 
     json += "  \"MaxCount\": " + std::to_string(a.maxCount) + ",\n";
     json += "  \"CountGroupRows\": " + std::to_string(a.countGroupRows) + ",\n";
     json += "  \"NumberCounts\": {";
-    for (int n = 1; n <= 31; ++n) {
-        json += (n == 1 ? "" : ", ") + std::string("\"") + std::to_string(n) +
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+        json += (n == kLowestNumber ? "" : ", ") + std::string("\"") + std::to_string(n) +
                 "\": " + std::to_string(a.numberCounts[static_cast<std::size_t>(n)]);
     }
     // Only the counts some number has; the rest of the table is empty.

@@ -25,7 +25,7 @@ StartupAggregates ComputeStartupAggregates(const std::vector<Draw>& rows) {
     a.maxCount = 0;
     a.countGroupRows = 1;
     a.countGroups.assign(1, std::string());
-    for (int i = 1; i <= 31; ++i) {
+    for (int i = kLowestNumber; i <= kHighestNumber; ++i) {
         const int c = a.numberCounts[static_cast<std::size_t>(i)];
         if (c > a.maxCount) {
             a.maxCount = c;

@@ -11,7 +11,7 @@ namespace pirumo {
 // Counts taken once over the valid draws when the history is opened.
 struct StartupAggregates {
     // NumberCounts[n]: valid draws in which n was drawn, main or bonus (index 1..31 used).
-    std::array<int, 32> numberCounts{};
+    std::array<int, kHighestNumber + 1> numberCounts{};
     int lastDrawNumber = 0;  // 回数 of the last valid row; 0 when there is none
     int maxCount = 0;        // highest of numberCounts[1..31]
     // countGroups[c]: the numbers whose count is c, ascending, joined by ","; "" when none.
@@ -34,7 +34,9 @@ public:
     const std::vector<Draw>& Rows() const { return mRows; }
     const StartupAggregates& Aggregates() const { return mAggregates; }
 
-    const std::array<int, 32>& NumberCounts() const { return mAggregates.numberCounts; }
+    const std::array<int, kHighestNumber + 1>& NumberCounts() const {
+        return mAggregates.numberCounts;
+    }
     int LastDrawNumber() const { return mAggregates.lastDrawNumber; }
     int MaxCount() const { return mAggregates.maxCount; }
     const std::vector<std::string>& CountGroups() const { return mAggregates.countGroups; }

@@ -1,8 +1,7 @@
 #include "prediction/garuponpredictor.h"
 
+#include "prediction/closenumbers.h"
 #include "prediction/cyclemethod.h"
-#include "prediction/oneshot.h"
-#include "prediction/rapidfire.h"
 
 namespace pirumo {
 
@@ -44,8 +43,10 @@ void GaruponPredictor::RunPredictions() {
     ShowCycleTable(mCycleTable, mGrids[kCycleGrid]);
     ComputeElimination(mNumbersByDraw, mLastDrawNumber, mOptions.CountReflected(), mCandidates,
                        mGrids[kEliminationGrid]);
-    PredictRapidFire(mCycleTable, mCandidates, mGrids[kRapidFireGrid]);
-    PredictOneShot(mCycleTable, mCandidates, mGrids[kOneShotGrid]);
+    PredictCloseNumbers(mCycleTable, mCandidates, kRapidFireWidth, mGrids[kRapidFireGrid],
+                        kRapidFireGrid);
+    PredictCloseNumbers(mCycleTable, mCandidates, kOneShotWidth, mGrids[kOneShotGrid],
+                        kOneShotGrid);
 }
 
 void GaruponPredictor::BuildPredictionGrids() {

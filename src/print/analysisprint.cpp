@@ -31,8 +31,8 @@ PrintDocument AnalysisPrintDocument(const AnalysisWindowDescription& window, con
     document.coverage = CoverageText(history);
     document.printed = printed;
     std::vector<PrintLine> lines;
-    if (!window.label1.empty()) {
-        lines.push_back({QString::fromUtf8(window.label1), false});
+    if (!window.summary.empty()) {
+        lines.push_back({QString::fromUtf8(window.summary), false});
     }
     document.blocks.push_back({std::move(lines), &grid, TitleRowCount(grid)});
     return document;

@@ -16,7 +16,7 @@ int TitleRowCount(const ResultGrid& grid);
 // 第F回〜第L回 over the valid draws of the history; empty when it has none.
 QString CoverageText(const DrawHistory& history);
 
-// An analysis window on paper: its caption in the heading, its description (Label1) and its
+// An analysis window on paper: its caption in the heading, its description and its
 // grid with the header band repeated.
 PrintDocument AnalysisPrintDocument(const AnalysisWindowDescription& window, const ResultGrid& grid,
                                     const DrawHistory& history, QDate printed);

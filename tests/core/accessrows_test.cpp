@@ -46,13 +46,13 @@ TEST(AccessRowsTest, SortsByDrawNumberKeepsEmptyFieldsAndNormalisesDates) {
     const auto draws = ConvertAccessRows(Table({
         Row("3", {"1", "2", "3", "4", "5", nullptr}, "2001/1/2 00:00:00"),
         Row("1", {"31", "30", "29", "28", "27", "26"}, "1999-04-13"),
-        Row("2", {"7.0", " 8 ", "9", "10", "11", "12"}, "いつか"),
+        Row("2", {"7", " 8 ", "9", "10", "11", "12"}, "1999.4.27"),
     }));
     ASSERT_EQ(draws.size(), 3u);
     Draw first = test::MakeDraw(1, {31, 30, 29, 28, 27}, 26);
     first.date = "1999/04/13";
     Draw second = test::MakeDraw(2, {7, 8, 9, 10, 11}, 12);
-    second.date = "いつか";
+    second.date = "1999/04/27";
     Draw third = test::MakeDraw(3, {1, 2, 3, 4, 5}, 0);
     third.date = "2001/01/02";
     EXPECT_EQ(draws, (std::vector<Draw>{first, second, third}));

@@ -28,7 +28,7 @@ std::vector<std::string> RowTexts(const ResultGrid& grid, int row) {
 TEST(AppearanceCountWindow, DescribesItsWindow) {
     const AnalysisWindowDescription description = AppearanceCountWindow();
     EXPECT_EQ(description.caption, "出現回数分析");
-    EXPECT_EQ(description.label1, "過去の当選数字が何回出現したか分析します");
+    EXPECT_EQ(description.summary, "過去の当選数字が何回出現したか分析します");
     EXPECT_EQ(description.widthTwips, 8590);
     EXPECT_EQ(description.heightTwips, 13850);
     EXPECT_TRUE(description.hasPrintButton);

@@ -118,6 +118,22 @@ TEST(PirumoCli, SampleDataSaysSoUntilRealResultsReplaceIt) {
               std::string::npos);
 }
 
+// Every replacement keeps the old history as .bak; importing that file brings it back.
+TEST(PirumoCli, ImportRestoresTheBackup) {
+    test::TempFolder folder;
+    const std::string db = (folder.Path() / "Pirumo.mdb").string();
+    ASSERT_EQ(RunCli(folder, {"--db", db, "sample", "--draws", "30", "--seed", "3"}).status, 0);
+    const std::string sampled = RunCli(folder, {"--db", db, "info"}).out;
+    const auto csv = folder.Path() / "one.csv";
+    std::ofstream(csv)
+        << "回数,第1数字,第2数字,第3数字,第4数字,第5数字,ボーナス数字\n1,1,2,3,4,5,6\n";
+    ASSERT_EQ(RunCli(folder, {"--db", db, "import", csv.string()}).status, 0);
+
+    const CliResult restored = RunCli(folder, {"--db", db, "import", db + ".bak"});
+    EXPECT_EQ(restored.status, 0) << restored.err;
+    EXPECT_EQ(RunCli(folder, {"--db", db, "info"}).out, sampled);
+}
+
 TEST(PirumoCli, RealHistoryImportMatchesThePublishedResults) {
     const auto csv = test::RealHistoryCsv();
     test::TempFolder folder;

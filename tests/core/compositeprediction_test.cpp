@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "prediction/oneshot.h"
+#include "prediction/closenumbers.h"
 #include "prediction/predictiongrids.h"
-#include "prediction/rapidfire.h"
 
 namespace pirumo {
 namespace {
@@ -27,8 +26,8 @@ Composite Predict(const CycleTable& table, const EliminationCandidates& candidat
     Composite g;
     SetUpPredictionGrid(g.rapidFire, kRapidFireGrid);
     SetUpPredictionGrid(g.oneShot, kOneShotGrid);
-    PredictRapidFire(table, candidates, g.rapidFire);
-    PredictOneShot(table, candidates, g.oneShot);
+    PredictCloseNumbers(table, candidates, kRapidFireWidth, g.rapidFire, kRapidFireGrid);
+    PredictCloseNumbers(table, candidates, kOneShotWidth, g.oneShot, kOneShotGrid);
     return g;
 }
 
@@ -118,7 +117,7 @@ TEST(CompositePredictionTest, TextsAlreadyInTheGridCountAsShown) {
     ResultGrid oneShot;
     SetUpPredictionGrid(oneShot, kOneShotGrid);
     oneShot.SetCellText(4, 2, "10");
-    PredictOneShot(table, Candidates({}, 10), oneShot);
+    PredictCloseNumbers(table, Candidates({}, 10), kOneShotWidth, oneShot, kOneShotGrid);
     EXPECT_EQ(Cells(oneShot, 2), (Row{"11", "", "10", "", ""}));
     EXPECT_FALSE(IsNotInGrid(oneShot, kOneShotGrid, "11"));
     EXPECT_TRUE(IsNotInGrid(oneShot, kOneShotGrid, "1"));

@@ -145,8 +145,8 @@ TEST(GroupDataWindows, OneLegendAndNoPrintButton) {
          {GroupData6Window(), GroupData7Window(), GroupData10Window()}) {
         EXPECT_FALSE(window.hasPrintButton) << window.name;
         EXPECT_EQ(window.widthTwips, 9250);
-        EXPECT_EQ(window.label1Left, 120);
-        EXPECT_EQ(window.label1Top, 180);
+        EXPECT_EQ(window.summaryLeft, 120);
+        EXPECT_EQ(window.summaryTop, 180);
         ASSERT_EQ(window.legend.size(), 6u);
         EXPECT_EQ(window.legend[0].kind, LegendControl::Kind::Ball);
         EXPECT_EQ(window.legend[0].left, 4200);
@@ -157,7 +157,7 @@ TEST(GroupDataWindows, OneLegendAndNoPrintButton) {
         EXPECT_EQ(window.legend[5].text, ":該当なし");
     }
     EXPECT_EQ(GroupData6Window().heightTwips, 12400);
-    EXPECT_EQ(GroupData10Window().label1Width, 4215);
+    EXPECT_EQ(GroupData10Window().summaryWidth, 4215);
     EXPECT_EQ(GroupData10Window().caption, "10分割データ分析");
 }
 

@@ -20,7 +20,7 @@ protected:
         AnalysisWindowDescription description;
         description.name = "見本分析";
         description.caption = "見本の分析";
-        description.label1 = "見本の説明です";
+        description.summary = "見本の説明です";
         description.widthTwips = 6000;
         description.heightTwips = 7000;
         description.hasPrintButton = false;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <map>
 
 #include "../core/testhistory.h"
 #include "app/commandline.h"
@@ -85,20 +86,36 @@ TEST_F(WindowPictureTest, SavesThePictureOfTheWholeWindow) {
     EXPECT_FALSE(std::filesystem::exists(line.settingsFile));
 }
 
-TEST_F(WindowPictureTest, EveryWindowOfTheMenusRenders) {
+// Each file of the folder with its size and time of change.
+std::map<std::string, std::pair<std::uintmax_t, long long>> FolderState(
+    const std::filesystem::path& folder) {
+    std::map<std::string, std::pair<std::uintmax_t, long long>> state;
+    for (const auto& file : std::filesystem::recursive_directory_iterator(folder)) {
+        state[file.path().string()] = {file.is_regular_file() ? file.file_size() : 0,
+                                       file.last_write_time().time_since_epoch().count()};
+    }
+    return state;
+}
+
+// A render writes its picture and nothing else: not the prediction log, not the settings.
+TEST_F(WindowPictureTest, EveryWindowOfTheMenusRendersAndLeavesTheHistorysFolderAlone) {
     ReplaceHistoryFile(mFolder.Path() / "Pirumo.mdb", PatternDraws(20));
+    const auto before = FolderState(mFolder.Path());
+    TempFolder pictures;
     ModalAnswerer answerer;  // a question left open would hang the test instead of failing it
     for (const MainMenuItem& item : MainMenuItems()) {
         if (item.window == nullptr) {
             continue;
         }
         SCOPED_TRACE(item.window);
-        const CommandLine line = Line(item.window);
+        CommandLine line = Line(item.window);
+        line.renderOut = pictures.Path() / "a.png";
         std::filesystem::remove(line.renderOut);
         EXPECT_EQ(SaveWindowPicture(line), 0);
         FlushDeletes();
         EXPECT_FALSE(QImage(QString::fromStdU16String(line.renderOut.u16string())).isNull());
     }
+    EXPECT_EQ(FolderState(mFolder.Path()), before);
 }
 
 TEST_F(WindowPictureTest, AQuestionFailsTheRenderInsteadOfWaiting) {

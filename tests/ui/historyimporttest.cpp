@@ -1,8 +1,10 @@
+#include <sys/stat.h>
 #include <QMessageBox>
 #include <QPushButton>
 #include <fstream>
 #include <iterator>
 
+#include "base/inputfile.h"
 #include "history/store/historyfile.h"
 #include "history/ui/historyimport.h"
 #include "mainfrmfixture.h"
@@ -82,6 +84,44 @@ TEST_F(HistoryImportTest, LeavesTheHistoryWhenTheUserSaysNoOrTheFileIsDamaged) {
               QStringLiteral("Accessファイル「%1」の内容が途中で切れているか、壊れています。")
                   .arg(QString::fromStdString(damaged.string())));
     EXPECT_EQ(ReadBytes(HistoryPath()), before);
+}
+
+// The chosen file is read as pirumo-cli reads it: a FIFO, a device, a folder or a huge file is
+// refused at once, with the command line's words, and the history stays as it was.
+TEST(HistoryImportInputTest, OnlyARegularFileOfBoundedSizeIsRead) {
+    TempFolder folder;
+    const fs::path history = folder.Path() / "Pirumo.mdb";
+    ReplaceHistoryFile(history, PatternDraws(6));
+    const std::string before = ReadBytes(history);
+    const fs::path pipe = folder.Path() / "pipe.csv";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path subfolder = folder.Path() / "folder.mdb";
+    fs::create_directory(subfolder);
+    const fs::path huge = folder.Path() / "huge.csv";
+    std::ofstream(huge).put('x');
+    fs::resize_file(huge, kMaxInputFileSize + 1);
+
+    const QString notRegular =
+        QStringLiteral("は通常のファイルではありません（装置やパイプは読み込みません）。");
+    const struct {
+        fs::path file;
+        QString refusal;
+    } cases[] = {
+        {pipe, QStringLiteral("取り込むファイル「%1」") + notRegular},
+        {"/dev/zero", QStringLiteral("取り込むファイル「%1」") + notRegular},
+        {subfolder, QStringLiteral("取り込むファイル「%1」はフォルダーです。")},
+        {huge, QStringLiteral("取り込むファイル「%1」は大きすぎます（64 MiB まで）。")},
+    };
+    QWidget parent;
+    for (const auto& [file, refusal] : cases) {
+        SCOPED_TRACE(file.string());
+        const QString name = QString::fromStdString(file.string());
+        ModalAnswerer answerer({Click(QMessageBox::Yes)});
+        EXPECT_FALSE(HistoryImport(&parent, history, PIRUMO_CLI_PATH).ImportFile(name));
+        ASSERT_EQ(answerer.Seen().size(), 2u);
+        EXPECT_EQ(answerer.Seen()[1].text, refusal.arg(name));
+        EXPECT_EQ(ReadBytes(history), before);
+    }
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
+#include "prediction/backtest/predictionlog.h"
 #include "prediction/initfile.h"
 #include "testwindowhost.h"
 
@@ -269,6 +270,25 @@ TEST_F(IppatsuGaruponWindowTest, OptionClickChangesOnlyTheDependentGridsAndReope
     for (int index = 0; index < kPredictionGridCount; ++index) {
         EXPECT_EQ(GridTexts(p.Grid(index)), shown[static_cast<std::size_t>(index)]) << index;
     }
+}
+
+// The log holds what the user saw: new numbers after an option click count as a showing.
+TEST_F(PredictionInMainWindowTest, AnOptionClickIsLoggedLikeAnOpening) {
+    Start();
+    IppatsuGaruponWindow& window = OpenWindow();
+    const auto log = [this] { return ReadPredictionLog(PredictionLogPath(HistoryPath())); };
+    ASSERT_EQ(log().size(), 1u);  // opening again shows the same numbers
+
+    auto* reflect = window.findChild<QRadioButton*>(QStringLiteral("Opt反映する_8"));
+    reflect->click();
+    std::vector<PredictionLogEntry> entries = log();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].options, window.Predictor().Options());
+    EXPECT_EQ(entries[1].shown, MakePredictionLogEntry(mMain->History(), window.Predictor()).shown);
+    EXPECT_NE(entries[1].shown, entries[0].shown);
+
+    reflect->click();
+    EXPECT_EQ(log().size(), 2u);
 }
 
 TEST_F(PredictionInMainWindowTest, ExitWritesTheOptions) {

@@ -24,6 +24,7 @@ void ModalAnswerer::Poll() {
     Dialog seen;
     seen.className = QString::fromLatin1(modal->metaObject()->className());
     seen.title = modal->windowTitle();
+    seen.parent = modal->parentWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen.text = box->text();
         seen.icon = box->icon();

@@ -25,6 +25,7 @@ public:
         QString text;  // message boxes only
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
+        const QWidget* parent = nullptr;  // compared only, never used
     };
 
     explicit ModalAnswerer(std::vector<Answer> answers = {});

@@ -66,16 +66,16 @@ TEST_F(PatternGroupDigitWindowsTest, GroupWindowDescriptionFitsBesideTheLegend) 
     Start();
     QMdiSubWindow* window = ChooseWindow("mnu11BunkatsuData");
     ASSERT_NE(window, nullptr);
-    auto* label1 = window->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* summary = window->findChild<QLabel*>(QStringLiteral("Label1"));
     auto* ball = window->findChild<QLabel*>(QStringLiteral("Picture1(0)"));
-    ASSERT_NE(label1, nullptr);
+    ASSERT_NE(summary, nullptr);
     ASSERT_NE(ball, nullptr);
-    EXPECT_EQ(label1->geometry().topLeft(), TwipsToPixels(120, 180, 0, 0, *window).topLeft());
-    EXPECT_EQ(label1->width(), TwipsToPixels(0, 0, 4215, 0, *window).width());
-    EXPECT_LE(QFontMetrics(label1->font()).horizontalAdvance(label1->text()), label1->width());
+    EXPECT_EQ(summary->geometry().topLeft(), TwipsToPixels(120, 180, 0, 0, *window).topLeft());
+    EXPECT_EQ(summary->width(), TwipsToPixels(0, 0, 4215, 0, *window).width());
+    EXPECT_LE(QFontMetrics(summary->font()).horizontalAdvance(summary->text()), summary->width());
     const int textRight =
-        label1->x() + QFontMetrics(label1->font()).horizontalAdvance(label1->text());
-    EXPECT_LE(textRight, ball->x()) << label1->font().pointSizeF();
+        summary->x() + QFontMetrics(summary->font()).horizontalAdvance(summary->text());
+    EXPECT_LE(textRight, ball->x()) << summary->font().pointSizeF();
     EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("Command2")), nullptr);
 }
 

@@ -10,6 +10,7 @@
 #include "prediction/ui/backtestjob.h"
 #include "prediction/ui/backtestwindow.h"
 #include "prediction/ui/numbercheckwindow.h"
+#include "testwindowhost.h"
 
 namespace pirumo::test {
 namespace {
@@ -63,10 +64,33 @@ TEST_F(PredictionCheckWindowsTest, ACancelledJobStopsEarlyAndKeepsWhatItChecked)
     EXPECT_EQ(static_cast<int>(job.Result().draws.size()), job.Done());
 }
 
-TEST_F(PredictionCheckWindowsTest, NumberCheckListsTheWinsAndRefusesWrongNumbers) {
-    Start();
-    auto* window = qobject_cast<NumberCheckWindow*>(ChooseWindow("mnuNumberCheck"));
-    ASSERT_NE(window, nullptr);
+// Both windows work on their host's history, report to its dialog parent, and leave manual
+// entry open: they keep no history of their own while it could change.
+class PredictionCheckOnAHostTest : public testing::Test {
+protected:
+    std::vector<Draw> mDraws = MakeSampleHistory(120, 4);
+    TestWindowHost mHost{DrawHistory(mDraws)};
+    TempFolder mFolder;
+};
+
+TEST_F(PredictionCheckOnAHostTest, BacktestChecksTheHostsHistory) {
+    auto& window = mHost.Add(new BacktestWindow(mHost, {}, mFolder.Path() / "log.txt"));
+    window.Load();
+    window.show();
+    ASSERT_TRUE(window.HasResult());
+    const BacktestResult expected = RunBacktest(DrawHistory(mDraws), {}, 51, 120);
+    EXPECT_EQ(window.Result().draws.size(), expected.draws.size());
+    EXPECT_TRUE(mHost.EntryAllowed());
+
+    ModalAnswerer answerer;
+    window.Run(70, 60);
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].parent, &mHost.Window());
+}
+
+TEST_F(PredictionCheckOnAHostTest, NumberCheckListsTheWinsAndRefusesWrongNumbers) {
+    auto* window = &mHost.Add(new NumberCheckWindow(mHost));
+    window->show();
     const Draw& draw = mDraws[99];
     for (int i = 0; i < 5; ++i) {
         window->NumberField(i)->setText(QString::number(draw.Main(i)));
@@ -83,7 +107,16 @@ TEST_F(PredictionCheckWindowsTest, NumberCheckListsTheWinsAndRefusesWrongNumbers
     window->Check();
     ASSERT_EQ(answerer.Seen().size(), 1u);
     EXPECT_TRUE(answerer.Seen()[0].text.contains(QStringLiteral("重複")));
+    EXPECT_EQ(answerer.Seen()[0].parent, &mHost.Window());
     EXPECT_EQ(window->ResultText(), before);
+    EXPECT_TRUE(mHost.EntryAllowed());
+}
+
+TEST_F(PredictionCheckWindowsTest, NumberCheckOpensFromTheMenu) {
+    Start();
+    auto* window = qobject_cast<NumberCheckWindow*>(ChooseWindow("mnuNumberCheck"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(ChooseWindow("mnuNumberCheck"), window);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ void AnalysisWindow::CreateControls() {
     client->setObjectName(QStringLiteral("client"));
     setWidget(client);
 
-    mSummary = new QLabel(FromUtf8(mDescription.label1), client);
+    mSummary = new QLabel(FromUtf8(mDescription.summary), client);
     mSummary->setObjectName(QStringLiteral("Label1"));
     mGridView = new GridView(client);
     mGridView->setObjectName(QStringLiteral("fpSpread1"));
@@ -189,12 +189,12 @@ void AnalysisWindow::PlaceControls() {
 // the room it is given is drawn in a smaller font rather than cut off or run into the legend.
 void AnalysisWindow::PlaceSummary(QWidget& client) {
     const int left = TwipsToPixelsX(
-        mDescription.label1Left >= 0 ? mDescription.label1Left : kMarginTwips, client);
+        mDescription.summaryLeft >= 0 ? mDescription.summaryLeft : kMarginTwips, client);
     const int top =
-        TwipsToPixelsY(mDescription.label1Top >= 0 ? mDescription.label1Top : kLabelTop, client);
+        TwipsToPixelsY(mDescription.summaryTop >= 0 ? mDescription.summaryTop : kLabelTop, client);
     int width = mSummary->sizeHint().width();
-    if (mDescription.label1Width >= 0) {
-        width = TwipsToPixelsX(mDescription.label1Width, client);
+    if (mDescription.summaryWidth >= 0) {
+        width = TwipsToPixelsX(mDescription.summaryWidth, client);
         QFont font = mSummary->font();
         while (QFontMetrics(font).horizontalAdvance(mSummary->text()) > width &&
                font.pointSizeF() > kSmallestLabelPoints) {

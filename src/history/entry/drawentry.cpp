@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "history/drawfields.h"
 #include "history/entry/entrydate.h"
 #include "history/entry/entrytext.h"
 #include "history/historyerror.h"
@@ -9,8 +10,6 @@
 namespace pirumo {
 
 namespace {
-
-constexpr int kMaxDrawNumber = 32767;
 
 EntryOutcome Refused(std::string message) {
     return {EntryOutcome::Kind::kRefused, std::move(message)};
@@ -69,7 +68,7 @@ EntryOutcome DrawEntry::EditCell(int column, int row, std::string_view text) {
 }
 
 EntryOutcome DrawEntry::EditDate(int row, std::string_view text) {
-    const std::optional<std::string> date = ParseEntryDate(text);
+    const std::optional<std::string> date = ReadDateText(text);
     if (!date) {
         return Refused(
             "開催日は「2025/09/30」のように、実在する日付で入力してください（空欄も可）。");

@@ -1,7 +1,8 @@
 #include "history/entry/entrygrid.h"
 
-#include <bitset>
+#include <array>
 
+#include "history/drawfields.h"
 #include "history/entry/entrytext.h"
 
 namespace pirumo {
@@ -12,9 +13,6 @@ constexpr Rgb kRed = MakeRgb(255, 0, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
 constexpr Rgb kPaleCyan = MakeRgb(197, 255, 255);
-// The fields' names; the bonus as grid headers shorten it, so that it fits its column.
-constexpr const char* kHeaders[entry::kColumns] = {"回数",    "第1数字", "第2数字", "第3数字",
-                                                   "第4数字", "第5数字", "ボ数字",  "開催日"};
 
 }  // namespace
 
@@ -34,9 +32,11 @@ void SetUpEntryGrid(ResultGrid& grid, int rows) {
         grid.SetColumnWidth(c, 7);
     }
     grid.SetColumnWidth(entry::kDateColumn, 11);
-    for (int c = 1; c <= entry::kColumns; ++c) {
-        grid.SetCellText(c, 0, kHeaders[c - 1]);
+    grid.SetCellText(entry::kDrawColumn, 0, "回数");
+    for (int c = entry::kFirstNumberColumn; c <= entry::kBonusColumn; ++c) {
+        grid.SetCellText(c, 0, kNumberFieldTitles[static_cast<std::size_t>(entry::FieldOf(c))]);
     }
+    grid.SetCellText(entry::kDateColumn, 0, "開催日");
     StyleEntryRows(grid, 1, rows);
 }
 
@@ -64,16 +64,15 @@ void StyleEntryRows(ResultGrid& grid, int first, int last) {
 
 std::optional<EntryCell> FindWrongEntryCell(const ResultGrid& grid) {
     for (int r = 1; r <= grid.RowCount(); ++r) {
-        std::bitset<32> seen;
+        std::array<std::int16_t, Draw::kFieldCount> numbers{};
         for (int c = entry::kFirstNumberColumn; c <= entry::kBonusColumn; ++c) {
             const EntryText value = ParseEntryText(grid.CellText(c, r));
-            if (value.kind == EntryText::Kind::kEmpty) {
-                continue;
-            }
-            if (value.kind == EntryText::Kind::kWrong || seen.test(value.number)) {
-                return EntryCell{c, r};
-            }
-            seen.set(value.number);
+            numbers[static_cast<std::size_t>(entry::FieldOf(c))] =
+                value.kind == EntryText::Kind::kWrong ? Draw::kOtherValue
+                                                      : static_cast<std::int16_t>(value.number);
+        }
+        if (const int wrong = FirstWrongNumberField(numbers); wrong >= 0) {
+            return EntryCell{entry::kFirstNumberColumn + wrong, r};
         }
     }
     return std::nullopt;

@@ -6,7 +6,7 @@
 
 namespace pirumo {
 
-// The grid fpSpread1 of the entry window: column 1 the draw number, columns 2..6 the five main
+// The entry window's grid of draws: column 1 the draw number, columns 2..6 the five main
 // numbers, column 7 the bonus number, column 8 the draw date; one row per draw.
 namespace entry {
 constexpr int kDrawColumn = 1;

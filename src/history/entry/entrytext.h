@@ -6,9 +6,9 @@
 
 namespace pirumo {
 
-// What the user typed into a number cell of the entry window. Only an empty cell or a whole
-// number from 1 to 31 is accepted; digits may be half-width or full-width (a Japanese input
-// method types full-width ones), and blanks around the number are ignored.
+// What the user typed into a number cell of the entry window, read by the rules every import
+// uses (history/drawfields.h): an empty cell or a whole number from 1 to 31, in half-width or
+// full-width digits (a Japanese input method types full-width ones), blanks around it ignored.
 struct EntryText {
     enum class Kind { kEmpty, kNumber, kWrong };
 

@@ -19,8 +19,6 @@ namespace {
 constexpr char kQueryName[] = "全データ選択クエリ";
 constexpr char kDrawNumberField[] = "回数";
 constexpr char kDateField[] = "開催日";
-constexpr std::array<const char*, Draw::kFieldCount> kNumberFields = {
-    "第1数字", "第2数字", "第3数字", "第4数字", "第5数字", "ボーナス数字"};
 
 constexpr int kQueryObjectType = 5;       // MSysObjects.Type of a saved query
 constexpr int kSourceTableAttribute = 5;  // MSysQueries.Attribute of a row naming a source table
@@ -128,6 +126,9 @@ public:
         }
         auto& buffer = mBuffers.emplace_back(mTable->entry->mdb->bind_size + 1, '\0');
         mdb_bind_column(mTable, column + 1, buffer.data(), &mLengths.emplace_back(0));
+        const auto* bound = static_cast<MdbColumn*>(g_ptr_array_index(mTable->columns, column));
+        mFractional.push_back(bound->col_type == MDB_FLOAT || bound->col_type == MDB_DOUBLE ||
+                              bound->col_type == MDB_MONEY || bound->col_type == MDB_NUMERIC);
         return static_cast<int>(mBuffers.size()) - 1;
     }
 
@@ -149,7 +150,9 @@ public:
         }
     }
 
-    // The field's text in the current row; nullopt for Null, an empty text or slot -1.
+    // The field's text in the current row; nullopt for Null, an empty text or slot -1. A whole
+    // value of a fractional column (libmdb writes Single, Double and Currency as "17.0000") comes
+    // as its integer text, so that it reads as the number it is.
     std::optional<std::string> Text(int slot) const {
         if (slot < 0) {
             return std::nullopt;
@@ -158,6 +161,11 @@ public:
         std::string text(buffer.data(), strnlen(buffer.data(), buffer.size() - 1));
         if (text.empty()) {
             return std::nullopt;
+        }
+        const auto point = text.find('.');
+        if (mFractional[static_cast<std::size_t>(slot)] && point != std::string::npos &&
+            point > 0 && text.find_first_not_of('0', point + 1) == std::string::npos) {
+            text.erase(point);
         }
         return text;
     }
@@ -173,13 +181,14 @@ private:
     MdbTableDef* mTable;
     std::vector<std::vector<char>> mBuffers;
     std::deque<int> mLengths;  // libmdb keeps pointers to these
+    std::vector<bool> mFractional;
 };
 
 bool HasDrawFields(const RowReader& reader) {
     if (reader.FindColumn(kDrawNumberField) < 0) {
         return false;
     }
-    for (const char* field : kNumberFields) {
+    for (const char* field : kNumberFieldNames) {
         if (reader.FindColumn(field) < 0) {
             return false;
         }
@@ -346,7 +355,7 @@ std::vector<AccessRow> ReadRows(MdbCatalogEntry* entry) {
     const int drawNumber = reader.Bind(reader.FindColumn(kDrawNumberField));
     std::array<int, Draw::kFieldCount> numbers{};
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        numbers[i] = reader.Bind(reader.FindColumn(kNumberFields[i]));
+        numbers[i] = reader.Bind(reader.FindColumn(kNumberFieldNames[i]));
     }
     const int date = reader.Bind(reader.FindColumn(kDateField));
 

@@ -4,6 +4,15 @@
 
 namespace pirumo {
 
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+}  // namespace
+
 std::vector<CsvRecord> ParseCsvRecords(std::string_view text) {
     std::vector<CsvRecord> records;
     CsvRecord record;
@@ -11,19 +20,27 @@ std::vector<CsvRecord> ParseCsvRecords(std::string_view text) {
     int line = 1;
     record.line = 1;
     bool quoted = false;
+    bool closedQuote = false;  // the field's closing quote has been read
     int quoteLine = 0;
     bool lineHasContent = false;
 
+    auto endField = [&] {
+        record.fields.push_back(std::move(field));
+        field.clear();
+        closedQuote = false;
+    };
     auto endRecord = [&] {
         if (lineHasContent) {
-            record.fields.push_back(std::move(field));
+            endField();
             records.push_back(std::move(record));
         }
         record = CsvRecord();
         field.clear();
+        closedQuote = false;
         lineHasContent = false;
         record.line = line;
     };
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
 
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -34,6 +51,7 @@ std::vector<CsvRecord> ParseCsvRecords(std::string_view text) {
                     ++i;
                 } else {
                     quoted = false;
+                    closedQuote = true;
                 }
             } else {
                 if (c == '\n') {
@@ -43,19 +61,27 @@ std::vector<CsvRecord> ParseCsvRecords(std::string_view text) {
             }
             continue;
         }
-        if (c == '"') {
-            quoted = true;
-            quoteLine = line;
-            lineHasContent = true;
-        } else if (c == ',') {
-            record.fields.push_back(std::move(field));
-            field.clear();
+        if (c == ',') {
+            endField();
             lineHasContent = true;
         } else if (c == '\n') {
             ++line;
             endRecord();
         } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
             continue;
+        } else if (closedQuote && !isBlank(c)) {
+            // "12"3: a quoted value is the whole field.
+            throw HistoryError(std::to_string(line) +
+                               "行目に「\"」で囲んだ値のあとに続く文字があります。");
+        } else if (c == '"') {
+            // 1"2": a quote that does not open the field is damage, not part of a number.
+            if (!TrimBlanks(field).empty()) {
+                throw HistoryError(std::to_string(line) + "行目の値の途中に「\"」があります。");
+            }
+            field.clear();
+            quoted = true;
+            quoteLine = line;
+            lineHasContent = true;
         } else {
             field += c;
             lineHasContent = true;

@@ -5,15 +5,10 @@
 #include <vector>
 
 #include "history/draw.h"
+#include "history/import/csvdraws.h"
 #include "history/store/historyfile.h"
 
 namespace pirumo {
-
-// Draws from CSV text (UTF-8 with or without BOM, or CP932) whose first line names the columns:
-// 回数|開催回|回, 日付|開催日 (optional), 第1数字..第5数字, ボーナス数字|BONUS数字|ボ数字. Other
-// columns are ignored; empty number fields stay empty. Throws HistoryError naming the line and
-// field of the first value it refuses.
-std::vector<Draw> ParseCsvHistory(const std::string& bytes);
 
 // The draws of a CSV file; a refusal names the file.
 std::vector<Draw> ReadCsvHistoryFile(const std::filesystem::path& csv);

@@ -4,9 +4,10 @@
 #include <cctype>
 
 #include "base/japanesetext.h"
+#include "history/drawfields.h"
 #include "history/historyerror.h"
 #include "history/import/accesshistory.h"
-#include "history/import/historycsv.h"
+#include "history/import/csvdraws.h"
 #include "history/import/isolatedimport.h"
 #include "history/store/historyfile.h"
 
@@ -74,10 +75,7 @@ std::vector<Draw> ReadDownloadedHistory(const std::string& body, const std::file
                                  ? ReadAccessHistoryRowsInChildProcess(cli, body)
                              : LooksLikeText(body) ? ReadCsvBody(body)
                                                    : ReadEncryptedBody(body);
-    if (std::none_of(rows.begin(), rows.end(), IsValidDraw)) {
-        throw HistoryError(
-            "受信した当選データには、6つの数字がすべてそろった有効な当選データが1件もありません。");
-    }
+    CheckStoredDraws(rows, "受信した当選データ");
     return rows;
 }
 

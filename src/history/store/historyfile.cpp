@@ -11,6 +11,7 @@
 #include "base/inputfile.h"
 #include "base/systemreason.h"
 #include "base/temporaryfolder.h"
+#include "history/drawfields.h"
 #include "history/historyerror.h"
 #include "history/store/sqlcipherdatabase.h"
 
@@ -21,9 +22,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kQuery = "select * from 全データ選択クエリ order by 回数";
-constexpr const char* kNumberFields[Draw::kFieldCount] = {"第1数字", "第2数字", "第3数字",
-                                                          "第4数字", "第5数字", "ボーナス数字"};
-constexpr int kMaxDrawNumber = 32767;
 
 constexpr const char* kSchema =
     "CREATE TABLE 当選データ ("
@@ -43,25 +41,31 @@ std::string Quoted(const fs::path& file) {
     return "当選データファイル「" + file.string() + "」";
 }
 
+std::string ColumnText(sqlite3_stmt* stmt, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)))
+                : std::string();
+}
+
 std::int16_t ReadNumberField(sqlite3_stmt* stmt, int column) {
     switch (sqlite3_column_type(stmt, column)) {
         case SQLITE_NULL:
             return Draw::kEmptyField;
         case SQLITE_INTEGER: {
             const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
-            return v >= 1 && v <= 31 ? static_cast<std::int16_t>(v) : Draw::kOtherValue;
+            return v >= kLowestNumber && v <= kHighestNumber ? static_cast<std::int16_t>(v)
+                                                             : Draw::kOtherValue;
         }
-        case SQLITE_TEXT:
-            return sqlite3_column_bytes(stmt, column) == 0 ? Draw::kEmptyField : Draw::kOtherValue;
+        case SQLITE_TEXT: {
+            // A file made elsewhere may hold numbers as text; they read as any import reads them.
+            const NumberText text = ReadNumberText(ColumnText(stmt, column));
+            return text.kind == NumberText::Kind::kNumber  ? static_cast<std::int16_t>(text.value)
+                   : text.kind == NumberText::Kind::kEmpty ? Draw::kEmptyField
+                                                           : Draw::kOtherValue;
+        }
         default:
             return Draw::kOtherValue;
     }
-}
-
-std::string ColumnText(sqlite3_stmt* stmt, int column) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)))
-                : std::string();
 }
 
 int FindColumn(sqlite3_stmt* stmt, const std::string& name) {
@@ -73,14 +77,18 @@ int FindColumn(sqlite3_stmt* stmt, const std::string& name) {
     return -1;
 }
 
-int ReadDrawNumber(sqlite3_stmt* stmt, int column, const std::string& label) {
+int ReadDrawNumber(sqlite3_stmt* stmt, int column, const std::string& where) {
     if (sqlite3_column_type(stmt, column) == SQLITE_INTEGER) {
         const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
         if (v >= 1 && v <= kMaxDrawNumber) {
             return static_cast<int>(v);
         }
+    } else if (sqlite3_column_type(stmt, column) == SQLITE_TEXT) {
+        if (const auto drawNumber = ReadDrawNumberText(ColumnText(stmt, column))) {
+            return *drawNumber;
+        }
     }
-    throw HistoryError(label + "の回数「" + ColumnText(stmt, column) +
+    throw HistoryError(where + "の回数「" + ColumnText(stmt, column) +
                        "」は1から32767までの整数ではありません。");
 }
 
@@ -124,10 +132,10 @@ std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& labe
     }
     int numberColumns[Draw::kFieldCount];
     for (int f = 0; f < Draw::kFieldCount; ++f) {
-        numberColumns[f] = FindColumn(stmt, kNumberFields[f]);
+        numberColumns[f] = FindColumn(stmt, kNumberFieldNames[static_cast<std::size_t>(f)]);
         if (numberColumns[f] < 0) {
-            throw HistoryError(label + "の全データ選択クエリにフィールド「" + kNumberFields[f] +
-                               "」がありません。");
+            throw HistoryError(label + "の全データ選択クエリにフィールド「" +
+                               kNumberFieldNames[static_cast<std::size_t>(f)] + "」がありません。");
         }
     }
     // The date is this program's own addition; files from elsewhere may lack it.
@@ -136,7 +144,8 @@ std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& labe
     std::vector<Draw> rows;
     while (query.Step()) {
         Draw d;
-        d.drawNumber = ReadDrawNumber(stmt, drawColumn, label);
+        d.drawNumber = ReadDrawNumber(stmt, drawColumn,
+                                      label + "の" + std::to_string(rows.size() + 1) + "行目");
         for (int f = 0; f < Draw::kFieldCount; ++f) {
             d.numbers[static_cast<std::size_t>(f)] = ReadNumberField(stmt, numberColumns[f]);
         }
@@ -245,6 +254,16 @@ DrawHistory OpenDrawHistory(const fs::path& file) {
 
 std::vector<Draw> ReadHistoryRows(const fs::path& file) {
     return ReadRowsLabelled(file, Quoted(file));
+}
+
+bool IsHistoryFile(const fs::path& file) {
+    try {
+        // A busy or damaged file of ours is still ours: reading it says what is wrong.
+        return SqlCipherDatabase(file, SqlCipherDatabase::Mode::kReadWrite).Probe() !=
+               SQLITE_NOTADB;
+    } catch (const HistoryError&) {
+        return false;
+    }
 }
 
 std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes) {

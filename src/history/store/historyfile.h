@@ -20,6 +20,9 @@ DrawHistory OpenDrawHistory(const std::filesystem::path& file);
 // Reads the rows only (the same query), for callers that do not need the aggregates.
 std::vector<Draw> ReadHistoryRows(const std::filesystem::path& file);
 
+// True when the file is an encrypted history file (our key opens it), under any name.
+bool IsHistoryFile(const std::filesystem::path& file);
+
 // Checks that bytes in memory are a history file this program can read, and returns its rows.
 std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes);
 

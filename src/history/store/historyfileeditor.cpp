@@ -5,6 +5,7 @@
 
 #include "base/fileerror.h"
 #include "base/inputfile.h"
+#include "history/drawfields.h"
 #include "history/historyerror.h"
 #include "history/store/historyfile.h"
 #include "history/store/sqlcipherdatabase.h"
@@ -12,9 +13,6 @@
 namespace pirumo {
 
 namespace {
-
-constexpr const char* kColumns[Draw::kFieldCount] = {"第1数字", "第2数字", "第3数字",
-                                                     "第4数字", "第5数字", "ボーナス数字"};
 
 std::optional<long long> ReadStoredNumber(sqlite3_stmt* stmt, int column) {
     switch (sqlite3_column_type(stmt, column)) {
@@ -29,11 +27,18 @@ std::optional<long long> ReadStoredNumber(sqlite3_stmt* stmt, int column) {
             }
             break;
         }
-        case SQLITE_TEXT:
-            if (sqlite3_column_bytes(stmt, column) == 0) {
+        case SQLITE_TEXT: {
+            const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+            const NumberText text = ReadNumberText(std::string_view(
+                bytes, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
+            if (text.kind == NumberText::Kind::kEmpty) {
                 return std::nullopt;
             }
+            if (text.kind == NumberText::Kind::kNumber) {
+                return text.value;
+            }
             break;
+        }
         default:
             break;
     }
@@ -103,7 +108,8 @@ void HistoryFileEditor::SetNumber(int drawNumber, int field, std::optional<long 
         throw HistoryError("数字の欄の番号「" + std::to_string(field) + "」が正しくありません。");
     }
     SqlTransaction transaction(mConnection->db);
-    SqlStatement update(mConnection->db, std::string("UPDATE 当選データ SET ") + kColumns[field] +
+    SqlStatement update(mConnection->db, std::string("UPDATE 当選データ SET ") +
+                                             kNumberFieldNames[static_cast<std::size_t>(field)] +
                                              " = ? WHERE 回数 = ?");
     if (value) {
         update.BindInt(1, *value);
@@ -135,7 +141,7 @@ void HistoryFileEditor::SetDate(int drawNumber, const std::string& date) {
 }
 
 void HistoryFileEditor::InsertDraw(int drawNumber, const std::string& date) {
-    if (drawNumber < 1 || drawNumber > 32767) {
+    if (drawNumber < 1 || drawNumber > kMaxDrawNumber) {
         throw HistoryError(DrawText(drawNumber) + "は1から32767までの整数ではありません。");
     }
     SqlTransaction transaction(mConnection->db);

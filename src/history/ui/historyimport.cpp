@@ -3,11 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <fstream>
 
-#include "history/historyerror.h"
-#include "history/import/accesshistory.h"
-#include "history/import/historycsv.h"
+#include "history/import/importsource.h"
 #include "history/import/isolatedimport.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
@@ -20,14 +17,6 @@ std::filesystem::path ToPath(const QString& file) {
     return file.toStdString();
 }
 
-bool StartsLikeAccessFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string head(64, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<std::size_t>(in.gcount()));
-    return LooksLikeAccessFile(head);
-}
-
 }  // namespace
 
 QStringList HistoryFileFilters() {
@@ -36,13 +25,15 @@ QStringList HistoryFileFilters() {
 }
 
 // A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
-// runs in a child process. CSV text is parsed by our own code, here.
+// runs in a child process. CSV text and our own history file (a backup) are read here. The file
+// is recognised as pirumo-cli recognises it, with the same refusals: only a regular file of at
+// most 64 MiB is opened, so a FIFO or a device cannot hold the window.
 int ImportHistoryFile(const std::filesystem::path& source, const std::filesystem::path& historyFile,
                       const std::filesystem::path& cli) {
-    if (StartsLikeAccessFile(source)) {
+    if (RecogniseImportSource(source) == ImportSource::kAccessFile) {
         return ImportHistoryInChildProcess(cli, source, historyFile);
     }
-    return ImportCsvHistory(source, historyFile);
+    return ImportHistory(source, historyFile);
 }
 
 HistoryImport::HistoryImport(QWidget* parent, std::filesystem::path historyFile,

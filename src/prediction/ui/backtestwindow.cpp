@@ -16,6 +16,7 @@
 #include "prediction/ui/backtestjob.h"
 #include "widgets/gridview.h"
 #include "widgets/messageboxes.h"
+#include "widgets/windowhost.h"
 
 namespace pirumo {
 
@@ -28,14 +29,20 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// What the status bar says when a check that ran behind the progress bar ends.
+QString EndOfCheckNote(const BacktestJob& job) {
+    if (!job.Error().empty()) {
+        return QStringLiteral("予想の検証ができませんでした。");
+    }
+    return job.Cancelled() ? QStringLiteral("予想の検証を中止しました。")
+                           : QStringLiteral("予想の検証が終わりました。");
+}
+
 }  // namespace
 
-BacktestWindow::BacktestWindow(DrawHistory history, PredictionOptions options,
-                               std::filesystem::path predictionLog, QWidget* parent)
-    : QMdiSubWindow(parent),
-      mHistory(std::move(history)),
-      mOptions(options),
-      mPredictionLog(std::move(predictionLog)) {
+BacktestWindow::BacktestWindow(WindowHost& host, PredictionOptions options,
+                               std::filesystem::path predictionLog)
+    : mHost(host), mOptions(options), mPredictionLog(std::move(predictionLog)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("予想の検証"));
     setWindowTitle(QStringLiteral("予想の検証"));
@@ -53,7 +60,7 @@ BacktestWindow::BacktestWindow(DrawHistory history, PredictionOptions options,
     mTo = new QSpinBox(client);
     mTo->setObjectName(QStringLiteral("spnTo"));
     for (QSpinBox* box : {mFrom, mTo}) {
-        box->setRange(1, std::max(1, mHistory.LastDrawNumber()));
+        box->setRange(1, std::max(1, mHost.History().LastDrawNumber()));
     }
     mRun = new QPushButton(QStringLiteral("検証"), client);
     mRun->setObjectName(QStringLiteral("cmdRun"));
@@ -159,7 +166,7 @@ void BacktestWindow::Load() {
     int from = 0;
     int to = 0;
     try {
-        std::tie(from, to) = DefaultBacktestRange(mHistory);
+        std::tie(from, to) = DefaultBacktestRange(mHost.History());
     } catch (const BacktestError& error) {
         mHeading->setText(QString::fromUtf8(error.what()));
         return;
@@ -171,7 +178,7 @@ void BacktestWindow::Load() {
 
 void BacktestWindow::Run(int from, int to) {
     if (from > to) {
-        ShowRefusal(this,
+        ShowRefusal(mHost.DialogParent(),
                     QStringLiteral("第%1回から第%2回までは検証できません。始めの回を終わりの回"
                                    "より前にしてください。")
                         .arg(from)
@@ -182,7 +189,7 @@ void BacktestWindow::Run(int from, int to) {
     mShown = false;
     mRun->setEnabled(false);
     mHeading->setText(QStringLiteral("第%1回～第%2回を検証しています…").arg(from).arg(to));
-    mJob = new BacktestJob(mHistory, mOptions, from, to, this);
+    mJob = new BacktestJob(mHost.History(), mOptions, from, to, this);
     connect(mJob, &BacktestJob::Finished, this, &BacktestWindow::ShowResult);
     mJob->Start();
     if (mJob->Wait(kBlinkMilliseconds)) {
@@ -209,10 +216,15 @@ void BacktestWindow::ShowResult() {
         return;
     }
     mShown = true;
+    // A check long enough for a progress bar may end while the user is in another window.
+    const bool ranInBackground = mProgressTimer->isActive();
     mProgressTimer->stop();
     mProgress->hide();
     mCancel->hide();
     mRun->setEnabled(true);
+    if (ranInBackground) {
+        mHost.ShowStatusMessage(EndOfCheckNote(*mJob));
+    }
     if (!mJob->Error().empty()) {
         mHeading->setText(QString::fromUtf8(mJob->Error()));
         return;
@@ -259,7 +271,7 @@ void BacktestWindow::ShowPredictionLog() {
             ? QStringLiteral("一発ガルポン予想を表示すると、表示した数字がここに記録されます。")
             : QStringLiteral("一発ガルポン予想を表示したときの数字です。抽せん後は実際の当選数字と"
                              "比べます。"));
-    FillPredictionLogGrid(CompareLoggedPredictions(mHistory, entries), mLogGrid);
+    FillPredictionLogGrid(CompareLoggedPredictions(mHost.History(), entries), mLogGrid);
     mLog->SetGrid(mLogGrid);
 }
 

@@ -20,16 +20,18 @@ namespace pirumo {
 class BacktestChart;
 class BacktestJob;
 class GridView;
+class WindowHost;
 
 // 予想の検証: how each method of the prediction window would have done on the history, beside
-// what chance gives, and the logged predictions against the draws that followed.
+// what chance gives, and the logged predictions against the draws that followed. Each check runs
+// on a copy of the host's history, so the window does not block manual entry: a change to the
+// history while a check runs changes nothing under it.
 class BacktestWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    // A copy of the history is checked, so a reload while the check runs changes nothing under it.
-    BacktestWindow(DrawHistory history, PredictionOptions options,
-                   std::filesystem::path predictionLog, QWidget* parent = nullptr);
+    BacktestWindow(WindowHost& host, PredictionOptions options,
+                   std::filesystem::path predictionLog);
     ~BacktestWindow() override;
 
     // Shows the logged predictions and starts the check over the default range.
@@ -49,7 +51,7 @@ private:
     void ShowMethod(int method);
     void ShowPredictionLog();
 
-    DrawHistory mHistory;
+    WindowHost& mHost;
     PredictionOptions mOptions;
     std::filesystem::path mPredictionLog;
     BacktestJob* mJob = nullptr;

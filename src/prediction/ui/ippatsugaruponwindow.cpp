@@ -175,6 +175,16 @@ bool IppatsuGaruponWindow::WriteInitFile() {
     }
 }
 
+void IppatsuGaruponWindow::SetShownPredictionRecorder(ShownPredictionRecorder recorder) {
+    mRecordShownPrediction = std::move(recorder);
+}
+
+void IppatsuGaruponWindow::RecordShownPrediction() const {
+    if (mRecordShownPrediction) {
+        mRecordShownPrediction(mPredictor);
+    }
+}
+
 void IppatsuGaruponWindow::Load() {
     HourglassCursor hourglass;
     ProcessPendingEvents();
@@ -189,12 +199,14 @@ void IppatsuGaruponWindow::Load() {
                         QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     setGeometry(0, 0, std::max(wanted.width(), least.width()),
                 std::max(wanted.height(), least.height()));
+    RecordShownPrediction();
 }
 
 void IppatsuGaruponWindow::Recompute() {
     HourglassCursor hourglass;
     mPredictor.Load(mHost.History());
     ShowPredictionGrids();
+    RecordShownPrediction();
 }
 
 void IppatsuGaruponWindow::SetOptionButtons() {
@@ -222,6 +234,7 @@ void IppatsuGaruponWindow::ChangeOption(int index, bool reflect) {
     ProcessPendingEvents();
     mPredictor.SetOption(index, reflect);
     ShowPredictionGrids();
+    RecordShownPrediction();
 }
 
 void IppatsuGaruponWindow::closeEvent(QCloseEvent* event) {

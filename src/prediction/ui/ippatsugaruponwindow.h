@@ -3,6 +3,7 @@
 #include <QMdiSubWindow>
 #include <array>
 #include <filesystem>
+#include <functional>
 
 #include "prediction/garuponpredictor.h"
 #include "prediction/predictionoptions.h"
@@ -32,6 +33,11 @@ public:
     // Writes the options to the settings file; a failure is reported. False on failure.
     bool WriteInitFile();
 
+    // Called with the predictor whenever the window shows newly computed numbers: on opening and
+    // after an option click. Unset, nothing is recorded.
+    using ShownPredictionRecorder = std::function<void(const GaruponPredictor&)>;
+    void SetShownPredictionRecorder(ShownPredictionRecorder recorder);
+
     // Blocks manual entry, sets the option buttons and computes the four grids anew from the
     // host's history.
     void Load();
@@ -51,10 +57,12 @@ private:
     void SetOptionButtons();
     void ShowPredictionGrids();
     void ChangeOption(int index, bool reflect);
+    void RecordShownPrediction() const;
 
     WindowHost& mHost;
     std::filesystem::path mSettingsFile;
     GaruponPredictor mPredictor;
+    ShownPredictionRecorder mRecordShownPrediction;
     std::array<GridView*, kPredictionGridCount> mGridViews{};
     std::array<QRadioButton*, PredictionOptions::kCount> mReflect{};
     std::array<QRadioButton*, PredictionOptions::kCount> mDontReflect{};

@@ -10,11 +10,11 @@
 #include "prediction/backtest/backtestexport.h"
 #include "prediction/backtest/numbercheck.h"
 #include "widgets/messageboxes.h"
+#include "widgets/windowhost.h"
 
 namespace pirumo {
 
-NumberCheckWindow::NumberCheckWindow(DrawHistory history, QWidget* parent)
-    : QMdiSubWindow(parent), mHistory(std::move(history)) {
+NumberCheckWindow::NumberCheckWindow(WindowHost& host) : mHost(host) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("数字チェック"));
     setWindowTitle(QStringLiteral("数字チェック"));
@@ -68,10 +68,10 @@ void NumberCheckWindow::Check() {
         texts.push_back(field->text().toStdString());
     }
     try {
-        const NumberCheckResult result = CheckNumbers(mHistory, ParseCheckNumbers(texts));
+        const NumberCheckResult result = CheckNumbers(mHost.History(), ParseCheckNumbers(texts));
         mResult->setPlainText(QString::fromStdString(NumberCheckToText(result)));
     } catch (const NumberCheckError& error) {
-        ShowRefusal(this, QString::fromUtf8(error.what()));
+        ShowRefusal(mHost.DialogParent(), QString::fromUtf8(error.what()));
     }
 }
 

@@ -3,28 +3,31 @@
 #include <QMdiSubWindow>
 #include <array>
 
-#include "history/drawhistory.h"
-
 class QLineEdit;
 class QPlainTextEdit;
 
 namespace pirumo {
 
-// 数字チェック: five numbers of the user's against every draw of the history, with the odds.
+class WindowHost;
+
+// 数字チェック: five numbers of the user's against every draw of the host's history, with the
+// odds. Each check reads the history at once and keeps nothing of it, so the window does not
+// block manual entry.
 class NumberCheckWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    explicit NumberCheckWindow(DrawHistory history, QWidget* parent = nullptr);
+    explicit NumberCheckWindow(WindowHost& host);
 
-    // Checks the five fields; wrong input is refused with a message and changes nothing.
+    // Checks the five fields against the history as it is now; wrong input is refused with a
+    // message and changes nothing.
     void Check();
 
     QLineEdit* NumberField(int index) const { return mNumbers[static_cast<std::size_t>(index)]; }
     QString ResultText() const;
 
 private:
-    DrawHistory mHistory;
+    WindowHost& mHost;
     std::array<QLineEdit*, 5> mNumbers{};
     QPlainTextEdit* mResult = nullptr;
 };
