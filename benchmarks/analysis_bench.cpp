@@ -6,21 +6,15 @@
 
 #include "analyses/analysiscatalog.h"
 #include "history/import/historycsv.h"
-#include "history/store/samplehistory.h"
 
 namespace {
 
 using namespace pirumo;
 
-// The published history when it is at hand, else a sample of the same length.
+// The bundled published history.
 const DrawHistory& BenchHistory() {
     static const DrawHistory history = [] {
-        const std::filesystem::path csv =
-            std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
-        if (!std::filesystem::exists(csv)) {
-            return DrawHistory(MakeSampleHistory(1353, 1));
-        }
-        std::ifstream in(csv, std::ios::binary);
+        std::ifstream in(std::filesystem::path(PIRUMO_BUNDLED_HISTORY_CSV), std::ios::binary);
         return DrawHistory(ParseCsvHistory(
             std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())));
     }();

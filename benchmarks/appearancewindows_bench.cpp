@@ -23,14 +23,13 @@ using pirumo::DrawHistory;
 constexpr std::array<const char*, 6> kWindows{"出現頻度分析", "回数別出現分析", "出現間隔分析",
                                               "数字間隔分析", "バラツキ分析",   "引っ張り分析"};
 
-// The published history, or an empty one when its file is absent.
+// The bundled published history.
 const DrawHistory& RealHistory() {
     static const DrawHistory history = [] {
-        std::ifstream in(std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv",
-                         std::ios::binary);
+        std::ifstream in(std::filesystem::path(PIRUMO_BUNDLED_HISTORY_CSV), std::ios::binary);
         std::stringstream bytes;
         bytes << in.rdbuf();
-        return DrawHistory(in ? pirumo::ParseCsvHistory(bytes.str()) : std::vector<Draw>{});
+        return DrawHistory(pirumo::ParseCsvHistory(bytes.str()));
     }();
     return history;
 }

@@ -8,14 +8,9 @@
 
 namespace {
 
-// Loads the real history from an encrypted file built from the shared CSV in a temporary folder.
+// Loads the real history from an encrypted file built from the bundled CSV in a temporary folder.
 void BM_OpenDrawHistory(benchmark::State& state) {
-    const std::filesystem::path csv =
-        std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
-    if (!std::filesystem::exists(csv)) {
-        state.SkipWithError("the shared history CSV is absent");
-        return;
-    }
+    const std::filesystem::path csv(PIRUMO_BUNDLED_HISTORY_CSV);
     std::string pattern = (std::filesystem::temp_directory_path() / "pirumo-bench.XXXXXX").string();
     const std::filesystem::path dir = mkdtemp(pattern.data());
     const auto file = dir / "Pirumo.mdb";

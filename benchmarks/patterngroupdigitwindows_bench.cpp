@@ -21,14 +21,10 @@
 namespace pirumo {
 namespace {
 
-// The published history, or an empty one when it is absent.
+// The bundled published history.
 const DrawHistory& RealHistory() {
     static const DrawHistory history = [] {
-        const auto path = std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            return DrawHistory();
-        }
+        std::ifstream in(std::filesystem::path(PIRUMO_BUNDLED_HISTORY_CSV), std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(in), {}};
         return DrawHistory(ParseCsvHistory(bytes));
     }();

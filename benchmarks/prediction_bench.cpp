@@ -13,7 +13,7 @@ namespace {
 using pirumo::DrawHistory;
 
 std::filesystem::path PublishedHistory() {
-    return std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
+    return std::filesystem::path(PIRUMO_BUNDLED_HISTORY_CSV);
 }
 
 DrawHistory ReadPublishedHistory() {

@@ -15,13 +15,7 @@ namespace {
 // From the real history to the bytes of the 出現回数分析 PDF: the analysis, the page layout and
 // the painting of every page with the font embedded.
 void BM_AppearanceCountPdf(benchmark::State& state) {
-    const std::filesystem::path csv =
-        std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
-    std::ifstream in(csv, std::ios::binary);
-    if (!in) {
-        state.SkipWithError("the real history is not at hand");
-        return;
-    }
+    std::ifstream in(std::filesystem::path(PIRUMO_BUNDLED_HISTORY_CSV), std::ios::binary);
     const pirumo::DrawHistory history(pirumo::ParseCsvHistory(
         std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())));
     const pirumo::AnalysisWindowDescription& window = *pirumo::FindAnalysisWindow("出現回数分析");

@@ -23,11 +23,7 @@ void RunDeferredDeletes() {
 // The real history imported into a history file in a temporary folder, once per run.
 const std::filesystem::path& RealHistoryFile() {
     static const std::filesystem::path file = [] {
-        const std::filesystem::path csv =
-            std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
-        if (!std::filesystem::exists(csv)) {
-            return std::filesystem::path();
-        }
+        const std::filesystem::path csv(PIRUMO_BUNDLED_HISTORY_CSV);
         std::string pattern =
             (std::filesystem::temp_directory_path() / "pirumo-bench-XXXXXX").string();
         const std::filesystem::path folder = ::mkdtemp(pattern.data());
@@ -41,10 +37,6 @@ const std::filesystem::path& RealHistoryFile() {
 // From creating the 出現回数分析 window to its first paint, on the real history.
 void BM_OpenAppearanceCountWindow(benchmark::State& state) {
     const std::filesystem::path& history = RealHistoryFile();
-    if (history.empty()) {
-        state.SkipWithError("the real history is not at hand");
-        return;
-    }
     const pirumo::AnalysisWindowDescription* description =
         pirumo::FindAnalysisWindow("出現回数分析");
     pirumo::test::TestWindowHost host(pirumo::OpenDrawHistory(history));

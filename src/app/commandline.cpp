@@ -1,8 +1,9 @@
 #include "app/commandline.h"
 
+#include <QStandardPaths>
 #include <cstring>
 
-#include "history/store/historyfile.h"
+#include "base/programfolder.h"
 
 namespace pirumo {
 
@@ -16,15 +17,18 @@ std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+std::filesystem::path UserFolder(QStandardPaths::StandardLocation location) {
+    return ToPath(QStandardPaths::writableLocation(location));
+}
+
 }  // namespace
 
 QString Usage() {
     return QStringLiteral(
         "使い方: pirumo [--db FILE] [--ini FILE] [--render NAME --out FILE.png]\n"
         "\n"
-        "  --db FILE        当選データのファイル（省略すると実行ファイルと同じフォルダの "
-        "Pirumo.mdb）\n"
-        "  --ini FILE       設定ファイル（省略すると作業フォルダの ピルモ.ini）\n"
+        "  --db FILE        当選データのファイル（省略すると、プログラムがいつも使う Pirumo.mdb）\n"
+        "  --ini FILE       設定ファイル（省略すると、プログラムがいつも使う ピルモ.ini）\n"
         "  --render NAME    メニューで開くウィンドウ NAME を画面に出さずに描いて終了します\n"
         "  --out FILE.png   --render の画像の保存先（PNG）\n"
         "  -h, --help       この使い方を表示します\n"
@@ -32,10 +36,15 @@ QString Usage() {
         "引数なしで起動すると、いつものようにウィンドウを開きます。\n");
 }
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+ProgramFiles LocateOwnFiles() {
+    return LocateProgramFiles(ProgramFolder(), {UserFolder(QStandardPaths::AppDataLocation),
+                                                UserFolder(QStandardPaths::AppConfigLocation)});
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments, const ProgramFiles& files) {
     CommandLine line;
-    line.settingsFile = ToPath(QStringLiteral("ピルモ.ini"));
-    bool hasDb = false;
+    line.historyFile = files.history;
+    line.settingsFile = files.settings;
     bool hasOut = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString option = arguments[i];
@@ -64,7 +73,6 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
         if (option == QStringLiteral("--db")) {
             line.historyFile = ToPath(value);
-            hasDb = true;
         } else if (option == QStringLiteral("--ini")) {
             line.settingsFile = ToPath(value);
         } else if (option == QStringLiteral("--render")) {
@@ -76,9 +84,6 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (line.renderName.isEmpty() == hasOut) {
         throw CommandLineError("--render と --out は一緒に指定してください。");
-    }
-    if (!hasDb) {
-        line.historyFile = DefaultHistoryPath();
     }
     return line;
 }

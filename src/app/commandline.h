@@ -5,12 +5,14 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "base/programfiles.h"
+
 namespace pirumo {
 
 // `pirumo [--db FILE] [--ini FILE] [--render NAME --out FILE.png]`
 struct CommandLine {
-    std::filesystem::path historyFile;   // --db, default Pirumo.mdb beside the program
-    std::filesystem::path settingsFile;  // --ini, default ピルモ.ini in the working directory
+    std::filesystem::path historyFile;   // --db, default the program's own history
+    std::filesystem::path settingsFile;  // --ini, default the program's own settings file
     QString renderName;                  // --render: the window to picture; empty = start as usual
     std::filesystem::path renderOut;     // --out
     bool showsHelp = false;              // -h, --help: print Usage() and end
@@ -25,8 +27,11 @@ public:
 // What the program takes, for --help and after a command line it does not understand.
 QString Usage();
 
-// `arguments` without the program name.
-CommandLine ParseCommandLine(const QStringList& arguments);
+// `arguments` without the program name; `files` gives the defaults.
+CommandLine ParseCommandLine(const QStringList& arguments, const ProgramFiles& files);
+
+// The program's files as the platform places them for this user.
+ProgramFiles LocateOwnFiles();
 
 // True when the raw arguments ask for --render or --help, which need no display and so run
 // offscreen: checked before the application object exists.

@@ -13,14 +13,18 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ピルモ"));
+    // The ASCII name names the user's folders, shared with pirumo-cli; windows show the other.
+    QApplication::setApplicationName(QStringLiteral("pirumo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ピルモ"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("pirumo"));
     pirumo::InstallJapaneseQtTranslation(app);
     QApplication::setFont(pirumo::GridFont());
     QApplication::setWindowIcon(pirumo::ProgramIcon());
 
+    const pirumo::ProgramFiles files = pirumo::LocateOwnFiles();
     pirumo::CommandLine line;
     try {
-        line = pirumo::ParseCommandLine(QApplication::arguments().mid(1));
+        line = pirumo::ParseCommandLine(QApplication::arguments().mid(1), files);
     } catch (const pirumo::CommandLineError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 2;
@@ -32,7 +36,7 @@ int main(int argc, char** argv) {
     if (!line.renderName.isEmpty()) {
         return pirumo::SaveWindowPicture(line);
     }
-    pirumo::MainFrm mainFrm({line.historyFile, line.settingsFile, {}});
+    pirumo::MainFrm mainFrm({line.historyFile, line.settingsFile, {}, {}, files.bundledHistory});
     if (!mainFrm.Load()) {
         return 1;
     }

@@ -20,9 +20,11 @@
 #include "app/startuphistory.h"
 #include "app/windowarranger.h"
 #include "history/import/isolatedimport.h"
+#include "history/store/historyfile.h"
 #include "history/ui/downloadrefresh.h"
 #include "history/ui/entrywindow.h"
 #include "history/ui/historyimport.h"
+#include "history/ui/refreshsourcedialog.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestwindow.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
@@ -48,7 +50,10 @@ bool IsProgramWindow(const QWindow& window) {
 MainFrm::MainFrm(MainFrmOptions options, QWidget* parent)
     : QMainWindow(parent), mOptions(std::move(options)) {
     if (!mOptions.openHistory) {
-        mOptions.openHistory = OpenStartupHistory;
+        mOptions.openHistory = [this](QWidget* parent, const std::filesystem::path& file) {
+            const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
+            return OpenStartupHistory(parent, file, {mOptions.bundledHistory, cli});
+        };
     }
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(QStringLiteral("ピルモ"));
@@ -58,7 +63,11 @@ MainFrm::MainFrm(MainFrmOptions options, QWidget* parent)
     mMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mMdiArea);
-    statusBar();
+    mSampleNote =
+        new QLabel(QStringLiteral("サンプルデータ（実際の当選結果ではありません）"), this);
+    mSampleNote->setObjectName(QStringLiteral("sampleNote"));
+    mSampleNote->hide();
+    statusBar()->addPermanentWidget(mSampleNote);
     BuildMenus();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         resize(screen->availableGeometry().size() * 9 / 10);
@@ -87,7 +96,31 @@ bool MainFrm::OpenDrawHistory() {
     }
     mHistory = std::move(*history);
     ReportSkippedRows();
+    ShowHistoryKind();
     return true;
+}
+
+void MainFrm::ReloadHistory() {
+    try {
+        HourglassCursor hourglass;
+        mHistory = pirumo::OpenDrawHistory(mOptions.historyFile);
+    } catch (const std::exception& error) {
+        ShowRefusal(this, QStringLiteral("当選データを読み込み直せません。\n%1\n\n"
+                                         "これまでの当選データで続けます。")
+                              .arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    statusBar()->clearMessage();
+    ReportSkippedRows();
+    ShowHistoryKind();
+    for (const QPointer<AnalysisWindow>& window : mAnalysisWindows) {
+        if (window != nullptr) {
+            window->Recompute();
+        }
+    }
+    if (mPredictionWindow != nullptr && !mPredictionWindow->isHidden()) {
+        mPredictionWindow->Recompute();
+    }
 }
 
 void MainFrm::BuildMenus() {
@@ -98,6 +131,7 @@ void MainFrm::BuildMenus() {
     connect(mMenuItems.value(QStringLiteral("mnuEnd")), &QAction::triggered, this, &MainFrm::close);
     on("mnuYoso", &MainFrm::ShowPredictionWindow);
     on("mnuMasterUpdate", &MainFrm::RefreshHistoryByDownload);
+    on("mnuMasterSource", &MainFrm::SetRefreshSource);
     on("mnuMasterImport", &MainFrm::ImportHistory);
     on("mnuMasterInput", &MainFrm::StartManualEntry);
     on("mnuHelpFile", &MainFrm::ShowHelp);
@@ -279,12 +313,18 @@ void MainFrm::ShowPredictionCheck(const QString& name,
 
 void MainFrm::RefreshHistoryByDownload() {
     const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
-    DownloadRefresh(this, mOptions.historyFile, cli).Run();
+    DownloadRefresh refresh(this, mOptions.historyFile, cli);
+    refresh.SetSettingsFile(mOptions.settingsFile);
+    if (refresh.Run()) {
+        ReloadHistory();
+    }
 }
 
 void MainFrm::ImportHistory() {
     const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
-    HistoryImport(this, mOptions.historyFile, cli).Run();
+    if (HistoryImport(this, mOptions.historyFile, cli).Run()) {
+        ReloadHistory();
+    }
 }
 
 void MainFrm::StartManualEntry() {
@@ -306,6 +346,7 @@ void MainFrm::ShowEntryWindow() {
         }
     }
     auto* window = new EntryWindow(mOptions.historyFile, *this);
+    connect(window, &EntryWindow::HistoryChanged, this, &MainFrm::ReloadHistory);
     mMdiArea->addSubWindow(window);
     try {
         window->Load();
@@ -317,6 +358,10 @@ void MainFrm::ShowEntryWindow() {
         return;
     }
     window->show();
+}
+
+void MainFrm::SetRefreshSource() {
+    RefreshSourceDialog(mOptions.settingsFile, this).exec();
 }
 
 void MainFrm::ShowHelp() {
@@ -346,6 +391,13 @@ void MainFrm::ReportSkippedRows() {
             QStringLiteral("1～31 以外の数字を含む %1 回分の当選データは分析に使っていません。")
                 .arg(skipped));
     }
+}
+
+// Made-up draws must never pass for the published results.
+void MainFrm::ShowHistoryKind() {
+    const bool sample = mHistory.IsSample();
+    setWindowTitle(sample ? QStringLiteral("ピルモ［サンプルデータ］") : QStringLiteral("ピルモ"));
+    mSampleNote->setVisible(sample);
 }
 
 void MainFrm::WatchActivation(QWindow* focusWindow) {

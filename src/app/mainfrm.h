@@ -13,6 +13,7 @@
 #include "widgets/windowhost.h"
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -35,6 +36,8 @@ struct MainFrmOptions {
     std::function<std::optional<DrawHistory>(QWidget* parent, const std::filesystem::path&)>
         openHistory;
     std::filesystem::path cliFile = {};  // pirumo-cli for imports; empty: beside the program
+    // The shipped results, offered when the history is missing; empty: not offered.
+    std::filesystem::path bundledHistory = {};
     // False: the numbers shown are not added to the prediction log (a render writes nothing
     // but its picture).
     bool recordsPredictions = true;
@@ -62,6 +65,11 @@ public:
     bool IsClosing() const override { return mExiting; }
     QWidget* DialogParent() override { return this; }
 
+    // Reads the history file again after it was replaced or edited: the open analysis windows
+    // recompute, and the prediction at once when it is on show, else when it is next shown. An
+    // unreadable file is reported and the history stays as it was.
+    void ReloadHistory();
+
     const MainFrmOptions& Options() const { return mOptions; }
     QMdiArea& MdiArea() const { return *mMdiArea; }
 
@@ -84,12 +92,14 @@ private:
     void RecordShownPrediction(const GaruponPredictor& predictor);
     void ShowPredictionCheck(const QString& name, const std::function<QMdiSubWindow*()>& create);
     void RefreshHistoryByDownload();
+    void SetRefreshSource();
     void ImportHistory();
     void StartManualEntry();
     void ShowEntryWindow();
     void ShowHelp();
     void ShowAbout();
     void ReportSkippedRows();
+    void ShowHistoryKind();
     void WatchActivation(QWindow* focusWindow);
 
     MainFrmOptions mOptions;
@@ -107,6 +117,7 @@ private:
     QSet<const QWidget*> mEntryBlockers;  // open windows that refuse manual entry
     QPointer<QMenu> mChildMenu;           // shown alone in the menu bar while its window is active
     QList<QPointer<QAction>> mMenusHiddenByChild;
+    QLabel* mSampleNote = nullptr;
 };
 
 }  // namespace pirumo

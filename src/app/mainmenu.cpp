@@ -48,6 +48,7 @@ const std::vector<MainMenuItem>& MainMenuItems() {
         AnalysisLeaf(1, "mnuLastCharRenzoku", "下一桁連続出現回数分析"),
         {0, "mnuHosyu", "データ管理(&M)", nullptr},
         {1, "mnuMasterUpdate", "当選データ最新化(&U)", nullptr},
+        {1, "mnuMasterSource", "最新化のURL設定(&S)...", nullptr},
         {1, "mnuMasterImport", "当選データ取り込み(&F)...", nullptr},
         {1, "mnuMasterInput", "当選データ入力(&I)", "当選データ入力"},
         {0, "mnuWindow", "ウィンドウ(&W)", nullptr},

@@ -5,8 +5,9 @@
 #include <QPushButton>
 #include <system_error>
 
-#include "history/import/historycsv.h"
+#include "history/import/bundledhistory.h"
 #include "history/store/historyfile.h"
+#include "history/ui/historyimport.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
 
@@ -14,29 +15,55 @@ namespace pirumo {
 
 namespace {
 
-enum class MissingFileChoice { ImportCsv, StartEmpty, End };
+enum class MissingFileChoice { UseBundled, ImportFile, StartEmpty, End };
 
 QString PathText(const std::filesystem::path& file) {
     return QString::fromStdU16String(file.u16string());
 }
 
-MissingFileChoice AskAboutMissingFile(QWidget* parent, const std::filesystem::path& file) {
+// The bundled results' range for the question, or nullopt when they are missing or unreadable.
+std::optional<BundledHistory> ReadBundled(const std::filesystem::path& csv) {
+    if (csv.empty()) {
+        return std::nullopt;
+    }
+    try {
+        return ReadBundledHistory(csv);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+MissingFileChoice AskAboutMissingFile(QWidget* parent, const std::filesystem::path& file,
+                                      const std::optional<BundledHistory>& bundled) {
+    const QString offer = bundled ? QStringLiteral(
+                                        "ピルモに同梱の当選データ（%1）から作成するか、"
+                                        "CSV・Access ファイルから取り込むか、"
+                                        "空の当選データで始めることができます。")
+                                        .arg(QString::fromStdString(bundled->RangeText()))
+                                  : QStringLiteral(
+                                        "CSV・Access ファイルから当選データを取り込むか、"
+                                        "空の当選データで始めることができます。");
     QMessageBox box(QMessageBox::Question, QStringLiteral("ピルモ"),
-                    QStringLiteral("当選データのファイルが見つかりません。\n%1\n\n"
-                                   "CSV ファイルから当選データを取り込むか、"
-                                   "空の当選データで始めることができます。")
-                        .arg(PathText(file)),
+                    QStringLiteral("当選データのファイルがまだありません。\n%1\n\n%2")
+                        .arg(PathText(file), offer),
                     QMessageBox::NoButton, parent);
-    QPushButton* importCsv =
-        box.addButton(QStringLiteral("CSV ファイルを取り込む(&I)"), QMessageBox::AcceptRole);
+    QPushButton* useBundled =
+        bundled
+            ? box.addButton(QStringLiteral("同梱の当選データで始める(&B)"), QMessageBox::AcceptRole)
+            : nullptr;
+    QPushButton* importFile =
+        box.addButton(QStringLiteral("ファイルから取り込む(&I)..."), QMessageBox::ActionRole);
     QPushButton* startEmpty =
         box.addButton(QStringLiteral("空の当選データで始める(&E)"), QMessageBox::ActionRole);
     QPushButton* end = box.addButton(QStringLiteral("終了(&X)"), QMessageBox::RejectRole);
-    box.setDefaultButton(importCsv);
+    box.setDefaultButton(useBundled != nullptr ? useBundled : importFile);
     box.setEscapeButton(end);
     box.exec();
-    if (box.clickedButton() == importCsv) {
-        return MissingFileChoice::ImportCsv;
+    if (useBundled != nullptr && box.clickedButton() == useBundled) {
+        return MissingFileChoice::UseBundled;
+    }
+    if (box.clickedButton() == importFile) {
+        return MissingFileChoice::ImportFile;
     }
     if (box.clickedButton() == startEmpty) {
         return MissingFileChoice::StartEmpty;
@@ -44,54 +71,62 @@ MissingFileChoice AskAboutMissingFile(QWidget* parent, const std::filesystem::pa
     return MissingFileChoice::End;
 }
 
-// True when the chosen CSV file was imported into `file`.
-bool ImportChosenCsv(QWidget* parent, const std::filesystem::path& file) {
-    QFileDialog dialog(parent, QStringLiteral("取り込む CSV ファイル"));
+// True when the chosen CSV or Access file was imported into `file`.
+bool ImportChosenFile(QWidget* parent, const std::filesystem::path& file,
+                      const std::filesystem::path& cli) {
+    QFileDialog dialog(parent, QStringLiteral("取り込む当選データファイル"));
     dialog.setObjectName(QStringLiteral("csvImportDialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(
-        {QStringLiteral("CSV ファイル (*.csv)"), QStringLiteral("すべてのファイル (*)")});
+    dialog.setNameFilters(HistoryFileFilters());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
     }
-    const std::filesystem::path csv(dialog.selectedFiles().constFirst().toStdU16String());
-    try {
-        HourglassCursor hourglass;
-        ImportCsvHistory(csv, file);
-        return true;
-    } catch (const std::exception& error) {
-        ShowRefusal(parent, QString::fromUtf8(error.what()));
-        return false;
-    }
+    const std::filesystem::path source(dialog.selectedFiles().constFirst().toStdU16String());
+    HourglassCursor hourglass;
+    ImportHistoryFile(source, file, cli);
+    return true;
 }
 
-bool CreateEmptyHistory(QWidget* parent, const std::filesystem::path& file) {
+bool CreateMissingFile(QWidget* parent, MissingFileChoice choice, const std::filesystem::path& file,
+                       const StartupSources& sources) {
     try {
-        CreateHistoryFile(file);
-        return true;
+        std::error_code ignored;  // a folder that cannot be made fails the creation below
+        if (file.has_parent_path()) {
+            std::filesystem::create_directories(file.parent_path(), ignored);
+        }
+        switch (choice) {
+            case MissingFileChoice::UseBundled: {
+                HourglassCursor hourglass;
+                CreateHistoryFromBundled(sources.bundledHistory, file);
+                return true;
+            }
+            case MissingFileChoice::ImportFile:
+                return ImportChosenFile(parent, file, sources.cli);
+            case MissingFileChoice::StartEmpty:
+                CreateHistoryFile(file);
+                return true;
+            case MissingFileChoice::End:
+                return false;
+        }
     } catch (const std::exception& error) {
         ShowRefusal(parent, QString::fromUtf8(error.what()));
-        return false;
     }
+    return false;
 }
 
 }  // namespace
 
-std::optional<DrawHistory> OpenStartupHistory(QWidget* parent, const std::filesystem::path& file) {
+std::optional<DrawHistory> OpenStartupHistory(QWidget* parent, const std::filesystem::path& file,
+                                              const StartupSources& sources) {
     std::error_code ignored;
+    const std::optional<BundledHistory> bundled =
+        std::filesystem::exists(file, ignored) ? std::nullopt : ReadBundled(sources.bundledHistory);
     while (!std::filesystem::exists(file, ignored)) {
-        bool created = false;
-        switch (AskAboutMissingFile(parent, file)) {
-            case MissingFileChoice::ImportCsv:
-                created = ImportChosenCsv(parent, file);
-                break;
-            case MissingFileChoice::StartEmpty:
-                created = CreateEmptyHistory(parent, file);
-                break;
-            case MissingFileChoice::End:
-                return std::nullopt;
+        const MissingFileChoice choice = AskAboutMissingFile(parent, file, bundled);
+        if (choice == MissingFileChoice::End) {
+            return std::nullopt;
         }
-        if (created) {
+        if (CreateMissingFile(parent, choice, file, sources)) {
             break;
         }
     }

@@ -9,9 +9,17 @@ class QWidget;
 
 namespace pirumo {
 
-// Reads the history at start-up. A missing file: the user may import a CSV file into it or start
-// with an empty history (or end). A file that exists but cannot be read: the reason is shown, the
-// file is left as it is, and the program ends. nullopt = end the program.
-std::optional<DrawHistory> OpenStartupHistory(QWidget* parent, const std::filesystem::path& file);
+// What a missing history can be made from at start-up.
+struct StartupSources {
+    std::filesystem::path bundledHistory;  // the shipped results; empty when absent
+    std::filesystem::path cli;             // pirumo-cli, which reads Access files
+};
+
+// Reads the history at start-up. A missing file: the user may create it from the bundled results
+// (the default), import a CSV or Access file into it, start with an empty history, or end. A
+// file that exists but cannot be read: the reason is shown, the file is left as it is, and the
+// program ends. nullopt = end the program.
+std::optional<DrawHistory> OpenStartupHistory(QWidget* parent, const std::filesystem::path& file,
+                                              const StartupSources& sources);
 
 }  // namespace pirumo

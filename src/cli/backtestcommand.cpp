@@ -35,9 +35,7 @@ CliCommand BacktestCommand() {
                         "形式「" + format + "」には対応していません（json, text, csv, html）。", 2};
                 }
                 PredictionOptions options;
-                ReadInitFile(context.Has("ini") ? std::filesystem::path(context.Option("ini"))
-                                                : DefaultInitFilePath(),
-                             options);
+                ReadInitFile(context.settings, options);
                 const DrawHistory history = OpenDrawHistory(context.db);
                 const int from = context.Has("from") ? DrawNumberOption(context, "from")
                                                      : DefaultBacktestRange(history).first;

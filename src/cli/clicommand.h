@@ -11,7 +11,9 @@ namespace pirumo::cli {
 
 // What one invocation of pirumo-cli was given, after parsing.
 struct CliContext {
-    std::filesystem::path db;                    // --db, or Pirumo.mdb beside the executable
+    std::filesystem::path db;                    // --db, or the program's own history
+    std::filesystem::path settings;              // --ini, or the program's own settings file
+    std::filesystem::path bundledHistory;        // the shipped results; empty when absent
     std::vector<std::string> arguments;          // positional arguments after the command name
     std::map<std::string, std::string> options;  // --name value
 
@@ -38,6 +40,11 @@ void RefuseArguments(const CliContext& context, const std::string& command);
 // Writes `text` to the --out file (see WriteOutputFile) or to standard output, which main
 // checks once everything has been written.
 void WriteOutput(const CliContext& context, const std::string& text);
+
+// Before a command that reads the history: the program's own history, when it does not exist
+// yet, is created from the bundled results and a note says so on standard error. A file named by
+// --db is never created, so that a mistyped path is reported instead of filled.
+void CreateHistoryOnFirstUse(const CliContext& context, const std::string& command);
 
 // A PDF goes to a file only, never to the terminal: throws when --format pdf lacks --out.
 void RequireOutFileForPdf(const CliContext& context, const std::string& format);

@@ -17,6 +17,7 @@ std::string DescribeHistory(const std::filesystem::path& db, const DrawHistory& 
     json += "  \"file\": " + JsonQuote(db.string()) + ",\n";
     json += "  \"rows\": " + std::to_string(history.Rows().size()) + ",\n";
     json += "  \"validDraws\": " + std::to_string(validDraws) + ",\n";
+    json += std::string("  \"sample\": ") + (history.IsSample() ? "true" : "false") + ",\n";
     json += "  \"skippedOtherValue\": " + std::to_string(a.skippedOtherValue) + ",\n";
     json += "  \"LastDrawNumber\": " + std::to_string(a.lastDrawNumber) + ",\n";
     json += "  \"MaxCount\": " + std::to_string(a.maxCount) + ",\n";

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <exception>
@@ -15,11 +16,12 @@
 #include <vector>
 
 #include "base/japanesetext.h"
+#include "base/programfiles.h"
+#include "base/programfolder.h"
 #include "base/readablemessage.h"
 #include "base/standardstreams.h"
 #include "base/systemreason.h"
 #include "cli/clicommand.h"
-#include "history/store/historyfile.h"
 
 using namespace pirumo::cli;
 
@@ -35,7 +37,7 @@ std::vector<CliCommand> Commands() {
 const std::vector<std::pair<const char*, const char*>> kValueOptions{
     {"db", "FILE"}, {"format", "FORMAT"}, {"out", "FILE"},  {"ini", "FILE"},
     {"url", "URL"}, {"draws", "N"},       {"seed", "S"},    {"force", nullptr},
-    {"from", "N"},  {"to", "N"},          {"log", nullptr},
+    {"from", "N"},  {"to", "N"},          {"log", nullptr}, {"save-url", nullptr},
 };
 
 // What each command does, one line for the help text.
@@ -62,7 +64,10 @@ std::string Usage(const std::vector<CliCommand>& commands) {
             text += "      " + summary->second + "\n";
         }
     }
-    text += "\n--db を省略すると実行ファイルと同じフォルダの Pirumo.mdb を使います。\n";
+    text +=
+        "\n--db を省略すると、実行ファイルのフォルダーに書き込めるときはそこの Pirumo.mdb を、"
+        "インストールしたときはユーザーのデータフォルダーの Pirumo.mdb を使います。"
+        "ないときは同梱の当選データから作成します。\n";
     return text;
 }
 
@@ -163,10 +168,15 @@ int FinishOutput(int status) {
     return status;
 }
 
+std::filesystem::path UserFolder(QStandardPaths::StandardLocation location) {
+    return QStandardPaths::writableLocation(location).toStdU16String();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app = CreateApplication(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pirumo"));
     const std::vector<CliCommand> commands = Commands();
 
     QCommandLineParser parser;
@@ -225,10 +235,16 @@ int main(int argc, char* argv[]) {
     for (qsizetype i = 1; i < positional.size(); ++i) {
         context.arguments.push_back(arguments.Bytes(positional[i]));
     }
-    context.db = context.Has("db") ? std::filesystem::path(context.Option("db"))
-                                   : pirumo::DefaultHistoryPath();
+    const pirumo::ProgramFiles files = pirumo::LocateProgramFiles(
+        pirumo::ProgramFolder(), {UserFolder(QStandardPaths::AppDataLocation),
+                                  UserFolder(QStandardPaths::AppConfigLocation)});
+    context.db = context.Has("db") ? std::filesystem::path(context.Option("db")) : files.history;
+    context.settings =
+        context.Has("ini") ? std::filesystem::path(context.Option("ini")) : files.settings;
+    context.bundledHistory = files.bundledHistory;
 
     try {
+        CreateHistoryOnFirstUse(context, name);
         return FinishOutput(command->run(context));
     } catch (const CliError& e) {
         PrintError(e.message);

@@ -23,9 +23,7 @@ CliCommand PredictCommand() {
                 RequireOutFileForPdf(context, format);
                 GaruponPredictor predictor;
                 // A missing settings file leaves every option off, as at start-up.
-                ReadInitFile(context.Has("ini") ? std::filesystem::path(context.Option("ini"))
-                                                : DefaultInitFilePath(),
-                             predictor.Options());
+                ReadInitFile(context.settings, predictor.Options());
                 const DrawHistory history = OpenDrawHistory(context.db);
                 predictor.Load(history);
                 if (format == "pdf") {

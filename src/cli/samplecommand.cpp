@@ -34,9 +34,12 @@ CliCommand SampleCommand() {
                     ParseWholeNumber("draws", context.Option("draws", "100"), 0, 32767));
                 const auto seed = static_cast<unsigned>(
                     ParseWholeNumber("seed", context.Option("seed", "1"), 0, 4294967295L));
-                ReplaceHistoryFile(context.db, MakeSampleHistory(draws, seed));
-                std::printf("%d 回分のサンプル当選データを作成しました: %s\n", draws,
-                            context.db.string().c_str());
+                ReplaceHistoryFile(context.db, MakeSampleHistory(draws, seed),
+                                   HistoryKind::kSample);
+                std::printf(
+                    "%d 回分のサンプル当選データ（実際の当選結果ではありません）を"
+                    "作成しました: %s\n",
+                    draws, context.db.string().c_str());
                 return 0;
             }};
 }

@@ -21,10 +21,20 @@ std::string Unchanged(const std::string& cause) {
 }
 
 std::string SourceUrl(const CliContext& context) {
-    const std::string url =
-        context.Has("url") ? context.Option("url") : ResolveDownloadUrl(PIRUMO_DOWNLOAD_HOST);
+    if (context.Has("url")) {
+        const std::string url = context.Option("url");
+        if (const std::string problem = RefreshSourceProblem(url); !problem.empty()) {
+            throw CliError{problem + ": " + url, 2};
+        }
+        return url;
+    }
+    if (context.Has("save-url")) {
+        throw CliError{"--save-url は --url と一緒に指定してください。", 2};
+    }
+    const std::string url = ResolveDownloadUrl(context.settings, PIRUMO_DOWNLOAD_HOST);
     if (url.empty()) {
-        throw CliError{NoDownloadSourceMessage() + "\nまたは --url URL で指定してください。"};
+        throw CliError{NoDownloadSourceMessage() +
+                       "\npirumo-cli では --url URL --save-url で設定できます。"};
     }
     return url;
 }
@@ -62,8 +72,9 @@ int RunUpdate(const CliContext& context) {
     } catch (const HistoryError& e) {
         throw CliError{e.what()};
     }
+    const std::string url = SourceUrl(context);
     try {
-        const std::string body = Download(SourceUrl(context));
+        const std::string body = Download(url);
         const RefreshPlan plan = PlanHistoryRefresh(context.db, body, DefaultCliPath());
         if (plan.NeedsConfirmation()) {
             const std::string loss = DescribeRefreshLoss(plan, SIZE_MAX);
@@ -79,16 +90,28 @@ int RunUpdate(const CliContext& context) {
             "当選データを最新化しました。（有効な当選データ %d 回分、最終 第%d回）\n"
             "元のファイルは「%s.bak」に残しています。\n",
             plan.validDrawCount, plan.lastDrawNumber, context.db.string().c_str());
-        return 0;
     } catch (const HistoryError& e) {
         throw CliError{Unchanged(e.what())};
     }
+    // Saved only once the source has given a history this program accepts.
+    if (context.Has("save-url")) {
+        try {
+            SaveRefreshSource(context.settings, url);
+        } catch (const HistoryError& e) {
+            throw CliError{e.what()};
+        }
+        std::printf("最新化のURLを「%s」に保存しました。\n", context.settings.string().c_str());
+    }
+    return 0;
 }
 
 }  // namespace
 
 CliCommand UpdateCommand() {
-    return {"update", "[--url URL] [--force]", {"url", "force"}, RunUpdate};
+    return {"update",
+            "[--url URL [--save-url]] [--ini FILE] [--force]",
+            {"url", "save-url", "ini", "force"},
+            RunUpdate};
 }
 
 }  // namespace pirumo::cli

@@ -43,7 +43,8 @@ StartupAggregates ComputeStartupAggregates(const std::vector<Draw>& rows) {
     return a;
 }
 
-DrawHistory::DrawHistory(std::vector<Draw> rows) : mRows(std::move(rows)) {
+DrawHistory::DrawHistory(std::vector<Draw> rows, bool sample)
+    : mRows(std::move(rows)), mSample(sample) {
     std::stable_sort(mRows.begin(), mRows.end(),
                      [](const Draw& x, const Draw& y) { return x.drawNumber < y.drawNumber; });
     mAggregates = ComputeStartupAggregates(mRows);

@@ -28,7 +28,8 @@ StartupAggregates ComputeStartupAggregates(const std::vector<Draw>& rows);
 class DrawHistory {
 public:
     DrawHistory() = default;
-    explicit DrawHistory(std::vector<Draw> rows);
+    // `sample`: the draws were made up (pirumo-cli sample), not published.
+    explicit DrawHistory(std::vector<Draw> rows, bool sample = false);
 
     const std::vector<Draw>& Rows() const { return mRows; }
     const StartupAggregates& Aggregates() const { return mAggregates; }
@@ -40,6 +41,7 @@ public:
     int MaxCount() const { return mAggregates.maxCount; }
     const std::vector<std::string>& CountGroups() const { return mAggregates.countGroups; }
     int CountGroupRows() const { return mAggregates.countGroupRows; }
+    bool IsSample() const { return mSample; }
 
     // Calls f(draw) for every valid row, in 回数 order.
     template <typename F>
@@ -54,6 +56,7 @@ public:
 private:
     std::vector<Draw> mRows;
     StartupAggregates mAggregates;
+    bool mSample = false;
 };
 
 }  // namespace pirumo

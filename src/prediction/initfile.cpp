@@ -60,6 +60,39 @@ int IndexOfKey(std::string_view key) {
     return -1;
 }
 
+// Calls f(line) for each line of CP932 text, without its end; CR and LF never occur inside a
+// CP932 character, so lines can be cut before decoding.
+template <typename F>
+void ForEachLine(std::string_view cp932Text, F&& f) {
+    std::size_t start = 0;
+    while (start < cp932Text.size()) {
+        std::size_t end = cp932Text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            end = cp932Text.size();
+        }
+        f(cp932Text.substr(start, end - start));
+        start = end;
+        if (start < cp932Text.size() && cp932Text[start] == '\r') {
+            ++start;
+        }
+        if (start < cp932Text.size() && cp932Text[start] == '\n') {
+            ++start;
+        }
+    }
+}
+
+// A `key=value` line of another part of the program (the refresh source), which a write of the
+// options keeps; option lines and lines that cannot be read are not kept.
+bool IsOtherSetting(std::string_view cp932Line) {
+    const auto utf8 = Cp932ToUtf8(cp932Line);
+    if (!utf8) {
+        return false;
+    }
+    const std::string_view line = *utf8;
+    const std::size_t equals = line.find('=');
+    return equals != std::string_view::npos && equals > 0 && IndexOfKey(line.substr(0, equals)) < 0;
+}
+
 void ReadLine(std::string_view cp932Line, PredictionOptions& options) {
     const auto utf8 = Cp932ToUtf8(cp932Line);
     if (!utf8) {
@@ -84,30 +117,11 @@ void ReadLine(std::string_view cp932Line, PredictionOptions& options) {
 
 }  // namespace
 
-std::filesystem::path DefaultInitFilePath() {
-    return std::filesystem::path(std::string(kInitFileName));
-}
-
 void ParseInitText(std::string_view cp932Text, PredictionOptions& options) {
-    std::size_t start = 0;
-    while (start < cp932Text.size()) {
-        // CR and LF never occur inside a CP932 character, so lines can be cut before decoding.
-        std::size_t end = cp932Text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            end = cp932Text.size();
-        }
-        ReadLine(cp932Text.substr(start, end - start), options);
-        start = end;
-        if (start < cp932Text.size() && cp932Text[start] == '\r') {
-            ++start;
-        }
-        if (start < cp932Text.size() && cp932Text[start] == '\n') {
-            ++start;
-        }
-    }
+    ForEachLine(cp932Text, [&options](std::string_view line) { ReadLine(line, options); });
 }
 
-std::string FormatInitText(const PredictionOptions& options) {
+std::string FormatInitText(const PredictionOptions& options, std::string_view kept) {
     std::string utf8;
     for (int i = 0; i < PredictionOptions::kCount; ++i) {
         utf8 += kPredictionOptionInfo[static_cast<std::size_t>(i)].key;
@@ -117,23 +131,45 @@ std::string FormatInitText(const PredictionOptions& options) {
     if (!cp932) {
         throw InitFileError("設定ファイルの内容をCP932に変換できませんでした。");
     }
+    ForEachLine(kept, [&cp932](std::string_view line) {
+        if (IsOtherSetting(line)) {
+            *cp932 += std::string(line) + "\r\n";
+        }
+    });
     return *cp932;
 }
 
-void ReadInitFile(const std::filesystem::path& file, PredictionOptions& options) {
-    std::optional<std::string> bytes;
+namespace {
+
+// The file's bytes; nullopt when it does not exist. Throws InitFileError when it cannot be read.
+std::optional<std::string> ReadSettingsBytes(const std::filesystem::path& file) {
     try {
-        bytes = ReadInputFileIfPresent(file, "設定ファイル「" + file.string() + "」");
+        return ReadInputFileIfPresent(file, "設定ファイル「" + file.string() + "」");
     } catch (const FileError& error) {
         throw InitFileError(error.what());
     }
-    if (bytes) {
+}
+
+}  // namespace
+
+void ReadInitFile(const std::filesystem::path& file, PredictionOptions& options) {
+    if (const std::optional<std::string> bytes = ReadSettingsBytes(file)) {
         ParseInitText(*bytes, options);
     }
 }
 
 void WriteInitFile(const std::filesystem::path& file, const PredictionOptions& options) {
-    const std::string bytes = FormatInitText(options);
+    std::optional<std::string> old;
+    try {
+        old = ReadSettingsBytes(file);
+    } catch (const InitFileError&) {
+        // The options are written all the same; only the other lines are lost.
+    }
+    const std::string bytes = FormatInitText(options, old.value_or(std::string()));
+    std::error_code ignored;  // a folder that cannot be made fails the write below
+    if (file.has_parent_path()) {
+        std::filesystem::create_directories(file.parent_path(), ignored);
+    }
     try {
         WriteFileAtomically(file, bytes);
     } catch (const std::runtime_error& error) {

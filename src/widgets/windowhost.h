@@ -15,7 +15,8 @@ class WindowHost {
 public:
     virtual ~WindowHost() = default;
 
-    // The history snapshot read at start-up; it lives as long as the host.
+    // The history snapshot; it lives as long as the host. The main window reads it again after
+    // the history file changed and then has its windows recompute.
     virtual const DrawHistory& History() const = 0;
     // Manual entry is refused while any window that blocks it is open; each window says for
     // itself whether it blocks, and stops blocking when it closes.

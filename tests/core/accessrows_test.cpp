@@ -89,9 +89,7 @@ TEST(AccessRowsTest, RefusesATableWithoutRows) {
 // The fuzz target's hand-made seeds (fuzz/make-seeds.py) are the smallest files the reader
 // accepts; reading them needs no legacy files beside the repository.
 TEST(AccessRowsTest, ReadsTheHandMadeJetFiles) {
-    const std::filesystem::path corpus =
-        std::filesystem::path(PIRUMO_TEST_DATA_DIR).parent_path().parent_path() / "fuzz" / "corpus";
-    const AccessHistory withQuery = ReadAccessHistoryFile(corpus / "jet4-query");
+    const AccessHistory withQuery = ReadAccessHistoryFile(test::HandMadeJetFile("jet4-query"));
     EXPECT_TRUE(withQuery.foundThroughQuery);
     Draw third = test::MakeDraw(3, {1, 8, 10, 24, 30}, 0);
     third.date = "1999/05/11";
@@ -99,7 +97,7 @@ TEST(AccessRowsTest, ReadsTheHandMadeJetFiles) {
     ASSERT_EQ(draws.size(), 3u);
     EXPECT_EQ(draws.back(), third);
 
-    const AccessHistory byFields = ReadAccessHistoryFile(corpus / "jet4-no-query");
+    const AccessHistory byFields = ReadAccessHistoryFile(test::HandMadeJetFile("jet4-no-query"));
     EXPECT_FALSE(byFields.foundThroughQuery);
     EXPECT_EQ(byFields.tableName, "当選番号表");
     ASSERT_EQ(byFields.rows.size(), 2u);

@@ -33,13 +33,9 @@ inline ResultGrid RunWindowAnalysis(const AnalysisWindowDescription& window,
     return RunWindowAnalysis(window, std::vector<Draw>(draws));
 }
 
-// The published history through the CSV import, or nothing when the file is absent.
-inline std::optional<DrawHistory> LoadRealHistory() {
-    const auto path = RealHistoryCsv();
-    if (path.empty()) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
+// The bundled published history through the CSV import.
+inline DrawHistory LoadRealHistory() {
+    std::ifstream in(RealHistoryCsv(), std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
     return DrawHistory(ParseCsvHistory(bytes.str()));

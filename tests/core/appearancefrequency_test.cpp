@@ -97,15 +97,12 @@ TEST(AppearanceFrequency, EmptyHistoryKeepsTheNumberColumns) {
 }
 
 TEST(AppearanceFrequency, RealHistoryRunsAreTheNumberCounts) {
-    const auto history = test::LoadRealHistory();
-    if (!history) {
-        GTEST_SKIP() << "real history absent";
-    }
-    const ResultGrid g = RunWindowAnalysis(AppearanceFrequencyWindow(), *history);
-    EXPECT_EQ(g.ColumnCount(), history->MaxCount() + 2);
+    const DrawHistory history = test::LoadRealHistory();
+    const ResultGrid g = RunWindowAnalysis(AppearanceFrequencyWindow(), history);
+    EXPECT_EQ(g.ColumnCount(), history.MaxCount() + 2);
     EXPECT_EQ(g.RowCount(), 33);
     for (int n = 1; n <= 31; ++n) {
-        const int count = history->NumberCounts()[static_cast<std::size_t>(n)];
+        const int count = history.NumberCounts()[static_cast<std::size_t>(n)];
         EXPECT_EQ(g.CellText(count + 1, n + 2), "●") << n;
         EXPECT_EQ(g.CellText(count + 2, n + 2),
                   count + 2 == g.ColumnCount() ? std::to_string(n) : "")

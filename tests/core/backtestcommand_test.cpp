@@ -59,11 +59,7 @@ std::vector<std::vector<int>> ValueCells(const QJsonObject& grid) {
 class BacktestCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto csv = test::RealHistoryCsv();
-        if (csv.empty()) {
-            GTEST_SKIP() << "the published history is not beside the repository";
-        }
-        mCsv = test::ReadFileBytes(csv);
+        mCsv = test::ReadFileBytes(test::RealHistoryCsv());
         mDraws = ParseCsvHistory(mCsv);
         ReplaceHistoryFile(Db(), mDraws);
     }

@@ -85,11 +85,58 @@ TEST_F(DrawEntryTest, WrongTextAndTheDrawColumnAreRefusedWithoutWriting) {
         EXPECT_EQ(outcome.message, "数字は1から31までの整数で入力してください（空欄も可）。");
     }
     EXPECT_EQ(entry.EditCell(1, 1, "9").kind, Kind::kRefused);
-    EXPECT_EQ(entry.EditCell(8, 1, "9").kind, Kind::kRefused);
+    EXPECT_EQ(entry.EditCell(9, 1, "9").kind, Kind::kRefused);
     EXPECT_EQ(entry.EditCell(2, 2, "9").kind, Kind::kRefused);
     EXPECT_EQ(entry.Grid().CellText(4, 1), "3");
     EXPECT_EQ(entry.Grid().CellText(1, 1), "1");
     EXPECT_EQ(FileRows()[0].numbers, (std::array<std::optional<long long>, 6>{1, 2, 3, 4, 5, 6}));
+}
+
+Draw Dated(Draw draw, std::string date) {
+    draw.date = std::move(date);
+    return draw;
+}
+
+// The 開催日 column takes real calendar dates in the usual spellings and keeps them as
+// YYYY/MM/DD; anything else is refused without writing.
+TEST_F(DrawEntryTest, TheDateColumnTakesRealDatesOnly) {
+    WriteHistory({Dated(MakeDraw(1, {1, 2, 3, 4, 5}, 6), "2024/02/27")});
+    DrawEntry entry(mFile);
+    EXPECT_EQ(entry.Grid().CellText(8, 1), "2024/02/27");
+    EXPECT_EQ(entry.Grid().StyleAt(8, 1).type, CellType::EditText);
+
+    const std::pair<const char*, const char*> accepted[] = {
+        {"2024/2/29", "2024/02/29"},
+        {"２０２４年３月５日", "2024/03/05"},
+        {" 2024-03-12 ", "2024/03/12"},
+        {"2024.3.19", "2024/03/19"},
+        {"", ""},
+    };
+    for (const auto& [typed, stored] : accepted) {
+        EXPECT_TRUE(entry.EditCell(8, 1, typed).Ok()) << typed;
+        EXPECT_EQ(entry.Grid().CellText(8, 1), stored) << typed;
+        EXPECT_EQ(FileRows()[0].date.value_or(""), stored) << typed;
+    }
+    EXPECT_EQ(entry.EditCell(8, 1, "2024/03/19").kind, Kind::kWritten);
+    for (const char* typed :
+         {"2023/2/29", "2024/13/01", "2024/04/31", "24/3/19", "2024/3", "2024/3/19/1", "来週"}) {
+        const EntryOutcome outcome = entry.EditCell(8, 1, typed);
+        EXPECT_EQ(outcome.kind, Kind::kRefused) << typed;
+        EXPECT_NE(outcome.message.find("開催日"), std::string::npos) << typed;
+    }
+    EXPECT_EQ(FileRows()[0].date, "2024/03/19");
+}
+
+TEST_F(DrawEntryTest, ANewDrawIsDatedAWeekAfterTheOneBefore) {
+    WriteHistory({Dated(MakeDraw(1, {1, 2, 3, 4, 5}, 6), "2025/12/30"), MakeDraw(3, {}, 0)});
+    DrawEntry entry(mFile);
+    EXPECT_EQ(entry.AddRowAfter(1, 2).kind, Kind::kWritten);
+    EXPECT_EQ(entry.Grid().CellText(8, 2), "2026/01/06");
+    EXPECT_EQ(FileRows()[1].date, "2026/01/06");
+
+    EXPECT_EQ(entry.AddRowAfter(3, 2).kind, Kind::kWritten);  // after the undated draw 3
+    EXPECT_EQ(entry.Grid().CellText(8, 4), "");
+    EXPECT_EQ(FileRows()[3].date, std::nullopt);
 }
 
 TEST_F(DrawEntryTest, NextDrawNumberIsTheSmallestUnusedAboveTheRow) {

@@ -41,15 +41,17 @@ TEST(EntryTextTest, StoredValuesShowAsTheyAre) {
 TEST(EntryGridTest, SetUpGivesTheEntryLayout) {
     ResultGrid grid;
     SetUpEntryGrid(grid, 3);
-    EXPECT_EQ(grid.ColumnCount(), 7);
+    EXPECT_EQ(grid.ColumnCount(), 8);
     EXPECT_EQ(grid.RowCount(), 3);
-    EXPECT_EQ(grid.VisibleColumns(), 7);
+    EXPECT_EQ(grid.VisibleColumns(), 8);
     EXPECT_EQ(grid.VisibleRows(), 50);
     EXPECT_TRUE(grid.ColumnHeadersVisible());
     EXPECT_EQ(grid.GetScrollBars(), ScrollBars::Vertical);
     EXPECT_EQ(grid.CellText(1, 0), "回数");
     EXPECT_EQ(grid.CellText(2, 0), "第1数字");
     EXPECT_EQ(grid.CellText(7, 0), "ボ数字");
+    EXPECT_EQ(grid.CellText(8, 0), "開催日");
+    EXPECT_EQ(grid.ColumnWidth(8), 11);
     EXPECT_EQ(grid.ColumnWidth(1), 5);
     for (int c = 2; c <= 7; ++c) {
         EXPECT_EQ(grid.ColumnWidth(c), 7) << c;
@@ -72,7 +74,8 @@ TEST(EntryGridTest, SetUpGivesTheEntryLayout) {
         EXPECT_EQ(bonus.align, HAlign::Center);
         EXPECT_EQ(bonus.fore, MakeRgb(0, 0, 255));
         EXPECT_EQ(bonus.back, MakeRgb(197, 255, 255));
-        for (int c = 1; c <= 7; ++c) {
+        EXPECT_EQ(grid.StyleAt(8, r).type, CellType::EditText);
+        for (int c = 1; c <= 8; ++c) {
             EXPECT_EQ(grid.StyleAt(c, r).borders, border::kAll);
         }
     }

@@ -27,10 +27,4 @@ inline std::string HistoryFileBytes(const std::vector<Draw>& rows) {
     return ReadFileBytes(folder.Path() / "Pirumo.mdb");
 }
 
-// The smallest Jet 4 file with 全データ選択クエリ (three draws), made by fuzz/make-seeds.py.
-inline std::filesystem::path HandMadeJetFile() {
-    return std::filesystem::path(PIRUMO_TEST_DATA_DIR).parent_path().parent_path() / "fuzz" /
-           "corpus" / "jet4-query";
-}
-
 }  // namespace pirumo::test

@@ -8,9 +8,10 @@
 #include <csignal>
 #include <iterator>
 
-#include "history/import/accessrows.h"
-#include "history/refresh/downloadedhistory.h"
 #include "history/historyerror.h"
+#include "history/import/accessrows.h"
+#include "history/import/historycsv.h"
+#include "history/refresh/downloadedhistory.h"
 #include "history/store/historyfile.h"
 #include "historybodies.h"
 
@@ -39,6 +40,25 @@ TEST(DownloadedHistoryTest, ReadsAGoodEncryptedOrAccessBody) {
               ReadAccessHistoryRows(test::HandMadeJetFile()));
 }
 
+// A CSV body in the import format, UTF-8 (with or without BOM) or CP932, reads as the import
+// reads the same file.
+TEST(DownloadedHistoryTest, ReadsACsvBodyInTheImportFormat) {
+    const std::string published = ReadFileBytes(test::RealHistoryCsv());
+    EXPECT_EQ(ReadDownloadedHistory(published, PIRUMO_CLI_PATH), ParseCsvHistory(published));
+    EXPECT_EQ(ReadDownloadedHistory("\xEF\xBB\xBF" + published, PIRUMO_CLI_PATH).size(), 1353u);
+
+    // 開催回,日付,... with 第1数字 in CP932.
+    const std::string cp932 =
+        "\x8A\x4A\x8D\xC3\x89\xF1,\x93\xFA\x95\x74,\x91\xE6\x31\x90\x94\x8E\x9A,"
+        "\x91\xE6\x32\x90\x94\x8E\x9A,\x91\xE6\x33\x90\x94\x8E\x9A,"
+        "\x91\xE6\x34\x90\x94\x8E\x9A,\x91\xE6\x35\x90\x94\x8E\x9A,"
+        "\x83\x7B\x81\x5B\x83\x69\x83\x58\x90\x94\x8E\x9A\r\n"
+        "1,1999/04/13,1,3,17,20,25,26\r\n";
+    Draw first = MakeDraw(1, {1, 3, 17, 20, 25}, 26);
+    first.date = "1999/04/13";
+    EXPECT_EQ(ReadDownloadedHistory(cp932, PIRUMO_CLI_PATH), std::vector<Draw>{first});
+}
+
 TEST(DownloadedHistoryTest, NamesTheCheckThatFailed) {
     const std::string good = HistoryFileBytes(SomeDraws(200));
     const std::string jet = ReadFileBytes(test::HandMadeJetFile());
@@ -46,7 +66,12 @@ TEST(DownloadedHistoryTest, NamesTheCheckThatFailed) {
         {"", "空です"},
         {"<!DOCTYPE html>\n<html><body>メンテナンス中です</body></html>", "Webページ"},
         {good.substr(0, good.size() / 2), "受信した当選データ"},
-        {std::string(8192, 'x'), "受信した当選データを開けません"},
+        {std::string(8192, '\0'), "受信した当選データを開けません"},
+        {std::string(8192, 'x'), "受信したCSVデータの"},
+        {"回数,第1数字,第2数字,第3数字,第4数字,第5数字,ボーナス数字\r\n1,1,2,3,4,5,45\r\n",
+         "受信したCSVデータの2行目"},
+        {"回数,第1数字,第2数字,第3数字,第4数字,第5数字,ボーナス数字\r\n1,1,2,3,4,5,\r\n",
+         "有効な当選データが1件も"},
         {jet.substr(0, 12288), "Accessファイルの内容が途中で切れているか"},
         {HistoryFileBytes({MakeDraw(1, {1, 2, 3, 4, 0}, 6)}), "有効な当選データが1件も"},
     };

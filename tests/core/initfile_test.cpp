@@ -258,9 +258,13 @@ TEST(InitFileTest, KilledWriteLeavesTheOldFileAndItsLeftoverGoesWithTheNextWrite
     EXPECT_EQ(names, std::vector<std::string>{"ピルモ.ini"});
 }
 
-TEST(InitFileTest, WriteIntoMissingFolderIsReported) {
+// The user's config folder may not exist yet; a folder that cannot exist is reported.
+TEST(InitFileTest, WriteMakesAMissingFolderOrReportsThatItCannot) {
     test::TempFolder folder;
-    EXPECT_THROW(WriteInitFile(folder.Path() / "none" / "ピルモ.ini", PredictionOptions()),
+    WriteInitFile(folder.Path() / "none" / "ピルモ.ini", PredictionOptions());
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "none" / "ピルモ.ini"));
+    WriteBytes(folder.Path() / "file", "x");
+    EXPECT_THROW(WriteInitFile(folder.Path() / "file" / "ピルモ.ini", PredictionOptions()),
                  InitFileError);
 }
 

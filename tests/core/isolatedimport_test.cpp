@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "history/import/accessrows.h"
 #include "history/historyerror.h"
+#include "history/import/accessrows.h"
 #include "history/store/historyfile.h"
 #include "testhistory.h"
 
@@ -19,10 +19,6 @@ namespace fs = std::filesystem;
 std::string ReadBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-fs::path AccessFile(const char* name) {
-    return fs::path(PIRUMO_SHARED_DATA_DIR) / "access" / name;
 }
 
 class IsolatedImportTest : public ::testing::Test {
@@ -73,13 +69,9 @@ TEST_F(IsolatedImportTest, PassesOnTheLastLineTheChildWrote) {
 }
 
 TEST_F(IsolatedImportTest, ImportsThroughTheRealCli) {
-    if (!fs::exists(AccessFile("history-121-with-query.mdb"))) {
-        GTEST_SKIP() << "no Access files";
-    }
-    EXPECT_EQ(ImportHistoryInChildProcess(PIRUMO_CLI_PATH, AccessFile("history-121-with-query.mdb"),
-                                          HistoryFile()),
-              121);
-    const std::string bytes = ReadBytes(AccessFile("history-121-with-query.mdb"));
+    fs::copy_file(test::HandMadeJetFile(), Source());
+    EXPECT_EQ(ImportHistoryInChildProcess(PIRUMO_CLI_PATH, Source(), HistoryFile()), 3);
+    const std::string bytes = ReadBytes(test::HandMadeJetFile());
     EXPECT_EQ(ReadAccessHistoryRowsInChildProcess(PIRUMO_CLI_PATH, bytes),
               ReadAccessHistoryRowsFromBytes(bytes));
     try {

@@ -22,11 +22,15 @@ inline Draw MakeDraw(int drawNumber, std::initializer_list<int> main, int bonus)
     return d;
 }
 
-// The published history beside the repository, or an empty path when it is absent.
+// The published results of draws 1 to 1353 that the repository bundles.
 inline std::filesystem::path RealHistoryCsv() {
-    const std::filesystem::path p =
-        std::filesystem::path(PIRUMO_SHARED_DATA_DIR) / "miniloto-history.csv";
-    return std::filesystem::exists(p) ? p : std::filesystem::path();
+    return PIRUMO_BUNDLED_HISTORY_CSV;
+}
+
+// The smallest Jet files the Access reader accepts, made by fuzz/make-seeds.py: jet4-query holds
+// draws 1 to 3 (draw 3 without a bonus) behind 全データ選択クエリ, jet4-no-query draws 1 and 2.
+inline std::filesystem::path HandMadeJetFile(const char* name = "jet4-query") {
+    return std::filesystem::path(PIRUMO_FUZZ_CORPUS_DIR) / name;
 }
 
 // A fresh empty folder under the system's temporary folder, removed by the destructor.

@@ -9,6 +9,7 @@
 
 #include "../core/historybodies.h"
 #include "history/import/accessrows.h"
+#include "history/import/historycsv.h"
 #include "history/store/historyfile.h"
 #include "localhttpserver.h"
 
@@ -31,11 +32,14 @@ struct CliRun {
 class UpdateCommandTest : public ::testing::Test {
 protected:
     fs::path Target() const { return mFolder.Path() / "Pirumo.mdb"; }
+    // Outside mFolder, which must hold the history alone.
+    fs::path Settings() const { return mSettingsFolder.Path() / "ピルモ.ini"; }
 
     CliRun Update(const std::string& path, QStringList extra = {},
                   const std::function<void()>& childSetup = {}) {
         QStringList args{QStringLiteral("--db"), QString::fromStdString(Target().string()),
-                         QStringLiteral("update")};
+                         QStringLiteral("update"), QStringLiteral("--ini"),
+                         QString::fromStdString(Settings().string())};
         if (!path.empty()) {
             args << QStringLiteral("--url") << QString::fromStdString(mServer.Url(path));
         }
@@ -75,8 +79,15 @@ protected:
     }
 
     test::TempFolder mFolder;
+    test::TempFolder mSettingsFolder;
     test::LocalHttpServer mServer;
 };
+
+// The bundled results as published, with `more` lines appended.
+std::string BundledCsvWith(const std::string& more) {
+    std::string csv = ReadFileBytes(test::RealHistoryCsv());
+    return csv + more;
+}
 
 TEST_F(UpdateCommandTest, ReplacesTheHistoryAndKeepsABackup) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
@@ -114,7 +125,8 @@ TEST_F(UpdateCommandTest, RefusesEveryBadAnswerAndNamesTheCause) {
     mServer.Serve("/cut-unannounced",
                   test::Serving(good.substr(0, good.size() / 2), HttpAnswer::Kind::kNoLength));
     mServer.Serve("/huge", huge);
-    mServer.Serve("/junk", test::Serving(std::string(50000, 'x')));
+    mServer.Serve("/junk", test::Serving(std::string(50000, '\0')));
+    mServer.Serve("/csv-junk", test::Serving(std::string(50000, 'x')));
     mServer.Serve("/access-cut",
                   test::Serving(ReadFileBytes(test::HandMadeJetFile()).substr(0, 12288)));
 
@@ -127,6 +139,7 @@ TEST_F(UpdateCommandTest, RefusesEveryBadAnswerAndNamesTheCause) {
         {"/cut-unannounced", "受信した当選データ"},
         {"/huge", "大きすぎます"},
         {"/junk", "受信した当選データを開けません"},
+        {"/csv-junk", "受信したCSVデータの"},
         {"/access-cut", "Accessファイルの内容が途中で切れているか"},
     };
     for (const auto& [path, cause] : cases) {
@@ -162,8 +175,62 @@ TEST_F(UpdateCommandTest, SaysWhenNoSourceIsConfigured) {
     const std::string old = ReadFileBytes(Target());
     const CliRun run = Update("");
     EXPECT_NE(run.exitCode, 0);
-    EXPECT_NE(run.err.find("ダウンロード元が設定されていません"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("PIRUMO_DOWNLOAD_URL"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("URLが設定されていません"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("「データ管理」→「最新化のURL設定」"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("PIRUMO_DOWNLOAD_URL"), std::string::npos) << run.err;
+    ExpectUntouched(old);
+
+    const CliRun alone = Update("", {QStringLiteral("--save-url")});
+    EXPECT_EQ(alone.exitCode, 2);
+    const CliRun ftp = Run({QStringLiteral("--db"), QString::fromStdString(Target().string()),
+                            QStringLiteral("update"), QStringLiteral("--url"),
+                            QStringLiteral("ftp://example.jp/a.csv")});
+    EXPECT_EQ(ftp.exitCode, 2);
+    EXPECT_NE(ftp.err.find("http:// か https://"), std::string::npos) << ftp.err;
+    ExpectUntouched(old);
+}
+
+// The weekly routine: the published CSV with the draws since the bundled ones.
+TEST_F(UpdateCommandTest, AddsNewDrawsFromAPublishedCsvAndSavesItsUrl) {
+    ASSERT_EQ(ImportCsvHistory(test::RealHistoryCsv(), Target()), 1353);
+    mServer.Serve("/results.csv",
+                  test::Serving(BundledCsvWith("1354,2025/09/30,2,9,15,22,27,4\r\n"
+                                               "1355,2025/10/07,1,5,12,19,30,8\r\n"
+                                               "1356,2025/10/14,3,7,18,24,29,11\r\n")));
+    const CliRun run = Update("/results.csv", {QStringLiteral("--save-url")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<Draw> rows = ReadHistoryRows(Target());
+    ASSERT_EQ(rows.size(), 1356u);
+    Draw last = test::MakeDraw(1356, {3, 7, 18, 24, 29}, 11);
+    last.date = "2025/10/14";
+    EXPECT_EQ(rows.back(), last);
+    EXPECT_NE(run.out.find("第1356回"), std::string::npos) << run.out;
+    EXPECT_NE(ReadFileBytes(Settings()).find(mServer.Url("/results.csv")), std::string::npos);
+
+    // The saved source serves the next refresh without --url.
+    mServer.Serve("/results.csv",
+                  test::Serving(BundledCsvWith("1354,2025/09/30,2,9,15,22,27,4\r\n"
+                                               "1355,2025/10/07,1,5,12,19,30,8\r\n"
+                                               "1356,2025/10/14,3,7,18,24,29,11\r\n"
+                                               "1357,2025/10/21,6,8,13,20,31,2\r\n")));
+    const CliRun again = Update("");
+    ASSERT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_EQ(ReadHistoryRows(Target()).size(), 1357u);
+}
+
+TEST_F(UpdateCommandTest, RefusesACsvThatHoldsADrawOtherwise) {
+    ASSERT_EQ(ImportCsvHistory(test::RealHistoryCsv(), Target()), 1353);
+    const std::string old = ReadFileBytes(Target());
+    std::string csv = ReadFileBytes(test::RealHistoryCsv());
+    const auto at = csv.find("\n1000,");
+    ASSERT_NE(at, std::string::npos);
+    const auto end = csv.find('\r', at + 1);
+    csv.replace(at + 1, end - at - 1, "1000,2016/11/01,1,2,3,4,5,6");
+    mServer.Serve("/changed.csv", test::Serving(csv));
+
+    const CliRun run = Update("/changed.csv");
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_NE(run.err.find("第1000回"), std::string::npos) << run.err;
     ExpectUntouched(old);
 }
 

@@ -23,14 +23,22 @@ QStringList Args(std::initializer_list<const char*> arguments) {
     return list;
 }
 
+ProgramFiles Located() {
+    ProgramFiles files;
+    files.history = "/home/u/.local/share/pirumo/Pirumo.mdb";
+    files.settings = "/home/u/.config/pirumo/ピルモ.ini";
+    return files;
+}
+
 TEST(CommandLineTest, DefaultsAndOptionsInBothSpellings) {
-    const CommandLine plain = ParseCommandLine({});
-    EXPECT_EQ(plain.historyFile, DefaultHistoryPath());
-    EXPECT_EQ(plain.settingsFile, std::filesystem::path(u"ピルモ.ini"));
+    const CommandLine plain = ParseCommandLine({}, Located());
+    EXPECT_EQ(plain.historyFile, Located().history);
+    EXPECT_EQ(plain.settingsFile, Located().settings);
     EXPECT_TRUE(plain.renderName.isEmpty());
 
-    const CommandLine line = ParseCommandLine(Args(
-        {"--db", "/tmp/a.mdb", "--ini=/tmp/b.ini", "--render", "出現回数分析", "--out=x.png"}));
+    const CommandLine line = ParseCommandLine(
+        Args({"--db", "/tmp/a.mdb", "--ini=/tmp/b.ini", "--render", "出現回数分析", "--out=x.png"}),
+        Located());
     EXPECT_EQ(line.historyFile, "/tmp/a.mdb");
     EXPECT_EQ(line.settingsFile, "/tmp/b.ini");
     EXPECT_EQ(line.renderName, QStringLiteral("出現回数分析"));
@@ -40,9 +48,10 @@ TEST(CommandLineTest, DefaultsAndOptionsInBothSpellings) {
 TEST(CommandLineTest, HelpAsksForTheUsage) {
     for (const QStringList& arguments :
          {Args({"--help"}), Args({"-h"}), Args({"--db", "a", "-h"})}) {
-        EXPECT_TRUE(ParseCommandLine(arguments).showsHelp) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(ParseCommandLine(arguments, Located()).showsHelp)
+            << arguments.join(u' ').toStdString();
     }
-    EXPECT_FALSE(ParseCommandLine({}).showsHelp);
+    EXPECT_FALSE(ParseCommandLine({}, Located()).showsHelp);
     for (const char* option : {"--db", "--ini", "--render", "--out", "--help"}) {
         EXPECT_TRUE(Usage().contains(QString::fromUtf8(option))) << option;
     }
@@ -54,7 +63,7 @@ TEST(CommandLineTest, MistakesAreRefusedInJapanese) {
           Args({"--db="}), Args({"--colour", "red"}), Args({"stray"})}) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
         try {
-            ParseCommandLine(arguments);
+            ParseCommandLine(arguments, Located());
             ADD_FAILURE() << "accepted";
         } catch (const CommandLineError& error) {
             EXPECT_FALSE(std::string(error.what()).empty());

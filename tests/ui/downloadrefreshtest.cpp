@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -11,8 +12,10 @@
 
 #include "../core/historybodies.h"
 #include "../net/localhttpserver.h"
+#include "analyses/ui/analysiswindow.h"
 #include "history/store/historyfile.h"
 #include "mainfrmfixture.h"
+#include "modalanswerer.h"
 
 namespace pirumo {
 namespace {
@@ -93,15 +96,16 @@ protected:
     User mUser;
 };
 
-TEST_F(DownloadRefreshTest, ReplacesTheHistoryAndSaysItIsUsedAfterRestart) {
+TEST_F(DownloadRefreshTest, ReplacesTheHistoryAndSaysHowManyDrawsItHolds) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
     mServer.Serve("/file", test::Serving(test::HistoryFileBytes(SomeDraws(12))));
     Refresh("/file");
     ASSERT_EQ(mUser.seen.size(), 1u);
     const SeenBox& done = mUser.seen[0];
     EXPECT_EQ(done.title, QStringLiteral("ピルモ"));
-    EXPECT_TRUE(done.text.startsWith(QStringLiteral("当選データを最新化しました。")));
-    EXPECT_TRUE(done.text.contains(QStringLiteral("次に起動したとき")));
+    EXPECT_EQ(
+        done.text,
+        QStringLiteral("当選データを最新化しました。（有効な当選データ 12 回分、最終 第12回）"));
     EXPECT_EQ(done.icon, QMessageBox::NoIcon);
     EXPECT_EQ(done.buttons, QMessageBox::Ok);
     EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(12));
@@ -173,30 +177,63 @@ TEST_F(DownloadRefreshTest, AMissingTargetGetsTheUsualNotice) {
     EXPECT_FALSE(fs::exists(Target()));
 }
 
-// Through the menu item of a running main window: the source comes from PIRUMO_DOWNLOAD_URL,
-// and the window keeps the history it read at start-up.
+// Through the menu items of a running main window: the user sets the source, the refresh uses
+// it, and the open analysis shows the new draws at once.
 class DownloadMenuTest : public test::MainFrmTest {
 protected:
     void TearDown() override {
         qunsetenv("PIRUMO_DOWNLOAD_URL");
         MainFrmTest::TearDown();
     }
+
+    // Chooses the source item and types `url` into its dialog; returns the message boxes seen.
+    std::vector<test::ModalAnswerer::Dialog> SetSource(const QString& url) {
+        test::ModalAnswerer answerer({[url](QWidget& dialog) {
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("refreshSourceUrl"));
+            ASSERT_NE(edit, nullptr);
+            edit->setText(url);
+            // Queued: a refusal opens its own box, which this answerer must be free to see.
+            auto* source = qobject_cast<QDialog*>(&dialog);
+            QTimer::singleShot(0, source, [source] { source->accept(); });
+        }});
+        Choose("mnuMasterSource");
+        return answerer.Seen();
+    }
+
     test::LocalHttpServer mServer;
-    User mUser;
 };
 
-TEST_F(DownloadMenuTest, MenuItemRefreshesTheFileNotTheRunningSnapshot) {
+TEST_F(DownloadMenuTest, TheSourceSetInTheMenuServesTheRefreshAndTheDrawsAreUsedAtOnce) {
+    qunsetenv("PIRUMO_DOWNLOAD_URL");
     WriteHistory(SomeDraws(10));
     MainFrm& main = Start();
-    mServer.Serve("/download/Pirumo/Pirumo.mdb",
-                  test::Serving(test::HistoryFileBytes(SomeDraws(12))));
-    qputenv("PIRUMO_DOWNLOAD_URL",
-            QByteArray::fromStdString(mServer.Url("/download/Pirumo/Pirumo.mdb")));
-    Choose("mnuMasterUpdate");
-    ASSERT_FALSE(mUser.seen.empty());
-    EXPECT_TRUE(mUser.seen.back().text.startsWith(QStringLiteral("当選データを最新化しました。")));
+    auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("mnuZenkaiSyutugen"));
+    ASSERT_NE(analysis, nullptr);
+    const int rowsBefore = analysis->Grid().RowCount();
+    {
+        test::ModalAnswerer answerer;
+        Choose("mnuMasterUpdate");
+        ASSERT_EQ(answerer.Seen().size(), 1u);
+        EXPECT_TRUE(answerer.Seen()[0].text.contains(QStringLiteral("「最新化のURL設定」")));
+    }
+
+    const auto refused = SetSource(QStringLiteral("ftp://example.jp/a.csv"));
+    ASSERT_EQ(refused.size(), 3u);  // the dialog, the refusal, the dialog left open
+    EXPECT_TRUE(refused[1].text.contains(QStringLiteral("http://")));
+    EXPECT_FALSE(fs::exists(mFolder.Path() / "ピルモ.ini"));
+
+    mServer.Serve("/results", test::Serving(test::HistoryFileBytes(SomeDraws(12))));
+    SetSource(QString::fromStdString(mServer.Url("/results")));
+    {
+        User user;
+        Choose("mnuMasterUpdate");
+        ASSERT_FALSE(user.seen.empty());
+        EXPECT_TRUE(
+            user.seen.back().text.startsWith(QStringLiteral("当選データを最新化しました。")));
+    }
     EXPECT_EQ(ReadHistoryRows(HistoryPath()), SomeDraws(12));
-    EXPECT_EQ(main.History().LastDrawNumber(), 10);
+    EXPECT_EQ(main.History().LastDrawNumber(), 12);
+    EXPECT_EQ(analysis->Grid().RowCount(), rowsBefore + 2);
 }
 
 }  // namespace

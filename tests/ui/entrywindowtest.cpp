@@ -152,11 +152,11 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
     EXPECT_EQ(entry->findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
               QStringLiteral("閉じる"));
     EXPECT_EQ(entry->pos(), QPoint(0, 0));
-    EXPECT_EQ(entry->widget()->size(), TwipsToPixels(0, 0, 6240, 12825, *entry).size());
+    EXPECT_EQ(entry->widget()->size(), TwipsToPixels(0, 0, 7680, 12825, *entry).size());
     auto* note = mHost.Window().statusBar()->findChild<QLabel*>(QStringLiteral("entryNote"));
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->isVisible());
-    EXPECT_TRUE(note->text().contains(QStringLiteral("次回の起動から")));
+    EXPECT_TRUE(note->text().contains(QStringLiteral("閉じたときに反映")));
     EXPECT_EQ(mHost.Menu(), entry->EditMenu());
     EXPECT_FALSE(mHost.EntryAllowed());
 

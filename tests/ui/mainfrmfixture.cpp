@@ -37,8 +37,8 @@ void HistoryFileTest::WriteHistory(const std::vector<Draw>& draws) {
 }
 
 MainFrm& MainFrmTest::Construct(bool* loaded) {
-    mMain =
-        std::make_unique<MainFrm>(MainFrmOptions{HistoryPath(), mFolder.Path() / "ピルモ.ini", {}});
+    mMain = std::make_unique<MainFrm>(MainFrmOptions{
+        HistoryPath(), mFolder.Path() / "ピルモ.ini", {}, PIRUMO_CLI_PATH, mBundledHistory});
     const bool ok = mMain->Load();
     if (loaded != nullptr) {
         *loaded = ok;

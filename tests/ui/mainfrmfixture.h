@@ -47,6 +47,7 @@ protected:
     // The child windows on show (the prediction window stays in the area while closed).
     std::vector<QMdiSubWindow*> Children() const;
 
+    std::filesystem::path mBundledHistory;  // offered at start-up when set
     std::unique_ptr<MainFrm> mMain;
 };
 

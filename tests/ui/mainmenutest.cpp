@@ -46,6 +46,7 @@ const ExpectedItem kMenuTree[] = {
     {1, "mnuLastCharRenzoku", "下一桁連続出現回数分析"},
     {0, "mnuHosyu", "データ管理(&M)"},
     {1, "mnuMasterUpdate", "当選データ最新化(&U)"},
+    {1, "mnuMasterSource", "最新化のURL設定(&S)..."},
     {1, "mnuMasterImport", "当選データ取り込み(&F)..."},
     {1, "mnuMasterInput", "当選データ入力(&I)"},
     {0, "mnuWindow", "ウィンドウ(&W)"},

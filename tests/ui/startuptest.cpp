@@ -1,15 +1,22 @@
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPushButton>
 #include <fstream>
 #include <iterator>
 
+#include "grid/gridexport.h"
+#include "history/store/historyfile.h"
 #include "mainfrmfixture.h"
 #include "modalanswerer.h"
+#include "prediction/garuponpredictor.h"
+#include "prediction/ui/ippatsugaruponwindow.h"
 
 namespace pirumo::test {
 namespace {
 
-const QString kImport = QStringLiteral("CSV ファイルを取り込む(&I)");
+const QString kBundled = QStringLiteral("同梱の当選データで始める(&B)");
+const QString kImport = QStringLiteral("ファイルから取り込む(&I)...");
 const QString kStartEmpty = QStringLiteral("空の当選データで始める(&E)");
 const QString kEnd = QStringLiteral("終了(&X)");
 
@@ -39,6 +46,55 @@ TEST_F(StartUpTest, ValidHistoryOpensTheMainWindowWithoutAQuestion) {
     EXPECT_EQ(main.History().Rows().size(), 12u);
     EXPECT_FALSE(main.menuBar()->actions().isEmpty());
     EXPECT_TRUE(main.MdiArea().isVisible());
+}
+
+// A first start: Enter takes the bundled results, which are published ones.
+TEST_F(StartUpTest, MissingFileIsCreatedFromTheBundledResultsByDefault) {
+    mBundledHistory = RealHistoryCsv();
+    ModalAnswerer answerer({[](QWidget& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr);
+        ASSERT_NE(box->defaultButton(), nullptr);
+        EXPECT_EQ(box->defaultButton()->text(), kBundled);
+        box->defaultButton()->click();
+    }});
+    bool loaded = false;
+    MainFrm& main = Construct(&loaded);
+
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_TRUE(answerer.Seen()[0].text.contains(QStringLiteral("第1回〜第1353回")));
+    EXPECT_EQ(main.History().Rows().size(), 1353u);
+    EXPECT_FALSE(main.History().IsSample());
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("ピルモ"));
+}
+
+// Made-up draws say so in the caption and the status bar until published ones replace them.
+TEST_F(StartUpTest, SampleDataSaysSoInTheCaptionAndTheStatusBar) {
+    ReplaceHistoryFile(HistoryPath(), PatternDraws(12), HistoryKind::kSample);
+    MainFrm& main = Start();
+    auto* note = main.findChild<QLabel*>(QStringLiteral("sampleNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(main.windowTitle().contains(QStringLiteral("サンプル")));
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("実際の当選結果ではありません")));
+
+    // The prediction on show recomputes at once.
+    Choose("mnuYoso");
+    auto* prediction = main.findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));
+    ASSERT_NE(prediction, nullptr);
+    ASSERT_TRUE(prediction->isVisible());
+    ReplaceHistoryFile(HistoryPath(), PatternDraws(13));
+    main.ReloadHistory();
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("ピルモ"));
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_EQ(main.History().LastDrawNumber(), 13);
+    GaruponPredictor expected;
+    expected.Load(DrawHistory(PatternDraws(13)));
+    for (int i = 0; i < kPredictionGridCount; ++i) {
+        EXPECT_EQ(GridToJson(prediction->Predictor().Grid(i), "", ""),
+                  GridToJson(expected.Grid(i), "", ""));
+    }
 }
 
 TEST_F(StartUpTest, MissingFileCanStartWithAnEmptyHistory) {

@@ -180,6 +180,12 @@ void AnalysisWindow::Load() {
     }
 }
 
+void AnalysisWindow::Recompute() {
+    HourglassCursor hourglass;
+    mGrid = ResultGrid();
+    RunAnalysis();
+}
+
 void AnalysisWindow::RunAnalysis() {
     if (mDescription.runAnalysis) {
         mDescription.runAnalysis(mHost.History(), mGrid);

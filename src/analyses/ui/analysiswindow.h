@@ -27,6 +27,9 @@ public:
     // runs the analysis on the host's history.
     void Load();
 
+    // Computes the grid again from the history, which has been read anew.
+    void Recompute();
+
     const ResultGrid& Grid() const { return mGrid; }
 
 protected:

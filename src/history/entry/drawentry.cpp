@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "history/drawfields.h"
+#include "history/entry/entrydate.h"
 #include "history/entry/entrytext.h"
 #include "history/historyerror.h"
 
@@ -35,6 +37,9 @@ int DrawEntry::DrawNumberAt(int row) const {
 }
 
 EntryOutcome DrawEntry::EditCell(int column, int row, std::string_view text) {
+    if (row >= 1 && row <= mGrid.RowCount() && column == entry::kDateColumn) {
+        return EditDate(row, text);
+    }
     if (row < 1 || row > mGrid.RowCount() || !entry::IsNumberColumn(column)) {
         return Refused(column == entry::kDrawColumn ? "回数の欄は変更できません。"
                                                     : "この欄は変更できません。");
@@ -62,6 +67,27 @@ EntryOutcome DrawEntry::EditCell(int column, int row, std::string_view text) {
     return {EntryOutcome::Kind::kWritten, {}};
 }
 
+EntryOutcome DrawEntry::EditDate(int row, std::string_view text) {
+    const std::optional<std::string> date = ReadDateText(text);
+    if (!date) {
+        return Refused(
+            "開催日は「2025/09/30」のように、実在する日付で入力してください（空欄も可）。");
+    }
+    if (*date == mGrid.CellText(entry::kDateColumn, row)) {
+        return {};
+    }
+    if (auto refusal = RefuseReplacedFile()) {
+        return *refusal;
+    }
+    try {
+        mEditor->SetDate(DrawNumberAt(row), *date);
+    } catch (const HistoryError& error) {
+        return ReportFailedWrite(error.what());
+    }
+    mGrid.SetCellText(entry::kDateColumn, row, *date);
+    return {EntryOutcome::Kind::kWritten, {}};
+}
+
 EntryOutcome DrawEntry::AddRowAfter(int row, int column) {
     if (row < 0 || row > mGrid.RowCount()) {
         return Refused("行を追加する位置を選んでください。");
@@ -74,8 +100,11 @@ EntryOutcome DrawEntry::AddRowAfter(int row, int column) {
     if (auto refusal = RefuseReplacedFile()) {
         return *refusal;
     }
+    // Draws are weekly: the new one is dated a week after the row it follows, when that has a date.
+    const std::string date =
+        row >= 1 ? OneWeekAfter(mGrid.CellText(entry::kDateColumn, row)) : std::string();
     try {
-        mEditor->InsertDraw(*drawNumber);
+        mEditor->InsertDraw(*drawNumber, date);
     } catch (const HistoryError& error) {
         return ReportFailedWrite(error.what());
     }
@@ -85,6 +114,7 @@ EntryOutcome DrawEntry::AddRowAfter(int row, int column) {
     mGrid.InsertRow(newRow);
     StyleEntryRows(mGrid, newRow, newRow);
     mGrid.SetCellText(entry::kDrawColumn, newRow, *drawNumber);
+    mGrid.SetCellText(entry::kDateColumn, newRow, date);
     mGrid.ActivateCell(
         column >= 1 && column <= entry::kColumns ? column : entry::kFirstNumberColumn, newRow);
     return {EntryOutcome::Kind::kWritten, {}};
@@ -158,6 +188,7 @@ void DrawEntry::FillRow(int row, const StoredRow& stored) {
         mGrid.SetCellText(
             c, row, StoredNumberText(stored.numbers[static_cast<std::size_t>(entry::FieldOf(c))]));
     }
+    mGrid.SetCellText(entry::kDateColumn, row, stored.date.value_or(std::string()));
 }
 
 int DrawEntry::RowOfDraw(int drawNumber) const {

@@ -43,11 +43,11 @@ public:
     const ResultGrid& Grid() const { return mGrid; }
     int DrawNumberAt(int row) const;
 
-    // Number cell (column 2..7, row) finished with `text`.
+    // Number cell (column 2..7) or date cell (column 8) of `row` finished with `text`.
     EntryOutcome EditCell(int column, int row, std::string_view text);
     // Adds a draw after `row` (0 when no row is active) with the smallest unused draw number
-    // greater than that row's; the new row keeps the draws in order and becomes the active row,
-    // in `column` when it is a grid column.
+    // greater than that row's, dated a week after that row's date; the new row keeps the draws
+    // in order and becomes the active row, in `column` when it is a grid column.
     EntryOutcome AddRowAfter(int row, int column);
     EntryOutcome DeleteRow(int row);
 
@@ -58,6 +58,7 @@ public:
     void Reload();
 
 private:
+    EntryOutcome EditDate(int row, std::string_view text);
     void FillGrid(const std::vector<StoredRow>& rows);
     void FillRow(int row, const StoredRow& stored);
     int RowOfDraw(int drawNumber) const;

@@ -31,10 +31,12 @@ void SetUpEntryGrid(ResultGrid& grid, int rows) {
     for (int c = entry::kFirstNumberColumn; c <= entry::kBonusColumn; ++c) {
         grid.SetColumnWidth(c, 7);
     }
+    grid.SetColumnWidth(entry::kDateColumn, 11);
     grid.SetCellText(entry::kDrawColumn, 0, "回数");
     for (int c = entry::kFirstNumberColumn; c <= entry::kBonusColumn; ++c) {
         grid.SetCellText(c, 0, kNumberFieldTitles[static_cast<std::size_t>(entry::FieldOf(c))]);
     }
+    grid.SetCellText(entry::kDateColumn, 0, "開催日");
     StyleEntryRows(grid, 1, rows);
 }
 
@@ -51,7 +53,7 @@ void StyleEntryRows(ResultGrid& grid, int first, int last) {
     grid.SetForeColor(kRed);
     grid.SetBackColor(kPaleYellow);
 
-    grid.Block(entry::kFirstNumberColumn, first, entry::kBonusColumn, last);
+    grid.Block(entry::kFirstNumberColumn, first, entry::kDateColumn, last);
     grid.SetCellType(CellType::EditText);
 
     grid.Block(entry::kBonusColumn, first, entry::kBonusColumn, last);

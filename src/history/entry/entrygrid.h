@@ -7,12 +7,13 @@
 namespace pirumo {
 
 // The entry window's grid of draws: column 1 the draw number, columns 2..6 the five main
-// numbers, column 7 the bonus number; one row per draw.
+// numbers, column 7 the bonus number, column 8 the draw date; one row per draw.
 namespace entry {
 constexpr int kDrawColumn = 1;
 constexpr int kFirstNumberColumn = 2;
 constexpr int kBonusColumn = 7;
-constexpr int kColumns = 7;
+constexpr int kDateColumn = 8;
+constexpr int kColumns = 8;
 
 // Field index 0..5 (第1数字..ボーナス数字) of a number column.
 constexpr int FieldOf(int column) {

@@ -24,14 +24,17 @@ std::string ReadWholeFile(const fs::path& file) {
 
 }  // namespace
 
-int ImportCsvHistory(const fs::path& csv, const fs::path& historyFile) {
+std::vector<Draw> ReadCsvHistoryFile(const fs::path& csv) {
     const std::string bytes = ReadWholeFile(csv);
-    std::vector<Draw> rows;
     try {
-        rows = ParseCsvHistory(bytes);
+        return ParseCsvHistory(bytes);
     } catch (const HistoryError& e) {
         throw HistoryError("CSVファイル「" + csv.string() + "」の" + e.what());
     }
+}
+
+int ImportCsvHistory(const fs::path& csv, const fs::path& historyFile) {
+    const std::vector<Draw> rows = ReadCsvHistoryFile(csv);
     ReplaceHistoryFile(historyFile, rows);
     return static_cast<int>(rows.size());
 }

@@ -10,6 +10,9 @@
 
 namespace pirumo {
 
+// The draws of a CSV file; a refusal names the file.
+std::vector<Draw> ReadCsvHistoryFile(const std::filesystem::path& csv);
+
 // Replaces the history file with the draws of a CSV file and returns how many there are. On
 // refusal the history file is not touched.
 int ImportCsvHistory(const std::filesystem::path& csv, const std::filesystem::path& historyFile);

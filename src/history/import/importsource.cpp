@@ -39,9 +39,12 @@ std::string ReadHead(const std::filesystem::path& file) {
 
 int RestoreHistoryFile(const std::filesystem::path& source,
                        const std::filesystem::path& historyFile) {
-    std::vector<Draw> rows = ReadHistoryRows(source);
+    // A restored sample history stays marked as one.
+    const DrawHistory restored = OpenDrawHistory(source);
+    std::vector<Draw> rows = restored.Rows();
     CheckStoredDraws(rows, "当選データファイル「" + source.string() + "」");
-    ReplaceHistoryFile(historyFile, rows);
+    ReplaceHistoryFile(historyFile, rows,
+                       restored.IsSample() ? HistoryKind::kSample : HistoryKind::kPublished);
     return static_cast<int>(rows.size());
 }
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/japanesetext.h"
 #include "history/drawfields.h"
 #include "history/historyerror.h"
 #include "history/import/accesshistory.h"
+#include "history/import/csvdraws.h"
 #include "history/import/isolatedimport.h"
 #include "history/store/historyfile.h"
 
@@ -29,14 +31,35 @@ bool LooksLikeWebPage(const std::string& body) {
            head.find("<head", start) != std::string::npos;
 }
 
+[[noreturn]] void RefuseWebPage() {
+    throw HistoryError(
+        "受信したデータは当選データファイルではなく、Webページ（HTML）です。"
+        "ダウンロード元のURLが正しいか確認してください。");
+}
+
+// CSV text, UTF-8 or CP932: no NUL byte and decodable. The encrypted format is random bytes,
+// which are neither.
+bool LooksLikeText(const std::string& body) {
+    return body.find('\0') == std::string::npos && DecodeJapaneseText(body).has_value();
+}
+
+std::vector<Draw> ReadCsvBody(const std::string& body) {
+    if (LooksLikeWebPage(body)) {
+        RefuseWebPage();
+    }
+    try {
+        return ParseCsvHistory(body);
+    } catch (const HistoryError& e) {
+        throw HistoryError(std::string("受信したCSVデータの") + e.what());
+    }
+}
+
 std::vector<Draw> ReadEncryptedBody(const std::string& body) {
     try {
         return ReadHistoryRowsFromBytes(body);
     } catch (const HistoryError& e) {
         if (LooksLikeWebPage(body)) {
-            throw HistoryError(
-                "受信したデータは当選データファイルではなく、Webページ（HTML）です。"
-                "ダウンロード元のURLが正しいか確認してください。");
+            RefuseWebPage();
         }
         throw;
     }
@@ -50,7 +73,8 @@ std::vector<Draw> ReadDownloadedHistory(const std::string& body, const std::file
     }
     std::vector<Draw> rows = LooksLikeAccessFile(body)
                                  ? ReadAccessHistoryRowsInChildProcess(cli, body)
-                                 : ReadEncryptedBody(body);
+                             : LooksLikeText(body) ? ReadCsvBody(body)
+                                                   : ReadEncryptedBody(body);
     CheckStoredDraws(rows, "受信した当選データ");
     return rows;
 }

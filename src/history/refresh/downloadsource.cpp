@@ -1,10 +1,84 @@
 #include "history/refresh/downloadsource.h"
 
 #include <cstdlib>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "base/atomicfile.h"
+#include "base/fileerror.h"
+#include "base/inputfile.h"
+#include "base/japanesetext.h"
+#include "history/historyerror.h"
 
 namespace pirumo {
 
-std::string ResolveDownloadUrl(const std::string& builtInHost) {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kSourceKey = "最新化URL";
+
+// The settings file's bytes; empty when there is none. Throws HistoryError when it cannot be read.
+std::string ReadSettings(const fs::path& file) {
+    try {
+        return ReadInputFileIfPresent(file, "設定ファイル「" + file.string() + "」")
+            .value_or(std::string());
+    } catch (const FileError& e) {
+        throw HistoryError(e.what());
+    }
+}
+
+// The file's lines without their ends; CR and LF never occur inside a CP932 character.
+std::vector<std::string> SplitLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            end = bytes.size();
+        }
+        lines.push_back(bytes.substr(start, end - start));
+        start = end;
+        if (start < bytes.size() && bytes[start] == '\r') {
+            ++start;
+        }
+        if (start < bytes.size() && bytes[start] == '\n') {
+            ++start;
+        }
+    }
+    return lines;
+}
+
+// The value of a source line (in UTF-8), or nullopt for any other line.
+std::optional<std::string> SourceOf(const std::string& cp932Line) {
+    const auto line = Cp932ToUtf8(cp932Line);
+    if (!line || !line->starts_with(std::string(kSourceKey) + "=")) {
+        return std::nullopt;
+    }
+    return line->substr(kSourceKey.size() + 1);
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c) != prefix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string ResolveDownloadUrl(const fs::path& settingsFile, const std::string& builtInHost) {
+    if (std::string saved = ReadRefreshSource(settingsFile); !saved.empty()) {
+        return saved;
+    }
     const char* overridden = std::getenv("PIRUMO_DOWNLOAD_URL");
     if (overridden != nullptr && *overridden != '\0') {
         return overridden;
@@ -15,10 +89,76 @@ std::string ResolveDownloadUrl(const std::string& builtInHost) {
     return "http://" + builtInHost + "/download/Pirumo/Pirumo.mdb";
 }
 
+std::string ReadRefreshSource(const fs::path& settingsFile) {
+    std::string bytes;
+    try {
+        bytes = ReadSettings(settingsFile);
+    } catch (const HistoryError&) {
+        return {};  // the options' reader reports an unreadable file
+    }
+    std::string source;
+    for (const std::string& line : SplitLines(bytes)) {
+        if (auto value = SourceOf(line)) {
+            source = std::move(*value);  // the later line wins, as for the options
+        }
+    }
+    return source;
+}
+
+std::string RefreshSourceProblem(const std::string& url) {
+    std::string_view rest = url;
+    if (StartsWithIgnoringCase(rest, "http://")) {
+        rest.remove_prefix(7);
+    } else if (StartsWithIgnoringCase(rest, "https://")) {
+        rest.remove_prefix(8);
+    } else {
+        return "URLは http:// か https:// で始めてください。";
+    }
+    if (rest.empty() || rest.front() == '/') {
+        return "URLにサーバー名がありません。";
+    }
+    for (const char c : url) {
+        if (static_cast<unsigned char>(c) <= ' ' || c == 0x7F) {
+            return "URLに空白や制御文字は使えません。";
+        }
+    }
+    if (!Utf8ToCp932(url)) {
+        return "URLに設定ファイルに保存できない文字が含まれています。";
+    }
+    return {};
+}
+
+void SaveRefreshSource(const fs::path& settingsFile, const std::string& url) {
+    if (!url.empty()) {
+        if (const std::string problem = RefreshSourceProblem(url); !problem.empty()) {
+            throw HistoryError(problem);
+        }
+    }
+    std::string bytes;
+    for (const std::string& line : SplitLines(ReadSettings(settingsFile))) {
+        if (!SourceOf(line)) {
+            bytes += line + "\r\n";
+        }
+    }
+    if (!url.empty()) {
+        bytes += *Utf8ToCp932(std::string(kSourceKey) + "=" + url) + "\r\n";
+    }
+    std::error_code ignored;  // a folder that cannot be made fails the write below
+    if (settingsFile.has_parent_path()) {
+        fs::create_directories(settingsFile.parent_path(), ignored);
+    }
+    try {
+        WriteFileAtomically(settingsFile, bytes);
+    } catch (const std::runtime_error& error) {
+        throw HistoryError("最新化のURLを設定ファイル「" + settingsFile.string() +
+                           "」に保存できませんでした。" + error.what());
+    }
+}
+
 std::string NoDownloadSourceMessage() {
-    return "当選データのダウンロード元が設定されていません。\n"
-           "環境変数 PIRUMO_DOWNLOAD_URL にダウンロード元のURLを設定するか、"
-           "CMake の PIRUMO_DOWNLOAD_HOST にサーバー名を指定してビルドしてください。";
+    return "当選データの最新化に使うURLが設定されていません。\n"
+           "メニューの「データ管理」→「最新化のURL設定」で、当選データを公開しているURL"
+           "（CSVファイルなど）を設定してください。";
 }
 
 }  // namespace pirumo

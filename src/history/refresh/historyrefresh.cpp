@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
-#include "history/refresh/downloadedhistory.h"
 #include "history/historyerror.h"
+#include "history/refresh/downloadedhistory.h"
 #include "history/store/historyfile.h"
 
 namespace pirumo {
@@ -57,9 +57,9 @@ void ApplyHistoryRefresh(const fs::path& target, const RefreshPlan& plan) {
     ReplaceHistoryFile(target, plan.rows);
 }
 
-std::string RefreshDoneMessage() {
-    return "当選データを最新化しました。\n"
-           "新しい当選データは、ピルモを次に起動したときから使われます。";
+std::string RefreshDoneMessage(const RefreshPlan& plan) {
+    return "当選データを最新化しました。（有効な当選データ " + std::to_string(plan.validDrawCount) +
+           " 回分、最終 第" + std::to_string(plan.lastDrawNumber) + "回）";
 }
 
 }  // namespace pirumo

@@ -44,7 +44,7 @@ std::string DescribeRefreshLoss(const RefreshPlan& plan, std::size_t maxLines);
 // Replaces target with the plan's rows atomically; the old file is kept as target + ".bak".
 void ApplyHistoryRefresh(const std::filesystem::path& target, const RefreshPlan& plan);
 
-// "当選データを最新化しました。" and that the running program keeps its snapshot until restarted.
-std::string RefreshDoneMessage();
+// "当選データを最新化しました。" with the number of valid draws and the last one.
+std::string RefreshDoneMessage(const RefreshPlan& plan);
 
 }  // namespace pirumo

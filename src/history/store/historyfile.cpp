@@ -9,7 +9,6 @@
 #include "base/fileerror.h"
 #include "base/folderlock.h"
 #include "base/inputfile.h"
-#include "base/programfolder.h"
 #include "base/systemreason.h"
 #include "base/temporaryfolder.h"
 #include "history/drawfields.h"
@@ -31,6 +30,12 @@ constexpr const char* kSchema =
     "ボーナス数字 INTEGER, 開催日 TEXT);"
     "CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, 第2数字, 第3数字, 第4数字, 第5数字,"
     " ボーナス数字, 開催日 FROM 当選データ;";
+
+// Files from elsewhere and those written before the mark existed lack the table: published.
+constexpr const char* kSampleMark =
+    "CREATE TABLE ファイル属性 (名前 TEXT PRIMARY KEY, 値 TEXT);"
+    "INSERT INTO ファイル属性 VALUES ('サンプル', '1');";
+constexpr const char* kSampleQuery = "SELECT 値 FROM ファイル属性 WHERE 名前 = 'サンプル'";
 
 std::string Quoted(const fs::path& file) {
     return "当選データファイル「" + file.string() + "」";
@@ -87,7 +92,17 @@ int ReadDrawNumber(sqlite3_stmt* stmt, int column, const std::string& where) {
                        "」は1から32767までの整数ではありません。");
 }
 
-std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& label) {
+bool HasSampleMark(SqlCipherDatabase& db) {
+    if (SqlStatement::Check(db, kSampleQuery)) {
+        return false;
+    }
+    SqlStatement query(db, kSampleQuery);
+    return query.Step() && ColumnText(query.Handle(), 0) == "1";
+}
+
+// `sample`, when given, receives whether the file carries the sample mark.
+std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& label,
+                                   bool* sample = nullptr) {
     try {
         CheckInputFile(file, label);
     } catch (const FileError& e) {
@@ -139,6 +154,9 @@ std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& labe
         }
         rows.push_back(std::move(d));
     }
+    if (sample != nullptr) {
+        *sample = HasSampleMark(db);
+    }
     return rows;
 }
 
@@ -155,9 +173,12 @@ void CheckRows(const std::vector<Draw>& rows) {
     }
 }
 
-void WriteHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
+void WriteHistoryFile(const fs::path& file, const std::vector<Draw>& rows, HistoryKind kind) {
     SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kCreate);
     db.Execute(kSchema);
+    if (kind == HistoryKind::kSample) {
+        db.Execute(kSampleMark);
+    }
     SqlTransaction transaction(db);
     SqlStatement insert(db,
                         "INSERT INTO 当選データ (回数, 第1数字, 第2数字, 第3数字, 第4数字, "
@@ -225,12 +246,10 @@ void SettleJournal(const fs::path& file) {
 
 }  // namespace
 
-fs::path DefaultHistoryPath() {
-    return ProgramFolder() / "Pirumo.mdb";
-}
-
 DrawHistory OpenDrawHistory(const fs::path& file) {
-    return DrawHistory(ReadHistoryRows(file));
+    bool sample = false;
+    std::vector<Draw> rows = ReadRowsLabelled(file, Quoted(file), &sample);
+    return DrawHistory(std::move(rows), sample);
 }
 
 std::vector<Draw> ReadHistoryRows(const fs::path& file) {
@@ -258,14 +277,14 @@ std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes) {
     }
 }
 
-void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
+void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows, HistoryKind kind) {
     CheckRows(rows);
     try {
         // Two programs replacing the file take turns, so the second keeps the first's result
         // as its backup instead of losing it.
         const FolderLock lock(ResolveWriteTarget(file));
         AtomicFile out(file);
-        WriteHistoryFile(out.TemporaryPath(), rows);
+        WriteHistoryFile(out.TemporaryPath(), rows, kind);
         std::error_code ec;
         if (fs::exists(out.Target(), ec)) {
             SettleJournal(out.Target());
@@ -284,7 +303,7 @@ void CreateHistoryFile(const fs::path& file) {
     }
     try {
         AtomicFile out(file);
-        WriteHistoryFile(out.TemporaryPath(), {});
+        WriteHistoryFile(out.TemporaryPath(), {}, HistoryKind::kPublished);
         out.CommitAsNew();
     } catch (const FileError& e) {
         throw HistoryError(e.what());

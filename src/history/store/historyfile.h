@@ -13,11 +13,8 @@ namespace pirumo {
 // The encrypted history file Pirumo.mdb: table 当選データ and view 全データ選択クエリ.
 // All failures throw HistoryError with a Japanese message.
 
-// Pirumo.mdb in the folder of the running executable.
-std::filesystem::path DefaultHistoryPath();
-
-// Reads every row through "select * from 全データ選択クエリ order by 回数" and builds the snapshot.
-// The file is closed again before returning.
+// Reads every row through "select * from 全データ選択クエリ order by 回数" and builds the snapshot,
+// which knows whether the file is a sample history. The file is closed again before returning.
 DrawHistory OpenDrawHistory(const std::filesystem::path& file);
 
 // Reads the rows only (the same query), for callers that do not need the aggregates.
@@ -29,11 +26,15 @@ bool IsHistoryFile(const std::filesystem::path& file);
 // Checks that bytes in memory are a history file this program can read, and returns its rows.
 std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes);
 
+// Published draws, or draws made up for trying the program out; a sample file says so inside.
+enum class HistoryKind { kPublished, kSample };
+
 // Writes a new encrypted history file holding rows, and replaces `file` with it atomically
 // through AtomicFile (a link: its target; a read-only file is refused). An existing file is
 // kept as `file` + ".bak". Two programs replacing the same file take turns. On failure the old
 // file is left exactly as it was.
-void ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows);
+void ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows,
+                        HistoryKind kind = HistoryKind::kPublished);
 
 // Creates an empty history file (schema only); refuses to overwrite an existing file.
 void CreateHistoryFile(const std::filesystem::path& file);
@@ -57,7 +58,10 @@ public:
     std::vector<StoredRow> ReadAll();
     // Sets one number field (index 0..5) of a draw; nullopt stores NULL.
     void SetNumber(int drawNumber, int field, std::optional<long long> value);
-    void InsertDraw(int drawNumber);
+    // Sets a draw's 開催日 ("YYYY/MM/DD"); an empty date stores NULL.
+    void SetDate(int drawNumber, const std::string& date);
+    // Adds a draw with empty numbers and the given date (empty: NULL).
+    void InsertDraw(int drawNumber, const std::string& date = {});
     void DeleteDraw(int drawNumber);
 
 private:

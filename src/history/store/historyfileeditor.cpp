@@ -124,7 +124,23 @@ void HistoryFileEditor::SetNumber(int drawNumber, int field, std::optional<long 
     transaction.Commit();
 }
 
-void HistoryFileEditor::InsertDraw(int drawNumber) {
+void HistoryFileEditor::SetDate(int drawNumber, const std::string& date) {
+    SqlTransaction transaction(mConnection->db);
+    SqlStatement update(mConnection->db, "UPDATE 当選データ SET 開催日 = ? WHERE 回数 = ?");
+    if (date.empty()) {
+        update.BindNull(1);
+    } else {
+        update.BindText(1, date);
+    }
+    update.BindInt(2, drawNumber);
+    update.Step();
+    if (sqlite3_changes(mConnection->db.Handle()) == 0) {
+        throw HistoryError(DrawText(drawNumber) + "の当選データがありません。");
+    }
+    transaction.Commit();
+}
+
+void HistoryFileEditor::InsertDraw(int drawNumber, const std::string& date) {
     if (drawNumber < 1 || drawNumber > kMaxDrawNumber) {
         throw HistoryError(DrawText(drawNumber) + "は1から32767までの整数ではありません。");
     }
@@ -136,9 +152,16 @@ void HistoryFileEditor::InsertDraw(int drawNumber) {
             throw HistoryError(DrawText(drawNumber) + "の当選データは既にあります。");
         }
     }
-    SqlStatement insert(mConnection->db, "INSERT INTO 当選データ (回数) VALUES (?)");
-    insert.BindInt(1, drawNumber);
-    insert.Step();
+    if (date.empty()) {
+        SqlStatement insert(mConnection->db, "INSERT INTO 当選データ (回数) VALUES (?)");
+        insert.BindInt(1, drawNumber);
+        insert.Step();
+    } else {
+        SqlStatement insert(mConnection->db, "INSERT INTO 当選データ (回数, 開催日) VALUES (?, ?)");
+        insert.BindInt(1, drawNumber);
+        insert.BindText(2, date);
+        insert.Step();
+    }
     transaction.Commit();
 }
 

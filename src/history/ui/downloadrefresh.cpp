@@ -29,30 +29,32 @@ DownloadRefresh::DownloadRefresh(QWidget* parent, std::filesystem::path target,
                                  std::filesystem::path cli)
     : mParent(parent), mTarget(std::move(target)), mCli(std::move(cli)) {}
 
-void DownloadRefresh::Run() {
+bool DownloadRefresh::Run() {
     try {
         CheckRefreshTarget(mTarget);
     } catch (const HistoryError& e) {
         ShowNotice(e.what());
-        return;
+        return false;
     }
-    const std::string url = mUrl.empty() ? ResolveDownloadUrl(PIRUMO_DOWNLOAD_HOST) : mUrl;
+    const std::string url =
+        mUrl.empty() ? ResolveDownloadUrl(mSettingsFile, PIRUMO_DOWNLOAD_HOST) : mUrl;
     if (url.empty()) {
         ShowRefusal(mParent, QString::fromStdString(NoDownloadSourceMessage()));
-        return;
+        return false;
     }
     std::string body;
     if (!Download(url, body)) {
-        return;
+        return false;
     }
+    RefreshPlan plan;
     try {
         HourglassCursor hourglass;
         ProcessPendingEvents();
-        const RefreshPlan plan = PlanHistoryRefresh(mTarget, body, mCli);
+        plan = PlanHistoryRefresh(mTarget, body, mCli);
         if (plan.NeedsConfirmation()) {
             hourglass.Restore();
             if (!ConfirmLoss(DescribeRefreshLoss(plan, 20))) {
-                return;
+                return false;
             }
         }
         HourglassCursor writing;
@@ -60,9 +62,10 @@ void DownloadRefresh::Run() {
         ApplyHistoryRefresh(mTarget, plan);
     } catch (const HistoryError& e) {
         ShowFailure(e.what());
-        return;
+        return false;
     }
-    ShowNotice(RefreshDoneMessage());
+    ShowNotice(RefreshDoneMessage(plan));
+    return true;
 }
 
 // False when the transfer failed (reported here) or was cancelled.

@@ -23,14 +23,15 @@ namespace pirumo {
 namespace {
 
 // The client area and the placement of the controls in it, in twips.
-constexpr int kClientWidth = 6240;
+constexpr int kClientWidth = 7680;
 constexpr int kClientHeight = 12825;
 constexpr int kLabelTop = 120;
 constexpr int kGridTop = 420;
 
-// The open analyses keep the history they started with; the note stays while the window is open.
+// The note stays while the window is open.
 const char* const kStatusNote =
-    "当選データの変更はすぐにファイルに書き込まれます。分析と予想には次回の起動から反映されます。";
+    "当選データの変更はすぐにファイルに書き込まれます。分析と予想にはこの画面を閉じたときに反映され"
+    "ます。";
 
 }  // namespace
 
@@ -166,6 +167,10 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
     ShowOwnMenu(false);
     delete mStatusNote;
     QMdiSubWindow::closeEvent(event);
+    if (mChanged && !mHost.IsClosing()) {
+        mChanged = false;
+        emit HistoryChanged();
+    }
 }
 
 bool EntryWindow::Ask(const QString& question) {
@@ -198,6 +203,7 @@ bool EntryWindow::FinishEditing() {
 // committing.
 bool EntryWindow::TakeEdit(int column, int row, const QString& text) {
     const EntryOutcome outcome = mEntry->EditCell(column, row, text.toStdString());
+    mChanged = mChanged || outcome.kind == EntryOutcome::Kind::kWritten;
     if (outcome.kind == EntryOutcome::Kind::kRefused) {
         mLastEditRefused = true;
         mLastRefusal = QStringLiteral("「%1」は入力できません。%2")
@@ -284,6 +290,7 @@ void EntryWindow::AddRow() {
     const ResultGrid& grid = mEntry->Grid();
     const EntryOutcome outcome = mEntry->AddRowAfter(grid.ActiveRow(), grid.ActiveColumn());
     if (outcome.kind == EntryOutcome::Kind::kWritten) {
+        mChanged = true;
         mGridView->Refresh();
         ShowActiveCell();
     }
@@ -297,6 +304,7 @@ void EntryWindow::DeleteRow() {
     TakeActiveCellFromView();
     const EntryOutcome outcome = mEntry->DeleteRow(mEntry->Grid().ActiveRow());
     if (outcome.kind == EntryOutcome::Kind::kWritten) {
+        mChanged = true;
         mGridView->Refresh();
         ShowActiveCell();
     }

@@ -18,7 +18,8 @@ class GridView;
 class WindowHost;
 
 // Window 当選データ入力: the user adds, deletes and corrects draws by hand. Every finished change
-// goes to the history file at once; the open analyses keep their start-up snapshot.
+// goes to the history file at once; closing the window after a change tells the main window to
+// read the history again.
 class EntryWindow : public QMdiSubWindow {
     Q_OBJECT
 
@@ -32,6 +33,10 @@ public:
 
     const ResultGrid& Grid() const;
     QMenu* EditMenu() const { return mEditMenu; }
+
+signals:
+    // The window closed after writing at least one change to the history file.
+    void HistoryChanged();
 
 protected:
     // The check before closing, for 閉じる, the close box and the program's exit alike; manual
@@ -61,6 +66,7 @@ private:
     WindowHost& mHost;
     std::unique_ptr<DrawEntry> mEntry;
     bool mLastEditRefused = false;
+    bool mChanged = false;
     QString mLastRefusal;  // why the last typed text was refused
     QLabel* mIntro = nullptr;
     GridView* mGridView = nullptr;

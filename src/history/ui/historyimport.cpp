@@ -19,15 +19,31 @@ std::filesystem::path ToPath(const QString& file) {
 
 }  // namespace
 
+QStringList HistoryFileFilters() {
+    return {QStringLiteral("当選データ (*.csv *.mdb)"), QStringLiteral("CSVファイル (*.csv)"),
+            QStringLiteral("Accessファイル (*.mdb)"), QStringLiteral("すべてのファイル (*)")};
+}
+
+// A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
+// runs in a child process. CSV text and our own history file (a backup) are read here. The file
+// is recognised as pirumo-cli recognises it, with the same refusals: only a regular file of at
+// most 64 MiB is opened, so a FIFO or a device cannot hold the window.
+int ImportHistoryFile(const std::filesystem::path& source, const std::filesystem::path& historyFile,
+                      const std::filesystem::path& cli) {
+    if (RecogniseImportSource(source) == ImportSource::kAccessFile) {
+        return ImportHistoryInChildProcess(cli, source, historyFile);
+    }
+    return ImportHistory(source, historyFile);
+}
+
 HistoryImport::HistoryImport(QWidget* parent, std::filesystem::path historyFile,
                              std::filesystem::path cli)
     : mParent(parent), mHistoryFile(std::move(historyFile)), mCli(std::move(cli)) {}
 
 bool HistoryImport::Run() {
-    const QString file = QFileDialog::getOpenFileName(
-        mParent, QStringLiteral("取り込む当選データファイル"), QString(),
-        QStringLiteral("当選データ (*.csv *.mdb);;CSVファイル (*.csv);;Accessファイル "
-                       "(*.mdb);;すべてのファイル (*)"));
+    const QString file =
+        QFileDialog::getOpenFileName(mParent, QStringLiteral("取り込む当選データファイル"),
+                                     QString(), HistoryFileFilters().join(QStringLiteral(";;")));
     if (file.isEmpty()) {
         return false;
     }
@@ -42,16 +58,13 @@ bool HistoryImport::ImportFile(const QString& file) {
     try {
         HourglassCursor hourglass;
         ProcessPendingEvents();
-        count = Import(ToPath(file));
+        count = ImportHistoryFile(ToPath(file), mHistoryFile, mCli);
     } catch (const std::exception& error) {
         ShowRefusal(mParent, QString::fromUtf8(error.what()));
         return false;
     }
-    QMessageBox::information(
-        mParent, QString(),
-        QStringLiteral(
-            "当選データを%1回分取り込みました。\n分析と予想には次回の起動から使われます。")
-            .arg(count));
+    QMessageBox::information(mParent, QString(),
+                             QStringLiteral("当選データを%1回分取り込みました。").arg(count));
     return true;
 }
 
@@ -65,17 +78,6 @@ bool HistoryImport::ConfirmReplacement(const QString& file) {
             .arg(QFileInfo(file).fileName(), backup),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
-}
-
-// A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
-// runs in a child process. CSV text and our own history file (a backup) are read here. The file
-// is recognised as pirumo-cli recognises it, with the same refusals: only a regular file of at
-// most 64 MiB is opened, so a FIFO or a device cannot hold the window.
-int HistoryImport::Import(const std::filesystem::path& source) {
-    if (RecogniseImportSource(source) == ImportSource::kAccessFile) {
-        return ImportHistoryInChildProcess(mCli, source, mHistoryFile);
-    }
-    return ImportHistory(source, mHistoryFile);
 }
 
 }  // namespace pirumo

@@ -202,6 +202,13 @@ void IppatsuGaruponWindow::Load() {
     RecordShownPrediction();
 }
 
+void IppatsuGaruponWindow::Recompute() {
+    HourglassCursor hourglass;
+    mPredictor.Load(mHost.History());
+    ShowPredictionGrids();
+    RecordShownPrediction();
+}
+
 void IppatsuGaruponWindow::SetOptionButtons() {
     for (std::size_t i = 0; i < mReflect.size(); ++i) {
         (mPredictor.Options().reflect[i] ? mReflect[i] : mDontReflect[i])->setChecked(true);

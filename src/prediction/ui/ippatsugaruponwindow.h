@@ -42,6 +42,9 @@ public:
     // host's history.
     void Load();
 
+    // Computes the four grids again from the history, which has been read anew.
+    void Recompute();
+
     const GaruponPredictor& Predictor() const { return mPredictor; }
 
 protected:
