@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "history/store/samplehistory.h"
 #include "prediction/backtest/backtest.h"
+#include "prediction/backtest/backtestgrids.h"
 #include "prediction/backtest/prizeclass.h"
 #include "prediction/garuponpredictor.h"
 #include "testhistory.h"
@@ -178,6 +180,29 @@ TEST(BacktestTest, CancelKeepsTheDrawsCheckedSoFar) {
     EXPECT_EQ(calls, 10);
     ASSERT_EQ(result.draws.size(), 10u);
     EXPECT_EQ(result.summary[kOneShotGrid].draws, 10);
+}
+
+// The headings 当選数字 and 予想した数字 run across several columns: no column line may cross
+// them, and the span keeps its frame.
+TEST(BacktestTest, DrawTableFramesItsLongHeadingsWhole) {
+    std::array<PredictionRows, kMethodCount> shown;
+    shown[kCycleGrid] = {{1, 2, 3, 4, 6}, {7, 8}};
+    BacktestResult result;
+    result.draws.push_back(ScoreShownRows(test::MakeDraw(9, {1, 2, 3, 4, 5}, 6), shown));
+    ResultGrid grid;
+    FillBacktestDrawGrid(result, kCycleGrid, grid);
+    const int poolEnd = 9 + 7 - 1;
+    const std::vector<std::pair<int, int>> spans{{3, 7}, {9, poolEnd}};
+    for (const auto& [first, last] : spans) {
+        for (int c = first; c <= last; ++c) {
+            SCOPED_TRACE(c);
+            const int expected = border::kTop | border::kBottom | (c == first ? border::kLeft : 0) |
+                                 (c == last ? border::kRight : 0);
+            EXPECT_EQ(grid.StyleAt(c, 1).borders, expected);
+            EXPECT_EQ(grid.StyleAt(c, 2).borders, border::kAll);
+        }
+    }
+    EXPECT_EQ(grid.StyleAt(8, 1).borders, border::kAll);
 }
 
 }  // namespace

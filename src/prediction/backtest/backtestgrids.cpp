@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace pirumo {
 
@@ -130,10 +131,13 @@ void FillBacktestDrawGrid(const BacktestResult& result, int method, ResultGrid& 
                                       : std::string("予想した数字"));
     grid.SetCellText(matchColumn, 1, "一致");
     grid.SetCellText(columns, 1, "当選");
-    grid.Block(3, 1, 7, 1);
-    grid.SetCellBorder(border::kTop | border::kBottom, MakeRgb(192, 192, 192));
-    grid.Block(firstPool, 1, matchColumn - 1, 1);
-    grid.SetCellBorder(border::kTop | border::kBottom, MakeRgb(192, 192, 192));
+    // The two long headings overflow across their columns: frame each span as one cell so no
+    // column line crosses the text.
+    for (const auto& [first, last] : {std::pair{3, 7}, std::pair{firstPool, matchColumn - 1}}) {
+        grid.Block(first, 1, last, 1);
+        grid.SetCellBorder(border::kNone);
+        grid.SetCellBorder(border::kOutline, MakeRgb(192, 192, 192));
+    }
     grid.Cell(3, 1).SetAlignment(HAlign::Left);
     grid.Cell(firstPool, 1).SetAlignment(HAlign::Left);
 
