@@ -168,6 +168,16 @@ int FinishOutput(int status) {
     return status;
 }
 
+// Qt's debug, info and warning messages are English notes for developers (a missing runtime
+// folder, a font fallback); the command line reports its own failures in Japanese.
+QtMessageHandler gQtDefaultHandler = nullptr;
+
+void DropQtDiagnostics(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        gQtDefaultHandler(type, context, text);
+    }
+}
+
 std::filesystem::path UserFolder(QStandardPaths::StandardLocation location) {
     return QStandardPaths::writableLocation(location).toStdU16String();
 }
@@ -175,6 +185,7 @@ std::filesystem::path UserFolder(QStandardPaths::StandardLocation location) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    gQtDefaultHandler = qInstallMessageHandler(DropQtDiagnostics);
     const std::unique_ptr<QCoreApplication> app = CreateApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pirumo"));
     const std::vector<CliCommand> commands = Commands();

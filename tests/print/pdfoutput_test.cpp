@@ -112,11 +112,16 @@ protected:
 TEST_F(PdfOutput, LongAnalysisHasItsHeadingTitleBandAndPageNumberOnEveryPage) {
     const QString db = SampleHistory(300);
     const QString pdf = Out("count.pdf");
+    // Without a runtime folder Qt notes so in English; the command line keeps that to itself.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     const ProcessResult run =
         Cli({QStringLiteral("--db"), db, QStringLiteral("show"), QStringLiteral("出現回数分析"),
-             QStringLiteral("--format"), QStringLiteral("pdf"), QStringLiteral("--out"), pdf});
+             QStringLiteral("--format"), QStringLiteral("pdf"), QStringLiteral("--out"), pdf},
+            environment);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
 
     const PdfFile file(pdf);
     const int pages = file.PageCount();
