@@ -29,7 +29,7 @@ QString Usage() {
         "\n"
         "  --db FILE        当選データのファイル（省略すると、プログラムがいつも使う Pirumo.mdb）\n"
         "  --ini FILE       設定ファイル（省略すると、プログラムがいつも使う ピルモ.ini）\n"
-        "  --render NAME    メニューで開くウィンドウ NAME を画面に出さずに描いて終了します\n"
+        "  --render NAME    ウィンドウ NAME（名前かメニューの項目名）を画面に出さずに描きます\n"
         "  --out FILE.png   --render の画像の保存先（PNG）\n"
         "  -h, --help       この使い方を表示します\n"
         "\n"

@@ -8,9 +8,11 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegularExpression>
 #include <cstdio>
 
 #include "app/mainfrm.h"
+#include "app/mainmenu.h"
 #include "base/fileerror.h"
 #include "base/outputfile.h"
 #include "history/store/historyfile.h"
@@ -78,6 +80,18 @@ void ClosePredictionWindowUnlessRendered(MainFrm& main, const QString& name) {
     }
 }
 
+// The window named by its name or by its menu caption without the access key (「4分割傾向分析」
+// for 分割4傾向分析), as the command line's show takes them; an unknown text stays as it is.
+QString WindowNameOf(const QString& text) {
+    static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)$"));
+    for (const MainMenuItem& item : MainMenuItems()) {
+        if (item.window != nullptr && QString::fromUtf8(item.caption).remove(accessKey) == text) {
+            return QString::fromUtf8(item.window);
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
 int SaveWindowPicture(const CommandLine& line) {
@@ -90,8 +104,9 @@ int SaveWindowPicture(const CommandLine& line) {
     }
     main.show();
     QCoreApplication::processEvents();
-    ClosePredictionWindowUnlessRendered(main, line.renderName);
-    QWidget* window = main.ChooseWindow(line.renderName);
+    const QString name = WindowNameOf(line.renderName);
+    ClosePredictionWindowUnlessRendered(main, name);
+    QWidget* window = main.ChooseWindow(name);
     if (refuser.Asked()) {
         return 1;
     }

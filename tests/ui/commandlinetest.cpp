@@ -152,5 +152,17 @@ TEST_F(WindowPictureTest, UnknownNameOrMissingHistoryWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(line.renderOut));
 }
 
+TEST_F(WindowPictureTest, MenuCaptionsNameTheirWindows) {
+    ReplaceHistoryFile(mFolder.Path() / "Pirumo.mdb", PatternDraws(20));
+    for (const char* caption : {"4分割傾向分析", "一発ガルポン予想", "予想の検証"}) {
+        SCOPED_TRACE(caption);
+        const CommandLine line = Line(caption);
+        std::filesystem::remove(line.renderOut);
+        EXPECT_EQ(SaveWindowPicture(line), 0);
+        FlushDeletes();
+        EXPECT_TRUE(std::filesystem::exists(line.renderOut));
+    }
+}
+
 }  // namespace
 }  // namespace pirumo::test
