@@ -121,6 +121,11 @@ void MainFrm::ReloadHistory() {
     if (mPredictionWindow != nullptr && !mPredictionWindow->isHidden()) {
         mPredictionWindow->Recompute();
     }
+    for (QMdiSubWindow* window : mMdiArea->subWindowList()) {
+        if (auto* check = qobject_cast<BacktestWindow*>(window)) {
+            check->HistoryReloaded();
+        }
+    }
 }
 
 void MainFrm::BuildMenus() {

@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
 
@@ -64,6 +65,8 @@ TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
     ASSERT_NE(entry, nullptr);
     auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("mnuZenkaiSyutugen"));
     ASSERT_NE(analysis, nullptr);
+    QWidget* check = ChooseWindow("mnuYosoKensho");
+    ASSERT_NE(check, nullptr);
     const int rowsBefore = analysis->Grid().RowCount();
 
     main.MdiArea().setActiveSubWindow(entry);
@@ -96,6 +99,7 @@ TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
     EXPECT_EQ(main.History().LastDrawNumber(), 5);
     EXPECT_EQ(main.History().Rows().back().date, "2025/10/07");
     EXPECT_EQ(analysis->Grid().RowCount(), rowsBefore + 1);
+    EXPECT_EQ(check->findChild<QSpinBox*>(QStringLiteral("spnTo"))->maximum(), 5);
     Choose("mnuYoso");
     auto* prediction = main.findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));
     ASSERT_NE(prediction, nullptr);

@@ -59,9 +59,7 @@ BacktestWindow::BacktestWindow(WindowHost& host, PredictionOptions options,
     mFrom->setObjectName(QStringLiteral("spnFrom"));
     mTo = new QSpinBox(client);
     mTo->setObjectName(QStringLiteral("spnTo"));
-    for (QSpinBox* box : {mFrom, mTo}) {
-        box->setRange(1, std::max(1, mHost.History().LastDrawNumber()));
-    }
+    HistoryReloaded();
     mRun = new QPushButton(QStringLiteral("検証"), client);
     mRun->setObjectName(QStringLiteral("cmdRun"));
     connect(mRun, &QPushButton::clicked, this, [this] { Run(mFrom->value(), mTo->value()); });
@@ -159,6 +157,12 @@ QWidget* BacktestWindow::CreateDetailArea() {
         }
     });
     return area;
+}
+
+void BacktestWindow::HistoryReloaded() {
+    for (QSpinBox* box : {mFrom, mTo}) {
+        box->setRange(1, std::max(1, mHost.History().LastDrawNumber()));
+    }
 }
 
 void BacktestWindow::Load() {

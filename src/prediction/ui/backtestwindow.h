@@ -40,6 +40,9 @@ public:
     // once; a longer one shows a progress bar with a cancel button.
     void Run(int from, int to);
 
+    // The host's history was read again: the range reaches its last draw.
+    void HistoryReloaded();
+
     bool HasResult() const { return mShown; }
     const BacktestResult& Result() const;
 
