@@ -128,27 +128,22 @@ void GridSlicePainter::PaintBorders(QPainter& painter, const Cell& cell) const {
     }
     const QRectF& r = cell.rect;
     const double half = kBorderWidth / 2.0;
-    const auto colour = [&style](int side) { return ToColor(style.borderColours[side]); };
-    if (style.borders & border::kLeft) {
-        painter.fillRect(
-            QRectF(r.left() - half, r.top() - half, kBorderWidth, r.height() + kBorderWidth),
-            colour(0));
-    }
-    if (style.borders & border::kTop) {
-        painter.fillRect(
-            QRectF(r.left() - half, r.top() - half, r.width() + kBorderWidth, kBorderWidth),
-            colour(2));
-    }
-    if (style.borders & border::kRight) {
-        painter.fillRect(
-            QRectF(r.right() - half, r.top() - half, kBorderWidth, r.height() + kBorderWidth),
-            colour(1));
-    }
-    if (style.borders & border::kBottom) {
-        painter.fillRect(
-            QRectF(r.left() - half, r.bottom() - half, r.width() + kBorderWidth, kBorderWidth),
-            colour(3));
-    }
+    const auto vertical = [&r, half](double x) {
+        return QRectF(x - half, r.top() - half, kBorderWidth, r.height() + kBorderWidth);
+    };
+    const auto horizontal = [&r, half](double y) {
+        return QRectF(r.left() - half, y - half, r.width() + kBorderWidth, kBorderWidth);
+    };
+    // borderColours runs left, right, top, bottom.
+    const auto paint = [&painter, &style](int side, std::size_t colour, const QRectF& line) {
+        if (style.borders & side) {
+            painter.fillRect(line, ToColor(style.borderColours[colour]));
+        }
+    };
+    paint(border::kLeft, 0, vertical(r.left()));
+    paint(border::kTop, 2, horizontal(r.top()));
+    paint(border::kRight, 1, vertical(r.right()));
+    paint(border::kBottom, 3, horizontal(r.bottom()));
 }
 
 }  // namespace pirumo

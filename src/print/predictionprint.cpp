@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "prediction/backtest/prizeclass.h"
 #include "prediction/predictiontexts.h"
 #include "print/analysisprint.h"
 
@@ -13,15 +14,6 @@ constexpr int kDaysBetweenDraws = 7;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Five numbers drawn from 31: the number of different tickets.
-constexpr long long Combinations(int n, int k) {
-    long long result = 1;
-    for (int i = 1; i <= k; ++i) {
-        result = result * (n - k + i) / i;
-    }
-    return result;
 }
 
 }  // namespace
@@ -61,7 +53,7 @@ PrintDocument PredictionPrintDocument(const GaruponPredictor& predictor, const D
         document.blocks.push_back(
             {{{FromUtf8(prediction_text::kGridLabels[i]), false}}, &predictor.Grid(index), 1});
     }
-    const QString odds = QLocale(QLocale::English).toString(Combinations(31, 5));
+    const QString odds = QLocale(QLocale::English).toString(kCombinations);
     document.blocks.push_back(
         {{{QStringLiteral(
                "予想は当せんを約束するものではありません。どの数字の組合せも当せんの確率は"

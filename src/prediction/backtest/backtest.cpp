@@ -20,24 +20,6 @@ int CellNumber(const std::string& text) {
     return error == std::errc() && end == text.data() + text.size() ? value : 0;
 }
 
-std::vector<int> PoolOf(const PredictionRows& rows) {
-    std::array<bool, 32> seen{};
-    for (const auto& row : rows) {
-        for (int n : row) {
-            if (n >= 1 && n <= 31) {
-                seen[static_cast<std::size_t>(n)] = true;
-            }
-        }
-    }
-    std::vector<int> pool;
-    for (int n = 1; n <= 31; ++n) {
-        if (seen[static_cast<std::size_t>(n)]) {
-            pool.push_back(n);
-        }
-    }
-    return pool;
-}
-
 }  // namespace
 
 BacktestDraw ScoreShownRows(const Draw& draw, std::array<PredictionRows, kMethodCount> shown) {
@@ -58,6 +40,24 @@ BacktestDraw ScoreShownRows(const Draw& draw, std::array<PredictionRows, kMethod
         }
     }
     return scored;
+}
+
+std::vector<int> PoolOf(const PredictionRows& rows) {
+    std::array<bool, 32> seen{};
+    for (const auto& row : rows) {
+        for (int n : row) {
+            if (n >= 1 && n <= 31) {
+                seen[static_cast<std::size_t>(n)] = true;
+            }
+        }
+    }
+    std::vector<int> pool;
+    for (int n = 1; n <= 31; ++n) {
+        if (seen[static_cast<std::size_t>(n)]) {
+            pool.push_back(n);
+        }
+    }
+    return pool;
 }
 
 namespace {

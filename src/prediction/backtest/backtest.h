@@ -24,6 +24,9 @@ inline constexpr std::array<std::string_view, kMethodCount> kMethodNames{"周期
 using PredictionRows = std::vector<std::vector<int>>;
 PredictionRows ShownRows(const ResultGrid& grid, int index);
 
+// The distinct numbers 1..31 of the rows, ascending.
+std::vector<int> PoolOf(const PredictionRows& rows);
+
 // How a random pool of k numbers fares against five drawn out of 31: hypergeometric mean and
 // variance of the matches in one draw.
 double ChanceMatches(int poolSize);

@@ -228,13 +228,7 @@ void FillPredictionLogGrid(const std::vector<LoggedPrediction>& log, ResultGrid&
                              : std::string("未抽せん"));
         for (int m = 0; m < kMethodCount; ++m) {
             const std::size_t mi = static_cast<std::size_t>(m);
-            std::vector<int> pool;
-            for (const auto& shownRow : item.entry.shown[mi]) {
-                pool.insert(pool.end(), shownRow.begin(), shownRow.end());
-            }
-            std::sort(pool.begin(), pool.end());
-            pool.erase(std::unique(pool.begin(), pool.end()), pool.end());
-            grid.SetCellText(4 + 2 * m, row, JoinNumbers(pool));
+            grid.SetCellText(4 + 2 * m, row, JoinNumbers(PoolOf(item.entry.shown[mi])));
             if (item.scored) {
                 grid.SetCellText(5 + 2 * m, row, item.scored->matches[mi]);
                 if (item.scored->matches[mi] > 0) {
