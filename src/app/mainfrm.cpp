@@ -36,13 +36,17 @@ namespace pirumo {
 
 namespace {
 
-// Windows whose closing hands the focus back to the main window as a return "from another window
-// of the program": ordinary top-level windows, not message boxes, menus or tooltips.
 constexpr int kStatusMessageMilliseconds = 5000;
 
+// Windows whose closing hands the focus back to the main window as a return "from another window
+// of the program": ordinary top-level windows, not message boxes, menus or tooltips.
 bool IsProgramWindow(const QWindow& window) {
     const Qt::WindowType type = window.type();
     return (type == Qt::Window || type == Qt::Dialog) && window.modality() == Qt::NonModal;
+}
+
+std::filesystem::path CliPath(const MainFrmOptions& options) {
+    return options.cliFile.empty() ? DefaultCliPath() : options.cliFile;
 }
 
 }  // namespace
@@ -51,8 +55,7 @@ MainFrm::MainFrm(MainFrmOptions options, QWidget* parent)
     : QMainWindow(parent), mOptions(std::move(options)) {
     if (!mOptions.openHistory) {
         mOptions.openHistory = [this](QWidget* parent, const std::filesystem::path& file) {
-            const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
-            return OpenStartupHistory(parent, file, {mOptions.bundledHistory, cli});
+            return OpenStartupHistory(parent, file, {mOptions.bundledHistory, CliPath(mOptions)});
         };
     }
     setObjectName(QStringLiteral("MainFrm"));
@@ -317,8 +320,7 @@ void MainFrm::ShowPredictionCheck(const QString& name,
 }
 
 void MainFrm::RefreshHistoryByDownload() {
-    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
-    DownloadRefresh refresh(this, mOptions.historyFile, cli);
+    DownloadRefresh refresh(this, mOptions.historyFile, CliPath(mOptions));
     refresh.SetSettingsFile(mOptions.settingsFile);
     if (refresh.Run()) {
         ReloadHistory();
@@ -326,8 +328,7 @@ void MainFrm::RefreshHistoryByDownload() {
 }
 
 void MainFrm::ImportHistory() {
-    const auto cli = mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile;
-    if (HistoryImport(this, mOptions.historyFile, cli).Run()) {
+    if (HistoryImport(this, mOptions.historyFile, CliPath(mOptions)).Run()) {
         ReloadHistory();
     }
 }

@@ -14,6 +14,7 @@
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestchart.h"
 #include "prediction/ui/backtestjob.h"
+#include "widgets/closebuttonrow.h"
 #include "widgets/gridview.h"
 #include "widgets/messageboxes.h"
 #include "widgets/windowhost.h"
@@ -69,28 +70,21 @@ BacktestWindow::BacktestWindow(WindowHost& host, PredictionOptions options,
     rangeRow->addWidget(mTo);
     rangeRow->addWidget(new QLabel(QStringLiteral("回"), client));
     rangeRow->addWidget(mRun);
-    auto* progressRow = rangeRow;
     mProgress = new QProgressBar(client);
     mProgress->setObjectName(QStringLiteral("prgCheck"));
     mCancel = new QPushButton(QStringLiteral("中止"), client);
     mCancel->setObjectName(QStringLiteral("cmdCancel"));
-    progressRow->addWidget(mProgress, 1);
-    progressRow->addWidget(mCancel);
-    progressRow->addStretch(1);
-    layout->addLayout(progressRow);
+    rangeRow->addWidget(mProgress, 1);
+    rangeRow->addWidget(mCancel);
+    rangeRow->addStretch(1);
+    layout->addLayout(rangeRow);
     mProgress->hide();
     mCancel->hide();
 
     layout->addWidget(CreateSummaryArea());
     layout->addWidget(CreateDetailArea(), 1);
 
-    auto* close = new QPushButton(QStringLiteral("閉じる"), client);
-    close->setObjectName(QStringLiteral("cmdClose"));
-    connect(close, &QPushButton::clicked, this, &QMdiSubWindow::close);
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    AddCloseButtonRow(*layout, *client, *this);
     setWidget(client);
 
     mProgressTimer = new QTimer(this);

@@ -9,6 +9,7 @@
 
 #include "prediction/backtest/backtestexport.h"
 #include "prediction/backtest/numbercheck.h"
+#include "widgets/closebuttonrow.h"
 #include "widgets/messageboxes.h"
 #include "widgets/windowhost.h"
 
@@ -51,13 +52,7 @@ NumberCheckWindow::NumberCheckWindow(WindowHost& host) : mHost(host) {
                        "2等 5 / 169,911、3等 125 / 169,911、4等 3,250 / 169,911 です。"));
     layout->addWidget(mResult, 1);
 
-    auto* close = new QPushButton(QStringLiteral("閉じる"), client);
-    close->setObjectName(QStringLiteral("cmdClose"));
-    connect(close, &QPushButton::clicked, this, &QMdiSubWindow::close);
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    AddCloseButtonRow(*layout, *client, *this);
     setWidget(client);
     resize(560, 520);
 }
