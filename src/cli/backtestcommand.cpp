@@ -29,11 +29,7 @@ CliCommand BacktestCommand() {
             {"from", "to", "ini", "format", "out"},
             [](const CliContext& context) {
                 RefuseArguments(context, "backtest");
-                const std::string format = context.Option("format", "text");
-                if (format != "json" && format != "text" && format != "csv" && format != "html") {
-                    throw CliError{
-                        "形式「" + format + "」には対応していません（json, text, csv, html）。", 2};
-                }
+                const std::string format = FormatOption(context, {"json", "text", "csv", "html"});
                 PredictionOptions options;
                 ReadInitFile(context.settings, options);
                 const DrawHistory history = OpenDrawHistory(context.db);

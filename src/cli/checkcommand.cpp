@@ -10,10 +10,7 @@ CliCommand CheckCommand() {
             "A B C D E [--format json|text] [--out FILE]",
             {"format", "out"},
             [](const CliContext& context) {
-                const std::string format = context.Option("format", "text");
-                if (format != "json" && format != "text") {
-                    throw CliError{"形式「" + format + "」には対応していません（json, text）。", 2};
-                }
+                const std::string format = FormatOption(context, {"json", "text"});
                 std::array<int, 5> numbers{};
                 try {
                     numbers = ParseCheckNumbers(context.arguments);

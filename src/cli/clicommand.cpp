@@ -1,5 +1,6 @@
 #include "cli/clicommand.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -29,6 +30,18 @@ void WriteOutput(const CliContext& context, const std::string& text) {
         throw CliError{"標準出力に書き込めません（" + SystemReason(errno, FileAccess::kWrite) +
                        "）。"};
     }
+}
+
+std::string FormatOption(const CliContext& context, const std::vector<std::string>& formats) {
+    const std::string format = context.Option("format", "text");
+    if (std::find(formats.begin(), formats.end(), format) != formats.end()) {
+        return format;
+    }
+    std::string names;
+    for (const std::string& name : formats) {
+        names += (names.empty() ? "" : ", ") + name;
+    }
+    throw CliError{"形式「" + format + "」には対応していません（" + names + "）。", 2};
 }
 
 void RequireOutFileForPdf(const CliContext& context, const std::string& format) {

@@ -46,6 +46,10 @@ void WriteOutput(const CliContext& context, const std::string& text);
 // --db is never created, so that a mistyped path is reported instead of filled.
 void CreateHistoryOnFirstUse(const CliContext& context, const std::string& command);
 
+// The --format value ("text" when not given), which must be one of `formats`; throws CliError
+// listing them otherwise.
+std::string FormatOption(const CliContext& context, const std::vector<std::string>& formats);
+
 // A PDF goes to a file only, never to the terminal: throws when --format pdf lacks --out.
 void RequireOutFileForPdf(const CliContext& context, const std::string& format);
 // PDF bytes as WriteOutput takes them.

@@ -15,11 +15,7 @@ CliCommand PredictCommand() {
             {"ini", "format", "out", "log"},
             [](const CliContext& context) {
                 RefuseArguments(context, "predict");
-                const std::string format = context.Option("format", "text");
-                if (format != "json" && format != "text" && format != "html" && format != "pdf") {
-                    throw CliError{
-                        "形式「" + format + "」には対応していません（json, text, html, pdf）。", 2};
-                }
+                const std::string format = FormatOption(context, {"json", "text", "html", "pdf"});
                 RequireOutFileForPdf(context, format);
                 GaruponPredictor predictor;
                 // A missing settings file leaves every option off, as at start-up.

@@ -41,13 +41,8 @@ CliCommand ShowCommand() {
                                    "」はありません（list で一覧を表示します）。",
                                2};
             }
-            const std::string format = context.Option("format", "text");
-            if (format != "json" && format != "csv" && format != "text" && format != "html" &&
-                format != "pdf") {
-                throw CliError{
-                    "形式「" + format + "」には対応していません（json, csv, text, html, pdf）。",
-                    2};
-            }
+            const std::string format =
+                FormatOption(context, {"json", "csv", "text", "html", "pdf"});
             RequireOutFileForPdf(context, format);
             const DrawHistory history = OpenDrawHistory(context.db);
             ResultGrid grid;

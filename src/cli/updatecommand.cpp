@@ -86,10 +86,8 @@ int RunUpdate(const CliContext& context) {
             std::fputs(loss.c_str(), stderr);
         }
         ApplyHistoryRefresh(context.db, plan);
-        std::printf(
-            "当選データを最新化しました。（有効な当選データ %d 回分、最終 第%d回）\n"
-            "元のファイルは「%s.bak」に残しています。\n",
-            plan.validDrawCount, plan.lastDrawNumber, context.db.string().c_str());
+        std::printf("%s\n元のファイルは「%s.bak」に残しています。\n",
+                    RefreshDoneMessage(plan).c_str(), context.db.string().c_str());
     } catch (const HistoryError& e) {
         throw CliError{Unchanged(e.what())};
     }

@@ -16,7 +16,7 @@ namespace pirumo {
 std::vector<Draw> ConvertAccessRows(const AccessHistory& history,
                                     const std::string& source = "Accessファイル");
 
-// Reads and checks the draws of a Jet file on disk or in memory (the download refresh).
+// Reads and checks the draws of a Jet file on disk or in memory.
 std::vector<Draw> ReadAccessHistoryRows(const std::filesystem::path& mdbFile);
 std::vector<Draw> ReadAccessHistoryRowsFromBytes(const std::string& bytes);
 
