@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "base/inputfile.h"
+
 class QNetworkAccessManager;
 class QNetworkReply;
 class QEventLoop;
@@ -21,8 +23,8 @@ struct TransferLimits {
     // Without a single byte while the body arrives.
     std::chrono::milliseconds stallTimeout{std::chrono::seconds(30)};
     int maxRedirects = 5;
-    // The whole file is held in memory; the history is far smaller than this.
-    qint64 maxBytes = qint64{64} * 1024 * 1024;
+    // The whole file is held in memory; a download may be as large as any other input file.
+    qint64 maxBytes = static_cast<qint64>(kMaxInputFileSize);
 };
 
 // Fetches one http(s) URL into memory with Qt Network, for the download refresh. Succeeds only
