@@ -3,6 +3,8 @@
 #include <mdbtools.h>
 
 #include <charconv>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <memory>
@@ -125,8 +127,13 @@ public:
             return -1;
         }
         auto& buffer = mBuffers.emplace_back(mTable->entry->mdb->bind_size + 1, '\0');
-        mdb_bind_column(mTable, column + 1, buffer.data(), &mLengths.emplace_back(0));
-        const auto* bound = static_cast<MdbColumn*>(g_ptr_array_index(mTable->columns, column));
+        auto* bound = static_cast<MdbColumn*>(g_ptr_array_index(mTable->columns, column));
+        // libmdb converts a Currency value without checking that its eight bytes lie within the
+        // page, so a damaged row crashes it; such a column stays unbound and is read here.
+        mMoneyColumns.push_back(bound->col_type == MDB_MONEY ? bound : nullptr);
+        if (bound->col_type != MDB_MONEY) {
+            mdb_bind_column(mTable, column + 1, buffer.data(), &mLengths.emplace_back(0));
+        }
         mFractional.push_back(bound->col_type == MDB_FLOAT || bound->col_type == MDB_DOUBLE ||
                               bound->col_type == MDB_MONEY || bound->col_type == MDB_NUMERIC);
         return static_cast<int>(mBuffers.size()) - 1;
@@ -175,13 +182,46 @@ private:
         for (auto& buffer : mBuffers) {
             buffer[0] = '\0';
         }
-        return mdb_fetch_row(mTable) != 0;
+        if (mdb_fetch_row(mTable) == 0) {
+            return false;
+        }
+        for (std::size_t slot = 0; slot < mMoneyColumns.size(); ++slot) {
+            if (const MdbColumn* column = mMoneyColumns[slot]) {
+                ReadMoney(*column, mBuffers[slot]);
+            }
+        }
+        return true;
+    }
+
+    // A Currency value: a little-endian 64-bit count of ten-thousandths, written as libmdb
+    // writes it ("17.0000"). Null or empty leaves the text empty.
+    void ReadMoney(const MdbColumn& column, std::vector<char>& buffer) const {
+        if (column.cur_value_len == 0) {
+            return;
+        }
+        const MdbHandle& mdb = *mTable->entry->mdb;
+        constexpr int kMoneyBytes = 8;
+        if (column.cur_value_len != kMoneyBytes || column.cur_value_start < 0 ||
+            column.cur_value_start + kMoneyBytes > mdb.fmt->pg_size) {
+            throw HistoryError(kDamaged);
+        }
+        std::uint64_t bits = 0;
+        for (int i = kMoneyBytes - 1; i >= 0; --i) {
+            bits = (bits << 8) | static_cast<unsigned char>(mdb.pg_buf[column.cur_value_start + i]);
+        }
+        const auto value = static_cast<std::int64_t>(bits);
+        const std::uint64_t magnitude =
+            value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+        std::snprintf(buffer.data(), buffer.size(), "%s%llu.%04llu", value < 0 ? "-" : "",
+                      static_cast<unsigned long long>(magnitude / 10000),
+                      static_cast<unsigned long long>(magnitude % 10000));
     }
 
     MdbTableDef* mTable;
     std::vector<std::vector<char>> mBuffers;
     std::deque<int> mLengths;  // libmdb keeps pointers to these
     std::vector<bool> mFractional;
+    std::vector<const MdbColumn*> mMoneyColumns;  // per slot; null where libmdb converts
 };
 
 bool HasDrawFields(const RowReader& reader) {
