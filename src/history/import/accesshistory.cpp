@@ -121,21 +121,19 @@ public:
         return -1;
     }
 
-    // Binds a column and returns its slot for Text(); -1 (a missing column) gives slot -1.
+    // Chooses a column and returns its slot for Text(); -1 (a missing column) gives slot -1.
+    // Columns are not bound to libmdb's own text buffers: it converts a bound value without
+    // checking that the value lies within the page, and a damaged row crashes it. Each row's
+    // values are checked first and then converted (Fetch).
     int Bind(int column) {
         if (column < 0) {
             return -1;
         }
-        auto& buffer = mBuffers.emplace_back(mTable->entry->mdb->bind_size + 1, '\0');
-        auto* bound = static_cast<MdbColumn*>(g_ptr_array_index(mTable->columns, column));
-        // libmdb converts a Currency value without checking that its eight bytes lie within the
-        // page, so a damaged row crashes it; such a column stays unbound and is read here.
-        mMoneyColumns.push_back(bound->col_type == MDB_MONEY ? bound : nullptr);
-        if (bound->col_type != MDB_MONEY) {
-            mdb_bind_column(mTable, column + 1, buffer.data(), &mLengths.emplace_back(0));
-        }
-        mFractional.push_back(bound->col_type == MDB_FLOAT || bound->col_type == MDB_DOUBLE ||
-                              bound->col_type == MDB_MONEY || bound->col_type == MDB_NUMERIC);
+        mBuffers.emplace_back(mTable->entry->mdb->bind_size, '\0');
+        const auto* chosen = static_cast<MdbColumn*>(g_ptr_array_index(mTable->columns, column));
+        mColumns.push_back(chosen);
+        mFractional.push_back(chosen->col_type == MDB_FLOAT || chosen->col_type == MDB_DOUBLE ||
+                              chosen->col_type == MDB_MONEY || chosen->col_type == MDB_NUMERIC);
         return static_cast<int>(mBuffers.size()) - 1;
     }
 
@@ -179,49 +177,70 @@ public:
 
 private:
     bool Fetch() {
-        for (auto& buffer : mBuffers) {
-            buffer[0] = '\0';
-        }
         if (mdb_fetch_row(mTable) == 0) {
             return false;
         }
-        for (std::size_t slot = 0; slot < mMoneyColumns.size(); ++slot) {
-            if (const MdbColumn* column = mMoneyColumns[slot]) {
-                ReadMoney(*column, mBuffers[slot]);
-            }
+        for (std::size_t slot = 0; slot < mColumns.size(); ++slot) {
+            Convert(*mColumns[slot], mBuffers[slot]);
         }
         return true;
     }
 
-    // A Currency value: a little-endian 64-bit count of ten-thousandths, written as libmdb
-    // writes it ("17.0000"). Null or empty leaves the text empty.
-    void ReadMoney(const MdbColumn& column, std::vector<char>& buffer) const {
+    // The current row's value of `column` as libmdb's text, into `buffer`; empty for Null.
+    void Convert(const MdbColumn& column, std::vector<char>& buffer) const {
+        buffer[0] = '\0';
+        if (column.col_type == MDB_BOOL) {
+            // A Yes/No value lives in the row's null bitmap; libmdb leaves the bit's
+            // "null" reading in cur_value_len and writes it as "0", else "1".
+            std::snprintf(buffer.data(), buffer.size(), "%s",
+                          column.cur_value_len != 0 ? "0" : "1");
+            return;
+        }
         if (column.cur_value_len == 0) {
             return;
         }
-        const MdbHandle& mdb = *mTable->entry->mdb;
-        constexpr int kMoneyBytes = 8;
-        if (column.cur_value_len != kMoneyBytes || column.cur_value_start < 0 ||
-            column.cur_value_start + kMoneyBytes > mdb.fmt->pg_size) {
+        MdbHandle* mdb = mTable->entry->mdb;
+        const int start = column.cur_value_start;
+        const int length = column.cur_value_len;
+        if (start < 0 || length < FixedSize(column.col_type) ||
+            start + length > mdb->fmt->pg_size) {
             throw HistoryError(kDamaged);
         }
-        std::uint64_t bits = 0;
-        for (int i = kMoneyBytes - 1; i >= 0; --i) {
-            bits = (bits << 8) | static_cast<unsigned char>(mdb.pg_buf[column.cur_value_start + i]);
+        char* text = column.col_type == MDB_NUMERIC
+                         ? mdb_numeric_to_string(mdb, start, column.col_scale, column.col_prec)
+                         : mdb_col_to_string(mdb, mdb->pg_buf, start, column.col_type, length);
+        std::snprintf(buffer.data(), buffer.size(), "%s", text);
+        g_free(text);
+    }
+
+    // Bytes a value of a fixed-size type takes in the row; 0 for the variable-size types.
+    static int FixedSize(int type) {
+        switch (type) {
+            case MDB_BYTE:
+                return 1;
+            case MDB_INT:
+                return 2;
+            case MDB_LONGINT:
+            case MDB_FLOAT:
+            case MDB_COMPLEX:
+                return 4;
+            case MDB_DOUBLE:
+            case MDB_MONEY:
+            case MDB_DATETIME:
+                return 8;
+            case MDB_REPID:
+                return 16;
+            case MDB_NUMERIC:
+                return 17;
+            default:
+                return 0;
         }
-        const auto value = static_cast<std::int64_t>(bits);
-        const std::uint64_t magnitude =
-            value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-        std::snprintf(buffer.data(), buffer.size(), "%s%llu.%04llu", value < 0 ? "-" : "",
-                      static_cast<unsigned long long>(magnitude / 10000),
-                      static_cast<unsigned long long>(magnitude % 10000));
     }
 
     MdbTableDef* mTable;
     std::vector<std::vector<char>> mBuffers;
-    std::deque<int> mLengths;  // libmdb keeps pointers to these
+    std::vector<const MdbColumn*> mColumns;
     std::vector<bool> mFractional;
-    std::vector<const MdbColumn*> mMoneyColumns;  // per slot; null where libmdb converts
 };
 
 bool HasDrawFields(const RowReader& reader) {
