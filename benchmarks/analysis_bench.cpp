@@ -21,11 +21,11 @@ const DrawHistory& BenchHistory() {
     return history;
 }
 
-void BM_RunAnalysis(benchmark::State& state, const AnalysisWindowDescription* window) {
+void BM_RunAnalysis(benchmark::State& state, const Analysis* window) {
     const DrawHistory& history = BenchHistory();
     for (auto _ : state) {
         ResultGrid grid;
-        window->runAnalysis(history, grid);
+        window->fillGrid(history, grid);
         benchmark::DoNotOptimize(grid);
         state.counters["gridBytes"] = static_cast<double>(grid.MemoryBytes());
     }
@@ -33,7 +33,7 @@ void BM_RunAnalysis(benchmark::State& state, const AnalysisWindowDescription* wi
 
 // One benchmark per analysis window, named after the window.
 const bool kRegistered = [] {
-    for (const AnalysisWindowDescription& window : AnalysisWindows()) {
+    for (const Analysis& window : Analyses()) {
         benchmark::RegisterBenchmark(("RunAnalysis/" + window.name).c_str(), BM_RunAnalysis,
                                      &window)
             ->Unit(benchmark::kMillisecond);

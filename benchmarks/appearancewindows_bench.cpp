@@ -56,14 +56,14 @@ const DrawHistory& LargestHistory() {
 }
 
 void RunWindow(benchmark::State& state, const char* name, const DrawHistory& (*history)()) {
-    const pirumo::AnalysisWindowDescription* window = pirumo::FindAnalysisWindow(name);
+    const pirumo::Analysis* window = pirumo::FindAnalysis(name);
     if (history().Rows().empty()) {
         state.SkipWithError("history absent");
         return;
     }
     for (auto _ : state) {
         pirumo::ResultGrid grid;
-        window->runAnalysis(history(), grid);
+        window->fillGrid(history(), grid);
         benchmark::DoNotOptimize(grid);
     }
     state.counters["draws"] = static_cast<double>(history().Rows().size());

@@ -44,9 +44,8 @@ const DrawHistory& LargestHistory() {
 }
 
 // One window's computation and grid fill, as its load step runs them.
-void RunWindow(benchmark::State& state, AnalysisWindowDescription (*window)(),
-               const DrawHistory& (*history)()) {
-    const AnalysisWindowDescription description = window();
+void RunWindow(benchmark::State& state, Analysis (*window)(), const DrawHistory& (*history)()) {
+    const Analysis description = window();
     const DrawHistory& draws = history();
     if (draws.Rows().empty()) {
         state.SkipWithError("history absent");
@@ -54,7 +53,7 @@ void RunWindow(benchmark::State& state, AnalysisWindowDescription (*window)(),
     }
     for (auto _ : state) {
         ResultGrid grid;
-        description.runAnalysis(draws, grid);
+        description.fillGrid(draws, grid);
         benchmark::DoNotOptimize(grid.RowCount());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<long long>(draws.Rows().size()));
@@ -62,16 +61,16 @@ void RunWindow(benchmark::State& state, AnalysisWindowDescription (*window)(),
 
 struct NamedWindow {
     const char* name;
-    AnalysisWindowDescription (*window)();
+    Analysis (*window)();
 };
 
 const bool kRegistered = [] {
     const NamedWindow windows[] = {
-        {"Consecutive", ConsecutiveWindow},       {"NumberSum", NumberSumWindow},
-        {"EvenOddPattern", EvenOddPatternWindow}, {"LowHighPattern", LowHighPatternWindow},
-        {"FourGroup", FourGroupWindow},           {"GroupData6", GroupData6Window},
-        {"GroupData7", GroupData7Window},         {"GroupData10", GroupData10Window},
-        {"LastDigit", LastDigitWindow},           {"LastDigitRun", LastDigitRunWindow},
+        {"Consecutive", ConsecutiveAnalysis},       {"NumberSum", NumberSumAnalysis},
+        {"EvenOddPattern", EvenOddPatternAnalysis}, {"LowHighPattern", LowHighPatternAnalysis},
+        {"FourGroup", FourGroupAnalysis},           {"GroupData6", GroupData6Analysis},
+        {"GroupData7", GroupData7Analysis},         {"GroupData10", GroupData10Analysis},
+        {"LastDigit", LastDigitAnalysis},           {"LastDigitRun", LastDigitRunAnalysis},
     };
     for (const NamedWindow& w : windows) {
         benchmark::RegisterBenchmark((std::string(w.name) + "Window/RealHistory").c_str(),

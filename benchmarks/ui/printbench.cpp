@@ -18,11 +18,11 @@ void BM_AppearanceCountPdf(benchmark::State& state) {
     std::ifstream in(std::filesystem::path(PIRUMO_BUNDLED_HISTORY_CSV), std::ios::binary);
     const pirumo::DrawHistory history(pirumo::ParseCsvHistory(
         std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())));
-    const pirumo::AnalysisWindowDescription& window = *pirumo::FindAnalysisWindow("出現回数分析");
+    const pirumo::Analysis& window = *pirumo::FindAnalysis("出現回数分析");
     qsizetype bytes = 0;
     for (auto _ : state) {
         pirumo::ResultGrid grid;
-        window.runAnalysis(history, grid);
+        window.fillGrid(history, grid);
         bytes = pirumo::DocumentToPdf(
                     pirumo::AnalysisPrintDocument(window, grid, history, QDate(2026, 1, 1)))
                     .size();

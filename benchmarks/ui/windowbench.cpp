@@ -37,8 +37,7 @@ const std::filesystem::path& RealHistoryFile() {
 // From creating the 出現回数分析 window to its first paint, on the real history.
 void BM_OpenAppearanceCountWindow(benchmark::State& state) {
     const std::filesystem::path& history = RealHistoryFile();
-    const pirumo::AnalysisWindowDescription* description =
-        pirumo::FindAnalysisWindow("出現回数分析");
+    const pirumo::Analysis* description = pirumo::FindAnalysis("出現回数分析");
     pirumo::test::TestWindowHost host(pirumo::OpenDrawHistory(history));
     host.Window().resize(1400, 1100);
     QCoreApplication::processEvents();

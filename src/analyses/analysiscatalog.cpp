@@ -49,20 +49,20 @@ constexpr MenuCaption kMenuCaptions[] = {
 
 }  // namespace
 
-const std::vector<AnalysisWindowDescription>& AnalysisWindows() {
-    static const std::vector<AnalysisWindowDescription> windows{
-        AppearanceFrequencyWindow(), AppearanceByCountWindow(), AppearanceIntervalWindow(),
-        NumberGapWindow(),           AppearanceCountWindow(),   DispersionWindow(),
-        CarryOverWindow(),           ConsecutiveWindow(),       NumberSumWindow(),
-        LowHighPatternWindow(),      EvenOddPatternWindow(),    FourGroupWindow(),
-        GroupData6Window(),          GroupData7Window(),        GroupData10Window(),
-        LastDigitWindow(),           LastDigitRunWindow(),
+const std::vector<Analysis>& Analyses() {
+    static const std::vector<Analysis> windows{
+        AppearanceFrequencyAnalysis(), AppearanceByCountAnalysis(), AppearanceIntervalAnalysis(),
+        NumberGapAnalysis(),           AppearanceCountAnalysis(),   DispersionAnalysis(),
+        CarryOverAnalysis(),           ConsecutiveAnalysis(),       NumberSumAnalysis(),
+        LowHighPatternAnalysis(),      EvenOddPatternAnalysis(),    FourGroupAnalysis(),
+        GroupData6Analysis(),          GroupData7Analysis(),        GroupData10Analysis(),
+        LastDigitAnalysis(),           LastDigitRunAnalysis(),
     };
     return windows;
 }
 
-const AnalysisWindowDescription* FindAnalysisWindow(std::string_view name) {
-    for (const AnalysisWindowDescription& w : AnalysisWindows()) {
+const Analysis* FindAnalysis(std::string_view name) {
+    for (const Analysis& w : Analyses()) {
         if (w.name == name) {
             return &w;
         }
@@ -79,13 +79,13 @@ const char* AnalysisMenuCaption(std::string_view name) {
     return nullptr;
 }
 
-const AnalysisWindowDescription* FindAnalysisWindowByNameOrCaption(std::string_view text) {
-    if (const AnalysisWindowDescription* window = FindAnalysisWindow(text)) {
+const Analysis* FindAnalysisByNameOrCaption(std::string_view text) {
+    if (const Analysis* window = FindAnalysis(text)) {
         return window;
     }
     for (const MenuCaption& entry : kMenuCaptions) {
         if (text == entry.caption) {
-            return FindAnalysisWindow(entry.window);
+            return FindAnalysis(entry.window);
         }
     }
     return nullptr;

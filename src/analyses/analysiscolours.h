@@ -18,4 +18,13 @@ constexpr Rgb kPaleMagenta = MakeRgb(255, 200, 255);
 constexpr Rgb kPaleTurquoise = MakeRgb(222, 254, 253);
 constexpr Rgb kFrameBlue = MakeRgb(136, 196, 255);
 
+// Colours that a window's legend explains, so the legend and the cells cannot drift apart.
+// The "●" marks the charts put where a draw produced a number:
+constexpr Rgb kMainNumberMarkColour = MakeRgb(62, 158, 255);
+constexpr Rgb kBonusNumberMarkColour = MakeRgb(255, 128, 192);
+// 引っ張り分析: a number the previous draw also produced.
+constexpr Rgb kCarriedColour = kPaleCyan;
+// Group windows: a group no number of the draw fell in.
+constexpr Rgb kMissedGroupColour = MakeRgb(210, 210, 210);
+
 }  // namespace pirumo

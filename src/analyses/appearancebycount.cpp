@@ -71,22 +71,19 @@ void FillCountRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowDescription AppearanceByCountWindow() {
-    AnalysisWindowDescription description;
-    description.name = "回数別出現分析";
-    description.caption = "回数別頻度分析";
-    description.summary = "過去の当選番号から出現回数別の数字を分析します";
-    description.summaryWidth = 3000;  // the narrow window's client width
-    description.widthTwips = 3405;
-    description.heightTwips = 7355;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis AppearanceByCountAnalysis() {
+    Analysis analysis;
+    analysis.name = "回数別出現分析";
+    analysis.caption = "回数別頻度分析";
+    analysis.summary = "過去の当選番号から出現回数別の数字を分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         // The header row stays even when the history has no rows at all.
         const int rows = std::max(history.CountGroupRows(), 1);
         SetUpGrid(grid, rows);
         WriteCountHeaders(grid, rows);
         FillCountRows(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

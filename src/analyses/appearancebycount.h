@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 回数別出現分析.
-AnalysisWindowDescription AppearanceByCountWindow();
+Analysis AppearanceByCountAnalysis();
 
 }  // namespace pirumo

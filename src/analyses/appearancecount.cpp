@@ -75,19 +75,17 @@ void FillAppearanceRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowDescription AppearanceCountWindow() {
-    AnalysisWindowDescription description;
-    description.name = "出現回数分析";
-    description.caption = "出現回数分析";
-    description.summary = "過去の当選数字が何回出現したか分析します";
-    description.widthTwips = 8590;
-    description.heightTwips = 13850;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis AppearanceCountAnalysis() {
+    Analysis analysis;
+    analysis.name = "出現回数分析";
+    analysis.caption = "出現回数分析";
+    analysis.summary = "過去の当選数字が何回出現したか分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         SetUpGrid(grid, history.LastDrawNumber());
         WriteHeaderRows(grid);
         FillAppearanceRows(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 出現回数分析.
-AnalysisWindowDescription AppearanceCountWindow();
+Analysis AppearanceCountAnalysis();
 
 }  // namespace pirumo

@@ -5,7 +5,6 @@
 
 #include "analyses/analysiscolours.h"
 #include "analyses/gridsetup.h"
-#include "analyses/markcolourlegend.h"
 
 namespace pirumo {
 
@@ -97,17 +96,12 @@ void FillDots(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowDescription AppearanceFrequencyWindow() {
-    AnalysisWindowDescription description;
-    description.name = "出現頻度分析";
-    description.caption = "出現頻度分析";
-    description.summary = "過去の当選番号の出現回数を数字別に分析します";
-    description.summaryWidth = kDescriptionWidthBeforeMarkLegend;
-    description.widthTwips = 13750;
-    description.heightTwips = 9530;
-    description.hasPrintButton = false;
-    description.legend = MarkColourLegend();
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis AppearanceFrequencyAnalysis() {
+    Analysis analysis;
+    analysis.name = "出現頻度分析";
+    analysis.caption = "出現頻度分析";
+    analysis.summary = "過去の当選番号の出現回数を数字別に分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         const int chartTitleRow = 2;
         const auto& counts = history.NumberCounts();
         const int chartWidth = *std::max_element(counts.begin() + 1, counts.end());
@@ -116,7 +110,7 @@ AnalysisWindowDescription AppearanceFrequencyWindow() {
         WriteNumberTitles(grid, chartTitleRow, lastChartColumn);
         FillDots(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

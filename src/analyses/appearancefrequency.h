@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 出現頻度分析.
-AnalysisWindowDescription AppearanceFrequencyWindow();
+Analysis AppearanceFrequencyAnalysis();
 
 }  // namespace pirumo

@@ -49,21 +49,19 @@ void ComputeIntervals(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowDescription AppearanceIntervalWindow() {
-    AnalysisWindowDescription description;
-    description.name = "出現間隔分析";
-    description.caption = "出現間隔分析";
-    description.summary = "過去の当選数字が何回前に出現しているか分析します";
-    description.widthTwips = 8630;
-    description.heightTwips = 13800;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis AppearanceIntervalAnalysis() {
+    Analysis analysis;
+    analysis.name = "出現間隔分析";
+    analysis.caption = "出現間隔分析";
+    analysis.summary = "過去の当選数字が何回前に出現しているか分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         SetUpGrid(grid, lastDrawNumber);
         WriteIntervalHeaders(grid, 1, false);
         WriteIntervalHeaders(grid, PairedFooterRow(lastDrawNumber), true);
         ComputeIntervals(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

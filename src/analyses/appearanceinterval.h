@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 出現間隔分析.
-AnalysisWindowDescription AppearanceIntervalWindow();
+Analysis AppearanceIntervalAnalysis();
 
 }  // namespace pirumo

@@ -9,7 +9,6 @@ namespace pirumo {
 
 namespace {
 
-constexpr Rgb kCarriedColour = kPaleCyan;
 constexpr int kColumns = 7;  // draw number, five main numbers, bonus number
 constexpr int kFirstDataRow = 2;
 
@@ -79,50 +78,20 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
     });
 }
 
-LegendControl Swatch() {
-    LegendControl c;
-    c.kind = LegendControl::Kind::Swatch;
-    c.name = "Label2";
-    c.colour = kCarriedColour;  // the legend shows the cells it explains
-    c.left = 4560;
-    c.top = 150;
-    c.width = 495;
-    c.height = 255;
-    return c;
-}
-
-LegendControl SwatchLabel() {
-    LegendControl c;
-    c.kind = LegendControl::Kind::Label;
-    c.name = "Label3";
-    c.text = ":前回の数字";
-    c.left = 5100;
-    c.top = 150;
-    c.width = 1200;
-    c.height = 255;
-    return c;
-}
-
 }  // namespace
 
-AnalysisWindowDescription CarryOverWindow() {
-    AnalysisWindowDescription description;
-    description.name = "引っ張り分析";
-    description.caption = "引っ張り分析";
-    description.summary = "過去の当選数字に前回の数字が入っているか分析します";
-    description.summaryWidth = 4380;  // ends before the swatch
-    description.widthTwips = 6850;
-    description.heightTwips = 13500;
-    description.hasPrintButton = false;
-    description.yieldsAfterAnalysis = true;
-    description.legend = {Swatch(), SwatchLabel()};
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis CarryOverAnalysis() {
+    Analysis analysis;
+    analysis.name = "引っ張り分析";
+    analysis.caption = "引っ張り分析";
+    analysis.summary = "過去の当選数字に前回の数字が入っているか分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         const int rows = history.LastDrawNumber() + 1;
         SetUpGrid(grid, rows);
         WriteHeaderRow(grid);
         FillDrawRows(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 引っ張り分析.
-AnalysisWindowDescription CarryOverWindow();
+Analysis CarryOverAnalysis();
 
 }  // namespace pirumo

@@ -84,20 +84,17 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowDescription ConsecutiveWindow() {
-    AnalysisWindowDescription description;
-    description.name = "連番飛び石分析";
-    description.caption = "連番・飛び石分析";
-    description.summary = "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します";
-    description.widthTwips = 6550;
-    description.heightTwips = 13400;
-    description.yieldsAfterAnalysis = true;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis ConsecutiveAnalysis() {
+    Analysis analysis;
+    analysis.name = "連番飛び石分析";
+    analysis.caption = "連番・飛び石分析";
+    analysis.summary = "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         SetUpGrid(grid, history.LastDrawNumber());
         WriteHeaderRow(grid);
         FillDrawRows(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

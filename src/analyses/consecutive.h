@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 連番飛び石分析.
-AnalysisWindowDescription ConsecutiveWindow();
+Analysis ConsecutiveAnalysis();
 
 }  // namespace pirumo

@@ -2,7 +2,6 @@
 
 #include "analyses/analysiscolours.h"
 #include "analyses/gridsetup.h"
-#include "analyses/markcolourlegend.h"
 
 namespace pirumo {
 
@@ -90,22 +89,18 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowDescription DispersionWindow() {
-    AnalysisWindowDescription description;
-    description.name = "バラツキ分析";
-    description.caption = "バラツキ分析";
-    description.summary = "過去の当選番号のバラツキを数字別に分析します";
-    description.summaryWidth = kDescriptionWidthBeforeMarkLegend;
-    description.widthTwips = 9750;
-    description.heightTwips = 12650;
-    description.legend = MarkColourLegend();
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis DispersionAnalysis() {
+    Analysis analysis;
+    analysis.name = "バラツキ分析";
+    analysis.caption = "バラツキ分析";
+    analysis.summary = "過去の当選番号のバラツキを数字別に分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         SetUpGrid(grid, lastDrawNumber + 3);
         WriteNumberHeaders(grid, lastDrawNumber);
         FillDrawRows(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

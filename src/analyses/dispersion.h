@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window バラツキ分析.
-AnalysisWindowDescription DispersionWindow();
+Analysis DispersionAnalysis();
 
 }  // namespace pirumo

@@ -27,18 +27,15 @@ const CombinationPattern& EvenOdd() {
 
 }  // namespace
 
-AnalysisWindowDescription EvenOddPatternWindow() {
-    AnalysisWindowDescription description;
-    description.name = "偶数奇数の組合せパターン分析";
-    description.caption = "偶数・奇数の組合せパターン分析";
-    description.summary = "過去の当選番号を偶数と奇数に分類して分析します";
-    description.widthTwips = 7130;
-    description.heightTwips = 13600;
-    description.allowsManualEntry = true;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis EvenOddPatternAnalysis() {
+    Analysis analysis;
+    analysis.name = "偶数奇数の組合せパターン分析";
+    analysis.caption = "偶数・奇数の組合せパターン分析";
+    analysis.summary = "過去の当選番号を偶数と奇数に分類して分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         RunCombinationPatternAnalysis(EvenOdd(), history, grid);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

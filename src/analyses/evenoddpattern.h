@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 偶数奇数の組合せパターン分析.
-AnalysisWindowDescription EvenOddPatternWindow();
+Analysis EvenOddPatternAnalysis();
 
 }  // namespace pirumo

@@ -114,15 +114,12 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowDescription FourGroupWindow() {
-    AnalysisWindowDescription description;
-    description.name = "分割4傾向分析";
-    description.caption = "4分割傾向分析";
-    description.summary = "過去の当選番号の４グループに分類して分析します";
-    description.widthTwips = 7500;
-    description.heightTwips = 13600;
-    description.allowsManualEntry = true;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis FourGroupAnalysis() {
+    Analysis analysis;
+    analysis.name = "分割4傾向分析";
+    analysis.caption = "4分割傾向分析";
+    analysis.summary = "過去の当選番号の４グループに分類して分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         const int blocks = BlockCount(lastDrawNumber);
         SetUpGrid(grid, lastDrawNumber, blocks);
@@ -132,7 +129,7 @@ AnalysisWindowDescription FourGroupWindow() {
         WriteBlockHeader(grid, lastDrawNumber + blocks + 1);
         FillDrawRows(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

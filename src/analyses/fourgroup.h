@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 分割4傾向分析.
-AnalysisWindowDescription FourGroupWindow();
+Analysis FourGroupAnalysis();
 
 }  // namespace pirumo

@@ -8,13 +8,11 @@
 
 #include "analyses/analysiscolours.h"
 #include "analyses/gridsetup.h"
-#include "analyses/markcolourlegend.h"
 
 namespace pirumo {
 
 namespace {
 
-constexpr Rgb kMissedGroup = MakeRgb(210, 210, 210);
 constexpr int kColumns = 33;
 constexpr int kLastNumberColumn = 32;
 constexpr int kDrawsPerBlock = 50;
@@ -53,8 +51,6 @@ struct GroupTable {
     const char* name;
     const char* caption;
     const char* summary;
-    int heightTwips;
-    int summaryWidth;
     bool tallTitleRows;  // rows 1 and 2 taller than the rest
     std::string title;   // chart title in row 1
     std::vector<NumberGroup> groups;
@@ -152,7 +148,7 @@ void ShadeEmptyGroups(ResultGrid& grid, const GroupTable& table, const std::vect
         if (counts[g] == 0) {
             const NumberGroup& group = table.groups[g];
             grid.Block(firstColumn + group.first - 1, row, firstColumn + group.last - 1, row);
-            grid.SetBackColor(kMissedGroup);
+            grid.SetBackColor(kMissedGroupColour);
         }
     }
 }
@@ -195,36 +191,15 @@ void RunAnalysis(const GroupTable& table, const DrawHistory& history, ResultGrid
     FillDrawRows(grid, table, history);
 }
 
-// The legend along the top, the same in the three windows.
-std::vector<LegendControl> Legend() {
-    using Kind = LegendControl::Kind;
-    return {
-        {Kind::Ball, "Picture1(0)", "", kMainNumberMarkColour, 4200, 120, 255, 255},
-        {Kind::Ball, "Picture1(1)", "", kBonusNumberMarkColour, 5160, 120, 255, 255},
-        {Kind::Label, "Label2", "：本数字", 0, 4440, 180, 735, -1},
-        {Kind::Label, "Label3", "：ボーナス数字", 0, 5400, 180, 1215, -1},
-        {Kind::Swatch, "Label5", "", kMissedGroup, 6720, 150, 375, 255},
-        {Kind::Label, "Label4", ":該当なし", 0, 7200, 180, 735, -1},
-    };
-}
-
-AnalysisWindowDescription GroupDataWindow(GroupTable table) {
-    AnalysisWindowDescription description;
-    description.name = table.name;
-    description.caption = table.caption;
-    description.summary = table.summary;
-    description.summaryLeft = 120;
-    description.summaryTop = 180;
-    description.summaryWidth = table.summaryWidth;
-    description.widthTwips = 9250;
-    description.heightTwips = table.heightTwips;
-    description.hasPrintButton = false;
-    description.legend = Legend();
-    description.runAnalysis = [table = std::move(table)](const DrawHistory& history,
-                                                         ResultGrid& grid) {
+Analysis GroupDataAnalysis(GroupTable table) {
+    Analysis analysis;
+    analysis.name = table.name;
+    analysis.caption = table.caption;
+    analysis.summary = table.summary;
+    analysis.fillGrid = [table = std::move(table)](const DrawHistory& history, ResultGrid& grid) {
         RunAnalysis(table, history, grid);
     };
-    return description;
+    return analysis;
 }
 
 // Chart title of the six- and ten-group windows (106 characters).
@@ -243,14 +218,12 @@ std::string TitleB() {
 
 }  // namespace
 
-AnalysisWindowDescription GroupData6Window() {
+Analysis GroupData6Analysis() {
     const auto plain = [](const char* letter) { return Join({Blanks(9), letter, Blanks(14)}); };
-    return GroupDataWindow({
+    return GroupDataAnalysis({
         .name = "分割6データ分析",
         .caption = "6分割データ分析",
         .summary = "過去の当選番号の６グループに分類して分析します",
-        .heightTwips = 12400,
-        .summaryWidth = 3975,
         .tallTitleRows = true,
         .title = TitleA(),
         .groups = {{1, 5, plain("Ａ")},
@@ -262,14 +235,12 @@ AnalysisWindowDescription GroupData6Window() {
     });
 }
 
-AnalysisWindowDescription GroupData7Window() {
+Analysis GroupData7Analysis() {
     const auto plain = [](const char* letter) { return Join({Blanks(7), letter, Blanks(12)}); };
-    return GroupDataWindow({
+    return GroupDataAnalysis({
         .name = "分割7データ分析",
         .caption = "7分割データ分析",
         .summary = "過去の当選番号の７グループに分類して分析します",
-        .heightTwips = 12200,
-        .summaryWidth = 3975,
         .tallTitleRows = false,
         .title = TitleB(),
         .groups = {{1, 4, plain("Ａ")},
@@ -282,7 +253,7 @@ AnalysisWindowDescription GroupData7Window() {
     });
 }
 
-AnalysisWindowDescription GroupData10Window() {
+Analysis GroupData10Analysis() {
     // Three blank patterns after the letter; every text is eight characters.
     const auto first = [](const char* letter) {
         return Join({Blanks(1), WideBlanks(2), letter, Blanks(1), WideBlanks(2), Blanks(1)});
@@ -293,12 +264,10 @@ AnalysisWindowDescription GroupData10Window() {
     const auto third = [](const char* letter) {
         return Join({Blanks(1), WideBlanks(2), letter, WideBlanks(2), Blanks(2)});
     };
-    return GroupDataWindow({
+    return GroupDataAnalysis({
         .name = "分割10データ分析",
         .caption = "10分割データ分析",
         .summary = "過去の当選番号の１０グループに分類して分析します",
-        .heightTwips = 12200,
-        .summaryWidth = 4215,
         .tallTitleRows = false,
         .title = TitleA(),
         .groups = {{1, 3, first("Ａ")},

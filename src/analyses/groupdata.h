@@ -1,14 +1,14 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 分割6データ分析.
-AnalysisWindowDescription GroupData6Window();
+Analysis GroupData6Analysis();
 // Window 分割7データ分析.
-AnalysisWindowDescription GroupData7Window();
+Analysis GroupData7Analysis();
 // Window 分割10データ分析.
-AnalysisWindowDescription GroupData10Window();
+Analysis GroupData10Analysis();
 
 }  // namespace pirumo

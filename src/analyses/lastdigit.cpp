@@ -49,21 +49,19 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowDescription LastDigitWindow() {
-    AnalysisWindowDescription description;
-    description.name = "下一桁出現傾向分析";
-    description.caption = "下一桁出現傾向分析";
-    description.summary = "過去の当選番号の下一桁の数字の出現傾向を分析します";
-    description.widthTwips = 7370;
-    description.heightTwips = 13980;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis LastDigitAnalysis() {
+    Analysis analysis;
+    analysis.name = "下一桁出現傾向分析";
+    analysis.caption = "下一桁出現傾向分析";
+    analysis.summary = "過去の当選番号の下一桁の数字の出現傾向を分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         SetUpLastDigitGrid(grid, lastDrawNumber);
         WriteLastDigitHeader(grid, 1, false);
         WriteLastDigitHeader(grid, lastDrawNumber + 3, true);
         FillDrawRows(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

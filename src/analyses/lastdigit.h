@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 下一桁出現傾向分析.
-AnalysisWindowDescription LastDigitWindow();
+Analysis LastDigitAnalysis();
 
 }  // namespace pirumo

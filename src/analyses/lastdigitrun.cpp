@@ -93,14 +93,12 @@ void FillRunCounts(ResultGrid& grid, const DigitDrawLists& lists) {
 
 }  // namespace
 
-AnalysisWindowDescription LastDigitRunWindow() {
-    AnalysisWindowDescription description;
-    description.name = "下一桁連続出現回数分析";
-    description.caption = "下一桁連続出現回数分析";
-    description.summary = "過去の当選番号の下一桁数字が何回続けて出現しているか分析します";
-    description.widthTwips = 7370;
-    description.heightTwips = 13935;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis LastDigitRunAnalysis() {
+    Analysis analysis;
+    analysis.name = "下一桁連続出現回数分析";
+    analysis.caption = "下一桁連続出現回数分析";
+    analysis.summary = "過去の当選番号の下一桁数字が何回続けて出現しているか分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         const DigitDrawLists lists = BuildDigitDrawLists(history);
         const int lastDrawNumber = history.LastDrawNumber();
         SetUpGrid(grid, lastDrawNumber);
@@ -108,7 +106,7 @@ AnalysisWindowDescription LastDigitRunWindow() {
         WriteLastDigitHeader(grid, lastDrawNumber + 3, true);
         FillRunCounts(grid, lists);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 下一桁連続出現回数分析.
-AnalysisWindowDescription LastDigitRunWindow();
+Analysis LastDigitRunAnalysis();
 
 }  // namespace pirumo

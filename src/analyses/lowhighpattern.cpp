@@ -27,20 +27,17 @@ const CombinationPattern& LowHigh() {
 
 }  // namespace
 
-AnalysisWindowDescription LowHighPatternWindow() {
-    AnalysisWindowDescription description;
-    description.name = "低数字高数字の組合せパターン分析";
-    description.caption = "低数字・高数字の組合せパターン分析";
-    description.summary =
+Analysis LowHighPatternAnalysis() {
+    Analysis analysis;
+    analysis.name = "低数字高数字の組合せパターン分析";
+    analysis.caption = "低数字・高数字の組合せパターン分析";
+    analysis.summary =
         "過去の当選番号を低数字（０１～１５）と高数字（１６～３１）に分けて組合せパターンを分析しま"
         "す（ボーナス数字は入れていません";
-    description.widthTwips = 7130;
-    description.heightTwips = 13600;
-    description.allowsManualEntry = true;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         RunCombinationPatternAnalysis(LowHigh(), history, grid);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 低数字高数字の組合せパターン分析.
-AnalysisWindowDescription LowHighPatternWindow();
+Analysis LowHighPatternAnalysis();
 
 }  // namespace pirumo

@@ -60,21 +60,19 @@ void ComputeGaps(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowDescription NumberGapWindow() {
-    AnalysisWindowDescription description;
-    description.name = "数字間隔分析";
-    description.caption = "数字間隔分析";
-    description.summary = "当選数字を第１数字～第５数字別に前回数字との数字の間隔を分析します";
-    description.widthTwips = 8630;
-    description.heightTwips = 13820;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis NumberGapAnalysis() {
+    Analysis analysis;
+    analysis.name = "数字間隔分析";
+    analysis.caption = "数字間隔分析";
+    analysis.summary = "当選数字を第１数字～第５数字別に前回数字との数字の間隔を分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         const int lastDrawNumber = history.LastDrawNumber();
         SetUpGrid(grid, lastDrawNumber);
         WriteGapHeaders(grid, 1, false);
         WriteGapHeaders(grid, PairedFooterRow(lastDrawNumber), true);
         ComputeGaps(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 数字間隔分析.
-AnalysisWindowDescription NumberGapWindow();
+Analysis NumberGapAnalysis();
 
 }  // namespace pirumo

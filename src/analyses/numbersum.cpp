@@ -65,19 +65,17 @@ void FillDrawRows(ResultGrid& grid, const DrawHistory& history) {
 
 }  // namespace
 
-AnalysisWindowDescription NumberSumWindow() {
-    AnalysisWindowDescription description;
-    description.name = "数字合計分析";
-    description.caption = "数字合計分析";
-    description.summary = "過去の当選番号の本数字＋ボーナス数字合計を分析します";
-    description.widthTwips = 7350;
-    description.heightTwips = 13680;
-    description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+Analysis NumberSumAnalysis() {
+    Analysis analysis;
+    analysis.name = "数字合計分析";
+    analysis.caption = "数字合計分析";
+    analysis.summary = "過去の当選番号の本数字＋ボーナス数字合計を分析します";
+    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
         SetUpGrid(grid, history.LastDrawNumber());
         WriteHeaderRow(grid);
         FillDrawRows(grid, history);
     };
-    return description;
+    return analysis;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 
 namespace pirumo {
 
 // Window 数字合計分析.
-AnalysisWindowDescription NumberSumWindow();
+Analysis NumberSumAnalysis();
 
 }  // namespace pirumo

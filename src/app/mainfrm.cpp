@@ -176,7 +176,7 @@ void MainFrm::BuildMenus() {
 }
 
 void MainFrm::ConnectAnalysisItem(QAction& action, const char* windowName) {
-    if (const AnalysisWindowDescription* description = FindAnalysisWindow(windowName)) {
+    if (const Analysis* description = FindAnalysis(windowName)) {
         connect(&action, &QAction::triggered, this,
                 [this, description] { ShowAnalysisWindow(*description); });
     }
@@ -265,7 +265,7 @@ void MainFrm::SavePredictionSettings() {
     }
 }
 
-void MainFrm::ShowAnalysisWindow(const AnalysisWindowDescription& description) {
+void MainFrm::ShowAnalysisWindow(const Analysis& description) {
     HourglassCursor hourglass;
     const QString name = QString::fromUtf8(description.name);
     if (AnalysisWindow* open = mAnalysisWindows.value(name)) {

@@ -26,7 +26,7 @@ class AnalysisWindow;
 class HelpWindow;
 class GaruponPredictor;
 class IppatsuGaruponWindow;
-struct AnalysisWindowDescription;
+struct Analysis;
 
 struct MainFrmOptions {
     std::filesystem::path historyFile;   // Pirumo.mdb
@@ -88,7 +88,7 @@ private:
     void CreatePredictionWindow();
     void ShowPredictionWindow();
     void SavePredictionSettings();
-    void ShowAnalysisWindow(const AnalysisWindowDescription& description);
+    void ShowAnalysisWindow(const Analysis& description);
     void RecordShownPrediction(const GaruponPredictor& predictor);
     void ShowPredictionCheck(const QString& name, const std::function<QMdiSubWindow*()>& create);
     void RefreshHistoryByDownload();

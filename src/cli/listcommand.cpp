@@ -7,7 +7,7 @@ CliCommand ListCommand() {
     return {"list", "", {"out"}, [](const CliContext& context) {
                 RefuseArguments(context, "list");
                 std::string text;
-                for (const AnalysisWindowDescription& window : AnalysisWindows()) {
+                for (const Analysis& window : Analyses()) {
                     text += window.name + "\n";
                 }
                 WriteOutput(context, text);

@@ -9,8 +9,7 @@ namespace pirumo::cli {
 
 namespace {
 
-std::string FormatGrid(const std::string& format, const AnalysisWindowDescription& window,
-                       const ResultGrid& grid) {
+std::string FormatGrid(const std::string& format, const Analysis& window, const ResultGrid& grid) {
     if (format == "json") {
         return GridToJson(grid, window.name, window.caption);
     }
@@ -35,7 +34,7 @@ CliCommand ShowCommand() {
             if (context.arguments.size() != 1) {
                 throw CliError{"show にはウィンドウ名を一つ指定してください（list で一覧）。", 2};
             }
-            const auto* window = FindAnalysisWindowByNameOrCaption(context.arguments[0]);
+            const auto* window = FindAnalysisByNameOrCaption(context.arguments[0]);
             if (window == nullptr) {
                 throw CliError{"ウィンドウ「" + context.arguments[0] +
                                    "」はありません（list で一覧を表示します）。",
@@ -46,7 +45,7 @@ CliCommand ShowCommand() {
             RequireOutFileForPdf(context, format);
             const DrawHistory history = OpenDrawHistory(context.db);
             ResultGrid grid;
-            window->runAnalysis(history, grid);
+            window->fillGrid(history, grid);
             if (format == "pdf") {
                 WriteOutput(context, PdfBytes(DocumentToPdf(AnalysisPrintDocument(
                                          *window, grid, history, QDate::currentDate()))));

@@ -24,7 +24,7 @@ QString CoverageText(const DrawHistory& history) {
     return first == 0 ? QString() : QStringLiteral("第%1回〜第%2回").arg(first).arg(last);
 }
 
-PrintDocument AnalysisPrintDocument(const AnalysisWindowDescription& window, const ResultGrid& grid,
+PrintDocument AnalysisPrintDocument(const Analysis& window, const ResultGrid& grid,
                                     const DrawHistory& history, QDate printed) {
     PrintDocument document;
     document.caption = QString::fromUtf8(window.caption);

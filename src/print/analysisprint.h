@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QString>
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 #include "history/drawhistory.h"
 #include "print/printdocument.h"
 
@@ -18,7 +18,7 @@ QString CoverageText(const DrawHistory& history);
 
 // An analysis window on paper: its caption in the heading, its description and its
 // grid with the header band repeated.
-PrintDocument AnalysisPrintDocument(const AnalysisWindowDescription& window, const ResultGrid& grid,
+PrintDocument AnalysisPrintDocument(const Analysis& window, const ResultGrid& grid,
                                     const DrawHistory& history, QDate printed);
 
 }  // namespace pirumo

@@ -8,28 +8,25 @@
 #include <string_view>
 #include <vector>
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
 #include "history/import/historycsv.h"
 #include "testhistory.h"
 
 namespace pirumo::test {
 
 // The grid that a window's analysis leaves for this history.
-inline ResultGrid RunWindowAnalysis(const AnalysisWindowDescription& window,
-                                    const DrawHistory& history) {
+inline ResultGrid RunWindowAnalysis(const Analysis& window, const DrawHistory& history) {
     ResultGrid grid;
-    window.runAnalysis(history, grid);
+    window.fillGrid(history, grid);
     return grid;
 }
 
-inline ResultGrid RunWindowAnalysis(const AnalysisWindowDescription& window,
-                                    const std::vector<Draw>& draws) {
+inline ResultGrid RunWindowAnalysis(const Analysis& window, const std::vector<Draw>& draws) {
     return RunWindowAnalysis(window, DrawHistory(draws));
 }
 
 // Chosen for a braced list of draws, which would otherwise fit both overloads above.
-inline ResultGrid RunWindowAnalysis(const AnalysisWindowDescription& window,
-                                    std::initializer_list<Draw> draws) {
+inline ResultGrid RunWindowAnalysis(const Analysis& window, std::initializer_list<Draw> draws) {
     return RunWindowAnalysis(window, std::vector<Draw>(draws));
 }
 

@@ -16,7 +16,7 @@ constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 constexpr Rgb kPalePink = MakeRgb(255, 200, 200);
 
 TEST(AppearanceByCount, CaptionDiffersFromTheName) {
-    const AnalysisWindowDescription w = AppearanceByCountWindow();
+    const Analysis w = AppearanceByCountAnalysis();
     EXPECT_EQ(w.name, "回数別出現分析");
     EXPECT_EQ(w.caption, "回数別頻度分析");
 }
@@ -24,7 +24,7 @@ TEST(AppearanceByCount, CaptionDiffersFromTheName) {
 TEST(AppearanceByCount, OneRowPerCountFromZeroUp) {
     // Only draw 1 is complete: 1..5 and 9 (its bonus) once, every other number never.
     const ResultGrid g =
-        RunWindowAnalysis(AppearanceByCountWindow(),
+        RunWindowAnalysis(AppearanceByCountAnalysis(),
                           {MakeDraw(1, {1, 2, 3, 4, 5}, 9), MakeDraw(2, {5, 6, 9, 30, 0}, 7),
                            MakeDraw(3, {9, 5, 6, 3, 11}, 0)});
     ASSERT_EQ(g.ColumnCount(), 2);
@@ -47,7 +47,7 @@ TEST(AppearanceByCount, OneRowPerCountFromZeroUp) {
 
 TEST(AppearanceByCount, EqualCountsShareARow) {
     const ResultGrid g =
-        RunWindowAnalysis(AppearanceByCountWindow(),
+        RunWindowAnalysis(AppearanceByCountAnalysis(),
                           {MakeDraw(1, {1, 2, 3, 4, 5}, 9), MakeDraw(2, {5, 9, 10, 11, 12}, 13)});
     ASSERT_EQ(g.RowCount(), 4);
     EXPECT_EQ(g.CellText(1, 4), "2回");
@@ -55,14 +55,14 @@ TEST(AppearanceByCount, EqualCountsShareARow) {
 }
 
 TEST(AppearanceByCount, EmptyHistoryShowsOnlyTheHeader) {
-    const ResultGrid g = RunWindowAnalysis(AppearanceByCountWindow(), std::vector<Draw>{});
+    const ResultGrid g = RunWindowAnalysis(AppearanceByCountAnalysis(), std::vector<Draw>{});
     ASSERT_EQ(g.RowCount(), 1);
     EXPECT_EQ(g.CellText(1, 1), "出 現");
 }
 
 TEST(AppearanceByCount, RealHistoryListsEveryNumberOnce) {
     const DrawHistory history = test::LoadRealHistory();
-    const ResultGrid g = RunWindowAnalysis(AppearanceByCountWindow(), history);
+    const ResultGrid g = RunWindowAnalysis(AppearanceByCountAnalysis(), history);
     ASSERT_EQ(g.RowCount(), history.CountGroupRows());
     int listed = 0;
     for (int row = 2; row <= g.RowCount(); ++row) {

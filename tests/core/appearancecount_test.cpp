@@ -13,7 +13,7 @@ using test::MakeDraw;
 
 ResultGrid RunWindow(const DrawHistory& history) {
     ResultGrid grid;
-    AppearanceCountWindow().runAnalysis(history, grid);
+    AppearanceCountAnalysis().fillGrid(history, grid);
     return grid;
 }
 
@@ -26,14 +26,10 @@ std::vector<std::string> RowTexts(const ResultGrid& grid, int row) {
 }
 
 TEST(AppearanceCountWindow, DescribesItsWindow) {
-    const AnalysisWindowDescription description = AppearanceCountWindow();
+    const Analysis description = AppearanceCountAnalysis();
     EXPECT_EQ(description.caption, "出現回数分析");
     EXPECT_EQ(description.summary, "過去の当選数字が何回出現したか分析します");
-    EXPECT_EQ(description.widthTwips, 8590);
-    EXPECT_EQ(description.heightTwips, 13850);
-    EXPECT_TRUE(description.hasPrintButton);
-    EXPECT_FALSE(description.allowsManualEntry);
-    ASSERT_NE(FindAnalysisWindow("出現回数分析"), nullptr);
+    ASSERT_NE(FindAnalysis("出現回数分析"), nullptr);
 }
 
 TEST(AppearanceCountWindow, CountsEarlierDrawsIncludingTheBonus) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "analyses/markcolourlegend.h"
+#include "analyses/analysiscolours.h"
 #include "analysiswindowrun.h"
 
 namespace pirumo {
@@ -14,10 +14,6 @@ using test::RunWindowAnalysis;
 constexpr Rgb kRed = MakeRgb(255, 0, 0);
 constexpr int kTitleColumn = 26;
 
-TEST(AppearanceFrequency, WindowHasNoPrintButton) {
-    EXPECT_FALSE(AppearanceFrequencyWindow().hasPrintButton);
-}
-
 // 31 drawn in all three draws (twice as bonus), 7 only as bonus, 5 once, 9 in an invalid row.
 std::vector<Draw> SmallHistory() {
     return {
@@ -28,7 +24,7 @@ std::vector<Draw> SmallHistory() {
 }
 
 TEST(AppearanceFrequency, DotsFollowTheDrawsWithOneColourPerRole) {
-    const ResultGrid g = RunWindowAnalysis(AppearanceFrequencyWindow(), SmallHistory());
+    const ResultGrid g = RunWindowAnalysis(AppearanceFrequencyAnalysis(), SmallHistory());
     // Highest count 3 (31): chart columns 2..4, number columns 1 and 5.
     ASSERT_EQ(g.ColumnCount(), 5);
     ASSERT_EQ(g.RowCount(), 33);
@@ -73,24 +69,24 @@ TEST(AppearanceFrequency, TitleNeedsTwentySixColumns) {
         }
         return false;
     };
-    const ResultGrid narrow = RunWindowAnalysis(AppearanceFrequencyWindow(), draws);
+    const ResultGrid narrow = RunWindowAnalysis(AppearanceFrequencyAnalysis(), draws);
     EXPECT_EQ(narrow.ColumnCount(), 25);
     EXPECT_FALSE(hasTitle(narrow));
 
     draws.push_back(MakeDraw(24, {1, 2, 3, 4, 5}, 6));
-    const ResultGrid just = RunWindowAnalysis(AppearanceFrequencyWindow(), draws);
+    const ResultGrid just = RunWindowAnalysis(AppearanceFrequencyAnalysis(), draws);
     ASSERT_EQ(just.ColumnCount(), 26);
     EXPECT_EQ(just.CellText(kTitleColumn, 1), "出 　現 　頻 　度（回）");
 
     // Left of the last column the title keeps its own colour.
     draws.push_back(MakeDraw(25, {1, 2, 3, 4, 5}, 6));
-    const ResultGrid wide = RunWindowAnalysis(AppearanceFrequencyWindow(), draws);
+    const ResultGrid wide = RunWindowAnalysis(AppearanceFrequencyAnalysis(), draws);
     EXPECT_EQ(wide.StyleAt(kTitleColumn, 1).fore, kRed);
     EXPECT_EQ(wide.StyleAt(kTitleColumn, 1).align, HAlign::Left);
 }
 
 TEST(AppearanceFrequency, EmptyHistoryKeepsTheNumberColumns) {
-    const ResultGrid g = RunWindowAnalysis(AppearanceFrequencyWindow(), std::vector<Draw>{});
+    const ResultGrid g = RunWindowAnalysis(AppearanceFrequencyAnalysis(), std::vector<Draw>{});
     ASSERT_EQ(g.ColumnCount(), 2);
     EXPECT_EQ(g.CellText(1, 33), "31");
     EXPECT_EQ(g.CellText(2, 33), "31");
@@ -98,7 +94,7 @@ TEST(AppearanceFrequency, EmptyHistoryKeepsTheNumberColumns) {
 
 TEST(AppearanceFrequency, RealHistoryRunsAreTheNumberCounts) {
     const DrawHistory history = test::LoadRealHistory();
-    const ResultGrid g = RunWindowAnalysis(AppearanceFrequencyWindow(), history);
+    const ResultGrid g = RunWindowAnalysis(AppearanceFrequencyAnalysis(), history);
     EXPECT_EQ(g.ColumnCount(), history.MaxCount() + 2);
     EXPECT_EQ(g.RowCount(), 33);
     for (int n = 1; n <= 31; ++n) {

@@ -20,7 +20,7 @@ TEST(AppearanceInterval, IntervalsCountBackToTheLatestDrawWithTheNumber) {
         MakeDraw(7, {2, 3, 4, 5, 7}, 8),       MakeDraw(8, {9, 31, 19, 20, 21}, 11),
         MakeDraw(9, {24, 1, 22, 23, 25}, 10),
     };
-    const ResultGrid g = RunWindowAnalysis(AppearanceIntervalWindow(), draws);
+    const ResultGrid g = RunWindowAnalysis(AppearanceIntervalAnalysis(), draws);
     ASSERT_EQ(g.ColumnCount(), 13);
     ASSERT_EQ(g.RowCount(), 9 + 4);
     for (int c = 3; c <= 13; c += 2) {
@@ -41,7 +41,7 @@ TEST(AppearanceInterval, IntervalsCountBackToTheLatestDrawWithTheNumber) {
 
 TEST(AppearanceInterval, PreviousBonusIsOneDrawBack) {
     const ResultGrid g =
-        RunWindowAnalysis(AppearanceIntervalWindow(),
+        RunWindowAnalysis(AppearanceIntervalAnalysis(),
                           {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {6, 7, 8, 9, 10}, 5)});
     EXPECT_EQ(g.CellText(3, 4), "1回前");
     EXPECT_EQ(g.CellText(13, 4), "1回前");
@@ -50,7 +50,7 @@ TEST(AppearanceInterval, PreviousBonusIsOneDrawBack) {
 
 TEST(AppearanceInterval, InvalidDrawLeavesItsRowEmptyAndIsNotFound) {
     const ResultGrid g =
-        RunWindowAnalysis(AppearanceIntervalWindow(),
+        RunWindowAnalysis(AppearanceIntervalAnalysis(),
                           {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {1, 7, 8, 9, 10}, 0),
                            MakeDraw(3, {1, 7, 11, 12, 13}, 14)});
     for (int c = 1; c <= 13; ++c) {
@@ -66,7 +66,7 @@ TEST(AppearanceInterval, HeaderOnTopAndMirroredBelowTheData) {
     for (int n = 1; n <= 100; ++n) {
         draws.push_back(MakeDraw(n, {1, 2, 3, 4, 5}, 6));
     }
-    const ResultGrid g = RunWindowAnalysis(AppearanceIntervalWindow(), draws);
+    const ResultGrid g = RunWindowAnalysis(AppearanceIntervalAnalysis(), draws);
     ASSERT_EQ(g.RowCount(), 104);
     for (auto [bandRow, namesRow] : {std::pair{1, 2}, std::pair{104, 103}}) {
         EXPECT_EQ(g.CellText(6, bandRow), "    本 数 字     ");
@@ -89,7 +89,7 @@ TEST(AppearanceInterval, HeaderOnTopAndMirroredBelowTheData) {
 
 TEST(AppearanceInterval, DrawNumbersPastTenThousandWork) {
     const ResultGrid g = RunWindowAnalysis(
-        AppearanceIntervalWindow(),
+        AppearanceIntervalAnalysis(),
         {MakeDraw(12000, {1, 2, 3, 4, 5}, 6), MakeDraw(12003, {6, 7, 8, 9, 10}, 11)});
     ASSERT_EQ(g.RowCount(), 12003 + 4);
     EXPECT_EQ(g.CellText(3, 4), "3回前");
@@ -97,7 +97,7 @@ TEST(AppearanceInterval, DrawNumbersPastTenThousandWork) {
 
 TEST(AppearanceInterval, RealHistoryGridAndLastDraw) {
     const DrawHistory history = test::LoadRealHistory();
-    const ResultGrid g = RunWindowAnalysis(AppearanceIntervalWindow(), history);
+    const ResultGrid g = RunWindowAnalysis(AppearanceIntervalAnalysis(), history);
     EXPECT_EQ(g.ColumnCount(), 13);
     EXPECT_EQ(g.RowCount(), 1357);
     // Draw 3 repeats 1 from draw 1, and 30 and the bonus 28 from draw 2.

@@ -22,16 +22,10 @@ std::vector<int> CarriedColumns(const ResultGrid& g, int row) {
     return columns;
 }
 
-TEST(CarryOver, WindowYieldsAfterItsAnalysisAndHasNoPrintButton) {
-    const AnalysisWindowDescription w = CarryOverWindow();
-    EXPECT_FALSE(w.hasPrintButton);
-    EXPECT_TRUE(w.yieldsAfterAnalysis);
-}
-
 TEST(CarryOver, PreviousBonusCountsBothWays) {
     const ResultGrid g = RunWindowAnalysis(
-        CarryOverWindow(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {6, 7, 8, 9, 10}, 3),
-                            MakeDraw(3, {11, 12, 13, 14, 15}, 16)});
+        CarryOverAnalysis(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {6, 7, 8, 9, 10}, 3),
+                              MakeDraw(3, {11, 12, 13, 14, 15}, 16)});
     ASSERT_EQ(g.ColumnCount(), 7);
     ASSERT_EQ(g.RowCount(), 4);
     EXPECT_EQ(g.CellText(1, 1), "回数");
@@ -47,8 +41,8 @@ TEST(CarryOver, PreviousBonusCountsBothWays) {
 
 TEST(CarryOver, SkippedDrawIsPassedOverAndTheLastRowsStayEmpty) {
     const ResultGrid g = RunWindowAnalysis(
-        CarryOverWindow(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {0, 7, 8, 9, 10}, 11),
-                            MakeDraw(3, {7, 2, 20, 21, 22}, 5)});
+        CarryOverAnalysis(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {0, 7, 8, 9, 10}, 11),
+                              MakeDraw(3, {7, 2, 20, 21, 22}, 5)});
     ASSERT_EQ(g.RowCount(), 4);
     EXPECT_EQ(g.CellText(1, 3), "3");
     EXPECT_EQ(CarriedColumns(g, 3), (std::vector<int>{3, 7}));
@@ -59,7 +53,7 @@ TEST(CarryOver, SkippedDrawIsPassedOverAndTheLastRowsStayEmpty) {
 
 TEST(CarryOver, RealHistoryThirdDraw) {
     const DrawHistory history = test::LoadRealHistory();
-    const ResultGrid g = RunWindowAnalysis(CarryOverWindow(), history);
+    const ResultGrid g = RunWindowAnalysis(CarryOverAnalysis(), history);
     EXPECT_EQ(g.RowCount(), 1354);
     // Draw 3: 1 8 10 24 30 / 28 after draw 2: 2 11 12 21 30 / 28.
     EXPECT_EQ(CarriedColumns(g, 4), (std::vector<int>{6, 7}));

@@ -34,7 +34,7 @@ void ExpectPattern(const ResultGrid& grid, int row, int index) {
 
 TEST(EvenOddPatternWindow, PatternIsTheOddCount) {
     const ResultGrid grid = test::RunWindowAnalysis(
-        EvenOddPatternWindow(),
+        EvenOddPatternAnalysis(),
         {MakeDraw(1, {2, 4, 6, 8, 10}, 1), MakeDraw(2, {1, 4, 6, 8, 10}, 1),
          MakeDraw(3, {1, 3, 6, 8, 10}, 1), MakeDraw(4, {1, 2, 3, 4, 5}, 1),
          MakeDraw(5, {1, 3, 5, 7, 10}, 1), MakeDraw(6, {1, 3, 5, 7, 9}, 2)});
@@ -55,7 +55,7 @@ TEST(EvenOddPatternWindow, PatternIsTheOddCount) {
 
 TEST(LowHighPatternWindow, FifteenIsLowSixteenHighAndThePatternIsTheLowCount) {
     const ResultGrid grid = test::RunWindowAnalysis(
-        LowHighPatternWindow(),
+        LowHighPatternAnalysis(),
         {MakeDraw(1, {16, 20, 25, 28, 31}, 15), MakeDraw(2, {15, 16, 20, 25, 28}, 16),
          MakeDraw(3, {3, 8, 17, 22, 30}, 31), MakeDraw(4, {1, 2, 3, 16, 31}, 20),
          MakeDraw(5, {1, 2, 3, 4, 16}, 20), MakeDraw(6, {1, 5, 9, 12, 15}, 20)});
@@ -77,8 +77,8 @@ TEST(LowHighPatternWindow, FifteenIsLowSixteenHighAndThePatternIsTheLowCount) {
 }
 
 TEST(CombinationPatternWindows, HeaderTextsDifferOnlyWhereTheyShould) {
-    const ResultGrid evenOdd = test::RunWindowAnalysis(EvenOddPatternWindow(), {});
-    const ResultGrid lowHigh = test::RunWindowAnalysis(LowHighPatternWindow(), {});
+    const ResultGrid evenOdd = test::RunWindowAnalysis(EvenOddPatternAnalysis(), {});
+    const ResultGrid lowHigh = test::RunWindowAnalysis(LowHighPatternAnalysis(), {});
     EXPECT_EQ(evenOdd.CellText(3, 1), test::Runs("10S本 数 字6S"));
     EXPECT_EQ(lowHigh.CellText(3, 1), test::Runs("10S本 数 字"));
     EXPECT_EQ(evenOdd.CellText(8, 1), "偶数");
@@ -95,14 +95,11 @@ TEST(CombinationPatternWindows, HeaderTextsDifferOnlyWhereTheyShould) {
         EXPECT_EQ(grid->ColumnWidth(1), 6);
         EXPECT_EQ(grid->ColumnWidth(10), 7);
     }
-    EXPECT_TRUE(EvenOddPatternWindow().allowsManualEntry);
-    EXPECT_TRUE(LowHighPatternWindow().allowsManualEntry);
-    EXPECT_EQ(LowHighPatternWindow().widthTwips, EvenOddPatternWindow().widthTwips);
 }
 
 TEST(CombinationPatternWindows, CountColumnsRepeatTheClassColoursDownToTheLastRow) {
     const ResultGrid grid = test::RunWindowAnalysis(
-        EvenOddPatternWindow(),
+        EvenOddPatternAnalysis(),
         {MakeDraw(1, {2, 4, 6, 8, 10}, 1), MakeDraw(2, {2, 4, 6, 8, 0}, 1),  // skipped
          MakeDraw(3, {1, 4, 6, 8, 10}, 1)});
     ASSERT_EQ(grid.RowCount(), 4);
@@ -116,10 +113,9 @@ TEST(CombinationPatternWindows, CountColumnsRepeatTheClassColoursDownToTheLastRo
 
 TEST(CombinationPatternWindows, RealHistoryCountsAddUpToFive) {
     const DrawHistory history = test::LoadRealHistory();
-    for (const AnalysisWindowDescription& window :
-         {EvenOddPatternWindow(), LowHighPatternWindow()}) {
+    for (const Analysis& window : {EvenOddPatternAnalysis(), LowHighPatternAnalysis()}) {
         ResultGrid grid;
-        window.runAnalysis(history, grid);
+        window.fillGrid(history, grid);
         ASSERT_EQ(grid.RowCount(), history.LastDrawNumber() + 1) << window.name;
         for (int row = 2; row <= grid.RowCount(); ++row) {
             const int first = std::stoi(grid.CellText(8, row));

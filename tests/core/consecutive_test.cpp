@@ -21,7 +21,7 @@ Rgb Back(const ResultGrid& grid, int column, int row) {
 
 TEST(ConsecutiveWindow, RunOfThreeAndAPairGiveThreeConsecutivePairsAndNoSkipOne) {
     const ResultGrid grid =
-        test::RunWindowAnalysis(ConsecutiveWindow(), {MakeDraw(1, {3, 4, 5, 20, 21}, 9)});
+        test::RunWindowAnalysis(ConsecutiveAnalysis(), {MakeDraw(1, {3, 4, 5, 20, 21}, 9)});
     for (int column = 2; column <= 6; ++column) {
         EXPECT_EQ(Back(grid, column, 2), kConsecutive) << column;
         EXPECT_EQ(Back(grid, column + 6, 2), kWhite) << column;
@@ -36,7 +36,7 @@ TEST(ConsecutiveWindow, RunOfThreeAndAPairGiveThreeConsecutivePairsAndNoSkipOne)
 
 TEST(ConsecutiveWindow, OddRunGivesFourSkipOnePairsAndGreyConsecutiveHalf) {
     const ResultGrid grid =
-        test::RunWindowAnalysis(ConsecutiveWindow(), {MakeDraw(1, {1, 3, 5, 7, 9}, 2)});
+        test::RunWindowAnalysis(ConsecutiveAnalysis(), {MakeDraw(1, {1, 3, 5, 7, 9}, 2)});
     EXPECT_EQ(Back(grid, 1, 2), kNoPair);
     EXPECT_EQ(Back(grid, 7, 2), kPaleYellow);
     for (int column = 8; column <= 12; ++column) {
@@ -48,7 +48,7 @@ TEST(ConsecutiveWindow, OddRunGivesFourSkipOnePairsAndGreyConsecutiveHalf) {
 TEST(ConsecutiveWindow, OnlyNeighbouringFieldsInStoredOrderAreCompared) {
     // 5 and 6 are consecutive but not neighbours; 7 follows 6 only in reverse; 20, 22 skip one.
     const ResultGrid grid = test::RunWindowAnalysis(
-        ConsecutiveWindow(),
+        ConsecutiveAnalysis(),
         {MakeDraw(1, {5, 10, 7, 6, 20}, 4), MakeDraw(2, {11, 13, 28, 30, 2}, 1)});
     for (int column = 2; column <= 6; ++column) {
         EXPECT_EQ(Back(grid, column, 2), kWhite) << column;
@@ -67,7 +67,7 @@ TEST(ConsecutiveWindow, OnlyNeighbouringFieldsInStoredOrderAreCompared) {
 TEST(ConsecutiveWindow, SkippedDrawsTakeNoRowAndLeaveFormattedEmptyRowsAtTheBottom) {
     Draw incomplete = MakeDraw(2, {1, 2, 3, 4, 5}, 0);
     const ResultGrid grid = test::RunWindowAnalysis(
-        ConsecutiveWindow(),
+        ConsecutiveAnalysis(),
         {MakeDraw(1, {1, 2, 10, 20, 30}, 7), incomplete, MakeDraw(3, {4, 9, 14, 19, 24}, 8)});
     ASSERT_EQ(grid.ColumnCount(), 12);
     ASSERT_EQ(grid.RowCount(), 4);
@@ -79,12 +79,8 @@ TEST(ConsecutiveWindow, SkippedDrawsTakeNoRowAndLeaveFormattedEmptyRowsAtTheBott
 }
 
 TEST(ConsecutiveWindow, HeaderRowAndWindow) {
-    const AnalysisWindowDescription window = ConsecutiveWindow();
+    const Analysis window = ConsecutiveAnalysis();
     EXPECT_EQ(window.caption, "連番・飛び石分析");
-    EXPECT_TRUE(window.yieldsAfterAnalysis);
-    EXPECT_FALSE(window.allowsManualEntry);
-    EXPECT_EQ(window.widthTwips, 6550);
-    EXPECT_EQ(window.heightTwips, 13400);
 
     const ResultGrid grid = test::RunWindowAnalysis(window, {});
     ASSERT_EQ(grid.RowCount(), 1);
@@ -106,7 +102,7 @@ TEST(ConsecutiveWindow, HeaderRowAndWindow) {
 TEST(ConsecutiveWindow, RealHistoryHasOneRowPerDrawAndMarksEveryPair) {
     const DrawHistory history = test::LoadRealHistory();
     ResultGrid grid;
-    ConsecutiveWindow().runAnalysis(history, grid);
+    ConsecutiveAnalysis().fillGrid(history, grid);
     ASSERT_EQ(grid.ColumnCount(), 12);
     ASSERT_EQ(grid.RowCount(), history.LastDrawNumber() + 1);
     int row = 2;

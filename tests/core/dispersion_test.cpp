@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "analyses/markcolourlegend.h"
+#include "analyses/analysiscolours.h"
 #include "analysiswindowrun.h"
 
 namespace pirumo {
@@ -27,7 +27,7 @@ std::vector<std::pair<int, Rgb>> MarksIn(const ResultGrid& g, int row) {
 
 TEST(Dispersion, SixMarksPerDrawAndNoNumbers) {
     const ResultGrid g =
-        RunWindowAnalysis(DispersionWindow(), {MakeDraw(7, {31, 1, 16, 2, 30}, 15)});
+        RunWindowAnalysis(DispersionAnalysis(), {MakeDraw(7, {31, 1, 16, 2, 30}, 15)});
     ASSERT_EQ(g.ColumnCount(), 33);
     ASSERT_EQ(g.RowCount(), 10);
     EXPECT_EQ(g.CellText(1, 3), "7");
@@ -40,8 +40,8 @@ TEST(Dispersion, SixMarksPerDrawAndNoNumbers) {
 
 TEST(Dispersion, SkippedDrawsTakeNoRowAndTheFooterStays) {
     const ResultGrid g = RunWindowAnalysis(
-        DispersionWindow(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {1, 2, 3, 4, 0}, 6),
-                             MakeDraw(3, {7, 8, 9, 10, 11}, 12)});
+        DispersionAnalysis(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {1, 2, 3, 4, 0}, 6),
+                               MakeDraw(3, {7, 8, 9, 10, 11}, 12)});
     ASSERT_EQ(g.RowCount(), 6);
     EXPECT_EQ(g.CellText(1, 4), "3");
     EXPECT_EQ(MarksIn(g, 4).size(), 6u);
@@ -59,7 +59,7 @@ TEST(Dispersion, SkippedDrawsTakeNoRowAndTheFooterStays) {
 
 TEST(Dispersion, RealHistoryMarksEveryDraw) {
     const DrawHistory history = test::LoadRealHistory();
-    const ResultGrid g = RunWindowAnalysis(DispersionWindow(), history);
+    const ResultGrid g = RunWindowAnalysis(DispersionAnalysis(), history);
     EXPECT_EQ(g.ColumnCount(), 33);
     EXPECT_EQ(g.RowCount(), 1356);
     for (int row = 3; row <= 1355; ++row) {

@@ -21,7 +21,7 @@ bool IsHeaderRow(const ResultGrid& grid, int row) {
 }
 
 TEST(FourGroupWindow, BlocksOfFiftyDrawsUnderTheirOwnHeaderRows) {
-    const ResultGrid grid = test::RunWindowAnalysis(FourGroupWindow(), test::NumberedDraws(120));
+    const ResultGrid grid = test::RunWindowAnalysis(FourGroupAnalysis(), test::NumberedDraws(120));
     ASSERT_EQ(grid.ColumnCount(), 11);
     ASSERT_EQ(grid.RowCount(), 124);
     for (int row = 1; row <= 124; ++row) {
@@ -38,25 +38,26 @@ TEST(FourGroupWindow, BlocksOfFiftyDrawsUnderTheirOwnHeaderRows) {
 }
 
 TEST(FourGroupWindow, BlockBoundaryAtFiftyAndFiftyOneDraws) {
-    const ResultGrid fifty = test::RunWindowAnalysis(FourGroupWindow(), test::NumberedDraws(50));
+    const ResultGrid fifty = test::RunWindowAnalysis(FourGroupAnalysis(), test::NumberedDraws(50));
     ASSERT_EQ(fifty.RowCount(), 52);
     EXPECT_EQ(fifty.CellText(1, 51), "50");
     EXPECT_TRUE(IsHeaderRow(fifty, 52));
 
-    const ResultGrid fiftyOne = test::RunWindowAnalysis(FourGroupWindow(), test::NumberedDraws(51));
+    const ResultGrid fiftyOne =
+        test::RunWindowAnalysis(FourGroupAnalysis(), test::NumberedDraws(51));
     ASSERT_EQ(fiftyOne.RowCount(), 54);
     EXPECT_TRUE(IsHeaderRow(fiftyOne, 52));
     EXPECT_EQ(fiftyOne.CellText(1, 53), "51");
     EXPECT_TRUE(IsHeaderRow(fiftyOne, 54));
 
-    const ResultGrid empty = test::RunWindowAnalysis(FourGroupWindow(), {});
+    const ResultGrid empty = test::RunWindowAnalysis(FourGroupAnalysis(), {});
     ASSERT_EQ(empty.RowCount(), 1);
     EXPECT_TRUE(IsHeaderRow(empty, 1));
 }
 
 TEST(FourGroupWindow, CountsAndColoursIncludeTheBonus) {
     const ResultGrid grid =
-        test::RunWindowAnalysis(FourGroupWindow(), {MakeDraw(1, {3, 12, 15, 24, 31}, 7)});
+        test::RunWindowAnalysis(FourGroupAnalysis(), {MakeDraw(1, {3, 12, 15, 24, 31}, 7)});
     EXPECT_EQ(grid.CellText(8, 2), "2");
     EXPECT_EQ(grid.CellText(9, 2), "2");
     EXPECT_EQ(grid.CellText(10, 2), "1");
@@ -74,7 +75,7 @@ TEST(FourGroupWindow, CountsAndColoursIncludeTheBonus) {
 }
 
 TEST(FourGroupWindow, HeaderRowLooksLikeOneTitleOverTheMainNumbers) {
-    const ResultGrid grid = test::RunWindowAnalysis(FourGroupWindow(), test::NumberedDraws(3));
+    const ResultGrid grid = test::RunWindowAnalysis(FourGroupAnalysis(), test::NumberedDraws(3));
     for (int column = 2; column <= 6; ++column) {
         EXPECT_EQ(grid.StyleAt(column, 1).borders, border::kBottom) << column;
         EXPECT_EQ(grid.StyleAt(column, 1).borderColours[3], 0u) << column;
@@ -84,14 +85,13 @@ TEST(FourGroupWindow, HeaderRowLooksLikeOneTitleOverTheMainNumbers) {
     EXPECT_EQ(grid.StyleAt(9, 1).back, MakeRgb(200, 200, 255));
     EXPECT_EQ(grid.StyleAt(9, 1).fore, MakeRgb(0, 0, 255));
     EXPECT_EQ(grid.CellText(10, 1), "20～29");
-    EXPECT_TRUE(FourGroupWindow().allowsManualEntry);
-    EXPECT_EQ(FourGroupWindow().caption, "4分割傾向分析");
+    EXPECT_EQ(FourGroupAnalysis().caption, "4分割傾向分析");
 }
 
 TEST(FourGroupWindow, SkippedRecordsLeaveRowsBeforeTheClosingHeaderEmpty) {
     auto draws = test::NumberedDraws(5);
     draws[1].numbers[Draw::kBonusIndex] = Draw::kEmptyField;
-    const ResultGrid grid = test::RunWindowAnalysis(FourGroupWindow(), draws);
+    const ResultGrid grid = test::RunWindowAnalysis(FourGroupAnalysis(), draws);
     ASSERT_EQ(grid.RowCount(), 7);
     EXPECT_EQ(grid.CellText(1, 3), "3");
     EXPECT_EQ(grid.CellText(1, 5), "5");
@@ -103,7 +103,7 @@ TEST(FourGroupWindow, SkippedRecordsLeaveRowsBeforeTheClosingHeaderEmpty) {
 TEST(FourGroupWindow, RealHistoryGridAndCounts) {
     const DrawHistory history = test::LoadRealHistory();
     ResultGrid grid;
-    FourGroupWindow().runAnalysis(history, grid);
+    FourGroupAnalysis().fillGrid(history, grid);
     const int last = history.LastDrawNumber();
     const int blocks = (last + 49) / 50;
     ASSERT_EQ(grid.ColumnCount(), 11);

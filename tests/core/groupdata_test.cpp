@@ -22,9 +22,9 @@ const std::string kTitleB = Runs("28S2I12S2I3S1I数2I1S字7S2I21S2I12S6I3S1I");
 TEST(GroupDataWindows, TitlesAndGroupHeadersKeepTheirExactBlanks) {
     ASSERT_EQ(test::CodePoints(kTitleA), 106u);
     ASSERT_EQ(test::CodePoints(kTitleB), 107u);
-    const ResultGrid six = test::RunWindowAnalysis(GroupData6Window(), test::NumberedDraws(1));
-    const ResultGrid seven = test::RunWindowAnalysis(GroupData7Window(), test::NumberedDraws(1));
-    const ResultGrid ten = test::RunWindowAnalysis(GroupData10Window(), test::NumberedDraws(1));
+    const ResultGrid six = test::RunWindowAnalysis(GroupData6Analysis(), test::NumberedDraws(1));
+    const ResultGrid seven = test::RunWindowAnalysis(GroupData7Analysis(), test::NumberedDraws(1));
+    const ResultGrid ten = test::RunWindowAnalysis(GroupData10Analysis(), test::NumberedDraws(1));
     EXPECT_EQ(six.CellText(2, 1), kTitleA);
     EXPECT_EQ(seven.CellText(2, 1), kTitleB);
     EXPECT_EQ(ten.CellText(2, 1), kTitleA);
@@ -46,7 +46,7 @@ TEST(GroupDataWindows, TitlesAndGroupHeadersKeepTheirExactBlanks) {
 }
 
 TEST(GroupDataWindows, BlocksOfFiftyDrawsWithTwoHeaderRowsEach) {
-    const ResultGrid grid = test::RunWindowAnalysis(GroupData7Window(), test::NumberedDraws(120));
+    const ResultGrid grid = test::RunWindowAnalysis(GroupData7Analysis(), test::NumberedDraws(120));
     ASSERT_EQ(grid.ColumnCount(), 33);
     ASSERT_EQ(grid.RowCount(), 127);
     for (int row = 2; row <= 127; ++row) {
@@ -66,16 +66,17 @@ TEST(GroupDataWindows, BlocksOfFiftyDrawsWithTwoHeaderRowsEach) {
     EXPECT_EQ(grid.CellText(1, 127), "120");
     EXPECT_EQ(grid.StyleAt(10, 55).fore, MakeRgb(0, 0, 255));
 
-    EXPECT_EQ(test::RunWindowAnalysis(GroupData7Window(), test::NumberedDraws(50)).RowCount(), 53);
+    EXPECT_EQ(test::RunWindowAnalysis(GroupData7Analysis(), test::NumberedDraws(50)).RowCount(),
+              53);
     const ResultGrid fiftyOne =
-        test::RunWindowAnalysis(GroupData7Window(), test::NumberedDraws(51));
+        test::RunWindowAnalysis(GroupData7Analysis(), test::NumberedDraws(51));
     ASSERT_EQ(fiftyOne.RowCount(), 56);
     EXPECT_EQ(fiftyOne.CellText(1, 55), "回");
     EXPECT_EQ(fiftyOne.CellText(1, 56), "51");
 }
 
 TEST(GroupDataWindows, EmptyHistoryShowsOnlyTheTitleRow) {
-    const ResultGrid grid = test::RunWindowAnalysis(GroupData6Window(), {});
+    const ResultGrid grid = test::RunWindowAnalysis(GroupData6Analysis(), {});
     ASSERT_EQ(grid.RowCount(), 1);
     EXPECT_EQ(grid.CellText(2, 1), kTitleA);
     EXPECT_EQ(grid.StyleAt(2, 1).back, MakeRgb(255, 200, 200));
@@ -86,8 +87,8 @@ TEST(GroupDataWindows, EmptyHistoryShowsOnlyTheTitleRow) {
 
 TEST(GroupDataWindows, MissedGroupsGreyPerWindow) {
     const std::vector<Draw> draw{MakeDraw(1, {1, 2, 3, 4, 5}, 6)};
-    const ResultGrid ten = test::RunWindowAnalysis(GroupData10Window(), draw);
-    const ResultGrid six = test::RunWindowAnalysis(GroupData6Window(), draw);
+    const ResultGrid ten = test::RunWindowAnalysis(GroupData10Analysis(), draw);
+    const ResultGrid six = test::RunWindowAnalysis(GroupData6Analysis(), draw);
     for (int column = 2; column <= 32; ++column) {
         // Ten groups: Ａ 1-3 and Ｂ 4-6 hit, Ｃ to Ｊ missed.
         const Rgb tenExpected = column <= 4 ? kWhite : column <= 7 ? kShaded : kMissed;
@@ -100,10 +101,10 @@ TEST(GroupDataWindows, MissedGroupsGreyPerWindow) {
 }
 
 TEST(GroupDataWindows, EveryDrawRowHasFiveMainMarksAndOneBonusMark) {
-    const ResultGrid grid =
-        test::RunWindowAnalysis(GroupData6Window(), {MakeDraw(1, {31, 7, 19, 2, 26}, 13),
-                                                     MakeDraw(2, {5, 0, 9, 10, 11}, 12),  // skipped
-                                                     MakeDraw(3, {1, 6, 11, 16, 21}, 26)});
+    const ResultGrid grid = test::RunWindowAnalysis(
+        GroupData6Analysis(),
+        {MakeDraw(1, {31, 7, 19, 2, 26}, 13), MakeDraw(2, {5, 0, 9, 10, 11}, 12),  // skipped
+         MakeDraw(3, {1, 6, 11, 16, 21}, 26)});
     ASSERT_EQ(grid.RowCount(), 6);
     for (int row : {4, 5}) {
         int main = 0;
@@ -127,7 +128,7 @@ TEST(GroupDataWindows, EveryDrawRowHasFiveMainMarksAndOneBonusMark) {
 }
 
 TEST(GroupDataWindows, GroupTitleRowFramesEachGroupOnItsOwnColumns) {
-    const ResultGrid grid = test::RunWindowAnalysis(GroupData6Window(), test::NumberedDraws(60));
+    const ResultGrid grid = test::RunWindowAnalysis(GroupData6Analysis(), test::NumberedDraws(60));
     for (int row : {2, 54}) {
         EXPECT_EQ(grid.StyleAt(2, row).borders, border::kLeft | border::kTop | border::kBottom);
         EXPECT_EQ(grid.StyleAt(6, row).borders, border::kTop | border::kBottom);
@@ -137,38 +138,17 @@ TEST(GroupDataWindows, GroupTitleRowFramesEachGroupOnItsOwnColumns) {
     EXPECT_EQ(grid.RowHeight(1), 15);
     EXPECT_EQ(grid.RowHeight(2), 12);
     EXPECT_EQ(grid.RowHeight(54), 9);
-    EXPECT_EQ(test::RunWindowAnalysis(GroupData10Window(), {}).RowHeight(1), 9);
-}
-
-TEST(GroupDataWindows, OneLegendAndNoPrintButton) {
-    for (const AnalysisWindowDescription& window :
-         {GroupData6Window(), GroupData7Window(), GroupData10Window()}) {
-        EXPECT_FALSE(window.hasPrintButton) << window.name;
-        EXPECT_EQ(window.widthTwips, 9250);
-        EXPECT_EQ(window.summaryLeft, 120);
-        EXPECT_EQ(window.summaryTop, 180);
-        ASSERT_EQ(window.legend.size(), 6u);
-        EXPECT_EQ(window.legend[0].kind, LegendControl::Kind::Ball);
-        EXPECT_EQ(window.legend[0].left, 4200);
-        EXPECT_EQ(window.legend[1].left, 5160);
-        EXPECT_EQ(window.legend[3].text, "：ボーナス数字");
-        EXPECT_EQ(window.legend[4].kind, LegendControl::Kind::Swatch);
-        EXPECT_EQ(window.legend[4].colour, MakeRgb(210, 210, 210));
-        EXPECT_EQ(window.legend[5].text, ":該当なし");
-    }
-    EXPECT_EQ(GroupData6Window().heightTwips, 12400);
-    EXPECT_EQ(GroupData10Window().summaryWidth, 4215);
-    EXPECT_EQ(GroupData10Window().caption, "10分割データ分析");
+    EXPECT_EQ(test::RunWindowAnalysis(GroupData10Analysis(), {}).RowHeight(1), 9);
 }
 
 TEST(GroupDataWindows, RealHistoryGridSizes) {
     const DrawHistory history = test::LoadRealHistory();
     const int last = history.LastDrawNumber();
     const int blocks = (last + 49) / 50;
-    for (const AnalysisWindowDescription& window :
-         {GroupData6Window(), GroupData7Window(), GroupData10Window()}) {
+    for (const Analysis& window :
+         {GroupData6Analysis(), GroupData7Analysis(), GroupData10Analysis()}) {
         ResultGrid grid;
-        window.runAnalysis(history, grid);
+        window.fillGrid(history, grid);
         ASSERT_EQ(grid.ColumnCount(), 33);
         ASSERT_EQ(grid.RowCount(), last + 2 * blocks + 1) << window.name;
         // The last draw sits in the last row, the first of block 27 below its header rows.

@@ -18,9 +18,9 @@ int DigitColumn(int digit) {
 
 TEST(LastDigitWindow, MarksRepeatTheDigitOncePerNumberAndColourByCount) {
     const ResultGrid grid =
-        test::RunWindowAnalysis(LastDigitWindow(), {MakeDraw(1, {1, 11, 21, 5, 16}, 31),
-                                                    MakeDraw(2, {10, 20, 3, 13, 23}, 30),
-                                                    MakeDraw(3, {2, 12, 4, 6, 8}, 9)});
+        test::RunWindowAnalysis(LastDigitAnalysis(), {MakeDraw(1, {1, 11, 21, 5, 16}, 31),
+                                                      MakeDraw(2, {10, 20, 3, 13, 23}, 30),
+                                                      MakeDraw(3, {2, 12, 4, 6, 8}, 9)});
     EXPECT_EQ(grid.CellText(1, 3), "1");
     EXPECT_EQ(grid.CellText(DigitColumn(1), 3), "1111");
     EXPECT_EQ(grid.StyleAt(DigitColumn(1), 3).back, MakeRgb(255, 200, 200));
@@ -43,7 +43,7 @@ TEST(LastDigitWindow, MarksRepeatTheDigitOncePerNumberAndColourByCount) {
 TEST(LastDigitWindows, BottomHeaderMirrorsTheTopOne) {
     const std::string title = test::Runs("43S下一桁数字27S3I18S");
     ASSERT_EQ(test::CodePoints(title), 96u);
-    for (const AnalysisWindowDescription& window : {LastDigitWindow(), LastDigitRunWindow()}) {
+    for (const Analysis& window : {LastDigitAnalysis(), LastDigitRunAnalysis()}) {
         const ResultGrid grid = test::RunWindowAnalysis(window, test::NumberedDraws(7));
         ASSERT_EQ(grid.ColumnCount(), 11) << window.name;
         ASSERT_EQ(grid.RowCount(), 11) << window.name;
@@ -74,7 +74,7 @@ TEST(LastDigitWindows, BottomHeaderMirrorsTheTopOne) {
 TEST(LastDigitWindow, SkippedRecordsLeaveRowsBeforeTheBottomHeaderEmpty) {
     auto draws = test::NumberedDraws(4);
     draws[0].numbers[2] = Draw::kOtherValue;
-    const ResultGrid grid = test::RunWindowAnalysis(LastDigitWindow(), draws);
+    const ResultGrid grid = test::RunWindowAnalysis(LastDigitAnalysis(), draws);
     ASSERT_EQ(grid.RowCount(), 8);
     EXPECT_EQ(grid.CellText(1, 3), "2");
     EXPECT_EQ(grid.CellText(1, 5), "4");
@@ -86,7 +86,7 @@ TEST(LastDigitWindow, SkippedRecordsLeaveRowsBeforeTheBottomHeaderEmpty) {
 TEST(LastDigitWindow, RealHistoryEveryRowHoldsSixMarks) {
     const DrawHistory history = test::LoadRealHistory();
     ResultGrid grid;
-    LastDigitWindow().runAnalysis(history, grid);
+    LastDigitAnalysis().fillGrid(history, grid);
     const int last = history.LastDrawNumber();
     ASSERT_EQ(grid.RowCount(), last + 4);
     for (int row = 3; row <= last + 2; ++row) {

@@ -28,7 +28,7 @@ TEST(LastDigitRunWindow, CountsContinuationsAndRestartsAfterAGap) {
     for (int n = 1; n <= 10; ++n) {
         draws.push_back(n == 5 || n == 6 || n == 7 || n == 10 ? WithThree(n) : Plain(n));
     }
-    const ResultGrid grid = test::RunWindowAnalysis(LastDigitRunWindow(), draws);
+    const ResultGrid grid = test::RunWindowAnalysis(LastDigitRunAnalysis(), draws);
     ASSERT_EQ(grid.RowCount(), 14);
     EXPECT_EQ(grid.CellText(kDigit3Column, 7), "");
     EXPECT_EQ(grid.CellText(kDigit3Column, 8), "1");
@@ -41,7 +41,7 @@ TEST(LastDigitRunWindow, CountsContinuationsAndRestartsAfterAGap) {
 
 TEST(LastDigitRunWindow, SameDigitTwiceInOneDrawCountsTwice) {
     const ResultGrid grid = test::RunWindowAnalysis(
-        LastDigitRunWindow(),
+        LastDigitRunAnalysis(),
         {Plain(1), Plain(2), Plain(3), WithThree(4), MakeDraw(5, {3, 4, 13, 20, 21}, 22)});
     EXPECT_EQ(grid.CellText(kDigit3Column, 7), "2");
     EXPECT_EQ(grid.StyleAt(kDigit3Column, 7).back, MakeRgb(200, 255, 255));
@@ -53,7 +53,7 @@ TEST(LastDigitRunWindow, LongRunsTakeTheirColours) {
     for (int n = 1; n <= 14; ++n) {
         draws.push_back(WithSeven(n));
     }
-    const ResultGrid grid = test::RunWindowAnalysis(LastDigitRunWindow(), draws);
+    const ResultGrid grid = test::RunWindowAnalysis(LastDigitRunAnalysis(), draws);
     const Rgb expected[14] = {0,
                               MakeRgb(255, 255, 255),
                               MakeRgb(200, 255, 255),
@@ -83,7 +83,7 @@ TEST(LastDigitRunWindow, RunsGoOnPastDrawNineHundredNinetyNine) {
         draws.push_back(n >= 995 ? WithSeven(n) : Plain(n));
     }
     draws[1007].numbers[0] = Draw::kEmptyField;  // draw 1008 skipped: the run breaks there
-    const ResultGrid grid = test::RunWindowAnalysis(LastDigitRunWindow(), draws);
+    const ResultGrid grid = test::RunWindowAnalysis(LastDigitRunAnalysis(), draws);
     ASSERT_EQ(grid.RowCount(), 1014);
     EXPECT_EQ(grid.CellText(1, 1002), "1000");
     EXPECT_EQ(grid.CellText(1, 1012), "1010");
@@ -100,7 +100,7 @@ TEST(LastDigitRunWindow, RunsGoOnPastDrawNineHundredNinetyNine) {
 TEST(LastDigitRunWindow, RealHistoryRunsAfterDrawNineHundredNinetyNineAreFilled) {
     const DrawHistory history = test::LoadRealHistory();
     ResultGrid grid;
-    LastDigitRunWindow().runAnalysis(history, grid);
+    LastDigitRunAnalysis().fillGrid(history, grid);
     const int last = history.LastDrawNumber();
     ASSERT_EQ(grid.ColumnCount(), 11);
     ASSERT_EQ(grid.RowCount(), last + 4);

@@ -15,8 +15,9 @@ constexpr Rgb kPaleCyan = MakeRgb(200, 255, 255);
 constexpr Rgb kWhite = MakeRgb(255, 255, 255);
 
 TEST(NumberGap, DifferencesBySamePositionOfThePreviousDraw) {
-    const ResultGrid g = RunWindowAnalysis(
-        NumberGapWindow(), {MakeDraw(1, {20, 4, 7, 8, 9}, 30), MakeDraw(2, {3, 9, 7, 10, 11}, 1)});
+    const ResultGrid g =
+        RunWindowAnalysis(NumberGapAnalysis(),
+                          {MakeDraw(1, {20, 4, 7, 8, 9}, 30), MakeDraw(2, {3, 9, 7, 10, 11}, 1)});
     ASSERT_EQ(g.ColumnCount(), 13);
     ASSERT_EQ(g.RowCount(), 6);
     EXPECT_EQ(g.CellText(2, 3), "20");
@@ -36,8 +37,8 @@ TEST(NumberGap, DifferencesBySamePositionOfThePreviousDraw) {
 
 TEST(NumberGap, SkippedDrawKeepsTheLastValidNumbers) {
     const ResultGrid g = RunWindowAnalysis(
-        NumberGapWindow(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {9, 9, 9, 9, 9}, 0),
-                            MakeDraw(3, {2, 2, 3, 4, 5}, 7)});
+        NumberGapAnalysis(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {9, 9, 9, 9, 9}, 0),
+                              MakeDraw(3, {2, 2, 3, 4, 5}, 7)});
     for (int c = 1; c <= 13; ++c) {
         EXPECT_EQ(g.CellText(c, 4), "") << c;
     }
@@ -48,7 +49,7 @@ TEST(NumberGap, SkippedDrawKeepsTheLastValidNumbers) {
 
 TEST(NumberGap, FirstRowNeverGetsDifferencesEvenWhenEmpty) {
     const ResultGrid g =
-        RunWindowAnalysis(NumberGapWindow(),
+        RunWindowAnalysis(NumberGapAnalysis(),
                           {MakeDraw(1, {1, 2, 3, 4, 0}, 6), MakeDraw(2, {10, 11, 12, 13, 14}, 15)});
     EXPECT_EQ(g.CellText(1, 3), "");
     EXPECT_EQ(g.CellText(1, 4), "2");
@@ -57,7 +58,7 @@ TEST(NumberGap, FirstRowNeverGetsDifferencesEvenWhenEmpty) {
 }
 
 TEST(NumberGap, HeaderTextsDifferFromTheIntervalWindow) {
-    const ResultGrid g = RunWindowAnalysis(NumberGapWindow(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6)});
+    const ResultGrid g = RunWindowAnalysis(NumberGapAnalysis(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6)});
     ASSERT_EQ(g.RowCount(), 5);
     for (auto [bandRow, namesRow] : {std::pair{1, 2}, std::pair{5, 4}}) {
         EXPECT_EQ(g.CellText(6, bandRow), "    本 数 字");
@@ -70,7 +71,7 @@ TEST(NumberGap, HeaderTextsDifferFromTheIntervalWindow) {
 
 TEST(NumberGap, RealHistorySecondDraw) {
     const DrawHistory history = test::LoadRealHistory();
-    const ResultGrid g = RunWindowAnalysis(NumberGapWindow(), history);
+    const ResultGrid g = RunWindowAnalysis(NumberGapAnalysis(), history);
     EXPECT_EQ(g.RowCount(), 1357);
     // Draw 1: 1 3 17 20 25 / 26; draw 2: 2 11 12 21 30 / 28.
     EXPECT_EQ(g.CellText(3, 4), "+1");

@@ -15,7 +15,7 @@ constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 
 TEST(NumberSumWindow, SmallestAndLargestTotals) {
     const ResultGrid grid = test::RunWindowAnalysis(
-        NumberSumWindow(),
+        NumberSumAnalysis(),
         {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {27, 28, 29, 30, 31}, 26)});
     EXPECT_EQ(grid.CellText(7, 2), "15");
     EXPECT_EQ(grid.CellText(8, 2), "6");
@@ -28,7 +28,7 @@ TEST(NumberSumWindow, SmallestAndLargestTotals) {
 
 TEST(NumberSumWindow, TotalsColumnsAreBlueOnCyanAndTheBonusColumnPlain) {
     const ResultGrid grid =
-        test::RunWindowAnalysis(NumberSumWindow(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6)});
+        test::RunWindowAnalysis(NumberSumAnalysis(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6)});
     for (int column : {7, 9}) {
         EXPECT_EQ(grid.StyleAt(column, 2).fore, kBlue);
         EXPECT_EQ(grid.StyleAt(column, 2).back, kPaleCyan);
@@ -43,9 +43,7 @@ TEST(NumberSumWindow, TotalsColumnsAreBlueOnCyanAndTheBonusColumnPlain) {
 }
 
 TEST(NumberSumWindow, HeaderRow) {
-    const AnalysisWindowDescription window = NumberSumWindow();
-    EXPECT_EQ(window.widthTwips, 7350);
-    EXPECT_EQ(window.heightTwips, 13680);
+    const Analysis window = NumberSumAnalysis();
     const ResultGrid grid = test::RunWindowAnalysis(window, {});
     ASSERT_EQ(grid.RowCount(), 1);
     EXPECT_EQ(grid.CellText(4, 1), "本 数 字");
@@ -63,8 +61,8 @@ TEST(NumberSumWindow, HeaderRow) {
 
 TEST(NumberSumWindow, SkippedDrawsLeaveEmptyRowsAtTheBottom) {
     const ResultGrid grid = test::RunWindowAnalysis(
-        NumberSumWindow(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {1, 2, 0, 4, 5}, 6),
-                            MakeDraw(3, {7, 8, 9, 10, 11}, 12)});
+        NumberSumAnalysis(), {MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {1, 2, 0, 4, 5}, 6),
+                              MakeDraw(3, {7, 8, 9, 10, 11}, 12)});
     ASSERT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.CellText(1, 3), "3");
     EXPECT_EQ(grid.CellText(7, 3), "45");
@@ -75,7 +73,7 @@ TEST(NumberSumWindow, SkippedDrawsLeaveEmptyRowsAtTheBottom) {
 TEST(NumberSumWindow, RealHistoryTotals) {
     const DrawHistory history = test::LoadRealHistory();
     ResultGrid grid;
-    NumberSumWindow().runAnalysis(history, grid);
+    NumberSumAnalysis().fillGrid(history, grid);
     ASSERT_EQ(grid.ColumnCount(), 9);
     ASSERT_EQ(grid.RowCount(), history.LastDrawNumber() + 1);
     // Draw 1 is 1, 3, 17, 20, 25 with bonus 26.

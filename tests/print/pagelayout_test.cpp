@@ -175,9 +175,9 @@ TEST(PageLayout, TitleRowsAreTheHeaderBandOfEveryAnalysisWindow) {
         {"下一桁出現傾向分析", 2},
         {"下一桁連続出現回数分析", 2},
     };
-    for (const AnalysisWindowDescription& window : AnalysisWindows()) {
+    for (const Analysis& window : Analyses()) {
         ResultGrid grid;
-        window.runAnalysis(history, grid);
+        window.fillGrid(history, grid);
         ASSERT_TRUE(expected.count(window.name)) << window.name;
         EXPECT_EQ(TitleRowCount(grid), expected.at(window.name)) << window.name;
     }

@@ -15,22 +15,13 @@ namespace {
 
 class AnalysisWindowTest : public testing::Test {
 protected:
-    // A window of the common frame with a legend and a grid that lists the draw numbers.
-    static AnalysisWindowDescription SampleDescription() {
-        AnalysisWindowDescription description;
+    // An analysis whose grid lists the draw numbers.
+    static Analysis SampleDescription() {
+        Analysis description;
         description.name = "見本分析";
         description.caption = "見本の分析";
         description.summary = "見本の説明です";
-        description.widthTwips = 6000;
-        description.heightTwips = 7000;
-        description.hasPrintButton = false;
-        description.legend = {
-            {LegendControl::Kind::Ball, "Picture1", "", MakeRgb(0, 0, 255), 4200, 120, 255, 255},
-            {LegendControl::Kind::Label, "Label2", "：本数字", 0, 4440, 180, 735, -1},
-            {LegendControl::Kind::Swatch, "Label5", "", MakeRgb(224, 224, 224), 6720, 150, 375,
-             255},
-        };
-        description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
+        description.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
             grid.SetColumnCount(1);
             grid.SetRowCount(history.LastDrawNumber());
             grid.SetHeadersVisible(false, false);
@@ -41,8 +32,23 @@ protected:
         return description;
     }
 
-    AnalysisWindow& Open(const AnalysisWindowDescription& description) {
-        AnalysisWindow& window = mHost.Add(new AnalysisWindow(description, mHost));
+    // Its window, with a legend.
+    static AnalysisWindowLayout SampleLayout() {
+        return {
+            .widthTwips = 6000,
+            .heightTwips = 7000,
+            .hasPrintButton = false,
+            .legend = {
+                {LegendControl::Kind::Ball, "ball", "", MakeRgb(0, 0, 255), 4200, 120, 255, 255},
+                {LegendControl::Kind::Label, "ballLabel", "：本数字", 0, 4440, 180, 735, -1},
+                {LegendControl::Kind::Swatch, "swatch", "", MakeRgb(224, 224, 224), 6720, 150, 375,
+                 255},
+            }};
+    }
+
+    AnalysisWindow& Open(const Analysis& description,
+                         const AnalysisWindowLayout& layout = SampleLayout()) {
+        AnalysisWindow& window = mHost.Add(new AnalysisWindow(description, layout, mHost));
         window.Load();
         window.show();
         return window;
@@ -54,7 +60,7 @@ protected:
 class AnalysisWindowMenuTest : public MainFrmTest {};
 
 TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
-    const AnalysisWindowDescription description = SampleDescription();
+    const Analysis description = SampleDescription();
     AnalysisWindow& window = Open(description);
 
     EXPECT_EQ(window.objectName(), QStringLiteral("見本分析"));
@@ -66,7 +72,7 @@ TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
               QStringLiteral("閉じる"));
     EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command2")), nullptr);
 
-    auto* ball = window.findChild<QLabel*>(QStringLiteral("Picture1"));
+    auto* ball = window.findChild<QLabel*>(QStringLiteral("ball"));
     ASSERT_NE(ball, nullptr);
     const QRect ballPlace = TwipsToPixels(4200, 120, 255, 255, window);
     EXPECT_EQ(ball->pos(), ballPlace.topLeft());
@@ -74,14 +80,14 @@ TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
     EXPECT_EQ(ball->size(),
               ballPlace.size().expandedTo(ball->pixmap().deviceIndependentSize().toSize()));
     EXPECT_FALSE(ball->pixmap().isNull());
-    auto* label = window.findChild<QLabel*>(QStringLiteral("Label2"));
+    auto* label = window.findChild<QLabel*>(QStringLiteral("ballLabel"));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), QStringLiteral("：本数字"));
     // Placed at its twips, or right of the ball where that would make them touch.
     EXPECT_EQ(label->y(), TwipsToPixelsY(180, window));
     EXPECT_GE(label->x(), TwipsToPixelsX(4440, window));
     EXPECT_GT(label->x(), ball->geometry().right() + 1);
-    auto* swatch = window.findChild<QLabel*>(QStringLiteral("Label5"));
+    auto* swatch = window.findChild<QLabel*>(QStringLiteral("swatch"));
     ASSERT_NE(swatch, nullptr);
     EXPECT_EQ(swatch->grab().toImage().pixelColor(5, 5), QColor(224, 224, 224));
 }
@@ -96,9 +102,9 @@ TEST_F(AnalysisWindowTest, GridShowsWhatRunAnalysisWroteFromTheHistory) {
 }
 
 TEST_F(AnalysisWindowTest, PrintButtonPreviewsAndCloseButtonClosesAndAllowsEntryAgain) {
-    AnalysisWindowDescription description = SampleDescription();
-    description.hasPrintButton = true;
-    QPointer<AnalysisWindow> window = &Open(description);
+    AnalysisWindowLayout layout = SampleLayout();
+    layout.hasPrintButton = true;
+    QPointer<AnalysisWindow> window = &Open(SampleDescription(), layout);
     auto* print = window->findChild<QPushButton*>(QStringLiteral("Command2"));
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(print->text(), QStringLiteral("印刷"));

@@ -61,13 +61,11 @@ TEST_F(EntryGuardTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
 TEST_F(EntryGuardTest, AWindowThatAllowsManualEntryDoesNotBlockIt) {
     WriteHistory(PatternDraws(5));
     MainFrm& main = Start();
-    AnalysisWindowDescription description;
+    Analysis description;
     description.name = "非ブロック";
     description.caption = "非ブロック";
-    description.widthTwips = 3000;
-    description.heightTwips = 3000;
-    description.allowsManualEntry = true;
-    auto* window = new AnalysisWindow(description, main);
+    auto* window = new AnalysisWindow(
+        description, {.widthTwips = 3000, .heightTwips = 3000, .allowsManualEntry = true}, main);
     main.MdiArea().addSubWindow(window);
     window->Load();
     window->show();

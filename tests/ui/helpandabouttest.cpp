@@ -98,7 +98,7 @@ TEST_F(HelpAndAboutTest, EveryKeywordHasAPageAndEveryWindowAKeyword) {
         ASSERT_TRUE(help->ShowKeyword(keyword));
         EXPECT_GT(content->toPlainText().size(), 100);
     }
-    for (const AnalysisWindowDescription& description : AnalysisWindows()) {
+    for (const Analysis& description : Analyses()) {
         EXPECT_TRUE(keywords.contains(QString::fromUtf8(description.caption)))
             << description.caption;
     }

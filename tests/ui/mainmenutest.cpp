@@ -129,7 +129,7 @@ TEST_F(MainMenuTest, EveryAnalysisLeafOpensItsWindowWithTheCatalogCaption) {
     ModalAnswerer answerer;
     for (const auto& [item, window] : kAnalysisLeaves) {
         SCOPED_TRACE(item);
-        const AnalysisWindowDescription* description = FindAnalysisWindow(window);
+        const Analysis* description = FindAnalysis(window);
         ASSERT_NE(description, nullptr);
         QMdiSubWindow* child = ChooseWindow(item);
         ASSERT_NE(child, nullptr);

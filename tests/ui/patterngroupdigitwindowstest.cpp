@@ -67,7 +67,7 @@ TEST_F(PatternGroupDigitWindowsTest, GroupWindowDescriptionFitsBesideTheLegend) 
     QMdiSubWindow* window = ChooseWindow("mnu11BunkatsuData");
     ASSERT_NE(window, nullptr);
     auto* summary = window->findChild<QLabel*>(QStringLiteral("Label1"));
-    auto* ball = window->findChild<QLabel*>(QStringLiteral("Picture1(0)"));
+    auto* ball = window->findChild<QLabel*>(QStringLiteral("mainNumberBall"));
     ASSERT_NE(summary, nullptr);
     ASSERT_NE(ball, nullptr);
     EXPECT_EQ(summary->geometry().topLeft(), TwipsToPixels(120, 180, 0, 0, *window).topLeft());

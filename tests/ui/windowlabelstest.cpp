@@ -22,7 +22,7 @@ bool ShowsWholeText(const QLabel& label) {
 // more, inside the window, above the grid, and no two of them touch; the grid is whole or scrolls.
 TEST(WindowLabelsTest, DescriptionsAndLegendsAreWholeAndApart) {
     TestWindowHost host(DrawHistory(MakeSampleHistory(1000, 3)));  // every grid needs scrolling
-    for (const AnalysisWindowDescription& description : AnalysisWindows()) {
+    for (const Analysis& description : Analyses()) {
         SCOPED_TRACE(description.name);
         AnalysisWindow* window = &host.Add(new AnalysisWindow(description, host));
         window->Load();
@@ -31,7 +31,8 @@ TEST(WindowLabelsTest, DescriptionsAndLegendsAreWholeAndApart) {
         const QWidget* client = window->widget();
         // Label1 and the legend: the frame's labels.
         const QList<QLabel*> labels = client->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-        EXPECT_EQ(labels.size(), static_cast<qsizetype>(description.legend.size() + 1));
+        EXPECT_EQ(labels.size(), static_cast<qsizetype>(
+                                     AnalysisWindowLayoutOf(description.name).legend.size() + 1));
         const GridView* grid = window->findChild<GridView*>(QStringLiteral("fpSpread1"));
         for (qsizetype i = 0; i < labels.size(); ++i) {
             const QLabel& label = *labels[i];

@@ -86,11 +86,15 @@ QSize FitGridView(GridView& view, ScrollBars own, QSize room, int spareWidth) {
 
 }  // namespace
 
-AnalysisWindow::AnalysisWindow(const AnalysisWindowDescription& description, WindowHost& host)
-    : mDescription(description), mHost(host) {
+AnalysisWindow::AnalysisWindow(const Analysis& analysis, WindowHost& host)
+    : AnalysisWindow(analysis, AnalysisWindowLayoutOf(analysis.name), host) {}
+
+AnalysisWindow::AnalysisWindow(const Analysis& analysis, const AnalysisWindowLayout& layout,
+                               WindowHost& host)
+    : mAnalysis(analysis), mLayout(layout), mHost(host) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(FromUtf8(description.name));
-    setWindowTitle(FromUtf8(description.caption));
+    setObjectName(FromUtf8(analysis.name));
+    setWindowTitle(FromUtf8(analysis.caption));
     CreateControls();
 }
 
@@ -104,17 +108,17 @@ void AnalysisWindow::CreateControls() {
     client->setObjectName(QStringLiteral("client"));
     setWidget(client);
 
-    mSummary = new QLabel(FromUtf8(mDescription.summary), client);
+    mSummary = new QLabel(FromUtf8(mAnalysis.summary), client);
     mSummary->setObjectName(QStringLiteral("Label1"));
     mGridView = new GridView(client);
     mGridView->setObjectName(QStringLiteral("fpSpread1"));
     mCloseButton = AddButton(*client, "Command1", QStringLiteral("閉じる"));
     connect(mCloseButton, &QPushButton::clicked, this, &AnalysisWindow::close);
-    if (mDescription.hasPrintButton) {
+    if (mLayout.hasPrintButton) {
         mPrintButton = AddButton(*client, "Command2", QStringLiteral("印刷"));
         connect(mPrintButton, &QPushButton::clicked, this, [this] {
             OpenPrintPreview(
-                AnalysisPrintDocument(mDescription, mGrid, mHost.History(), QDate::currentDate()),
+                AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), QDate::currentDate()),
                 this);
         });
     }
@@ -125,7 +129,7 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
     std::vector<QLabel*> labels;
     std::vector<QRect> places;
     QRect previous(TwipsToPixelsX(kMarginTwips, client), TwipsToPixelsY(kLabelTop, client), 0, 0);
-    for (const LegendControl& control : mDescription.legend) {
+    for (const LegendControl& control : mLayout.legend) {
         auto* label = new QLabel(&client);
         label->setObjectName(FromUtf8(control.name));
         QSize size;
@@ -169,13 +173,13 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
 
 void AnalysisWindow::Load() {
     HourglassCursor hourglass;
-    if (!mDescription.yieldsAfterAnalysis) {
+    if (!mLayout.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
-    mHost.SetBlocksEntry(*this, !mDescription.allowsManualEntry);
-    setGeometry(TwipsToPixels(0, 0, mDescription.widthTwips, mDescription.heightTwips, *this));
+    mHost.SetBlocksEntry(*this, !mLayout.allowsManualEntry);
+    setGeometry(TwipsToPixels(0, 0, mLayout.widthTwips, mLayout.heightTwips, *this));
     RunAnalysis();
-    if (mDescription.yieldsAfterAnalysis) {
+    if (mLayout.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
 }
@@ -187,8 +191,8 @@ void AnalysisWindow::Recompute() {
 }
 
 void AnalysisWindow::RunAnalysis() {
-    if (mDescription.runAnalysis) {
-        mDescription.runAnalysis(mHost.History(), mGrid);
+    if (mAnalysis.fillGrid) {
+        mAnalysis.fillGrid(mHost.History(), mGrid);
     }
     mGridView->SetGrid(mGrid);
     PlaceControls();
@@ -227,13 +231,13 @@ void AnalysisWindow::PlaceControls() {
 // The description sits where the window's legend leaves room for it, or across the window; a
 // description wider than its room wraps to a second line. Returns its bottom edge.
 int AnalysisWindow::PlaceSummary(QWidget& client) {
-    const int left = TwipsToPixelsX(
-        mDescription.summaryLeft >= 0 ? mDescription.summaryLeft : kMarginTwips, client);
+    const int left =
+        TwipsToPixelsX(mLayout.summaryLeft >= 0 ? mLayout.summaryLeft : kMarginTwips, client);
     const int top =
-        TwipsToPixelsY(mDescription.summaryTop >= 0 ? mDescription.summaryTop : kLabelTop, client);
+        TwipsToPixelsY(mLayout.summaryTop >= 0 ? mLayout.summaryTop : kLabelTop, client);
     const int lineHeight = TwipsToPixelsY(kLabelHeightTwips, client);
-    int room = mDescription.summaryWidth >= 0
-                   ? TwipsToPixelsX(mDescription.summaryWidth, client)
+    int room = mLayout.summaryWidth >= 0
+                   ? TwipsToPixelsX(mLayout.summaryWidth, client)
                    : client.width() - left - TwipsToPixelsX(kMarginTwips, client);
     // The room ends before the first legend control on the same line.
     const QRect line(left, top, client.width(), lineHeight);

@@ -2,7 +2,8 @@
 
 #include <QMdiSubWindow>
 
-#include "analyses/analysiswindowdescription.h"
+#include "analyses/analysis.h"
+#include "analyses/ui/analysiswindowlayout.h"
 #include "grid/resultgrid.h"
 
 class QLabel;
@@ -20,7 +21,8 @@ class AnalysisWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    AnalysisWindow(const AnalysisWindowDescription& description, WindowHost& host);
+    AnalysisWindow(const Analysis& analysis, WindowHost& host);
+    AnalysisWindow(const Analysis& analysis, const AnalysisWindowLayout& layout, WindowHost& host);
     ~AnalysisWindow() override;
 
     // Blocks manual entry unless the window allows it, takes its size at the top left corner and
@@ -43,7 +45,8 @@ private:
     int PlaceSummary(QWidget& client);
     void RunAnalysis();
 
-    const AnalysisWindowDescription mDescription;
+    const Analysis mAnalysis;
+    const AnalysisWindowLayout mLayout;
     WindowHost& mHost;
     ResultGrid mGrid;
     QLabel* mSummary = nullptr;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "grid/resultgrid.h"
+#include "history/drawhistory.h"
+
+namespace pirumo {
+
+// One analysis as the menu, the command line, the printout and the tests know it: its names, the
+// description shown above its grid, and how the grid is made from a history. How its window is
+// laid out belongs to the window.
+struct Analysis {
+    std::string name;     // as the menu opens it and `pirumo-cli show` takes it
+    std::string caption;  // window caption and printed heading
+    std::string summary;  // description above the grid
+    std::function<void(const DrawHistory&, ResultGrid&)> fillGrid;
+};
+
+}  // namespace pirumo

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include "analyses/analysiscatalog.h"
+#include "analyses/ui/analysiswindow.h"
+#include "history/store/samplehistory.h"
+#include "testwindowhost.h"
+
+namespace pirumo::test {
+namespace {
+
+struct Frame {
+    const char* name;
+    bool printable;
+    bool allowsEntry;
+};
+
+constexpr Frame kFrames[] = {
+    {"出現頻度分析", false, false},
+    {"回数別出現分析", true, false},
+    {"出現間隔分析", true, false},
+    {"数字間隔分析", true, false},
+    {"出現回数分析", true, false},
+    {"バラツキ分析", true, false},
+    {"引っ張り分析", false, false},
+    {"連番飛び石分析", true, false},
+    {"数字合計分析", true, false},
+    {"低数字高数字の組合せパターン分析", true, true},
+    {"偶数奇数の組合せパターン分析", true, true},
+    {"分割4傾向分析", true, true},
+    {"分割6データ分析", false, false},
+    {"分割7データ分析", false, false},
+    {"分割10データ分析", false, false},
+    {"下一桁出現傾向分析", true, false},
+    {"下一桁連続出現回数分析", true, false},
+};
+
+bool GridShows(const ResultGrid& grid, const LegendControl& control) {
+    for (int r = 1; r <= grid.RowCount(); ++r) {
+        for (int c = 1; c <= grid.ColumnCount(); ++c) {
+            const CellStyle& style = grid.StyleAt(c, r);
+            if (control.kind == LegendControl::Kind::Swatch
+                    ? style.back == control.colour
+                    : grid.CellText(c, r) == "●" && style.fore == control.colour) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Every window offers 印刷 or not, and leaves manual entry open or not, as it always has; its
+// legend shows the colour of the cells it explains (a swatch the background of some cell, a ball
+// the colour of some ● mark).
+TEST(AnalysisWindowFrames, ButtonsEntryAndLegendOfEveryWindow) {
+    ASSERT_EQ(Analyses().size(), std::size(kFrames));
+    TestWindowHost host(DrawHistory(MakeSampleHistory(120, 5)));
+    for (const Frame& expected : kFrames) {
+        SCOPED_TRACE(expected.name);
+        const Analysis* analysis = FindAnalysis(expected.name);
+        ASSERT_NE(analysis, nullptr);
+        auto* window = &host.Add(new AnalysisWindow(*analysis, host));
+        window->Load();
+        window->show();
+        EXPECT_EQ(window->findChildren<QPushButton*>().size(), expected.printable ? 2 : 1);
+        EXPECT_EQ(host.EntryAllowed(), expected.allowsEntry);
+        for (const LegendControl& control : AnalysisWindowLayoutOf(expected.name).legend) {
+            if (control.kind != LegendControl::Kind::Label) {
+                EXPECT_TRUE(GridShows(window->Grid(), control)) << control.name;
+            }
+        }
+        window->close();
+        EXPECT_TRUE(host.EntryAllowed());
+    }
+}
+
+}  // namespace
+}  // namespace pirumo::test
