@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "analyses/ui/analysiswindow.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "testwindowhost.h"
 #include "widgets/gridtablemodel.h"
@@ -51,7 +51,7 @@ protected:
     TestWindowHost mHost{DrawHistory(PatternDraws(6))};
 };
 
-class AnalysisWindowMenuTest : public MainFrmTest {};
+class AnalysisWindowMenuTest : public MainWindowTest {};
 
 TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
     const AnalysisWindowDescription description = SampleDescription();

@@ -14,7 +14,7 @@
 #include "../net/localhttpserver.h"
 #include "analyses/ui/analysiswindow.h"
 #include "history/store/historyfile.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo {
@@ -179,11 +179,11 @@ TEST_F(DownloadRefreshTest, AMissingTargetGetsTheUsualNotice) {
 
 // Through the menu items of a running main window: the user sets the source, the refresh uses
 // it, and the open analysis shows the new draws at once.
-class DownloadMenuTest : public test::MainFrmTest {
+class DownloadMenuTest : public test::MainWindowTest {
 protected:
     void TearDown() override {
         qunsetenv("PIRUMO_DOWNLOAD_URL");
-        MainFrmTest::TearDown();
+        MainWindowTest::TearDown();
     }
 
     // Chooses the source item and types `url` into its dialog; returns the message boxes seen.
@@ -206,7 +206,7 @@ protected:
 TEST_F(DownloadMenuTest, TheSourceSetInTheMenuServesTheRefreshAndTheDrawsAreUsedAtOnce) {
     qunsetenv("PIRUMO_DOWNLOAD_URL");
     WriteHistory(SomeDraws(10));
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("mnuZenkaiSyutugen"));
     ASSERT_NE(analysis, nullptr);
     const int rowsBefore = analysis->Grid().RowCount();

@@ -3,7 +3,7 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
@@ -11,7 +11,7 @@ namespace {
 
 const QString kGuardText = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
 
-class EntryGuardTest : public MainFrmTest {
+class EntryGuardTest : public MainWindowTest {
 protected:
     // Chooses 当選データ入力 and returns the dialogs that appeared.
     std::vector<ModalAnswerer::Dialog> ChooseEntry() {
@@ -60,7 +60,7 @@ TEST_F(EntryGuardTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
 
 TEST_F(EntryGuardTest, AWindowThatAllowsManualEntryDoesNotBlockIt) {
     WriteHistory(PatternDraws(5));
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     AnalysisWindowDescription description;
     description.name = "非ブロック";
     description.caption = "非ブロック";

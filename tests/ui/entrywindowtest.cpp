@@ -15,7 +15,7 @@
 #include "history/store/historyfile.h"
 #include "history/store/sqlcipherdatabase.h"
 #include "history/ui/entrywindow.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "testwindowhost.h"
 #include "widgets/gridview.h"
@@ -118,7 +118,7 @@ protected:
 };
 
 // The entry window as the main window's menu opens it beside the other windows.
-class EntryInMainWindowTest : public MainFrmTest {
+class EntryInMainWindowTest : public MainWindowTest {
 protected:
     EntryWindow* OpenEntry(std::vector<ModalAnswerer::Dialog>* seen = nullptr) {
         ModalAnswerer answerer;

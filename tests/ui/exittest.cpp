@@ -2,19 +2,19 @@
 #include <QApplication>
 #include <QMdiArea>
 
-#include "mainfrmfixture.h"
-#include "modalanswerer.h"
 #include "app/aboutbox.h"
 #include "app/helpwindow.h"
+#include "mainwindowfixture.h"
+#include "modalanswerer.h"
 
 namespace pirumo::test {
 namespace {
 
-class ExitTest : public MainFrmTest {};
+class ExitTest : public MainWindowTest {};
 
 TEST_F(ExitTest, ExitWithWindowsOpenAsksNothingAndClosesEveryWindow) {
     WriteHistory(PatternDraws(10));
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     ChooseWindow("mnuZenkaiSyutugen");
     ChooseWindow("mnuHippari");
     Choose("mnuAbout");
@@ -38,7 +38,7 @@ TEST_F(ExitTest, ExitWithWindowsOpenAsksNothingAndClosesEveryWindow) {
 
 TEST_F(ExitTest, ClosingTheWindowByItsCloseBoxDoesTheSame) {
     WriteHistory(PatternDraws(10));
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     ChooseWindow("mnuZenkaiSyutugen");
 
     ModalAnswerer answerer;

@@ -9,13 +9,13 @@
 #include "analyses/analysiscatalog.h"
 #include "app/aboutbox.h"
 #include "app/helpwindow.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
 namespace {
 
-class HelpAndAboutTest : public MainFrmTest {
+class HelpAndAboutTest : public MainWindowTest {
 protected:
     void SetUp() override {
         WriteHistory(PatternDraws(3));

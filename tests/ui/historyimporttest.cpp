@@ -7,7 +7,7 @@
 #include "base/inputfile.h"
 #include "history/store/historyfile.h"
 #include "history/ui/historyimport.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "widgets/messageboxes.h"
 
@@ -29,13 +29,13 @@ ModalAnswerer::Answer Click(QMessageBox::StandardButton which) {
     };
 }
 
-class HistoryImportTest : public MainFrmTest {
+class HistoryImportTest : public MainWindowTest {
 protected:
     void SetUp() override {
         WriteHistory(PatternDraws(6));
         fs::copy_file(fs::path(PIRUMO_FUZZ_CORPUS_DIR) / "jet4-query", AccessFile());
-        mMain = std::make_unique<MainFrm>(
-            MainFrmOptions{HistoryPath(), mFolder.Path() / "ピルモ.ini", {}, PIRUMO_CLI_PATH});
+        mMain = std::make_unique<MainWindow>(
+            MainWindowOptions{HistoryPath(), mFolder.Path() / "ピルモ.ini", {}, PIRUMO_CLI_PATH});
         ASSERT_TRUE(mMain->Load());
         mMain->show();
     }

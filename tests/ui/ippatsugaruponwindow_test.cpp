@@ -13,7 +13,7 @@
 #include <QTest>
 #include <random>
 
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/initfile.h"
@@ -87,7 +87,7 @@ protected:
 };
 
 // The window as the main window creates, shows and closes it.
-class PredictionInMainWindowTest : public test::MainFrmTest {
+class PredictionInMainWindowTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
         WriteHistory(ShuffledDraws(400));

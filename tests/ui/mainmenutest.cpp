@@ -3,7 +3,7 @@
 #include <QMenuBar>
 
 #include "analyses/analysiscatalog.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
@@ -103,11 +103,11 @@ void CollectItems(const QList<QAction*>& actions, int level, std::vector<ActualI
     }
 }
 
-class MainMenuTest : public MainFrmTest {};
+class MainMenuTest : public MainWindowTest {};
 
 TEST_F(MainMenuTest, TreeHasEveryItemWithItsNameCaptionAndLevelAndNoShortcuts) {
     WriteHistory(PatternDraws(5));
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     std::vector<ActualItem> actual;
     CollectItems(main.menuBar()->actions(), 0, actual);
 

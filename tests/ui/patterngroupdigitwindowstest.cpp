@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "widgets/gridview.h"
 #include "widgets/twips.h"
@@ -35,7 +35,7 @@ constexpr MenuWindow kWindows[] = {
     {"mnuLastCharRenzoku", "下一桁連続出現回数分析", 7370, 13935, 11, 124, true},
 };
 
-class PatternGroupDigitWindowsTest : public MainFrmTest {};
+class PatternGroupDigitWindowsTest : public MainWindowTest {};
 
 TEST_F(PatternGroupDigitWindowsTest, EachOpensFromItsMenuWithItsSizeAndGrid) {
     WriteHistory(PatternDraws(120));

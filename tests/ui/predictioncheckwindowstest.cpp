@@ -4,7 +4,7 @@
 #include <QtTest/QTest>
 
 #include "history/store/samplehistory.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
@@ -15,7 +15,7 @@
 namespace pirumo::test {
 namespace {
 
-class PredictionCheckWindowsTest : public MainFrmTest {
+class PredictionCheckWindowsTest : public MainWindowTest {
 protected:
     void SetUp() override {
         mDraws = MakeSampleHistory(120, 4);

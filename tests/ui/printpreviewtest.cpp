@@ -6,13 +6,13 @@
 #include <QPrinter>
 #include <QPushButton>
 
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
 namespace {
 
-class PrintPreviewTest : public MainFrmTest {
+class PrintPreviewTest : public MainWindowTest {
 protected:
     struct Preview {
         QString title;

@@ -12,7 +12,7 @@
 #include "grid/gridexport.h"
 #include "history/store/historyfile.h"
 #include "history/ui/entrywindow.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "prediction/garuponpredictor.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
@@ -53,12 +53,12 @@ std::vector<ModalAnswerer::Dialog> Type(EntryWindow& entry, int column, int row,
     return answerer.Seen();
 }
 
-class ReloadTest : public MainFrmTest {};
+class ReloadTest : public MainWindowTest {};
 
 // A draw typed in reaches the open analysis and the prediction without a restart.
 TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
     WriteHistory(PatternDraws(4));
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     const auto before = FreshPrediction(DrawHistory(PatternDraws(4)));
     // The analysis opened second: it blocks opening the entry window, not using it.
     auto* entry = qobject_cast<EntryWindow*>(ChooseWindow("mnuMasterInput"));
@@ -112,7 +112,7 @@ TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
 // Closing the entry window without a change reads nothing again.
 TEST_F(ReloadTest, AnEntryWindowClosedWithoutChangesLeavesTheHistory) {
     WriteHistory(PatternDraws(4));
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     auto* entry = qobject_cast<EntryWindow*>(ChooseWindow("mnuMasterInput"));
     ASSERT_NE(entry, nullptr);
     bool reloaded = false;

@@ -1,11 +1,11 @@
 #include <QMdiArea>
 
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 
 namespace pirumo::test {
 namespace {
 
-class WindowArrangementTest : public MainFrmTest {
+class WindowArrangementTest : public MainWindowTest {
 protected:
     void SetUp() override {
         WriteHistory(PatternDraws(10));

@@ -3,7 +3,7 @@
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
 #include "history/store/samplehistory.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "testwindowhost.h"
 #include "widgets/gridview.h"
 
