@@ -136,39 +136,41 @@ void MainWindow::BuildMenus() {
     const auto on = [this](const char* name, void (MainWindow::*handler)()) {
         connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this, handler);
     };
-    connect(mMenuItems.value(QStringLiteral("mnuEnd")), &QAction::triggered, this,
+    connect(mMenuItems.value(QStringLiteral("exitAction")), &QAction::triggered, this,
             &MainWindow::close);
-    on("mnuYoso", &MainWindow::ShowPredictionWindow);
-    on("mnuMasterUpdate", &MainWindow::RefreshHistoryByDownload);
-    on("mnuMasterSource", &MainWindow::SetRefreshSource);
-    on("mnuMasterImport", &MainWindow::ImportHistory);
-    on("mnuMasterInput", &MainWindow::StartManualEntry);
-    on("mnuHelpFile", &MainWindow::ShowHelp);
-    connect(mMenuItems.value(QStringLiteral("mnuYosoKensho")), &QAction::triggered, this, [this] {
-        ShowPredictionCheck(QStringLiteral("予想の検証"), [this] {
-            auto* window = new BacktestWindow(*this, mPredictionWindow->Predictor().Options(),
-                                              PredictionLogPath(mOptions.historyFile));
-            mMdiArea->addSubWindow(window);
-            window->Load();
-            return window;
+    on("openPredictionAction", &MainWindow::ShowPredictionWindow);
+    on("refreshHistoryAction", &MainWindow::RefreshHistoryByDownload);
+    on("setRefreshSourceAction", &MainWindow::SetRefreshSource);
+    on("importHistoryAction", &MainWindow::ImportHistory);
+    on("openEntryAction", &MainWindow::StartManualEntry);
+    on("showHelpAction", &MainWindow::ShowHelp);
+    connect(
+        mMenuItems.value(QStringLiteral("openBacktestAction")), &QAction::triggered, this, [this] {
+            ShowPredictionCheck(QStringLiteral("予想の検証"), [this] {
+                auto* window = new BacktestWindow(*this, mPredictionWindow->Predictor().Options(),
+                                                  PredictionLogPath(mOptions.historyFile));
+                mMdiArea->addSubWindow(window);
+                window->Load();
+                return window;
+            });
         });
-    });
-    connect(mMenuItems.value(QStringLiteral("mnuNumberCheck")), &QAction::triggered, this, [this] {
-        ShowPredictionCheck(QStringLiteral("数字チェック"), [this] {
-            auto* window = new NumberCheckWindow(*this);
-            mMdiArea->addSubWindow(window);
-            return window;
-        });
-    });
-    on("mnuAbout", &MainWindow::ShowAbout);
+    connect(mMenuItems.value(QStringLiteral("openNumberCheckAction")), &QAction::triggered, this,
+            [this] {
+                ShowPredictionCheck(QStringLiteral("数字チェック"), [this] {
+                    auto* window = new NumberCheckWindow(*this);
+                    mMdiArea->addSubWindow(window);
+                    return window;
+                });
+            });
+    on("showAboutAction", &MainWindow::ShowAbout);
     const auto arrange = [this](const char* name, void (*arrangement)(QMdiArea&)) {
         connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this,
                 [this, arrangement] { arrangement(*mMdiArea); });
     };
-    arrange("mnuWindowHorizontal", TileHorizontally);
-    arrange("mnuWindowVertical", TileVertically);
-    arrange("mnuWindowCascade", Cascade);
-    arrange("mnuWindowArrangeIcon", ArrangeIcons);
+    arrange("tileHorizontallyAction", TileHorizontally);
+    arrange("tileVerticallyAction", TileVertically);
+    arrange("cascadeAction", Cascade);
+    arrange("arrangeIconsAction", ArrangeIcons);
     for (const MainMenuItem& item : MainMenuItems()) {
         if (item.window != nullptr) {
             ConnectAnalysisItem(*mMenuItems.value(QString::fromUtf8(item.name)), item.window);

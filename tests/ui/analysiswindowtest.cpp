@@ -25,10 +25,11 @@ protected:
         description.heightTwips = 7000;
         description.hasPrintButton = false;
         description.legend = {
-            {LegendControl::Kind::Ball, "Picture1", "", MakeRgb(0, 0, 255), 4200, 120, 255, 255},
-            {LegendControl::Kind::Label, "Label2", "：本数字", 0, 4440, 180, 735, -1},
-            {LegendControl::Kind::Swatch, "Label5", "", MakeRgb(224, 224, 224), 6720, 150, 375,
+            {LegendControl::Kind::Ball, "mainNumberBall", "", MakeRgb(0, 0, 255), 4200, 120, 255,
              255},
+            {LegendControl::Kind::Label, "mainNumberLabel", "：本数字", 0, 4440, 180, 735, -1},
+            {LegendControl::Kind::Swatch, "missedGroupSwatch", "", MakeRgb(224, 224, 224), 6720,
+             150, 375, 255},
         };
         description.runAnalysis = [](const DrawHistory& history, ResultGrid& grid) {
             grid.SetColumnCount(1);
@@ -60,13 +61,13 @@ TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
     EXPECT_EQ(window.objectName(), QStringLiteral("見本分析"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("見本の分析"));
     EXPECT_EQ(window.geometry(), TwipsToPixels(0, 0, 6000, 7000, window));
-    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("summaryLabel"))->text(),
               QStringLiteral("見本の説明です"));
-    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("closeButton"))->text(),
               QStringLiteral("閉じる"));
-    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command2")), nullptr);
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("printButton")), nullptr);
 
-    auto* ball = window.findChild<QLabel*>(QStringLiteral("Picture1"));
+    auto* ball = window.findChild<QLabel*>(QStringLiteral("mainNumberBall"));
     ASSERT_NE(ball, nullptr);
     const QRect ballPlace = TwipsToPixels(4200, 120, 255, 255, window);
     EXPECT_EQ(ball->pos(), ballPlace.topLeft());
@@ -74,32 +75,32 @@ TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
     EXPECT_EQ(ball->size(),
               ballPlace.size().expandedTo(ball->pixmap().deviceIndependentSize().toSize()));
     EXPECT_FALSE(ball->pixmap().isNull());
-    auto* label = window.findChild<QLabel*>(QStringLiteral("Label2"));
+    auto* label = window.findChild<QLabel*>(QStringLiteral("mainNumberLabel"));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), QStringLiteral("：本数字"));
     // Placed at its twips, or right of the ball where that would make them touch.
     EXPECT_EQ(label->y(), TwipsToPixelsY(180, window));
     EXPECT_GE(label->x(), TwipsToPixelsX(4440, window));
     EXPECT_GT(label->x(), ball->geometry().right() + 1);
-    auto* swatch = window.findChild<QLabel*>(QStringLiteral("Label5"));
+    auto* swatch = window.findChild<QLabel*>(QStringLiteral("missedGroupSwatch"));
     ASSERT_NE(swatch, nullptr);
     EXPECT_EQ(swatch->grab().toImage().pixelColor(5, 5), QColor(224, 224, 224));
 }
 
 TEST_F(AnalysisWindowTest, GridShowsWhatRunAnalysisWroteFromTheHistory) {
     AnalysisWindow& window = Open(SampleDescription());
-    auto* spread = window.findChild<GridView*>(QStringLiteral("fpSpread1"));
-    ASSERT_NE(spread, nullptr);
-    ASSERT_EQ(spread->model()->rowCount(), 6);
-    EXPECT_EQ(spread->model()->index(5, 0).data().toString(), QStringLiteral("6"));
-    EXPECT_TRUE(spread->isVisible());
+    auto* view = window.findChild<GridView*>(QStringLiteral("gridView"));
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->model()->rowCount(), 6);
+    EXPECT_EQ(view->model()->index(5, 0).data().toString(), QStringLiteral("6"));
+    EXPECT_TRUE(view->isVisible());
 }
 
 TEST_F(AnalysisWindowTest, PrintButtonPreviewsAndCloseButtonClosesAndAllowsEntryAgain) {
     AnalysisWindowDescription description = SampleDescription();
     description.hasPrintButton = true;
     QPointer<AnalysisWindow> window = &Open(description);
-    auto* print = window->findChild<QPushButton*>(QStringLiteral("Command2"));
+    auto* print = window->findChild<QPushButton*>(QStringLiteral("printButton"));
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(print->text(), QStringLiteral("印刷"));
     {
@@ -113,7 +114,7 @@ TEST_F(AnalysisWindowTest, PrintButtonPreviewsAndCloseButtonClosesAndAllowsEntry
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(mHost.EntryAllowed());
 
-    window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    window->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     FlushDeletes();
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(mHost.EntryAllowed());
@@ -122,17 +123,17 @@ TEST_F(AnalysisWindowTest, PrintButtonPreviewsAndCloseButtonClosesAndAllowsEntry
 TEST_F(AnalysisWindowMenuTest, AppearanceCountOpensFromItsMenuItemOnTheHistory) {
     WriteHistory(PatternDraws(30));
     Start();
-    QMdiSubWindow* window = ChooseWindow("mnuZenkaiSyutugen");
+    QMdiSubWindow* window = ChooseWindow("openAppearanceCountAction");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->pos(), QPoint(0, 0));
     EXPECT_EQ(window->size(), TwipsToPixels(0, 0, 8590, 13850, *window).size());
-    auto* spread = window->findChild<GridView*>(QStringLiteral("fpSpread1"));
-    ASSERT_NE(spread, nullptr);
-    EXPECT_EQ(spread->model()->rowCount(), 32);
-    EXPECT_EQ(spread->model()->columnCount(), 13);
-    EXPECT_EQ(spread->model()->index(2, 0).data().toString(), QStringLiteral("1"));
-    EXPECT_EQ(spread->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-    EXPECT_EQ(spread->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    auto* view = window->findChild<GridView*>(QStringLiteral("gridView"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->model()->rowCount(), 32);
+    EXPECT_EQ(view->model()->columnCount(), 13);
+    EXPECT_EQ(view->model()->index(2, 0).data().toString(), QStringLiteral("1"));
+    EXPECT_EQ(view->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 }  // namespace

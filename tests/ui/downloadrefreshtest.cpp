@@ -196,7 +196,7 @@ protected:
             auto* source = qobject_cast<QDialog*>(&dialog);
             QTimer::singleShot(0, source, [source] { source->accept(); });
         }});
-        Choose("mnuMasterSource");
+        Choose("setRefreshSourceAction");
         return answerer.Seen();
     }
 
@@ -207,12 +207,12 @@ TEST_F(DownloadMenuTest, TheSourceSetInTheMenuServesTheRefreshAndTheDrawsAreUsed
     qunsetenv("PIRUMO_DOWNLOAD_URL");
     WriteHistory(SomeDraws(10));
     MainWindow& main = Start();
-    auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("mnuZenkaiSyutugen"));
+    auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("openAppearanceCountAction"));
     ASSERT_NE(analysis, nullptr);
     const int rowsBefore = analysis->Grid().RowCount();
     {
         test::ModalAnswerer answerer;
-        Choose("mnuMasterUpdate");
+        Choose("refreshHistoryAction");
         ASSERT_EQ(answerer.Seen().size(), 1u);
         EXPECT_TRUE(answerer.Seen()[0].text.contains(QStringLiteral("「最新化のURL設定」")));
     }
@@ -226,7 +226,7 @@ TEST_F(DownloadMenuTest, TheSourceSetInTheMenuServesTheRefreshAndTheDrawsAreUsed
     SetSource(QString::fromStdString(mServer.Url("/results")));
     {
         User user;
-        Choose("mnuMasterUpdate");
+        Choose("refreshHistoryAction");
         ASSERT_FALSE(user.seen.empty());
         EXPECT_TRUE(
             user.seen.back().text.startsWith(QStringLiteral("当選データを最新化しました。")));

@@ -15,17 +15,17 @@ class ExitTest : public MainWindowTest {};
 TEST_F(ExitTest, ExitWithWindowsOpenAsksNothingAndClosesEveryWindow) {
     WriteHistory(PatternDraws(10));
     MainWindow& main = Start();
-    ChooseWindow("mnuZenkaiSyutugen");
-    ChooseWindow("mnuHippari");
-    Choose("mnuAbout");
-    Choose("mnuHelpFile");
+    ChooseWindow("openAppearanceCountAction");
+    ChooseWindow("openCarryOverAction");
+    Choose("showAboutAction");
+    Choose("showHelpAction");
     QPointer<QWidget> about = main.findChild<AboutBox*>();
     QPointer<QWidget> help = main.findChild<HelpWindow*>();
     ASSERT_FALSE(about.isNull());
     ASSERT_FALSE(help.isNull());
 
     ModalAnswerer answerer;
-    Choose("mnuEnd");
+    Choose("exitAction");
     EXPECT_TRUE(answerer.Seen().empty());
     EXPECT_FALSE(main.isVisible());
     EXPECT_TRUE(Children().empty());
@@ -39,7 +39,7 @@ TEST_F(ExitTest, ExitWithWindowsOpenAsksNothingAndClosesEveryWindow) {
 TEST_F(ExitTest, ClosingTheWindowByItsCloseBoxDoesTheSame) {
     WriteHistory(PatternDraws(10));
     MainWindow& main = Start();
-    ChooseWindow("mnuZenkaiSyutugen");
+    ChooseWindow("openAppearanceCountAction");
 
     ModalAnswerer answerer;
     EXPECT_TRUE(main.close());

@@ -46,7 +46,7 @@ protected:
 TEST_F(HistoryImportTest, ReplacesTheHistoryAfterAskingAndUsesItAtOnce) {
     ModalAnswerer answerer(
         {ChooseFile(QString::fromStdString(AccessFile().string())), Click(QMessageBox::Yes)});
-    Choose("mnuMasterImport");
+    Choose("importHistoryAction");
 
     ASSERT_EQ(answerer.Seen().size(), 3u);
     const auto& confirmation = answerer.Seen()[1];
@@ -66,7 +66,7 @@ TEST_F(HistoryImportTest, LeavesTheHistoryWhenTheUserSaysNoOrTheFileIsDamaged) {
     {
         ModalAnswerer answerer(
             {ChooseFile(QString::fromStdString(AccessFile().string())), Click(QMessageBox::No)});
-        Choose("mnuMasterImport");
+        Choose("importHistoryAction");
         EXPECT_EQ(answerer.Seen().size(), 2u);
     }
     EXPECT_EQ(ReadBytes(HistoryPath()), before);
@@ -76,7 +76,7 @@ TEST_F(HistoryImportTest, LeavesTheHistoryWhenTheUserSaysNoOrTheFileIsDamaged) {
     std::ofstream(damaged, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
     ModalAnswerer answerer(
         {ChooseFile(QString::fromStdString(damaged.string())), Click(QMessageBox::Yes)});
-    Choose("mnuMasterImport");
+    Choose("importHistoryAction");
     ASSERT_EQ(answerer.Seen().size(), 3u);
     EXPECT_EQ(answerer.Seen()[2].title, RefusalTitle());
     EXPECT_EQ(answerer.Seen()[2].icon, QMessageBox::Critical);

@@ -19,7 +19,7 @@ TEST_F(JapaneseDialogsTest, FileDialogAndQuestionButtonsAreJapanese) {
                           "1,2024/01/09,1,2,3,4,5,6\n";
 
     ModalAnswerer answerer({ChooseFile(QString::fromStdString(csv.string()))});
-    Choose("mnuMasterImport");
+    Choose("importHistoryAction");
 
     ASSERT_GE(answerer.Seen().size(), 2u);
     const QStringList& files = answerer.Seen()[0].captions;

@@ -65,15 +65,15 @@ void MainWindowTest::ClosePredictionWindow() {
     prediction->close();
 }
 
-void MainWindowTest::Choose(const char* controlName) {
-    auto* action = mMain->findChild<QAction*>(QString::fromUtf8(controlName));
-    ASSERT_NE(action, nullptr) << controlName;
+void MainWindowTest::Choose(const char* objectName) {
+    auto* action = mMain->findChild<QAction*>(QString::fromUtf8(objectName));
+    ASSERT_NE(action, nullptr) << objectName;
     action->trigger();
     QCoreApplication::processEvents();
 }
 
-QMdiSubWindow* MainWindowTest::ChooseWindow(const char* controlName) {
-    Choose(controlName);
+QMdiSubWindow* MainWindowTest::ChooseWindow(const char* objectName) {
+    Choose(objectName);
     return mMain->MdiArea().currentSubWindow();
 }
 

@@ -40,10 +40,10 @@ protected:
     MainWindow& Start();
     void ClosePredictionWindow();
 
-    // Triggers the menu item with that control name.
-    void Choose(const char* controlName);
+    // Triggers the menu item with that object name.
+    void Choose(const char* objectName);
     // Chooses the item and returns the child window it opened (or brought forward).
-    QMdiSubWindow* ChooseWindow(const char* controlName);
+    QMdiSubWindow* ChooseWindow(const char* objectName);
     // The child windows on show (the prediction window stays in the area while closed).
     std::vector<QMdiSubWindow*> Children() const;
 

@@ -80,7 +80,7 @@ TEST_F(StartUpTest, SampleDataSaysSoInTheCaptionAndTheStatusBar) {
     EXPECT_TRUE(note->text().contains(QStringLiteral("実際の当選結果ではありません")));
 
     // The prediction on show recomputes at once.
-    Choose("mnuYoso");
+    Choose("openPredictionAction");
     auto* prediction = main.findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));
     ASSERT_NE(prediction, nullptr);
     ASSERT_TRUE(prediction->isVisible());

@@ -29,10 +29,10 @@ TEST(WindowLabelsTest, DescriptionsAndLegendsAreWholeAndApart) {
         window->show();
 
         const QWidget* client = window->widget();
-        // Label1 and the legend: the frame's labels.
+        // The summary and the legend: the frame's labels.
         const QList<QLabel*> labels = client->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
         EXPECT_EQ(labels.size(), static_cast<qsizetype>(description.legend.size() + 1));
-        const GridView* grid = window->findChild<GridView*>(QStringLiteral("fpSpread1"));
+        const GridView* grid = window->findChild<GridView*>(QStringLiteral("gridView"));
         for (qsizetype i = 0; i < labels.size(); ++i) {
             const QLabel& label = *labels[i];
             const std::string name = label.objectName().toStdString();
