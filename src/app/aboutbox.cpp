@@ -28,26 +28,27 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(TwipsToPixelsX(360, *this), TwipsToPixelsY(240, *this),
                                TwipsToPixelsX(360, *this), TwipsToPixelsY(240, *this));
-    QLabel* product = AddLabel(*this, *layout, "lblProductName", QStringLiteral("ピルモ"));
+    QLabel* product = AddLabel(*this, *layout, "productNameLabel", QStringLiteral("ピルモ"));
     QFont productFont = product->font();
     productFont.setPointSizeF(productFont.pointSizeF() * 2.0);
     productFont.setBold(true);
     product->setFont(productFont);
-    AddLabel(*this, *layout, "lblVersion", QStringLiteral(" Ver2.30"));
+    AddLabel(*this, *layout, "versionLabel", QStringLiteral(" Ver2.30"));
     layout->addSpacing(TwipsToPixelsY(180, *this));
     QLabel* notice =
-        AddLabel(*this, *layout, "lblNotice",
+        AddLabel(*this, *layout, "noticeLabel",
                  QStringLiteral(
                      "本ソフトウェアの分析と予想は過去の当選データにもとづく参考情報です。\n"
                      "当選を保証するものではありません。ロトは無理のない範囲でお楽しみください。"));
     notice->setWordWrap(true);
-    AddLabel(*this, *layout, "lblSlogan", QStringLiteral("数字の流れを読んで、次の一回を楽しく。"));
+    AddLabel(*this, *layout, "sloganLabel",
+             QStringLiteral("数字の流れを読んで、次の一回を楽しく。"));
     layout->addSpacing(TwipsToPixelsY(180, *this));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
-    closeButton->setObjectName(QStringLiteral("Command1"));
+    closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setDefault(true);
     buttons->addWidget(closeButton);
     layout->addLayout(buttons);

@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "app/commandline.h"
-#include "app/mainfrm.h"
+#include "app/mainwindow.h"
 #include "app/programicon.h"
 #include "app/windowpicture.h"
 #include "widgets/gridview.h"
@@ -36,11 +36,12 @@ int main(int argc, char** argv) {
     if (!line.renderName.isEmpty()) {
         return pirumo::SaveWindowPicture(line);
     }
-    pirumo::MainFrm mainFrm({line.historyFile, line.settingsFile, {}, {}, files.bundledHistory});
-    if (!mainFrm.Load()) {
+    pirumo::MainWindow mainWindow(
+        {line.historyFile, line.settingsFile, {}, {}, files.bundledHistory});
+    if (!mainWindow.Load()) {
         return 1;
     }
-    mainFrm.show();
-    mainFrm.activateWindow();  // also without a window manager, so the prediction opens
+    mainWindow.show();
+    mainWindow.activateWindow();  // also without a window manager, so the prediction opens
     return QApplication::exec();
 }

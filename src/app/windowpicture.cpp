@@ -11,8 +11,8 @@
 #include <QRegularExpression>
 #include <cstdio>
 
-#include "app/mainfrm.h"
 #include "app/mainmenu.h"
+#include "app/mainwindow.h"
 #include "base/fileerror.h"
 #include "base/outputfile.h"
 #include "history/store/historyfile.h"
@@ -68,7 +68,7 @@ private:
 
 // The window the menus open on top of the prediction window, as the user sees it after closing
 // that window: the prediction window also refuses manual entry while it is open.
-void ClosePredictionWindowUnlessRendered(MainFrm& main, const QString& name) {
+void ClosePredictionWindowUnlessRendered(MainWindow& main, const QString& name) {
     const QString prediction =
         QString::fromUtf8(prediction_text::kWindowName.data(),
                           static_cast<qsizetype>(prediction_text::kWindowName.size()));
@@ -96,9 +96,9 @@ QString WindowNameOf(const QString& text) {
 
 int SaveWindowPicture(const CommandLine& line) {
     QuestionRefuser refuser;
-    MainFrmOptions options{line.historyFile, line.settingsFile, ReadHistoryOrReport};
+    MainWindowOptions options{line.historyFile, line.settingsFile, ReadHistoryOrReport};
     options.recordsPredictions = false;
-    MainFrm main(std::move(options));
+    MainWindow main(std::move(options));
     if (!main.Load() || refuser.Asked()) {
         return 1;
     }

@@ -15,7 +15,7 @@ std::string PredictionToJson(const GaruponPredictor& predictor);
 // Each grid's label line followed by its cells aligned in columns.
 std::string PredictionToText(const GaruponPredictor& predictor);
 
-// One page with the caption, Label19 and the four labelled tables.
+// One page with the caption, the introduction and the four labelled tables.
 std::string PredictionToHtml(const GaruponPredictor& predictor);
 
 }  // namespace pirumo

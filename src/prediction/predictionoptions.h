@@ -17,7 +17,8 @@ struct PredictionOptions {
     friend bool operator==(const PredictionOptions&, const PredictionOptions&) = default;
 };
 
-// What belongs to option i: its key in ピルモ.ini and the caption of its frame in the window.
+// What belongs to option i: its key in ピルモ.ini, and the object name and caption of its frame in
+// the window.
 // Index 8's key says "5分割" while its frame says "4分割"; existing settings files use that key.
 struct PredictionOptionInfo {
     std::string_view key;
@@ -26,18 +27,18 @@ struct PredictionOptionInfo {
 };
 
 inline constexpr std::array<PredictionOptionInfo, PredictionOptions::kCount> kPredictionOptionInfo{{
-    {"頻度分析Opt", "Frame4", "■頻度分析（出現頻度分析、回数出現分析）"},
-    {"間隔分析Opt", "Frame5", "■間隔分析（出現間隔分析、数字間隔分析）"},
-    {"出現回数分析Opt", "Frame6", "■出現回数分析"},
-    {"バラツキ分析Opt", "Frame7", "■バラツキ分析"},
-    {"引っ張り分析Opt", "Frame8", "■引っ張り分析"},
-    {"連番飛び石分析Opt", "Frame9", "■連番・飛び石分析"},
-    {"数字合計分析Opt", "Frame10", "■数字合計分析"},
-    {"組合せパターン分析Opt", "Frame11", "■組合せパターン分析"},
-    {"5分割傾向分析Opt", "Frame12", "■4分割傾向分析"},
-    {"分割データ分析Opt", "Frame13", "■分割データ分析"},
-    {"下一桁出現傾向分析Opt", "Frame14", "■下一桁出現傾向分析"},
-    {"下一桁連続出現回数分析Opt", "Frame15", "■下一桁連続出現回数分析"},
+    {"頻度分析Opt", "frequencyOptionFrame", "■頻度分析（出現頻度分析、回数出現分析）"},
+    {"間隔分析Opt", "intervalOptionFrame", "■間隔分析（出現間隔分析、数字間隔分析）"},
+    {"出現回数分析Opt", "appearanceCountOptionFrame", "■出現回数分析"},
+    {"バラツキ分析Opt", "dispersionOptionFrame", "■バラツキ分析"},
+    {"引っ張り分析Opt", "carryOverOptionFrame", "■引っ張り分析"},
+    {"連番飛び石分析Opt", "consecutiveOptionFrame", "■連番・飛び石分析"},
+    {"数字合計分析Opt", "numberSumOptionFrame", "■数字合計分析"},
+    {"組合せパターン分析Opt", "combinationPatternOptionFrame", "■組合せパターン分析"},
+    {"5分割傾向分析Opt", "fourGroupOptionFrame", "■4分割傾向分析"},
+    {"分割データ分析Opt", "groupDataOptionFrame", "■分割データ分析"},
+    {"下一桁出現傾向分析Opt", "lastDigitOptionFrame", "■下一桁出現傾向分析"},
+    {"下一桁連続出現回数分析Opt", "lastDigitRunOptionFrame", "■下一桁連続出現回数分析"},
 }};
 
 }  // namespace pirumo

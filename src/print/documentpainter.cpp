@@ -16,9 +16,9 @@ namespace {
 
 constexpr double kCaptionPoints = 12.0;
 constexpr double kSmallPoints = 9.0;
-constexpr double kHeadingGap = 8.0 * kTwipsPerPoint;
-constexpr double kFooterGap = 6.0 * kTwipsPerPoint;
-constexpr double kRuleWidth = 0.5 * kTwipsPerPoint;
+constexpr double kHeadingGap = 8.0 * kPageUnitsPerPoint;
+constexpr double kFooterGap = 6.0 * kPageUnitsPerPoint;
+constexpr double kRuleWidth = 0.5 * kPageUnitsPerPoint;
 
 double LineBoxHeight(const QFont& font) {
     return QFontMetricsF(font).height();
@@ -63,8 +63,8 @@ void PaintFooter(QPainter& painter, const QRectF& page, double height, int numbe
 
 int PaintDocument(const PrintDocument& document, QPagedPaintDevice& device) {
     const QRectF paintRect = device.pageLayout().paintRect(QPageLayout::Point);
-    const QRectF page(0, 0, paintRect.width() * kTwipsPerPoint,
-                      paintRect.height() * kTwipsPerPoint);
+    const QRectF page(0, 0, paintRect.width() * kPageUnitsPerPoint,
+                      paintRect.height() * kPageUnitsPerPoint);
     const double headingHeight = LineBoxHeight(PrintFont(kCaptionPoints, true));
     const double footerHeight = LineBoxHeight(PrintFont(kSmallPoints));
     const QRectF body =

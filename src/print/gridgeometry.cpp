@@ -22,7 +22,7 @@ GridGeometry::GridGeometry(const ResultGrid& grid)
         mLefts[i + 1] = mLefts[i] + grid.ColumnWidth(c) * digit + kColumnPadding;
     }
     for (int r = 1; r <= grid.RowCount(); ++r) {
-        mHeights[static_cast<std::size_t>(r)] = grid.RowHeight(r) * kTwipsPerPoint;
+        mHeights[static_cast<std::size_t>(r)] = grid.RowHeight(r) * kPageUnitsPerPoint;
     }
 }
 

@@ -6,7 +6,7 @@
 
 namespace pirumo {
 
-// Where the cells of a grid lie on paper, in twips, before any scaling: a column is its width
+// Where the cells of a grid lie on paper, in page units, before any scaling: a column is its width
 // in characters of the grid font's "0" plus the window's padding, a row its height in points.
 // Columns 1..ColumnCount and rows 1..RowCount; the built-in headers are not printed.
 class GridGeometry {

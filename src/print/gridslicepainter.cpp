@@ -10,9 +10,9 @@ namespace pirumo {
 
 namespace {
 
-// As in the window, converted from pixels at 96 dpi to twips.
-constexpr double kTextPadding = 2.0 * 1440.0 / 96.0;
-constexpr double kBorderWidth = 1.0 * 1440.0 / 96.0;
+// As in the window, converted from pixels at 96 dpi to page units.
+constexpr double kTextPadding = 2.0 * kPageUnitsPerInch / 96.0;
+constexpr double kBorderWidth = 1.0 * kPageUnitsPerInch / 96.0;
 constexpr double kMinimumCondense = 0.6;
 constexpr Rgb kWhite = 0xffffff;
 

@@ -20,14 +20,14 @@ class GridSlicePainter {
 public:
     explicit GridSlicePainter(const ResultGrid& grid);
 
-    // `painter` works in twips; the slice is drawn at its origin and scale.
+    // `painter` works in page units; the slice is drawn at its origin and scale.
     void Paint(QPainter& painter, const GridSlice& slice);
 
 private:
     struct Cell {
         int column;
         int row;
-        QRectF rect;  // twips, in the slice's unscaled coordinates
+        QRectF rect;  // page units, in the slice's unscaled coordinates
     };
 
     void PaintText(QPainter& painter, const Cell& cell, const ResultGrid::TextSpan& span);

@@ -11,9 +11,10 @@ namespace pirumo {
 
 namespace {
 
-constexpr double kBlockGap = 10.0 * kTwipsPerPoint;
-constexpr double kLineGap = 3.0 * kTwipsPerPoint;
-constexpr double kSlack = 0.01;  // twips: rounding must not move a column or row to the next page
+constexpr double kBlockGap = 10.0 * kPageUnitsPerPoint;
+constexpr double kLineGap = 3.0 * kPageUnitsPerPoint;
+constexpr double kSlack =
+    0.01;  // page units: rounding must not move a column or row to the next page
 constexpr double kMarginMillimetres = 10.0;
 
 // Where the next thing goes: the pages so far and the height used on the last one.
@@ -45,7 +46,7 @@ private:
     double mY = 0.0;
 };
 
-// Column bands that each fit `room` twips: the first from column 1, every later one column 1
+// Column bands that each fit `room` page units: the first from column 1, every later one column 1
 // again and then the columns that follow on. Each band takes at least one new column.
 std::vector<std::vector<int>> ColumnBands(const GridGeometry& geometry, int columns, double room) {
     std::vector<std::vector<int>> bands;
@@ -171,7 +172,7 @@ QPageLayout DefaultPageLayout(const PrintDocument& document, const QPageSize& si
     const QMarginsF margins(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
                             kMarginMillimetres);
     QPageLayout layout(size, QPageLayout::Portrait, margins, QPageLayout::Millimeter);
-    const double portraitWidth = layout.paintRect(QPageLayout::Point).width() * kTwipsPerPoint;
+    const double portraitWidth = layout.paintRect(QPageLayout::Point).width() * kPageUnitsPerPoint;
     for (const PrintBlock& block : document.blocks) {
         if (block.grid != nullptr && GridGeometry(*block.grid).Width() > portraitWidth) {
             layout.setOrientation(QPageLayout::Landscape);

@@ -17,12 +17,12 @@ struct GridSlice {
     const ResultGrid* grid = nullptr;
     std::vector<int> columns;
     std::vector<int> rows;
-    QPointF origin;  // twips from the top left of the page's paint rectangle
+    QPointF origin;  // page units from the top left of the page's paint rectangle
     double scale = 1.0;
 };
 
 struct PlacedLine {
-    QRectF rect;  // twips; the text wraps within it
+    QRectF rect;  // page units; the text wraps within it
     PrintLine line;
 };
 
@@ -34,14 +34,14 @@ struct PrintPage {
 // The smallest scale a grid is shrunk to (9 pt text to 6 pt) before it is split by columns.
 inline constexpr double kMinimumGridScale = 6.0 / 9.0;
 
-// The blocks laid down the pages within `body` (twips). A grid wider than the body is scaled to
-// its width, down to kMinimumGridScale, and split by columns beyond that, each band after the
+// The blocks laid down the pages within `body` (page units). A grid wider than the body is scaled
+// to its width, down to kMinimumGridScale, and split by columns beyond that, each band after the
 // first repeating column 1 (the draw number); a grid longer than the room left is split by rows,
 // its title rows opening every part. A block's lines stay with the start of its grid.
 std::vector<PrintPage> LayOutPages(const PrintDocument& document, const QRectF& body);
 
 QFont LineFont(const PrintLine& line);
-// Height in twips of `line` wrapped within `width` twips.
+// Height in page units of `line` wrapped within `width` page units.
 double LineHeight(const PrintLine& line, double width);
 
 // A4 (or `size`) with 10 mm margins, landscape when a grid of the document is wider than the

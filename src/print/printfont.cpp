@@ -10,8 +10,8 @@ QFont PrintFont(double points, bool bold) {
     font.setFamilies(QStringList{QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Meiryo UI"),
                                  QStringLiteral("MS UI Gothic")});
     font.setStyleHint(QFont::SansSerif);
-    // A pixel size in twips keeps metrics fractional and free of the device's resolution.
-    font.setPixelSize(static_cast<int>(std::lround(points * kTwipsPerPoint)));
+    // A pixel size in page units keeps metrics fractional and free of the device's resolution.
+    font.setPixelSize(static_cast<int>(std::lround(points * kPageUnitsPerPoint)));
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setBold(bold);
     return font;

@@ -8,7 +8,7 @@
 namespace pirumo {
 namespace {
 
-constexpr double kPixelsPerTwip = 96.0 / 1440.0;
+constexpr double kPixelsPerPageUnit = 96.0 / 1440.0;
 
 // Three columns, two rows: a green title in (1, 1) running on over the empty (2, 1) and (3, 1),
 // a red background in (2, 1), a blue right border on (1, 2).
@@ -32,7 +32,7 @@ QImage Paint(const ResultGrid& grid, std::vector<int> columns, double left = 0.0
     QImage image(400, 120, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.scale(kPixelsPerTwip, kPixelsPerTwip);
+    painter.scale(kPixelsPerPageUnit, kPixelsPerPageUnit);
     GridSlicePainter(grid).Paint(painter,
                                  {&grid, std::move(columns), {1, 2}, QPointF(left, 0), 1.0});
     return image;
@@ -40,8 +40,8 @@ QImage Paint(const ResultGrid& grid, std::vector<int> columns, double left = 0.0
 
 QRect CellPixels(const GridGeometry& geometry, double left, int column, int row) {
     const double top = (row - 1) * 400.0;
-    return QRectF(left * kPixelsPerTwip, top * kPixelsPerTwip,
-                  geometry.ColumnWidth(column) * kPixelsPerTwip, 400.0 * kPixelsPerTwip)
+    return QRectF(left * kPixelsPerPageUnit, top * kPixelsPerPageUnit,
+                  geometry.ColumnWidth(column) * kPixelsPerPageUnit, 400.0 * kPixelsPerPageUnit)
         .toAlignedRect()
         .adjusted(2, 2, -2, -2);  // clear of the edges, where lines and antialiasing fall
 }
@@ -65,10 +65,10 @@ TEST(GridSlicePainter, ColoursBordersAndARunningTextAsTheWindowDrawsThem) {
 
     const QRect red = CellPixels(geometry, geometry.ColumnLeft(2), 2, 1);
     EXPECT_EQ(full.pixelColor(red.right() - 1, red.bottom() - 1), QColor(255, 0, 0));
-    const int edge = static_cast<int>(geometry.ColumnLeft(2) * kPixelsPerTwip);
-    const int middle = static_cast<int>(600 * kPixelsPerTwip);
+    const int edge = static_cast<int>(geometry.ColumnLeft(2) * kPixelsPerPageUnit);
+    const int middle = static_cast<int>(600 * kPixelsPerPageUnit);
     EXPECT_EQ(full.pixelColor(edge, middle), QColor(0, 0, 255));
-    const int unframedEdge = static_cast<int>(geometry.ColumnLeft(3) * kPixelsPerTwip);
+    const int unframedEdge = static_cast<int>(geometry.ColumnLeft(3) * kPixelsPerPageUnit);
     EXPECT_EQ(full.pixelColor(unframedEdge, middle), QColor(Qt::white))
         << "no border where none was set";
 

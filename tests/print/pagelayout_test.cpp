@@ -37,7 +37,7 @@ PrintDocument OneGrid(const ResultGrid& grid, int titleRows) {
     return document;
 }
 
-// Portrait A4 less 10 mm margins, in twips, less room for a heading and a footer.
+// Portrait A4 less 10 mm margins, in page units, less room for a heading and a footer.
 const QRectF kBody(0, 600, 10770, 15000);
 
 double SliceWidth(const GridGeometry& geometry, const GridSlice& slice) {

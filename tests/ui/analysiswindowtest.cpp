@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "analyses/ui/analysiswindow.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "testwindowhost.h"
 #include "widgets/gridtablemodel.h"
@@ -57,7 +57,7 @@ protected:
     TestWindowHost mHost{DrawHistory(PatternDraws(6))};
 };
 
-class AnalysisWindowMenuTest : public MainFrmTest {};
+class AnalysisWindowMenuTest : public MainWindowTest {};
 
 TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
     const Analysis description = SampleDescription();
@@ -66,11 +66,11 @@ TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
     EXPECT_EQ(window.objectName(), QStringLiteral("見本分析"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("見本の分析"));
     EXPECT_EQ(window.geometry(), TwipsToPixels(0, 0, 6000, 7000, window));
-    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("summaryLabel"))->text(),
               QStringLiteral("見本の説明です"));
-    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("closeButton"))->text(),
               QStringLiteral("閉じる"));
-    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command2")), nullptr);
+    EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("printButton")), nullptr);
 
     auto* ball = window.findChild<QLabel*>(QStringLiteral("ball"));
     ASSERT_NE(ball, nullptr);
@@ -94,18 +94,18 @@ TEST_F(AnalysisWindowTest, FrameFollowsTheWindowDescription) {
 
 TEST_F(AnalysisWindowTest, GridShowsWhatRunAnalysisWroteFromTheHistory) {
     AnalysisWindow& window = Open(SampleDescription());
-    auto* spread = window.findChild<GridView*>(QStringLiteral("fpSpread1"));
-    ASSERT_NE(spread, nullptr);
-    ASSERT_EQ(spread->model()->rowCount(), 6);
-    EXPECT_EQ(spread->model()->index(5, 0).data().toString(), QStringLiteral("6"));
-    EXPECT_TRUE(spread->isVisible());
+    auto* view = window.findChild<GridView*>(QStringLiteral("gridView"));
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->model()->rowCount(), 6);
+    EXPECT_EQ(view->model()->index(5, 0).data().toString(), QStringLiteral("6"));
+    EXPECT_TRUE(view->isVisible());
 }
 
 TEST_F(AnalysisWindowTest, PrintButtonPreviewsAndCloseButtonClosesAndAllowsEntryAgain) {
     AnalysisWindowLayout layout = SampleLayout();
     layout.hasPrintButton = true;
     QPointer<AnalysisWindow> window = &Open(SampleDescription(), layout);
-    auto* print = window->findChild<QPushButton*>(QStringLiteral("Command2"));
+    auto* print = window->findChild<QPushButton*>(QStringLiteral("printButton"));
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(print->text(), QStringLiteral("印刷"));
     {
@@ -119,7 +119,7 @@ TEST_F(AnalysisWindowTest, PrintButtonPreviewsAndCloseButtonClosesAndAllowsEntry
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(mHost.EntryAllowed());
 
-    window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    window->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     FlushDeletes();
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(mHost.EntryAllowed());
@@ -128,17 +128,17 @@ TEST_F(AnalysisWindowTest, PrintButtonPreviewsAndCloseButtonClosesAndAllowsEntry
 TEST_F(AnalysisWindowMenuTest, AppearanceCountOpensFromItsMenuItemOnTheHistory) {
     WriteHistory(PatternDraws(30));
     Start();
-    QMdiSubWindow* window = ChooseWindow("mnuZenkaiSyutugen");
+    QMdiSubWindow* window = ChooseWindow("openAppearanceCountAction");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->pos(), QPoint(0, 0));
     EXPECT_EQ(window->size(), TwipsToPixels(0, 0, 8590, 13850, *window).size());
-    auto* spread = window->findChild<GridView*>(QStringLiteral("fpSpread1"));
-    ASSERT_NE(spread, nullptr);
-    EXPECT_EQ(spread->model()->rowCount(), 32);
-    EXPECT_EQ(spread->model()->columnCount(), 13);
-    EXPECT_EQ(spread->model()->index(2, 0).data().toString(), QStringLiteral("1"));
-    EXPECT_EQ(spread->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-    EXPECT_EQ(spread->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    auto* view = window->findChild<GridView*>(QStringLiteral("gridView"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->model()->rowCount(), 32);
+    EXPECT_EQ(view->model()->columnCount(), 13);
+    EXPECT_EQ(view->model()->index(2, 0).data().toString(), QStringLiteral("1"));
+    EXPECT_EQ(view->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 }  // namespace

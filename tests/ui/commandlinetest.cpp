@@ -8,7 +8,7 @@
 #include "app/mainmenu.h"
 #include "app/windowpicture.h"
 #include "history/store/historyfile.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "widgets/twips.h"
 

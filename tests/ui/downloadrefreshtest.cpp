@@ -14,7 +14,7 @@
 #include "../net/localhttpserver.h"
 #include "analyses/ui/analysiswindow.h"
 #include "history/store/historyfile.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo {
@@ -179,11 +179,11 @@ TEST_F(DownloadRefreshTest, AMissingTargetGetsTheUsualNotice) {
 
 // Through the menu items of a running main window: the user sets the source, the refresh uses
 // it, and the open analysis shows the new draws at once.
-class DownloadMenuTest : public test::MainFrmTest {
+class DownloadMenuTest : public test::MainWindowTest {
 protected:
     void TearDown() override {
         qunsetenv("PIRUMO_DOWNLOAD_URL");
-        MainFrmTest::TearDown();
+        MainWindowTest::TearDown();
     }
 
     // Chooses the source item and types `url` into its dialog; returns the message boxes seen.
@@ -196,7 +196,7 @@ protected:
             auto* source = qobject_cast<QDialog*>(&dialog);
             QTimer::singleShot(0, source, [source] { source->accept(); });
         }});
-        Choose("mnuMasterSource");
+        Choose("setRefreshSourceAction");
         return answerer.Seen();
     }
 
@@ -206,13 +206,13 @@ protected:
 TEST_F(DownloadMenuTest, TheSourceSetInTheMenuServesTheRefreshAndTheDrawsAreUsedAtOnce) {
     qunsetenv("PIRUMO_DOWNLOAD_URL");
     WriteHistory(SomeDraws(10));
-    MainFrm& main = Start();
-    auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("mnuZenkaiSyutugen"));
+    MainWindow& main = Start();
+    auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("openAppearanceCountAction"));
     ASSERT_NE(analysis, nullptr);
     const int rowsBefore = analysis->Grid().RowCount();
     {
         test::ModalAnswerer answerer;
-        Choose("mnuMasterUpdate");
+        Choose("refreshHistoryAction");
         ASSERT_EQ(answerer.Seen().size(), 1u);
         EXPECT_TRUE(answerer.Seen()[0].text.contains(QStringLiteral("「最新化のURL設定」")));
     }
@@ -226,7 +226,7 @@ TEST_F(DownloadMenuTest, TheSourceSetInTheMenuServesTheRefreshAndTheDrawsAreUsed
     SetSource(QString::fromStdString(mServer.Url("/results")));
     {
         User user;
-        Choose("mnuMasterUpdate");
+        Choose("refreshHistoryAction");
         ASSERT_FALSE(user.seen.empty());
         EXPECT_TRUE(
             user.seen.back().text.startsWith(QStringLiteral("当選データを最新化しました。")));

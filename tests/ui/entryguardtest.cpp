@@ -3,7 +3,7 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
@@ -11,12 +11,12 @@ namespace {
 
 const QString kGuardText = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
 
-class EntryGuardTest : public MainFrmTest {
+class EntryGuardTest : public MainWindowTest {
 protected:
     // Chooses 当選データ入力 and returns the dialogs that appeared.
     std::vector<ModalAnswerer::Dialog> ChooseEntry() {
         ModalAnswerer answerer;
-        Choose("mnuMasterInput");
+        Choose("openEntryAction");
         return answerer.Seen();
     }
 };
@@ -30,7 +30,7 @@ TEST_F(EntryGuardTest, EntryIsAllowedAtStartUp) {
 TEST_F(EntryGuardTest, EntryIsRefusedWithTheGuardMessageWhileAnAnalysisIsOpen) {
     WriteHistory(PatternDraws(5));
     Start();
-    ChooseWindow("mnuZenkaiSyutugen");
+    ChooseWindow("openAppearanceCountAction");
 
     const auto seen = ChooseEntry();
     ASSERT_EQ(seen.size(), 1u);
@@ -45,22 +45,22 @@ TEST_F(EntryGuardTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
     WriteHistory(PatternDraws(5));
     Start();
 
-    QMdiSubWindow* window = ChooseWindow("mnuZenkaiSyutugen");
-    window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    QMdiSubWindow* window = ChooseWindow("openAppearanceCountAction");
+    window->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     EXPECT_TRUE(Children().empty());
     EXPECT_TRUE(ChooseEntry().empty());
     for (QMdiSubWindow* entry : Children()) {
         entry->close();  // the entry window blocks entry too
     }
 
-    window = ChooseWindow("mnuHippari");
+    window = ChooseWindow("openCarryOverAction");
     window->close();  // the close box
     EXPECT_TRUE(ChooseEntry().empty());
 }
 
 TEST_F(EntryGuardTest, AWindowThatAllowsManualEntryDoesNotBlockIt) {
     WriteHistory(PatternDraws(5));
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     Analysis description;
     description.name = "非ブロック";
     description.caption = "非ブロック";
@@ -77,8 +77,8 @@ TEST_F(EntryGuardTest, AWindowThatAllowsManualEntryDoesNotBlockIt) {
 TEST_F(EntryGuardTest, TwoAnalysisWindowsOpenTogether) {
     WriteHistory(PatternDraws(8));
     Start();
-    QMdiSubWindow* first = ChooseWindow("mnuZenkaiSyutugen");
-    QMdiSubWindow* second = ChooseWindow("mnuHippari");
+    QMdiSubWindow* first = ChooseWindow("openAppearanceCountAction");
+    QMdiSubWindow* second = ChooseWindow("openCarryOverAction");
 
     ASSERT_NE(first, second);
     EXPECT_EQ(Children().size(), 2u);
@@ -92,13 +92,13 @@ TEST_F(EntryGuardTest, TwoAnalysisWindowsOpenTogether) {
 TEST_F(EntryGuardTest, EntryStaysRefusedUntilTheLastBlockingWindowCloses) {
     WriteHistory(PatternDraws(8));
     Start();
-    QMdiSubWindow* first = ChooseWindow("mnuZenkaiSyutugen");
-    QMdiSubWindow* second = ChooseWindow("mnuHippari");
-    ChooseWindow("mnuKisuGusuPattern");
+    QMdiSubWindow* first = ChooseWindow("openAppearanceCountAction");
+    QMdiSubWindow* second = ChooseWindow("openCarryOverAction");
+    ChooseWindow("openEvenOddPatternAction");
     EXPECT_EQ(ChooseEntry().size(), 1u);
     first->close();
     EXPECT_EQ(ChooseEntry().size(), 1u);
-    Choose("mnuYoso");
+    Choose("openPredictionAction");
     second->close();
     EXPECT_EQ(ChooseEntry().size(), 1u);
     mMain->findChild<QMdiSubWindow*>(QStringLiteral("一発ガルポン"))->close();
@@ -109,22 +109,22 @@ TEST_F(EntryGuardTest, EntryStaysRefusedUntilTheLastBlockingWindowCloses) {
 TEST_F(EntryGuardTest, ChoosingAnOpenWindowBringsItForwardAndAClosedOneIsCreatedAnew) {
     WriteHistory(PatternDraws(8));
     Start();
-    QMdiSubWindow* first = ChooseWindow("mnuZenkaiSyutugen");
-    QMdiSubWindow* second = ChooseWindow("mnuHippari");
+    QMdiSubWindow* first = ChooseWindow("openAppearanceCountAction");
+    QMdiSubWindow* second = ChooseWindow("openCarryOverAction");
     EXPECT_EQ(mMain->MdiArea().currentSubWindow(), second);
 
-    EXPECT_EQ(ChooseWindow("mnuZenkaiSyutugen"), first);
+    EXPECT_EQ(ChooseWindow("openAppearanceCountAction"), first);
     EXPECT_EQ(Children().size(), 2u);
 
     first->showMinimized();
-    EXPECT_EQ(ChooseWindow("mnuZenkaiSyutugen"), first);
+    EXPECT_EQ(ChooseWindow("openAppearanceCountAction"), first);
     EXPECT_FALSE(first->isMinimized());
 
     QPointer<QMdiSubWindow> closed = first;
     first->close();
     FlushDeletes();
     EXPECT_TRUE(closed.isNull());
-    QMdiSubWindow* again = ChooseWindow("mnuZenkaiSyutugen");
+    QMdiSubWindow* again = ChooseWindow("openAppearanceCountAction");
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->objectName(), QStringLiteral("出現回数分析"));
     EXPECT_EQ(Children().size(), 2u);

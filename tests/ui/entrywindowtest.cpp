@@ -15,7 +15,7 @@
 #include "history/store/historyfile.h"
 #include "history/store/sqlcipherdatabase.h"
 #include "history/ui/entrywindow.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "testwindowhost.h"
 #include "widgets/gridview.h"
@@ -45,7 +45,7 @@ ModalAnswerer::Answer Reply(QMessageBox::StandardButton answer) {
 }
 
 GridView& View(EntryWindow& entry) {
-    return *entry.findChild<GridView*>(QStringLiteral("fpSpread1"));
+    return *entry.findChild<GridView*>(QStringLiteral("gridView"));
 }
 
 std::vector<StoredRow> FileRows(const std::filesystem::path& file) {
@@ -118,11 +118,11 @@ protected:
 };
 
 // The entry window as the main window's menu opens it beside the other windows.
-class EntryInMainWindowTest : public MainFrmTest {
+class EntryInMainWindowTest : public MainWindowTest {
 protected:
     EntryWindow* OpenEntry(std::vector<ModalAnswerer::Dialog>* seen = nullptr) {
         ModalAnswerer answerer;
-        Choose("mnuMasterInput");
+        Choose("openEntryAction");
         if (seen != nullptr) {
             *seen = answerer.Seen();
         }
@@ -147,9 +147,9 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
     EntryWindow* entry = OpenEntry();
     EXPECT_EQ(entry->objectName(), QStringLiteral("当選データ入力"));
     EXPECT_EQ(entry->windowTitle(), QStringLiteral("当選データ入力"));
-    EXPECT_EQ(entry->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+    EXPECT_EQ(entry->findChild<QLabel*>(QStringLiteral("introLabel"))->text(),
               QStringLiteral("当選数字を開催回数毎に入力します（分析対象データとなります）"));
-    EXPECT_EQ(entry->findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+    EXPECT_EQ(entry->findChild<QPushButton*>(QStringLiteral("closeButton"))->text(),
               QStringLiteral("閉じる"));
     EXPECT_EQ(entry->pos(), QPoint(0, 0));
     EXPECT_EQ(entry->widget()->size(), TwipsToPixels(0, 0, 7680, 12825, *entry).size());
@@ -171,7 +171,7 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
 TEST_F(EntryInMainWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAfterwards) {
     WriteHistory(PatternDraws(5));
     Start();
-    for (const char* item : {"mnuYoso", "mnuZenkaiSyutugen"}) {
+    for (const char* item : {"openPredictionAction", "openAppearanceCountAction"}) {
         SCOPED_TRACE(item);
         QMdiSubWindow* blocking = ChooseWindow(item);
         ASSERT_NE(blocking, nullptr);
@@ -202,7 +202,7 @@ TEST_F(EntryInMainWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAft
 TEST_F(EntryInMainWindowTest, GuardAllowsEntryWhileTheEvenOddPatternWindowIsOpen) {
     WriteHistory(PatternDraws(5));
     Start();
-    QMdiSubWindow* pattern = ChooseWindow("mnuKisuGusuPattern");
+    QMdiSubWindow* pattern = ChooseWindow("openEvenOddPatternAction");
     ASSERT_NE(pattern, nullptr);
     EXPECT_EQ(pattern->objectName(), QStringLiteral("偶数奇数の組合せパターン分析"));
 
@@ -218,27 +218,27 @@ TEST_F(EntryInMainWindowTest, ItsEditMenuReplacesTheMainMenusWhileItIsTheActiveC
     const QStringList mainMenus = VisibleMenus();
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(VisibleMenus(), QStringList{QStringLiteral("mnuEdit")});
+    EXPECT_EQ(VisibleMenus(), QStringList{QStringLiteral("editMenu")});
     QMenu* edit = entry->EditMenu();
     EXPECT_EQ(edit->title(), QStringLiteral("編集(&E)"));
     const QList<QAction*> items = edit->actions();
     ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0]->objectName(), QStringLiteral("mnuAddLine"));
+    EXPECT_EQ(items[0]->objectName(), QStringLiteral("addRowAction"));
     EXPECT_EQ(items[0]->text(), QStringLiteral("行追加"));
     EXPECT_EQ(items[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
-    EXPECT_EQ(items[1]->objectName(), QStringLiteral("mnuDelLine"));
+    EXPECT_EQ(items[1]->objectName(), QStringLiteral("deleteRowAction"));
     EXPECT_EQ(items[1]->text(), QStringLiteral("行削除"));
     EXPECT_EQ(items[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
 
     // Another child active: the main menus; the entry window again: its own menu.
-    QMdiSubWindow* analysis = ChooseWindow("mnuZenkaiSyutugen");
+    QMdiSubWindow* analysis = ChooseWindow("openAppearanceCountAction");
     EXPECT_EQ(VisibleMenus(), mainMenus);
     mMain->MdiArea().setActiveSubWindow(entry);
-    EXPECT_EQ(VisibleMenus(), QStringList{QStringLiteral("mnuEdit")});
+    EXPECT_EQ(VisibleMenus(), QStringList{QStringLiteral("editMenu")});
     mMain->MdiArea().setActiveSubWindow(analysis);
     analysis->close();
     mMain->MdiArea().setActiveSubWindow(entry);
-    EXPECT_EQ(VisibleMenus(), QStringList{QStringLiteral("mnuEdit")});
+    EXPECT_EQ(VisibleMenus(), QStringList{QStringLiteral("editMenu")});
 
     // No child left: the main menus, and the status bar note has gone too.
     entry->close();
@@ -349,7 +349,7 @@ TEST_F(EntryWindowTest, AnsweringNoToEitherQuestionChangesNothing) {
     ASSERT_NE(entry, nullptr);
     SelectRow(*entry, 2);
     for (const auto& [item, question] :
-         {std::pair("mnuAddLine", kAddQuestion), std::pair("mnuDelLine", kDeleteQuestion)}) {
+         {std::pair("addRowAction", kAddQuestion), std::pair("deleteRowAction", kDeleteQuestion)}) {
         SCOPED_TRACE(item);
         std::vector<ModalAnswerer::Dialog> seen;
         Trigger(*entry, item, {Reply(QMessageBox::No)}, &seen);
@@ -368,7 +368,7 @@ TEST_F(EntryWindowTest, AddingAfterTheLastRowWritesTheNextDraw) {
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
     SelectRow(*entry, 4, 5);
-    Trigger(*entry, "mnuAddLine", {Reply(QMessageBox::Yes)});
+    Trigger(*entry, "addRowAction", {Reply(QMessageBox::Yes)});
 
     ASSERT_EQ(entry->Grid().RowCount(), 5);
     EXPECT_EQ(Text(*entry, 1, 5), QStringLiteral("5"));
@@ -388,7 +388,7 @@ TEST_F(EntryWindowTest, DeletingARowRemovesTheDrawFromTheFile) {
     EntryWindow* entry = OpenEntry();
     ASSERT_NE(entry, nullptr);
     SelectRow(*entry, 2, 1);
-    Trigger(*entry, "mnuDelLine", {Reply(QMessageBox::Yes)});
+    Trigger(*entry, "deleteRowAction", {Reply(QMessageBox::Yes)});
 
     ASSERT_EQ(entry->Grid().RowCount(), 3);
     EXPECT_EQ(Text(*entry, 1, 2), QStringLiteral("3"));
@@ -431,7 +431,8 @@ TEST_F(EntryWindowTest, ShortcutKeysAndTheRightClickMenuReachTheSameItems) {
     const QPoint point = view.visualRect(view.model()->index(1, 3)).center();
     QContextMenuEvent click(QContextMenuEvent::Mouse, point, view.viewport()->mapToGlobal(point));
     QApplication::sendEvent(view.viewport(), &click);
-    EXPECT_EQ(popped, (QStringList{QStringLiteral("mnuAddLine"), QStringLiteral("mnuDelLine")}));
+    EXPECT_EQ(popped,
+              (QStringList{QStringLiteral("addRowAction"), QStringLiteral("deleteRowAction")}));
     EXPECT_EQ(Current(*entry), view.model()->index(1, 3));
 }
 
@@ -467,7 +468,7 @@ TEST_F(EntryWindowTest, TheCheckBeforeClosingHoldsTheWindowOnTheFirstWrongCellEi
             if (byCloseBox) {
                 entry->close();
             } else {
-                entry->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+                entry->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
             }
             ASSERT_EQ(answerer.Seen().size(), 1u);
             EXPECT_TRUE(answerer.Seen()[0].text.startsWith(kWrongNumber + QStringLiteral("\n") +
@@ -506,7 +507,7 @@ TEST_F(EntryInMainWindowTest, ExitStopsAtTheCheckByTheMenuOrTheCloseBox) {
         SCOPED_TRACE(byMenu ? "終了" : "close box");
         ModalAnswerer answerer;
         if (byMenu) {
-            Choose("mnuEnd");
+            Choose("exitAction");
         } else {
             EXPECT_FALSE(mMain->close());
         }
@@ -523,7 +524,7 @@ TEST_F(EntryInMainWindowTest, ExitStopsAtTheCheckByTheMenuOrTheCloseBox) {
 
     EXPECT_TRUE(Type(*entry, 2, 2, QStringLiteral("9")).empty());
     ModalAnswerer answerer;
-    Choose("mnuEnd");
+    Choose("exitAction");
     EXPECT_TRUE(answerer.Seen().empty());
     EXPECT_FALSE(mMain->isVisible());
     EXPECT_TRUE(Children().empty());

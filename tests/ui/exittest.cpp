@@ -2,30 +2,30 @@
 #include <QApplication>
 #include <QMdiArea>
 
-#include "mainfrmfixture.h"
-#include "modalanswerer.h"
 #include "app/aboutbox.h"
 #include "app/helpwindow.h"
+#include "mainwindowfixture.h"
+#include "modalanswerer.h"
 
 namespace pirumo::test {
 namespace {
 
-class ExitTest : public MainFrmTest {};
+class ExitTest : public MainWindowTest {};
 
 TEST_F(ExitTest, ExitWithWindowsOpenAsksNothingAndClosesEveryWindow) {
     WriteHistory(PatternDraws(10));
-    MainFrm& main = Start();
-    ChooseWindow("mnuZenkaiSyutugen");
-    ChooseWindow("mnuHippari");
-    Choose("mnuAbout");
-    Choose("mnuHelpFile");
+    MainWindow& main = Start();
+    ChooseWindow("openAppearanceCountAction");
+    ChooseWindow("openCarryOverAction");
+    Choose("showAboutAction");
+    Choose("showHelpAction");
     QPointer<QWidget> about = main.findChild<AboutBox*>();
     QPointer<QWidget> help = main.findChild<HelpWindow*>();
     ASSERT_FALSE(about.isNull());
     ASSERT_FALSE(help.isNull());
 
     ModalAnswerer answerer;
-    Choose("mnuEnd");
+    Choose("exitAction");
     EXPECT_TRUE(answerer.Seen().empty());
     EXPECT_FALSE(main.isVisible());
     EXPECT_TRUE(Children().empty());
@@ -38,8 +38,8 @@ TEST_F(ExitTest, ExitWithWindowsOpenAsksNothingAndClosesEveryWindow) {
 
 TEST_F(ExitTest, ClosingTheWindowByItsCloseBoxDoesTheSame) {
     WriteHistory(PatternDraws(10));
-    MainFrm& main = Start();
-    ChooseWindow("mnuZenkaiSyutugen");
+    MainWindow& main = Start();
+    ChooseWindow("openAppearanceCountAction");
 
     ModalAnswerer answerer;
     EXPECT_TRUE(main.close());

@@ -9,13 +9,13 @@
 #include "analyses/analysiscatalog.h"
 #include "app/aboutbox.h"
 #include "app/helpwindow.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
 namespace {
 
-class HelpAndAboutTest : public MainFrmTest {
+class HelpAndAboutTest : public MainWindowTest {
 protected:
     void SetUp() override {
         WriteHistory(PatternDraws(3));
@@ -23,9 +23,9 @@ protected:
     }
 };
 
-TEST_F(HelpAndAboutTest, AboutBoxIsModelessWithItsTextsAndClosesByCommand1) {
+TEST_F(HelpAndAboutTest, AboutBoxIsModelessWithItsTextsAndClosesByItsCloseButton) {
     ModalAnswerer answerer;
-    Choose("mnuAbout");
+    Choose("showAboutAction");
     auto* about = mMain->findChild<AboutBox*>();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
@@ -42,14 +42,14 @@ TEST_F(HelpAndAboutTest, AboutBoxIsModelessWithItsTextsAndClosesByCommand1) {
     EXPECT_EQ(texts.size(), 4);  // name, version, notice, slogan
 
     QPointer<AboutBox> box = about;
-    auto* command1 = about->findChild<QPushButton*>(QStringLiteral("Command1"));
-    ASSERT_NE(command1, nullptr);
-    EXPECT_EQ(command1->text(), QStringLiteral("閉じる"));
-    command1->click();
+    auto* closeButton = about->findChild<QPushButton*>(QStringLiteral("closeButton"));
+    ASSERT_NE(closeButton, nullptr);
+    EXPECT_EQ(closeButton->text(), QStringLiteral("閉じる"));
+    closeButton->click();
     FlushDeletes();
     EXPECT_TRUE(box.isNull());
 
-    Choose("mnuAbout");
+    Choose("showAboutAction");
     EXPECT_NE(mMain->findChild<AboutBox*>(), nullptr);
 }
 
@@ -61,7 +61,7 @@ TEST_F(HelpAndAboutTest, ClosingHelpOrTheAboutBoxBringsThePredictionWindowBack) 
     for (const bool about : {false, true}) {
         SCOPED_TRACE(about ? "about" : "help");
         ASSERT_FALSE(prediction->isVisible());
-        Choose(about ? "mnuAbout" : "mnuHelpFile");
+        Choose(about ? "showAboutAction" : "showHelpAction");
         QWidget* other = about ? static_cast<QWidget*>(mMain->findChild<AboutBox*>())
                                : mMain->findChild<HelpWindow*>();
         ASSERT_NE(other, nullptr);
@@ -75,7 +75,7 @@ TEST_F(HelpAndAboutTest, ClosingHelpOrTheAboutBoxBringsThePredictionWindowBack) 
 }
 
 TEST_F(HelpAndAboutTest, HelpOpensOnTheIndexWithTheStartKeywordSelectedAndShown) {
-    Choose("mnuHelpFile");
+    Choose("showHelpAction");
     auto* help = mMain->findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
@@ -88,7 +88,7 @@ TEST_F(HelpAndAboutTest, HelpOpensOnTheIndexWithTheStartKeywordSelectedAndShown)
 }
 
 TEST_F(HelpAndAboutTest, EveryKeywordHasAPageAndEveryWindowAKeyword) {
-    Choose("mnuHelpFile");
+    Choose("showHelpAction");
     auto* help = mMain->findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
     auto* content = help->findChild<QTextBrowser*>(QStringLiteral("content"));

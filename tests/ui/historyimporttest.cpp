@@ -7,7 +7,7 @@
 #include "base/inputfile.h"
 #include "history/store/historyfile.h"
 #include "history/ui/historyimport.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "widgets/messageboxes.h"
 
@@ -29,13 +29,13 @@ ModalAnswerer::Answer Click(QMessageBox::StandardButton which) {
     };
 }
 
-class HistoryImportTest : public MainFrmTest {
+class HistoryImportTest : public MainWindowTest {
 protected:
     void SetUp() override {
         WriteHistory(PatternDraws(6));
         fs::copy_file(fs::path(PIRUMO_FUZZ_CORPUS_DIR) / "jet4-query", AccessFile());
-        mMain = std::make_unique<MainFrm>(
-            MainFrmOptions{HistoryPath(), mFolder.Path() / "ピルモ.ini", {}, PIRUMO_CLI_PATH});
+        mMain = std::make_unique<MainWindow>(
+            MainWindowOptions{HistoryPath(), mFolder.Path() / "ピルモ.ini", {}, PIRUMO_CLI_PATH});
         ASSERT_TRUE(mMain->Load());
         mMain->show();
     }
@@ -46,7 +46,7 @@ protected:
 TEST_F(HistoryImportTest, ReplacesTheHistoryAfterAskingAndUsesItAtOnce) {
     ModalAnswerer answerer(
         {ChooseFile(QString::fromStdString(AccessFile().string())), Click(QMessageBox::Yes)});
-    Choose("mnuMasterImport");
+    Choose("importHistoryAction");
 
     ASSERT_EQ(answerer.Seen().size(), 3u);
     const auto& confirmation = answerer.Seen()[1];
@@ -66,7 +66,7 @@ TEST_F(HistoryImportTest, LeavesTheHistoryWhenTheUserSaysNoOrTheFileIsDamaged) {
     {
         ModalAnswerer answerer(
             {ChooseFile(QString::fromStdString(AccessFile().string())), Click(QMessageBox::No)});
-        Choose("mnuMasterImport");
+        Choose("importHistoryAction");
         EXPECT_EQ(answerer.Seen().size(), 2u);
     }
     EXPECT_EQ(ReadBytes(HistoryPath()), before);
@@ -76,7 +76,7 @@ TEST_F(HistoryImportTest, LeavesTheHistoryWhenTheUserSaysNoOrTheFileIsDamaged) {
     std::ofstream(damaged, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
     ModalAnswerer answerer(
         {ChooseFile(QString::fromStdString(damaged.string())), Click(QMessageBox::Yes)});
-    Choose("mnuMasterImport");
+    Choose("importHistoryAction");
     ASSERT_EQ(answerer.Seen().size(), 3u);
     EXPECT_EQ(answerer.Seen()[2].title, RefusalTitle());
     EXPECT_EQ(answerer.Seen()[2].icon, QMessageBox::Critical);

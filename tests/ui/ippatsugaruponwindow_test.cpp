@@ -13,7 +13,7 @@
 #include <QTest>
 #include <random>
 
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/initfile.h"
@@ -36,6 +36,14 @@ std::vector<Draw> ShuffledDraws(int count) {
     }
     return rows;
 }
+
+// The frame of each reflect / don't-reflect pair, in option order.
+constexpr const char* kOptionFrames[] = {
+    "frequencyOptionFrame",  "intervalOptionFrame",           "appearanceCountOptionFrame",
+    "dispersionOptionFrame", "carryOverOptionFrame",          "consecutiveOptionFrame",
+    "numberSumOptionFrame",  "combinationPatternOptionFrame", "fourGroupOptionFrame",
+    "groupDataOptionFrame",  "lastDigitOptionFrame",          "lastDigitRunOptionFrame",
+};
 
 using Texts = std::vector<std::string>;
 
@@ -87,7 +95,7 @@ protected:
 };
 
 // The window as the main window creates, shows and closes it.
-class PredictionInMainWindowTest : public test::MainFrmTest {
+class PredictionInMainWindowTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
         WriteHistory(ShuffledDraws(400));
@@ -101,7 +109,7 @@ protected:
     }
 
     IppatsuGaruponWindow& OpenWindow() {
-        QMdiSubWindow* window = ChooseWindow("mnuYoso");
+        QMdiSubWindow* window = ChooseWindow("openPredictionAction");
         EXPECT_EQ(window, Window());
         EXPECT_TRUE(Window()->isVisible());
         return *Window();
@@ -149,7 +157,7 @@ TEST_F(PredictionInMainWindowTest, ManualEntryIsRefusedWhileTheWindowIsOpen) {
     const QString guard = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
     const auto entryMessages = [this] {
         test::ModalAnswerer answerer;
-        Choose("mnuMasterInput");
+        Choose("openEntryAction");
         std::vector<QString> texts;
         for (const auto& dialog : answerer.Seen()) {
             texts.push_back(dialog.text);
@@ -158,7 +166,7 @@ TEST_F(PredictionInMainWindowTest, ManualEntryIsRefusedWhileTheWindowIsOpen) {
     };
     OpenWindow();
     EXPECT_EQ(entryMessages(), std::vector<QString>{guard});
-    Window()->findChild<QPushButton*>(QStringLiteral("Cmd閉じる"))->click();
+    Window()->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     for (const QString& text : entryMessages()) {
         EXPECT_NE(text, guard);
     }
@@ -167,29 +175,30 @@ TEST_F(PredictionInMainWindowTest, ManualEntryIsRefusedWhileTheWindowIsOpen) {
 TEST_F(IppatsuGaruponWindowTest, ShowsItsControlsWithTheirTexts) {
     IppatsuGaruponWindow* window = &OpenWindow();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("一発ガルポン予想"));
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("rapidFireLabel"))->text(),
               QStringLiteral("●連発ガルポン予想(この予想数字を組む合わせて購入します)"));
-    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(),
+    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("predictionFrame"))->title(),
               QStringLiteral("当選予想"));
-    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame3"))->title(),
+    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("optionFrame"))->title(),
               QStringLiteral("データ分析オプション"));
-    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame12"))->title(),
+    EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("fourGroupOptionFrame"))->title(),
               QStringLiteral("■4分割傾向分析"));
-    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("Cmd閉じる"))->text(),
+    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("closeButton"))->text(),
               QStringLiteral("閉じる"));
-    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("Command2"))->text(),
+    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("printButton"))->text(),
               QStringLiteral("印刷"));
     for (int i = 0; i < 12; ++i) {
         const auto* reflect =
-            window->findChild<QRadioButton*>(QStringLiteral("Opt反映する_%1").arg(i));
+            window->findChild<QRadioButton*>(QStringLiteral("reflectButton%1").arg(i));
         const auto* dontReflect =
-            window->findChild<QRadioButton*>(QStringLiteral("Opt反映しない_%1").arg(i));
+            window->findChild<QRadioButton*>(QStringLiteral("dontReflectButton%1").arg(i));
         ASSERT_NE(reflect, nullptr);
         ASSERT_NE(dontReflect, nullptr);
         EXPECT_EQ(reflect->isChecked(), i == 0 || i == 5) << i;
         EXPECT_NE(reflect->isChecked(), dontReflect->isChecked()) << i;
         EXPECT_EQ(reflect->parent(), dontReflect->parent());
-        EXPECT_EQ(reflect->parent()->objectName(), QStringLiteral("Frame%1").arg(i + 4));
+        EXPECT_EQ(reflect->parent()->objectName(),
+                  QString::fromUtf8(kOptionFrames[static_cast<std::size_t>(i)]));
     }
 }
 
@@ -201,14 +210,16 @@ TEST_F(IppatsuGaruponWindowTest, ControlsDoNotOverlap) {
     };
     std::vector<QWidget*> parts;
     for (const char* name :
-         {"Label19", "Label1", "Label2", "Label3", "Label4", "Label15", "CycleGrid",
-          "EliminationGrid", "RapidFireGrid", "OneShotGrid", "Cmd閉じる", "Command2"}) {
+         {"predictionIntroLabel", "cycleLabel", "eliminationLabel", "rapidFireLabel",
+          "oneShotLabel", "optionIntroLabel", "CycleGrid", "EliminationGrid", "RapidFireGrid",
+          "OneShotGrid", "closeButton", "printButton"}) {
         QWidget* w = window->findChild<QWidget*>(QString::fromUtf8(name));
         ASSERT_NE(w, nullptr) << name;
         parts.push_back(w);
     }
-    for (int i = 4; i <= 15; ++i) {
-        parts.push_back(window->findChild<QWidget*>(QStringLiteral("Frame%1").arg(i)));
+    for (const char* name : kOptionFrames) {
+        parts.push_back(window->findChild<QWidget*>(QString::fromUtf8(name)));
+        ASSERT_NE(parts.back(), nullptr) << name;
     }
     for (std::size_t a = 0; a < parts.size(); ++a) {
         EXPECT_TRUE(client->rect().contains(boxOf(parts[a])))
@@ -252,7 +263,7 @@ TEST_F(IppatsuGaruponWindowTest, OptionClickChangesOnlyTheDependentGridsAndReope
     const Texts cycle = GridTexts(p.Grid(kCycleGrid));
     const Texts elimination = GridTexts(p.Grid(kEliminationGrid));
 
-    window->findChild<QRadioButton*>(QStringLiteral("Opt反映する_8"))->click();
+    window->findChild<QRadioButton*>(QStringLiteral("reflectButton8"))->click();
     EXPECT_TRUE(p.Options().reflect[8]);
     EXPECT_EQ(GridTexts(p.Grid(kCycleGrid)), cycle);
     EXPECT_NE(GridTexts(p.Grid(kEliminationGrid)), elimination);
@@ -262,11 +273,11 @@ TEST_F(IppatsuGaruponWindowTest, OptionClickChangesOnlyTheDependentGridsAndReope
     }
 
     EXPECT_FALSE(mHost.EntryAllowed());
-    window->findChild<QPushButton*>(QStringLiteral("Cmd閉じる"))->click();
+    window->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(mHost.EntryAllowed());
     OpenWindow();
-    EXPECT_TRUE(window->findChild<QRadioButton*>(QStringLiteral("Opt反映する_8"))->isChecked());
+    EXPECT_TRUE(window->findChild<QRadioButton*>(QStringLiteral("reflectButton8"))->isChecked());
     for (int index = 0; index < kPredictionGridCount; ++index) {
         EXPECT_EQ(GridTexts(p.Grid(index)), shown[static_cast<std::size_t>(index)]) << index;
     }
@@ -279,7 +290,7 @@ TEST_F(PredictionInMainWindowTest, AnOptionClickIsLoggedLikeAnOpening) {
     const auto log = [this] { return ReadPredictionLog(PredictionLogPath(HistoryPath())); };
     ASSERT_EQ(log().size(), 1u);  // opening again shows the same numbers
 
-    auto* reflect = window.findChild<QRadioButton*>(QStringLiteral("Opt反映する_8"));
+    auto* reflect = window.findChild<QRadioButton*>(QStringLiteral("reflectButton8"));
     reflect->click();
     std::vector<PredictionLogEntry> entries = log();
     ASSERT_EQ(entries.size(), 2u);
@@ -294,8 +305,8 @@ TEST_F(PredictionInMainWindowTest, AnOptionClickIsLoggedLikeAnOpening) {
 TEST_F(PredictionInMainWindowTest, ExitWritesTheOptions) {
     Start();
     IppatsuGaruponWindow* window = &OpenWindow();
-    window->findChild<QRadioButton*>(QStringLiteral("Opt反映しない_0"))->click();
-    window->findChild<QRadioButton*>(QStringLiteral("Opt反映する_11"))->click();
+    window->findChild<QRadioButton*>(QStringLiteral("dontReflectButton0"))->click();
+    window->findChild<QRadioButton*>(QStringLiteral("reflectButton11"))->click();
     mMain->close();
     PredictionOptions written;
     ReadInitFile(IniPath(), written);

@@ -1,13 +1,13 @@
 #include <QMessageBox>
 #include <fstream>
 
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
 namespace {
 
-class JapaneseDialogsTest : public MainFrmTest {};
+class JapaneseDialogsTest : public MainWindowTest {};
 
 // Qt's standard dialogs speak Japanese once the program has loaded Qt's translation: the file
 // dialog of 当選データ取り込み and the question that follows it, both as the user sees them.
@@ -19,7 +19,7 @@ TEST_F(JapaneseDialogsTest, FileDialogAndQuestionButtonsAreJapanese) {
                           "1,2024/01/09,1,2,3,4,5,6\n";
 
     ModalAnswerer answerer({ChooseFile(QString::fromStdString(csv.string()))});
-    Choose("mnuMasterImport");
+    Choose("importHistoryAction");
 
     ASSERT_GE(answerer.Seen().size(), 2u);
     const QStringList& files = answerer.Seen()[0].captions;

@@ -3,7 +3,7 @@
 #include <QMenuBar>
 
 #include "analyses/analysiscatalog.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
@@ -17,67 +17,67 @@ struct ExpectedItem {
 
 // The menu tree as the program's users know it: names, captions with access keys, nesting.
 const ExpectedItem kMenuTree[] = {
-    {0, "mnuEnd", "終了(&X)"},
-    {0, "mnuYosoMenu", "予想(&Y)"},
-    {1, "mnuYoso", "一発ガルポン予想(&D)"},
-    {1, "mnuYosoKensho", "予想の検証(&V)"},
-    {1, "mnuNumberCheck", "数字チェック(&C)"},
-    {0, "mnuMain", "データ分析(&S)"},
-    {1, "mnuHindo", "頻度分析"},
-    {2, "mnuSyutugenHindo", "出現頻度分析"},
-    {2, "mnuSyutugenKaisu", "回数別出現分析"},
-    {1, "mnuKankaku", "間隔分析"},
-    {2, "mnuSyutugenKankaku", "出現間隔分析"},
-    {2, "mnuNumberKankaku", "数字間隔分析"},
-    {1, "mnuZenkaiSyutugen", "出現回数分析"},
-    {1, "mnuBaratsuki", "バラツキ分析"},
-    {1, "mnuHippari", "引っ張り分析"},
-    {1, "mnuRenbanTobiishi", "連番・飛び石分析"},
-    {1, "mnuHonsuji", "数字合計分析"},
-    {1, "mnuPattern", "組合せパターン分析"},
-    {2, "mnuLowHightPattern", "低数字・高数字の組合せパターン分析"},
-    {2, "mnuKisuGusuPattern", "偶数・奇数の組合せパターン分析"},
-    {1, "mnu5BunkatsuKeiko", "4分割傾向分析"},
-    {1, "mnuBunkatsuData", "分割データ分析"},
-    {2, "mnu6BunkatsuData", "6分割データ分析"},
-    {2, "mnu7BunkatsuData", "7分割データ分析"},
-    {2, "mnu11BunkatsuData", "10分割データ分析"},
-    {1, "mnuLastChar", "下一桁出現傾向分析"},
-    {1, "mnuLastCharRenzoku", "下一桁連続出現回数分析"},
-    {0, "mnuHosyu", "データ管理(&M)"},
-    {1, "mnuMasterUpdate", "当選データ最新化(&U)"},
-    {1, "mnuMasterSource", "最新化のURL設定(&S)..."},
-    {1, "mnuMasterImport", "当選データ取り込み(&F)..."},
-    {1, "mnuMasterInput", "当選データ入力(&I)"},
-    {0, "mnuWindow", "ウィンドウ(&W)"},
-    {1, "mnuWindowHorizontal", "上下に並べて表示(&H)"},
-    {1, "mnuWindowVertical", "左右に並べて表示(&V)"},
-    {1, "mnuWindowCascade", "重ねて表示(&C)"},
-    {1, "mnuWindowArrangeIcon", "アイコンの整列(&A)"},
-    {0, "mnuHelp", "ヘルプ(&H)"},
-    {1, "mnuHelpFile", "ヘルプ(&H)"},
-    {1, "mnuAbout", "バージョン情報(&A)"},
+    {0, "exitAction", "終了(&X)"},
+    {0, "predictionMenu", "予想(&Y)"},
+    {1, "openPredictionAction", "一発ガルポン予想(&D)"},
+    {1, "openBacktestAction", "予想の検証(&V)"},
+    {1, "openNumberCheckAction", "数字チェック(&C)"},
+    {0, "analysisMenu", "データ分析(&S)"},
+    {1, "frequencyMenu", "頻度分析"},
+    {2, "openAppearanceFrequencyAction", "出現頻度分析"},
+    {2, "openAppearanceByCountAction", "回数別出現分析"},
+    {1, "intervalMenu", "間隔分析"},
+    {2, "openAppearanceIntervalAction", "出現間隔分析"},
+    {2, "openNumberGapAction", "数字間隔分析"},
+    {1, "openAppearanceCountAction", "出現回数分析"},
+    {1, "openDispersionAction", "バラツキ分析"},
+    {1, "openCarryOverAction", "引っ張り分析"},
+    {1, "openConsecutiveAction", "連番・飛び石分析"},
+    {1, "openNumberSumAction", "数字合計分析"},
+    {1, "patternMenu", "組合せパターン分析"},
+    {2, "openLowHighPatternAction", "低数字・高数字の組合せパターン分析"},
+    {2, "openEvenOddPatternAction", "偶数・奇数の組合せパターン分析"},
+    {1, "openFourGroupAction", "4分割傾向分析"},
+    {1, "groupDataMenu", "分割データ分析"},
+    {2, "openSixGroupDataAction", "6分割データ分析"},
+    {2, "openSevenGroupDataAction", "7分割データ分析"},
+    {2, "openTenGroupDataAction", "10分割データ分析"},
+    {1, "openLastDigitAction", "下一桁出現傾向分析"},
+    {1, "openLastDigitRunAction", "下一桁連続出現回数分析"},
+    {0, "historyMenu", "データ管理(&M)"},
+    {1, "refreshHistoryAction", "当選データ最新化(&U)"},
+    {1, "setRefreshSourceAction", "最新化のURL設定(&S)..."},
+    {1, "importHistoryAction", "当選データ取り込み(&F)..."},
+    {1, "openEntryAction", "当選データ入力(&I)"},
+    {0, "windowMenu", "ウィンドウ(&W)"},
+    {1, "tileHorizontallyAction", "上下に並べて表示(&H)"},
+    {1, "tileVerticallyAction", "左右に並べて表示(&V)"},
+    {1, "cascadeAction", "重ねて表示(&C)"},
+    {1, "arrangeIconsAction", "アイコンの整列(&A)"},
+    {0, "helpMenu", "ヘルプ(&H)"},
+    {1, "showHelpAction", "ヘルプ(&H)"},
+    {1, "showAboutAction", "バージョン情報(&A)"},
 };
 
 // The analysis leaves and the windows they open.
 const std::pair<const char*, const char*> kAnalysisLeaves[] = {
-    {"mnuSyutugenHindo", "出現頻度分析"},
-    {"mnuSyutugenKaisu", "回数別出現分析"},
-    {"mnuSyutugenKankaku", "出現間隔分析"},
-    {"mnuNumberKankaku", "数字間隔分析"},
-    {"mnuZenkaiSyutugen", "出現回数分析"},
-    {"mnuBaratsuki", "バラツキ分析"},
-    {"mnuHippari", "引っ張り分析"},
-    {"mnuRenbanTobiishi", "連番飛び石分析"},
-    {"mnuHonsuji", "数字合計分析"},
-    {"mnuLowHightPattern", "低数字高数字の組合せパターン分析"},
-    {"mnuKisuGusuPattern", "偶数奇数の組合せパターン分析"},
-    {"mnu5BunkatsuKeiko", "分割4傾向分析"},
-    {"mnu6BunkatsuData", "分割6データ分析"},
-    {"mnu7BunkatsuData", "分割7データ分析"},
-    {"mnu11BunkatsuData", "分割10データ分析"},
-    {"mnuLastChar", "下一桁出現傾向分析"},
-    {"mnuLastCharRenzoku", "下一桁連続出現回数分析"},
+    {"openAppearanceFrequencyAction", "出現頻度分析"},
+    {"openAppearanceByCountAction", "回数別出現分析"},
+    {"openAppearanceIntervalAction", "出現間隔分析"},
+    {"openNumberGapAction", "数字間隔分析"},
+    {"openAppearanceCountAction", "出現回数分析"},
+    {"openDispersionAction", "バラツキ分析"},
+    {"openCarryOverAction", "引っ張り分析"},
+    {"openConsecutiveAction", "連番飛び石分析"},
+    {"openNumberSumAction", "数字合計分析"},
+    {"openLowHighPatternAction", "低数字高数字の組合せパターン分析"},
+    {"openEvenOddPatternAction", "偶数奇数の組合せパターン分析"},
+    {"openFourGroupAction", "分割4傾向分析"},
+    {"openSixGroupDataAction", "分割6データ分析"},
+    {"openSevenGroupDataAction", "分割7データ分析"},
+    {"openTenGroupDataAction", "分割10データ分析"},
+    {"openLastDigitAction", "下一桁出現傾向分析"},
+    {"openLastDigitRunAction", "下一桁連続出現回数分析"},
 };
 
 struct ActualItem {
@@ -103,11 +103,11 @@ void CollectItems(const QList<QAction*>& actions, int level, std::vector<ActualI
     }
 }
 
-class MainMenuTest : public MainFrmTest {};
+class MainMenuTest : public MainWindowTest {};
 
 TEST_F(MainMenuTest, TreeHasEveryItemWithItsNameCaptionAndLevelAndNoShortcuts) {
     WriteHistory(PatternDraws(5));
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     std::vector<ActualItem> actual;
     CollectItems(main.menuBar()->actions(), 0, actual);
 

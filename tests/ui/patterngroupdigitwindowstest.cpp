@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "widgets/gridview.h"
 #include "widgets/twips.h"
@@ -23,19 +23,19 @@ struct MenuWindow {
 // 120 draws: one row per draw plus the header rows each window adds (three blocks where the
 // window shows blocks of 50 draws).
 constexpr MenuWindow kWindows[] = {
-    {"mnuRenbanTobiishi", "連番飛び石分析", 6550, 13400, 12, 121, true},
-    {"mnuHonsuji", "数字合計分析", 7350, 13680, 9, 121, true},
-    {"mnuKisuGusuPattern", "偶数奇数の組合せパターン分析", 7130, 13600, 10, 121, false},
-    {"mnuLowHightPattern", "低数字高数字の組合せパターン分析", 7130, 13600, 10, 121, false},
-    {"mnu5BunkatsuKeiko", "分割4傾向分析", 7500, 13600, 11, 124, false},
-    {"mnu6BunkatsuData", "分割6データ分析", 9250, 12400, 33, 127, true},
-    {"mnu7BunkatsuData", "分割7データ分析", 9250, 12200, 33, 127, true},
-    {"mnu11BunkatsuData", "分割10データ分析", 9250, 12200, 33, 127, true},
-    {"mnuLastChar", "下一桁出現傾向分析", 7370, 13980, 11, 124, true},
-    {"mnuLastCharRenzoku", "下一桁連続出現回数分析", 7370, 13935, 11, 124, true},
+    {"openConsecutiveAction", "連番飛び石分析", 6550, 13400, 12, 121, true},
+    {"openNumberSumAction", "数字合計分析", 7350, 13680, 9, 121, true},
+    {"openEvenOddPatternAction", "偶数奇数の組合せパターン分析", 7130, 13600, 10, 121, false},
+    {"openLowHighPatternAction", "低数字高数字の組合せパターン分析", 7130, 13600, 10, 121, false},
+    {"openFourGroupAction", "分割4傾向分析", 7500, 13600, 11, 124, false},
+    {"openSixGroupDataAction", "分割6データ分析", 9250, 12400, 33, 127, true},
+    {"openSevenGroupDataAction", "分割7データ分析", 9250, 12200, 33, 127, true},
+    {"openTenGroupDataAction", "分割10データ分析", 9250, 12200, 33, 127, true},
+    {"openLastDigitAction", "下一桁出現傾向分析", 7370, 13980, 11, 124, true},
+    {"openLastDigitRunAction", "下一桁連続出現回数分析", 7370, 13935, 11, 124, true},
 };
 
-class PatternGroupDigitWindowsTest : public MainFrmTest {};
+class PatternGroupDigitWindowsTest : public MainWindowTest {};
 
 TEST_F(PatternGroupDigitWindowsTest, EachOpensFromItsMenuWithItsSizeAndGrid) {
     WriteHistory(PatternDraws(120));
@@ -46,13 +46,13 @@ TEST_F(PatternGroupDigitWindowsTest, EachOpensFromItsMenuWithItsSizeAndGrid) {
         EXPECT_EQ(window->objectName(), QString::fromUtf8(expected.name));
         EXPECT_EQ(window->size(),
                   TwipsToPixels(0, 0, expected.widthTwips, expected.heightTwips, *window).size());
-        auto* spread = window->findChild<GridView*>(QStringLiteral("fpSpread1"));
-        ASSERT_NE(spread, nullptr);
-        EXPECT_EQ(spread->model()->columnCount(), expected.columns) << expected.name;
-        EXPECT_EQ(spread->model()->rowCount(), expected.rows) << expected.name;
+        auto* view = window->findChild<GridView*>(QStringLiteral("gridView"));
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(view->model()->columnCount(), expected.columns) << expected.name;
+        EXPECT_EQ(view->model()->rowCount(), expected.rows) << expected.name;
 
         ModalAnswerer answerer;
-        Choose("mnuMasterInput");
+        Choose("openEntryAction");
         EXPECT_EQ(answerer.Seen().size(), expected.blocksEntry ? 1u : 0u) << expected.name;
         for (QMdiSubWindow* child : Children()) {
             child->close();
@@ -64,9 +64,9 @@ TEST_F(PatternGroupDigitWindowsTest, EachOpensFromItsMenuWithItsSizeAndGrid) {
 TEST_F(PatternGroupDigitWindowsTest, GroupWindowDescriptionFitsBesideTheLegend) {
     WriteHistory(PatternDraws(10));
     Start();
-    QMdiSubWindow* window = ChooseWindow("mnu11BunkatsuData");
+    QMdiSubWindow* window = ChooseWindow("openTenGroupDataAction");
     ASSERT_NE(window, nullptr);
-    auto* summary = window->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* summary = window->findChild<QLabel*>(QStringLiteral("summaryLabel"));
     auto* ball = window->findChild<QLabel*>(QStringLiteral("mainNumberBall"));
     ASSERT_NE(summary, nullptr);
     ASSERT_NE(ball, nullptr);
@@ -76,7 +76,7 @@ TEST_F(PatternGroupDigitWindowsTest, GroupWindowDescriptionFitsBesideTheLegend) 
     const int textRight =
         summary->x() + QFontMetrics(summary->font()).horizontalAdvance(summary->text());
     EXPECT_LE(textRight, ball->x()) << summary->font().pointSizeF();
-    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("Command2")), nullptr);
+    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("printButton")), nullptr);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <QtTest/QTest>
 
 #include "history/store/samplehistory.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
@@ -15,7 +15,7 @@
 namespace pirumo::test {
 namespace {
 
-class PredictionCheckWindowsTest : public MainFrmTest {
+class PredictionCheckWindowsTest : public MainWindowTest {
 protected:
     void SetUp() override {
         mDraws = MakeSampleHistory(120, 4);
@@ -30,7 +30,7 @@ TEST_F(PredictionCheckWindowsTest, BacktestWindowShowsTheCheckAndTheLoggedPredic
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].targetDraw, 121);
 
-    auto* window = qobject_cast<BacktestWindow*>(ChooseWindow("mnuYosoKensho"));
+    auto* window = qobject_cast<BacktestWindow*>(ChooseWindow("openBacktestAction"));
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName(), QStringLiteral("予想の検証"));
     ASSERT_TRUE(window->HasResult());  // a short history is done within a blink
@@ -43,7 +43,7 @@ TEST_F(PredictionCheckWindowsTest, BacktestWindowShowsTheCheckAndTheLoggedPredic
     EXPECT_EQ(chart->chart()->series().size(), 3);
 
     // Choosing the item again brings the open window forward.
-    EXPECT_EQ(ChooseWindow("mnuYosoKensho"), window);
+    EXPECT_EQ(ChooseWindow("openBacktestAction"), window);
 
     window->Run(60, 70);
     ASSERT_TRUE(window->HasResult());
@@ -114,9 +114,9 @@ TEST_F(PredictionCheckOnAHostTest, NumberCheckListsTheWinsAndRefusesWrongNumbers
 
 TEST_F(PredictionCheckWindowsTest, NumberCheckOpensFromTheMenu) {
     Start();
-    auto* window = qobject_cast<NumberCheckWindow*>(ChooseWindow("mnuNumberCheck"));
+    auto* window = qobject_cast<NumberCheckWindow*>(ChooseWindow("openNumberCheckAction"));
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ChooseWindow("mnuNumberCheck"), window);
+    EXPECT_EQ(ChooseWindow("openNumberCheckAction"), window);
 }
 
 }  // namespace

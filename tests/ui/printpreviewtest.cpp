@@ -6,13 +6,13 @@
 #include <QPrinter>
 #include <QPushButton>
 
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
 namespace {
 
-class PrintPreviewTest : public MainFrmTest {
+class PrintPreviewTest : public MainWindowTest {
 protected:
     struct Preview {
         QString title;
@@ -22,7 +22,7 @@ protected:
     // Clicks the window's 印刷 and reads the preview that opens before closing it.
     std::vector<Preview> ClickPrint(QMdiSubWindow& window) {
         std::vector<Preview> previews;
-        auto* print = window.findChild<QPushButton*>(QStringLiteral("Command2"));
+        auto* print = window.findChild<QPushButton*>(QStringLiteral("printButton"));
         EXPECT_NE(print, nullptr);
         if (print == nullptr) {
             return previews;
@@ -50,11 +50,11 @@ TEST_F(PrintPreviewTest, EveryPrintButtonOpensThePreviewOfItsWindow) {
     Start();
     // The windows that have a 印刷 button, by their menu items.
     const std::vector<const char*> menus{
-        "mnuSyutugenKaisu",  "mnuSyutugenKankaku", "mnuNumberKankaku",
-        "mnuZenkaiSyutugen", "mnuBaratsuki",       "mnuRenbanTobiishi",
-        "mnuHonsuji",        "mnuLowHightPattern", "mnuKisuGusuPattern",
-        "mnu5BunkatsuKeiko", "mnuLastChar",        "mnuLastCharRenzoku",
-        "mnuYoso",
+        "openAppearanceByCountAction", "openAppearanceIntervalAction", "openNumberGapAction",
+        "openAppearanceCountAction",   "openDispersionAction",         "openConsecutiveAction",
+        "openNumberSumAction",         "openLowHighPatternAction",     "openEvenOddPatternAction",
+        "openFourGroupAction",         "openLastDigitAction",          "openLastDigitRunAction",
+        "openPredictionAction",
     };
     for (const char* menu : menus) {
         SCOPED_TRACE(menu);
@@ -72,7 +72,7 @@ TEST_F(PrintPreviewTest, EveryPrintButtonOpensThePreviewOfItsWindow) {
 TEST_F(PrintPreviewTest, PagesFollowThePaperChosenInThePreview) {
     WriteHistory(PatternDraws(300));
     Start();
-    QMdiSubWindow* window = ChooseWindow("mnuZenkaiSyutugen");
+    QMdiSubWindow* window = ChooseWindow("openAppearanceCountAction");
     ASSERT_NE(window, nullptr);
     std::vector<int> pageCounts;
     ModalAnswerer answerer({[&pageCounts](QWidget& dialog) {
@@ -84,7 +84,7 @@ TEST_F(PrintPreviewTest, PagesFollowThePaperChosenInThePreview) {
         pageCounts.push_back(preview->pageCount());
         qobject_cast<QDialog*>(&dialog)->reject();
     }});
-    window->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    window->findChild<QPushButton*>(QStringLiteral("printButton"))->click();
     ASSERT_EQ(pageCounts.size(), 2u);
     EXPECT_GE(pageCounts[0], 2) << "300 draws do not fit one A4 page";
     EXPECT_GT(pageCounts[1], pageCounts[0]) << "A5 holds fewer rows a page";

@@ -12,7 +12,7 @@
 #include "grid/gridexport.h"
 #include "history/store/historyfile.h"
 #include "history/ui/entrywindow.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "prediction/garuponpredictor.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
@@ -40,7 +40,7 @@ std::vector<std::string> FreshPrediction(const DrawHistory& history) {
 std::vector<ModalAnswerer::Dialog> Type(EntryWindow& entry, int column, int row,
                                         const QString& text) {
     ModalAnswerer answerer;
-    auto& view = *entry.findChild<GridView*>(QStringLiteral("fpSpread1"));
+    auto& view = *entry.findChild<GridView*>(QStringLiteral("gridView"));
     const QModelIndex index = view.model()->index(row - 1, column - 1);
     view.setCurrentIndex(index);
     QTest::keyClick(&view, text.at(0).toLatin1());
@@ -53,30 +53,30 @@ std::vector<ModalAnswerer::Dialog> Type(EntryWindow& entry, int column, int row,
     return answerer.Seen();
 }
 
-class ReloadTest : public MainFrmTest {};
+class ReloadTest : public MainWindowTest {};
 
 // A draw typed in reaches the open analysis and the prediction without a restart.
 TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
     WriteHistory(PatternDraws(4));
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     const auto before = FreshPrediction(DrawHistory(PatternDraws(4)));
     // The analysis opened second: it blocks opening the entry window, not using it.
-    auto* entry = qobject_cast<EntryWindow*>(ChooseWindow("mnuMasterInput"));
+    auto* entry = qobject_cast<EntryWindow*>(ChooseWindow("openEntryAction"));
     ASSERT_NE(entry, nullptr);
-    auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("mnuZenkaiSyutugen"));
+    auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("openAppearanceCountAction"));
     ASSERT_NE(analysis, nullptr);
-    QWidget* check = ChooseWindow("mnuYosoKensho");
+    QWidget* check = ChooseWindow("openBacktestAction");
     ASSERT_NE(check, nullptr);
     const int rowsBefore = analysis->Grid().RowCount();
 
     main.MdiArea().setActiveSubWindow(entry);
-    auto& view = *entry->findChild<GridView*>(QStringLiteral("fpSpread1"));
+    auto& view = *entry->findChild<GridView*>(QStringLiteral("gridView"));
     view.setCurrentIndex(view.model()->index(3, 1));
     {
         ModalAnswerer answerer({[](QWidget& dialog) {
             qobject_cast<QMessageBox*>(&dialog)->button(QMessageBox::Yes)->click();
         }});
-        entry->findChild<QAction*>(QStringLiteral("mnuAddLine"))->trigger();
+        entry->findChild<QAction*>(QStringLiteral("addRowAction"))->trigger();
         QApplication::processEvents();
     }
     ASSERT_EQ(entry->Grid().RowCount(), 5);
@@ -100,7 +100,7 @@ TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
     EXPECT_EQ(main.History().Rows().back().date, "2025/10/07");
     EXPECT_EQ(analysis->Grid().RowCount(), rowsBefore + 1);
     EXPECT_EQ(check->findChild<QSpinBox*>(QStringLiteral("spnTo"))->maximum(), 5);
-    Choose("mnuYoso");
+    Choose("openPredictionAction");
     auto* prediction = main.findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));
     ASSERT_NE(prediction, nullptr);
     EXPECT_TRUE(prediction->isVisible());
@@ -112,8 +112,8 @@ TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
 // Closing the entry window without a change reads nothing again.
 TEST_F(ReloadTest, AnEntryWindowClosedWithoutChangesLeavesTheHistory) {
     WriteHistory(PatternDraws(4));
-    MainFrm& main = Start();
-    auto* entry = qobject_cast<EntryWindow*>(ChooseWindow("mnuMasterInput"));
+    MainWindow& main = Start();
+    auto* entry = qobject_cast<EntryWindow*>(ChooseWindow("openEntryAction"));
     ASSERT_NE(entry, nullptr);
     bool reloaded = false;
     QObject::connect(entry, &EntryWindow::HistoryChanged, [&reloaded] { reloaded = true; });

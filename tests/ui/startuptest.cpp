@@ -7,7 +7,7 @@
 
 #include "grid/gridexport.h"
 #include "history/store/historyfile.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "modalanswerer.h"
 #include "prediction/garuponpredictor.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
@@ -33,12 +33,12 @@ QString ToQString(const std::filesystem::path& file) {
     return QString::fromStdU16String(file.u16string());
 }
 
-class StartUpTest : public MainFrmTest {};
+class StartUpTest : public MainWindowTest {};
 
 TEST_F(StartUpTest, ValidHistoryOpensTheMainWindowWithoutAQuestion) {
     WriteHistory(PatternDraws(12));
     ModalAnswerer answerer;
-    MainFrm& main = Start();
+    MainWindow& main = Start();
 
     EXPECT_TRUE(answerer.Seen().empty());
     EXPECT_EQ(main.windowTitle(), QStringLiteral("ピルモ"));
@@ -59,7 +59,7 @@ TEST_F(StartUpTest, MissingFileIsCreatedFromTheBundledResultsByDefault) {
         box->defaultButton()->click();
     }});
     bool loaded = false;
-    MainFrm& main = Construct(&loaded);
+    MainWindow& main = Construct(&loaded);
 
     ASSERT_TRUE(loaded);
     ASSERT_EQ(answerer.Seen().size(), 1u);
@@ -72,7 +72,7 @@ TEST_F(StartUpTest, MissingFileIsCreatedFromTheBundledResultsByDefault) {
 // Made-up draws say so in the caption and the status bar until published ones replace them.
 TEST_F(StartUpTest, SampleDataSaysSoInTheCaptionAndTheStatusBar) {
     ReplaceHistoryFile(HistoryPath(), PatternDraws(12), HistoryKind::kSample);
-    MainFrm& main = Start();
+    MainWindow& main = Start();
     auto* note = main.findChild<QLabel*>(QStringLiteral("sampleNote"));
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(main.windowTitle().contains(QStringLiteral("サンプル")));
@@ -80,7 +80,7 @@ TEST_F(StartUpTest, SampleDataSaysSoInTheCaptionAndTheStatusBar) {
     EXPECT_TRUE(note->text().contains(QStringLiteral("実際の当選結果ではありません")));
 
     // The prediction on show recomputes at once.
-    Choose("mnuYoso");
+    Choose("openPredictionAction");
     auto* prediction = main.findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));
     ASSERT_NE(prediction, nullptr);
     ASSERT_TRUE(prediction->isVisible());
@@ -100,7 +100,7 @@ TEST_F(StartUpTest, SampleDataSaysSoInTheCaptionAndTheStatusBar) {
 TEST_F(StartUpTest, MissingFileCanStartWithAnEmptyHistory) {
     ModalAnswerer answerer({ClickButton(kStartEmpty)});
     bool loaded = false;
-    MainFrm& main = Construct(&loaded);
+    MainWindow& main = Construct(&loaded);
 
     ASSERT_TRUE(loaded);
     ASSERT_EQ(answerer.Seen().size(), 1u);
@@ -118,7 +118,7 @@ TEST_F(StartUpTest, MissingFileCanBeFilledFromACsvFile) {
                "2,2,9,14,21,30,5\n");
     ModalAnswerer answerer({ClickButton(kImport), ChooseFile(ToQString(csv))});
     bool loaded = false;
-    MainFrm& main = Construct(&loaded);
+    MainWindow& main = Construct(&loaded);
 
     ASSERT_TRUE(loaded);
     EXPECT_EQ(main.History().LastDrawNumber(), 2);

@@ -1,17 +1,17 @@
 #include <QMdiArea>
 
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 
 namespace pirumo::test {
 namespace {
 
-class WindowArrangementTest : public MainFrmTest {
+class WindowArrangementTest : public MainWindowTest {
 protected:
     void SetUp() override {
         WriteHistory(PatternDraws(10));
         Start();
-        mFirst = ChooseWindow("mnuZenkaiSyutugen");
-        mSecond = ChooseWindow("mnuHippari");  // active
+        mFirst = ChooseWindow("openAppearanceCountAction");
+        mSecond = ChooseWindow("openCarryOverAction");  // active
         mArea = mMain->MdiArea().viewport()->rect();
     }
 
@@ -21,7 +21,7 @@ protected:
 };
 
 TEST_F(WindowArrangementTest, TileHorizontallyStacksFullWidthWindowsTopToBottom) {
-    Choose("mnuWindowHorizontal");
+    Choose("tileHorizontallyAction");
     const QRect top = mSecond->geometry();  // the active window comes first
     const QRect bottom = mFirst->geometry();
     EXPECT_EQ(top, QRect(0, 0, mArea.width(), mArea.height() / 2));
@@ -32,7 +32,7 @@ TEST_F(WindowArrangementTest, TileHorizontallyStacksFullWidthWindowsTopToBottom)
 }
 
 TEST_F(WindowArrangementTest, TileVerticallyPlacesFullHeightWindowsSideBySide) {
-    Choose("mnuWindowVertical");
+    Choose("tileVerticallyAction");
     const QRect left = mSecond->geometry();
     const QRect right = mFirst->geometry();
     EXPECT_EQ(left, QRect(0, 0, mArea.width() / 2, mArea.height()));
@@ -43,10 +43,10 @@ TEST_F(WindowArrangementTest, TileVerticallyPlacesFullHeightWindowsSideBySide) {
 }
 
 TEST_F(WindowArrangementTest, CascadeOffsetsEachWindowDownAndRightKeepingItsSize) {
-    Choose("mnuWindowHorizontal");  // sizes unlike the windows' own
+    Choose("tileHorizontallyAction");  // sizes unlike the windows' own
     const QSize firstSize = mFirst->size();
     const QSize secondSize = mSecond->size();
-    Choose("mnuWindowCascade");
+    Choose("cascadeAction");
     EXPECT_EQ(mFirst->size(), firstSize);
     EXPECT_EQ(mSecond->size(), secondSize);
     // The active window in front, one title bar further down and right.
@@ -63,7 +63,7 @@ TEST_F(WindowArrangementTest, ArrangeIconsLinesMinimisedWindowsAlongTheBottom) {
     mFirst->move(200, 100);
     mSecond->move(50, 300);
 
-    Choose("mnuWindowArrangeIcon");
+    Choose("arrangeIconsAction");
     EXPECT_EQ(mFirst->geometry().bottom(), mArea.bottom());
     EXPECT_EQ(mSecond->geometry().bottom(), mArea.bottom());
     EXPECT_EQ(mFirst->x(), 0);
@@ -72,7 +72,7 @@ TEST_F(WindowArrangementTest, ArrangeIconsLinesMinimisedWindowsAlongTheBottom) {
 
 TEST_F(WindowArrangementTest, TilingLeavesMinimisedWindowsAlone) {
     mFirst->showMinimized();
-    Choose("mnuWindowHorizontal");
+    Choose("tileHorizontallyAction");
     EXPECT_TRUE(mFirst->isMinimized());
     EXPECT_EQ(mSecond->geometry(), QRect(0, 0, mArea.width(), mArea.height()));
 }

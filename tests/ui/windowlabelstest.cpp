@@ -3,7 +3,7 @@
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
 #include "history/store/samplehistory.h"
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 #include "testwindowhost.h"
 #include "widgets/gridview.h"
 
@@ -29,11 +29,11 @@ TEST(WindowLabelsTest, DescriptionsAndLegendsAreWholeAndApart) {
         window->show();
 
         const QWidget* client = window->widget();
-        // Label1 and the legend: the frame's labels.
+        // The summary and the legend: the frame's labels.
         const QList<QLabel*> labels = client->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
         EXPECT_EQ(labels.size(), static_cast<qsizetype>(
                                      AnalysisWindowLayoutOf(description.name).legend.size() + 1));
-        const GridView* grid = window->findChild<GridView*>(QStringLiteral("fpSpread1"));
+        const GridView* grid = window->findChild<GridView*>(QStringLiteral("gridView"));
         for (qsizetype i = 0; i < labels.size(); ++i) {
             const QLabel& label = *labels[i];
             const std::string name = label.objectName().toStdString();

@@ -109,13 +109,13 @@ void AnalysisWindow::CreateControls() {
     setWidget(client);
 
     mSummary = new QLabel(FromUtf8(mAnalysis.summary), client);
-    mSummary->setObjectName(QStringLiteral("Label1"));
+    mSummary->setObjectName(QStringLiteral("summaryLabel"));
     mGridView = new GridView(client);
-    mGridView->setObjectName(QStringLiteral("fpSpread1"));
-    mCloseButton = AddButton(*client, "Command1", QStringLiteral("閉じる"));
+    mGridView->setObjectName(QStringLiteral("gridView"));
+    mCloseButton = AddButton(*client, "closeButton", QStringLiteral("閉じる"));
     connect(mCloseButton, &QPushButton::clicked, this, &AnalysisWindow::close);
     if (mLayout.hasPrintButton) {
-        mPrintButton = AddButton(*client, "Command2", QStringLiteral("印刷"));
+        mPrintButton = AddButton(*client, "printButton", QStringLiteral("印刷"));
         connect(mPrintButton, &QPushButton::clicked, this, [this] {
             OpenPrintPreview(
                 AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), QDate::currentDate()),

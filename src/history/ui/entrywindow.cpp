@@ -62,13 +62,13 @@ void EntryWindow::CreateControls() {
 
     mIntro = new QLabel(
         QStringLiteral("当選数字を開催回数毎に入力します（分析対象データとなります）"), client);
-    mIntro->setObjectName(QStringLiteral("Label1"));
+    mIntro->setObjectName(QStringLiteral("introLabel"));
     mGridView = new GridView(client);
-    mGridView->setObjectName(QStringLiteral("fpSpread1"));
+    mGridView->setObjectName(QStringLiteral("gridView"));
     mGridView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(mGridView, &QWidget::customContextMenuRequested, this, &EntryWindow::ShowEditMenuAt);
     mCloseButton = new QPushButton(QStringLiteral("閉じる"), client);
-    mCloseButton->setObjectName(QStringLiteral("Command1"));
+    mCloseButton->setObjectName(QStringLiteral("closeButton"));
     mCloseButton->setFixedSize(TwipsToPixelsX(kButtonWidthTwips, *client),
                                TwipsToPixelsY(kButtonHeightTwips, *client));
     connect(mCloseButton, &QPushButton::clicked, this, &EntryWindow::close);
@@ -76,14 +76,14 @@ void EntryWindow::CreateControls() {
 
 void EntryWindow::CreateEditMenu() {
     mEditMenu = new QMenu(QStringLiteral("編集(&E)"), this);
-    mEditMenu->setObjectName(QStringLiteral("mnuEdit"));
-    mEditMenu->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    mEditMenu->setObjectName(QStringLiteral("editMenu"));
+    mEditMenu->menuAction()->setObjectName(QStringLiteral("editMenu"));
     QAction* addRow = mEditMenu->addAction(QStringLiteral("行追加"));
-    addRow->setObjectName(QStringLiteral("mnuAddLine"));
+    addRow->setObjectName(QStringLiteral("addRowAction"));
     addRow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(addRow, &QAction::triggered, this, &EntryWindow::AddRow);
     QAction* deleteRow = mEditMenu->addAction(QStringLiteral("行削除"));
-    deleteRow->setObjectName(QStringLiteral("mnuDelLine"));
+    deleteRow->setObjectName(QStringLiteral("deleteRowAction"));
     deleteRow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(deleteRow, &QAction::triggered, this, &EntryWindow::DeleteRow);
 }

@@ -52,9 +52,9 @@ IppatsuGaruponWindow::IppatsuGaruponWindow(WindowHost& host, std::filesystem::pa
     mClient = client;
 
     mClose = new QPushButton(FromUtf8(prediction_text::kClose), client);
-    mClose->setObjectName(QStringLiteral("Cmd閉じる"));
+    mClose->setObjectName(QStringLiteral("closeButton"));
     mPrint = new QPushButton(FromUtf8(prediction_text::kPrint), client);
-    mPrint->setObjectName(QStringLiteral("Command2"));
+    mPrint->setObjectName(QStringLiteral("printButton"));
     for (QPushButton* button : {mPrint, mClose}) {
         button->setFixedSize(TwipsToPixelsX(kButtonWidthTwips, *this),
                              TwipsToPixelsY(kButtonHeightTwips, *this));
@@ -95,13 +95,14 @@ IppatsuGaruponWindow::~IppatsuGaruponWindow() {
 
 QWidget* IppatsuGaruponWindow::CreatePredictionFrame() {
     auto* frame = new QGroupBox(FromUtf8(prediction_text::kPredictionsTitle));
-    frame->setObjectName(QStringLiteral("Frame2"));
+    frame->setObjectName(QStringLiteral("predictionFrame"));
     auto* layout = new QVBoxLayout(frame);
     layout->setSpacing(2);
-    QLabel* intro = AddLabel(*frame, "Label19", prediction_text::kPredictionsIntro, true);
+    QLabel* intro =
+        AddLabel(*frame, "predictionIntroLabel", prediction_text::kPredictionsIntro, true);
     layout->addWidget(intro);
-    static constexpr std::array<const char*, kPredictionGridCount> kLabelNames{"Label1", "Label2",
-                                                                               "Label3", "Label4"};
+    static constexpr std::array<const char*, kPredictionGridCount> kLabelNames{
+        "cycleLabel", "eliminationLabel", "rapidFireLabel", "oneShotLabel"};
     for (int index = 0; index < kPredictionGridCount; ++index) {
         const auto i = static_cast<std::size_t>(index);
         layout->addSpacing(6);
@@ -118,7 +119,7 @@ QWidget* IppatsuGaruponWindow::CreatePredictionFrame() {
 
 QWidget* IppatsuGaruponWindow::CreateOptionFrame() {
     auto* options = new QGroupBox(FromUtf8(prediction_text::kOptionsTitle));
-    options->setObjectName(QStringLiteral("Frame3"));
+    options->setObjectName(QStringLiteral("optionFrame"));
     auto* layout = new QVBoxLayout(options);
     layout->setSpacing(3);
     for (int i = 0; i < PredictionOptions::kCount; ++i) {
@@ -132,9 +133,9 @@ QWidget* IppatsuGaruponWindow::CreateOptionFrame() {
             "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
         // Buttons that share a frame exclude each other; each pair has its own frame.
         auto* reflect = new QRadioButton(FromUtf8(prediction_text::kReflect), frame);
-        reflect->setObjectName(QStringLiteral("Opt反映する_%1").arg(i));
+        reflect->setObjectName(QStringLiteral("reflectButton%1").arg(i));
         auto* dontReflect = new QRadioButton(FromUtf8(prediction_text::kDontReflect), frame);
-        dontReflect->setObjectName(QStringLiteral("Opt反映しない_%1").arg(i));
+        dontReflect->setObjectName(QStringLiteral("dontReflectButton%1").arg(i));
         auto* pair = new QHBoxLayout(frame);
         pair->setContentsMargins(12, 6, 4, 1);
         // The style sheet's title is not part of the frame's size hint: leave room for it.
@@ -148,7 +149,7 @@ QWidget* IppatsuGaruponWindow::CreateOptionFrame() {
         mDontReflect[static_cast<std::size_t>(i)] = dontReflect;
         layout->addWidget(frame);
     }
-    QLabel* intro = AddLabel(*options, "Label15", prediction_text::kOptionsIntro, true);
+    QLabel* intro = AddLabel(*options, "optionIntroLabel", prediction_text::kOptionsIntro, true);
     intro->setMaximumWidth(options->sizeHint().width());
     layout->addWidget(intro);
     return options;

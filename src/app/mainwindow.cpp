@@ -1,4 +1,4 @@
-#include "app/mainfrm.h"
+#include "app/mainwindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -45,20 +45,20 @@ bool IsProgramWindow(const QWindow& window) {
     return (type == Qt::Window || type == Qt::Dialog) && window.modality() == Qt::NonModal;
 }
 
-std::filesystem::path CliPath(const MainFrmOptions& options) {
+std::filesystem::path CliPath(const MainWindowOptions& options) {
     return options.cliFile.empty() ? DefaultCliPath() : options.cliFile;
 }
 
 }  // namespace
 
-MainFrm::MainFrm(MainFrmOptions options, QWidget* parent)
+MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     : QMainWindow(parent), mOptions(std::move(options)) {
     if (!mOptions.openHistory) {
         mOptions.openHistory = [this](QWidget* parent, const std::filesystem::path& file) {
             return OpenStartupHistory(parent, file, {mOptions.bundledHistory, CliPath(mOptions)});
         };
     }
-    setObjectName(QStringLiteral("MainFrm"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("ピルモ"));
     mMdiArea = new QMdiArea(this);
     mMdiArea->setObjectName(QStringLiteral("mdiArea"));
@@ -75,15 +75,15 @@ MainFrm::MainFrm(MainFrmOptions options, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         resize(screen->availableGeometry().size() * 9 / 10);
     }
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainFrm::WatchActivation);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::WatchActivation);
 }
 
 // The child windows call back into their host while they go: they go first.
-MainFrm::~MainFrm() {
+MainWindow::~MainWindow() {
     delete mMdiArea;
 }
 
-bool MainFrm::Load() {
+bool MainWindow::Load() {
     CreatePredictionWindow();
     HourglassCursor hourglass;
     ProcessPendingEvents();
@@ -92,7 +92,7 @@ bool MainFrm::Load() {
     return mLoaded;
 }
 
-bool MainFrm::OpenDrawHistory() {
+bool MainWindow::OpenDrawHistory() {
     std::optional<DrawHistory> history = mOptions.openHistory(this, mOptions.historyFile);
     if (!history) {
         return false;
@@ -103,7 +103,7 @@ bool MainFrm::OpenDrawHistory() {
     return true;
 }
 
-void MainFrm::ReloadHistory() {
+void MainWindow::ReloadHistory() {
     try {
         HourglassCursor hourglass;
         mHistory = pirumo::OpenDrawHistory(mOptions.historyFile);
@@ -131,43 +131,46 @@ void MainFrm::ReloadHistory() {
     }
 }
 
-void MainFrm::BuildMenus() {
+void MainWindow::BuildMenus() {
     mMenuItems = BuildMainMenu(*menuBar());
-    const auto on = [this](const char* name, void (MainFrm::*handler)()) {
+    const auto on = [this](const char* name, void (MainWindow::*handler)()) {
         connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this, handler);
     };
-    connect(mMenuItems.value(QStringLiteral("mnuEnd")), &QAction::triggered, this, &MainFrm::close);
-    on("mnuYoso", &MainFrm::ShowPredictionWindow);
-    on("mnuMasterUpdate", &MainFrm::RefreshHistoryByDownload);
-    on("mnuMasterSource", &MainFrm::SetRefreshSource);
-    on("mnuMasterImport", &MainFrm::ImportHistory);
-    on("mnuMasterInput", &MainFrm::StartManualEntry);
-    on("mnuHelpFile", &MainFrm::ShowHelp);
-    connect(mMenuItems.value(QStringLiteral("mnuYosoKensho")), &QAction::triggered, this, [this] {
-        ShowPredictionCheck(QStringLiteral("予想の検証"), [this] {
-            auto* window = new BacktestWindow(*this, mPredictionWindow->Predictor().Options(),
-                                              PredictionLogPath(mOptions.historyFile));
-            mMdiArea->addSubWindow(window);
-            window->Load();
-            return window;
+    connect(mMenuItems.value(QStringLiteral("exitAction")), &QAction::triggered, this,
+            &MainWindow::close);
+    on("openPredictionAction", &MainWindow::ShowPredictionWindow);
+    on("refreshHistoryAction", &MainWindow::RefreshHistoryByDownload);
+    on("setRefreshSourceAction", &MainWindow::SetRefreshSource);
+    on("importHistoryAction", &MainWindow::ImportHistory);
+    on("openEntryAction", &MainWindow::StartManualEntry);
+    on("showHelpAction", &MainWindow::ShowHelp);
+    connect(
+        mMenuItems.value(QStringLiteral("openBacktestAction")), &QAction::triggered, this, [this] {
+            ShowPredictionCheck(QStringLiteral("予想の検証"), [this] {
+                auto* window = new BacktestWindow(*this, mPredictionWindow->Predictor().Options(),
+                                                  PredictionLogPath(mOptions.historyFile));
+                mMdiArea->addSubWindow(window);
+                window->Load();
+                return window;
+            });
         });
-    });
-    connect(mMenuItems.value(QStringLiteral("mnuNumberCheck")), &QAction::triggered, this, [this] {
-        ShowPredictionCheck(QStringLiteral("数字チェック"), [this] {
-            auto* window = new NumberCheckWindow(*this);
-            mMdiArea->addSubWindow(window);
-            return window;
-        });
-    });
-    on("mnuAbout", &MainFrm::ShowAbout);
+    connect(mMenuItems.value(QStringLiteral("openNumberCheckAction")), &QAction::triggered, this,
+            [this] {
+                ShowPredictionCheck(QStringLiteral("数字チェック"), [this] {
+                    auto* window = new NumberCheckWindow(*this);
+                    mMdiArea->addSubWindow(window);
+                    return window;
+                });
+            });
+    on("showAboutAction", &MainWindow::ShowAbout);
     const auto arrange = [this](const char* name, void (*arrangement)(QMdiArea&)) {
         connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this,
                 [this, arrangement] { arrangement(*mMdiArea); });
     };
-    arrange("mnuWindowHorizontal", TileHorizontally);
-    arrange("mnuWindowVertical", TileVertically);
-    arrange("mnuWindowCascade", Cascade);
-    arrange("mnuWindowArrangeIcon", ArrangeIcons);
+    arrange("tileHorizontallyAction", TileHorizontally);
+    arrange("tileVerticallyAction", TileVertically);
+    arrange("cascadeAction", Cascade);
+    arrange("arrangeIconsAction", ArrangeIcons);
     for (const MainMenuItem& item : MainMenuItems()) {
         if (item.window != nullptr) {
             ConnectAnalysisItem(*mMenuItems.value(QString::fromUtf8(item.name)), item.window);
@@ -175,14 +178,14 @@ void MainFrm::BuildMenus() {
     }
 }
 
-void MainFrm::ConnectAnalysisItem(QAction& action, const char* windowName) {
+void MainWindow::ConnectAnalysisItem(QAction& action, const char* windowName) {
     if (const Analysis* description = FindAnalysis(windowName)) {
         connect(&action, &QAction::triggered, this,
                 [this, description] { ShowAnalysisWindow(*description); });
     }
 }
 
-QWidget* MainFrm::ChooseWindow(const QString& name) {
+QWidget* MainWindow::ChooseWindow(const QString& name) {
     for (const MainMenuItem& item : MainMenuItems()) {
         if (item.window == nullptr || QString::fromUtf8(item.window) != name) {
             continue;
@@ -198,7 +201,7 @@ QWidget* MainFrm::ChooseWindow(const QString& name) {
     return nullptr;
 }
 
-void MainFrm::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // The entry window holds the exit on a wrong number as it holds its own closing; nothing else
     // asks. The children close first, then the settings are written and the history let go.
     mExiting = true;
@@ -225,13 +228,13 @@ void MainFrm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainFrm::CloseDrawHistory() {
+void MainWindow::CloseDrawHistory() {
     mHistory = DrawHistory();
 }
 
 // The prediction window lives hidden from start-up to exit; it reads the settings file at once so
 // that a broken file is reported before anything else.
-void MainFrm::CreatePredictionWindow() {
+void MainWindow::CreatePredictionWindow() {
     mPredictionWindow = new IppatsuGaruponWindow(*this, mOptions.settingsFile);
     mMdiArea->addSubWindow(mPredictionWindow);
     mPredictionWindow->hide();
@@ -244,7 +247,7 @@ void MainFrm::CreatePredictionWindow() {
 
 // Also taken whenever the main window becomes active, so that the prediction is what the user
 // comes back to.
-void MainFrm::ShowPredictionWindow() {
+void MainWindow::ShowPredictionWindow() {
     if (mPredictionWindow == nullptr || !mLoaded) {
         return;
     }
@@ -259,13 +262,13 @@ void MainFrm::ShowPredictionWindow() {
 }
 
 // A failure to write the settings file is reported by the prediction window; the exit goes on.
-void MainFrm::SavePredictionSettings() {
+void MainWindow::SavePredictionSettings() {
     if (mPredictionWindow != nullptr) {
         mPredictionWindow->WriteInitFile();
     }
 }
 
-void MainFrm::ShowAnalysisWindow(const Analysis& description) {
+void MainWindow::ShowAnalysisWindow(const Analysis& description) {
     HourglassCursor hourglass;
     const QString name = QString::fromUtf8(description.name);
     if (AnalysisWindow* open = mAnalysisWindows.value(name)) {
@@ -294,7 +297,7 @@ void MainFrm::ShowAnalysisWindow(const Analysis& description) {
 // What the prediction window shows is kept in the log beside the history, so that 予想の検証 can
 // compare it with the draw once it is in. A failure only costs the record: it is reported in the
 // status bar instead of interrupting every showing.
-void MainFrm::RecordShownPrediction(const GaruponPredictor& predictor) {
+void MainWindow::RecordShownPrediction(const GaruponPredictor& predictor) {
     try {
         AppendToPredictionLog(PredictionLogPath(mOptions.historyFile),
                               MakePredictionLogEntry(mHistory, predictor));
@@ -304,8 +307,8 @@ void MainFrm::RecordShownPrediction(const GaruponPredictor& predictor) {
     }
 }
 
-void MainFrm::ShowPredictionCheck(const QString& name,
-                                  const std::function<QMdiSubWindow*()>& create) {
+void MainWindow::ShowPredictionCheck(const QString& name,
+                                     const std::function<QMdiSubWindow*()>& create) {
     for (QMdiSubWindow* open : mMdiArea->subWindowList()) {
         if (open->objectName() == name) {
             if (open->isMinimized()) {
@@ -319,7 +322,7 @@ void MainFrm::ShowPredictionCheck(const QString& name,
     create()->show();
 }
 
-void MainFrm::RefreshHistoryByDownload() {
+void MainWindow::RefreshHistoryByDownload() {
     DownloadRefresh refresh(this, mOptions.historyFile, CliPath(mOptions));
     refresh.SetSettingsFile(mOptions.settingsFile);
     if (refresh.Run()) {
@@ -327,13 +330,13 @@ void MainFrm::RefreshHistoryByDownload() {
     }
 }
 
-void MainFrm::ImportHistory() {
+void MainWindow::ImportHistory() {
     if (HistoryImport(this, mOptions.historyFile, CliPath(mOptions)).Run()) {
         ReloadHistory();
     }
 }
 
-void MainFrm::StartManualEntry() {
+void MainWindow::StartManualEntry() {
     if (!mEntryBlockers.isEmpty()) {
         ShowRefusal(this, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
         return;
@@ -344,7 +347,7 @@ void MainFrm::StartManualEntry() {
 }
 
 // Shows the manual entry window, or brings it forward when it is open already.
-void MainFrm::ShowEntryWindow() {
+void MainWindow::ShowEntryWindow() {
     for (QMdiSubWindow* open : mMdiArea->subWindowList()) {
         if (auto* entry = qobject_cast<EntryWindow*>(open)) {
             mMdiArea->setActiveSubWindow(entry);
@@ -352,7 +355,7 @@ void MainFrm::ShowEntryWindow() {
         }
     }
     auto* window = new EntryWindow(mOptions.historyFile, *this);
-    connect(window, &EntryWindow::HistoryChanged, this, &MainFrm::ReloadHistory);
+    connect(window, &EntryWindow::HistoryChanged, this, &MainWindow::ReloadHistory);
     mMdiArea->addSubWindow(window);
     try {
         window->Load();
@@ -366,11 +369,11 @@ void MainFrm::ShowEntryWindow() {
     window->show();
 }
 
-void MainFrm::SetRefreshSource() {
+void MainWindow::SetRefreshSource() {
     RefreshSourceDialog(mOptions.settingsFile, this).exec();
 }
 
-void MainFrm::ShowHelp() {
+void MainWindow::ShowHelp() {
     if (mHelpWindow == nullptr) {
         mHelpWindow = new HelpWindow(this);
     }
@@ -380,7 +383,7 @@ void MainFrm::ShowHelp() {
     mHelpWindow->activateWindow();
 }
 
-void MainFrm::ShowAbout() {
+void MainWindow::ShowAbout() {
     if (mAboutBox == nullptr) {
         mAboutBox = new AboutBox(this);
         mAboutBox->setAttribute(Qt::WA_DeleteOnClose);
@@ -390,7 +393,7 @@ void MainFrm::ShowAbout() {
     mAboutBox->activateWindow();
 }
 
-void MainFrm::ReportSkippedRows() {
+void MainWindow::ReportSkippedRows() {
     const int skipped = mHistory.Aggregates().skippedOtherValue;
     if (skipped > 0) {
         statusBar()->showMessage(
@@ -400,13 +403,13 @@ void MainFrm::ReportSkippedRows() {
 }
 
 // Made-up draws must never pass for the published results.
-void MainFrm::ShowHistoryKind() {
+void MainWindow::ShowHistoryKind() {
     const bool sample = mHistory.IsSample();
     setWindowTitle(sample ? QStringLiteral("ピルモ［サンプルデータ］") : QStringLiteral("ピルモ"));
     mSampleNote->setVisible(sample);
 }
 
-void MainFrm::WatchActivation(QWindow* focusWindow) {
+void MainWindow::WatchActivation(QWindow* focusWindow) {
     if (focusWindow == nullptr) {
         return;  // the program lost the focus; returning to it is no return from our windows
     }
@@ -425,7 +428,7 @@ void MainFrm::WatchActivation(QWindow* focusWindow) {
 }
 
 // Counted per window: one blocking window closing leaves entry refused while another is open.
-void MainFrm::SetBlocksEntry(const QWidget& window, bool blocks) {
+void MainWindow::SetBlocksEntry(const QWidget& window, bool blocks) {
     if (blocks) {
         mEntryBlockers.insert(&window);
     } else {
@@ -433,17 +436,17 @@ void MainFrm::SetBlocksEntry(const QWidget& window, bool blocks) {
     }
 }
 
-void MainFrm::AddStatusNote(QLabel* note) {
+void MainWindow::AddStatusNote(QLabel* note) {
     statusBar()->addPermanentWidget(note);
 }
 
-void MainFrm::ShowStatusMessage(const QString& message) {
+void MainWindow::ShowStatusMessage(const QString& message) {
     statusBar()->showMessage(message, kStatusMessageMilliseconds);
 }
 
 // The menus a child window hides come back when it gives up the menu bar; one that was deleted
 // meanwhile stays gone.
-void MainFrm::ReplaceMenus(QMenu* menu) {
+void MainWindow::ReplaceMenus(QMenu* menu) {
     QMenuBar* bar = menuBar();
     if (mChildMenu != nullptr) {
         bar->removeAction(mChildMenu->menuAction());

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "../core/testhistory.h"
-#include "app/mainfrm.h"
+#include "app/mainwindow.h"
 #include "history/draw.h"
 
 namespace pirumo::test {
@@ -29,26 +29,26 @@ protected:
 };
 
 // A main window started on a history file in a fresh folder.
-class MainFrmTest : public HistoryFileTest {
+class MainWindowTest : public HistoryFileTest {
 protected:
     void TearDown() override;
 
     // Constructs the main window and runs its load step; `loaded` receives Load()'s result.
-    MainFrm& Construct(bool* loaded = nullptr);
+    MainWindow& Construct(bool* loaded = nullptr);
     // Construct(), expects a successful load, and shows the window. The prediction window, which
     // the first activation opens, is closed again so that tests start without a child window.
-    MainFrm& Start();
+    MainWindow& Start();
     void ClosePredictionWindow();
 
-    // Triggers the menu item with that control name.
-    void Choose(const char* controlName);
+    // Triggers the menu item with that object name.
+    void Choose(const char* objectName);
     // Chooses the item and returns the child window it opened (or brought forward).
-    QMdiSubWindow* ChooseWindow(const char* controlName);
+    QMdiSubWindow* ChooseWindow(const char* objectName);
     // The child windows on show (the prediction window stays in the area while closed).
     std::vector<QMdiSubWindow*> Children() const;
 
     std::filesystem::path mBundledHistory;  // offered at start-up when set
-    std::unique_ptr<MainFrm> mMain;
+    std::unique_ptr<MainWindow> mMain;
 };
 
 }  // namespace pirumo::test

@@ -1,4 +1,4 @@
-#include "mainfrmfixture.h"
+#include "mainwindowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +24,7 @@ void FlushDeletes() {
     QCoreApplication::processEvents();
 }
 
-void MainFrmTest::TearDown() {
+void MainWindowTest::TearDown() {
     if (mMain != nullptr) {
         mMain->close();
         mMain.reset();
@@ -36,8 +36,8 @@ void HistoryFileTest::WriteHistory(const std::vector<Draw>& draws) {
     ReplaceHistoryFile(HistoryPath(), draws);
 }
 
-MainFrm& MainFrmTest::Construct(bool* loaded) {
-    mMain = std::make_unique<MainFrm>(MainFrmOptions{
+MainWindow& MainWindowTest::Construct(bool* loaded) {
+    mMain = std::make_unique<MainWindow>(MainWindowOptions{
         HistoryPath(), mFolder.Path() / "ピルモ.ini", {}, PIRUMO_CLI_PATH, mBundledHistory});
     const bool ok = mMain->Load();
     if (loaded != nullptr) {
@@ -46,7 +46,7 @@ MainFrm& MainFrmTest::Construct(bool* loaded) {
     return *mMain;
 }
 
-MainFrm& MainFrmTest::Start() {
+MainWindow& MainWindowTest::Start() {
     bool loaded = false;
     Construct(&loaded);
     EXPECT_TRUE(loaded);
@@ -57,7 +57,7 @@ MainFrm& MainFrmTest::Start() {
     return *mMain;
 }
 
-void MainFrmTest::ClosePredictionWindow() {
+void MainWindowTest::ClosePredictionWindow() {
     auto* prediction = mMain->findChild<QMdiSubWindow*>(QStringLiteral("一発ガルポン"));
     ASSERT_NE(prediction, nullptr);
     mMain->activateWindow();
@@ -65,19 +65,19 @@ void MainFrmTest::ClosePredictionWindow() {
     prediction->close();
 }
 
-void MainFrmTest::Choose(const char* controlName) {
-    auto* action = mMain->findChild<QAction*>(QString::fromUtf8(controlName));
-    ASSERT_NE(action, nullptr) << controlName;
+void MainWindowTest::Choose(const char* objectName) {
+    auto* action = mMain->findChild<QAction*>(QString::fromUtf8(objectName));
+    ASSERT_NE(action, nullptr) << objectName;
     action->trigger();
     QCoreApplication::processEvents();
 }
 
-QMdiSubWindow* MainFrmTest::ChooseWindow(const char* controlName) {
-    Choose(controlName);
+QMdiSubWindow* MainWindowTest::ChooseWindow(const char* objectName) {
+    Choose(objectName);
     return mMain->MdiArea().currentSubWindow();
 }
 
-std::vector<QMdiSubWindow*> MainFrmTest::Children() const {
+std::vector<QMdiSubWindow*> MainWindowTest::Children() const {
     FlushDeletes();
     std::vector<QMdiSubWindow*> shown;
     for (QMdiSubWindow* window : mMain->MdiArea().subWindowList()) {

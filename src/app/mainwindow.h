@@ -28,7 +28,7 @@ class GaruponPredictor;
 class IppatsuGaruponWindow;
 struct Analysis;
 
-struct MainFrmOptions {
+struct MainWindowOptions {
     std::filesystem::path historyFile;   // Pirumo.mdb
     std::filesystem::path settingsFile;  // ピルモ.ini
     // Reads the history at start-up; nullopt ends the program. The default asks the user what
@@ -46,12 +46,12 @@ struct MainFrmOptions {
 // The main window: a multiple-document window whose menus open the analysis windows, the
 // prediction window and the history tools, arrange the child windows, and show help and the
 // About box. It holds the history snapshot from start-up to exit and hosts the child windows.
-class MainFrm : public QMainWindow, public WindowHost {
+class MainWindow : public QMainWindow, public WindowHost {
     Q_OBJECT
 
 public:
-    explicit MainFrm(MainFrmOptions options, QWidget* parent = nullptr);
-    ~MainFrm() override;
+    explicit MainWindow(MainWindowOptions options, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Creates the hidden prediction window and reads the history. False when the program should
     // end (no history to work on).
@@ -70,7 +70,7 @@ public:
     // unreadable file is reported and the history stays as it was.
     void ReloadHistory();
 
-    const MainFrmOptions& Options() const { return mOptions; }
+    const MainWindowOptions& Options() const { return mOptions; }
     QMdiArea& MdiArea() const { return *mMdiArea; }
 
     // Chooses the menu item that shows the window named `name` and returns that window, or
@@ -102,7 +102,7 @@ private:
     void ShowHistoryKind();
     void WatchActivation(QWindow* focusWindow);
 
-    MainFrmOptions mOptions;
+    MainWindowOptions mOptions;
     bool mLoaded = false;
     bool mExiting = false;
     bool mActivated = false;
