@@ -1,0 +1,3 @@
+#include "grid/grid.h"
+
+int gridCells() { return 1; }

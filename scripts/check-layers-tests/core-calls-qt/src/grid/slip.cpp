@@ -1,0 +1,6 @@
+void qtCoreFunction();
+
+int gridSlip() {
+  qtCoreFunction();
+  return 0;
+}

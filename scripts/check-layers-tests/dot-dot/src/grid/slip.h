@@ -1,0 +1,3 @@
+#pragma once
+#include "../base/text.h"
+#include "base/../app/mainfrm.h"

@@ -1,0 +1,3 @@
+#pragma once
+#define SLIP "app/mainfrm.h"
+#include SLIP

@@ -1,0 +1,4 @@
+#pragma once
+#include <QWidget>
+#include "grid/grid.h"
+#include "widgets/gridview.h"

@@ -1,0 +1,3 @@
+#pragma once
+#include "grid/grid.h"
+#include "app/mainfrm.h"
