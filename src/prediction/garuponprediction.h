@@ -38,8 +38,6 @@ struct GaruponPrediction {
 
     // The method's rows; the cycle rows leave out the positions holding nothing.
     PredictionRows Rows(int method) const;
-
-    friend bool operator==(const GaruponPrediction&, const GaruponPrediction&) = default;
 };
 
 // The four methods on the tables: newest draw number lastDrawNumber, `reflected` options on.

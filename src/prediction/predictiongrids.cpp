@@ -12,6 +12,11 @@ constexpr Rgb kHeaderBack = MakeRgb(255, 200, 200);
 // 19 blanks, 本 数 字, 26 blanks: placed to stand over the five value columns.
 constexpr std::string_view kHeaderText = "                   本 数 字                          ";
 
+// The 本 数 字 band above the method's rows.
+int PredictionGridRows(int index) {
+    return 1 + kMethodRows[static_cast<std::size_t>(index)];
+}
+
 void WriteColumnOneLabels(ResultGrid& grid, int index) {
     switch (index) {
         case kCycleGrid:
@@ -31,14 +36,6 @@ void WriteColumnOneLabels(ResultGrid& grid, int index) {
             break;
     }
 }
-
-}  // namespace
-
-int PredictionGridRows(int index) {
-    return 1 + kMethodRows[static_cast<std::size_t>(index)];
-}
-
-namespace {
 
 void SetUpPredictionGrid(ResultGrid& grid, int index) {
     const int rows = PredictionGridRows(index);

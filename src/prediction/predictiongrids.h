@@ -20,9 +20,6 @@ inline constexpr int kPredictionGridCount = kMethodCount;
 inline constexpr std::array<std::string_view, kPredictionGridCount> kPredictionGridNames{
     "CycleGrid", "EliminationGrid", "RapidFireGrid", "OneShotGrid"};
 
-// The 本 数 字 band above the method's rows.
-int PredictionGridRows(int index);
-
 // Makes grid `index` anew as the window shows it: size, widths, borders, the 本 数 字 band, the
 // column-1 labels and the method's numbers in columns 2..6 from row 2 (the cycle grid keeps each
 // number at its position's column).
