@@ -13,6 +13,7 @@ class CycleTable {
 public:
     static constexpr int kSlots = 4;
     static constexpr int kPositions = 6;
+    static constexpr int kMainPositions = 5;  // the bonus is position 6
 
     int At(int slot, int position) const {
         return mEntries[static_cast<std::size_t>(slot)][static_cast<std::size_t>(position - 1)];

@@ -10,7 +10,7 @@ namespace {
 PredictionRows CycleRows(const CycleTable& cycles) {
     PredictionRows rows(CycleTable::kSlots);
     for (int slot = 0; slot < CycleTable::kSlots; ++slot) {
-        for (int position = 1; position <= kNumbersPerRow; ++position) {
+        for (int position = 1; position <= CycleTable::kMainPositions; ++position) {
             if (const int n = cycles.At(slot, position); n != 0) {
                 rows[static_cast<std::size_t>(slot)].push_back(n);
             }

@@ -30,7 +30,6 @@ public:
     const GaruponPrediction& Prediction() const { return mPrediction; }
     const ResultGrid& Grid(int index) const { return mGrids[static_cast<std::size_t>(index)]; }
     ResultGrid& Grid(int index) { return mGrids[static_cast<std::size_t>(index)]; }
-    const CycleTable& Cycles() const { return mCycleTable; }
 
 private:
     void Predict();

@@ -12,7 +12,7 @@ constexpr Rgb kHeaderBack = MakeRgb(255, 200, 200);
 // 19 blanks, 本 数 字, 26 blanks: placed to stand over the five value columns.
 constexpr std::string_view kHeaderText = "                   本 数 字                          ";
 
-// The 本 数 字 band above the method's rows.
+// The 本 数 字 band, then the method's rows.
 int PredictionGridRows(int index) {
     return 1 + kMethodRows[static_cast<std::size_t>(index)];
 }
@@ -90,7 +90,7 @@ void DrawPredictionHeader(ResultGrid& grid, int index) {
 void WriteNumbers(const GaruponPrediction& prediction, int index, ResultGrid& grid) {
     if (index == kCycleGrid) {
         for (int slot = 0; slot < CycleTable::kSlots; ++slot) {
-            for (int position = 1; position <= kNumbersPerRow; ++position) {
+            for (int position = 1; position <= CycleTable::kMainPositions; ++position) {
                 if (const int n = prediction.cycles.At(slot, position); n != 0) {
                     grid.SetCellText(position + 1, slot + kFirstValueRow, n);
                 }

@@ -119,11 +119,11 @@ TEST(GaruponPredictorTest, AnOptionChangesOnlyTheThreeDependentGrids) {
     GaruponPredictor p;
     p.Load(history);
     const auto before = AllTexts(p);
-    const CycleTable cycles = p.Cycles();
+    const CycleTable cycles = p.Prediction().cycles;
     p.SetOption(8, true);
     const auto after = AllTexts(p);
     EXPECT_EQ(after[kCycleGrid], before[kCycleGrid]);
-    EXPECT_EQ(p.Cycles(), cycles);
+    EXPECT_EQ(p.Prediction().cycles, cycles);
     EXPECT_NE(after[kEliminationGrid], before[kEliminationGrid]);
     EXPECT_EQ(p.Options().CountReflected(), 1);
 }
