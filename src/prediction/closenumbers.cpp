@@ -1,39 +1,33 @@
 #include "prediction/closenumbers.h"
 
-#include <string>
-
-#include "prediction/predictiongrids.h"
-#include "prediction/valuecellcursor.h"
+#include <algorithm>
 
 namespace pirumo {
 
-void PredictCloseNumbers(const CycleTable& table, const EliminationCandidates& candidates,
-                         int width, ResultGrid& grid, int index) {
-    ValueCellCursor cursor(PredictionGridRows(index) - 1);
-    for (const std::string& candidate : candidates) {
-        if (candidate.empty()) {
-            continue;  // not computed yet
-        }
-        const int e = std::stoi(candidate);
+std::vector<int> PredictCloseNumbers(const CycleTable& table,
+                                     const EliminationCandidates& candidates, int width,
+                                     int limit) {
+    std::vector<int> numbers;
+    numbers.reserve(static_cast<std::size_t>(limit));
+    for (const int e : candidates) {
         for (int slot = 0; slot < CycleTable::kSlots; ++slot) {
             for (int position = 1; position <= CycleTable::kPositions; ++position) {
-                const std::string& entry = table.At(slot, position);
-                if (entry.empty()) {
+                const int c = table.At(slot, position);
+                if (c == 0) {
                     break;
                 }
-                const int c = std::stoi(entry);
-                if (c - width > e || e > c + width) {
+                if (c - width > e || e > c + width ||
+                    std::find(numbers.begin(), numbers.end(), c) != numbers.end()) {
                     continue;
                 }
-                if (IsNotInGrid(grid, index, entry)) {
-                    cursor.Place(grid, entry);
-                }
-                if (cursor.Full()) {
-                    return;
+                numbers.push_back(c);
+                if (static_cast<int>(numbers.size()) == limit) {
+                    return numbers;
                 }
             }
         }
     }
+    return numbers;
 }
 
 }  // namespace pirumo

@@ -1,13 +1,13 @@
 #include "prediction/cyclemethod.h"
 
-#include <string>
+#include <algorithm>
 
 namespace pirumo {
 
-void RecordCycleHit(CycleTable& table, int gap, int position, std::string_view text) {
+void RecordCycleHit(CycleTable& table, int gap, int position, int number) {
     for (int slot = 0; slot < CycleTable::kSlots; ++slot) {
         if (kCycleGaps[static_cast<std::size_t>(slot)] == gap) {
-            table.Set(slot, position, std::string(text));
+            table.Set(slot, position, number);
             return;
         }
     }
@@ -21,9 +21,10 @@ void AddCycleDraw(const Draw& draw, NumbersByDraw& numbersByDraw, CycleTable& ta
     numbersByDraw.Store(draw);
     for (int position = 1; position <= NumbersByDraw::kPositions; ++position) {
         const int number = draw.numbers[static_cast<std::size_t>(position - 1)];
-        for (int m = n - 1; m >= 1; --m) {
+        // A hit further back than the longest gap records nothing.
+        for (int m = n - 1; m >= std::max(1, n - kCycleGaps.back()); --m) {
             if (numbersByDraw.Holds(m, number)) {
-                RecordCycleHit(table, n - m, position, std::to_string(number));
+                RecordCycleHit(table, n - m, position, number);
                 break;
             }
         }
@@ -33,14 +34,6 @@ void AddCycleDraw(const Draw& draw, NumbersByDraw& numbersByDraw, CycleTable& ta
 void ComputeCycleTable(const DrawHistory& history, NumbersByDraw& numbersByDraw,
                        CycleTable& table) {
     history.ForEachValidDraw([&](const Draw& draw) { AddCycleDraw(draw, numbersByDraw, table); });
-}
-
-void ShowCycleTable(const CycleTable& table, ResultGrid& cycleGrid) {
-    for (int slot = 0; slot < CycleTable::kSlots; ++slot) {
-        for (int position = 1; position <= 5; ++position) {
-            cycleGrid.SetCellText(position + 1, slot + 2, table.At(slot, position));
-        }
-    }
 }
 
 }  // namespace pirumo

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <string_view>
-
-#include "grid/resultgrid.h"
 #include "history/drawhistory.h"
 #include "prediction/cycletable.h"
 #include "prediction/numbersbydraw.h"
 
 namespace pirumo {
 
-// Stores text at the slot of a gap of 7, 9, 11 or 12 draws and the position; other gaps change
+// Stores number at the slot of a gap of 7, 9, 11 or 12 draws and the position; other gaps change
 // nothing.
-void RecordCycleHit(CycleTable& table, int gap, int position, std::string_view text);
+void RecordCycleHit(CycleTable& table, int gap, int position, int number);
 
 // Stores one valid draw in numbersByDraw and records, for each of its six numbers, the gap to the
 // newest earlier stored draw holding it (main or bonus). Draws go in 回数 order.
@@ -21,8 +18,5 @@ void AddCycleDraw(const Draw& draw, NumbersByDraw& numbersByDraw, CycleTable& ta
 // its six numbers finds the newest earlier draw holding it (main or bonus) and records the gap in
 // draw numbers. The table is not emptied first: entries no draw reaches keep their content.
 void ComputeCycleTable(const DrawHistory& history, NumbersByDraw& numbersByDraw, CycleTable& table);
-
-// Writes positions 1..5 of every slot into the cycle grid (column position + 1, row slot + 2).
-void ShowCycleTable(const CycleTable& table, ResultGrid& cycleGrid);
 
 }  // namespace pirumo

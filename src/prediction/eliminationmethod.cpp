@@ -1,8 +1,5 @@
 #include "prediction/eliminationmethod.h"
 
-#include "prediction/predictiongrids.h"
-#include "prediction/valuecellcursor.h"
-
 namespace pirumo {
 
 int WrapNumber(int value) {
@@ -16,27 +13,36 @@ int WrapNumber(int value) {
 }
 
 bool IsNewCandidate(const EliminationCandidates& candidates, int rule) {
-    const std::string& text = candidates[static_cast<std::size_t>(rule)];
+    const int number = candidates[static_cast<std::size_t>(rule)];
     for (int earlier = 0; earlier < rule; ++earlier) {
-        if (candidates[static_cast<std::size_t>(earlier)] == text) {
+        if (candidates[static_cast<std::size_t>(earlier)] == number) {
             return false;
         }
     }
     return true;
 }
 
-void ComputeElimination(const NumbersByDraw& numbersByDraw, int lastDrawNumber, int reflected,
-                        EliminationCandidates& candidates, ResultGrid& eliminationGrid) {
-    ValueCellCursor cursor(PredictionGridRows(kEliminationGrid) - 1);
+EliminationCandidates ComputeElimination(const NumbersByDraw& numbersByDraw, int lastDrawNumber,
+                                         int reflected) {
+    EliminationCandidates candidates{};
     for (int r = 0; r < kEliminationRuleCount; ++r) {
         const EliminationRule& rule = kEliminationRules[static_cast<std::size_t>(r)];
         const int source = lastDrawNumber - rule.drawsBack - reflected;
-        const int value = numbersByDraw.At(source, rule.position) + rule.offset;
-        candidates[static_cast<std::size_t>(r)] = std::to_string(WrapNumber(value));
+        candidates[static_cast<std::size_t>(r)] =
+            WrapNumber(numbersByDraw.At(source, rule.position) + rule.offset);
+    }
+    return candidates;
+}
+
+std::vector<int> DistinctCandidates(const EliminationCandidates& candidates) {
+    std::vector<int> numbers;
+    numbers.reserve(candidates.size());
+    for (int r = 0; r < kEliminationRuleCount; ++r) {
         if (IsNewCandidate(candidates, r)) {
-            cursor.Place(eliminationGrid, candidates[static_cast<std::size_t>(r)]);
+            numbers.push_back(candidates[static_cast<std::size_t>(r)]);
         }
     }
+    return numbers;
 }
 
 }  // namespace pirumo

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <array>
-#include <string>
+#include <vector>
 
 #include "prediction/numbersbydraw.h"
-#include "grid/resultgrid.h"
 
 namespace pirumo {
 
@@ -35,19 +34,20 @@ inline constexpr std::array<EliminationRule, kEliminationRuleCount> kElimination
     {9, 4, 19},
 }};
 
-// One candidate per rule, as decimal text of a number 1..31.
-using EliminationCandidates = std::array<std::string, kEliminationRuleCount>;
+// One candidate per rule, a number 1..31.
+using EliminationCandidates = std::array<int, kEliminationRuleCount>;
 
 // Brings a value back into 1..31 with one step of ±31.
 int WrapNumber(int value);
 
-// True when candidate `rule` differs from every earlier candidate, shown or not.
+// True when candidate `rule` differs from every earlier candidate.
 bool IsNewCandidate(const EliminationCandidates& candidates, int rule);
 
-// Computes the fifteen candidates and writes the distinct ones into the elimination grid in rule
-// order, five per row from column 2 of row 2. A source draw that is missing, skipped or before
-// draw 1 reads as 0.
-void ComputeElimination(const NumbersByDraw& numbersByDraw, int lastDrawNumber, int reflected,
-                        EliminationCandidates& candidates, ResultGrid& eliminationGrid);
+// The fifteen candidates. A source draw that is missing, skipped or before draw 1 reads as 0.
+EliminationCandidates ComputeElimination(const NumbersByDraw& numbersByDraw, int lastDrawNumber,
+                                         int reflected);
+
+// What the elimination method proposes: the distinct candidates in rule order.
+std::vector<int> DistinctCandidates(const EliminationCandidates& candidates);
 
 }  // namespace pirumo

@@ -12,6 +12,11 @@ constexpr Rgb kHeaderBack = MakeRgb(255, 200, 200);
 // 19 blanks, 本 数 字, 26 blanks: placed to stand over the five value columns.
 constexpr std::string_view kHeaderText = "                   本 数 字                          ";
 
+// The 本 数 字 band, then the method's rows.
+int PredictionGridRows(int index) {
+    return 1 + kMethodRows[static_cast<std::size_t>(index)];
+}
+
 void WriteColumnOneLabels(ResultGrid& grid, int index) {
     switch (index) {
         case kCycleGrid:
@@ -30,13 +35,6 @@ void WriteColumnOneLabels(ResultGrid& grid, int index) {
             grid.SetCellText(1, 2, "１発予想");
             break;
     }
-}
-
-}  // namespace
-
-int PredictionGridRows(int index) {
-    static constexpr std::array<int, kPredictionGridCount> kRows{5, 4, 3, 2};
-    return kRows[static_cast<std::size_t>(index)];
 }
 
 void SetUpPredictionGrid(ResultGrid& grid, int index) {
@@ -89,23 +87,33 @@ void DrawPredictionHeader(ResultGrid& grid, int index) {
     grid.ActivateCell(0, 0);
 }
 
-void ClearValueCells(ResultGrid& grid, int index) {
-    grid.Block(kFirstValueColumn, kFirstValueRow, kColumns, PredictionGridRows(index));
-    grid.ClearBlockTexts();
-    grid.SetAlignment(HAlign::Center);
-    grid.SetBlockMode(false);
-}
-
-bool IsNotInGrid(const ResultGrid& grid, int index, std::string_view text) {
-    const int lastRow = index == kRapidFireGrid ? 3 : 2;
-    for (int column = kFirstValueColumn; column <= kColumns; ++column) {
-        for (int row = kFirstValueRow; row <= lastRow; ++row) {
-            if (grid.CellText(column, row) == text) {
-                return false;
+void WriteNumbers(const GaruponPrediction& prediction, int index, ResultGrid& grid) {
+    if (index == kCycleGrid) {
+        for (int slot = 0; slot < CycleTable::kSlots; ++slot) {
+            for (int position = 1; position <= CycleTable::kMainPositions; ++position) {
+                if (const int n = prediction.cycles.At(slot, position); n != 0) {
+                    grid.SetCellText(position + 1, slot + kFirstValueRow, n);
+                }
             }
         }
+        return;
     }
-    return true;
+    const PredictionRows rows = prediction.Rows(index);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t k = 0; k < rows[r].size(); ++k) {
+            grid.SetCellText(kFirstValueColumn + static_cast<int>(k),
+                             kFirstValueRow + static_cast<int>(r), rows[r][k]);
+        }
+    }
+}
+
+}  // namespace
+
+void FillPredictionGrid(const GaruponPrediction& prediction, int index, ResultGrid& grid) {
+    grid = ResultGrid();
+    SetUpPredictionGrid(grid, index);
+    DrawPredictionHeader(grid, index);
+    WriteNumbers(prediction, index, grid);
 }
 
 }  // namespace pirumo

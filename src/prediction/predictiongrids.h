@@ -4,33 +4,25 @@
 #include <string_view>
 
 #include "grid/resultgrid.h"
+#include "prediction/garuponprediction.h"
 
 namespace pirumo {
 
-// The four result grids of the prediction window, by their control index.
+// The four result grids of the prediction window, by their control index: one per method, in
+// the methods' order.
 enum PredictionGridIndex : int {
-    kCycleGrid = 0,
-    kEliminationGrid = 1,
-    kRapidFireGrid = 2,
-    kOneShotGrid = 3,
+    kCycleGrid = kCycleMethod,
+    kEliminationGrid = kEliminationMethod,
+    kRapidFireGrid = kRapidFireMethod,
+    kOneShotGrid = kOneShotMethod,
 };
-inline constexpr int kPredictionGridCount = 4;
+inline constexpr int kPredictionGridCount = kMethodCount;
 inline constexpr std::array<std::string_view, kPredictionGridCount> kPredictionGridNames{
     "CycleGrid", "EliminationGrid", "RapidFireGrid", "OneShotGrid"};
 
-int PredictionGridRows(int index);
-
-// Size, widths, heights, cell type, alignment, borders and the column-1 labels.
-void SetUpPredictionGrid(ResultGrid& grid, int index);
-
-// The 本 数 字 band of row 1 and the open label areas in column 1.
-void DrawPredictionHeader(ResultGrid& grid, int index);
-
-// Empties the value cells (columns 2..6 from row 2) and centres them.
-void ClearValueCells(ResultGrid& grid, int index);
-
-// True when text stands in none of the cells that count as shown: columns 2..6 of row 2, and of
-// row 3 for the rapid-fire grid.
-bool IsNotInGrid(const ResultGrid& grid, int index, std::string_view text);
+// Makes grid `index` anew as the window shows it: size, widths, borders, the 本 数 字 band, the
+// column-1 labels and the method's numbers in columns 2..6 from row 2 (the cycle grid keeps each
+// number at its position's column).
+void FillPredictionGrid(const GaruponPrediction& prediction, int index, ResultGrid& grid);
 
 }  // namespace pirumo

@@ -26,7 +26,7 @@ std::array<PredictionRows, kMethodCount> FreshPrediction(const std::vector<Draw>
     predictor.Load(DrawHistory(earlier));
     std::array<PredictionRows, kMethodCount> shown;
     for (int m = 0; m < kMethodCount; ++m) {
-        shown[static_cast<std::size_t>(m)] = ShownRows(predictor.Grid(m), m);
+        shown[static_cast<std::size_t>(m)] = predictor.Prediction().Rows(m);
     }
     return shown;
 }

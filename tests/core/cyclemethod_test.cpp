@@ -31,11 +31,11 @@ TEST(CycleMethodTest, BonusNumberSevenDrawsBackLandsInSlotZero) {
     AddFiller(rows, 94, 99);
     rows.push_back(MakeDraw(100, {1, 2, 5, 3, 4}, 6));
     const CycleTable table = Compute(rows);
-    EXPECT_EQ(table.At(0, 3), "5");
+    EXPECT_EQ(table.At(0, 3), 5);
     for (int slot = 0; slot < 4; ++slot) {
         for (int position = 1; position <= 6; ++position) {
             if (slot != 0 || position != 3) {
-                EXPECT_EQ(table.At(slot, position), "") << slot << "," << position;
+                EXPECT_EQ(table.At(slot, position), 0) << slot << "," << position;
             }
         }
     }
@@ -51,7 +51,7 @@ TEST(CycleMethodTest, GapCountsDrawNumbersNotRows) {
         }
         AddFiller(rows, 51, 54);
         rows.push_back(MakeDraw(55, {1, 7, 2, 3, 4}, 6));
-        EXPECT_EQ(Compute(rows).At(0, 2), "7") << (invalidRow ? "skipped row" : "missing row");
+        EXPECT_EQ(Compute(rows).At(0, 2), 7) << (invalidRow ? "skipped row" : "missing row");
     }
 }
 
@@ -69,13 +69,13 @@ TEST(CycleMethodTest, FirstEarlierOccurrenceDecidesAndOnlyFourGapsRecord) {
     AddFiller(rows, 9, 12);
     rows.push_back(MakeDraw(13, {2, 3, 4, 6, 8}, 9));
     const CycleTable table = Compute(rows);
-    EXPECT_EQ(table.At(0, 1), "");
-    EXPECT_EQ(table.At(1, 3), "4");
-    EXPECT_EQ(table.At(2, 4), "6");
-    EXPECT_EQ(table.At(3, 5), "8");
-    EXPECT_EQ(table.At(0, 2), "");
-    EXPECT_EQ(table.At(1, 2), "");
-    EXPECT_EQ(table.At(2, 2), "");
+    EXPECT_EQ(table.At(0, 1), 0);
+    EXPECT_EQ(table.At(1, 3), 4);
+    EXPECT_EQ(table.At(2, 4), 6);
+    EXPECT_EQ(table.At(3, 5), 8);
+    EXPECT_EQ(table.At(0, 2), 0);
+    EXPECT_EQ(table.At(1, 2), 0);
+    EXPECT_EQ(table.At(2, 2), 0);
 }
 
 TEST(CycleMethodTest, PositionsSearchIndependentlyAndTheNewestHitWins) {
@@ -88,15 +88,15 @@ TEST(CycleMethodTest, PositionsSearchIndependentlyAndTheNewestHitWins) {
     AddFiller(rows, 11, 16);
     rows.push_back(MakeDraw(17, {9, 20, 21, 22, 23}, 24));  // replaces slot 0 position 1
     const CycleTable table = Compute(rows);
-    EXPECT_EQ(table.At(0, 1), "9");
-    EXPECT_EQ(table.At(0, 2), "2");
-    EXPECT_EQ(table.At(0, 6), "3");
+    EXPECT_EQ(table.At(0, 1), 9);
+    EXPECT_EQ(table.At(0, 2), 2);
+    EXPECT_EQ(table.At(0, 6), 3);
 }
 
 TEST(CycleMethodTest, TableIsNotEmptiedBetweenPasses) {
     NumbersByDraw numbers;
     CycleTable table;
-    table.Set(3, 4, "17");
+    table.Set(3, 4, 17);
     std::vector<Draw> rows;
     rows.push_back(MakeDraw(1, {1, 20, 21, 22, 23}, 24));
     AddFiller(rows, 2, 7);
@@ -104,8 +104,8 @@ TEST(CycleMethodTest, TableIsNotEmptiedBetweenPasses) {
     const DrawHistory history(rows);
     ComputeCycleTable(history, numbers, table);
     const CycleTable first = table;
-    EXPECT_EQ(first.At(3, 4), "17");
-    EXPECT_EQ(first.At(0, 1), "1");
+    EXPECT_EQ(first.At(3, 4), 17);
+    EXPECT_EQ(first.At(0, 1), 1);
     ComputeCycleTable(history, numbers, table);
     EXPECT_EQ(table, first);
 }
@@ -115,18 +115,22 @@ TEST(CycleMethodTest, HandlesDrawNumbersPastFiveThousand) {
     rows.push_back(MakeDraw(9000, {1, 20, 21, 22, 23}, 24));
     AddFiller(rows, 9001, 9006);
     rows.push_back(MakeDraw(9007, {20, 21, 1, 22, 23}, 24));
-    EXPECT_EQ(Compute(rows).At(0, 3), "1");
+    EXPECT_EQ(Compute(rows).At(0, 3), 1);
 }
 
+// The grid keeps each number under its position; the rows the backtest and the log read leave
+// the gaps out. Neither shows the bonus position.
 TEST(CycleMethodTest, ShowsPositionsOneToFiveOnly) {
+    GaruponPrediction prediction;
+    prediction.cycles.Set(0, 1, 3);
+    prediction.cycles.Set(0, 3, 8);
+    prediction.cycles.Set(3, 5, 31);
+    prediction.cycles.Set(1, 6, 12);
     ResultGrid grid;
-    SetUpPredictionGrid(grid, kCycleGrid);
-    CycleTable table;
-    table.Set(0, 1, "3");
-    table.Set(3, 5, "31");
-    table.Set(1, 6, "12");
-    ShowCycleTable(table, grid);
+    FillPredictionGrid(prediction, kCycleGrid, grid);
     EXPECT_EQ(grid.CellText(2, 2), "3");
+    EXPECT_EQ(grid.CellText(3, 2), "");
+    EXPECT_EQ(grid.CellText(4, 2), "8");
     EXPECT_EQ(grid.CellText(6, 5), "31");
     for (int row = 2; row <= 5; ++row) {
         for (int column = 2; column <= 6; ++column) {
@@ -135,6 +139,7 @@ TEST(CycleMethodTest, ShowsPositionsOneToFiveOnly) {
             }
         }
     }
+    EXPECT_EQ(prediction.Rows(kCycleMethod), (PredictionRows{{3, 8}, {}, {}, {31}}));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "prediction/predictiongrids.h"
 #include "testhistory.h"
 
 namespace pirumo {
@@ -12,24 +11,14 @@ using test::MakeDraw;
 
 struct Elimination {
     EliminationCandidates candidates;
-    ResultGrid grid;
+    std::vector<int> proposed;
 };
 
 Elimination Eliminate(const NumbersByDraw& numbers, int lastDrawNumber, int reflected) {
     Elimination e;
-    SetUpPredictionGrid(e.grid, kEliminationGrid);
-    ComputeElimination(numbers, lastDrawNumber, reflected, e.candidates, e.grid);
+    e.candidates = ComputeElimination(numbers, lastDrawNumber, reflected);
+    e.proposed = DistinctCandidates(e.candidates);
     return e;
-}
-
-std::vector<std::string> ValueCells(const ResultGrid& grid) {
-    std::vector<std::string> cells;
-    for (int row = 2; row <= 4; ++row) {
-        for (int column = 2; column <= 6; ++column) {
-            cells.push_back(grid.CellText(column, row));
-        }
-    }
-    return cells;
 }
 
 TEST(EliminationMethodTest, WrapNumberTakesOneStep) {
@@ -51,13 +40,13 @@ TEST(EliminationMethodTest, RulesReadTheirDrawsBackShiftedByTheReflectedCount) {
     numbers.Store(MakeDraw(100, {30, 30, 30, 30, 30}, 30));  // the newest draw is never read
 
     const Elimination none = Eliminate(numbers, 100, 0);
-    EXPECT_EQ(none.candidates[0], "4");   // 25 + 10 - 31
-    EXPECT_EQ(none.candidates[3], "27");  // bonus 3 - 7 + 31
-    EXPECT_EQ(none.candidates[2], "1");
+    EXPECT_EQ(none.candidates[0], 4);   // 25 + 10 - 31
+    EXPECT_EQ(none.candidates[3], 27);  // bonus 3 - 7 + 31
+    EXPECT_EQ(none.candidates[2], 1);
 
     const Elimination three = Eliminate(numbers, 100, 3);
-    EXPECT_EQ(three.candidates[0], "22");  // draw 96: 12 + 10
-    EXPECT_EQ(three.candidates[1], "19");  // draw 96: 1 + 18
+    EXPECT_EQ(three.candidates[0], 22);  // draw 96: 12 + 10
+    EXPECT_EQ(three.candidates[1], 19);  // draw 96: 1 + 18
 }
 
 TEST(EliminationMethodTest, MissingAndEarlySourceDrawsReadAsZero) {
@@ -67,13 +56,13 @@ TEST(EliminationMethodTest, MissingAndEarlySourceDrawsReadAsZero) {
     const Elimination early = Eliminate(numbers, 3, 2);  // every source draw is 0 or earlier
     for (int r = 0; r < kEliminationRuleCount; ++r) {
         const int expected = WrapNumber(kEliminationRules[static_cast<std::size_t>(r)].offset);
-        EXPECT_EQ(early.candidates[static_cast<std::size_t>(r)], std::to_string(expected)) << r;
+        EXPECT_EQ(early.candidates[static_cast<std::size_t>(r)], expected) << r;
     }
-    EXPECT_EQ(early.candidates[3], "24");  // 0 - 7
+    EXPECT_EQ(early.candidates[3], 24);  // 0 - 7
 
     const Elimination missing = Eliminate(numbers, 5, 0);
-    EXPECT_EQ(missing.candidates[0], "10");  // draw 4 is missing
-    EXPECT_EQ(missing.candidates[2], "5");   // draw 3 is there
+    EXPECT_EQ(missing.candidates[0], 10);  // draw 4 is missing
+    EXPECT_EQ(missing.candidates[2], 5);   // draw 3 is there
 }
 
 TEST(EliminationMethodTest, RepeatsAreShownOnceInRuleOrder) {
@@ -82,18 +71,16 @@ TEST(EliminationMethodTest, RepeatsAreShownOnceInRuleOrder) {
     numbers.Store(MakeDraw(98, {9, 2, 3, 4, 5}, 6));
     numbers.Store(MakeDraw(91, {5, 2, 3, 4, 5}, 6));
     const Elimination e = Eliminate(numbers, 100, 0);
-    EXPECT_EQ(e.candidates[2], "9");
-    EXPECT_EQ(e.candidates[12], "9");
+    EXPECT_EQ(e.candidates[2], 9);
+    EXPECT_EQ(e.candidates[12], 9);
     EXPECT_FALSE(IsNewCandidate(e.candidates, 12));
     EXPECT_TRUE(IsNewCandidate(e.candidates, 2));
 
     // Missing source draws give the offsets alone; rule 13 (3) repeats rule 6 as well.
-    EXPECT_EQ(ValueCells(e.grid),
-              (std::vector<std::string>{"10", "18", "9", "30", "13", "26", "3", "11", "14", "7",
-                                        "16", "22", "23", "", ""}));
+    EXPECT_EQ(e.proposed, (std::vector<int>{10, 18, 9, 30, 13, 26, 3, 11, 14, 7, 16, 22, 23}));
 }
 
-TEST(EliminationMethodTest, ElevenDistinctFillTwoRowsAndOneCellFifteenFillThreeRows) {
+TEST(EliminationMethodTest, ElevenThenFifteenDistinctInRuleOrder) {
     NumbersByDraw numbers;
     numbers.Store(MakeDraw(99, {1, 2, 0, 0, 0}, 0));   // rules 0, 1: 11, 20
     numbers.Store(MakeDraw(98, {3, 0, 0, 0, 4}, 5));   // rules 2, 3, 4: 3, 29, 12
@@ -101,16 +88,14 @@ TEST(EliminationMethodTest, ElevenDistinctFillTwoRowsAndOneCellFifteenFillThreeR
     numbers.Store(MakeDraw(93, {2, 0, 0, 0, 3}, 4));   // rules 6, 7, 8: 5, 14, 18
     numbers.Store(MakeDraw(92, {6, 0, 0, 0, 4}, 21));  // rules 9, 10, 11: 13, 20 again, 12 again
     numbers.Store(MakeDraw(91, {2, 5, 0, 6, 0}, 0));   // rules 12, 13, 14: 6, 6 again, 25
-    EXPECT_EQ(ValueCells(Eliminate(numbers, 100, 0).grid),
-              (std::vector<std::string>{"11", "20", "3", "29", "12", "5", "14", "18", "13", "6",
-                                        "25", "", "", "", ""}));
+    EXPECT_EQ(Eliminate(numbers, 100, 0).proposed,
+              (std::vector<int>{11, 20, 3, 29, 12, 5, 14, 18, 13, 6, 25}));
 
     numbers.Store(MakeDraw(94, {0, 15, 0, 0, 0}, 0));  // rule 5: 10
     numbers.Store(MakeDraw(92, {6, 0, 0, 0, 0}, 31));  // rules 10, 11: 16, 22
     numbers.Store(MakeDraw(91, {2, 30, 0, 6, 0}, 0));  // rule 13: 31
-    EXPECT_EQ(ValueCells(Eliminate(numbers, 100, 0).grid),
-              (std::vector<std::string>{"11", "20", "3", "29", "12", "10", "5", "14", "18", "13",
-                                        "16", "22", "6", "31", "25"}));
+    EXPECT_EQ(Eliminate(numbers, 100, 0).proposed,
+              (std::vector<int>{11, 20, 3, 29, 12, 10, 5, 14, 18, 13, 16, 22, 6, 31, 25}));
 }
 
 }  // namespace

@@ -119,11 +119,11 @@ TEST(GaruponPredictorTest, AnOptionChangesOnlyTheThreeDependentGrids) {
     GaruponPredictor p;
     p.Load(history);
     const auto before = AllTexts(p);
-    const CycleTable cycles = p.Cycles();
+    const CycleTable cycles = p.Prediction().cycles;
     p.SetOption(8, true);
     const auto after = AllTexts(p);
     EXPECT_EQ(after[kCycleGrid], before[kCycleGrid]);
-    EXPECT_EQ(p.Cycles(), cycles);
+    EXPECT_EQ(p.Prediction().cycles, cycles);
     EXPECT_NE(after[kEliminationGrid], before[kEliminationGrid]);
     EXPECT_EQ(p.Options().CountReflected(), 1);
 }
@@ -157,6 +157,36 @@ TEST(GaruponPredictorTest, OnlyTheCountOfReflectedOptionsMatters) {
     b.Options().reflect[11] = true;
     b.Load(history);
     EXPECT_EQ(AllTexts(a), AllTexts(b));
+}
+
+// The numbers a grid shows, row by row from row 2, columns 2..6, empty cells left out.
+PredictionRows ShownNumbers(const ResultGrid& grid) {
+    PredictionRows rows;
+    for (int row = 2; row <= grid.RowCount(); ++row) {
+        std::vector<int>& numbers = rows.emplace_back();
+        for (int column = 2; column <= 6; ++column) {
+            if (const std::string& text = grid.CellText(column, row); !text.empty()) {
+                numbers.push_back(std::stoi(text));
+            }
+        }
+    }
+    return rows;
+}
+
+// The backtest and the prediction log take the rows from the result, the window from the grids:
+// both must hold the same numbers, also on short histories whose cycle slots have gaps.
+TEST(GaruponPredictorTest, TheGridsShowTheRowsOfThePrediction) {
+    for (const int draws : {0, 10, 14, 30, 400}) {
+        for (const int reflected : {0, 12}) {
+            GaruponPredictor p;
+            p.Options().reflect.fill(reflected == 12);
+            p.Load(RandomHistory(draws, 8));
+            for (int index = 0; index < kPredictionGridCount; ++index) {
+                EXPECT_EQ(ShownNumbers(p.Grid(index)), p.Prediction().Rows(index))
+                    << draws << " draws, " << reflected << " options, grid " << index;
+            }
+        }
+    }
 }
 
 TEST(GaruponPredictorTest, ShortOrEmptyHistoryStillPredicts) {

@@ -1,6 +1,9 @@
 #include <QChartView>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QtTest/QTest>
 
 #include "history/store/samplehistory.h"
@@ -9,6 +12,7 @@
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
 #include "prediction/ui/backtestwindow.h"
+#include "prediction/ui/ippatsugaruponwindow.h"
 #include "prediction/ui/numbercheckwindow.h"
 #include "testwindowhost.h"
 
@@ -71,10 +75,34 @@ protected:
     std::vector<Draw> mDraws = MakeSampleHistory(120, 4);
     TestWindowHost mHost{DrawHistory(mDraws)};
     TempFolder mFolder;
+    const PredictionOptions mEveryOptionOff;
 };
 
+// Found by what the user sees, whatever the controls are named.
+template <typename Button>
+Button* ButtonWithText(const QWidget& parent, const QString& text) {
+    for (Button* button : parent.findChildren<Button*>()) {
+        if (button->text() == text) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+QGroupBox* OptionFrame(const IppatsuGaruponWindow& window, int option) {
+    const QString caption =
+        QString::fromUtf8(kPredictionOptionInfo[static_cast<std::size_t>(option)].frameCaption);
+    for (QGroupBox* frame : window.findChildren<QGroupBox*>()) {
+        if (frame->title() == caption) {
+            return frame;
+        }
+    }
+    return nullptr;
+}
+
 TEST_F(PredictionCheckOnAHostTest, BacktestChecksTheHostsHistory) {
-    auto& window = mHost.Add(new BacktestWindow(mHost, {}, mFolder.Path() / "log.txt"));
+    auto& window =
+        mHost.Add(new BacktestWindow(mHost, mEveryOptionOff, mFolder.Path() / "log.txt"));
     window.Load();
     window.show();
     ASSERT_TRUE(window.HasResult());
@@ -86,6 +114,33 @@ TEST_F(PredictionCheckOnAHostTest, BacktestChecksTheHostsHistory) {
     window.Run(70, 60);
     ASSERT_EQ(answerer.Seen().size(), 1u);
     EXPECT_EQ(answerer.Seen()[0].parent, &mHost.Window());
+}
+
+// The check window is opened on the prediction window's options as the main window does; an
+// option changed afterwards counts in the next check.
+TEST_F(PredictionCheckOnAHostTest, ACheckUsesTheOptionsAsTheyAreWhenItRuns) {
+    auto& prediction = mHost.Add(new IppatsuGaruponWindow(mHost, mFolder.Path() / "none.ini"));
+    prediction.Load();
+    prediction.show();
+    auto& check = mHost.Add(
+        new BacktestWindow(mHost, prediction.Predictor().Options(), mFolder.Path() / "log.txt"));
+    check.Load();
+    check.show();
+    ASSERT_TRUE(check.HasResult());
+    EXPECT_EQ(check.Result().reflected, 0);
+    const auto before = check.Result().draws.back().shown;
+
+    QGroupBox* frame = OptionFrame(prediction, 3);
+    ASSERT_NE(frame, nullptr);
+    ButtonWithText<QRadioButton>(*frame, QStringLiteral("反映する"))->click();
+    ButtonWithText<QPushButton>(check, QStringLiteral("検証"))->click();
+    ASSERT_TRUE(check.HasResult());
+    EXPECT_EQ(check.Result().reflected, 1);
+    PredictionOptions reflectThird;
+    reflectThird.reflect[3] = true;
+    const BacktestResult expected = RunBacktest(DrawHistory(mDraws), reflectThird, 51, 120);
+    EXPECT_EQ(check.Result().draws.back().shown, expected.draws.back().shown);
+    EXPECT_NE(check.Result().draws.back().shown, before);
 }
 
 TEST_F(PredictionCheckOnAHostTest, NumberCheckListsTheWinsAndRefusesWrongNumbers) {

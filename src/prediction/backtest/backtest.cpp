@@ -1,7 +1,6 @@
 #include "prediction/backtest/backtest.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "prediction/backtest/predictionreplay.h"
@@ -13,12 +12,6 @@ namespace {
 constexpr double kDrawn = 5.0;
 constexpr double kNumbers = 31.0;
 constexpr double kZ95 = 1.959964;
-
-int CellNumber(const std::string& text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() ? value : 0;
-}
 
 }  // namespace
 
@@ -60,29 +53,12 @@ std::vector<int> PoolOf(const PredictionRows& rows) {
     return pool;
 }
 
-namespace {
-
-BacktestDraw ScoreDraw(const Draw& draw, const GaruponPredictor& predictor) {
+BacktestDraw ScorePrediction(const Draw& draw, const GaruponPrediction& prediction) {
     std::array<PredictionRows, kMethodCount> shown;
     for (int m = 0; m < kMethodCount; ++m) {
-        shown[static_cast<std::size_t>(m)] = ShownRows(predictor.Grid(m), m);
+        shown[static_cast<std::size_t>(m)] = prediction.Rows(m);
     }
     return ScoreShownRows(draw, std::move(shown));
-}
-
-}  // namespace
-
-PredictionRows ShownRows(const ResultGrid& grid, int index) {
-    PredictionRows rows;
-    for (int r = 2; r <= PredictionGridRows(index); ++r) {
-        std::vector<int>& row = rows.emplace_back();
-        for (int c = 2; c <= 6; ++c) {
-            if (const int n = CellNumber(grid.CellText(c, r)); n != 0) {
-                row.push_back(n);
-            }
-        }
-    }
-    return rows;
 }
 
 double ChanceMatches(int poolSize) {
@@ -173,7 +149,7 @@ BacktestResult RunBacktest(const DrawHistory& history, const PredictionOptions& 
     PredictionReplay replay(history, options);
     const int total = static_cast<int>(targets.size());
     for (const Draw* target : targets) {
-        result.draws.push_back(ScoreDraw(*target, replay.PredictFor(target->drawNumber)));
+        result.draws.push_back(ScorePrediction(*target, replay.PredictFor(target->drawNumber)));
         AddToSummary(result.draws.back(), result.summary);
         if (progress && !progress(static_cast<int>(result.draws.size()), total)) {
             break;

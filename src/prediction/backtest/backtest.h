@@ -4,25 +4,15 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "history/drawhistory.h"
 #include "prediction/backtest/prizeclass.h"
-#include "prediction/predictiongrids.h"
+#include "prediction/garuponprediction.h"
 #include "prediction/predictionoptions.h"
 
 namespace pirumo {
-
-// The four methods checked, in the order of the prediction window's grids.
-inline constexpr int kMethodCount = kPredictionGridCount;
-inline constexpr std::array<std::string_view, kMethodCount> kMethodNames{"周期法", "消去法",
-                                                                         "連発予想", "１発予想"};
-
-// A grid's value cells row by row (rows 2 onward, columns 2 to 6), empty cells left out.
-using PredictionRows = std::vector<std::vector<int>>;
-PredictionRows ShownRows(const ResultGrid& grid, int index);
 
 // The distinct numbers 1..31 of the rows, ascending.
 std::vector<int> PoolOf(const PredictionRows& rows);
@@ -47,6 +37,8 @@ struct BacktestDraw {
 
 // Scores the rows each method showed against a valid draw.
 BacktestDraw ScoreShownRows(const Draw& draw, std::array<PredictionRows, kMethodCount> shown);
+// Scores a prediction's rows against a valid draw.
+BacktestDraw ScorePrediction(const Draw& draw, const GaruponPrediction& prediction);
 
 // Totals of one method over the checked draws, beside what chance gives.
 struct MethodSummary {

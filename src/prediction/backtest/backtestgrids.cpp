@@ -211,9 +211,9 @@ void FillPredictionLogGrid(const std::vector<LoggedPrediction>& log, ResultGrid&
     grid.SetCellText(3, 1, "実際の当選数字");
     for (int m = 0; m < kMethodCount; ++m) {
         const std::size_t mi = static_cast<std::size_t>(m);
-        grid.SetColumnWidth(4 + 2 * m, m == kCycleGrid         ? 44.0
-                                       : m == kEliminationGrid ? 34.0
-                                                               : 24.0);
+        grid.SetColumnWidth(4 + 2 * m, m == kCycleMethod         ? 44.0
+                                       : m == kEliminationMethod ? 34.0
+                                                                 : 24.0);
         grid.SetCellText(4 + 2 * m, 1, "予想（" + std::string(kMethodNames[mi]) + "）");
         grid.SetCellText(5 + 2 * m, 1, "一致");
     }

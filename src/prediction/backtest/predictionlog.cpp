@@ -116,7 +116,7 @@ PredictionLogEntry MakePredictionLogEntry(const DrawHistory& history,
     entry.shownAt = CurrentLocalTimeText();
     entry.options = predictor.Options();
     for (int m = 0; m < kMethodCount; ++m) {
-        entry.shown[static_cast<std::size_t>(m)] = ShownRows(predictor.Grid(m), m);
+        entry.shown[static_cast<std::size_t>(m)] = predictor.Prediction().Rows(m);
     }
     return entry;
 }

@@ -1,22 +1,22 @@
 #include "prediction/backtest/predictionreplay.h"
 
+#include "prediction/cyclemethod.h"
+
 namespace pirumo {
 
 PredictionReplay::PredictionReplay(const DrawHistory& history, const PredictionOptions& options)
-    : mHistory(history) {
-    mPredictor.Options() = options;
-}
+    : mHistory(history), mReflected(options.CountReflected()) {}
 
-const GaruponPredictor& PredictionReplay::PredictFor(int targetDraw) {
+GaruponPrediction PredictionReplay::PredictFor(int targetDraw) {
     const auto& rows = mHistory.Rows();
     while (mNextRow < rows.size() && rows[mNextRow].drawNumber < targetDraw) {
         const Draw& draw = rows[mNextRow++];
         if (IsValidDraw(draw)) {
-            mPredictor.AddDraw(draw);
+            AddCycleDraw(draw, mNumbersByDraw, mCycleTable);
+            mLastDrawNumber = draw.drawNumber;
         }
     }
-    mPredictor.LoadFromTables();
-    return mPredictor;
+    return PredictGarupon(mNumbersByDraw, mCycleTable, mLastDrawNumber, mReflected);
 }
 
 }  // namespace pirumo

@@ -3,24 +3,30 @@
 #include <cstddef>
 
 #include "history/drawhistory.h"
-#include "prediction/garuponpredictor.h"
+#include "prediction/cycletable.h"
+#include "prediction/garuponprediction.h"
+#include "prediction/numbersbydraw.h"
+#include "prediction/predictionoptions.h"
 
 namespace pirumo {
 
-// The prediction window's result as a fresh load would show it on a history cut short: for a
-// target draw n, only the draws numbered below n. The tables grow draw by draw as the targets
-// move forward, so a run over every draw reads the history once.
+// The prediction a fresh load of the window would give on a history cut short: for a target draw
+// n, only the valid draws numbered below n. The tables grow draw by draw as the targets move
+// forward, so a run over every draw reads the history once.
 class PredictionReplay {
 public:
     PredictionReplay(const DrawHistory& history, const PredictionOptions& options);
 
     // The prediction from the valid draws numbered below targetDraw. Targets must not decrease.
-    const GaruponPredictor& PredictFor(int targetDraw);
+    GaruponPrediction PredictFor(int targetDraw);
 
 private:
     const DrawHistory& mHistory;
     std::size_t mNextRow = 0;
-    GaruponPredictor mPredictor;
+    int mReflected = 0;
+    NumbersByDraw mNumbersByDraw;
+    CycleTable mCycleTable;
+    int mLastDrawNumber = 0;
 };
 
 }  // namespace pirumo

@@ -41,7 +41,7 @@ QString EndOfCheckNote(const BacktestJob& job) {
 
 }  // namespace
 
-BacktestWindow::BacktestWindow(WindowHost& host, PredictionOptions options,
+BacktestWindow::BacktestWindow(WindowHost& host, const PredictionOptions& options,
                                std::filesystem::path predictionLog)
     : mHost(host), mOptions(options), mPredictionLog(std::move(predictionLog)) {
     setAttribute(Qt::WA_DeleteOnClose);

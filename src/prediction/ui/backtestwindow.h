@@ -30,8 +30,12 @@ class BacktestWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    BacktestWindow(WindowHost& host, PredictionOptions options,
+    // Each check reads `options` as they are then: the prediction window's, which change with
+    // its option buttons and live until the program ends. A temporary would be gone by then.
+    BacktestWindow(WindowHost& host, const PredictionOptions& options,
                    std::filesystem::path predictionLog);
+    BacktestWindow(WindowHost& host, PredictionOptions&& options,
+                   std::filesystem::path predictionLog) = delete;
     ~BacktestWindow() override;
 
     // Shows the logged predictions and starts the check over the default range.
@@ -55,7 +59,7 @@ private:
     void ShowPredictionLog();
 
     WindowHost& mHost;
-    PredictionOptions mOptions;
+    const PredictionOptions& mOptions;
     std::filesystem::path mPredictionLog;
     BacktestJob* mJob = nullptr;
     bool mShown = false;
