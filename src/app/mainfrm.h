@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "history/drawhistory.h"
+#include "isolation/isolatedaccessreader.h"
 #include "widgets/windowhost.h"
 
 class QAction;
@@ -65,10 +66,12 @@ public:
     bool IsClosing() const override { return mExiting; }
     QWidget* DialogParent() override { return this; }
 
-    // Reads the history file again after it was replaced or edited: the open analysis windows
-    // recompute, and the prediction at once when it is on show, else when it is next shown. An
-    // unreadable file is reported and the history stays as it was.
+    // Reads the history file again after it was edited, and uses it. An unreadable file is
+    // reported and the history stays as it was.
     void ReloadHistory();
+    // Takes the history the file now holds: the open analysis windows recompute, and the
+    // prediction at once when it is on show, else when it is next shown.
+    void UseHistory(DrawHistory history);
 
     const MainFrmOptions& Options() const { return mOptions; }
     QMdiArea& MdiArea() const { return *mMdiArea; }
@@ -103,6 +106,7 @@ private:
     void WatchActivation(QWindow* focusWindow);
 
     MainFrmOptions mOptions;
+    IsolatedAccessReader mAccessReader;  // Access files of an import or a refresh
     bool mLoaded = false;
     bool mExiting = false;
     bool mActivated = false;

@@ -33,6 +33,17 @@ QString ToQString(const std::filesystem::path& file) {
     return QString::fromStdU16String(file.u16string());
 }
 
+// The history pirumo-cli makes on its first use, beside a copy of it with the bundled results.
+DrawHistory CommandLineFirstUse() {
+    TempFolder folder;
+    std::filesystem::copy_file(PIRUMO_CLI_PATH, folder.Path() / "pirumo-cli");
+    std::filesystem::copy_file(RealHistoryCsv(), folder.Path() / "miniloto-history.csv");
+    const std::string info =
+        "'" + (folder.Path() / "pirumo-cli").string() + "' info >/dev/null 2>&1";
+    EXPECT_EQ(std::system(info.c_str()), 0);
+    return OpenDrawHistory(folder.Path() / "Pirumo.mdb");
+}
+
 class StartUpTest : public MainFrmTest {};
 
 TEST_F(StartUpTest, ValidHistoryOpensTheMainWindowWithoutAQuestion) {
@@ -67,6 +78,12 @@ TEST_F(StartUpTest, MissingFileIsCreatedFromTheBundledResultsByDefault) {
     EXPECT_EQ(main.History().Rows().size(), 1353u);
     EXPECT_FALSE(main.History().IsSample());
     EXPECT_EQ(main.windowTitle(), QStringLiteral("ピルモ"));
+
+    // The history the window took is the file it made, and the one pirumo-cli makes.
+    EXPECT_EQ(main.History().Rows(), ReadHistoryRows(HistoryPath()));
+    const DrawHistory commandLine = CommandLineFirstUse();
+    EXPECT_EQ(main.History().Rows(), commandLine.Rows());
+    EXPECT_EQ(main.History().IsSample(), commandLine.IsSample());
 }
 
 // Made-up draws say so in the caption and the status bar until published ones replace them.
