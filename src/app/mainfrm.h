@@ -69,9 +69,6 @@ public:
     // Reads the history file again after it was edited, and uses it. An unreadable file is
     // reported and the history stays as it was.
     void ReloadHistory();
-    // Takes the history the file now holds: the open analysis windows recompute, and the
-    // prediction at once when it is on show, else when it is next shown.
-    void UseHistory(DrawHistory history);
 
     const MainFrmOptions& Options() const { return mOptions; }
     QMdiArea& MdiArea() const { return *mMdiArea; }
@@ -87,6 +84,9 @@ private:
     void BuildMenus();
     void ConnectAnalysisItem(QAction& action, const char* windowName);
     bool OpenDrawHistory();
+    // Takes the history the file now holds: the open analysis windows recompute, and the
+    // prediction at once when it is on show, else when it is next shown.
+    void UseHistory(DrawHistory history);
     void CloseDrawHistory();
     void CreatePredictionWindow();
     void ShowPredictionWindow();

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <fstream>
 #include <iterator>
@@ -38,9 +39,10 @@ DrawHistory CommandLineFirstUse() {
     TempFolder folder;
     std::filesystem::copy_file(PIRUMO_CLI_PATH, folder.Path() / "pirumo-cli");
     std::filesystem::copy_file(RealHistoryCsv(), folder.Path() / "miniloto-history.csv");
-    const std::string info =
-        "'" + (folder.Path() / "pirumo-cli").string() + "' info >/dev/null 2>&1";
-    EXPECT_EQ(std::system(info.c_str()), 0);
+    QProcess cli;
+    cli.start(ToQString(folder.Path() / "pirumo-cli"), {QStringLiteral("info")});
+    EXPECT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
     return OpenDrawHistory(folder.Path() / "Pirumo.mdb");
 }
 
