@@ -72,8 +72,7 @@ protected:
 TEST_F(IsolatedAccessReaderTest, ReportsACrashOrAHangOfTheChildAndKeepsTheHistory) {
     ExpectRefused(IsolatedAccessReader(FakeCli("kill -SEGV $$")),
                   "ファイル「" + Source().string() +
-                      "」の取り込み中に読み込み処理が異常終了しまし"
-                      "た（シグナル 11）");
+                      "」の取り込み中に読み込み処理が異常終了しました（シグナル 11）");
     ExpectRefused(IsolatedAccessReader(FakeCli("exec sleep 30"), std::chrono::seconds(1)),
                   "1秒で終わらないため中止しました");
     ExpectRefused(IsolatedAccessReader(mFolder.Path() / "missing-cli"), "を起動できません");
