@@ -14,7 +14,7 @@ void BM_OpenDrawHistory(benchmark::State& state) {
     std::string pattern = (std::filesystem::temp_directory_path() / "pirumo-bench.XXXXXX").string();
     const std::filesystem::path dir = mkdtemp(pattern.data());
     const auto file = dir / "Pirumo.mdb";
-    pirumo::ImportCsvHistory(csv, file);
+    pirumo::ReplaceHistoryFile(file, pirumo::ReadCsvHistoryFile(csv));
     for (auto _ : state) {
         benchmark::DoNotOptimize(pirumo::OpenDrawHistory(file));
     }

@@ -28,7 +28,7 @@ const std::filesystem::path& RealHistoryFile() {
             (std::filesystem::temp_directory_path() / "pirumo-bench-XXXXXX").string();
         const std::filesystem::path folder = ::mkdtemp(pattern.data());
         const std::filesystem::path history = folder / "Pirumo.mdb";
-        pirumo::ImportCsvHistory(csv, history);
+        pirumo::ReplaceHistoryFile(history, pirumo::ReadCsvHistoryFile(csv));
         return history;
     }();
     return file;

@@ -19,7 +19,6 @@
 #include "app/mainmenu.h"
 #include "app/startuphistory.h"
 #include "app/windowarranger.h"
-#include "history/import/isolatedimport.h"
 #include "history/store/historyfile.h"
 #include "history/ui/downloadrefresh.h"
 #include "history/ui/entrywindow.h"
@@ -45,17 +44,15 @@ bool IsProgramWindow(const QWindow& window) {
     return (type == Qt::Window || type == Qt::Dialog) && window.modality() == Qt::NonModal;
 }
 
-std::filesystem::path CliPath(const MainWindowOptions& options) {
-    return options.cliFile.empty() ? DefaultCliPath() : options.cliFile;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
-    : QMainWindow(parent), mOptions(std::move(options)) {
+    : QMainWindow(parent),
+      mOptions(std::move(options)),
+      mAccessReader(mOptions.cliFile.empty() ? DefaultCliPath() : mOptions.cliFile) {
     if (!mOptions.openHistory) {
         mOptions.openHistory = [this](QWidget* parent, const std::filesystem::path& file) {
-            return OpenStartupHistory(parent, file, {mOptions.bundledHistory, CliPath(mOptions)});
+            return OpenStartupHistory(parent, file, {mOptions.bundledHistory, mAccessReader});
         };
     }
     setObjectName(QStringLiteral("mainWindow"));
@@ -104,15 +101,21 @@ bool MainWindow::OpenDrawHistory() {
 }
 
 void MainWindow::ReloadHistory() {
+    std::optional<DrawHistory> history;
     try {
         HourglassCursor hourglass;
-        mHistory = pirumo::OpenDrawHistory(mOptions.historyFile);
+        history = pirumo::OpenDrawHistory(mOptions.historyFile);
     } catch (const std::exception& error) {
         ShowRefusal(this, QStringLiteral("当選データを読み込み直せません。\n%1\n\n"
                                          "これまでの当選データで続けます。")
                               .arg(QString::fromUtf8(error.what())));
         return;
     }
+    UseHistory(std::move(*history));
+}
+
+void MainWindow::UseHistory(DrawHistory history) {
+    mHistory = std::move(history);
     statusBar()->clearMessage();
     ReportSkippedRows();
     ShowHistoryKind();
@@ -323,16 +326,17 @@ void MainWindow::ShowPredictionCheck(const QString& name,
 }
 
 void MainWindow::RefreshHistoryByDownload() {
-    DownloadRefresh refresh(this, mOptions.historyFile, CliPath(mOptions));
+    DownloadRefresh refresh(this, mOptions.historyFile, mAccessReader);
     refresh.SetSettingsFile(mOptions.settingsFile);
-    if (refresh.Run()) {
-        ReloadHistory();
+    if (std::optional<DrawHistory> refreshed = refresh.Run()) {
+        UseHistory(std::move(*refreshed));
     }
 }
 
 void MainWindow::ImportHistory() {
-    if (HistoryImport(this, mOptions.historyFile, CliPath(mOptions)).Run()) {
-        ReloadHistory();
+    if (std::optional<DrawHistory> imported =
+            HistoryImport(this, mOptions.historyFile, mAccessReader).Run()) {
+        UseHistory(std::move(*imported));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "history/drawhistory.h"
+#include "isolation/isolatedaccessreader.h"
 #include "widgets/windowhost.h"
 
 class QAction;
@@ -65,9 +66,8 @@ public:
     bool IsClosing() const override { return mExiting; }
     QWidget* DialogParent() override { return this; }
 
-    // Reads the history file again after it was replaced or edited: the open analysis windows
-    // recompute, and the prediction at once when it is on show, else when it is next shown. An
-    // unreadable file is reported and the history stays as it was.
+    // Reads the history file again after it was edited, and uses it. An unreadable file is
+    // reported and the history stays as it was.
     void ReloadHistory();
 
     const MainWindowOptions& Options() const { return mOptions; }
@@ -84,6 +84,9 @@ private:
     void BuildMenus();
     void ConnectAnalysisItem(QAction& action, const char* windowName);
     bool OpenDrawHistory();
+    // Takes the history the file now holds: the open analysis windows recompute, and the
+    // prediction at once when it is on show, else when it is next shown.
+    void UseHistory(DrawHistory history);
     void CloseDrawHistory();
     void CreatePredictionWindow();
     void ShowPredictionWindow();
@@ -103,6 +106,7 @@ private:
     void WatchActivation(QWindow* focusWindow);
 
     MainWindowOptions mOptions;
+    IsolatedAccessReader mAccessReader;  // Access files of an import or a refresh
     bool mLoaded = false;
     bool mExiting = false;
     bool mActivated = false;

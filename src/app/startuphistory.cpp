@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "history/import/bundledhistory.h"
+#include "history/import/importsource.h"
 #include "history/store/historyfile.h"
 #include "history/ui/historyimport.h"
 #include "widgets/hourglasscursor.h"
@@ -71,24 +72,26 @@ MissingFileChoice AskAboutMissingFile(QWidget* parent, const std::filesystem::pa
     return MissingFileChoice::End;
 }
 
-// True when the chosen CSV or Access file was imported into `file`.
-bool ImportChosenFile(QWidget* parent, const std::filesystem::path& file,
-                      const std::filesystem::path& cli) {
+// The history imported from the chosen CSV or Access file; nullopt when none was chosen.
+std::optional<DrawHistory> ImportChosenFile(QWidget* parent, const std::filesystem::path& file,
+                                            const AccessReader& access) {
     QFileDialog dialog(parent, QStringLiteral("取り込む当選データファイル"));
     dialog.setObjectName(QStringLiteral("csvImportDialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(HistoryFileFilters());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return false;
+        return std::nullopt;
     }
     const std::filesystem::path source(dialog.selectedFiles().constFirst().toStdU16String());
     HourglassCursor hourglass;
-    ImportHistoryFile(source, file, cli);
-    return true;
+    return ImportHistory(source, file, access).history;
 }
 
-bool CreateMissingFile(QWidget* parent, MissingFileChoice choice, const std::filesystem::path& file,
-                       const StartupSources& sources) {
+// The history the chosen way created; nullopt when it made none (refusals are shown here).
+std::optional<DrawHistory> CreateMissingFile(QWidget* parent, MissingFileChoice choice,
+                                             const std::filesystem::path& file,
+                                             const std::optional<BundledHistory>& bundled,
+                                             const AccessReader& access) {
     try {
         std::error_code ignored;  // a folder that cannot be made fails the creation below
         if (file.has_parent_path()) {
@@ -97,21 +100,19 @@ bool CreateMissingFile(QWidget* parent, MissingFileChoice choice, const std::fil
         switch (choice) {
             case MissingFileChoice::UseBundled: {
                 HourglassCursor hourglass;
-                CreateHistoryFromBundled(sources.bundledHistory, file);
-                return true;
+                return CreateHistoryFromBundled(*bundled, file);
             }
             case MissingFileChoice::ImportFile:
-                return ImportChosenFile(parent, file, sources.cli);
+                return ImportChosenFile(parent, file, access);
             case MissingFileChoice::StartEmpty:
-                CreateHistoryFile(file);
-                return true;
+                return CreateHistoryFile(file);
             case MissingFileChoice::End:
-                return false;
+                return std::nullopt;
         }
     } catch (const std::exception& error) {
         ShowRefusal(parent, QString::fromUtf8(error.what()));
     }
-    return false;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -126,8 +127,9 @@ std::optional<DrawHistory> OpenStartupHistory(QWidget* parent, const std::filesy
         if (choice == MissingFileChoice::End) {
             return std::nullopt;
         }
-        if (CreateMissingFile(parent, choice, file, sources)) {
-            break;
+        if (std::optional<DrawHistory> created =
+                CreateMissingFile(parent, choice, file, bundled, sources.access)) {
+            return created;
         }
     }
     try {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "history/drawhistory.h"
+#include "history/import/accessreader.h"
 
 class QWidget;
 
@@ -12,7 +13,7 @@ namespace pirumo {
 // What a missing history can be made from at start-up.
 struct StartupSources {
     std::filesystem::path bundledHistory;  // the shipped results; empty when absent
-    std::filesystem::path cli;             // pirumo-cli, which reads Access files
+    const AccessReader& access;            // reads an Access file chosen for import
 };
 
 // Reads the history at start-up. A missing file: the user may create it from the bundled results

@@ -32,6 +32,7 @@ struct CliCommand {
     std::string usage;                 // argument synopsis for the help text
     std::vector<std::string> options;  // option names the command takes (without "--")
     std::function<int(const CliContext&)> run;
+    bool listed = true;  // false: a command the programs run themselves, left out of the help
 };
 
 // Throws CliError for a command that takes no positional arguments but was given some.
@@ -66,5 +67,6 @@ CliCommand PredictCommand();
 CliCommand UpdateCommand();
 CliCommand BacktestCommand();
 CliCommand CheckCommand();
+CliCommand ReadAccessCommand();
 
 }  // namespace pirumo::cli

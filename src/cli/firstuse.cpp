@@ -16,7 +16,8 @@ void CreateHistoryOnFirstUse(const CliContext& context, const std::string& comma
         std::filesystem::exists(context.db, ec)) {
         return;
     }
-    const BundledHistory bundled = CreateHistoryFromBundled(context.bundledHistory, context.db);
+    const BundledHistory bundled = ReadBundledHistory(context.bundledHistory);
+    CreateHistoryFromBundled(bundled, context.db);
     std::fprintf(stderr, "同梱の当選データ（%s）から当選データファイルを作成しました: %s\n",
                  bundled.RangeText().c_str(), context.db.string().c_str());
 }

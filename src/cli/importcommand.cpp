@@ -3,6 +3,7 @@
 #include "cli/clicommand.h"
 #include "history/import/historycsv.h"
 #include "history/import/importsource.h"
+#include "isolation/isolatedaccessreader.h"
 
 namespace pirumo::cli {
 
@@ -11,9 +12,10 @@ CliCommand ImportCommand() {
                 if (context.arguments.size() != 1) {
                     throw CliError{"import には取り込むファイルを一つ指定してください。", 2};
                 }
-                const int draws = ImportHistory(context.arguments[0], context.db);
-                std::printf("%d 回分の当選データを取り込みました: %s\n", draws,
-                            context.db.string().c_str());
+                const ImportedHistory imported = ImportHistory(
+                    context.arguments[0], context.db, IsolatedAccessReader(DefaultCliPath()));
+                std::printf("%zu 回分の当選データを取り込みました: %s\n",
+                            imported.history.Rows().size(), context.db.string().c_str());
                 return 0;
             }};
 }

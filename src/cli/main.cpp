@@ -28,8 +28,9 @@ using namespace pirumo::cli;
 namespace {
 
 std::vector<CliCommand> Commands() {
-    return {InfoCommand(),   ListCommand(),    ShowCommand(),   ImportCommand(),   ExportCommand(),
-            SampleCommand(), PredictCommand(), UpdateCommand(), BacktestCommand(), CheckCommand()};
+    return {InfoCommand(),     ListCommand(),   ShowCommand(),      ImportCommand(),
+            ExportCommand(),   SampleCommand(), PredictCommand(),   UpdateCommand(),
+            BacktestCommand(), CheckCommand(),  ReadAccessCommand()};
 }
 
 // Every option any command takes (a null value name marks a flag); each command checks that it
@@ -59,6 +60,9 @@ const std::map<std::string, std::string> kSummaries{
 std::string Usage(const std::vector<CliCommand>& commands) {
     std::string text = "使い方: pirumo-cli [--db FILE] コマンド [引数]\n\nコマンド:\n";
     for (const CliCommand& c : commands) {
+        if (!c.listed) {
+            continue;
+        }
         text += "  " + c.name + (c.usage.empty() ? "" : " " + c.usage) + "\n";
         if (const auto summary = kSummaries.find(c.name); summary != kSummaries.end()) {
             text += "      " + summary->second + "\n";

@@ -5,9 +5,9 @@
 #include "base/standardstreams.h"
 #include "cli/clicommand.h"
 #include "history/historyerror.h"
-#include "history/import/isolatedimport.h"
 #include "history/refresh/downloadsource.h"
 #include "history/refresh/historyrefresh.h"
+#include "isolation/isolatedaccessreader.h"
 #include "net/historytransfer.h"
 
 namespace pirumo::cli {
@@ -75,7 +75,8 @@ int RunUpdate(const CliContext& context) {
     const std::string url = SourceUrl(context);
     try {
         const std::string body = Download(url);
-        const RefreshPlan plan = PlanHistoryRefresh(context.db, body, DefaultCliPath());
+        const RefreshPlan plan =
+            PlanHistoryRefresh(context.db, body, IsolatedAccessReader(DefaultCliPath()));
         if (plan.NeedsConfirmation()) {
             const std::string loss = DescribeRefreshLoss(plan, SIZE_MAX);
             if (!context.Has("force")) {

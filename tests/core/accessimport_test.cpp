@@ -1,4 +1,4 @@
-#include "history/import/accessimport.h"
+#include "history/import/accessrows.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 
 #include "history/historyerror.h"
 #include "history/import/accesshistory.h"
-#include "history/import/accessrows.h"
 #include "history/import/historycsv.h"
 #include "history/store/historyfile.h"
+#include "inprocessaccessreader.h"
 #include "testhistory.h"
 
 namespace pirumo {
@@ -31,6 +31,14 @@ void Patch(std::string& bytes, const std::string& from, const std::string& to) {
     const auto at = bytes.find(from);
     ASSERT_NE(at, std::string::npos);
     bytes.replace(at, to.size(), to);
+}
+
+// Replaces the history with the draws of a Jet file read in this process, as ImportHistory does
+// once it has seen one, and returns how many draws the history now holds.
+std::size_t ImportAccessHistory(const fs::path& mdbFile, const fs::path& historyFile) {
+    return ReplaceHistoryFile(historyFile, test::InProcessAccessReader().Read(mdbFile))
+        .Rows()
+        .size();
 }
 
 std::string Bytes(std::initializer_list<int> values) {
@@ -73,7 +81,7 @@ TEST_F(AccessImportTest, ImportsTheQueryTableWithItsEmptyBonusAsThePublishedCsvH
     EXPECT_TRUE(history.foundThroughQuery);
     EXPECT_EQ(history.tableName, "当選データ");
 
-    EXPECT_EQ(ImportAccessHistory(AccessFile("jet4-query"), HistoryFile()), 3);
+    EXPECT_EQ(ImportAccessHistory(AccessFile("jet4-query"), HistoryFile()), 3u);
     const std::vector<Draw> rows = ReadHistoryRows(HistoryFile());
     ASSERT_EQ(rows.size(), 3u);
     Draw last = test::MakeDraw(3, {1, 8, 10, 24, 30}, 0);
@@ -82,7 +90,7 @@ TEST_F(AccessImportTest, ImportsTheQueryTableWithItsEmptyBonusAsThePublishedCsvH
 
     // Draws 1 and 2 as published, dates included.
     const fs::path fromCsv = mFolder.Path() / "csv.mdb";
-    EXPECT_EQ(ImportCsvHistory(test::RealHistoryCsv(), fromCsv), 1353);
+    ReplaceHistoryFile(fromCsv, ReadCsvHistoryFile(test::RealHistoryCsv()));
     const std::vector<Draw> published = ReadHistoryRows(fromCsv);
     EXPECT_EQ(std::vector<Draw>(rows.begin(), rows.begin() + 2),
               std::vector<Draw>(published.begin(), published.begin() + 2));
@@ -93,7 +101,7 @@ TEST_F(AccessImportTest, FindsTheDrawsTableOfAFileWithoutTheQuery) {
     EXPECT_FALSE(history.foundThroughQuery);
     EXPECT_EQ(history.tableName, "当選番号表");
 
-    EXPECT_EQ(ImportAccessHistory(AccessFile("jet4-no-query"), HistoryFile()), 2);
+    EXPECT_EQ(ImportAccessHistory(AccessFile("jet4-no-query"), HistoryFile()), 2u);
     std::vector<Draw> expected = ReadAccessHistoryRows(AccessFile("jet4-query"));
     expected.pop_back();
     expected.back().date.clear();

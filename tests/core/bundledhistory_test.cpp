@@ -17,16 +17,19 @@ namespace fs = std::filesystem;
 TEST(BundledHistoryTest, CreatesTheHistoryAndItsFolderOnceFromThePublishedResults) {
     test::TempFolder folder;
     const fs::path file = folder.Path() / "share" / "pirumo" / "Pirumo.mdb";
-    const BundledHistory bundled = CreateHistoryFromBundled(test::RealHistoryCsv(), file);
-    EXPECT_EQ(bundled.draws, 1353);
+    const BundledHistory bundled = ReadBundledHistory(test::RealHistoryCsv());
     EXPECT_EQ(bundled.RangeText(), "第1回〜第1353回");
+    const DrawHistory created = CreateHistoryFromBundled(bundled, file);
+    EXPECT_EQ(created.Rows().size(), 1353u);
 
     const DrawHistory history = OpenDrawHistory(file);
     EXPECT_FALSE(history.IsSample());
+    EXPECT_FALSE(created.IsSample());
     EXPECT_EQ(history.Rows(), ReadCsvHistoryFile(test::RealHistoryCsv()));
+    EXPECT_EQ(created.Rows(), history.Rows());
 
     const std::string before = test::ReadFileBytes(file);
-    EXPECT_THROW(CreateHistoryFromBundled(test::RealHistoryCsv(), file), HistoryError);
+    EXPECT_THROW(CreateHistoryFromBundled(bundled, file), HistoryError);
     EXPECT_EQ(test::ReadFileBytes(file), before);
     EXPECT_FALSE(fs::exists(file.string() + ".bak"));
 }
@@ -44,7 +47,7 @@ TEST(BundledHistoryTest, OnlyASampleHistoryIsMarkedAsSample) {
     }
     EXPECT_TRUE(OpenDrawHistory(file).IsSample()) << "a draw typed in makes it no less made up";
 
-    ImportCsvHistory(test::RealHistoryCsv(), file);
+    ReplaceHistoryFile(file, ReadCsvHistoryFile(test::RealHistoryCsv()));
     EXPECT_FALSE(OpenDrawHistory(file).IsSample());
     EXPECT_TRUE(OpenDrawHistory(fs::path(file.string() + ".bak")).IsSample());
 }

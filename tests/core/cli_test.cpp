@@ -7,6 +7,8 @@
 #include <string>
 
 #include "filebytes.h"
+#include "history/import/bundledhistory.h"
+#include "history/store/historyfile.h"
 #include "testhistory.h"
 
 namespace pirumo {
@@ -137,6 +139,33 @@ TEST(PirumoCli, FirstUseCreatesTheHistoryFromTheBundledResults) {
 
     ASSERT_EQ(std::system((run + "info >/dev/null 2>info.err").c_str()), 0);
     EXPECT_EQ(test::ReadFileBytes(err), "") << "created once";
+
+    const auto made = folder.Path() / "made" / "Pirumo.mdb";
+    CreateHistoryFromBundled(ReadBundledHistory(test::RealHistoryCsv()), made);
+    EXPECT_EQ(ReadHistoryRows(folder.Path() / "Pirumo.mdb"), ReadHistoryRows(made));
+}
+
+// `make run` without a display: the command line's first use makes the history, then the
+// prediction is printed, the same as on every later run.
+TEST(PirumoCli, MakeRunWithoutADisplayCreatesTheHistoryAndPrintsThePrediction) {
+    test::TempFolder folder;
+    const auto build = folder.Path() / "build";
+    std::filesystem::create_directory(build);
+    std::filesystem::copy_file(PIRUMO_CLI_PATH, build / "pirumo-cli");
+    std::filesystem::copy_file(test::RealHistoryCsv(), build / "miniloto-history.csv");
+    const std::string run = "cd '" + folder.Path().string() +
+                            "' && env -u DISPLAY -u WAYLAND_DISPLAY bash '" PIRUMO_RUN_SCRIPT
+                            "' build >run.out 2>run.err";
+
+    ASSERT_EQ(std::system(run.c_str()), 0) << test::ReadFileBytes(folder.Path() / "run.err");
+    EXPECT_NE(test::ReadFileBytes(folder.Path() / "run.err").find("第1回〜第1353回"),
+              std::string::npos);
+    const std::string first = test::ReadFileBytes(folder.Path() / "run.out");
+    EXPECT_TRUE(first.starts_with("一発ガルポン予想")) << first;
+
+    ASSERT_EQ(std::system(run.c_str()), 0);
+    EXPECT_EQ(test::ReadFileBytes(folder.Path() / "run.err"), "");
+    EXPECT_EQ(test::ReadFileBytes(folder.Path() / "run.out"), first);
 }
 
 TEST(PirumoCli, SampleDataSaysSoUntilRealResultsReplaceIt) {

@@ -12,6 +12,7 @@
 #include "history/refresh/downloadedhistory.h"
 #include "history/store/historyfile.h"
 #include "history/store/sqlcipherdatabase.h"
+#include "inprocessaccessreader.h"
 #include "testhistory.h"
 
 namespace pirumo {
@@ -207,7 +208,7 @@ Outcome ThroughDownloadCheck(const Case& c) {
         insert.Step();
     }
     const std::string body = test::ReadFileBytes(file);
-    return Run([&] { return ReadDownloadedHistory(body, "/nonexistent/pirumo-cli"); });
+    return Run([&] { return ReadDownloadedHistory(body, test::InProcessAccessReader()); });
 }
 
 TEST(DrawFieldsTest, EveryWayInAcceptsAndRefusesTheSameFields) {

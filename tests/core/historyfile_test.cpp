@@ -74,17 +74,22 @@ TEST(HistoryFileTest, WrittenRowsReadBackInDrawNumberOrder) {
         MakeDraw(1, {31, 30, 29, 28, 27, 26}, "1999/04/13"),
         MakeDraw(2, {7, Draw::kEmptyField, 9, 10, 11, Draw::kEmptyField}),
         MakeDraw(4, {1, 2, Draw::kOtherValue, 4, 5, 6}),
+        MakeDraw(5, {40, 2, 3, 4, 5, 6}),
     };
-    ReplaceHistoryFile(file, rows);
+    // What the replacement gives back is what reading the file gives.
+    const DrawHistory written = ReplaceHistoryFile(file, rows);
 
     const DrawHistory history = OpenDrawHistory(file);
-    ASSERT_EQ(history.Rows().size(), 4u);
+    EXPECT_EQ(written.Rows(), history.Rows());
+    EXPECT_EQ(written.Aggregates().skippedOtherValue, 2);
+    EXPECT_EQ(history.Rows()[4].numbers[0], Draw::kOtherValue);
+    ASSERT_EQ(history.Rows().size(), 5u);
     EXPECT_EQ(history.Rows()[0], rows[1]);
     EXPECT_EQ(history.Rows()[1], rows[2]);
     EXPECT_EQ(history.Rows()[2], rows[0]);
     EXPECT_EQ(history.Rows()[3], rows[3]);
     EXPECT_EQ(history.LastDrawNumber(), 3);
-    EXPECT_EQ(history.Aggregates().skippedOtherValue, 1);
+    EXPECT_EQ(history.Aggregates().skippedOtherValue, 2);
 }
 
 TEST(HistoryFileTest, StoredValuesBecomeEmptyOrOtherValue) {

@@ -14,6 +14,7 @@
 #include "history/refresh/downloadedhistory.h"
 #include "history/store/historyfile.h"
 #include "historybodies.h"
+#include "inprocessaccessreader.h"
 
 namespace pirumo {
 namespace {
@@ -35,8 +36,9 @@ std::string FailureOf(const std::function<void()>& action) {
 
 TEST(DownloadedHistoryTest, ReadsAGoodEncryptedOrAccessBody) {
     const std::vector<Draw> rows = SomeDraws(40);
-    EXPECT_EQ(ReadDownloadedHistory(HistoryFileBytes(rows), PIRUMO_CLI_PATH), rows);
-    EXPECT_EQ(ReadDownloadedHistory(ReadFileBytes(test::HandMadeJetFile()), PIRUMO_CLI_PATH),
+    EXPECT_EQ(ReadDownloadedHistory(HistoryFileBytes(rows), test::InProcessAccessReader()), rows);
+    EXPECT_EQ(ReadDownloadedHistory(ReadFileBytes(test::HandMadeJetFile()),
+                                    test::InProcessAccessReader()),
               ReadAccessHistoryRows(test::HandMadeJetFile()));
 }
 
@@ -44,8 +46,11 @@ TEST(DownloadedHistoryTest, ReadsAGoodEncryptedOrAccessBody) {
 // reads the same file.
 TEST(DownloadedHistoryTest, ReadsACsvBodyInTheImportFormat) {
     const std::string published = ReadFileBytes(test::RealHistoryCsv());
-    EXPECT_EQ(ReadDownloadedHistory(published, PIRUMO_CLI_PATH), ParseCsvHistory(published));
-    EXPECT_EQ(ReadDownloadedHistory("\xEF\xBB\xBF" + published, PIRUMO_CLI_PATH).size(), 1353u);
+    EXPECT_EQ(ReadDownloadedHistory(published, test::InProcessAccessReader()),
+              ParseCsvHistory(published));
+    EXPECT_EQ(
+        ReadDownloadedHistory("\xEF\xBB\xBF" + published, test::InProcessAccessReader()).size(),
+        1353u);
 
     // 開催回,日付,... with 第1数字 in CP932.
     const std::string cp932 =
@@ -56,7 +61,8 @@ TEST(DownloadedHistoryTest, ReadsACsvBodyInTheImportFormat) {
         "1,1999/04/13,1,3,17,20,25,26\r\n";
     Draw first = MakeDraw(1, {1, 3, 17, 20, 25}, 26);
     first.date = "1999/04/13";
-    EXPECT_EQ(ReadDownloadedHistory(cp932, PIRUMO_CLI_PATH), std::vector<Draw>{first});
+    EXPECT_EQ(ReadDownloadedHistory(cp932, test::InProcessAccessReader()),
+              std::vector<Draw>{first});
 }
 
 TEST(DownloadedHistoryTest, NamesTheCheckThatFailed) {
@@ -77,7 +83,7 @@ TEST(DownloadedHistoryTest, NamesTheCheckThatFailed) {
     };
     for (const auto& [body, cause] : cases) {
         const std::string message =
-            FailureOf([&] { ReadDownloadedHistory(body, PIRUMO_CLI_PATH); });
+            FailureOf([&] { ReadDownloadedHistory(body, test::InProcessAccessReader()); });
         EXPECT_NE(message.find(cause), std::string::npos) << message;
     }
 }
@@ -121,7 +127,7 @@ protected:
 
 TEST_F(HistoryRefreshTest, RefusesAMissingTargetWithTheUsualMessage) {
     const std::string body = HistoryFileBytes(SomeDraws(3));
-    EXPECT_EQ(FailureOf([&] { PlanHistoryRefresh(Target(), body, PIRUMO_CLI_PATH); }),
+    EXPECT_EQ(FailureOf([&] { PlanHistoryRefresh(Target(), body, test::InProcessAccessReader()); }),
               "当選データファイル：'" + Target().string() + "'が存在しません");
     EXPECT_FALSE(fs::exists(Target()));
 }
@@ -129,20 +135,21 @@ TEST_F(HistoryRefreshTest, RefusesAMissingTargetWithTheUsualMessage) {
 TEST_F(HistoryRefreshTest, ReplacesTheFileAndKeepsTheOldOneAsBak) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
     const std::string old = ReadFileBytes(Target());
-    const RefreshPlan plan =
-        PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(12)), PIRUMO_CLI_PATH);
+    const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(12)),
+                                                test::InProcessAccessReader());
     EXPECT_FALSE(plan.NeedsConfirmation());
     EXPECT_EQ(plan.validDrawCount, 12);
     EXPECT_EQ(plan.lastDrawNumber, 12);
-    ApplyHistoryRefresh(Target(), plan);
+    const DrawHistory refreshed = ApplyHistoryRefresh(Target(), plan);
     EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(12));
+    EXPECT_EQ(refreshed.Rows(), SomeDraws(12));
     EXPECT_EQ(ReadFileBytes(fs::path(Target().string() + ".bak")), old);
 }
 
 TEST_F(HistoryRefreshTest, AsksBeforeDroppingLocalDrawsOrAnUnreadableFile) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
     const RefreshPlan fewer =
-        PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)), PIRUMO_CLI_PATH);
+        PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)), test::InProcessAccessReader());
     EXPECT_TRUE(fewer.NeedsConfirmation());
     const std::string loss = DescribeRefreshLoss(fewer, 10);
     EXPECT_NE(loss.find("次の 2 回分"), std::string::npos) << loss;
@@ -151,7 +158,7 @@ TEST_F(HistoryRefreshTest, AsksBeforeDroppingLocalDrawsOrAnUnreadableFile) {
 
     test::WriteFileBytes(Target(), "not a history file");
     const RefreshPlan unreadable =
-        PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)), PIRUMO_CLI_PATH);
+        PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)), test::InProcessAccessReader());
     EXPECT_TRUE(unreadable.NeedsConfirmation());
     EXPECT_NE(DescribeRefreshLoss(unreadable, 10).find("読めない"), std::string::npos);
 }
@@ -160,8 +167,8 @@ TEST_F(HistoryRefreshTest, AsksBeforeDroppingLocalDrawsOrAnUnreadableFile) {
 TEST_F(HistoryRefreshTest, AFailedWriteLeavesTheFileAsItWas) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
     const std::string old = ReadFileBytes(Target());
-    const RefreshPlan plan =
-        PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(3000)), PIRUMO_CLI_PATH);
+    const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(3000)),
+                                                test::InProcessAccessReader());
     int pipeFds[2];
     ASSERT_EQ(::pipe(pipeFds), 0);
     const pid_t child = ::fork();

@@ -192,7 +192,7 @@ TEST_F(UpdateCommandTest, SaysWhenNoSourceIsConfigured) {
 
 // The weekly routine: the published CSV with the draws since the bundled ones.
 TEST_F(UpdateCommandTest, AddsNewDrawsFromAPublishedCsvAndSavesItsUrl) {
-    ASSERT_EQ(ImportCsvHistory(test::RealHistoryCsv(), Target()), 1353);
+    ReplaceHistoryFile(Target(), ReadCsvHistoryFile(test::RealHistoryCsv()));
     mServer.Serve("/results.csv",
                   test::Serving(BundledCsvWith("1354,2025/09/30,2,9,15,22,27,4\r\n"
                                                "1355,2025/10/07,1,5,12,19,30,8\r\n"
@@ -219,7 +219,7 @@ TEST_F(UpdateCommandTest, AddsNewDrawsFromAPublishedCsvAndSavesItsUrl) {
 }
 
 TEST_F(UpdateCommandTest, RefusesACsvThatHoldsADrawOtherwise) {
-    ASSERT_EQ(ImportCsvHistory(test::RealHistoryCsv(), Target()), 1353);
+    ReplaceHistoryFile(Target(), ReadCsvHistoryFile(test::RealHistoryCsv()));
     const std::string old = ReadFileBytes(Target());
     std::string csv = ReadFileBytes(test::RealHistoryCsv());
     const auto at = csv.find("\n1000,");

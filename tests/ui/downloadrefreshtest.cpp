@@ -14,6 +14,7 @@
 #include "../net/localhttpserver.h"
 #include "analyses/ui/analysiswindow.h"
 #include "history/store/historyfile.h"
+#include "isolation/isolatedaccessreader.h"
 #include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
@@ -84,11 +85,17 @@ class DownloadRefreshTest : public ::testing::Test {
 protected:
     fs::path Target() const { return mFolder.Path() / "Pirumo.mdb"; }
 
-    void Refresh(const std::string& path, TransferLimits limits = {}) {
-        DownloadRefresh refresh(nullptr, Target(), PIRUMO_CLI_PATH);
+    // The history the refresh gave back, which the file must hold.
+    std::optional<DrawHistory> Refresh(const std::string& path, TransferLimits limits = {}) {
+        const IsolatedAccessReader access(PIRUMO_CLI_PATH);
+        DownloadRefresh refresh(nullptr, Target(), access);
         refresh.SetUrl(mServer.Url(path));
         refresh.SetLimits(limits);
-        refresh.Run();
+        std::optional<DrawHistory> refreshed = refresh.Run();
+        if (refreshed) {
+            EXPECT_EQ(refreshed->Rows(), ReadHistoryRows(Target()));
+        }
+        return refreshed;
     }
 
     test::TempFolder mFolder;
@@ -99,7 +106,7 @@ protected:
 TEST_F(DownloadRefreshTest, ReplacesTheHistoryAndSaysHowManyDrawsItHolds) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
     mServer.Serve("/file", test::Serving(test::HistoryFileBytes(SomeDraws(12))));
-    Refresh("/file");
+    EXPECT_TRUE(Refresh("/file"));
     ASSERT_EQ(mUser.seen.size(), 1u);
     const SeenBox& done = mUser.seen[0];
     EXPECT_EQ(done.title, QStringLiteral("ピルモ"));
@@ -117,7 +124,7 @@ TEST_F(DownloadRefreshTest, AsksBeforeDroppingLocalDrawsWithNoAsTheDefault) {
     mServer.Serve("/older", test::Serving(test::HistoryFileBytes(SomeDraws(10))));
 
     mUser.answer = [](const SeenBox&) { return QMessageBox::No; };
-    Refresh("/older");
+    EXPECT_FALSE(Refresh("/older"));
     ASSERT_EQ(mUser.seen.size(), 1u);
     const SeenBox& question = mUser.seen[0];
     EXPECT_EQ(question.icon, QMessageBox::Warning);

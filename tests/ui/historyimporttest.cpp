@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "../core/inprocessaccessreader.h"
 #include "base/inputfile.h"
 #include "history/store/historyfile.h"
 #include "history/ui/historyimport.h"
@@ -113,15 +114,36 @@ TEST(HistoryImportInputTest, OnlyARegularFileOfBoundedSizeIsRead) {
         {huge, QStringLiteral("取り込むファイル「%1」は大きすぎます（64 MiB まで）。")},
     };
     QWidget parent;
+    const InProcessAccessReader access;
     for (const auto& [file, refusal] : cases) {
         SCOPED_TRACE(file.string());
         const QString name = QString::fromStdString(file.string());
         ModalAnswerer answerer({Click(QMessageBox::Yes)});
-        EXPECT_FALSE(HistoryImport(&parent, history, PIRUMO_CLI_PATH).ImportFile(name));
+        EXPECT_FALSE(HistoryImport(&parent, history, access).ImportFile(name));
         ASSERT_EQ(answerer.Seen().size(), 2u);
         EXPECT_EQ(answerer.Seen()[1].text, refusal.arg(name));
         EXPECT_EQ(ReadBytes(history), before);
     }
+}
+
+// One pass: the Access file goes through the reader once, and the history it gives back is the
+// one the file now holds, with nothing read again to count or reload it.
+TEST(HistoryImportInputTest, AnAccessFileIsReadOnceAndItsHistoryComesBack) {
+    TempFolder folder;
+    const fs::path history = folder.Path() / "Pirumo.mdb";
+    ReplaceHistoryFile(history, PatternDraws(6));
+    QWidget parent;
+    const InProcessAccessReader access;
+    ModalAnswerer answerer({Click(QMessageBox::Yes)});
+    const std::optional<DrawHistory> imported =
+        HistoryImport(&parent, history, access)
+            .ImportFile(QString::fromStdString(HandMadeJetFile().string()));
+
+    ASSERT_TRUE(imported);
+    EXPECT_EQ(access.Reads(), 1);
+    EXPECT_EQ(imported->Rows(), ReadHistoryRows(history));
+    ASSERT_EQ(answerer.Seen().size(), 2u);
+    EXPECT_EQ(answerer.Seen()[1].text, QStringLiteral("当選データを3回分取り込みました。"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <fstream>
 #include <iterator>
@@ -31,6 +32,18 @@ void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
 
 QString ToQString(const std::filesystem::path& file) {
     return QString::fromStdU16String(file.u16string());
+}
+
+// The history pirumo-cli makes on its first use, beside a copy of it with the bundled results.
+DrawHistory CommandLineFirstUse() {
+    TempFolder folder;
+    std::filesystem::copy_file(PIRUMO_CLI_PATH, folder.Path() / "pirumo-cli");
+    std::filesystem::copy_file(RealHistoryCsv(), folder.Path() / "miniloto-history.csv");
+    QProcess cli;
+    cli.start(ToQString(folder.Path() / "pirumo-cli"), {QStringLiteral("info")});
+    EXPECT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    return OpenDrawHistory(folder.Path() / "Pirumo.mdb");
 }
 
 class StartUpTest : public MainWindowTest {};
@@ -67,6 +80,12 @@ TEST_F(StartUpTest, MissingFileIsCreatedFromTheBundledResultsByDefault) {
     EXPECT_EQ(main.History().Rows().size(), 1353u);
     EXPECT_FALSE(main.History().IsSample());
     EXPECT_EQ(main.windowTitle(), QStringLiteral("ピルモ"));
+
+    // The history the window took is the file it made, and the one pirumo-cli makes.
+    EXPECT_EQ(main.History().Rows(), ReadHistoryRows(HistoryPath()));
+    const DrawHistory commandLine = CommandLineFirstUse();
+    EXPECT_EQ(main.History().Rows(), commandLine.Rows());
+    EXPECT_EQ(main.History().IsSample(), commandLine.IsSample());
 }
 
 // Made-up draws say so in the caption and the status bar until published ones replace them.

@@ -2,15 +2,17 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include "history/draw.h"
+#include "history/drawhistory.h"
 
 namespace pirumo {
 
 // The published results shipped with the program (a CSV file in the import format), from which
-// a missing history is created on first use.
+// every program creates a missing history on first use.
 struct BundledHistory {
-    int draws = 0;
-    int firstDraw = 0;
-    int lastDraw = 0;
+    std::vector<Draw> draws;  // in the order of the file
 
     // "第1回〜第1353回"
     std::string RangeText() const;
@@ -19,9 +21,9 @@ struct BundledHistory {
 // Reads the bundled file. Throws HistoryError naming the file.
 BundledHistory ReadBundledHistory(const std::filesystem::path& csv);
 
-// Creates `file`, and the folder it lives in, from the bundled results. Refuses to replace a file
-// that exists. Throws HistoryError.
-BundledHistory CreateHistoryFromBundled(const std::filesystem::path& csv,
-                                        const std::filesystem::path& file);
+// The first use: creates `file`, and the folder it lives in, from the bundled results and
+// returns the history it now holds. Refuses to replace a file that exists. Throws HistoryError.
+DrawHistory CreateHistoryFromBundled(const BundledHistory& bundled,
+                                     const std::filesystem::path& file);
 
 }  // namespace pirumo

@@ -25,18 +25,15 @@ std::string ReadWholeFile(const fs::path& file) {
 }  // namespace
 
 std::vector<Draw> ReadCsvHistoryFile(const fs::path& csv) {
-    const std::string bytes = ReadWholeFile(csv);
+    return ParseCsvHistoryBytes(ReadWholeFile(csv), csv);
+}
+
+std::vector<Draw> ParseCsvHistoryBytes(const std::string& bytes, const fs::path& csv) {
     try {
         return ParseCsvHistory(bytes);
     } catch (const HistoryError& e) {
         throw HistoryError("CSVファイル「" + csv.string() + "」の" + e.what());
     }
-}
-
-int ImportCsvHistory(const fs::path& csv, const fs::path& historyFile) {
-    const std::vector<Draw> rows = ReadCsvHistoryFile(csv);
-    ReplaceHistoryFile(historyFile, rows);
-    return static_cast<int>(rows.size());
 }
 
 std::string FormatCsvHistory(const std::vector<StoredRow>& rows) {

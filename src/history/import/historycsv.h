@@ -12,10 +12,8 @@ namespace pirumo {
 
 // The draws of a CSV file; a refusal names the file.
 std::vector<Draw> ReadCsvHistoryFile(const std::filesystem::path& csv);
-
-// Replaces the history file with the draws of a CSV file and returns how many there are. On
-// refusal the history file is not touched.
-int ImportCsvHistory(const std::filesystem::path& csv, const std::filesystem::path& historyFile);
+// The same for the bytes of the file `csv`, read already.
+std::vector<Draw> ParseCsvHistoryBytes(const std::string& bytes, const std::filesystem::path& csv);
 
 // 回数,開催日,第1数字..第5数字,ボーナス数字 in UTF-8 with BOM and CR LF, as a spreadsheet opens it.
 // Values are written as stored, so a value outside 1..31 shows up instead of vanishing.

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
+#include "base/atomicfile.h"
+#include "base/fileerror.h"
 #include "base/japanesetext.h"
+#include "base/temporaryfolder.h"
 #include "history/drawfields.h"
 #include "history/historyerror.h"
 #include "history/import/accesshistory.h"
 #include "history/import/csvdraws.h"
-#include "history/import/isolatedimport.h"
 #include "history/store/historyfile.h"
 
 namespace pirumo {
@@ -65,16 +68,47 @@ std::vector<Draw> ReadEncryptedBody(const std::string& body) {
     }
 }
 
+// The reader's messages name the private copy; the user knows it as the download. A message
+// that starts with the copy's name is the reader's own about the file as a whole.
+std::string NameTheDownload(std::string message, const std::filesystem::path& copy) {
+    const std::string named = "ファイル「" + copy.string() + "」";
+    if (message.starts_with(named)) {
+        message.replace(0, named.size(), "ダウンロードしたファイル");
+    }
+    const std::string quoted = "「" + copy.string() + "」";
+    if (const auto at = message.find(quoted); at != std::string::npos) {
+        message.erase(at, quoted.size());
+    }
+    return message;
+}
+
+std::vector<Draw> ReadAccessBody(const std::string& body, const AccessReader& access) {
+    std::optional<TemporaryFolder> folder;
+    std::filesystem::path download;
+    try {
+        folder.emplace();
+        download = folder->Path() / "download.mdb";
+        WriteFileAtomically(download, body);
+    } catch (const FileError& e) {
+        throw HistoryError("ダウンロードしたファイルを一時フォルダーに書けません。\n" +
+                           std::string(e.what()));
+    }
+    try {
+        return access.Read(download);
+    } catch (const HistoryError& e) {
+        throw HistoryError(NameTheDownload(e.what(), download));
+    }
+}
+
 }  // namespace
 
-std::vector<Draw> ReadDownloadedHistory(const std::string& body, const std::filesystem::path& cli) {
+std::vector<Draw> ReadDownloadedHistory(const std::string& body, const AccessReader& access) {
     if (body.empty()) {
         throw HistoryError("受信したデータが空です（0バイト）。");
     }
-    std::vector<Draw> rows = LooksLikeAccessFile(body)
-                                 ? ReadAccessHistoryRowsInChildProcess(cli, body)
-                             : LooksLikeText(body) ? ReadCsvBody(body)
-                                                   : ReadEncryptedBody(body);
+    std::vector<Draw> rows = LooksLikeAccessFile(body) ? ReadAccessBody(body, access)
+                             : LooksLikeText(body)     ? ReadCsvBody(body)
+                                                       : ReadEncryptedBody(body);
     CheckStoredDraws(rows, "受信した当選データ");
     return rows;
 }

@@ -23,10 +23,10 @@ void CheckRefreshTarget(const fs::path& target) {
 }
 
 RefreshPlan PlanHistoryRefresh(const fs::path& target, const std::string& body,
-                               const fs::path& cli) {
+                               const AccessReader& access) {
     CheckRefreshTarget(target);
     RefreshPlan plan;
-    plan.rows = ReadDownloadedHistory(body, cli);
+    plan.rows = ReadDownloadedHistory(body, access);
     for (const Draw& d : plan.rows) {
         if (IsValidDraw(d)) {
             ++plan.validDrawCount;
@@ -51,10 +51,10 @@ std::string DescribeRefreshLoss(const RefreshPlan& plan, std::size_t maxLines) {
            DescribeDroppedDraws(plan.droppedDraws, maxLines);
 }
 
-void ApplyHistoryRefresh(const fs::path& target, const RefreshPlan& plan) {
+DrawHistory ApplyHistoryRefresh(const fs::path& target, const RefreshPlan& plan) {
     // The file may have gone while the body was arriving; never create one in its place.
     CheckRefreshTarget(target);
-    ReplaceHistoryFile(target, plan.rows);
+    return ReplaceHistoryFile(target, plan.rows);
 }
 
 std::string RefreshDoneMessage(const RefreshPlan& plan) {

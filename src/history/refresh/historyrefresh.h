@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "history/draw.h"
+#include "history/drawhistory.h"
+#include "history/import/accessreader.h"
 #include "history/refresh/droppeddraws.h"
 
 namespace pirumo {
@@ -32,17 +34,18 @@ struct RefreshPlan {
     bool NeedsConfirmation() const { return !droppedDraws.empty() || !localReadError.empty(); }
 };
 
-// Checks the target and the downloaded body (a Jet file is converted by `cli`, pirumo-cli, in a
-// child process) and compares the body with the local history. Writes nothing.
+// Checks the target and the downloaded body (a Jet file is read by `access`) and compares the
+// body with the local history. Writes nothing.
 RefreshPlan PlanHistoryRefresh(const std::filesystem::path& target, const std::string& body,
-                               const std::filesystem::path& cli);
+                               const AccessReader& access);
 
 // Tells what replacing would lose (the dropped draws, at most maxLines of them, or the read
 // failure of the local file), for the question or the refusal.
 std::string DescribeRefreshLoss(const RefreshPlan& plan, std::size_t maxLines);
 
 // Replaces target with the plan's rows atomically; the old file is kept as target + ".bak".
-void ApplyHistoryRefresh(const std::filesystem::path& target, const RefreshPlan& plan);
+// Returns the history the file now holds.
+DrawHistory ApplyHistoryRefresh(const std::filesystem::path& target, const RefreshPlan& plan);
 
 // "当選データを最新化しました。" with the number of valid draws and the last one.
 std::string RefreshDoneMessage(const RefreshPlan& plan);

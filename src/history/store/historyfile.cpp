@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <optional>
 #include <set>
 #include <system_error>
 
@@ -100,17 +102,16 @@ bool HasSampleMark(SqlCipherDatabase& db) {
     return query.Step() && ColumnText(query.Handle(), 0) == "1";
 }
 
-// `sample`, when given, receives whether the file carries the sample mark.
-std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& label,
-                                   bool* sample = nullptr) {
+void CheckFileKind(const fs::path& file, const std::string& label) {
     try {
         CheckInputFile(file, label);
     } catch (const FileError& e) {
         throw HistoryError(e.what());
     }
-    // Read-write, so that a journal left by an edit that was cut off is rolled back instead of
-    // making the file unreadable; nothing else is written.
-    SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kReadWrite);
+}
+
+// `sample`, when given, receives whether the file carries the sample mark.
+std::vector<Draw> ReadRows(SqlCipherDatabase& db, const std::string& label, bool* sample) {
     db.RequireReadable(label);
     if (const auto error = SqlStatement::Check(db, kQuery)) {
         const std::string noColumn = "no such column: ";
@@ -158,6 +159,30 @@ std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& labe
         *sample = HasSampleMark(db);
     }
     return rows;
+}
+
+std::vector<Draw> ReadRowsLabelled(const fs::path& file, const std::string& label,
+                                   bool* sample = nullptr) {
+    CheckFileKind(file, label);
+    // Read-write, so that a journal left by an edit that was cut off is rolled back instead of
+    // making the file unreadable; nothing else is written.
+    SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kReadWrite);
+    return ReadRows(db, label, sample);
+}
+
+// The rows as the saved query gives them back: in 回数 order, a value other than empty or 1..31
+// read as Draw::kOtherValue.
+DrawHistory AsStored(std::vector<Draw> rows, HistoryKind kind) {
+    std::sort(rows.begin(), rows.end(),
+              [](const Draw& a, const Draw& b) { return a.drawNumber < b.drawNumber; });
+    for (Draw& d : rows) {
+        for (auto& n : d.numbers) {
+            if (n != Draw::kEmptyField && !IsLotteryNumber(n)) {
+                n = Draw::kOtherValue;
+            }
+        }
+    }
+    return DrawHistory(std::move(rows), kind == HistoryKind::kSample);
 }
 
 void CheckRows(const std::vector<Draw>& rows) {
@@ -256,14 +281,21 @@ std::vector<Draw> ReadHistoryRows(const fs::path& file) {
     return ReadRowsLabelled(file, Quoted(file));
 }
 
-bool IsHistoryFile(const fs::path& file) {
+std::optional<DrawHistory> OpenDrawHistoryIfOurs(const fs::path& file) {
+    const std::string label = Quoted(file);
+    CheckFileKind(file, label);
+    std::optional<SqlCipherDatabase> db;
     try {
-        // A busy or damaged file of ours is still ours: reading it says what is wrong.
-        return SqlCipherDatabase(file, SqlCipherDatabase::Mode::kReadWrite).Probe() !=
-               SQLITE_NOTADB;
+        db.emplace(file, SqlCipherDatabase::Mode::kReadWrite);
     } catch (const HistoryError&) {
-        return false;
+        return std::nullopt;
     }
+    if (db->Probe() == SQLITE_NOTADB) {
+        return std::nullopt;
+    }
+    bool sample = false;
+    std::vector<Draw> rows = ReadRows(*db, label, &sample);
+    return DrawHistory(std::move(rows), sample);
 }
 
 std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes) {
@@ -277,7 +309,8 @@ std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes) {
     }
 }
 
-void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows, HistoryKind kind) {
+DrawHistory ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows,
+                               HistoryKind kind) {
     CheckRows(rows);
     try {
         // Two programs replacing the file take turns, so the second keeps the first's result
@@ -294,20 +327,23 @@ void ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& rows, His
     } catch (const FileError& e) {
         throw HistoryError(e.what());
     }
+    return AsStored(rows, kind);
 }
 
-void CreateHistoryFile(const fs::path& file) {
+DrawHistory CreateHistoryFile(const fs::path& file, const std::vector<Draw>& rows) {
     std::error_code ec;
     if (fs::exists(file, ec)) {
         throw HistoryError(Quoted(file) + "は既に存在します。");
     }
+    CheckRows(rows);
     try {
         AtomicFile out(file);
-        WriteHistoryFile(out.TemporaryPath(), {}, HistoryKind::kPublished);
+        WriteHistoryFile(out.TemporaryPath(), rows, HistoryKind::kPublished);
         out.CommitAsNew();
     } catch (const FileError& e) {
         throw HistoryError(e.what());
     }
+    return AsStored(rows, HistoryKind::kPublished);
 }
 
 }  // namespace pirumo

@@ -20,8 +20,10 @@ DrawHistory OpenDrawHistory(const std::filesystem::path& file);
 // Reads the rows only (the same query), for callers that do not need the aggregates.
 std::vector<Draw> ReadHistoryRows(const std::filesystem::path& file);
 
-// True when the file is an encrypted history file (our key opens it), under any name.
-bool IsHistoryFile(const std::filesystem::path& file);
+// OpenDrawHistory for a file that our key opens, under any name (a backup such as
+// Pirumo.mdb.bak); nullopt when it does not, so that the file is of some other kind. A file of
+// ours that is busy or damaged is still ours: reading it throws and says what is wrong.
+std::optional<DrawHistory> OpenDrawHistoryIfOurs(const std::filesystem::path& file);
 
 // Checks that bytes in memory are a history file this program can read, and returns its rows.
 std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes);
@@ -32,12 +34,15 @@ enum class HistoryKind { kPublished, kSample };
 // Writes a new encrypted history file holding rows, and replaces `file` with it atomically
 // through AtomicFile (a link: its target; a read-only file is refused). An existing file is
 // kept as `file` + ".bak". Two programs replacing the same file take turns. On failure the old
-// file is left exactly as it was.
-void ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows,
-                        HistoryKind kind = HistoryKind::kPublished);
+// file is left exactly as it was. Returns the history the file now holds, as OpenDrawHistory
+// would read it, so that nobody has to read the file again.
+DrawHistory ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows,
+                               HistoryKind kind = HistoryKind::kPublished);
 
-// Creates an empty history file (schema only); refuses to overwrite an existing file.
-void CreateHistoryFile(const std::filesystem::path& file);
+// Creates a history file holding rows (none: the schema only) and returns it as
+// ReplaceHistoryFile does; refuses, also at the last moment, to overwrite a file that exists.
+DrawHistory CreateHistoryFile(const std::filesystem::path& file,
+                              const std::vector<Draw>& rows = {});
 
 // One editable row of the file as the entry window sees it: NULL fields are empty optionals,
 // values are kept as they are stored (no range check).

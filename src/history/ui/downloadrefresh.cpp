@@ -26,46 +26,47 @@ QString DefaultTitle() {
 }  // namespace
 
 DownloadRefresh::DownloadRefresh(QWidget* parent, std::filesystem::path target,
-                                 std::filesystem::path cli)
-    : mParent(parent), mTarget(std::move(target)), mCli(std::move(cli)) {}
+                                 const AccessReader& access)
+    : mParent(parent), mTarget(std::move(target)), mAccess(access) {}
 
-bool DownloadRefresh::Run() {
+std::optional<DrawHistory> DownloadRefresh::Run() {
     try {
         CheckRefreshTarget(mTarget);
     } catch (const HistoryError& e) {
         ShowNotice(e.what());
-        return false;
+        return std::nullopt;
     }
     const std::string url =
         mUrl.empty() ? ResolveDownloadUrl(mSettingsFile, PIRUMO_DOWNLOAD_HOST) : mUrl;
     if (url.empty()) {
         ShowRefusal(mParent, QString::fromStdString(NoDownloadSourceMessage()));
-        return false;
+        return std::nullopt;
     }
     std::string body;
     if (!Download(url, body)) {
-        return false;
+        return std::nullopt;
     }
     RefreshPlan plan;
+    std::optional<DrawHistory> refreshed;
     try {
         HourglassCursor hourglass;
         ProcessPendingEvents();
-        plan = PlanHistoryRefresh(mTarget, body, mCli);
+        plan = PlanHistoryRefresh(mTarget, body, mAccess);
         if (plan.NeedsConfirmation()) {
             hourglass.Restore();
             if (!ConfirmLoss(DescribeRefreshLoss(plan, 20))) {
-                return false;
+                return std::nullopt;
             }
         }
         HourglassCursor writing;
         ProcessPendingEvents();
-        ApplyHistoryRefresh(mTarget, plan);
+        refreshed = ApplyHistoryRefresh(mTarget, plan);
     } catch (const HistoryError& e) {
         ShowFailure(e.what());
-        return false;
+        return std::nullopt;
     }
     ShowNotice(RefreshDoneMessage(plan));
-    return true;
+    return refreshed;
 }
 
 // False when the transfer failed (reported here) or was cancelled.

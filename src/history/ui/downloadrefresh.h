@@ -1,8 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "history/drawhistory.h"
+#include "history/import/accessreader.h"
 #include "net/historytransfer.h"
 
 class QWidget;
@@ -12,11 +15,11 @@ namespace pirumo {
 // The 当選データ最新化 menu action: downloads the published history with a progress dialog that
 // can be cancelled, checks it, asks before local draws would be lost (No is the default), and
 // replaces the history file atomically. Every failure is reported and leaves the file as it was.
-// The caller reloads the history when Run() says the file was replaced.
+// Run() gives the caller the history that replaced the file.
 class DownloadRefresh {
 public:
-    // `cli` (pirumo-cli) converts a Jet/Access download in a child process.
-    DownloadRefresh(QWidget* parent, std::filesystem::path target, std::filesystem::path cli);
+    // `access` reads a Jet/Access download; it must outlive this object.
+    DownloadRefresh(QWidget* parent, std::filesystem::path target, const AccessReader& access);
 
     // The settings file that holds the source the user set.
     void SetSettingsFile(std::filesystem::path file) { mSettingsFile = std::move(file); }
@@ -24,8 +27,8 @@ public:
     void SetUrl(std::string url) { mUrl = std::move(url); }
     void SetLimits(const TransferLimits& limits) { mLimits = limits; }
 
-    // True when the history file was replaced.
-    bool Run();
+    // The history the file now holds; nullopt when it was not replaced.
+    std::optional<DrawHistory> Run();
 
 private:
     bool Download(const std::string& url, std::string& body);
@@ -35,7 +38,7 @@ private:
 
     QWidget* mParent;
     std::filesystem::path mTarget;
-    std::filesystem::path mCli;
+    const AccessReader& mAccess;
     std::filesystem::path mSettingsFile;
     std::string mUrl;
     TransferLimits mLimits;

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 
 #include "history/import/importsource.h"
-#include "history/import/isolatedimport.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
 
@@ -24,48 +23,37 @@ QStringList HistoryFileFilters() {
             QStringLiteral("Accessファイル (*.mdb)"), QStringLiteral("すべてのファイル (*)")};
 }
 
-// A Jet file is read by libmdb, which a damaged or hostile file can crash or hang: that work
-// runs in a child process. CSV text and our own history file (a backup) are read here. The file
-// is recognised as pirumo-cli recognises it, with the same refusals: only a regular file of at
-// most 64 MiB is opened, so a FIFO or a device cannot hold the window.
-int ImportHistoryFile(const std::filesystem::path& source, const std::filesystem::path& historyFile,
-                      const std::filesystem::path& cli) {
-    if (RecogniseImportSource(source) == ImportSource::kAccessFile) {
-        return ImportHistoryInChildProcess(cli, source, historyFile);
-    }
-    return ImportHistory(source, historyFile);
-}
-
 HistoryImport::HistoryImport(QWidget* parent, std::filesystem::path historyFile,
-                             std::filesystem::path cli)
-    : mParent(parent), mHistoryFile(std::move(historyFile)), mCli(std::move(cli)) {}
+                             const AccessReader& access)
+    : mParent(parent), mHistoryFile(std::move(historyFile)), mAccess(access) {}
 
-bool HistoryImport::Run() {
+std::optional<DrawHistory> HistoryImport::Run() {
     const QString file =
         QFileDialog::getOpenFileName(mParent, QStringLiteral("取り込む当選データファイル"),
                                      QString(), HistoryFileFilters().join(QStringLiteral(";;")));
     if (file.isEmpty()) {
-        return false;
+        return std::nullopt;
     }
     return ImportFile(file);
 }
 
-bool HistoryImport::ImportFile(const QString& file) {
+std::optional<DrawHistory> HistoryImport::ImportFile(const QString& file) {
     if (!ConfirmReplacement(file)) {
-        return false;
+        return std::nullopt;
     }
-    int count = 0;
+    std::optional<ImportedHistory> imported;
     try {
         HourglassCursor hourglass;
         ProcessPendingEvents();
-        count = ImportHistoryFile(ToPath(file), mHistoryFile, mCli);
+        imported = ImportHistory(ToPath(file), mHistoryFile, mAccess);
     } catch (const std::exception& error) {
         ShowRefusal(mParent, QString::fromUtf8(error.what()));
-        return false;
+        return std::nullopt;
     }
-    QMessageBox::information(mParent, QString(),
-                             QStringLiteral("当選データを%1回分取り込みました。").arg(count));
-    return true;
+    QMessageBox::information(
+        mParent, QString(),
+        QStringLiteral("当選データを%1回分取り込みました。").arg(imported->history.Rows().size()));
+    return std::move(imported->history);
 }
 
 bool HistoryImport::ConfirmReplacement(const QString& file) {

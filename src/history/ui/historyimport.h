@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 #include <filesystem>
+#include <optional>
+
+#include "history/drawhistory.h"
+#include "history/import/accessreader.h"
 
 class QWidget;
 
@@ -11,31 +15,26 @@ namespace pirumo {
 // The file dialog's filters for a history to import: CSV and Access files.
 QStringList HistoryFileFilters();
 
-// Replaces historyFile with the draws of a CSV or Access file, told apart by their content; an
-// Access file is read by `cli` (pirumo-cli) in a child process. Returns how many draws there
-// are. Throws on refusal, leaving the history file as it was.
-int ImportHistoryFile(const std::filesystem::path& source, const std::filesystem::path& historyFile,
-                      const std::filesystem::path& cli);
-
 // The import item of the データ管理 menu: a CSV or Access file chosen in a file dialog replaces
-// the history file after the user agrees (the old file is kept as .bak). The caller reloads the
-// history when Run() says the file was replaced.
+// the history file after the user agrees (the old file is kept as .bak). Access files are read
+// by `access`, which must outlive this object.
 class HistoryImport {
 public:
-    HistoryImport(QWidget* parent, std::filesystem::path historyFile, std::filesystem::path cli);
+    HistoryImport(QWidget* parent, std::filesystem::path historyFile, const AccessReader& access);
 
-    // File dialog, then ImportFile(). False when nothing was imported.
-    bool Run();
+    // File dialog, then ImportFile(). nullopt when nothing was imported.
+    std::optional<DrawHistory> Run();
 
     // Confirmation, the import and the message with the number of draws, or the refusal.
-    bool ImportFile(const QString& file);
+    // Returns the history the file now holds, for the caller to use instead of reading it again.
+    std::optional<DrawHistory> ImportFile(const QString& file);
 
 private:
     bool ConfirmReplacement(const QString& file);
 
     QWidget* mParent;
     std::filesystem::path mHistoryFile;
-    std::filesystem::path mCli;
+    const AccessReader& mAccess;
 };
 
 }  // namespace pirumo
