@@ -27,7 +27,7 @@ constexpr int kPageRole = Qt::UserRole + 1;
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     InitHelpResources();
-    setObjectName(QStringLiteral("HelpWindow"));
+    setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QStringLiteral("ピルモ ヘルプ"));
     resize(900, 640);
 

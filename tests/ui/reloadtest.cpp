@@ -99,7 +99,7 @@ TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
     EXPECT_EQ(main.History().LastDrawNumber(), 5);
     EXPECT_EQ(main.History().Rows().back().date, "2025/10/07");
     EXPECT_EQ(analysis->Grid().RowCount(), rowsBefore + 1);
-    EXPECT_EQ(check->findChild<QSpinBox*>(QStringLiteral("spnTo"))->maximum(), 5);
+    EXPECT_EQ(check->findChild<QSpinBox*>(QStringLiteral("toDrawSpin"))->maximum(), 5);
     Choose("openPredictionAction");
     auto* prediction = main.findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));
     ASSERT_NE(prediction, nullptr);

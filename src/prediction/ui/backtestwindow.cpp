@@ -51,18 +51,18 @@ BacktestWindow::BacktestWindow(WindowHost& host, const PredictionOptions& option
     auto* client = new QWidget(this);
     auto* layout = new QVBoxLayout(client);
     mHeading = new QLabel(client);
-    mHeading->setObjectName(QStringLiteral("lblHeading"));
+    mHeading->setObjectName(QStringLiteral("headingLabel"));
     mHeading->setWordWrap(true);
     layout->addWidget(mHeading);
 
     auto* rangeRow = new QHBoxLayout();
     mFrom = new QSpinBox(client);
-    mFrom->setObjectName(QStringLiteral("spnFrom"));
+    mFrom->setObjectName(QStringLiteral("fromDrawSpin"));
     mTo = new QSpinBox(client);
-    mTo->setObjectName(QStringLiteral("spnTo"));
+    mTo->setObjectName(QStringLiteral("toDrawSpin"));
     HistoryReloaded();
     mRun = new QPushButton(QStringLiteral("検証"), client);
-    mRun->setObjectName(QStringLiteral("cmdRun"));
+    mRun->setObjectName(QStringLiteral("runButton"));
     connect(mRun, &QPushButton::clicked, this, [this] { Run(mFrom->value(), mTo->value()); });
     rangeRow->addWidget(new QLabel(QStringLiteral("第"), client));
     rangeRow->addWidget(mFrom);
@@ -71,9 +71,9 @@ BacktestWindow::BacktestWindow(WindowHost& host, const PredictionOptions& option
     rangeRow->addWidget(new QLabel(QStringLiteral("回"), client));
     rangeRow->addWidget(mRun);
     mProgress = new QProgressBar(client);
-    mProgress->setObjectName(QStringLiteral("prgCheck"));
+    mProgress->setObjectName(QStringLiteral("progressBar"));
     mCancel = new QPushButton(QStringLiteral("中止"), client);
-    mCancel->setObjectName(QStringLiteral("cmdCancel"));
+    mCancel->setObjectName(QStringLiteral("cancelButton"));
     rangeRow->addWidget(mProgress, 1);
     rangeRow->addWidget(mCancel);
     rangeRow->addStretch(1);
@@ -104,7 +104,7 @@ BacktestWindow::~BacktestWindow() = default;
 
 QWidget* BacktestWindow::CreateSummaryArea() {
     mSummary = new GridView(this);
-    mSummary->setObjectName(QStringLiteral("grdSummary"));
+    mSummary->setObjectName(QStringLiteral("summaryGrid"));
     return mSummary;
 }
 
@@ -116,7 +116,7 @@ QWidget* BacktestWindow::CreateDetailArea() {
     auto* chartColumn = new QVBoxLayout();
     auto* methodRow = new QHBoxLayout();
     mMethod = new QComboBox(area);
-    mMethod->setObjectName(QStringLiteral("cboMethod"));
+    mMethod->setObjectName(QStringLiteral("methodChoice"));
     for (std::string_view name : kMethodNames) {
         mMethod->addItem(FromUtf8(name));
     }
@@ -126,20 +126,20 @@ QWidget* BacktestWindow::CreateDetailArea() {
     methodRow->addStretch(1);
     chartColumn->addLayout(methodRow);
     mChart = new BacktestChart(area);
-    mChart->setObjectName(QStringLiteral("chtCumulative"));
+    mChart->setObjectName(QStringLiteral("cumulativeChart"));
     chartColumn->addWidget(mChart, 1);
     layout->addLayout(chartColumn, 5);
 
     mTabs = new QTabWidget(area);
     mDraws = new GridView(mTabs);
-    mDraws->setObjectName(QStringLiteral("grdDraws"));
+    mDraws->setObjectName(QStringLiteral("drawsGrid"));
     mTabs->addTab(mDraws, QStringLiteral("回ごとの予想と当選数字"));
     auto* logPage = new QWidget(mTabs);
     auto* logLayout = new QVBoxLayout(logPage);
     mLogNote = new QLabel(logPage);
     mLogNote->setWordWrap(true);
     mLog = new GridView(logPage);
-    mLog->setObjectName(QStringLiteral("grdLog"));
+    mLog->setObjectName(QStringLiteral("logGrid"));
     logLayout->addWidget(mLogNote);
     logLayout->addWidget(mLog, 1);
     mTabs->addTab(logPage, QStringLiteral("予想記録（実際に表示した予想）"));

@@ -29,7 +29,7 @@ NumberCheckWindow::NumberCheckWindow(WindowHost& host) : mHost(host) {
     auto* row = new QHBoxLayout();
     for (std::size_t i = 0; i < mNumbers.size(); ++i) {
         auto* field = new QLineEdit(client);
-        field->setObjectName(QStringLiteral("txtNumber%1").arg(i + 1));
+        field->setObjectName(QStringLiteral("numberField%1").arg(i + 1));
         field->setMaxLength(4);
         field->setFixedWidth(52);
         field->setAlignment(Qt::AlignCenter);
@@ -38,14 +38,14 @@ NumberCheckWindow::NumberCheckWindow(WindowHost& host) : mHost(host) {
         row->addWidget(field);
     }
     auto* check = new QPushButton(QStringLiteral("照合"), client);
-    check->setObjectName(QStringLiteral("cmdCheck"));
+    check->setObjectName(QStringLiteral("checkButton"));
     connect(check, &QPushButton::clicked, this, &NumberCheckWindow::Check);
     row->addWidget(check);
     row->addStretch(1);
     layout->addLayout(row);
 
     mResult = new QPlainTextEdit(client);
-    mResult->setObjectName(QStringLiteral("txtResult"));
+    mResult->setObjectName(QStringLiteral("resultText"));
     mResult->setReadOnly(true);
     mResult->setPlaceholderText(
         QStringLiteral("どの組合せも毎回同じ確率で当たります。1口が当たる確率は 1等 1 / 169,911、"
