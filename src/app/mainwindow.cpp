@@ -15,10 +15,12 @@
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
 #include "app/aboutbox.h"
+#include "app/currencynote.h"
 #include "app/helpwindow.h"
 #include "app/mainmenu.h"
 #include "app/startuphistory.h"
 #include "app/windowarranger.h"
+#include "history/drawcalendar.h"
 #include "history/store/historyfile.h"
 #include "history/ui/downloadrefresh.h"
 #include "history/ui/entrywindow.h"
@@ -68,6 +70,10 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     mSampleNote->setObjectName(QStringLiteral("sampleNote"));
     mSampleNote->hide();
     statusBar()->addPermanentWidget(mSampleNote);
+    mCurrencyNote = new CurrencyNote(this);
+    statusBar()->addPermanentWidget(mCurrencyNote);
+    connect(mCurrencyNote, &CurrencyNote::refreshRequested, this,
+            &MainWindow::RefreshHistoryByDownload);
     BuildMenus();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         resize(screen->availableGeometry().size() * 9 / 10);
@@ -411,6 +417,7 @@ void MainWindow::ShowHistoryKind() {
     const bool sample = mHistory.IsSample();
     setWindowTitle(sample ? QStringLiteral("ピルモ［サンプルデータ］") : QStringLiteral("ピルモ"));
     mSampleNote->setVisible(sample);
+    mCurrencyNote->Show(mHistory, Today());
 }
 
 void MainWindow::WatchActivation(QWindow* focusWindow) {

@@ -22,6 +22,8 @@ class QWindow;
 
 namespace pirumo {
 
+class CurrencyNote;
+
 class AboutBox;
 class AnalysisWindow;
 class HelpWindow;
@@ -122,6 +124,7 @@ private:
     QPointer<QMenu> mChildMenu;           // shown alone in the menu bar while its window is active
     QList<QPointer<QAction>> mMenusHiddenByChild;
     QLabel* mSampleNote = nullptr;
+    CurrencyNote* mCurrencyNote = nullptr;
 };
 
 }  // namespace pirumo

@@ -32,7 +32,7 @@ CliCommand BacktestCommand() {
                 const std::string format = FormatOption(context, {"json", "text", "csv", "html"});
                 PredictionOptions options;
                 ReadInitFile(context.settings, options);
-                const DrawHistory history = OpenDrawHistory(context.db);
+                const DrawHistory history = ReadHistoryToReport(context);
                 const int from = context.Has("from") ? DrawNumberOption(context, "from")
                                                      : DefaultBacktestRange(history).first;
                 const int to =

@@ -17,7 +17,8 @@ CliCommand CheckCommand() {
                 } catch (const NumberCheckError& e) {
                     throw CliError{e.what(), 2};
                 }
-                const NumberCheckResult result = CheckNumbers(OpenDrawHistory(context.db), numbers);
+                const NumberCheckResult result =
+                    CheckNumbers(ReadHistoryToReport(context), numbers);
                 WriteOutput(context, format == "json" ? NumberCheckToJson(result)
                                                       : NumberCheckToText(result));
                 return 0;

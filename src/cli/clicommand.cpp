@@ -6,6 +6,8 @@
 
 #include "base/outputfile.h"
 #include "base/systemreason.h"
+#include "history/drawcalendar.h"
+#include "history/store/historyfile.h"
 
 namespace pirumo::cli {
 
@@ -30,6 +32,14 @@ void WriteOutput(const CliContext& context, const std::string& text) {
         throw CliError{"標準出力に書き込めません（" + SystemReason(errno, FileAccess::kWrite) +
                        "）。"};
     }
+}
+
+DrawHistory ReadHistoryToReport(const CliContext& context) {
+    DrawHistory history = OpenDrawHistory(context.db);
+    if (const std::string note = OutOfDateNote(history, Today()); !note.empty()) {
+        std::fprintf(stderr, "pirumo-cli: %s\n", note.c_str());
+    }
+    return history;
 }
 
 std::string FormatOption(const CliContext& context, const std::vector<std::string>& formats) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "history/drawhistory.h"
+
 namespace pirumo::cli {
 
 // What one invocation of pirumo-cli was given, after parsing.
@@ -46,6 +48,10 @@ void WriteOutput(const CliContext& context, const std::string& text);
 // yet, is created from the bundled results and a note says so on standard error. A file named by
 // --db is never created, so that a mistyped path is reported instead of filled.
 void CreateHistoryOnFirstUse(const CliContext& context, const std::string& command);
+
+// The history a command reports on; when its newest draw is more than eight days old, one line on
+// standard error says so (standard output and the exit status stay as they are).
+DrawHistory ReadHistoryToReport(const CliContext& context);
 
 // The --format value ("text" when not given), which must be one of `formats`; throws CliError
 // listing them otherwise.

@@ -46,7 +46,7 @@ std::string DescribeHistory(const std::filesystem::path& db, const DrawHistory& 
 CliCommand InfoCommand() {
     return {"info", "", {"out"}, [](const CliContext& context) {
                 RefuseArguments(context, "info");
-                WriteOutput(context, DescribeHistory(context.db, OpenDrawHistory(context.db)));
+                WriteOutput(context, DescribeHistory(context.db, ReadHistoryToReport(context)));
                 return 0;
             }};
 }

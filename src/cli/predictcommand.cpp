@@ -20,17 +20,19 @@ CliCommand PredictCommand() {
                 GaruponPredictor predictor;
                 // A missing settings file leaves every option off, as at start-up.
                 ReadInitFile(context.settings, predictor.Options());
-                const DrawHistory history = OpenDrawHistory(context.db);
+                const DrawHistory history = ReadHistoryToReport(context);
                 predictor.Load(history);
                 if (format == "pdf") {
                     WriteOutput(context, PdfBytes(DocumentToPdf(PredictionPrintDocument(
                                              predictor, history, QDate::currentDate()))));
                 } else {
-                    WriteOutput(context, format == "json"   ? PredictionToJson(predictor)
-                                         : format == "text" ? PredictionToText(predictor)
-                                                            : PredictionToHtml(predictor));
+                    const NextDraw next = NextDrawOf(history);
+                    WriteOutput(context, format == "json"   ? PredictionToJson(predictor, next)
+                                         : format == "text" ? PredictionToText(predictor, next)
+                                                            : PredictionToHtml(predictor, next));
                 }
-                if (context.Has("log")) {
+                // A prediction that shows no numbers is not one to score later.
+                if (context.Has("log") && predictor.Shortage().empty()) {
                     // Recorded beside the history, as the prediction window records its showings.
                     AppendToPredictionLog(PredictionLogPath(context.db),
                                           MakePredictionLogEntry(history, predictor));

@@ -43,7 +43,7 @@ CliCommand ShowCommand() {
             const std::string format =
                 FormatOption(context, {"json", "csv", "text", "html", "pdf"});
             RequireOutFileForPdf(context, format);
-            const DrawHistory history = OpenDrawHistory(context.db);
+            const DrawHistory history = ReadHistoryToReport(context);
             ResultGrid grid;
             window->fillGrid(history, grid);
             if (format == "pdf") {

@@ -40,6 +40,13 @@ struct GaruponPrediction {
     PredictionRows Rows(int method) const;
 };
 
+// How many valid draws a prediction needs: the elimination method reads nine draws before the
+// newest, one further back for each reflected option. A shorter history would give numbers that
+// mean nothing, so none are proposed from it.
+constexpr int DrawsNeededToPredict(int reflected) {
+    return 10 + reflected;
+}
+
 // The four methods on the tables: newest draw number lastDrawNumber, `reflected` options on.
 GaruponPrediction PredictGarupon(const NumbersByDraw& numbersByDraw, const CycleTable& cycles,
                                  int lastDrawNumber, int reflected);

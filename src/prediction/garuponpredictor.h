@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "grid/resultgrid.h"
 #include "history/drawhistory.h"
@@ -27,6 +28,11 @@ public:
     void SetOption(int index, bool reflect);
 
     bool IsLoaded() const { return mLoaded; }
+
+    // Why the prediction shows no numbers: the methods read up to ten draws back from the newest,
+    // one more for each reflected option, and a shorter history would give numbers that mean
+    // nothing. Empty when the history is long enough.
+    std::string Shortage() const;
     const GaruponPrediction& Prediction() const { return mPrediction; }
     const ResultGrid& Grid(int index) const { return mGrids[static_cast<std::size_t>(index)]; }
     ResultGrid& Grid(int index) { return mGrids[static_cast<std::size_t>(index)]; }
@@ -40,6 +46,7 @@ private:
     GaruponPrediction mPrediction;
     std::array<ResultGrid, kPredictionGridCount> mGrids;
     int mLastDrawNumber = 0;
+    int mValidDraws = 0;
     bool mLoaded = false;
 };
 

@@ -5,12 +5,17 @@
 
 namespace pirumo {
 
-std::string PredictionToJson(const GaruponPredictor& predictor) {
+std::string PredictionToJson(const GaruponPredictor& predictor, const NextDraw& next) {
     std::string json =
         "{\n  \"name\": " + JsonQuote(prediction_text::kWindowName) +
         ",\n  \"caption\": " + JsonQuote(prediction_text::kCaption) +
-        ",\n  \"reflected\": " + std::to_string(predictor.Options().CountReflected()) +
-        ",\n  \"grids\": [\n";
+        ",\n  \"draw\": " + std::to_string(next.drawNumber) +
+        ",\n  \"date\": " + (next.date.empty() ? std::string("null") : JsonQuote(next.date)) +
+        ",\n  \"reflected\": " + std::to_string(predictor.Options().CountReflected());
+    if (const std::string shortage = predictor.Shortage(); !shortage.empty()) {
+        json += ",\n  \"shortage\": " + JsonQuote(shortage);
+    }
+    json += ",\n  \"grids\": [\n";
     for (int index = 0; index < kPredictionGridCount; ++index) {
         const auto i = static_cast<std::size_t>(index);
         std::string grid = GridToJson(predictor.Grid(index), kPredictionGridNames[i],
@@ -25,9 +30,13 @@ std::string PredictionToJson(const GaruponPredictor& predictor) {
     return json;
 }
 
-std::string PredictionToText(const GaruponPredictor& predictor) {
-    std::string text = std::string(prediction_text::kCaption) + "（反映するオプション " +
+std::string PredictionToText(const GaruponPredictor& predictor, const NextDraw& next) {
+    std::string text = std::string(prediction_text::kCaption) + "　" + NextDrawText(next) +
+                       "の予想（反映するオプション " +
                        std::to_string(predictor.Options().CountReflected()) + " 件）\n";
+    if (const std::string shortage = predictor.Shortage(); !shortage.empty()) {
+        text += shortage + "\n";
+    }
     for (int index = 0; index < kPredictionGridCount; ++index) {
         text += '\n';
         text += prediction_text::kGridLabels[static_cast<std::size_t>(index)];
@@ -37,12 +46,16 @@ std::string PredictionToText(const GaruponPredictor& predictor) {
     return text;
 }
 
-std::string PredictionToHtml(const GaruponPredictor& predictor) {
+std::string PredictionToHtml(const GaruponPredictor& predictor, const NextDraw& next) {
     std::string body =
         "<h1>" + HtmlEscape(prediction_text::kCaption) + "</h1>\n<p>" +
+        HtmlEscape(NextDrawText(next)) + "の予想</p>\n<p>" +
         HtmlEscape(prediction_text::kPredictionsIntro) +
         "</p>\n<p>反映するオプション: " + std::to_string(predictor.Options().CountReflected()) +
         " 件</p>\n";
+    if (const std::string shortage = predictor.Shortage(); !shortage.empty()) {
+        body += "<p>" + HtmlEscape(shortage) + "</p>\n";
+    }
     for (int index = 0; index < kPredictionGridCount; ++index) {
         body += "<h2>" + HtmlEscape(prediction_text::kGridLabels[static_cast<std::size_t>(index)]) +
                 "</h2>\n";

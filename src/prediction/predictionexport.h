@@ -2,20 +2,23 @@
 
 #include <string>
 
+#include "history/drawcalendar.h"
 #include "prediction/garuponpredictor.h"
 
 namespace pirumo {
 
-// The loaded prediction's four grids in the export forms (UTF-8).
+// The loaded prediction for draw `next`: the draw it is for, why it shows no numbers where it
+// shows none, and its four grids, in the export forms (UTF-8).
 
-// {"name":"一発ガルポン","caption":"一発ガルポン予想","reflected":N,"grids":[...]}, each grid as
-// GridToJson names it (CycleGrid, EliminationGrid, ...) with its label as caption.
-std::string PredictionToJson(const GaruponPredictor& predictor);
+// {"name":"一発ガルポン","caption":"一発ガルポン予想","draw":1354,"date":"2025/09/30",
+// "reflected":N,["shortage":"…",]"grids":[...]}, each grid as GridToJson names it (CycleGrid,
+// EliminationGrid, ...) with its label as caption; "date" is null when it is not known.
+std::string PredictionToJson(const GaruponPredictor& predictor, const NextDraw& next);
 
-// Each grid's label line followed by its cells aligned in columns.
-std::string PredictionToText(const GaruponPredictor& predictor);
+// A heading line naming the draw, then each grid's label line and its cells in columns.
+std::string PredictionToText(const GaruponPredictor& predictor, const NextDraw& next);
 
-// One page with the caption, the introduction and the four labelled tables.
-std::string PredictionToHtml(const GaruponPredictor& predictor);
+// One page with the caption, the draw, the introduction and the four labelled tables.
+std::string PredictionToHtml(const GaruponPredictor& predictor, const NextDraw& next);
 
 }  // namespace pirumo

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "history/drawcalendar.h"
 #include "prediction/backtest/prizeclass.h"
 #include "prediction/predictiontexts.h"
 #include "print/analysisprint.h"
@@ -10,8 +11,6 @@ namespace pirumo {
 
 namespace {
 
-constexpr int kDaysBetweenDraws = 7;
-
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -19,20 +18,14 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 QString PredictedDrawText(const DrawHistory& history) {
-    const Draw* last = nullptr;
-    history.ForEachValidDraw([&last](const Draw& draw) { last = &draw; });
-    const int next = last == nullptr ? 1 : last->drawNumber + 1;
-    QString text = QStringLiteral("第%1回").arg(next);
-    if (last != nullptr) {
-        const QDate date =
-            QDate::fromString(QString::fromStdString(last->date), QStringLiteral("yyyy/MM/dd"));
-        if (date.isValid()) {
-            const QDate expected = date.addDays(kDaysBetweenDraws);
-            text += QStringLiteral("（%1年%2月%3日 抽せん予定）")
-                        .arg(expected.year())
-                        .arg(expected.month())
-                        .arg(expected.day());
-        }
+    const NextDraw next = NextDrawOf(history);
+    QString text = QStringLiteral("第%1回").arg(next.drawNumber);
+    if (const auto date = ParseDrawDate(next.date)) {
+        const std::chrono::year_month_day day(*date);
+        text += QStringLiteral("（%1年%2月%3日 抽せん予定）")
+                    .arg(static_cast<int>(day.year()))
+                    .arg(static_cast<unsigned>(day.month()))
+                    .arg(static_cast<unsigned>(day.day()));
     }
     return text;
 }
@@ -47,6 +40,9 @@ PrintDocument PredictionPrintDocument(const GaruponPredictor& predictor, const D
                                 {FromUtf8(prediction_text::kPredictionsIntro), false}},
                                nullptr,
                                0});
+    if (const std::string shortage = predictor.Shortage(); !shortage.empty()) {
+        document.blocks.push_back({{{FromUtf8(shortage), true}}, nullptr, 0});
+    }
     for (int index = 0; index < kPredictionGridCount; ++index) {
         const auto i = static_cast<std::size_t>(index);
         // Row 1 is the 本 数 字 band.

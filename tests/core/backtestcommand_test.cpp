@@ -253,18 +253,25 @@ TEST_F(BacktestCommandTest, PredictLogRecordsEachNewPredictionBesideTheHistory) 
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[1].options, options);
 
-    // Replacing the history keeps the log; once the draw is in, the prediction is scored.
+    // Replacing the history keeps the log; once the draw is in, the prediction is scored, unless
+    // it was first shown on a day after the draw.
     Draw next = mDraws.back();
     next.drawNumber += 1;
     mDraws.push_back(next);
-    ReplaceHistoryFile(Db(), mDraws);
-    const DrawHistory history = OpenDrawHistory(Db());
-    const std::vector<LoggedPrediction> compared =
-        CompareLoggedPredictions(history, ReadPredictionLog(log));
-    ASSERT_EQ(compared.size(), 2u);
-    ASSERT_TRUE(compared[1].scored.has_value());
-    EXPECT_EQ(compared[1].scored->shown, entries[1].shown);
-    EXPECT_EQ(compared[1].scored->drawNumber, next.drawNumber);
+    for (const auto& [drawDate, scored] : {std::pair{entries[1].shownAt.substr(0, 10), true},
+                                           std::pair{std::string("2000/01/04"), false}}) {
+        mDraws.back().date = drawDate;
+        ReplaceHistoryFile(Db(), mDraws);
+        const std::vector<LoggedPrediction> compared =
+            CompareLoggedPredictions(OpenDrawHistory(Db()), ReadPredictionLog(log));
+        ASSERT_EQ(compared.size(), 2u);
+        ASSERT_EQ(compared[1].scored.has_value(), scored) << drawDate;
+        EXPECT_EQ(compared[1].shownAfterDraw, !scored);
+        if (scored) {
+            EXPECT_EQ(compared[1].scored->shown, entries[1].shown);
+            EXPECT_EQ(compared[1].scored->drawNumber, next.drawNumber);
+        }
+    }
 }
 
 }  // namespace

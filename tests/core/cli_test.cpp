@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "clirun.h"
 #include "filebytes.h"
 #include "history/import/bundledhistory.h"
 #include "history/store/historyfile.h"
@@ -124,7 +126,9 @@ TEST(PirumoCli, FirstUseCreatesTheHistoryFromTheBundledResults) {
     const auto cli = folder.Path() / "pirumo-cli";
     std::filesystem::copy_file(PIRUMO_CLI_PATH, cli);
     std::filesystem::copy_file(test::RealHistoryCsv(), folder.Path() / "miniloto-history.csv");
-    const std::string run = "cd '" + folder.Path().string() + "' && '" + cli.string() + "' ";
+    // Two days after the newest bundled draw: the history is current, so nothing else is noted.
+    const std::string run =
+        "cd '" + folder.Path().string() + "' && PIRUMO_TODAY=2025/09/25 '" + cli.string() + "' ";
 
     EXPECT_NE(std::system((run + "--db missing.mdb info 2>/dev/null").c_str()), 0);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing.mdb")) << "--db is never filled";
@@ -153,9 +157,10 @@ TEST(PirumoCli, MakeRunWithoutADisplayCreatesTheHistoryAndPrintsThePrediction) {
     std::filesystem::create_directory(build);
     std::filesystem::copy_file(PIRUMO_CLI_PATH, build / "pirumo-cli");
     std::filesystem::copy_file(test::RealHistoryCsv(), build / "miniloto-history.csv");
-    const std::string run = "cd '" + folder.Path().string() +
-                            "' && env -u DISPLAY -u WAYLAND_DISPLAY bash '" PIRUMO_RUN_SCRIPT
-                            "' build >run.out 2>run.err";
+    const std::string run =
+        "cd '" + folder.Path().string() +
+        "' && env -u DISPLAY -u WAYLAND_DISPLAY PIRUMO_TODAY=2025/09/25 bash '" PIRUMO_RUN_SCRIPT
+        "' build >run.out 2>run.err";
 
     ASSERT_EQ(std::system(run.c_str()), 0) << test::ReadFileBytes(folder.Path() / "run.err");
     EXPECT_NE(test::ReadFileBytes(folder.Path() / "run.err").find("第1回〜第1353回"),
@@ -222,6 +227,28 @@ TEST(PirumoCli, RealHistoryImportMatchesThePublishedResults) {
     ASSERT_EQ(json.status, 0);
     EXPECT_NE(json.out.find("\"columns\": 13"), std::string::npos);
     EXPECT_NE(json.out.find("\"rows\": 1355"), std::string::npos);
+}
+
+// A history more than eight days old is named on standard error, once; what the command prints
+// and its exit status stay the same.
+TEST(PirumoCli, OutOfDateHistoryIsNotedOnStandardErrorOnly) {
+    test::TempFolder folder;
+    const std::string db = (folder.Path() / "Pirumo.mdb").string();
+    ASSERT_EQ(test::RunCliIn(folder, {"--db", db, "import", test::RealHistoryCsv()}).status, 0);
+    const auto predict = [&](const char* today) {
+        setenv("PIRUMO_TODAY", today, 1);
+        test::CliResult result = test::RunCliIn(folder, {"--db", db, "predict"});
+        unsetenv("PIRUMO_TODAY");
+        return result;
+    };
+    const test::CliResult current = predict("2025/10/01");
+    const test::CliResult old = predict("2025/10/02");
+    EXPECT_EQ(current.err, "");
+    EXPECT_EQ(old.status, 0);
+    EXPECT_EQ(old.out, current.out);
+    EXPECT_NE(current.out.find("第1354回（2025/09/30）の予想"), std::string::npos) << current.out;
+    EXPECT_EQ(std::count(old.err.begin(), old.err.end(), '\n'), 1);
+    EXPECT_NE(old.err.find("最新 第1353回（2025/09/23）"), std::string::npos) << old.err;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "history/store/samplehistory.h"
 
 namespace pirumo {
@@ -189,12 +191,27 @@ TEST(GaruponPredictorTest, TheGridsShowTheRowsOfThePrediction) {
     }
 }
 
-TEST(GaruponPredictorTest, ShortOrEmptyHistoryStillPredicts) {
-    for (int draws : {0, 1, 8}) {
+// Too short a history shows no numbers and says why, instead of numbers read from draws that are
+// not there; every reflected option reaches one draw further back.
+TEST(GaruponPredictorTest, ShortHistoryShowsNoNumbersAndSaysWhy) {
+    struct Case {
+        int draws;
+        int reflected;
+        bool predicts;
+    };
+    for (const Case c : {Case{0, 0, false}, Case{9, 0, false}, Case{10, 0, true},
+                         Case{21, 12, false}, Case{22, 12, true}}) {
         GaruponPredictor p;
-        p.Options().reflect.fill(true);
-        EXPECT_NO_THROW(p.Load(RandomHistory(draws, 6))) << draws;
-        EXPECT_FALSE(p.Grid(kEliminationGrid).CellText(2, 2).empty());
+        std::fill_n(p.Options().reflect.begin(), c.reflected, true);
+        EXPECT_NO_THROW(p.Load(RandomHistory(c.draws, 6)));
+        EXPECT_EQ(p.Shortage().empty(), c.predicts) << c.draws << " draws";
+        bool anyNumber = false;
+        for (int method = 0; method < kMethodCount; ++method) {
+            for (const auto& row : p.Prediction().Rows(method)) {
+                anyNumber = anyNumber || !row.empty();
+            }
+        }
+        EXPECT_EQ(anyNumber, c.predicts) << c.draws << " draws";
     }
 }
 

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "filebytes.h"
+#include "history/drawcalendar.h"
 #include "history/import/historycsv.h"
 #include "history/store/historyfile.h"
 #include "prediction/garuponpredictor.h"
@@ -61,7 +62,7 @@ protected:
         GaruponPredictor predictor;
         predictor.Options() = options;
         predictor.Load(DrawHistory(mDraws));
-        return PredictionToJson(predictor);
+        return PredictionToJson(predictor, NextDrawOf(DrawHistory(mDraws)));
     }
 
     test::TempFolder mFolder;
@@ -77,11 +78,8 @@ TEST_F(PredictCommandTest, GivesTheWindowsGridsForTheSettingsFile) {
         RunCli(mFolder, {"--db", Db(), "predict", "--format", "json", "--ini", Ini()});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, Expected(options));
-    EXPECT_EQ(
-        result.out.rfind("{\n  \"name\": \"一発ガルポン\",\n  \"caption\": \"一発ガルポン予想\",\n"
-                         "  \"reflected\": 2,\n  \"grids\": [\n{\n  \"name\": \"CycleGrid\"",
-                         0),
-        0u);
+    EXPECT_NE(result.out.find("\"reflected\": 2,\n  \"grids\": [\n{\n  \"name\": \"CycleGrid\""),
+              std::string::npos);
 }
 
 TEST_F(PredictCommandTest, MissingSettingsFileMeansEveryOptionOff) {

@@ -57,9 +57,9 @@ class ReloadTest : public MainWindowTest {};
 
 // A draw typed in reaches the open analysis and the prediction without a restart.
 TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
-    WriteHistory(PatternDraws(4));
+    WriteHistory(PatternDraws(12));
     MainWindow& main = Start();
-    const auto before = FreshPrediction(DrawHistory(PatternDraws(4)));
+    const auto before = FreshPrediction(DrawHistory(PatternDraws(12)));
     // The analysis opened second: it blocks opening the entry window, not using it.
     auto* entry = qobject_cast<EntryWindow*>(ChooseWindow("openEntryAction"));
     ASSERT_NE(entry, nullptr);
@@ -71,7 +71,7 @@ TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
 
     main.MdiArea().setActiveSubWindow(entry);
     auto& view = *entry->findChild<GridView*>(QStringLiteral("gridView"));
-    view.setCurrentIndex(view.model()->index(3, 1));
+    view.setCurrentIndex(view.model()->index(11, 1));
     {
         ModalAnswerer answerer({[](QWidget& dialog) {
             qobject_cast<QMessageBox*>(&dialog)->button(QMessageBox::Yes)->click();
@@ -79,27 +79,27 @@ TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
         entry->findChild<QAction*>(QStringLiteral("addRowAction"))->trigger();
         QApplication::processEvents();
     }
-    ASSERT_EQ(entry->Grid().RowCount(), 5);
+    ASSERT_EQ(entry->Grid().RowCount(), 13);
     const char* typed[] = {"3", "9", "14", "22", "28", "30"};
     for (int column = 2; column <= 7; ++column) {
-        EXPECT_TRUE(Type(*entry, column, 5, QString::fromUtf8(typed[column - 2])).empty());
+        EXPECT_TRUE(Type(*entry, column, 13, QString::fromUtf8(typed[column - 2])).empty());
     }
     // A date that does not exist stays in its cell, with the reason in the status bar.
-    EXPECT_TRUE(Type(*entry, 8, 5, QStringLiteral("2025/2/30")).empty());
+    EXPECT_TRUE(Type(*entry, 8, 13, QStringLiteral("2025/2/30")).empty());
     EXPECT_TRUE(main.statusBar()->currentMessage().contains(QStringLiteral("開催日")));
-    auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(view.model()->index(4, 7)));
+    auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(view.model()->index(12, 7)));
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, Qt::Key_Escape);
     QApplication::processEvents();
-    EXPECT_TRUE(Type(*entry, 8, 5, QStringLiteral("2025/10/7")).empty());
-    EXPECT_EQ(main.History().LastDrawNumber(), 4) << "not before the window closes";
+    EXPECT_TRUE(Type(*entry, 8, 13, QStringLiteral("2025/10/7")).empty());
+    EXPECT_EQ(main.History().LastDrawNumber(), 12) << "not before the window closes";
     entry->close();
     FlushDeletes();
 
-    EXPECT_EQ(main.History().LastDrawNumber(), 5);
+    EXPECT_EQ(main.History().LastDrawNumber(), 13);
     EXPECT_EQ(main.History().Rows().back().date, "2025/10/07");
     EXPECT_EQ(analysis->Grid().RowCount(), rowsBefore + 1);
-    EXPECT_EQ(check->findChild<QSpinBox*>(QStringLiteral("toDrawSpin"))->maximum(), 5);
+    EXPECT_EQ(check->findChild<QSpinBox*>(QStringLiteral("toDrawSpin"))->maximum(), 13);
     Choose("openPredictionAction");
     auto* prediction = main.findChild<IppatsuGaruponWindow*>(QStringLiteral("一発ガルポン"));
     ASSERT_NE(prediction, nullptr);

@@ -225,7 +225,8 @@ void FillPredictionLogGrid(const std::vector<LoggedPrediction>& log, ResultGrid&
         grid.SetCellText(3, row,
                          item.scored
                              ? JoinNumbers({item.scored->actual.begin(), item.scored->actual.end()})
-                             : std::string("未抽せん"));
+                         : item.shownAfterDraw ? std::string("抽せん後の表示")
+                                               : std::string("未抽せん"));
         for (int m = 0; m < kMethodCount; ++m) {
             const std::size_t mi = static_cast<std::size_t>(m);
             grid.SetCellText(4 + 2 * m, row, JoinNumbers(PoolOf(item.entry.shown[mi])));

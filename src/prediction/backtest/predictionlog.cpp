@@ -200,7 +200,12 @@ std::vector<LoggedPrediction> CompareLoggedPredictions(const DrawHistory& histor
             std::lower_bound(rows.begin(), rows.end(), entry.targetDraw,
                              [](const Draw& d, int number) { return d.drawNumber < number; });
         if (draw != rows.end() && draw->drawNumber == entry.targetDraw && IsValidDraw(*draw)) {
-            item.scored = ScoreShownRows(*draw, entry.shown);
+            // Both dates are YYYY/MM/DD, so they compare as text.
+            item.shownAfterDraw =
+                !draw->date.empty() && entry.shownAt.substr(0, draw->date.size()) > draw->date;
+            if (!item.shownAfterDraw) {
+                item.scored = ScoreShownRows(*draw, entry.shown);
+            }
         }
     }
     return compared;

@@ -48,10 +48,12 @@ std::vector<PredictionLogEntry> ReadPredictionLog(const std::filesystem::path& f
 // failure leaves it as it was; throws std::runtime_error (Japanese). True when written.
 bool AppendToPredictionLog(const std::filesystem::path& file, const PredictionLogEntry& entry);
 
-// A logged prediction and, once its draw is in the history, how it scored.
+// A logged prediction and, once its draw is in the history, how it scored. A prediction first
+// shown on a day after its draw had taken place is not scored: it could not have been played.
 struct LoggedPrediction {
     PredictionLogEntry entry;
     std::optional<BacktestDraw> scored;
+    bool shownAfterDraw = false;
 };
 std::vector<LoggedPrediction> CompareLoggedPredictions(const DrawHistory& history,
                                                        const std::vector<PredictionLogEntry>& log);

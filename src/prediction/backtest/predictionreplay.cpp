@@ -14,7 +14,11 @@ GaruponPrediction PredictionReplay::PredictFor(int targetDraw) {
         if (IsValidDraw(draw)) {
             AddCycleDraw(draw, mNumbersByDraw, mCycleTable);
             mLastDrawNumber = draw.drawNumber;
+            ++mValidDraws;
         }
+    }
+    if (mValidDraws < DrawsNeededToPredict(mReflected)) {
+        return {};
     }
     return PredictGarupon(mNumbersByDraw, mCycleTable, mLastDrawNumber, mReflected);
 }

@@ -27,6 +27,7 @@ private:
     NumbersByDraw mNumbersByDraw;
     CycleTable mCycleTable;
     int mLastDrawNumber = 0;
+    int mValidDraws = 0;
 };
 
 }  // namespace pirumo

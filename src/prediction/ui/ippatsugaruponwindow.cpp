@@ -98,6 +98,8 @@ QWidget* IppatsuGaruponWindow::CreatePredictionFrame() {
     frame->setObjectName(QStringLiteral("predictionFrame"));
     auto* layout = new QVBoxLayout(frame);
     layout->setSpacing(2);
+    mTargetDraw = AddLabel(*frame, "targetDrawLabel", "", true);
+    layout->addWidget(mTargetDraw);
     QLabel* intro =
         AddLabel(*frame, "predictionIntroLabel", prediction_text::kPredictionsIntro, true);
     layout->addWidget(intro);
@@ -180,8 +182,9 @@ void IppatsuGaruponWindow::SetShownPredictionRecorder(ShownPredictionRecorder re
     mRecordShownPrediction = std::move(recorder);
 }
 
+// A prediction that shows no numbers is not one to score later.
 void IppatsuGaruponWindow::RecordShownPrediction() const {
-    if (mRecordShownPrediction) {
+    if (mRecordShownPrediction && mPredictor.Shortage().empty()) {
         mRecordShownPrediction(mPredictor);
     }
 }
@@ -217,6 +220,11 @@ void IppatsuGaruponWindow::SetOptionButtons() {
 }
 
 void IppatsuGaruponWindow::ShowPredictionGrids() {
+    QString target = PredictedDrawText(mHost.History()) + QStringLiteral("の予想");
+    if (const std::string shortage = mPredictor.Shortage(); !shortage.empty()) {
+        target += QLatin1Char('\n') + QString::fromStdString(shortage);
+    }
+    mTargetDraw->setText(target);
     for (int index = 0; index < kPredictionGridCount; ++index) {
         GridView* view = mGridViews[static_cast<std::size_t>(index)];
         if (mGridsShown) {

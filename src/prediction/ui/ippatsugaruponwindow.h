@@ -66,7 +66,8 @@ private:
     std::array<GridView*, kPredictionGridCount> mGridViews{};
     std::array<QRadioButton*, PredictionOptions::kCount> mReflect{};
     std::array<QRadioButton*, PredictionOptions::kCount> mDontReflect{};
-    QWidget* mClient = nullptr;  // inside a scroll area
+    QWidget* mClient = nullptr;     // inside a scroll area
+    QLabel* mTargetDraw = nullptr;  // the draw predicted for, or why nothing is predicted
     QPushButton* mClose = nullptr;
     QPushButton* mPrint = nullptr;
     bool mGridsShown = false;
