@@ -94,11 +94,13 @@ TEST_F(HistoryImportTest, TheQuestionSaysWhatChanges) {
     const fs::path csv = mFolder.Path() / "results.csv";
     std::string text = "回号,抽せん日,本数字1,本数字2,本数字3,本数字4,本数字5,ボーナス\n";
     for (const Draw& d : PatternDraws(5)) {
-        text += std::to_string(d.drawNumber) + ",";
+        text += std::to_string(d.drawNumber);
+        text += ',';
         for (int f = 0; f < Draw::kFieldCount; ++f) {
-            text += "," + std::to_string(d.numbers[static_cast<std::size_t>(f)]);
+            text += ',';
+            text += std::to_string(d.numbers[static_cast<std::size_t>(f)]);
         }
-        text += "\n";
+        text += '\n';
     }
     std::ofstream(csv, std::ios::binary) << text << "第7回,2025/10/07,1,2,3,4,5,6\n";
 
