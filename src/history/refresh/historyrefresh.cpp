@@ -115,19 +115,17 @@ RefreshPlan PlanHistoryRefresh(const fs::path& target, const std::string& body,
     plan.rows = ReadDownloadedHistory(body, access);
     for (const Draw& d : plan.rows) {
         if (IsValidDraw(d)) {
-            ++plan.validDrawCount;
             plan.lastDrawNumber = std::max(plan.lastDrawNumber, d.drawNumber);
         }
     }
-    std::vector<Draw> localRows;
     try {
         const DrawHistory local = OpenDrawHistory(target);
         CompareWithLocal(plan, local);
-        localRows = local.Rows();
+        FindMissingDraws(plan, local.Rows());
     } catch (const HistoryError& e) {
         plan.localReadError = e.what();
+        FindMissingDraws(plan, {});
     }
-    FindMissingDraws(plan, localRows);
     return plan;
 }
 

@@ -34,8 +34,7 @@ struct RefreshPlan {
     std::vector<int> missingDrawNumbers;
     bool localIsSample = false;
     int localLastDrawNumber = 0;  // of the last valid local draw
-    int validDrawCount = 0;
-    int lastDrawNumber = 0;  // of the last valid downloaded draw
+    int lastDrawNumber = 0;       // of the last valid downloaded draw
 
     // Replacing would lose something the user has, or keep a gap: ask, or refuse without --force.
     bool NeedsConfirmation() const {
