@@ -51,12 +51,10 @@ std::string DescribeImportChange(const ImportChange& change, std::size_t maxLine
                        " 回分\n最新回: " + NewestText(change.currentNewest) + " → " +
                        NewestText(change.incomingNewest) + "\n";
     if (change.lost.empty()) {
-        return text +
-               "手入力の回: 失われる回はありません（今の回はすべて、このファイルにも同じ数字で"
-               "あります）。\n";
+        return text + "手入力の回: 消える回はありません。\n";
     }
-    return text + "手入力の回: 今の当選データにある次の " + std::to_string(change.lost.size()) +
-           " 回分は、このファイルにないか数字が異なるため、失われます。\n" +
+    return text + "手入力の回: 次の " + std::to_string(change.lost.size()) +
+           " 回分が消えます（このファイルにないか、数字が違います）。\n" +
            DescribeDroppedDraws(change.lost, maxLines, "このファイル");
 }
 
