@@ -1,7 +1,10 @@
+#include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "cli/clicommand.h"
 #include "history/import/historycsv.h"
+#include "history/import/importchange.h"
 #include "history/import/importsource.h"
 #include "isolation/isolatedaccessreader.h"
 
@@ -12,10 +15,21 @@ CliCommand ImportCommand() {
                 if (context.arguments.size() != 1) {
                     throw CliError{"import には取り込むファイルを一つ指定してください。", 2};
                 }
-                const ImportedHistory imported = ImportHistory(
-                    context.arguments[0], context.db, IsolatedAccessReader(DefaultCliPath()));
+                const CheckedImport checked =
+                    CheckImportSource(context.arguments[0], IsolatedAccessReader(DefaultCliPath()));
+                const ImportChange change = CompareImport(context.db, checked.rows);
+                const ImportedHistory imported = ApplyImport(checked, context.db);
                 std::printf("%zu 回分の当選データを取り込みました: %s\n",
                             imported.history.Rows().size(), context.db.string().c_str());
+                if (!change.lost.empty()) {
+                    std::fprintf(
+                        stderr,
+                        "警告: 前の当選データにあった次の %zu 回分は、取り込んだファイルに"
+                        "ないか数字が異なるため、置き換わりました（前のファイルは「%s."
+                        "bak」に残しています）。\n%s",
+                        change.lost.size(), context.db.string().c_str(),
+                        DescribeDroppedDraws(change.lost, SIZE_MAX, "取り込んだファイル").c_str());
+                }
                 return 0;
             }};
 }

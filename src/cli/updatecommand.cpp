@@ -65,6 +65,23 @@ std::string Download(const std::string& url) {
     return transfer.Body();
 }
 
+// Refuses, unless forced, a download that skips draws or would lose local ones; then replaces.
+void Apply(const CliContext& context, const RefreshPlan& plan, bool force) {
+    const std::string missing = DescribeMissingDraws(plan);
+    const std::string doubts =
+        (missing.empty() ? "" : "警告: " + missing) + DescribeRefreshLoss(plan, SIZE_MAX);
+    if (plan.NeedsConfirmation()) {
+        if (!force) {
+            throw CliError{Unchanged(doubts + "--force を付けると、このまま最新化します。"),
+                           kRefusedExitCode};
+        }
+        std::fputs(doubts.c_str(), stderr);
+    }
+    ApplyHistoryRefresh(context.db, plan);
+    std::printf("%s\n元のファイルは「%s.bak」に残しています。\n", RefreshDoneMessage(plan).c_str(),
+                context.db.string().c_str());
+}
+
 int RunUpdate(const CliContext& context) {
     RefuseArguments(context, "update");
     try {
@@ -77,18 +94,13 @@ int RunUpdate(const CliContext& context) {
         const std::string body = Download(url);
         const RefreshPlan plan =
             PlanHistoryRefresh(context.db, body, IsolatedAccessReader(DefaultCliPath()));
-        if (plan.NeedsConfirmation()) {
-            const std::string loss = DescribeRefreshLoss(plan, SIZE_MAX);
-            if (!context.Has("force")) {
-                throw CliError{
-                    Unchanged(loss + "--force を付けると、これらを失っても最新化します。"),
-                    kRefusedExitCode};
-            }
-            std::fputs(loss.c_str(), stderr);
+        const bool force = context.Has("force");
+        // --force takes the download as it is, even when it only loses draws.
+        if (plan.BringsNothingNew() && !(force && plan.NeedsConfirmation())) {
+            std::printf("%s\n", NothingNewMessage(plan).c_str());
+        } else {
+            Apply(context, plan, force);
         }
-        ApplyHistoryRefresh(context.db, plan);
-        std::printf("%s\n元のファイルは「%s.bak」に残しています。\n",
-                    RefreshDoneMessage(plan).c_str(), context.db.string().c_str());
     } catch (const HistoryError& e) {
         throw CliError{Unchanged(e.what())};
     }

@@ -154,7 +154,14 @@ NumberText ReadNumberText(std::string_view text) {
 }
 
 std::optional<int> ReadDrawNumberText(std::string_view text) {
-    return ReadWholeNumber(TrimField(text), 1, kMaxDrawNumber);
+    text = TrimField(text);
+    if (text.starts_with("第")) {
+        text.remove_prefix(std::string_view("第").size());
+    }
+    if (text.ends_with("回")) {
+        text.remove_suffix(std::string_view("回").size());
+    }
+    return ReadWholeNumber(text, 1, kMaxDrawNumber);
 }
 
 std::optional<std::string> ReadDateText(std::string_view text) {

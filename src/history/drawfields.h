@@ -25,7 +25,8 @@ struct NumberText {
 // A number field: empty, or a whole number 1..31 written in digits only.
 NumberText ReadNumberText(std::string_view text);
 
-// A 回数 field: a whole number 1..32767 in digits only; nullopt for anything else, empty too.
+// A 回数 field: a whole number 1..32767 in digits only, or written as results are published,
+// 第1354回 (either mark alone too); nullopt for anything else, empty too.
 std::optional<int> ReadDrawNumberText(std::string_view text);
 
 // A date field as "YYYY/MM/DD": year, month and day separated by "/", "-", "." or written with

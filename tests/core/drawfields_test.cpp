@@ -65,6 +65,7 @@ const std::vector<Case>& Cases() {
         Accepts({" 1 ", "\t2", "３", "１２", "\u3000３１\u3000", "07"}, {1, 2, 3, 12, 31, 7}),
         Accepts({"1", "", "3", " ", "5", ""}, {1, 0, 3, 0, 5, 0}),
         {"１２", kPlain, "", kPlainNumbers, "", 0},
+        {"第12回", kPlain, "", kPlainNumbers, "", 0},
         AcceptsDate("1999/4/13", "1999/04/13"),
         AcceptsDate("1999-04-13 00:00:00", "1999/04/13"),
         AcceptsDate("1999.4.13", "1999/04/13"),
@@ -93,7 +94,8 @@ const std::vector<Case>& Cases() {
         RefusesDate("抽せん中止"),
         RefusesDrawNumber("0"),
         RefusesDrawNumber("32768"),
-        RefusesDrawNumber("第1回"),
+        RefusesDrawNumber("第1回目"),
+        RefusesDrawNumber("第 回"),
         RefusesDrawNumber(""),
     };
     return cases;
@@ -225,7 +227,7 @@ TEST(DrawFieldsTest, EveryWayInAcceptsAndRefusesTheSameFields) {
                 ASSERT_TRUE(outcome.draw) << where << "\n" << outcome.refusal;
                 EXPECT_EQ(outcome.draw->numbers, *c.accepted) << where;
                 EXPECT_EQ(outcome.draw->date, c.acceptedDate) << where;
-                EXPECT_EQ(outcome.draw->drawNumber, c.drawNumber == "１２" ? 12 : 5) << where;
+                EXPECT_EQ(outcome.draw->drawNumber, c.drawNumber == "5" ? 5 : 12) << where;
             } else {
                 EXPECT_FALSE(outcome.draw) << where;
                 EXPECT_NE(outcome.refusal.find("行目"), std::string::npos) << where << "\n"

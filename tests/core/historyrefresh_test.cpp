@@ -138,7 +138,6 @@ TEST_F(HistoryRefreshTest, ReplacesTheFileAndKeepsTheOldOneAsBak) {
     const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(12)),
                                                 test::InProcessAccessReader());
     EXPECT_FALSE(plan.NeedsConfirmation());
-    EXPECT_EQ(plan.validDrawCount, 12);
     EXPECT_EQ(plan.lastDrawNumber, 12);
     const DrawHistory refreshed = ApplyHistoryRefresh(Target(), plan);
     EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(12));
@@ -161,6 +160,56 @@ TEST_F(HistoryRefreshTest, AsksBeforeDroppingLocalDrawsOrAnUnreadableFile) {
         PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(8)), test::InProcessAccessReader());
     EXPECT_TRUE(unreadable.NeedsConfirmation());
     EXPECT_NE(DescribeRefreshLoss(unreadable, 10).find("読めない"), std::string::npos);
+}
+
+// A CSV body of the given draw numbers, draw n dated 20nn/01/06.
+std::string CsvOfDraws(std::initializer_list<int> numbers) {
+    std::string csv = "回数,日付,第1数字,第2数字,第3数字,第4数字,第5数字,ボーナス数字\n";
+    for (int n : numbers) {
+        csv += std::to_string(n) + "," + std::to_string(2000 + n) + "/01/06,1,2,3,4,5," +
+               std::to_string(6 + n) + "\n";
+    }
+    return csv;
+}
+
+// What the refresh says it added and which skipped draw numbers it warns about, for a local
+// history of draws 1, 2 and 4 (3 long missing).
+TEST_F(HistoryRefreshTest, NamesTheAddedDrawsAndTheSkippedOnes) {
+    const test::InProcessAccessReader access;
+    ReplaceHistoryFile(Target(), ReadDownloadedHistory(CsvOfDraws({1, 2, 4}), access));
+    const struct {
+        std::initializer_list<int> downloaded;
+        const char* done;
+        const char* missing;
+    } cases[] = {
+        {{1, 2, 4, 5}, "第5回（2005/01/06）を追加しました。", ""},
+        {{1, 2, 4, 5, 6}, "第5回（2005/01/06）と第6回（2006/01/06）を追加しました。", ""},
+        {{4, 2, 1, 7, 6, 5},
+         "第5回（2005/01/06）、第6回（2006/01/06）と第7回（2007/01/06）を追加しました。",
+         ""},
+        {{1, 2, 4, 5, 6, 7, 8},
+         "第5回（2005/01/06）から第8回（2008/01/06）までの 4 回分を追加しました。",
+         ""},
+        {{1, 2, 4, 6, 9, 10, 13},
+         "第6回（2006/01/06）から第13回（2013/01/06）までの 4 回分を追加しました。",
+         "受信したデータは途中の回が抜けています: 第5回、第7回〜第8回、第11回〜第12回（5 回分）\n"},
+    };
+    for (const auto& c : cases) {
+        const RefreshPlan plan = PlanHistoryRefresh(Target(), CsvOfDraws(c.downloaded), access);
+        EXPECT_EQ(RefreshDoneMessage(plan), c.done);
+        EXPECT_EQ(DescribeMissingDraws(plan), c.missing);
+        EXPECT_FALSE(plan.BringsNothingNew());
+    }
+
+    const RefreshPlan same = PlanHistoryRefresh(Target(), CsvOfDraws({1, 2, 4}), access);
+    EXPECT_TRUE(same.BringsNothingNew());
+    EXPECT_FALSE(same.NeedsConfirmation());
+    EXPECT_EQ(NothingNewMessage(same), "新しい回はありません（最新 第4回）。");
+    const RefreshPlan older = PlanHistoryRefresh(Target(), CsvOfDraws({1, 2}), access);
+    EXPECT_TRUE(older.BringsNothingNew());
+    EXPECT_EQ(NothingNewMessage(older),
+              "新しい回はありません（最新 "
+              "第4回）。\n受信したデータにない第4回は、今のまま残しています。");
 }
 
 // Root may write anywhere, so the failing write comes from a file-size limit in a child process.

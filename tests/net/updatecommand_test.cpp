@@ -102,7 +102,7 @@ TEST_F(UpdateCommandTest, ReplacesTheHistoryAndKeepsABackup) {
                             QStringLiteral("update")},
                            {}, environment);
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("当選データを最新化しました。"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "第11回と第12回を追加しました。");
     EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(12));
     EXPECT_EQ(ReadFileBytes(fs::path(Target().string() + ".bak")), old);
 }
@@ -195,27 +195,56 @@ TEST_F(UpdateCommandTest, AddsNewDrawsFromAPublishedCsvAndSavesItsUrl) {
     ReplaceHistoryFile(Target(), ReadCsvHistoryFile(test::RealHistoryCsv()));
     mServer.Serve("/results.csv",
                   test::Serving(BundledCsvWith("1354,2025/09/30,2,9,15,22,27,4\r\n"
-                                               "1355,2025/10/07,1,5,12,19,30,8\r\n"
-                                               "1356,2025/10/14,3,7,18,24,29,11\r\n")));
+                                               "1355,2025/10/07,1,5,12,19,30,8\r\n")));
     const CliRun run = Update("/results.csv", {QStringLiteral("--save-url")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::vector<Draw> rows = ReadHistoryRows(Target());
-    ASSERT_EQ(rows.size(), 1356u);
-    Draw last = test::MakeDraw(1356, {3, 7, 18, 24, 29}, 11);
-    last.date = "2025/10/14";
-    EXPECT_EQ(rows.back(), last);
-    EXPECT_NE(run.out.find("第1356回"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+              "第1354回（2025/09/30）と第1355回（2025/10/07）を追加しました。");
     EXPECT_NE(ReadFileBytes(Settings()).find(mServer.Url("/results.csv")), std::string::npos);
 
     // The saved source serves the next refresh without --url.
     mServer.Serve("/results.csv",
                   test::Serving(BundledCsvWith("1354,2025/09/30,2,9,15,22,27,4\r\n"
                                                "1355,2025/10/07,1,5,12,19,30,8\r\n"
-                                               "1356,2025/10/14,3,7,18,24,29,11\r\n"
-                                               "1357,2025/10/21,6,8,13,20,31,2\r\n")));
+                                               "1356,2025/10/14,3,7,18,24,29,11\r\n")));
     const CliRun again = Update("");
     ASSERT_EQ(again.exitCode, 0) << again.err;
-    EXPECT_EQ(ReadHistoryRows(Target()).size(), 1357u);
+    const std::vector<Draw> rows = ReadHistoryRows(Target());
+    ASSERT_EQ(rows.size(), 1356u);
+    Draw last = test::MakeDraw(1356, {3, 7, 18, 24, 29}, 11);
+    last.date = "2025/10/14";
+    EXPECT_EQ(rows.back(), last);
+    EXPECT_EQ(again.out.substr(0, again.out.find('\n')), "第1356回（2025/10/14）を追加しました。");
+
+    // Nothing new: the history and its backup stay byte for byte.
+    const std::string history = ReadFileBytes(Target());
+    const std::string backup = ReadFileBytes(fs::path(Target().string() + ".bak"));
+    const CliRun same = Update("");
+    ASSERT_EQ(same.exitCode, 0) << same.err;
+    EXPECT_EQ(same.out, "新しい回はありません（最新 第1356回）。\n");
+    EXPECT_EQ(ReadFileBytes(Target()), history);
+    EXPECT_EQ(ReadFileBytes(fs::path(Target().string() + ".bak")), backup);
+}
+
+// 1354 absent, 1355 present: a warning, and a refusal unless forced.
+TEST_F(UpdateCommandTest, WarnsOfASkippedDrawAndRefusesUnlessForced) {
+    ReplaceHistoryFile(Target(), ReadCsvHistoryFile(test::RealHistoryCsv()));
+    const std::string old = ReadFileBytes(Target());
+    mServer.Serve("/gap.csv", test::Serving(BundledCsvWith("1355,2025/10/07,1,5,12,19,30,8\r\n")));
+    const std::string warning =
+        "警告: 受信したデータは途中の回が抜けています: 第1354回（1 回分）\n";
+
+    const CliRun refused = Update("/gap.csv");
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_NE(refused.err.find(warning), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
+    ExpectUntouched(old);
+
+    const CliRun forced = Update("/gap.csv", {QStringLiteral("--force")});
+    ASSERT_EQ(forced.exitCode, 0) << forced.err;
+    EXPECT_NE(forced.err.find(warning), std::string::npos) << forced.err;
+    EXPECT_NE(forced.out.find("第1355回（2025/10/07）を追加しました。"), std::string::npos);
+    EXPECT_EQ(ReadHistoryRows(Target()).back().drawNumber, 1355);
 }
 
 TEST_F(UpdateCommandTest, RefusesACsvThatHoldsADrawOtherwise) {
@@ -234,16 +263,17 @@ TEST_F(UpdateCommandTest, RefusesACsvThatHoldsADrawOtherwise) {
     ExpectUntouched(old);
 }
 
+// A download without the draws entered by hand brings nothing new: they stay, unless forced.
 TEST_F(UpdateCommandTest, KeepsLocalDrawsUnlessForced) {
     ReplaceHistoryFile(Target(), SomeDraws(12));
     const std::string old = ReadFileBytes(Target());
     mServer.Serve("/older", test::Serving(HistoryFileBytes(SomeDraws(10))));
 
-    const CliRun refused = Update("/older");
-    EXPECT_EQ(refused.exitCode, 3);
-    EXPECT_NE(refused.err.find("第11回"), std::string::npos) << refused.err;
-    EXPECT_NE(refused.err.find("第12回"), std::string::npos) << refused.err;
-    EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
+    const CliRun kept = Update("/older");
+    EXPECT_EQ(kept.exitCode, 0) << kept.err;
+    EXPECT_EQ(kept.out,
+              "新しい回はありません（最新 第12回）。\n"
+              "受信したデータにない第11回〜第12回は、今のまま残しています。\n");
     ExpectUntouched(old);
 
     const CliRun forced = Update("/older", {QStringLiteral("--force")});

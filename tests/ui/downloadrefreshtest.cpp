@@ -103,28 +103,37 @@ protected:
     User mUser;
 };
 
-TEST_F(DownloadRefreshTest, ReplacesTheHistoryAndSaysHowManyDrawsItHolds) {
+TEST_F(DownloadRefreshTest, ReplacesTheHistoryAndNamesTheDrawsItAdded) {
     ReplaceHistoryFile(Target(), SomeDraws(10));
     mServer.Serve("/file", test::Serving(test::HistoryFileBytes(SomeDraws(12))));
     EXPECT_TRUE(Refresh("/file"));
     ASSERT_EQ(mUser.seen.size(), 1u);
     const SeenBox& done = mUser.seen[0];
     EXPECT_EQ(done.title, QStringLiteral("ピルモ"));
-    EXPECT_EQ(
-        done.text,
-        QStringLiteral("当選データを最新化しました。（有効な当選データ 12 回分、最終 第12回）"));
+    EXPECT_EQ(done.text, QStringLiteral("第11回と第12回を追加しました。"));
     EXPECT_EQ(done.icon, QMessageBox::NoIcon);
     EXPECT_EQ(done.buttons, QMessageBox::Ok);
     EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(12));
+
+    // The same download again brings nothing new and leaves the file alone.
+    const std::string refreshed = ReadFileBytes(Target());
+    mUser.seen.clear();
+    EXPECT_FALSE(Refresh("/file"));
+    ASSERT_EQ(mUser.seen.size(), 1u);
+    EXPECT_EQ(mUser.seen[0].text, QStringLiteral("新しい回はありません（最新 第12回）。"));
+    EXPECT_EQ(ReadFileBytes(Target()), refreshed);
 }
 
-TEST_F(DownloadRefreshTest, AsksBeforeDroppingLocalDrawsWithNoAsTheDefault) {
+// Draw 13 arrives, but 11 and 12, entered by hand, are skipped: one question says both.
+TEST_F(DownloadRefreshTest, AsksBeforeSkippingOrDroppingLocalDrawsWithNoAsTheDefault) {
     ReplaceHistoryFile(Target(), SomeDraws(12));
     const std::string old = ReadFileBytes(Target());
-    mServer.Serve("/older", test::Serving(test::HistoryFileBytes(SomeDraws(10))));
+    std::vector<Draw> skipping = SomeDraws(10);
+    skipping.push_back(SomeDraws(13).back());
+    mServer.Serve("/skipping", test::Serving(test::HistoryFileBytes(skipping)));
 
     mUser.answer = [](const SeenBox&) { return QMessageBox::No; };
-    EXPECT_FALSE(Refresh("/older"));
+    EXPECT_FALSE(Refresh("/skipping"));
     ASSERT_EQ(mUser.seen.size(), 1u);
     const SeenBox& question = mUser.seen[0];
     EXPECT_EQ(question.icon, QMessageBox::Warning);
@@ -132,18 +141,21 @@ TEST_F(DownloadRefreshTest, AsksBeforeDroppingLocalDrawsWithNoAsTheDefault) {
     EXPECT_EQ(question.defaultButton, QMessageBox::No);
     EXPECT_EQ(question.captions,
               QStringList({QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")}));
-    EXPECT_TRUE(question.text.contains(QStringLiteral("第11回"))) << question.text.toStdString();
-    EXPECT_TRUE(question.text.contains(QStringLiteral("第12回"))) << question.text.toStdString();
+    EXPECT_TRUE(question.text.startsWith(
+        QStringLiteral("受信したデータは途中の回が抜けています: 第11回〜第12回（2 回分）\n")))
+        << question.text.toStdString();
+    EXPECT_TRUE(question.text.contains(QStringLiteral("次の 2 回分")))
+        << question.text.toStdString();
     EXPECT_EQ(ReadFileBytes(Target()), old);
 
     mUser.seen.clear();
     mUser.answer = [](const SeenBox& box) {
         return box.buttons & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok;
     };
-    Refresh("/older");
+    Refresh("/skipping");
     ASSERT_EQ(mUser.seen.size(), 2u);
-    EXPECT_TRUE(mUser.seen[1].text.startsWith(QStringLiteral("当選データを最新化しました。")));
-    EXPECT_EQ(ReadHistoryRows(Target()), SomeDraws(10));
+    EXPECT_EQ(mUser.seen[1].text, QStringLiteral("第13回を追加しました。"));
+    EXPECT_EQ(ReadHistoryRows(Target()), skipping);
 }
 
 TEST_F(DownloadRefreshTest, ReportsFailuresAndLeavesTheFileAsItWas) {
@@ -235,8 +247,7 @@ TEST_F(DownloadMenuTest, TheSourceSetInTheMenuServesTheRefreshAndTheDrawsAreUsed
         User user;
         Choose("refreshHistoryAction");
         ASSERT_FALSE(user.seen.empty());
-        EXPECT_TRUE(
-            user.seen.back().text.startsWith(QStringLiteral("当選データを最新化しました。")));
+        EXPECT_EQ(user.seen.back().text, QStringLiteral("第11回と第12回を追加しました。"));
     }
     EXPECT_EQ(ReadHistoryRows(HistoryPath()), SomeDraws(12));
     EXPECT_EQ(main.History().LastDrawNumber(), 12);

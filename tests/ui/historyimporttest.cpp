@@ -55,6 +55,8 @@ TEST_F(HistoryImportTest, ReplacesTheHistoryAfterAskingAndUsesItAtOnce) {
     EXPECT_EQ(confirmation.buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(confirmation.text.contains(QStringLiteral("history.mdb")));
     EXPECT_TRUE(confirmation.text.contains(QStringLiteral("Pirumo.mdb.bak")));
+    EXPECT_TRUE(confirmation.text.contains(QStringLiteral("件数: 6 回分 → 3 回分\n")));
+    EXPECT_TRUE(confirmation.text.endsWith(QStringLiteral("置き換えます。よろしいですか？")));
     EXPECT_EQ(answerer.Seen()[2].text, QStringLiteral("当選データを3回分取り込みました。"));
 
     EXPECT_EQ(ReadHistoryRows(HistoryPath()).size(), 3u);
@@ -75,20 +77,53 @@ TEST_F(HistoryImportTest, LeavesTheHistoryWhenTheUserSaysNoOrTheFileIsDamaged) {
     const fs::path damaged = mFolder.Path() / "damaged.mdb";
     const std::string bytes = ReadBytes(AccessFile());
     std::ofstream(damaged, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
-    ModalAnswerer answerer(
-        {ChooseFile(QString::fromStdString(damaged.string())), Click(QMessageBox::Yes)});
+    // Checked before the question: the refusal comes instead.
+    ModalAnswerer answerer({ChooseFile(QString::fromStdString(damaged.string()))});
     Choose("importHistoryAction");
-    ASSERT_EQ(answerer.Seen().size(), 3u);
-    EXPECT_EQ(answerer.Seen()[2].title, RefusalTitle());
-    EXPECT_EQ(answerer.Seen()[2].icon, QMessageBox::Critical);
-    EXPECT_EQ(answerer.Seen()[2].text,
+    ASSERT_EQ(answerer.Seen().size(), 2u);
+    EXPECT_EQ(answerer.Seen()[1].title, RefusalTitle());
+    EXPECT_EQ(answerer.Seen()[1].icon, QMessageBox::Critical);
+    EXPECT_EQ(answerer.Seen()[1].text,
               QStringLiteral("Accessファイル「%1」の内容が途中で切れているか、壊れています。")
                   .arg(QString::fromStdString(damaged.string())));
     EXPECT_EQ(ReadBytes(HistoryPath()), before);
 }
 
+// The question says what the import changes: draw 6, entered by hand, is not in the file.
+TEST_F(HistoryImportTest, TheQuestionSaysWhatChanges) {
+    const fs::path csv = mFolder.Path() / "results.csv";
+    std::string text = "回号,抽せん日,本数字1,本数字2,本数字3,本数字4,本数字5,ボーナス\n";
+    for (const Draw& d : PatternDraws(5)) {
+        text += std::to_string(d.drawNumber);
+        text += ',';
+        for (int f = 0; f < Draw::kFieldCount; ++f) {
+            text += ',';
+            text += std::to_string(d.numbers[static_cast<std::size_t>(f)]);
+        }
+        text += '\n';
+    }
+    std::ofstream(csv, std::ios::binary) << text << "第7回,2025/10/07,1,2,3,4,5,6\n";
+
+    ModalAnswerer answerer(
+        {ChooseFile(QString::fromStdString(csv.string())), Click(QMessageBox::No)});
+    Choose("importHistoryAction");
+    ASSERT_EQ(answerer.Seen().size(), 2u);
+    const QString question = answerer.Seen()[1].text;
+    const QString expected = QStringLiteral(
+        "今の当選データを「results.csv」の内容で置き換えます。\n\n"
+        "件数: 6 回分 → 6 回分\n"
+        "最新回: 第6回 → 第7回（2025/10/07）\n"
+        "手入力の回: 次の 1 回分が消えます（このファイルにないか、数字が違います）。\n"
+        "第6回　7 12 18 24 30　ボーナス数字 5　（このファイルにありません）\n\n"
+        "置き換える前のファイルは Pirumo.mdb.bak として残します。\n"
+        "置き換えます。よろしいですか？");
+    EXPECT_EQ(question, expected);
+    EXPECT_EQ(ReadHistoryRows(HistoryPath()), PatternDraws(6));
+}
+
 // The chosen file is read as pirumo-cli reads it: a FIFO, a device, a folder or a huge file is
-// refused at once, with the command line's words, and the history stays as it was.
+// refused at once, before the question, with the command line's words, and the history stays as it
+// was.
 TEST(HistoryImportInputTest, OnlyARegularFileOfBoundedSizeIsRead) {
     TempFolder folder;
     const fs::path history = folder.Path() / "Pirumo.mdb";
@@ -118,10 +153,10 @@ TEST(HistoryImportInputTest, OnlyARegularFileOfBoundedSizeIsRead) {
     for (const auto& [file, refusal] : cases) {
         SCOPED_TRACE(file.string());
         const QString name = QString::fromStdString(file.string());
-        ModalAnswerer answerer({Click(QMessageBox::Yes)});
+        ModalAnswerer answerer;
         EXPECT_FALSE(HistoryImport(&parent, history, access).ImportFile(name));
-        ASSERT_EQ(answerer.Seen().size(), 2u);
-        EXPECT_EQ(answerer.Seen()[1].text, refusal.arg(name));
+        ASSERT_EQ(answerer.Seen().size(), 1u);  // the refusal comes before any question
+        EXPECT_EQ(answerer.Seen()[0].text, refusal.arg(name));
         EXPECT_EQ(ReadBytes(history), before);
     }
 }

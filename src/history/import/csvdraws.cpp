@@ -14,28 +14,79 @@ namespace pirumo {
 
 namespace {
 
-// Column roles; the names each role accepts in a header.
+// Column roles; the names each role accepts in a header, as public result files spell them.
 enum Role { kDrawNumber, kDate, kFirstNumber };  // kFirstNumber + f for number field f
 constexpr int kRoleCount = kFirstNumber + Draw::kFieldCount;
+constexpr int kBonus = kFirstNumber + Draw::kBonusIndex;
+
+constexpr std::array<const char*, 5> kDrawNumberNames = {"回数", "開催回", "回", "回号", "回別"};
+constexpr std::array<const char*, 4> kDateNames = {"日付", "開催日", "抽せん日", "抽選日"};
+constexpr std::array<const char*, 4> kBonusNames = {"ボーナス数字", "BONUS数字", "ボ数字",
+                                                    "ボーナス"};
+
+// Full-width digits as half-width ones, so that 本数字１ reads as 本数字1.
+std::string HalfWidthDigits(std::string_view name) {
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto last = i + 2 < name.size() ? static_cast<unsigned char>(name[i + 2]) : 0;
+        if (last >= 0x90 && last <= 0x99 && name.substr(i, 2) == "\xEF\xBC") {
+            out += static_cast<char>('0' + (last - 0x90));
+            i += 2;
+        } else {
+            out += name[i];
+        }
+    }
+    return out;
+}
 
 std::optional<int> RoleOf(std::string_view name) {
     static const std::map<std::string, int, std::less<>> roles = [] {
-        std::map<std::string, int, std::less<>> names = {
-            {"回数", kDrawNumber},
-            {"開催回", kDrawNumber},
-            {"回", kDrawNumber},
-            {"日付", kDate},
-            {"開催日", kDate},
-            {"BONUS数字", kFirstNumber + 5},
-            {"ボ数字", kFirstNumber + 5},
-        };
-        for (int f = 0; f < Draw::kFieldCount; ++f) {
-            names.emplace(kNumberFieldNames[static_cast<std::size_t>(f)], kFirstNumber + f);
+        std::map<std::string, int, std::less<>> names;
+        for (const char* n : kDrawNumberNames) {
+            names.emplace(n, kDrawNumber);
+        }
+        for (const char* n : kDateNames) {
+            names.emplace(n, kDate);
+        }
+        for (const char* n : kBonusNames) {
+            names.emplace(n, kBonus);
+        }
+        for (int f = 0; f < Draw::kBonusIndex; ++f) {
+            const std::string digit = std::to_string(f + 1);
+            names.emplace("第" + digit + "数字", kFirstNumber + f);
+            names.emplace("本数字" + digit, kFirstNumber + f);
+            names.emplace("数字" + digit, kFirstNumber + f);
         }
         return names;
     }();
-    const auto it = roles.find(name);
+    const auto it = roles.find(HalfWidthDigits(name));
     return it == roles.end() ? std::nullopt : std::optional<int>(it->second);
+}
+
+template <std::size_t N>
+std::string JoinNames(const std::array<const char*, N>& names) {
+    std::string text;
+    for (const char* name : names) {
+        text += text.empty() ? "" : "、";
+        text += name;
+    }
+    return text;
+}
+
+// The refusal of a header that lacks a column the draws need, with every name it could use.
+[[noreturn]] void RefuseHeader(int line, const std::string& missing) {
+    throw HistoryError(std::to_string(line) + "行目に列「" + missing +
+                       "」がありません。見出しの行には次の列名が使えます。\n"
+                       "回数: " +
+                       JoinNames(kDrawNumberNames) +
+                       "（値は 第1354回 とも書けます）\n"
+                       "日付（なくても可）: " +
+                       JoinNames(kDateNames) +
+                       "\n"
+                       "数字: 第1数字〜第5数字、本数字1〜本数字5、数字1〜数字5"
+                       "（列名の数字は全角でも可）\n"
+                       "ボーナス数字: " +
+                       JoinNames(kBonusNames));
 }
 
 std::string LineText(int line) {
@@ -68,13 +119,11 @@ std::array<int, kRoleCount> MapColumns(const CsvRecord& header) {
         columns[static_cast<std::size_t>(*role)] = static_cast<int>(c);
     }
     if (columns[kDrawNumber] < 0) {
-        throw HistoryError(LineText(header.line) +
-                           "に列「回数」（または「開催回」「回」）がありません。");
+        RefuseHeader(header.line, "回数");
     }
     for (int f = 0; f < Draw::kFieldCount; ++f) {
         if (columns[static_cast<std::size_t>(kFirstNumber + f)] < 0) {
-            throw HistoryError(LineText(header.line) + "に列「" +
-                               kNumberFieldNames[static_cast<std::size_t>(f)] + "」がありません。");
+            RefuseHeader(header.line, kNumberFieldNames[static_cast<std::size_t>(f)]);
         }
     }
     return columns;

@@ -24,33 +24,39 @@ std::string ReadSource(const std::filesystem::path& file) {
     }
 }
 
-DrawHistory Restore(const std::filesystem::path& source, const DrawHistory& restored,
-                    const std::filesystem::path& historyFile) {
+CheckedImport Restore(const std::filesystem::path& source, const DrawHistory& restored) {
     std::vector<Draw> rows = restored.Rows();
     CheckStoredDraws(rows, "当選データファイル「" + source.string() + "」");
-    // A restored sample history stays marked as one.
-    return ReplaceHistoryFile(historyFile, rows,
-                              restored.IsSample() ? HistoryKind::kSample : HistoryKind::kPublished);
+    return {ImportSource::kHistoryFile, std::move(rows),
+            restored.IsSample() ? HistoryKind::kSample : HistoryKind::kPublished};
 }
 
 }  // namespace
 
-ImportedHistory ImportHistory(const std::filesystem::path& source,
-                              const std::filesystem::path& historyFile,
-                              const AccessReader& access) {
+CheckedImport CheckImportSource(const std::filesystem::path& source, const AccessReader& access) {
     const std::string bytes = ReadSource(source);
     if (LooksLikeAccessFile(bytes)) {
-        return {ImportSource::kAccessFile, ReplaceHistoryFile(historyFile, access.Read(source))};
+        return {ImportSource::kAccessFile, access.Read(source), HistoryKind::kPublished};
     }
     // The encrypted file has no signature of its own: it is ours when our key opens it. An
     // empty file would open as an empty database, but it is an empty CSV.
     if (!bytes.empty()) {
         if (const std::optional<DrawHistory> restored = OpenDrawHistoryIfOurs(source)) {
-            return {ImportSource::kHistoryFile, Restore(source, *restored, historyFile)};
+            return Restore(source, *restored);
         }
     }
-    return {ImportSource::kCsvFile,
-            ReplaceHistoryFile(historyFile, ParseCsvHistoryBytes(bytes, source))};
+    return {ImportSource::kCsvFile, ParseCsvHistoryBytes(bytes, source), HistoryKind::kPublished};
+}
+
+ImportedHistory ApplyImport(const CheckedImport& checked,
+                            const std::filesystem::path& historyFile) {
+    return {checked.source, ReplaceHistoryFile(historyFile, checked.rows, checked.kind)};
+}
+
+ImportedHistory ImportHistory(const std::filesystem::path& source,
+                              const std::filesystem::path& historyFile,
+                              const AccessReader& access) {
+    return ApplyImport(CheckImportSource(source, access), historyFile);
 }
 
 }  // namespace pirumo

@@ -53,14 +53,15 @@ std::vector<DroppedDraw> FindDroppedDraws(const std::vector<Draw>& local,
     return dropped;
 }
 
-std::string DescribeDroppedDraws(const std::vector<DroppedDraw>& dropped, std::size_t maxLines) {
+std::string DescribeDroppedDraws(const std::vector<DroppedDraw>& dropped, std::size_t maxLines,
+                                 const std::string& other) {
     std::string text;
     const std::size_t shown = std::min(dropped.size(), maxLines);
     for (std::size_t i = 0; i < shown; ++i) {
         const DroppedDraw& d = dropped[i];
         text += "第" + std::to_string(d.local.drawNumber) + "回　" + NumbersText(d.local) + "　（";
-        text += d.downloaded ? "最新データでは " + NumbersText(*d.downloaded)
-                             : std::string("最新データにありません");
+        text +=
+            d.downloaded ? other + "では " + NumbersText(*d.downloaded) : other + "にありません";
         text += "）\n";
     }
     if (dropped.size() > shown) {

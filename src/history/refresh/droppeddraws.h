@@ -22,8 +22,9 @@ struct DroppedDraw {
 std::vector<DroppedDraw> FindDroppedDraws(const std::vector<Draw>& local,
                                           const std::vector<Draw>& downloaded);
 
-// One line per dropped draw (draw number, numbers, what the download holds instead); past
-// maxLines lines a last line says how many more there are.
-std::string DescribeDroppedDraws(const std::vector<DroppedDraw>& dropped, std::size_t maxLines);
+// One line per dropped draw (draw number, numbers, what `other`, the download or a file to
+// import, holds instead); past maxLines lines a last line says how many more there are.
+std::string DescribeDroppedDraws(const std::vector<DroppedDraw>& dropped, std::size_t maxLines,
+                                 const std::string& other = "最新データ");
 
 }  // namespace pirumo

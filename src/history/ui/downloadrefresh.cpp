@@ -52,9 +52,14 @@ std::optional<DrawHistory> DownloadRefresh::Run() {
         HourglassCursor hourglass;
         ProcessPendingEvents();
         plan = PlanHistoryRefresh(mTarget, body, mAccess);
+        if (plan.BringsNothingNew()) {
+            hourglass.Restore();
+            ShowNotice(NothingNewMessage(plan));
+            return std::nullopt;
+        }
         if (plan.NeedsConfirmation()) {
             hourglass.Restore();
-            if (!ConfirmLoss(DescribeRefreshLoss(plan, 20))) {
+            if (!Confirm(DescribeMissingDraws(plan) + DescribeRefreshLoss(plan, 20))) {
                 return std::nullopt;
             }
         }
@@ -108,9 +113,9 @@ bool DownloadRefresh::Download(const std::string& url, std::string& body) {
     return true;
 }
 
-bool DownloadRefresh::ConfirmLoss(const std::string& loss) {
+bool DownloadRefresh::Confirm(const std::string& doubts) {
     QMessageBox box(QMessageBox::Warning, DefaultTitle(),
-                    QString::fromStdString(loss) +
+                    QString::fromStdString(doubts) +
                         QStringLiteral("\n最新化しますか？（今の当選データファイルは ") +
                         QString::fromStdString(mTarget.filename().string()) +
                         QStringLiteral(".bak として残ります）"),

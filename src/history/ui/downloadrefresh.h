@@ -13,9 +13,10 @@ class QWidget;
 namespace pirumo {
 
 // The 当選データ最新化 menu action: downloads the published history with a progress dialog that
-// can be cancelled, checks it, asks before local draws would be lost (No is the default), and
-// replaces the history file atomically. Every failure is reported and leaves the file as it was.
-// Run() gives the caller the history that replaced the file.
+// can be cancelled, checks it, leaves the file alone when the download brings nothing new, asks
+// before draws would be skipped or local ones lost (No is the default), and replaces the history
+// file atomically, naming the draws it added. Every failure is reported and leaves the file as it
+// was. Run() gives the caller the history that replaced the file.
 class DownloadRefresh {
 public:
     // `access` reads a Jet/Access download; it must outlive this object.
@@ -32,7 +33,7 @@ public:
 
 private:
     bool Download(const std::string& url, std::string& body);
-    bool ConfirmLoss(const std::string& loss);
+    bool Confirm(const std::string& doubts);
     void ShowFailure(const std::string& cause);
     void ShowNotice(const std::string& text);
 

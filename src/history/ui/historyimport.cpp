@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "history/import/importchange.h"
 #include "history/import/importsource.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
@@ -38,14 +39,25 @@ std::optional<DrawHistory> HistoryImport::Run() {
 }
 
 std::optional<DrawHistory> HistoryImport::ImportFile(const QString& file) {
-    if (!ConfirmReplacement(file)) {
+    std::optional<CheckedImport> checked;
+    ImportChange change;
+    try {
+        HourglassCursor hourglass;
+        ProcessPendingEvents();
+        checked = CheckImportSource(ToPath(file), mAccess);
+        change = CompareImport(mHistoryFile, checked->rows);
+    } catch (const std::exception& error) {
+        ShowRefusal(mParent, QString::fromUtf8(error.what()));
+        return std::nullopt;
+    }
+    if (!ConfirmReplacement(file, change)) {
         return std::nullopt;
     }
     std::optional<ImportedHistory> imported;
     try {
         HourglassCursor hourglass;
         ProcessPendingEvents();
-        imported = ImportHistory(ToPath(file), mHistoryFile, mAccess);
+        imported = ApplyImport(*checked, mHistoryFile);
     } catch (const std::exception& error) {
         ShowRefusal(mParent, QString::fromUtf8(error.what()));
         return std::nullopt;
@@ -56,15 +68,18 @@ std::optional<DrawHistory> HistoryImport::ImportFile(const QString& file) {
     return std::move(imported->history);
 }
 
-bool HistoryImport::ConfirmReplacement(const QString& file) {
+bool HistoryImport::ConfirmReplacement(const QString& file, const ImportChange& change) {
     const QString backup =
         QString::fromStdString(mHistoryFile.filename().string()) + QStringLiteral(".bak");
-    const auto answer = QMessageBox::warning(
-        mParent, QString(),
-        QStringLiteral("今の当選データを「%1」の内容で置き換えます。\n"
-                       "置き換える前のファイルは %2 として残します。\nよろしいですか？")
-            .arg(QFileInfo(file).fileName(), backup),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        QMessageBox::warning(mParent, QString(),
+                             QStringLiteral("今の当選データを「%1」の内容で置き換えます。\n\n")
+                                     .arg(QFileInfo(file).fileName()) +
+                                 QString::fromStdString(DescribeImportChange(change, 20)) +
+                                 QStringLiteral("\n置き換える前のファイルは %1 として残します。\n"
+                                                "置き換えます。よろしいですか？")
+                                     .arg(backup),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 
