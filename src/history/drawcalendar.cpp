@@ -1,5 +1,7 @@
 #include "history/drawcalendar.h"
 
+#include "history/drawcaption.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -33,11 +35,7 @@ std::string NewestDrawText(const DrawHistory& history) {
     if (newest == nullptr) {
         return "当選データがありません";
     }
-    std::string text = "最新 第" + std::to_string(newest->drawNumber) + "回";
-    if (!newest->date.empty()) {
-        text += "（" + newest->date + "）";
-    }
-    return text;
+    return "最新 " + DrawCaption(*newest);
 }
 
 NextDraw NextDrawOf(const DrawHistory& history) {
@@ -53,11 +51,7 @@ NextDraw NextDrawOf(const DrawHistory& history) {
 }
 
 std::string NextDrawText(const NextDraw& next) {
-    std::string text = "第" + std::to_string(next.drawNumber) + "回";
-    if (!next.date.empty()) {
-        text += "（" + next.date + "）";
-    }
-    return text;
+    return DrawCaption(next.drawNumber, next.date);
 }
 
 std::optional<std::chrono::sys_days> ParseDrawDate(const std::string& text) {

@@ -2,12 +2,16 @@
 
 namespace pirumo {
 
-std::string DrawCaption(const Draw& draw) {
-    std::string caption = "第" + std::to_string(draw.drawNumber) + "回";
-    if (!draw.date.empty()) {
-        caption += "（" + draw.date + "）";
+std::string DrawCaption(int drawNumber, const std::string& date) {
+    std::string caption = "第" + std::to_string(drawNumber) + "回";
+    if (!date.empty()) {
+        caption += "（" + date + "）";
     }
     return caption;
+}
+
+std::string DrawCaption(const Draw& draw) {
+    return DrawCaption(draw.drawNumber, draw.date);
 }
 
 }  // namespace pirumo
