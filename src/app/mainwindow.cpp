@@ -19,6 +19,7 @@
 #include "app/mainmenu.h"
 #include "app/startuphistory.h"
 #include "app/windowarranger.h"
+#include "app/windowlistmenu.h"
 #include "history/store/historyfile.h"
 #include "history/ui/downloadrefresh.h"
 #include "history/ui/entrywindow.h"
@@ -28,6 +29,7 @@
 #include "prediction/ui/backtestwindow.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
 #include "prediction/ui/numbercheckwindow.h"
+#include "widgets/areafit.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
 
@@ -174,6 +176,11 @@ void MainWindow::BuildMenus() {
     arrange("tileVerticallyAction", TileVertically);
     arrange("cascadeAction", Cascade);
     arrange("arrangeIconsAction", ArrangeIcons);
+    connect(mMenuItems.value(QStringLiteral("closeAllWindowsAction")), &QAction::triggered,
+            mMdiArea, &QMdiArea::closeAllSubWindows);
+    if (auto* windowMenu = menuBar()->findChild<QMenu*>(QStringLiteral("windowMenu"))) {
+        ListWindowsInMenu(*windowMenu, *mMdiArea);
+    }
     for (const MainMenuItem& item : MainMenuItems()) {
         if (item.window != nullptr) {
             ConnectAnalysisItem(*mMenuItems.value(QString::fromUtf8(item.name)), item.window);
@@ -258,6 +265,7 @@ void MainWindow::ShowPredictionWindow() {
     if (mPredictionWindow->isHidden()) {
         mPredictionWindow->Load();
         mPredictionWindow->show();
+        KeepWithinArea(*mPredictionWindow);
     } else if (mPredictionWindow->isMinimized()) {
         mPredictionWindow->showNormal();
     }
@@ -295,6 +303,7 @@ void MainWindow::ShowAnalysisWindow(const Analysis& description) {
         return;
     }
     window->show();
+    KeepWithinArea(*window);
 }
 
 // What the prediction window shows is kept in the log beside the history, so that 予想の検証 can
@@ -322,7 +331,9 @@ void MainWindow::ShowPredictionCheck(const QString& name,
         }
     }
     HourglassCursor hourglass;
-    create()->show();
+    QMdiSubWindow* window = create();
+    window->show();
+    KeepWithinArea(*window);
 }
 
 void MainWindow::RefreshHistoryByDownload() {
@@ -371,6 +382,7 @@ void MainWindow::ShowEntryWindow() {
         return;
     }
     window->show();
+    KeepWithinArea(*window);
 }
 
 void MainWindow::SetRefreshSource() {

@@ -1,6 +1,7 @@
 #include "analyses/ui/analysiswindow.h"
 
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 
 #include "print/analysisprint.h"
 #include "print/ui/printpreview.h"
+#include "widgets/areafit.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/labelplacement.h"
@@ -27,6 +29,8 @@ constexpr int kGridTop = 480;
 constexpr int kBallSize = 255;
 constexpr int kBallPixels = 19;
 constexpr int kLegendGapTwips = 45;
+// Rows of a grid, besides its title rows, that a window shrunk by a tiling still shows.
+constexpr int kLeastShownRows = 3;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text);
@@ -112,6 +116,7 @@ void AnalysisWindow::CreateControls() {
     mSummary->setObjectName(QStringLiteral("summaryLabel"));
     mGridView = new GridView(client);
     mGridView->setObjectName(QStringLiteral("gridView"));
+    mGridView->SetFrozenRows(mLayout.titleRows);
     mCloseButton = AddButton(*client, "closeButton", QStringLiteral("閉じる"));
     connect(mCloseButton, &QPushButton::clicked, this, &AnalysisWindow::close);
     if (mLayout.hasPrintButton) {
@@ -179,15 +184,62 @@ void AnalysisWindow::Load() {
     mHost.SetBlocksEntry(*this, !mLayout.allowsManualEntry);
     setGeometry(TwipsToPixels(0, 0, mLayout.widthTwips, mLayout.heightTwips, *this));
     RunAnalysis();
+    setGeometry(QRect(QPoint(0, 0), SizeWithinArea(*this, OpeningSize())));
     if (mLayout.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
 }
 
+// The layout's size; a grid without scroll bars of its own is meant to be seen whole, and the
+// window grows to show all its rows.
+QSize AnalysisWindow::OpeningSize() const {
+    QSize size = this->size();
+    if (mGrid.GetScrollBars() == ScrollBars::None && widget() != nullptr) {
+        const QWidget& client = *widget();
+        const int below = TwipsToPixelsY(kGapTwips, client) + mCloseButton->height() +
+                          TwipsToPixelsX(kMarginTwips, client);
+        const int clientHeight = mGridView->y() + mGridView->sizeHint().height() + below;
+        const QMargins frame = contentsMargins();
+        size.rheight() = std::max(size.height(), frame.top() + frame.bottom() + clientHeight);
+    }
+    return size;
+}
+
+// Room for the description, the grid's title rows and a few rows below them, and the buttons: the
+// least a tiling leaves the window.
+QSize AnalysisWindow::minimumSizeHint() const {
+    const QWidget* client = widget();
+    if (client == nullptr || mCloseButton == nullptr) {
+        return QMdiSubWindow::minimumSizeHint();
+    }
+    const int margin = TwipsToPixelsX(kMarginTwips, *client);
+    const int gap = TwipsToPixelsY(kGapTwips, *client);
+    const int bar = mGridView->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mGridView);
+    int gridHeight =
+        2 * mGridView->frameWidth() + bar +
+        (kLeastShownRows + mLayout.titleRows) * mGridView->verticalHeader()->defaultSectionSize();
+    if (mGridView->horizontalHeader()->isVisibleTo(mGridView)) {
+        gridHeight += mGridView->horizontalHeader()->height();
+    }
+    const QMargins margins = contentsMargins();
+    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), mGridView->y());
+    return frame + QSize(2 * margin + 2 * mCloseButton->width() + gap,
+                         gridTop + gridHeight + gap + mCloseButton->height() + margin);
+}
+
+// The user stays where the grid was scrolled to; one who was at the newest draw sees the newest
+// draw again, which may be one that was just added.
 void AnalysisWindow::Recompute() {
     HourglassCursor hourglass;
+    const QPoint seen = mGridView->ScrollPosition();
+    const bool atNewest = mLayout.titleRows > 0 && mGridView->ShowsLastRow();
     mGrid = ResultGrid();
     RunAnalysis();
+    mGridView->ScrollTo(seen);
+    if (atNewest) {
+        mGridView->ScrollToLastRow();
+    }
 }
 
 void AnalysisWindow::RunAnalysis() {
@@ -252,6 +304,15 @@ int AnalysisWindow::PlaceSummary(QWidget& client) {
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {
     QMdiSubWindow::resizeEvent(event);
     PlaceControls();
+}
+
+// A list of draws opens at the newest draw, once the grid has its size.
+void AnalysisWindow::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    if (!mShownOnce && mLayout.titleRows > 0) {
+        mGridView->ScrollToLastRow();
+    }
+    mShownOnce = true;
 }
 
 void AnalysisWindow::closeEvent(QCloseEvent* event) {

@@ -25,8 +25,8 @@ public:
     AnalysisWindow(const Analysis& analysis, const AnalysisWindowLayout& layout, WindowHost& host);
     ~AnalysisWindow() override;
 
-    // Blocks manual entry unless the window allows it, takes its size at the top left corner and
-    // runs the analysis on the host's history.
+    // Blocks manual entry unless the window allows it, runs the analysis on the host's history and
+    // takes its size, within the area that holds it, at the area's top left corner.
     void Load();
 
     // Computes the grid again from the history, which has been read anew.
@@ -34,15 +34,19 @@ public:
 
     const ResultGrid& Grid() const { return mGrid; }
 
+    QSize minimumSizeHint() const override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
     void CreateLegend(QWidget& client);
     void PlaceControls();
     int PlaceSummary(QWidget& client);
+    QSize OpeningSize() const;
     void RunAnalysis();
 
     const Analysis mAnalysis;
@@ -53,6 +57,7 @@ private:
     GridView* mGridView = nullptr;
     QPushButton* mCloseButton = nullptr;
     QPushButton* mPrintButton = nullptr;
+    bool mShownOnce = false;
 };
 
 }  // namespace pirumo

@@ -29,6 +29,9 @@ struct AnalysisWindowLayout {
     int summaryWidth = -1;
     int widthTwips = 0;
     int heightTwips = 0;
+    // The title rows above a grid that lists the draws oldest first: they stay in view while the
+    // list scrolls, and the list opens at the newest draw. 0: the grid lists no draws.
+    int titleRows = 0;
     bool hasPrintButton = true;
     bool allowsManualEntry = false;    // true: manual entry stays possible while the window is open
     bool yieldsAfterAnalysis = false;  // pending events processed after the analysis, not before
