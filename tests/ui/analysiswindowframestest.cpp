@@ -40,9 +40,12 @@ bool GridShows(const ResultGrid& grid, const LegendControl& control) {
     for (int r = 1; r <= grid.RowCount(); ++r) {
         for (int c = 1; c <= grid.ColumnCount(); ++c) {
             const CellStyle& style = grid.StyleAt(c, r);
-            if (control.kind == LegendControl::Kind::Swatch
-                    ? style.back == control.colour
-                    : grid.CellText(c, r) == "●" && style.fore == control.colour) {
+            const bool shows =
+                control.kind == LegendControl::Kind::Ball
+                    ? grid.CellText(c, r) == "●" && style.fore == control.colour
+                    : style.back == control.colour &&
+                          (control.text.empty() || grid.CellText(c, r) == control.text);
+            if (shows) {
                 return true;
             }
         }
@@ -55,7 +58,9 @@ bool GridShows(const ResultGrid& grid, const LegendControl& control) {
 // the colour of some ● mark).
 TEST(AnalysisWindowFrames, ButtonsEntryAndLegendOfEveryWindow) {
     ASSERT_EQ(Analyses().size(), std::size(kFrames));
-    TestWindowHost host(DrawHistory(MakeSampleHistory(120, 5)));
+    // Long enough for every colour to come up: five low numbers in a draw, a last digit twelve
+    // draws running.
+    TestWindowHost host(DrawHistory(MakeSampleHistory(300, 1)));
     for (const Frame& expected : kFrames) {
         SCOPED_TRACE(expected.name);
         const Analysis* analysis = FindAnalysis(expected.name);

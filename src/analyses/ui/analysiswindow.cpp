@@ -150,9 +150,12 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
                            .expandedTo(QSize(kBallPixels, kBallPixels));
                 break;
             case LegendControl::Kind::Swatch:
+                label->setText(FromUtf8(control.text));
+                label->setAlignment(Qt::AlignCenter);
                 label->setAutoFillBackground(true);
                 label->setStyleSheet(
-                    QStringLiteral("background-color: %1;").arg(ToColor(control.colour).name()));
+                    QStringLiteral("background-color: %1; border: 1px solid #a0a0a0;")
+                        .arg(ToColor(control.colour).name()));
                 size = QSize(TwipsToPixelsX(kBallSize, client), TwipsToPixelsY(kBallSize, client));
                 break;
         }
@@ -171,8 +174,12 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
         places.push_back(previous);
     }
     KeepApartOnLine(places, TwipsToPixelsX(kLegendGapTwips, client));
+    const int belowDescription = TwipsToPixelsY(kLabelTop + kLabelHeightTwips, client);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i]->setGeometry(places[i]);
+        if (places[i].top() >= belowDescription) {
+            mLegendLine.push_back({labels[i], places[i].top()});
+        }
     }
 }
 
@@ -258,11 +265,17 @@ void AnalysisWindow::PlaceControls() {
     const int margin = TwipsToPixelsX(kMarginTwips, *client);
     const int gap = TwipsToPixelsY(kGapTwips, *client);
     const int labelBottom = PlaceSummary(*client);
+    PlaceLegendLine(labelBottom + gap / 4);
 
     // The grid shows its visible rows and columns where the window is large enough, and scrolls
-    // within the window otherwise; the buttons sit right below it. A wrapped description moves it
-    // down.
-    const int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), labelBottom + gap / 2);
+    // within the window otherwise; the buttons sit right below it. A wrapped description or a
+    // legend line below the description moves it down.
+    int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), labelBottom + gap / 2);
+    for (const QLabel* control : client->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (control->y() >= labelBottom) {
+            gridTop = std::max(gridTop, control->geometry().bottom() + 1 + gap / 2);
+        }
+    }
     const int buttonHeight = mCloseButton->height();
     const QSize size = FitGridView(*mGridView, mGrid.GetScrollBars(),
                                    QSize(client->width() - 2 * margin,
@@ -277,6 +290,21 @@ void AnalysisWindow::PlaceControls() {
     if (mPrintButton != nullptr) {
         right -= mCloseButton->width() + gap;
         mPrintButton->move(right - mPrintButton->width(), buttonTop);
+    }
+}
+
+// A legend line under the description moves down as far as a wrapped description needs.
+void AnalysisWindow::PlaceLegendLine(int least) {
+    if (mLegendLine.empty()) {
+        return;
+    }
+    int top = mLegendLine.front().second;
+    for (const auto& [control, laidOutTop] : mLegendLine) {
+        top = std::min(top, laidOutTop);
+    }
+    const int shift = std::max(0, least - top);
+    for (const auto& [control, laidOutTop] : mLegendLine) {
+        control->move(control->x(), laidOutTop + shift);
     }
 }
 

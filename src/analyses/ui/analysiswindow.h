@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <utility>
+#include <vector>
 
 #include "analyses/analysis.h"
 #include "analyses/ui/analysiswindowlayout.h"
@@ -46,6 +48,7 @@ private:
     void CreateLegend(QWidget& client);
     void PlaceControls();
     int PlaceSummary(QWidget& client);
+    void PlaceLegendLine(int least);
     QSize OpeningSize() const;
     void RunAnalysis();
 
@@ -58,6 +61,8 @@ private:
     QPushButton* mCloseButton = nullptr;
     QPushButton* mPrintButton = nullptr;
     bool mShownOnce = false;
+    // The legend controls on a line of their own under the description, with their laid-out tops.
+    std::vector<std::pair<QLabel*, int>> mLegendLine;
 };
 
 }  // namespace pirumo

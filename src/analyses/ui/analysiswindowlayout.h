@@ -13,7 +13,7 @@ struct LegendControl {
     enum class Kind { Label, Ball, Swatch };
     Kind kind = Kind::Label;
     std::string name;  // Qt object name
-    std::string text;  // Label: its caption
+    std::string text;  // Label: its caption; Swatch: a letter on the colour, as in the cells
     Rgb colour = 0;    // Ball: the ball's colour; Swatch: back colour
     int left = -1;     // twips; -1 = beside the previous control
     int top = -1;
