@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "analyses/ui/legendprintline.h"
 #include "print/analysisprint.h"
 #include "print/ui/printpreview.h"
 #include "widgets/areafit.h"
@@ -121,11 +122,8 @@ void AnalysisWindow::CreateControls() {
     connect(mCloseButton, &QPushButton::clicked, this, &AnalysisWindow::close);
     if (mLayout.hasPrintButton) {
         mPrintButton = AddButton(*client, "printButton", QStringLiteral("印刷"));
-        connect(mPrintButton, &QPushButton::clicked, this, [this] {
-            OpenPrintPreview(
-                AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), QDate::currentDate()),
-                this);
-        });
+        connect(mPrintButton, &QPushButton::clicked, this,
+                [this] { OpenPrintPreview(PrintDocumentOf(QDate::currentDate()), this); });
     }
     CreateLegend(*client);
 }
@@ -181,6 +179,16 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
             mLegendLine.push_back({labels[i], places[i].top()});
         }
     }
+}
+
+// The legend goes under the description, as on screen.
+PrintDocument AnalysisWindow::PrintDocumentOf(QDate printed) const {
+    PrintDocument document = AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
+    PrintLine legend = LegendPrintLine(mLayout.legend);
+    if (!legend.legend.empty() && !document.blocks.empty()) {
+        document.blocks.front().lines.push_back(std::move(legend));
+    }
+    return document;
 }
 
 void AnalysisWindow::Load() {

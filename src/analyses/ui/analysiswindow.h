@@ -7,6 +7,7 @@
 #include "analyses/analysis.h"
 #include "analyses/ui/analysiswindowlayout.h"
 #include "grid/resultgrid.h"
+#include "print/printdocument.h"
 
 class QLabel;
 class QPushButton;
@@ -35,6 +36,8 @@ public:
     void Recompute();
 
     const ResultGrid& Grid() const { return mGrid; }
+    // What 印刷 prints: the description, the legend and the grid.
+    PrintDocument PrintDocumentOf(QDate printed) const;
 
     QSize minimumSizeHint() const override;
 
