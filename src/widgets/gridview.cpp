@@ -244,6 +244,11 @@ void GridView::ApplySizes() {
             }
         }
     }
+    // The first row holds its top border line as well as its bottom one: at the least height the
+    // tops of its ideographs would be drawn over.
+    if (grid.RowCount() > 0 && RowHeightPixels(grid.RowHeight(1)) == MinimumRowPixels()) {
+        rows->resizeSection(0, MinimumRowPixels() + 1);
+    }
     columns->setFixedHeight(RowHeightPixels(grid.RowHeight(0)));
     rows->setFixedWidth(ColumnWidthPixels(grid.ColumnWidth(0)));
 }
