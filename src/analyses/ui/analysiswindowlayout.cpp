@@ -78,13 +78,14 @@ std::vector<LegendControl> SharedLastDigitLegend() {
                                            {"fourShared", kPaleRed, "", "：4個以上"}});
 }
 
+// Twelve draws running are grey in the grid, other runs of ten and more red.
 std::vector<LegendControl> LastDigitRunLegend() {
-    return SwatchLine("続けて出た回数", {{"twoRuns", kPaleCyan, "", "：2～3"},
-                                         {"fourRuns", kPaleGreen, "", "：4～5"},
-                                         {"sixRuns", kPaleYellow, "", "：6～7"},
-                                         {"eightRuns", kPaleMagenta, "", "：8～9"},
-                                         {"twelveRuns", kGrey, "", "：12"},
-                                         {"tenRuns", kPaleRed, "", "：10以上のほか"}});
+    return SwatchLine("続けて出た回数", {{"twoRuns", kPaleCyan, "", "2～3"},
+                                         {"fourRuns", kPaleGreen, "", "4～5"},
+                                         {"sixRuns", kPaleYellow, "", "6～7"},
+                                         {"eightRuns", kPaleMagenta, "", "8～9"},
+                                         {"tenRuns", kPaleRed, "", "10以上"},
+                                         {"twelveRuns", kGrey, "", "12"}});
 }
 
 // The pattern letters A to F: the first kind's count of the five numbers goes from 5 down to 0
