@@ -90,10 +90,10 @@ void TileVertically(QMdiArea& area) {
     TileInBands(area, Qt::Horizontal);
 }
 
-// Back to front, each window takes back the size it had before a tiling, within the area, and sits
-// one title bar lower and further right than the one behind it, so every title stays in view; the
-// active window ends in front. A window that would start outside the area starts again at the top
-// left.
+// Back to front, each window takes back the size it had before a tiling and sits one title bar
+// lower and further right than the one behind it, so every title stays in view; the active window
+// ends in front. A window that would start outside the area starts again at the top left; one that
+// would reach past the area's bottom or right edge is shortened to end there, buttons in view.
 void Cascade(QMdiArea& area) {
     const auto windows = TiledWindows(area);
     const QRect space = area.viewport()->rect();
@@ -101,11 +101,12 @@ void Cascade(QMdiArea& area) {
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
         QMdiSubWindow* window = *it;
         window->showNormal();
-        window->resize(SizeBeforeTiling(*window).boundedTo(space.size()));
         const int step = std::max(window->contentsMargins().top(), 1);
         if (corner.x() + step > space.right() || corner.y() + step > space.bottom()) {
             corner = space.topLeft();
         }
+        const QSize room(space.right() + 1 - corner.x(), space.bottom() + 1 - corner.y());
+        window->resize(SizeBeforeTiling(*window).boundedTo(room));
         window->move(corner);
         window->raise();
         corner += QPoint(step, step);

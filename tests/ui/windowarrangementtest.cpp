@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMenu>
@@ -64,6 +65,16 @@ TEST_F(WindowArrangementTest, CascadeOffsetsEachWindowDownAndRightWithItsOwnSize
     EXPECT_EQ(mFirst->pos(), QPoint(0, 0));
     EXPECT_EQ(mSecond->pos(), QPoint(title, title));
     EXPECT_EQ(mMain->MdiArea().activeSubWindow(), mSecond);
+
+    // In an area smaller than the windows, the one further down is shortened to end in the area.
+    mMain->resize(1200, 700);
+    QCoreApplication::processEvents();
+    Choose("tileHorizontallyAction");
+    Choose("cascadeAction");
+    const QRect smaller = mMain->MdiArea().viewport()->rect();
+    for (const QMdiSubWindow* window : {mFirst, mSecond}) {
+        EXPECT_TRUE(smaller.contains(window->geometry()));
+    }
 }
 
 TEST_F(WindowArrangementTest, ArrangeIconsLinesMinimisedWindowsAlongTheBottom) {
