@@ -1,3 +1,4 @@
+#include <QMdiArea>
 #include <QScrollBar>
 
 #include "mainwindowfixture.h"
@@ -42,6 +43,11 @@ TEST_F(DrawListScrollTest, OpensAtTheNewestDrawUnderItsTitleRow) {
     EXPECT_EQ(titles->width(), mGrid->viewport()->width());
     EXPECT_EQ(titles->rowAt(0), 0);
     EXPECT_EQ(titles->model()->index(0, 0).data().toString(), QStringLiteral("回数"));
+
+    // Made smaller, as by a tiling, it still shows the newest draw.
+    QMdiSubWindow* window = mMain->MdiArea().activeSubWindow();
+    window->resize(window->width(), window->height() / 3);
+    EXPECT_EQ(LastShownDraw().trimmed(), QStringLiteral("300"));
 }
 
 // After the history is read again the list stays where the user scrolled it; one who was at the

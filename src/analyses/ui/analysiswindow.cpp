@@ -337,9 +337,15 @@ int AnalysisWindow::PlaceSummary(QWidget& client) {
     return PlaceWrappingLabel(*mSummary, QPoint(left, top), room, lineHeight).bottom();
 }
 
+// A list showing its newest draw goes on showing it at the new size (a tiling, the user).
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {
+    const bool atNewest =
+        mShownOnce && mLayout.titleRows > 0 && mGridView != nullptr && mGridView->ShowsLastRow();
     QMdiSubWindow::resizeEvent(event);
     PlaceControls();
+    if (atNewest) {
+        mGridView->ScrollToLastRow();
+    }
 }
 
 // A list of draws opens at the newest draw, once the grid has its size.
