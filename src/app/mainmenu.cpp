@@ -56,6 +56,7 @@ const std::vector<MainMenuItem>& MainMenuItems() {
         {1, "tileVerticallyAction", "左右に並べて表示(&V)", nullptr},
         {1, "cascadeAction", "重ねて表示(&C)", nullptr},
         {1, "arrangeIconsAction", "アイコンの整列(&A)", nullptr},
+        {1, "closeAllWindowsAction", "すべて閉じる(&L)", nullptr},
         {0, "helpMenu", "ヘルプ(&H)", nullptr},
         {1, "showHelpAction", "ヘルプ(&H)", nullptr},
         {1, "showAboutAction", "バージョン情報(&A)", nullptr},

@@ -20,6 +20,7 @@
 #include "app/mainmenu.h"
 #include "app/startuphistory.h"
 #include "app/windowarranger.h"
+#include "app/windowlistmenu.h"
 #include "history/drawcalendar.h"
 #include "history/store/historyfile.h"
 #include "history/ui/downloadrefresh.h"
@@ -30,6 +31,7 @@
 #include "prediction/ui/backtestwindow.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
 #include "prediction/ui/numbercheckwindow.h"
+#include "widgets/areafit.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
 
@@ -180,6 +182,11 @@ void MainWindow::BuildMenus() {
     arrange("tileVerticallyAction", TileVertically);
     arrange("cascadeAction", Cascade);
     arrange("arrangeIconsAction", ArrangeIcons);
+    connect(mMenuItems.value(QStringLiteral("closeAllWindowsAction")), &QAction::triggered,
+            mMdiArea, &QMdiArea::closeAllSubWindows);
+    if (auto* windowMenu = menuBar()->findChild<QMenu*>(QStringLiteral("windowMenu"))) {
+        ListWindowsInMenu(*windowMenu, *mMdiArea);
+    }
     for (const MainMenuItem& item : MainMenuItems()) {
         if (item.window != nullptr) {
             ConnectAnalysisItem(*mMenuItems.value(QString::fromUtf8(item.name)), item.window);
@@ -264,6 +271,7 @@ void MainWindow::ShowPredictionWindow() {
     if (mPredictionWindow->isHidden()) {
         mPredictionWindow->Load();
         mPredictionWindow->show();
+        KeepWithinArea(*mPredictionWindow);
     } else if (mPredictionWindow->isMinimized()) {
         mPredictionWindow->showNormal();
     }
@@ -301,6 +309,7 @@ void MainWindow::ShowAnalysisWindow(const Analysis& description) {
         return;
     }
     window->show();
+    KeepWithinArea(*window);
 }
 
 // What the prediction window shows is kept in the log beside the history, so that 予想の検証 can
@@ -328,7 +337,9 @@ void MainWindow::ShowPredictionCheck(const QString& name,
         }
     }
     HourglassCursor hourglass;
-    create()->show();
+    QMdiSubWindow* window = create();
+    window->show();
+    KeepWithinArea(*window);
 }
 
 void MainWindow::RefreshHistoryByDownload() {
@@ -377,6 +388,7 @@ void MainWindow::ShowEntryWindow() {
         return;
     }
     window->show();
+    KeepWithinArea(*window);
 }
 
 void MainWindow::SetRefreshSource() {

@@ -51,6 +51,44 @@ void PaintHeading(QPainter& painter, const PrintDocument& document, const QRectF
                      Qt::black);
 }
 
+QColor ToColor(Rgb colour) {
+    return {RedOf(colour), GreenOf(colour), BlueOf(colour)};
+}
+
+// The caption, then each mark and its meaning, left to right in the line's font.
+void PaintLegendLine(QPainter& painter, const PlacedLine& placed) {
+    const QFontMetricsF metrics(painter.font());
+    const double side = metrics.ascent();
+    const double gap = metrics.horizontalAdvance(u'0') / 2;
+    double x = placed.rect.left();
+    const auto write = [&](const QString& text) {
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(x, placed.rect.top(), placed.rect.right() - x, metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, text);
+        x += metrics.horizontalAdvance(text) + gap;
+    };
+    if (!placed.line.text.isEmpty()) {
+        write(placed.line.text);
+    }
+    for (const PrintLegendMark& mark : placed.line.legend) {
+        const QRectF box(x, placed.rect.top() + (metrics.height() - side) / 2, side, side);
+        if (mark.ball) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(ToColor(mark.colour));
+            painter.drawEllipse(box);
+        } else {
+            painter.setPen(QPen(QColor(160, 160, 160), 0));
+            painter.setBrush(ToColor(mark.colour));
+            painter.drawRect(box);
+            painter.setPen(Qt::black);
+            painter.drawText(box, Qt::AlignCenter, mark.letter);
+        }
+        painter.setBrush(Qt::NoBrush);
+        x = box.right() + gap / 2;
+        write(mark.meaning);
+    }
+}
+
 void PaintFooter(QPainter& painter, const QRectF& page, double height, int number, int count) {
     painter.setPen(Qt::black);
     painter.setFont(PrintFont(kSmallPoints));
@@ -87,8 +125,12 @@ int PaintDocument(const PrintDocument& document, QPagedPaintDevice& device) {
         for (const PlacedLine& placed : content.lines) {
             painter.setPen(Qt::black);
             painter.setFont(LineFont(placed.line));
-            painter.drawText(placed.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                             placed.line.text);
+            if (placed.line.legend.empty()) {
+                painter.drawText(placed.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                 placed.line.text);
+            } else {
+                PaintLegendLine(painter, placed);
+            }
         }
         for (const GridSlice& slice : content.slices) {
             auto& gridPainter = gridPainters[slice.grid];

@@ -150,6 +150,9 @@ QFont LineFont(const PrintLine& line) {
 
 double LineHeight(const PrintLine& line, double width) {
     const QFontMetricsF metrics(LineFont(line));
+    if (!line.legend.empty()) {
+        return metrics.height();
+    }
     return metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, line.text).height();
 }
 

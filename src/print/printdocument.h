@@ -8,10 +8,21 @@
 
 namespace pirumo {
 
-// A line of text above a grid, or on its own.
+// One colour of a legend line: a ● in the colour, or a square of it with the letter the cells
+// show, followed by what it means.
+struct PrintLegendMark {
+    Rgb colour = 0;
+    bool ball = false;
+    QString letter;
+    QString meaning;
+};
+
+// A line of text above a grid, or on its own. A legend line shows `text` as its caption, then its
+// marks, all on one line.
 struct PrintLine {
     QString text;
     bool emphasised = false;  // larger and bold, for what the page is about
+    std::vector<PrintLegendMark> legend = {};
 };
 
 // Lines followed by an optional grid. The grid's first `titleRows` rows are its header band:

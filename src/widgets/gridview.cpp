@@ -114,9 +114,10 @@ void GridView::SetGrid(ResultGrid& grid) {
     auto* old = mModel;
     mModel = new GridTableModel(grid, this);
     setModel(mModel);
-    delete old;
     ApplySizes();
     ApplyPresentation();
+    ShowFrozenRows();  // before the old model, which the frozen rows may still show, goes
+    delete old;
 }
 
 void GridView::Refresh() {
@@ -126,6 +127,86 @@ void GridView::Refresh() {
     mModel->Reload();
     ApplySizes();
     ApplyPresentation();
+    ShowFrozenRows();
+}
+
+void GridView::SetFrozenRows(int rows) {
+    mFrozenRowCount = rows;
+    ShowFrozenRows();
+}
+
+void GridView::ShowFrozenRows() {
+    if (mFrozenRowCount <= 0 || mModel == nullptr) {
+        if (mFrozenRows != nullptr) {
+            mFrozenRows->hide();
+        }
+        return;
+    }
+    if (mFrozenRows == nullptr) {
+        mFrozenRows = new GridView(this);
+        mFrozenRows->setObjectName(QStringLiteral("frozenRows"));
+        mFrozenRows->setFrameShape(QFrame::NoFrame);
+        mFrozenRows->setFocusPolicy(Qt::NoFocus);
+        // Clicks and the wheel reach the rows underneath, which do scroll.
+        mFrozenRows->setAttribute(Qt::WA_TransparentForMouseEvents);
+        connect(horizontalScrollBar(), &QScrollBar::valueChanged,
+                mFrozenRows->horizontalScrollBar(), &QScrollBar::setValue);
+    }
+    if (mFrozenRows->mModel != mModel) {
+        mFrozenRows->mModel = mModel;
+        mFrozenRows->setModel(mModel);
+    }
+    mFrozenRows->ApplySizes();
+    mFrozenRows->ApplyPresentation();
+    mFrozenRows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mFrozenRows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PlaceFrozenRows();
+    mFrozenRows->show();
+}
+
+// Over the header and the first rows, as wide as the rows are shown; the scroll bars stay free.
+void GridView::PlaceFrozenRows() {
+    if (mFrozenRows == nullptr || mFrozenRows->isHidden() || mModel == nullptr) {
+        return;
+    }
+    const QRect shown = viewport()->geometry();
+    int height = shown.top() - frameWidth();
+    for (int r = 0; r < std::min(mFrozenRowCount, mModel->rowCount()); ++r) {
+        height += rowHeight(r);
+    }
+    mFrozenRows->setGeometry(frameWidth(), frameWidth(), shown.right() + 1 - frameWidth(),
+                             std::min(height, shown.bottom() + 1 - frameWidth()));
+    mFrozenRows->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    mFrozenRows->raise();
+}
+
+void GridView::updateGeometries() {
+    QTableView::updateGeometries();
+    PlaceFrozenRows();
+}
+
+void GridView::UpdateScrollRanges() {
+    executeDelayedItemsLayout();
+    updateGeometries();
+}
+
+QPoint GridView::ScrollPosition() const {
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+bool GridView::ShowsLastRow() const {
+    return verticalScrollBar()->value() == verticalScrollBar()->maximum();
+}
+
+void GridView::ScrollTo(QPoint position) {
+    UpdateScrollRanges();
+    horizontalScrollBar()->setValue(position.x());
+    verticalScrollBar()->setValue(position.y());
+}
+
+void GridView::ScrollToLastRow() {
+    UpdateScrollRanges();
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
 int GridView::ColumnWidthPixels(double characters) const {
@@ -162,6 +243,11 @@ void GridView::ApplySizes() {
                 rows->resizeSection(r - 1, height);
             }
         }
+    }
+    // The first row holds its top border line as well as its bottom one: at the least height the
+    // tops of its ideographs would be drawn over.
+    if (grid.RowCount() > 0 && RowHeightPixels(grid.RowHeight(1)) == MinimumRowPixels()) {
+        rows->resizeSection(0, MinimumRowPixels() + 1);
     }
     columns->setFixedHeight(RowHeightPixels(grid.RowHeight(0)));
     rows->setFixedWidth(ColumnWidthPixels(grid.ColumnWidth(0)));

@@ -30,6 +30,15 @@ public:
 
     GridTableModel* GridModel() const { return mModel; }
 
+    // Keeps the grid's first `rows` rows in view above the others while they scroll; 0: none.
+    void SetFrozenRows(int rows);
+    // How far the grid is scrolled, in pixels, and whether it shows its last row.
+    QPoint ScrollPosition() const;
+    bool ShowsLastRow() const;
+    // Scrolls as far as the grid allows towards `position`, or to the grid's last row.
+    void ScrollTo(QPoint position);
+    void ScrollToLastRow();
+
     // Pixels of a column `characters` wide, and of a row `points` high, at this view's DPI. A row
     // is never lower than MinimumRowPixels().
     int ColumnWidthPixels(double characters) const;
@@ -45,6 +54,7 @@ protected:
     // (Enter, Tab, another cell, elsewhere); only Escape drops it.
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void paintEvent(QPaintEvent* event) override;
+    void updateGeometries() override;
     // Keeps the active cell the grid set up: taking the focus makes no cell current.
     void focusInEvent(QFocusEvent* event) override;
 
@@ -52,9 +62,15 @@ private:
     void ApplySizes();
     void ApplyPresentation();
     void PaintCurrentCell(QPainter& painter);
+    void ShowFrozenRows();
+    void PlaceFrozenRows();
+    void UpdateScrollRanges();
 
     GridTableModel* mModel = nullptr;
     GridDelegate* mDelegate = nullptr;
+    int mFrozenRowCount = 0;
+    // A second view of the same model over the top of this one that never scrolls vertically.
+    GridView* mFrozenRows = nullptr;
 };
 
 }  // namespace pirumo

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <algorithm>
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
+#include "analyses/ui/legendprintline.h"
 #include "history/store/samplehistory.h"
 #include "testwindowhost.h"
 
@@ -40,9 +42,12 @@ bool GridShows(const ResultGrid& grid, const LegendControl& control) {
     for (int r = 1; r <= grid.RowCount(); ++r) {
         for (int c = 1; c <= grid.ColumnCount(); ++c) {
             const CellStyle& style = grid.StyleAt(c, r);
-            if (control.kind == LegendControl::Kind::Swatch
-                    ? style.back == control.colour
-                    : grid.CellText(c, r) == "●" && style.fore == control.colour) {
+            const bool shows =
+                control.kind == LegendControl::Kind::Ball
+                    ? grid.CellText(c, r) == "●" && style.fore == control.colour
+                    : style.back == control.colour &&
+                          (control.text.empty() || grid.CellText(c, r) == control.text);
+            if (shows) {
                 return true;
             }
         }
@@ -55,7 +60,9 @@ bool GridShows(const ResultGrid& grid, const LegendControl& control) {
 // the colour of some ● mark).
 TEST(AnalysisWindowFrames, ButtonsEntryAndLegendOfEveryWindow) {
     ASSERT_EQ(Analyses().size(), std::size(kFrames));
-    TestWindowHost host(DrawHistory(MakeSampleHistory(120, 5)));
+    // Long enough for every colour to come up: five low numbers in a draw, a last digit twelve
+    // draws running.
+    TestWindowHost host(DrawHistory(MakeSampleHistory(300, 1)));
     for (const Frame& expected : kFrames) {
         SCOPED_TRACE(expected.name);
         const Analysis* analysis = FindAnalysis(expected.name);
@@ -70,9 +77,51 @@ TEST(AnalysisWindowFrames, ButtonsEntryAndLegendOfEveryWindow) {
                 EXPECT_TRUE(GridShows(window->Grid(), control)) << control.name;
             }
         }
+        // On paper the legend is a line under the description, mark for mark.
+        const std::vector<LegendControl>& legend = AnalysisWindowLayoutOf(expected.name).legend;
+        const auto marks = std::count_if(legend.begin(), legend.end(), [](const auto& control) {
+            return control.kind != LegendControl::Kind::Label;
+        });
+        const std::vector<PrintLine> lines =
+            window->PrintDocumentOf(QDate(2025, 9, 30)).blocks.front().lines;
+        const auto legendLines =
+            std::count_if(lines.begin(), lines.end(), [marks](const auto& line) {
+                return !line.legend.empty() &&
+                       line.legend.size() == static_cast<std::size_t>(marks);
+            });
+        EXPECT_EQ(legendLines, marks > 0 ? 1 : 0);
         window->close();
         EXPECT_TRUE(host.EntryAllowed());
     }
+}
+
+// Each mark takes the first caption after it that no mark has taken; captions before any mark
+// head the line.
+TEST(AnalysisWindowFrames, LegendOnPaperPairsEachMarkWithItsMeaning) {
+    using Kind = LegendControl::Kind;
+    const std::vector<LegendControl> groups{
+        {Kind::Ball, "main", "", 1},    {Kind::Ball, "bonus", "", 2},
+        {Kind::Label, "m", "：本数字"}, {Kind::Label, "b", "：ボーナス数字"},
+        {Kind::Swatch, "none", "", 3},  {Kind::Label, "n", ":該当なし"},
+    };
+    const std::vector<LegendControl> letters{
+        {Kind::Label, "caption", "偶数:奇数"},
+        {Kind::Swatch, "a", "A", 4},
+        {Kind::Label, "aLabel", "5:0"},
+    };
+    const auto describe = [](const PrintLine& line) {
+        QString text = line.text + QStringLiteral("|");
+        for (const PrintLegendMark& mark : line.legend) {
+            text += QStringLiteral("%1%2%3%4 ")
+                        .arg(mark.colour)
+                        .arg(mark.ball ? QStringLiteral("●") : QStringLiteral("■"), mark.letter,
+                             mark.meaning);
+        }
+        return text.toStdString();
+    };
+    EXPECT_EQ(describe(LegendPrintLine(groups)), "|1●：本数字 2●：ボーナス数字 3■:該当なし ");
+    EXPECT_EQ(describe(LegendPrintLine(letters)), "偶数:奇数|4■A5:0 ");
+    EXPECT_TRUE(LegendPrintLine({}).legend.empty());
 }
 
 }  // namespace

@@ -182,7 +182,7 @@ std::pair<int, int> RedInkRows(const QImage& picture, const QRect& cell) {
 }
 
 // 数字 in a row of 9 points, the shortest any window uses, is drawn whole: as tall as in a tall row
-// and clear of the border lines above and below it.
+// and clear of the border lines above and below it, also in the first row.
 TEST_F(GridViewTest, ShortRowsShowWholeGlyphs) {
     ResultGrid grid;
     grid.SetColumnCount(1);
@@ -195,6 +195,7 @@ TEST_F(GridViewTest, ShortRowsShowWholeGlyphs) {
     grid.SetCellBorder(border::kAll, kBlue);
     grid.SetForeColor(kRed);
     grid.SetBlockMode(false);
+    grid.SetCellText(1, 1, "数字");
     grid.SetCellText(1, 2, "数字");
     grid.SetCellText(1, 3, "数字");
     grid.ActivateCell(0, 0);
@@ -207,6 +208,11 @@ TEST_F(GridViewTest, ShortRowsShowWholeGlyphs) {
     EXPECT_EQ(shortBottom - shortTop, tallBottom - tallTop) << "glyphs cut in the short row";
     EXPECT_GT(shortTop, CellRect(1, 2).top() - 1) << "touches the line above";
     EXPECT_LT(shortBottom, CellRect(1, 2).bottom()) << "touches the line below";
+    // The first row holds its own top line too.
+    const auto [firstTop, firstBottom] = RedInkRows(picture, CellRect(1, 1));
+    EXPECT_EQ(firstBottom - firstTop, tallBottom - tallTop) << "glyphs cut in the first row";
+    EXPECT_GT(firstTop, CellRect(1, 1).top()) << "drawn over by the first row's top line";
+    EXPECT_LT(firstBottom, CellRect(1, 1).bottom()) << "touches the first row's bottom line";
 }
 
 TEST_F(GridViewTest, StaticCellsCannotBeEditedAndNothingShowsAsSelected) {

@@ -54,6 +54,7 @@ const ExpectedItem kMenuTree[] = {
     {1, "tileVerticallyAction", "左右に並べて表示(&V)"},
     {1, "cascadeAction", "重ねて表示(&C)"},
     {1, "arrangeIconsAction", "アイコンの整列(&A)"},
+    {1, "closeAllWindowsAction", "すべて閉じる(&L)"},
     {0, "helpMenu", "ヘルプ(&H)"},
     {1, "showHelpAction", "ヘルプ(&H)"},
     {1, "showAboutAction", "バージョン情報(&A)"},

@@ -1,5 +1,6 @@
 #include <QChartView>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -9,12 +10,15 @@
 #include "history/store/samplehistory.h"
 #include "mainwindowfixture.h"
 #include "modalanswerer.h"
+#include "prediction/backtest/backtestgrids.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
 #include "prediction/ui/backtestwindow.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
 #include "prediction/ui/numbercheckwindow.h"
 #include "testwindowhost.h"
+#include "widgets/gridtablemodel.h"
+#include "widgets/gridview.h"
 
 namespace pirumo::test {
 namespace {
@@ -45,6 +49,25 @@ TEST_F(PredictionCheckWindowsTest, BacktestWindowShowsTheCheckAndTheLoggedPredic
     const auto* chart = window->findChild<QChartView*>();
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(chart->chart()->series().size(), 3);
+
+    // The draws table's two colours, each explained under it in that colour.
+    const ResultGrid& table =
+        window->findChild<GridView*>(QStringLiteral("drawsGrid"))->GridModel()->Grid();
+    for (const auto& [name, colour] :
+         {std::pair{"matchSwatch", kMatchBack}, std::pair{"bonusSwatch", kBonusBack}}) {
+        SCOPED_TRACE(name);
+        const auto* swatch = window->findChild<QLabel*>(QString::fromUtf8(name));
+        ASSERT_NE(swatch, nullptr);
+        EXPECT_TRUE(swatch->styleSheet().contains(
+            QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)).name()));
+        bool used = false;
+        for (int r = 1; r <= table.RowCount(); ++r) {
+            for (int c = 1; c <= table.ColumnCount(); ++c) {
+                used = used || table.StyleAt(c, r).back == colour;
+            }
+        }
+        EXPECT_TRUE(used);
+    }
 
     // Choosing the item again brings the open window forward.
     EXPECT_EQ(ChooseWindow("openBacktestAction"), window);

@@ -1,6 +1,7 @@
 #include "analyses/ui/analysiswindow.h"
 
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -9,8 +10,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "analyses/ui/legendprintline.h"
 #include "print/analysisprint.h"
 #include "print/ui/printpreview.h"
+#include "widgets/areafit.h"
 #include "widgets/gridview.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/labelplacement.h"
@@ -27,6 +30,8 @@ constexpr int kGridTop = 480;
 constexpr int kBallSize = 255;
 constexpr int kBallPixels = 19;
 constexpr int kLegendGapTwips = 45;
+// Rows of a grid, besides its title rows, that a window shrunk by a tiling still shows.
+constexpr int kLeastShownRows = 3;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text);
@@ -112,15 +117,13 @@ void AnalysisWindow::CreateControls() {
     mSummary->setObjectName(QStringLiteral("summaryLabel"));
     mGridView = new GridView(client);
     mGridView->setObjectName(QStringLiteral("gridView"));
+    mGridView->SetFrozenRows(mLayout.titleRows);
     mCloseButton = AddButton(*client, "closeButton", QStringLiteral("閉じる"));
     connect(mCloseButton, &QPushButton::clicked, this, &AnalysisWindow::close);
     if (mLayout.hasPrintButton) {
         mPrintButton = AddButton(*client, "printButton", QStringLiteral("印刷"));
-        connect(mPrintButton, &QPushButton::clicked, this, [this] {
-            OpenPrintPreview(
-                AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), QDate::currentDate()),
-                this);
-        });
+        connect(mPrintButton, &QPushButton::clicked, this,
+                [this] { OpenPrintPreview(PrintDocumentOf(QDate::currentDate()), this); });
     }
     CreateLegend(*client);
 }
@@ -145,9 +148,12 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
                            .expandedTo(QSize(kBallPixels, kBallPixels));
                 break;
             case LegendControl::Kind::Swatch:
+                label->setText(FromUtf8(control.text));
+                label->setAlignment(Qt::AlignCenter);
                 label->setAutoFillBackground(true);
                 label->setStyleSheet(
-                    QStringLiteral("background-color: %1;").arg(ToColor(control.colour).name()));
+                    QStringLiteral("background-color: %1; border: 1px solid #a0a0a0;")
+                        .arg(ToColor(control.colour).name()));
                 size = QSize(TwipsToPixelsX(kBallSize, client), TwipsToPixelsY(kBallSize, client));
                 break;
         }
@@ -166,9 +172,23 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
         places.push_back(previous);
     }
     KeepApartOnLine(places, TwipsToPixelsX(kLegendGapTwips, client));
+    const int belowDescription = TwipsToPixelsY(kLabelTop + kLabelHeightTwips, client);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i]->setGeometry(places[i]);
+        if (places[i].top() >= belowDescription) {
+            mLegendLine.push_back({labels[i], places[i].top()});
+        }
     }
+}
+
+// The legend goes under the description, as on screen.
+PrintDocument AnalysisWindow::PrintDocumentOf(QDate printed) const {
+    PrintDocument document = AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
+    PrintLine legend = LegendPrintLine(mLayout.legend);
+    if (!legend.legend.empty() && !document.blocks.empty()) {
+        document.blocks.front().lines.push_back(std::move(legend));
+    }
+    return document;
 }
 
 void AnalysisWindow::Load() {
@@ -179,15 +199,62 @@ void AnalysisWindow::Load() {
     mHost.SetBlocksEntry(*this, !mLayout.allowsManualEntry);
     setGeometry(TwipsToPixels(0, 0, mLayout.widthTwips, mLayout.heightTwips, *this));
     RunAnalysis();
+    setGeometry(QRect(QPoint(0, 0), SizeWithinArea(*this, OpeningSize())));
     if (mLayout.yieldsAfterAnalysis) {
         ProcessPendingEvents();
     }
 }
 
+// The layout's size; a grid without scroll bars of its own is meant to be seen whole, and the
+// window grows to show all its rows.
+QSize AnalysisWindow::OpeningSize() const {
+    QSize size = this->size();
+    if (mGrid.GetScrollBars() == ScrollBars::None && widget() != nullptr) {
+        const QWidget& client = *widget();
+        const int below = TwipsToPixelsY(kGapTwips, client) + mCloseButton->height() +
+                          TwipsToPixelsX(kMarginTwips, client);
+        const int clientHeight = mGridView->y() + mGridView->sizeHint().height() + below;
+        const QMargins frame = contentsMargins();
+        size.rheight() = std::max(size.height(), frame.top() + frame.bottom() + clientHeight);
+    }
+    return size;
+}
+
+// Room for the description, the grid's title rows and a few rows below them, and the buttons: the
+// least a tiling leaves the window.
+QSize AnalysisWindow::minimumSizeHint() const {
+    const QWidget* client = widget();
+    if (client == nullptr || mCloseButton == nullptr) {
+        return QMdiSubWindow::minimumSizeHint();
+    }
+    const int margin = TwipsToPixelsX(kMarginTwips, *client);
+    const int gap = TwipsToPixelsY(kGapTwips, *client);
+    const int bar = mGridView->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, mGridView);
+    int gridHeight =
+        2 * mGridView->frameWidth() + bar +
+        (kLeastShownRows + mLayout.titleRows) * mGridView->verticalHeader()->defaultSectionSize();
+    if (mGridView->horizontalHeader()->isVisibleTo(mGridView)) {
+        gridHeight += mGridView->horizontalHeader()->height();
+    }
+    const QMargins margins = contentsMargins();
+    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), mGridView->y());
+    return frame + QSize(2 * margin + 2 * mCloseButton->width() + gap,
+                         gridTop + gridHeight + gap + mCloseButton->height() + margin);
+}
+
+// The user stays where the grid was scrolled to; one who was at the newest draw sees the newest
+// draw again, which may be one that was just added.
 void AnalysisWindow::Recompute() {
     HourglassCursor hourglass;
+    const QPoint seen = mGridView->ScrollPosition();
+    const bool atNewest = mLayout.titleRows > 0 && mGridView->ShowsLastRow();
     mGrid = ResultGrid();
     RunAnalysis();
+    mGridView->ScrollTo(seen);
+    if (atNewest) {
+        mGridView->ScrollToLastRow();
+    }
 }
 
 void AnalysisWindow::RunAnalysis() {
@@ -206,11 +273,17 @@ void AnalysisWindow::PlaceControls() {
     const int margin = TwipsToPixelsX(kMarginTwips, *client);
     const int gap = TwipsToPixelsY(kGapTwips, *client);
     const int labelBottom = PlaceSummary(*client);
+    PlaceLegendLine(labelBottom + gap / 4);
 
     // The grid shows its visible rows and columns where the window is large enough, and scrolls
-    // within the window otherwise; the buttons sit right below it. A wrapped description moves it
-    // down.
-    const int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), labelBottom + gap / 2);
+    // within the window otherwise; the buttons sit right below it. A wrapped description or a
+    // legend line below the description moves it down.
+    int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), labelBottom + gap / 2);
+    for (const QLabel* control : client->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (control->y() >= labelBottom) {
+            gridTop = std::max(gridTop, control->geometry().bottom() + 1 + gap / 2);
+        }
+    }
     const int buttonHeight = mCloseButton->height();
     const QSize size = FitGridView(*mGridView, mGrid.GetScrollBars(),
                                    QSize(client->width() - 2 * margin,
@@ -225,6 +298,21 @@ void AnalysisWindow::PlaceControls() {
     if (mPrintButton != nullptr) {
         right -= mCloseButton->width() + gap;
         mPrintButton->move(right - mPrintButton->width(), buttonTop);
+    }
+}
+
+// A legend line under the description moves down as far as a wrapped description needs.
+void AnalysisWindow::PlaceLegendLine(int least) {
+    if (mLegendLine.empty()) {
+        return;
+    }
+    int top = mLegendLine.front().second;
+    for (const auto& [control, laidOutTop] : mLegendLine) {
+        top = std::min(top, laidOutTop);
+    }
+    const int shift = std::max(0, least - top);
+    for (const auto& [control, laidOutTop] : mLegendLine) {
+        control->move(control->x(), laidOutTop + shift);
     }
 }
 
@@ -249,9 +337,24 @@ int AnalysisWindow::PlaceSummary(QWidget& client) {
     return PlaceWrappingLabel(*mSummary, QPoint(left, top), room, lineHeight).bottom();
 }
 
+// A list showing its newest draw goes on showing it at the new size (a tiling, the user).
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {
+    const bool atNewest =
+        mShownOnce && mLayout.titleRows > 0 && mGridView != nullptr && mGridView->ShowsLastRow();
     QMdiSubWindow::resizeEvent(event);
     PlaceControls();
+    if (atNewest) {
+        mGridView->ScrollToLastRow();
+    }
+}
+
+// A list of draws opens at the newest draw, once the grid has its size.
+void AnalysisWindow::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    if (!mShownOnce && mLayout.titleRows > 0) {
+        mGridView->ScrollToLastRow();
+    }
+    mShownOnce = true;
 }
 
 void AnalysisWindow::closeEvent(QCloseEvent* event) {

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <utility>
+#include <vector>
 
 #include "analyses/analysis.h"
 #include "analyses/ui/analysiswindowlayout.h"
 #include "grid/resultgrid.h"
+#include "print/printdocument.h"
 
 class QLabel;
 class QPushButton;
@@ -25,24 +28,31 @@ public:
     AnalysisWindow(const Analysis& analysis, const AnalysisWindowLayout& layout, WindowHost& host);
     ~AnalysisWindow() override;
 
-    // Blocks manual entry unless the window allows it, takes its size at the top left corner and
-    // runs the analysis on the host's history.
+    // Blocks manual entry unless the window allows it, runs the analysis on the host's history and
+    // takes its size, within the area that holds it, at the area's top left corner.
     void Load();
 
     // Computes the grid again from the history, which has been read anew.
     void Recompute();
 
     const ResultGrid& Grid() const { return mGrid; }
+    // What 印刷 prints: the description, the legend and the grid.
+    PrintDocument PrintDocumentOf(QDate printed) const;
+
+    QSize minimumSizeHint() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
     void CreateLegend(QWidget& client);
     void PlaceControls();
     int PlaceSummary(QWidget& client);
+    void PlaceLegendLine(int least);
+    QSize OpeningSize() const;
     void RunAnalysis();
 
     const Analysis mAnalysis;
@@ -53,6 +63,9 @@ private:
     GridView* mGridView = nullptr;
     QPushButton* mCloseButton = nullptr;
     QPushButton* mPrintButton = nullptr;
+    bool mShownOnce = false;
+    // The legend controls on a line of their own under the description, with their laid-out tops.
+    std::vector<std::pair<QLabel*, int>> mLegendLine;
 };
 
 }  // namespace pirumo

@@ -13,7 +13,7 @@ struct LegendControl {
     enum class Kind { Label, Ball, Swatch };
     Kind kind = Kind::Label;
     std::string name;  // Qt object name
-    std::string text;  // Label: its caption
+    std::string text;  // Label: its caption; Swatch: a letter on the colour, as in the cells
     Rgb colour = 0;    // Ball: the ball's colour; Swatch: back colour
     int left = -1;     // twips; -1 = beside the previous control
     int top = -1;
@@ -29,6 +29,9 @@ struct AnalysisWindowLayout {
     int summaryWidth = -1;
     int widthTwips = 0;
     int heightTwips = 0;
+    // The title rows above a grid that lists the draws oldest first: they stay in view while the
+    // list scrolls, and the list opens at the newest draw. 0: the grid lists no draws.
+    int titleRows = 0;
     bool hasPrintButton = true;
     bool allowsManualEntry = false;    // true: manual entry stays possible while the window is open
     bool yieldsAfterAnalysis = false;  // pending events processed after the analysis, not before

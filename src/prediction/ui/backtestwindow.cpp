@@ -143,7 +143,10 @@ QWidget* BacktestWindow::CreateDetailArea() {
     logLayout->addWidget(mLogNote);
     logLayout->addWidget(mLog, 1);
     mTabs->addTab(logPage, QStringLiteral("予想記録（実際に表示した予想）"));
-    layout->addWidget(mTabs, 6);
+    auto* tableColumn = new QVBoxLayout();
+    tableColumn->addWidget(mTabs, 1);
+    tableColumn->addLayout(CreateMatchLegend(*area));
+    layout->addLayout(tableColumn, 6);
 
     connect(mMethod, &QComboBox::currentIndexChanged, this, [this](int method) {
         if (mShown) {
@@ -151,6 +154,27 @@ QWidget* BacktestWindow::CreateDetailArea() {
         }
     });
     return area;
+}
+
+// What the tables' two cell colours mean, in those colours, one to a line so that the narrow
+// column keeps its width.
+QVBoxLayout* BacktestWindow::CreateMatchLegend(QWidget& parent) {
+    auto* legend = new QVBoxLayout();
+    const auto add = [&](const char* name, Rgb colour, const QString& meaning) {
+        auto* row = new QHBoxLayout();
+        auto* swatch = new QLabel(&parent);
+        swatch->setObjectName(QString::fromUtf8(name));
+        swatch->setFixedSize(17, 17);
+        swatch->setStyleSheet(
+            QStringLiteral("background-color: %1; border: 1px solid #a0a0a0;")
+                .arg(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)).name()));
+        row->addWidget(swatch);
+        row->addWidget(new QLabel(meaning, &parent), 1);
+        legend->addLayout(row);
+    };
+    add("matchSwatch", kMatchBack, QStringLiteral("：予想に入っていた当選数字"));
+    add("bonusSwatch", kBonusBack, QStringLiteral("：予想に入っていたボーナス数字"));
+    return legend;
 }
 
 void BacktestWindow::HistoryReloaded() {

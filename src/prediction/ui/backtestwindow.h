@@ -14,6 +14,7 @@ class QSpinBox;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class QVBoxLayout;
 
 namespace pirumo {
 
@@ -53,6 +54,7 @@ public:
 private:
     QWidget* CreateSummaryArea();
     QWidget* CreateDetailArea();
+    static QVBoxLayout* CreateMatchLegend(QWidget& parent);
     void ShowProgress();
     void ShowResult();
     void ShowMethod(int method);
