@@ -1,6 +1,8 @@
 #include "analyses/appearancebycount.h"
 
-#include <map>
+#include <algorithm>
+#include <array>
+#include <numeric>
 
 #include "analyses/appearancebycountgrid.h"
 
@@ -8,18 +10,22 @@ namespace pirumo {
 
 AppearanceByCountResult AnalyseAppearanceByCount(const DrawHistory& history) {
     AppearanceByCountResult result;
-    // The history's aggregates give a history of invalid rows only a group of count 0, and one
-    // without rows no group at all.
+    // As in the history's aggregates: a history without rows has no group at all, while one of
+    // invalid rows only has every number in the group of count 0.
     if (history.Rows().empty()) {
         return result;
     }
-    std::map<int, std::vector<int>> numbersByCount;
     const auto& counts = history.NumberCounts();
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-        numbersByCount[counts[static_cast<std::size_t>(n)]].push_back(n);
-    }
-    for (auto& [count, numbers] : numbersByCount) {
-        result.groups.push_back({.count = count, .numbers = std::move(numbers)});
+    std::array<int, kHighestNumber> numbers{};
+    std::iota(numbers.begin(), numbers.end(), kLowestNumber);
+    std::ranges::stable_sort(numbers, {},
+                             [&](int n) { return counts[static_cast<std::size_t>(n)]; });
+    for (int n : numbers) {
+        const int count = counts[static_cast<std::size_t>(n)];
+        if (result.groups.empty() || result.groups.back().count != count) {
+            result.groups.push_back({.count = count, .numbers = {}});
+        }
+        result.groups.back().numbers.push_back(n);
     }
     return result;
 }

@@ -7,6 +7,7 @@ namespace pirumo {
 AppearanceCountResult AnalyseAppearanceCount(const DrawHistory& history) {
     AppearanceCountResult result;
     result.lastDrawNumber = history.LastDrawNumber();
+    result.rows.reserve(history.Rows().size());
     PerNumber<int> runningCounts{};
     history.ForEachValidDraw([&](const Draw& draw) {
         AppearanceCountRow& row = result.rows.emplace_back();

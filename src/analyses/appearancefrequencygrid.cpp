@@ -1,6 +1,7 @@
 #include "analyses/appearancefrequencygrid.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "analyses/analysiscolours.h"
 #include "analyses/gridsetup.h"
@@ -72,12 +73,16 @@ void WriteNumberTitles(ResultGrid& grid, int lastChartColumn) {
 }
 
 // Column k + 1 of a number's row holds its k-th appearance, and the title row above numbers the
-// columns that some appearance reaches.
-void WriteDots(ResultGrid& grid, const AppearanceFrequencyResult& result) {
+// columns that some appearance reaches, each once.
+void WriteDots(ResultGrid& grid, const AppearanceFrequencyResult& result, int lastChartColumn) {
+    std::vector<bool> numbered(static_cast<std::size_t>(lastChartColumn) + 1);
     for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
         for (const NumberAppearance& appearance : result.appearances[static_cast<std::size_t>(n)]) {
             const int column = appearance.earlierCount + 2;
-            grid.SetCellText(column, kChartTitleRow, appearance.earlierCount + 1);
+            if (!numbered[static_cast<std::size_t>(column)]) {
+                numbered[static_cast<std::size_t>(column)] = true;
+                grid.SetCellText(column, kChartTitleRow, appearance.earlierCount + 1);
+            }
             grid.SetCellText(column, RowOfNumber(n), "●");
             grid.Cell(column, RowOfNumber(n));
             grid.SetForeColor(appearance.bonus ? kBonusNumberMarkColour : kMainNumberMarkColour);
@@ -92,7 +97,7 @@ void FillAppearanceFrequencyGrid(const AppearanceFrequencyResult& result, Result
     const int lastChartColumn = chartWidth + 2;
     SetUpGrid(grid, lastChartColumn);
     WriteNumberTitles(grid, lastChartColumn);
-    WriteDots(grid, result);
+    WriteDots(grid, result, lastChartColumn);
 }
 
 }  // namespace pirumo

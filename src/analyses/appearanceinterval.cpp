@@ -7,6 +7,7 @@ namespace pirumo {
 PositionValueResult AnalyseAppearanceInterval(const DrawHistory& history) {
     PositionValueResult result;
     result.lastDrawNumber = history.LastDrawNumber();
+    result.rows.reserve(history.Rows().size());
     PerNumber<int> lastDrawnIn{};  // 回数 of the latest draw with the number; 0 = not yet drawn
     int historyIndex = 0;
     for (const Draw& draw : history.Rows()) {

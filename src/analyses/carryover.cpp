@@ -9,6 +9,7 @@ namespace pirumo {
 CarryOverResult AnalyseCarryOver(const DrawHistory& history) {
     CarryOverResult result;
     result.lastDrawNumber = history.LastDrawNumber();
+    result.rows.reserve(history.Rows().size());
     // The previous draw's numbers; the first draw's "previous" 0s match no number.
     std::array<int, Draw::kFieldCount> previous{};
     history.ForEachValidDraw([&](const Draw& draw) {

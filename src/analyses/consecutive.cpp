@@ -7,6 +7,7 @@ namespace pirumo {
 ConsecutiveResult AnalyseConsecutive(const DrawHistory& history) {
     ConsecutiveResult result;
     result.lastDrawNumber = history.LastDrawNumber();
+    result.rows.reserve(history.Rows().size());
     history.ForEachValidDraw([&](const Draw& draw) {
         ConsecutiveRow& row = result.rows.emplace_back();
         row.draw = DrawnNumbersOf(draw);

@@ -7,6 +7,7 @@ namespace pirumo {
 DispersionResult AnalyseDispersion(const DrawHistory& history) {
     DispersionResult result;
     result.lastDrawNumber = history.LastDrawNumber();
+    result.draws.reserve(history.Rows().size());
     history.ForEachValidDraw(
         [&](const Draw& draw) { result.draws.push_back(DrawnNumbersOf(draw)); });
     return result;

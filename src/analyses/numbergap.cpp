@@ -7,6 +7,7 @@ namespace pirumo {
 PositionValueResult AnalyseNumberGap(const DrawHistory& history) {
     PositionValueResult result;
     result.lastDrawNumber = history.LastDrawNumber();
+    result.rows.reserve(history.Rows().size());
     std::array<int, Draw::kFieldCount> previous{};
     int historyIndex = 0;
     for (const Draw& draw : history.Rows()) {
