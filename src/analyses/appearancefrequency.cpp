@@ -1,10 +1,22 @@
 #include "analyses/appearancefrequency.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "analyses/appearancefrequencygrid.h"
 
 namespace pirumo {
+
+namespace {
+
+// True when field i holds the same number as an earlier field of the draw.
+bool RepeatsEarlierField(const Draw& draw, std::size_t i) {
+    const auto first = draw.numbers.begin();
+    const auto field = first + static_cast<std::ptrdiff_t>(i);
+    return std::find(first, field, *field) != field;
+}
+
+}  // namespace
 
 AppearanceFrequencyResult AnalyseAppearanceFrequency(const DrawHistory& history) {
     AppearanceFrequencyResult result;
@@ -20,8 +32,7 @@ AppearanceFrequencyResult AnalyseAppearanceFrequency(const DrawHistory& history)
             auto& appearances = result.appearances[number];
             const bool bonus = i == Draw::kBonusIndex;
             // A number in two fields of one draw appears once, as the bonus if it is that.
-            if (std::find(draw.numbers.begin(), draw.numbers.begin() + i, draw.numbers[i]) !=
-                draw.numbers.begin() + i) {
+            if (RepeatsEarlierField(draw, i)) {
                 appearances.back().bonus = appearances.back().bonus || bonus;
                 continue;
             }

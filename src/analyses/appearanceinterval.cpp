@@ -18,6 +18,7 @@ PositionValueResult AnalyseAppearanceInterval(const DrawHistory& history) {
             const int n = draw.drawNumber;
             for (std::size_t k = 0; k < row.values.size(); ++k) {
                 const int m = lastDrawnIn[static_cast<std::size_t>(draw.numbers[k])];
+                // A row with the same 回数 is no earlier draw.
                 if (m > 0 && m < n) {
                     row.values[k] = n - m;
                 }
