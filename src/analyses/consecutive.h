@@ -15,7 +15,7 @@ struct ConsecutiveRow {
     static constexpr int kPairs = 4;  // fields 1-2, 2-3, 3-4, 4-5
 
     DrawnNumbers draw;
-    std::array<bool, kPairs> consecutive{};  // [i]: main numbers i and i + 1
+    std::array<bool, kPairs> consecutive{};  // [i]: draw.Main(i) and draw.Main(i + 1)
     std::array<bool, kPairs> skipOne{};
 };
 
