@@ -6,29 +6,40 @@
 
 namespace pirumo {
 
-void SetUpPairedColumnGrid(ResultGrid& grid, int lastDrawNumber) {
+namespace {
+
+constexpr int kColumns = 13;
+constexpr int kFirstDataRow = 3;
+
+// Column of the number at position k (1..6), and of its value.
+constexpr int NumberColumn(int k) {
+    return 2 * k;
+}
+constexpr int ValueColumn(int k) {
+    return 2 * k + 1;
+}
+
+void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
     const int rows = lastDrawNumber + 4;
-    ShapeGrid(
-        grid,
-        {.columns = kPairedColumnCount, .rows = rows, .visibleColumns = 13, .visibleRows = 52});
+    ShapeGrid(grid, {.columns = kColumns, .rows = rows, .visibleColumns = 13, .visibleRows = 52});
     grid.SetRowHeight(1, 15);
     grid.SetRowHeight(2, 12);
 
     PaintBlock(grid, 1, 1, 1, rows, kRed, kPaleYellow);
 
     for (int k = 1; k <= 6; ++k) {
-        grid.Block(PairedNumberColumn(k), kPairedFirstDataRow, PairedNumberColumn(k), rows);
+        grid.Block(NumberColumn(k), kFirstDataRow, NumberColumn(k), rows);
         grid.SetBackColor(kPaleCyan);
     }
 
-    grid.Block(1, 1, kPairedColumnCount, rows);
+    grid.Block(1, 1, kColumns, rows);
     grid.SetCellBorder(border::kAll);
 
     grid.ActivateCell(0, 0);
 }
 
-void WritePairedColumnHeaders(ResultGrid& grid, int firstRow, bool mirrored,
-                              const PairedHeaderTexts& texts) {
+// The band row and the names row from `firstRow`; band row first unless mirrored.
+void WriteHeaders(ResultGrid& grid, int firstRow, bool mirrored, const PairedHeaderTexts& texts) {
     const int bandRow = mirrored ? firstRow + 1 : firstRow;
     const int namesRow = mirrored ? firstRow : firstRow + 1;
 
@@ -48,9 +59,33 @@ void WritePairedColumnHeaders(ResultGrid& grid, int firstRow, bool mirrored,
 
     grid.SetCellText(1, namesRow, "回数");
     for (int k = 1; k <= 6; ++k) {
-        grid.SetCellText(PairedNumberColumn(k), namesRow,
+        grid.SetCellText(NumberColumn(k), namesRow,
                          kNumberFieldTitles[static_cast<std::size_t>(k - 1)]);
-        grid.SetCellText(PairedValueColumn(k), namesRow, texts.valueTitle);
+        grid.SetCellText(ValueColumn(k), namesRow, texts.valueTitle);
+    }
+}
+
+}  // namespace
+
+void FillPairedColumnGrid(const PositionValueResult& result, const PairedHeaderTexts& texts,
+                          PairedValueWriter writeValue, ResultGrid& grid) {
+    SetUpGrid(grid, result.lastDrawNumber);
+    WriteHeaders(grid, 1, false, texts);
+    const int footerRow = result.lastDrawNumber + 3;
+    WriteHeaders(grid, footerRow, true, texts);
+
+    for (const PositionValueRow& drawRow : result.rows) {
+        const int row = kFirstDataRow + drawRow.historyIndex;
+        // More history rows than draw numbers would run into the footer.
+        if (row >= footerRow) {
+            break;
+        }
+        grid.SetCellText(1, row, drawRow.draw.drawNumber);
+        for (int k = 1; k <= Draw::kFieldCount; ++k) {
+            const auto i = static_cast<std::size_t>(k - 1);
+            grid.SetCellText(NumberColumn(k), row, drawRow.draw.numbers[i]);
+            writeValue(grid, drawRow.values[i], ValueColumn(k), row);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 
 #include "analysiswindowrun.h"
 
@@ -71,6 +72,28 @@ TEST(AppearanceByCount, RealHistoryListsEveryNumberOnce) {
     }
     EXPECT_EQ(listed, 31);
     EXPECT_EQ(g.CellText(1, g.RowCount()), std::to_string(history.MaxCount()) + "回");
+}
+
+TEST(AppearanceByCountResult, GroupsByCount) {
+    std::vector<int> all(31);
+    std::iota(all.begin(), all.end(), 1);
+    const struct {
+        const char* what;
+        std::vector<Draw> draws;
+        std::vector<CountGroup> groups;
+    } cases[] = {
+        {"no rows", {}, {}},
+        {"invalid rows only", {MakeDraw(1, {1, 2, 3, 4, 5}, 0)}, {{0, all}}},
+        {"bonus counted, invalid row not",
+         {MakeDraw(1, {1, 5, 9, 10, 11}, 12), MakeDraw(2, {1, 2, 3, 4, 5}, 0),
+          MakeDraw(3, {13, 14, 15, 16, 17}, 9), MakeDraw(4, {18, 19, 20, 21, 22}, 5)},
+         {{0, {2, 3, 4, 6, 7, 8, 23, 24, 25, 26, 27, 28, 29, 30, 31}},
+          {1, {1, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}},
+          {2, {5, 9}}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AnalyseAppearanceByCount(DrawHistory(c.draws)).groups, c.groups) << c.what;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/appearancecount.h"
+#include "analysiswindowrun.h"
 #include "filebytes.h"
 #include "history/import/historycsv.h"
 #include "testhistory.h"
@@ -114,6 +115,27 @@ TEST(AppearanceCountWindow, RealHistorySpotChecks) {
     }
     EXPECT_GT(total, 6 * 200);
     EXPECT_EQ(RowTexts(RunWindow(history), 700), RowTexts(grid, 700));
+}
+
+// The count shown beside a number's last appearance, plus that appearance, must be the count the
+// frequency windows take from the history's aggregates; invalid rows count in neither.
+TEST(AppearanceCountResult, LastEarlierCountsMeetTheNumberCounts) {
+    const std::vector<DrawHistory> histories = {
+        test::LoadRealHistory(),
+        DrawHistory({MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {1, 2, 3, 4, 5}, 0),
+                     MakeDraw(4, {6, 1, 9, 10, 11}, 2), MakeDraw(5, {1, 2, 3, 4, 40}, 6)}),
+    };
+    for (const DrawHistory& history : histories) {
+        const AppearanceCountResult result = AnalyseAppearanceCount(history);
+        EXPECT_EQ(result.lastDrawNumber, history.LastDrawNumber());
+        PerNumber<int> lastShown{};
+        for (const AppearanceCountRow& row : result.rows) {
+            for (std::size_t i = 0; i < row.draw.numbers.size(); ++i) {
+                lastShown[static_cast<std::size_t>(row.draw.numbers[i])] = row.earlierCounts[i] + 1;
+            }
+        }
+        EXPECT_EQ(lastShown, history.NumberCounts());
+    }
 }
 
 }  // namespace

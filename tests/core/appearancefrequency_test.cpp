@@ -106,5 +106,21 @@ TEST(AppearanceFrequency, RealHistoryRunsAreTheNumberCounts) {
     }
 }
 
+// A number in two fields of one draw is one appearance (the bonus one when the bonus is among
+// them) that still counts twice, so the number's next appearance sits two places on.
+TEST(AppearanceFrequencyResult, NumberRepeatedInADrawIsOneAppearanceCountedTwice) {
+    const AppearanceFrequencyResult result = AnalyseAppearanceFrequency(
+        DrawHistory({MakeDraw(1, {5, 5, 1, 2, 3}, 4), MakeDraw(2, {1, 2, 3, 4, 6}, 5),
+                     MakeDraw(3, {7, 8, 9, 10, 5}, 5), MakeDraw(4, {5, 11, 12, 13, 14}, 15)}));
+    const std::vector<NumberAppearance> fives = {
+        {.drawNumber = 1, .earlierCount = 0, .bonus = false},
+        {.drawNumber = 2, .earlierCount = 2, .bonus = true},
+        {.drawNumber = 3, .earlierCount = 3, .bonus = true},
+        {.drawNumber = 4, .earlierCount = 5, .bonus = false}};
+    EXPECT_EQ(result.appearances[5], fives);
+    EXPECT_EQ(result.counts[5], 6);
+    EXPECT_EQ(result.appearances[1].size(), 2U);
+}
+
 }  // namespace
 }  // namespace pirumo

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analyses/appearanceinterval.h"
 #include "analysiswindowrun.h"
 
 namespace pirumo {
@@ -78,6 +79,38 @@ TEST(NumberGap, RealHistorySecondDraw) {
     EXPECT_EQ(g.CellText(7, 4), "-5");
     EXPECT_EQ(g.StyleAt(7, 4).back, kFallColour);
     EXPECT_EQ(g.CellText(13, 4), "+2");
+}
+
+// Both analyses behind the paired windows: a draw keeps the place of its history row, and "no
+// value" (a first appearance, the first row) stays apart from a value of 0.
+TEST(PositionValueResult, IntervalsAndGapsOfValidDrawsAtTheirHistoryRows) {
+    const DrawHistory history(
+        {MakeDraw(1, {1, 2, 3, 4, 0}, 6), MakeDraw(2, {10, 11, 12, 13, 14}, 15),
+         MakeDraw(3, {10, 11, 12, 13, 14}, 0), MakeDraw(5, {15, 11, 20, 21, 22}, 10)});
+    using Values = std::array<std::optional<int>, Draw::kFieldCount>;
+    constexpr std::nullopt_t none = std::nullopt;
+    const struct {
+        const char* what;
+        PositionValueResult result;
+        std::array<Values, 2> values;
+    } cases[] = {
+        {"interval",
+         AnalyseAppearanceInterval(history),
+         {Values{none, none, none, none, none, none}, Values{3, 3, none, none, none, 3}}},
+        // The first valid draw is not in the first row, so it is compared with 0.
+        {"gap",
+         AnalyseNumberGap(history),
+         {Values{10, 11, 12, 13, 14, 15}, Values{5, 0, 8, 8, 8, -5}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.result.lastDrawNumber, 5) << c.what;
+        ASSERT_EQ(c.result.rows.size(), 2U) << c.what;
+        EXPECT_EQ(c.result.rows[0].historyIndex, 1) << c.what;
+        EXPECT_EQ(c.result.rows[1].historyIndex, 3) << c.what;
+        for (std::size_t i = 0; i < c.values.size(); ++i) {
+            EXPECT_EQ(c.result.rows[i].values, c.values[i]) << c.what << " row " << i;
+        }
+    }
 }
 
 }  // namespace
