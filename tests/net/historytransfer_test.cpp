@@ -123,7 +123,7 @@ TEST(HistoryTransferTest, GivesUpOnASilentOrStalledServer) {
 // the total deadline, whichever comes first.
 TEST(HistoryTransferTest, GivesUpOnASlowServer) {
     LocalHttpServer server;
-    HttpAnswer trickle = test::Serving(SomeBytes(44000), HttpAnswer::Kind::kTrickle);
+    HttpAnswer trickle = test::Serving(SomeBytes(400), HttpAnswer::Kind::kTrickle);
     trickle.trickleInterval = std::chrono::milliseconds(20);
     server.Serve("/trickle", trickle);
 
