@@ -17,6 +17,7 @@
 #include "app/aboutbox.h"
 #include "app/currencynote.h"
 #include "app/helpwindow.h"
+#include "app/historyfilewatcher.h"
 #include "app/mainmenu.h"
 #include "app/startuphistory.h"
 #include "app/windowarranger.h"
@@ -105,7 +106,29 @@ bool MainWindow::OpenDrawHistory() {
     mHistory = std::move(*history);
     ReportSkippedRows();
     ShowHistoryKind();
+    WatchHistoryFile();
     return true;
+}
+
+void MainWindow::WatchHistoryFile() {
+    mHistoryWatcher = new HistoryFileWatcher(mOptions.historyFile, this);
+    connect(mHistoryWatcher, &HistoryFileWatcher::changedElsewhere, this,
+            &MainWindow::ReloadChangedHistory);
+}
+
+// Another program changed the file. An open entry window writes the file itself and has it
+// read again when it closes; after that the file is looked at once more.
+void MainWindow::ReloadChangedHistory() {
+    if (mExiting) {
+        return;
+    }
+    for (QMdiSubWindow* open : mMdiArea->subWindowList()) {
+        if (qobject_cast<EntryWindow*>(open) != nullptr) {
+            return;
+        }
+    }
+    mHistoryWatcher->Acknowledge();  // a file that cannot be read is reported once
+    ReloadHistory();
 }
 
 void MainWindow::ReloadHistory() {
@@ -124,6 +147,9 @@ void MainWindow::ReloadHistory() {
 
 void MainWindow::UseHistory(DrawHistory history) {
     mHistory = std::move(history);
+    if (mHistoryWatcher != nullptr) {
+        mHistoryWatcher->Acknowledge();
+    }
     statusBar()->clearMessage();
     ReportSkippedRows();
     ShowHistoryKind();
@@ -377,6 +403,7 @@ void MainWindow::ShowEntryWindow() {
     }
     auto* window = new EntryWindow(mOptions.historyFile, *this);
     connect(window, &EntryWindow::HistoryChanged, this, &MainWindow::ReloadHistory);
+    connect(window, &QObject::destroyed, mHistoryWatcher, &HistoryFileWatcher::Recheck);
     mMdiArea->addSubWindow(window);
     try {
         window->Load();

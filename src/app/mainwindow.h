@@ -23,6 +23,7 @@ class QWindow;
 namespace pirumo {
 
 class CurrencyNote;
+class HistoryFileWatcher;
 
 class AboutBox;
 class AnalysisWindow;
@@ -89,6 +90,8 @@ private:
     // Takes the history the file now holds: the open analysis windows recompute, and the
     // prediction at once when it is on show, else when it is next shown.
     void UseHistory(DrawHistory history);
+    void WatchHistoryFile();
+    void ReloadChangedHistory();
     void CloseDrawHistory();
     void CreatePredictionWindow();
     void ShowPredictionWindow();
@@ -125,6 +128,7 @@ private:
     QList<QPointer<QAction>> mMenusHiddenByChild;
     QLabel* mSampleNote = nullptr;
     CurrencyNote* mCurrencyNote = nullptr;
+    HistoryFileWatcher* mHistoryWatcher = nullptr;  // from the first read of the history
 };
 
 }  // namespace pirumo

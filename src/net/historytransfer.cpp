@@ -58,8 +58,16 @@ std::string QtReason(const QNetworkReply* reply) {
 HistoryTransfer::HistoryTransfer(TransferLimits limits)
     : mLimits(limits),
       mManager(std::make_unique<QNetworkAccessManager>()),
-      mTimer(std::make_unique<QTimer>()) {
+      mTimer(std::make_unique<QTimer>()),
+      mDeadline(std::make_unique<QTimer>()),
+      mRateCheck(std::make_unique<QTimer>()) {
     mTimer->setSingleShot(true);
+    mDeadline->setSingleShot(true);
+    QObject::connect(mDeadline.get(), &QTimer::timeout, [this] {
+        Stop("受信が" + DurationText(mLimits.totalTimeout) +
+             "以内に終わらなかったため、中断しました。");
+    });
+    QObject::connect(mRateCheck.get(), &QTimer::timeout, [this] { CheckRate(); });
     QObject::connect(mTimer.get(), &QTimer::timeout, [this] {
         Stop(mHeadersSeen ? "サーバーからの受信が" + DurationText(mLimits.stallTimeout) +
                                 "のあいだ止まったため、中断しました。"
@@ -96,6 +104,7 @@ void HistoryTransfer::Start(const std::string& url) {
 
     mReply = mManager->get(request);
     mTimer->start(mLimits.connectTimeout);
+    mDeadline->start(mLimits.totalTimeout);
     QObject::connect(mReply, &QNetworkReply::redirected, [this] {
         mHeadersSeen = false;
         mTimer->start(mLimits.connectTimeout);
@@ -130,6 +139,8 @@ void HistoryTransfer::ReadHeaders() {
     }
     mHeadersSeen = true;
     mTimer->start(mLimits.stallTimeout);
+    mBytesAtLastRateCheck = static_cast<qint64>(mBody.size());
+    mRateCheck->start(mLimits.rateWindow);
     if (status < 200 || status >= 300) {
         Stop(DescribeFailure());  // the error page itself is of no use
         return;
@@ -162,11 +173,27 @@ void HistoryTransfer::ReadBody() {
     }
 }
 
+void HistoryTransfer::CheckRate() {
+    const qint64 received = static_cast<qint64>(mBody.size()) - mBytesAtLastRateCheck;
+    if (received < mLimits.minBytesPerWindow) {
+        Stop("受信が遅すぎるため（" + DurationText(mLimits.rateWindow) + "で " +
+             SizeText(received) + "）、中断しました。");
+        return;
+    }
+    mBytesAtLastRateCheck = static_cast<qint64>(mBody.size());
+}
+
+void HistoryTransfer::StopTimers() {
+    mTimer->stop();
+    mDeadline->stop();
+    mRateCheck->stop();
+}
+
 void HistoryTransfer::Stop(const std::string& reason) {
     if (mStopReason.empty()) {
         mStopReason = reason;
     }
-    mTimer->stop();
+    StopTimers();
     mReply->abort();
 }
 
@@ -174,7 +201,7 @@ void HistoryTransfer::Finish() {
     if (mStopReason.empty() && mReply->error() == QNetworkReply::NoError) {
         ReadBody();
     }
-    mTimer->stop();
+    StopTimers();
     std::string error = !mStopReason.empty() ? mStopReason : DescribeFailure();
     mReply->disconnect();
     mReply->deleteLater();

@@ -22,6 +22,12 @@ struct TransferLimits {
     std::chrono::milliseconds connectTimeout{std::chrono::seconds(20)};
     // Without a single byte while the body arrives.
     std::chrono::milliseconds stallTimeout{std::chrono::seconds(30)};
+    // From Start() to the last byte, however steadily the bytes come.
+    std::chrono::milliseconds totalTimeout{std::chrono::minutes(2)};
+    // A body must grow by at least minBytesPerWindow in every rateWindow once it has begun, so a
+    // server sending a byte now and then is given up without waiting for totalTimeout.
+    std::chrono::milliseconds rateWindow{std::chrono::seconds(30)};
+    qint64 minBytesPerWindow = 30 * 1024;
     int maxRedirects = 5;
     // The whole file is held in memory; a download may be as large as any other input file.
     qint64 maxBytes = static_cast<qint64>(kMaxInputFileSize);
@@ -57,6 +63,8 @@ public:
 private:
     void ReadHeaders();
     void ReadBody();
+    void CheckRate();
+    void StopTimers();
     void Stop(const std::string& reason);
     void Finish();
     std::string DescribeFailure() const;
@@ -65,6 +73,9 @@ private:
     TransferLimits mLimits;
     std::unique_ptr<QNetworkAccessManager> mManager;
     std::unique_ptr<QTimer> mTimer;
+    std::unique_ptr<QTimer> mDeadline;
+    std::unique_ptr<QTimer> mRateCheck;
+    qint64 mBytesAtLastRateCheck = 0;
     QNetworkReply* mReply = nullptr;
     QEventLoop* mLoop = nullptr;
     std::string mBody;

@@ -11,7 +11,9 @@
 
 #include "filebytes.h"
 #include "history/historyerror.h"
+#include "history/store/boundedread.h"
 #include "history/store/databasepassword.h"
+#include "history/store/sqlcipherdatabase.h"
 #include "testhistory.h"
 
 namespace pirumo {
@@ -153,6 +155,61 @@ TEST(HistoryFileTest, FailuresGiveJapaneseMessages) {
         EXPECT_NE(ErrorOf(outOfRange).find("は1から32767までの整数ではありません"),
                   std::string::npos)
             << bad;
+    }
+}
+
+// Files made to exhaust the reader: each is refused quickly, with a reason.
+TEST(HistoryFileTest, CraftedQueriesAreRefused) {
+    const std::string fields = "回数, 第1数字, 第2数字, 第3数字, 第4数字, 第5数字, ボーナス数字";
+    const std::string twoHundredRows =
+        "INSERT INTO 当選データ WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c "
+        "WHERE x < 200) SELECT x, 1, 2, 3, 4, 5, 6, NULL FROM c;";
+    const struct {
+        std::string sql;
+        std::string expected;
+    } cases[] = {
+        {"CREATE VIEW 全データ選択クエリ AS WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL "
+         "SELECT x + 1 FROM c WHERE x < 100000) SELECT x AS 回数, 1 AS 第1数字, 2 AS 第2数字, "
+         "3 AS 第3数字, 4 AS 第4数字, 5 AS 第5数字, 6 AS ボーナス数字 FROM c;",
+         "全データ選択クエリは自分自身を繰り返し呼び出す"},
+        {twoHundredRows +
+             "CREATE VIEW 全データ選択クエリ AS SELECT a.* FROM 当選データ a, 当選データ b;",
+         "全データ選択クエリが32767行を超える行を返しました"},
+        {"INSERT INTO 当選データ VALUES (1, 1, 2, 3, 4, 5, 6, NULL);"
+         "CREATE VIEW 全データ選択クエリ AS SELECT " +
+             fields + ", hex(zeroblob(450000)) AS 開催日 FROM 当選データ;",
+         "値が大きすぎます"},
+        {"INSERT INTO 当選データ VALUES (1, 1, 2, 3, 4, 5, 6, hex(zeroblob(450000)));" +
+             std::string(kPlainView),
+         "値が大きすぎます"},
+        {"INSERT INTO 当選データ VALUES (1, 1, 2, 3, 4, 5, 6, hex(zeroblob(50)));" +
+             std::string(kPlainView),
+         "1行目の開催日が長すぎます（100 バイト、上限は 64 バイト）"},
+    };
+    TempFolder dir;
+    for (const auto& c : cases) {
+        const auto file = dir.Path() / "crafted.mdb";
+        std::filesystem::remove(file);
+        WriteRawFile(file, kPlainTable + c.sql);
+        EXPECT_NE(ErrorOf(file).find(c.expected), std::string::npos) << ErrorOf(file);
+    }
+}
+
+TEST(HistoryFileTest, BoundedReadStopsAQueryPastItsDeadline) {
+    TempFolder dir;
+    const auto file = dir.Path() / "slow.mdb";
+    WriteRawFile(file,
+                 "CREATE TABLE t (x); INSERT INTO t WITH RECURSIVE c(x) AS (SELECT 1 UNION "
+                 "ALL SELECT x + 1 FROM c WHERE x < 1000) SELECT x FROM c;");
+    SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kReadWrite);
+    const BoundedRead bounds(db, std::chrono::milliseconds(50));
+    try {
+        db.Execute("SELECT count(*) FROM t a, t b, t c, t d");
+        ADD_FAILURE() << "no deadline";
+    } catch (const HistoryError& e) {
+        EXPECT_NE(std::string(e.what()).find("読み込みに時間がかかりすぎるため中止しました"),
+                  std::string::npos)
+            << e.what();
     }
 }
 

@@ -119,6 +119,36 @@ TEST(HistoryTransferTest, GivesUpOnASilentOrStalledServer) {
         << stalled.Error();
 }
 
+// A server that keeps sending, a byte at a time, never stalls; it is given up by its rate or by
+// the total deadline, whichever comes first.
+TEST(HistoryTransferTest, GivesUpOnASlowServer) {
+    LocalHttpServer server;
+    HttpAnswer trickle = test::Serving(SomeBytes(400), HttpAnswer::Kind::kTrickle);
+    trickle.trickleInterval = std::chrono::milliseconds(20);
+    server.Serve("/trickle", trickle);
+
+    TransferLimits byRate = QuickLimits();
+    byRate.rateWindow = std::chrono::milliseconds(400);
+    byRate.minBytesPerWindow = 1024;
+    TransferLimits byDeadline = QuickLimits();
+    byDeadline.totalTimeout = std::chrono::milliseconds(600);
+    const struct {
+        TransferLimits limits;
+        std::string expected;
+    } cases[] = {
+        {byRate, "受信が遅すぎるため（400ミリ秒で "},
+        {byDeadline, "受信が600ミリ秒以内に終わらなかった"},
+    };
+    for (const auto& c : cases) {
+        HistoryTransfer transfer(c.limits);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(transfer.Run(server.Url("/trickle")));
+        EXPECT_NE(transfer.Error().find(c.expected), std::string::npos) << transfer.Error();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_FALSE(transfer.WasCancelled());
+    }
+}
+
 TEST(HistoryTransferTest, CancelEndsTheTransfer) {
     LocalHttpServer server;
     server.Serve("/stall", test::Serving(SomeBytes(100000), HttpAnswer::Kind::kStall));

@@ -4,6 +4,9 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <chrono>
 
 #include <map>
 #include <memory>
@@ -29,6 +32,7 @@ struct HttpAnswer {
         kStall,      // Content-Length, half of the body, then silence with the socket open
         kSilent,     // accepts the request and never answers
         kAnnounce,   // headers announcing `announcedLength` bytes, then silence
+        kTrickle,    // Content-Length, then one byte of the body every `trickleInterval`
     };
     int status = 200;
     std::string reason = "OK";
@@ -37,6 +41,7 @@ struct HttpAnswer {
     std::string location;  // Location header, for redirects
     Kind kind = Kind::kWhole;
     qint64 announcedLength = 0;
+    std::chrono::milliseconds trickleInterval{0};
 };
 
 inline HttpAnswer Serving(std::string body, HttpAnswer::Kind kind = HttpAnswer::Kind::kWhole) {
@@ -117,6 +122,11 @@ private:
                 break;
             case HttpAnswer::Kind::kNoLength:
                 break;
+            case HttpAnswer::Kind::kTrickle:
+                head += "Content-Length: " + std::to_string(body.size()) + "\r\n";
+                Trickle(socket, body, answer.trickleInterval);
+                body.clear();
+                break;
             case HttpAnswer::Kind::kTruncated:
             case HttpAnswer::Kind::kStall:
                 head += "Content-Length: " + std::to_string(body.size()) + "\r\n";
@@ -126,9 +136,26 @@ private:
                 head += "Content-Length: " + std::to_string(body.size()) + "\r\n";
         }
         socket->write(QByteArray::fromStdString(head + "\r\n" + body));
-        if (answer.kind != HttpAnswer::Kind::kStall && answer.kind != HttpAnswer::Kind::kAnnounce) {
+        if (answer.kind != HttpAnswer::Kind::kStall && answer.kind != HttpAnswer::Kind::kAnnounce &&
+            answer.kind != HttpAnswer::Kind::kTrickle) {
             socket->disconnectFromHost();
         }
+    }
+
+    static void Trickle(QTcpSocket* socket, const std::string& body,
+                        std::chrono::milliseconds interval) {
+        auto* timer = new QTimer(socket);
+        auto sent = std::make_shared<std::size_t>(0);
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent] {
+            if (*sent == body.size()) {
+                timer->stop();
+                socket->disconnectFromHost();
+                return;
+            }
+            socket->write(body.data() + *sent, 1);
+            ++*sent;
+        });
+        timer->start(interval);
     }
 
     QTcpServer mServer;

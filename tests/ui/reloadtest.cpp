@@ -109,6 +109,29 @@ TEST_F(ReloadTest, ADrawAddedInTheEntryWindowIsUsedAtOnce) {
     EXPECT_NE(after, before);
 }
 
+// Another program replacing the file (twice: the second replacement renames over a file that
+// the first one put there) or editing it in place is followed by the open analysis window.
+TEST_F(ReloadTest, AChangeMadeByAnotherProgramIsUsedAtOnce) {
+    WriteHistory(PatternDraws(12));
+    MainWindow& main = Start();
+    auto* analysis = qobject_cast<AnalysisWindow*>(ChooseWindow("openAppearanceCountAction"));
+    ASSERT_NE(analysis, nullptr);
+    const int rowsBefore = analysis->Grid().RowCount();
+
+    for (const int draws : {13, 15}) {
+        ReplaceHistoryFile(HistoryPath(), PatternDraws(draws));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return main.History().LastDrawNumber() == draws; }))
+            << draws;
+        EXPECT_EQ(analysis->Grid().RowCount(), rowsBefore + draws - 12);
+    }
+    {
+        HistoryFileEditor other(HistoryPath());
+        other.DeleteDraw(15);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.History().LastDrawNumber() == 14; }));
+    EXPECT_EQ(analysis->Grid().RowCount(), rowsBefore + 2);
+}
+
 // Closing the entry window without a change reads nothing again.
 TEST_F(ReloadTest, AnEntryWindowClosedWithoutChangesLeavesTheHistory) {
     WriteHistory(PatternDraws(4));

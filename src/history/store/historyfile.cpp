@@ -15,6 +15,7 @@
 #include "base/temporaryfolder.h"
 #include "history/drawfields.h"
 #include "history/historyerror.h"
+#include "history/store/boundedread.h"
 #include "history/store/sqlcipherdatabase.h"
 
 namespace pirumo {
@@ -23,7 +24,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kQuery = "select * from 全データ選択クエリ order by 回数";
+// One row more than a file can hold, so that a query returning too many is noticed without the
+// engine sorting all of them.
+constexpr const char* kQuery = "select * from 全データ選択クエリ order by 回数 limit 32768";
+
+// A date is "YYYY/MM/DD", perhaps with a time after it.
+constexpr std::size_t kMaxDateBytes = 64;
 
 constexpr const char* kSchema =
     "CREATE TABLE 当選データ ("
@@ -113,7 +119,12 @@ void CheckFileKind(const fs::path& file, const std::string& label) {
 // `sample`, when given, receives whether the file carries the sample mark.
 std::vector<Draw> ReadRows(SqlCipherDatabase& db, const std::string& label, bool* sample) {
     db.RequireReadable(label);
+    const BoundedRead bounds(db);
     if (const auto error = SqlStatement::Check(db, kQuery)) {
+        if (bounds.RefusedRecursion()) {
+            throw HistoryError(label + "の全データ選択クエリは自分自身を繰り返し呼び出すため、" +
+                               "実行しません。当選データのファイルではありません。");
+        }
         const std::string noColumn = "no such column: ";
         if (error->rfind(noColumn, 0) == 0) {
             throw HistoryError(label + "の全データ選択クエリにフィールド「" +
@@ -144,13 +155,23 @@ std::vector<Draw> ReadRows(SqlCipherDatabase& db, const std::string& label, bool
 
     std::vector<Draw> rows;
     while (query.Step()) {
+        const std::string where = label + "の" + std::to_string(rows.size() + 1) + "行目";
+        if (rows.size() == static_cast<std::size_t>(kMaxDrawNumber)) {
+            throw HistoryError(label + "の全データ選択クエリが" + std::to_string(kMaxDrawNumber) +
+                               "行を超える行を返しました。当選データのファイルではありません。");
+        }
         Draw d;
-        d.drawNumber = ReadDrawNumber(stmt, drawColumn,
-                                      label + "の" + std::to_string(rows.size() + 1) + "行目");
+        d.drawNumber = ReadDrawNumber(stmt, drawColumn, where);
         for (int f = 0; f < Draw::kFieldCount; ++f) {
             d.numbers[static_cast<std::size_t>(f)] = ReadNumberField(stmt, numberColumns[f]);
         }
         if (dateColumn >= 0) {
+            if (static_cast<std::size_t>(sqlite3_column_bytes(stmt, dateColumn)) > kMaxDateBytes) {
+                throw HistoryError(where + "の開催日が長すぎます（" +
+                                   std::to_string(sqlite3_column_bytes(stmt, dateColumn)) +
+                                   " バイト、上限は " + std::to_string(kMaxDateBytes) +
+                                   " バイト）。");
+            }
             d.date = ColumnText(stmt, dateColumn);
         }
         rows.push_back(std::move(d));

@@ -15,6 +15,9 @@ namespace pirumo {
 
 // Reads every row through "select * from 全データ選択クエリ order by 回数" and builds the snapshot,
 // which knows whether the file is a sample history. The file is closed again before returning.
+// The file's own query is bounded (see BoundedRead): one that calls itself, returns more than
+// 32,767 rows, a date over 64 bytes or any value over BoundedRead::kMaxValueBytes, or runs past
+// the deadline is refused.
 DrawHistory OpenDrawHistory(const std::filesystem::path& file);
 
 // Reads the rows only (the same query), for callers that do not need the aggregates.

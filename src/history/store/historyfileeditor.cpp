@@ -7,6 +7,7 @@
 #include "base/inputfile.h"
 #include "history/drawfields.h"
 #include "history/historyerror.h"
+#include "history/store/boundedread.h"
 #include "history/store/historyfile.h"
 #include "history/store/sqlcipherdatabase.h"
 
@@ -81,6 +82,7 @@ HistoryFileEditor::~HistoryFileEditor() {
 }
 
 std::vector<StoredRow> HistoryFileEditor::ReadAll() {
+    const BoundedRead bounds(mConnection->db);
     const bool hasDate =
         !SqlStatement::Check(mConnection->db, "SELECT 開催日 FROM 当選データ").has_value();
     SqlStatement query(mConnection->db,

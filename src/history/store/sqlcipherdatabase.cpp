@@ -45,6 +45,8 @@ std::string EngineReason(int code) {
             return "メモリが足りません";
         case SQLITE_TOOBIG:
             return "値が大きすぎます";
+        case SQLITE_INTERRUPT:
+            return "読み込みに時間がかかりすぎるため中止しました";
         case SQLITE_CONSTRAINT:
             return "値が表の制約に合いません";
         case SQLITE_ERROR:
