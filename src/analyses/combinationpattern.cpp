@@ -6,6 +6,7 @@ CombinationPatternResult AnalyseCombinationPattern(const DrawHistory& history,
                                                    const NumberClasses& classes) {
     CombinationPatternResult result;
     result.lastDrawNumber = history.LastDrawNumber();
+    result.draws.reserve(history.Rows().size());
     history.ForEachValidDraw([&](const Draw& draw) {
         CombinationPatternRow row{.drawNumber = draw.drawNumber, .numbers = draw.numbers};
         for (std::size_t i = 0; i < row.numbers.size(); ++i) {

@@ -60,12 +60,14 @@ void ShowPattern(ResultGrid& grid, int pattern, int column, int row) {
     grid.SetText(kCombinationPatternLetters[index]);
 }
 
+// No number cell starts pale cyan, but the second class's colour may be what a cell already has
+// from the set-up; such a cell is left alone.
 void MarkNumber(ResultGrid& grid, const CombinationPatternLook& look, bool inFirstClass, int column,
                 int row) {
     if (inFirstClass) {
         grid.Cell(column, row);
         grid.SetBackColor(kPaleCyan);
-    } else if (look.secondClassBack) {
+    } else if (look.secondClassBack && grid.StyleAt(column, row).back != *look.secondClassBack) {
         grid.Cell(column, row);
         grid.SetBackColor(*look.secondClassBack);
     }

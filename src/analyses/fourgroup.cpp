@@ -1,25 +1,19 @@
 #include "analyses/fourgroup.h"
 
+#include <algorithm>
+
 #include "analyses/fourgroupgrid.h"
 
 namespace pirumo {
 
 int FourGroupOf(int number) {
-    if (number >= 1 && number <= 9) {
-        return 0;
-    }
-    if (number >= 10 && number <= 19) {
-        return 1;
-    }
-    if (number >= 20 && number <= 29) {
-        return 2;
-    }
-    return 3;
+    return std::min(number / 10, kFourGroupCount - 1);
 }
 
 FourGroupResult AnalyseFourGroup(const DrawHistory& history) {
     FourGroupResult result;
     result.lastDrawNumber = history.LastDrawNumber();
+    result.draws.reserve(history.Rows().size());
     history.ForEachValidDraw([&](const Draw& draw) {
         FourGroupRow row{.drawNumber = draw.drawNumber, .numbers = draw.numbers};
         for (auto number : draw.numbers) {

@@ -12,7 +12,7 @@ namespace pirumo {
 // The four groups of the 分割4傾向分析 window, by tens: 01-09, 10-19, 20-29, 30-31.
 inline constexpr int kFourGroupCount = 4;
 
-// Group index 0..3 of a number 1..31.
+// Group index 0..3 of a number 1..31: its tens, 30 and 31 making the last group.
 int FourGroupOf(int number);
 
 struct FourGroupRow {

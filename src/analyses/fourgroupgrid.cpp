@@ -66,6 +66,16 @@ void WriteBlockHeader(ResultGrid& grid, int row) {
     grid.SetCellText(11, row, "30～31");
 }
 
+// Many number cells already have their group's colour from the set-up (white, or the bonus
+// column's yellow), so only the others are painted.
+void ColourByGroup(ResultGrid& grid, int number, int column, int row) {
+    const Rgb colour = kGroupColours[static_cast<std::size_t>(FourGroupOf(number))];
+    if (grid.StyleAt(column, row).back != colour) {
+        grid.Cell(column, row);
+        grid.SetBackColor(colour);
+    }
+}
+
 // Valid draws fill the rows in turn, stepping over each block's header row, so skipped draws
 // leave empty rows before the closing header.
 void WriteDrawRows(ResultGrid& grid, const FourGroupResult& result) {
@@ -79,8 +89,7 @@ void WriteDrawRows(ResultGrid& grid, const FourGroupResult& result) {
         for (int i = 0; i < Draw::kFieldCount; ++i) {
             const int number = draw.numbers[static_cast<std::size_t>(i)];
             grid.SetCellText(i + 2, row, number);
-            grid.Cell(i + 2, row);
-            grid.SetBackColor(kGroupColours[static_cast<std::size_t>(FourGroupOf(number))]);
+            ColourByGroup(grid, number, i + 2, row);
         }
         for (int group = 0; group < kFourGroupCount; ++group) {
             grid.SetCellText(8 + group, row, draw.groupCounts[static_cast<std::size_t>(group)]);

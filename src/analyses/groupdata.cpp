@@ -10,15 +10,18 @@ GroupDataResult AnalyseGroups(const DrawHistory& history, std::vector<NumberRang
     GroupDataResult result;
     result.lastDrawNumber = history.LastDrawNumber();
     result.groups = std::move(groups);
+    // Group index of every number, looked up once per number drawn.
+    std::array<std::size_t, kHighestNumber + 1> groupOf{};
+    for (std::size_t g = 0; g < result.groups.size(); ++g) {
+        for (int n = result.groups[g].first; n <= result.groups[g].last; ++n) {
+            groupOf[static_cast<std::size_t>(n)] = g;
+        }
+    }
+    result.draws.reserve(history.Rows().size());
     history.ForEachValidDraw([&](const Draw& draw) {
         GroupDataRow row{.drawNumber = draw.drawNumber, .numbers = draw.numbers};
         for (auto number : draw.numbers) {
-            for (std::size_t g = 0; g < result.groups.size(); ++g) {
-                if (number >= result.groups[g].first && number <= result.groups[g].last) {
-                    ++row.groupCounts[g];
-                    break;
-                }
-            }
+            ++row.groupCounts[groupOf[static_cast<std::size_t>(number)]];
         }
         result.draws.push_back(row);
     });

@@ -19,6 +19,7 @@ LastDigitResult AnalyseLastDigit(const DrawHistory& history) {
     LastDigitResult result;
     result.lastDrawNumber = history.LastDrawNumber();
     std::array<DigitRun, kLastDigitCount> runs{};
+    result.draws.reserve(history.Rows().size());
     history.ForEachValidDraw([&](const Draw& draw) {
         LastDigitRow row{.drawNumber = draw.drawNumber, .numbers = draw.numbers};
         for (auto number : draw.numbers) {
@@ -30,8 +31,8 @@ LastDigitResult AnalyseLastDigit(const DrawHistory& history) {
                 continue;
             }
             DigitRun& run = runs[digit];
-            // The draw number is tested against the previous one, not the previous row: a
-            // skipped or missing draw breaks the run.
+            // A run goes on only into the next draw number, so a draw skipped as invalid or
+            // missing from the history breaks it.
             const bool follows = run.drawn && run.lastDrawNumber + 1 >= draw.drawNumber;
             run.count = (follows ? run.count + 1 : 0) + hits - 1;
             run.drawn = true;

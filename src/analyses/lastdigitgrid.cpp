@@ -83,11 +83,18 @@ void FillLastDigitGrid(const LastDigitResult& result, ResultGrid& grid) {
         for (int digit = 0; digit < kLastDigitCount; ++digit) {
             const int count = draw.digitCounts[static_cast<std::size_t>(digit)];
             const int column = LastDigitColumn(digit);
-            grid.SetCellText(
-                column, row,
-                std::string(static_cast<std::size_t>(count), static_cast<char>('0' + digit)));
-            grid.Cell(column, row);
-            grid.SetBackColor(DigitCountColour(count));
+            // The digit cells start empty and white: only a digit drawn is written, and only
+            // a digit drawn more than once changes colour.
+            if (count > 0) {
+                grid.SetCellText(
+                    column, row,
+                    std::string(static_cast<std::size_t>(count), static_cast<char>('0' + digit)));
+            }
+            const Rgb back = DigitCountColour(count);
+            if (back != kWhite) {
+                grid.Cell(column, row);
+                grid.SetBackColor(back);
+            }
         }
         ++row;
     }

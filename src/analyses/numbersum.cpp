@@ -7,6 +7,7 @@ namespace pirumo {
 NumberSumResult AnalyseNumberSum(const DrawHistory& history) {
     NumberSumResult result;
     result.lastDrawNumber = history.LastDrawNumber();
+    result.draws.reserve(history.Rows().size());
     history.ForEachValidDraw([&](const Draw& draw) {
         NumberSumRow row{.drawNumber = draw.drawNumber, .numbers = draw.numbers};
         for (int i = 0; i < 5; ++i) {
