@@ -1,29 +1,40 @@
 #pragma once
 
-#include <optional>
-#include <string>
+#include <array>
+#include <cstdint>
+#include <vector>
 
 #include "history/drawhistory.h"
-#include "grid/resultgrid.h"
 
 namespace pirumo {
 
-// The even/odd and low/high windows share one grid, one fill order and the pattern letters "A"
-// to "F" with their colours; this says what sets each window apart. Every main number falls
-// into one of two classes; the first class is counted in column 8, the second in column 9.
-struct CombinationPattern {
-    std::string mainHeader;   // cell (3, 1), over the five main-number columns
-    std::string firstTitle;   // cell (8, 1)
-    std::string secondTitle;  // cell (9, 1)
+// The low/high and even/odd windows split numbers into two classes and name each draw by how
+// its five main numbers fall: one of six patterns, index 0..5, shown as these letters.
+inline constexpr std::array<const char*, 6> kCombinationPatternLetters = {"A", "B", "C",
+                                                                          "D", "E", "F"};
+
+// How a window splits the numbers.
+struct NumberClasses {
     bool (*inFirstClass)(int number) = nullptr;
-    // Back colour of a number cell of the second class; nullopt leaves the cell as it is.
-    std::optional<Rgb> secondClassBack;
-    bool marksBonus = false;         // the bonus cell is marked like a main number
     bool patternFromSecond = false;  // pattern index = second-class count, else first-class
 };
 
-// RunAnalysis of both windows: SetUpGrid, WriteHeaderRow, FillDrawRows.
-void RunCombinationPatternAnalysis(const CombinationPattern& pattern, const DrawHistory& history,
-                                   ResultGrid& grid);
+struct CombinationPatternRow {
+    int drawNumber = 0;
+    std::array<std::int16_t, Draw::kFieldCount> numbers{};  // as Draw::numbers, bonus last
+    std::array<bool, Draw::kFieldCount> inFirstClass{};     // per number, the bonus too
+    int firstCount = 0;                                     // main numbers of the first class
+    int secondCount = 0;                                    // main numbers of the second class
+    int pattern = 0;                                        // index into kCombinationPatternLetters
+};
+
+struct CombinationPatternResult {
+    int lastDrawNumber = 0;
+    std::vector<CombinationPatternRow> draws;  // every valid draw, in history order
+    std::array<int, 6> drawsByPattern{};       // how many draws fell into each pattern
+};
+
+CombinationPatternResult AnalyseCombinationPattern(const DrawHistory& history,
+                                                   const NumberClasses& classes);
 
 }  // namespace pirumo

@@ -4,7 +4,7 @@
 
 namespace pirumo {
 
-// Window 下一桁連続出現回数分析.
+// Window 下一桁連続出現回数分析; its numbers are the run counts of AnalyseLastDigit.
 Analysis LastDigitRunAnalysis();
 
 }  // namespace pirumo

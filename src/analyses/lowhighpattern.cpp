@@ -1,6 +1,6 @@
 #include "analyses/lowhighpattern.h"
 
-#include "analyses/combinationpattern.h"
+#include "analyses/lowhighpatterngrid.h"
 
 namespace pirumo {
 
@@ -10,22 +10,11 @@ bool IsLow(int number) {
     return number <= 15;
 }
 
-// Pattern "A" is five high numbers, "F" five low ones: the index is the low count. High numbers
-// keep their cell's colour; the bonus cell is marked too.
-const CombinationPattern& LowHigh() {
-    static const CombinationPattern pattern{
-        .mainHeader = "          本 数 字",
-        .firstTitle = "低数字",
-        .secondTitle = "高数字",
-        .inFirstClass = IsLow,
-        .secondClassBack = std::nullopt,
-        .marksBonus = true,
-        .patternFromSecond = false,
-    };
-    return pattern;
-}
-
 }  // namespace
+
+CombinationPatternResult AnalyseLowHighPattern(const DrawHistory& history) {
+    return AnalyseCombinationPattern(history, {.inFirstClass = IsLow, .patternFromSecond = false});
+}
 
 Analysis LowHighPatternAnalysis() {
     Analysis analysis;
@@ -35,7 +24,7 @@ Analysis LowHighPatternAnalysis() {
         "過去の当選番号を低数字（０１～１５）と高数字（１６～３１）に分けて組合せパターンを分析しま"
         "す（ボーナス数字は入れていません";
     analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        RunCombinationPatternAnalysis(LowHigh(), history, grid);
+        FillLowHighPatternGrid(AnalyseLowHighPattern(history), grid);
     };
     return analysis;
 }

@@ -111,6 +111,26 @@ TEST(CombinationPatternWindows, CountColumnsRepeatTheClassColoursDownToTheLastRo
     EXPECT_EQ(grid.StyleAt(1, 4).fore, MakeRgb(255, 0, 0));
 }
 
+// The tallies behind a pattern chart appear in no grid.
+TEST(CombinationPatternResults, DrawsByPatternCountTheValidDraws) {
+    const DrawHistory history({MakeDraw(1, {2, 4, 6, 8, 10}, 1), MakeDraw(2, {1, 4, 6, 8, 10}, 1),
+                               MakeDraw(3, {1, 3, 5, 7, 0}, 2), MakeDraw(5, {1, 4, 6, 8, 30}, 3),
+                               MakeDraw(6, {1, 3, 5, 16, 20}, 3)});
+    const struct {
+        const char* window;
+        CombinationPatternResult result;
+        std::array<int, 6> drawsByPattern;
+    } cases[] = {
+        {"even/odd", AnalyseEvenOddPattern(history), {1, 2, 0, 1, 0, 0}},
+        {"low/high", AnalyseLowHighPattern(history), {0, 0, 0, 1, 1, 2}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(c.result.draws.size(), 4u) << c.window;
+        EXPECT_EQ(c.result.draws[2].drawNumber, 5) << c.window;
+        EXPECT_EQ(c.result.drawsByPattern, c.drawsByPattern) << c.window;
+    }
+}
+
 TEST(CombinationPatternWindows, RealHistoryCountsAddUpToFive) {
     const DrawHistory history = test::LoadRealHistory();
     for (const Analysis& window : {EvenOddPatternAnalysis(), LowHighPatternAnalysis()}) {

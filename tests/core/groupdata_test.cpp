@@ -127,6 +127,35 @@ TEST(GroupDataWindows, EveryDrawRowHasFiveMainMarksAndOneBonusMark) {
     EXPECT_EQ(grid.CellText(2, 6), "");
 }
 
+// The grids show only whether a group was hit; a chart of the groups needs the counts.
+TEST(GroupDataResults, GroupsTileTheNumbersAndCountTheBonusToo) {
+    const DrawHistory history({MakeDraw(1, {5, 0, 9, 10, 11}, 12),  // skipped
+                               MakeDraw(2, {1, 5, 6, 25, 31}, 28)});
+    const struct {
+        GroupDataResult result;
+        std::vector<int> counts;
+    } cases[] = {
+        {AnalyseGroupData6(history), {2, 1, 0, 0, 1, 2}},
+        {AnalyseGroupData7(history), {1, 2, 0, 0, 0, 0, 3}},
+        {AnalyseGroupData10(history), {1, 2, 0, 0, 0, 0, 0, 0, 1, 2}},
+    };
+    for (const auto& c : cases) {
+        const std::size_t groups = c.counts.size();
+        ASSERT_EQ(c.result.groups.size(), groups);
+        int next = 1;
+        for (const NumberRange& group : c.result.groups) {
+            EXPECT_EQ(group.first, next) << groups;
+            next = group.last + 1;
+        }
+        EXPECT_EQ(next, 32) << groups;
+        ASSERT_EQ(c.result.draws.size(), 1u);
+        EXPECT_EQ(c.result.draws[0].drawNumber, 2);
+        const auto& counts = c.result.draws[0].groupCounts;
+        EXPECT_EQ(std::vector<int>(counts.begin(), counts.begin() + static_cast<long>(groups)),
+                  c.counts);
+    }
+}
+
 TEST(GroupDataWindows, GroupTitleRowFramesEachGroupOnItsOwnColumns) {
     const ResultGrid grid = test::RunWindowAnalysis(GroupData6Analysis(), test::NumberedDraws(60));
     for (int row : {2, 54}) {

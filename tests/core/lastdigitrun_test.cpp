@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "analyses/lastdigit.h"
+
 #include "analysiswindowrun.h"
 
 namespace pirumo {
@@ -95,6 +97,30 @@ TEST(LastDigitRunWindow, RunsGoOnPastDrawNineHundredNinetyNine) {
     EXPECT_EQ(grid.CellText(kDigit7Column, 1011), "");
     EXPECT_EQ(grid.CellText(kDigit7Column, 1012), "1");
     EXPECT_EQ(grid.CellText(kDigit7Column, 1013), "7");  // bottom digit row
+}
+
+// Several numbers of one draw ending in the same digit, after a gap and after a skipped row.
+TEST(LastDigitResult, RunCountsOfRepeatedDigitsAndGaps) {
+    const LastDigitResult result = AnalyseLastDigit(DrawHistory({
+        MakeDraw(1, {3, 13, 23, 4, 5}, 6),
+        Plain(2),
+        MakeDraw(3, {3, 13, 1, 2, 4}, 5),
+        MakeDraw(4, {3, 0, 1, 2, 4}, 5),  // skipped: breaks the run
+        WithThree(5),
+        WithThree(6),
+    }));
+    const struct {
+        int drawNumber;
+        int threes;
+        int run;
+    } expected[] = {{1, 3, 2}, {2, 0, 0}, {3, 2, 1}, {5, 1, 0}, {6, 1, 1}};
+    ASSERT_EQ(result.draws.size(), std::size(expected));
+    for (std::size_t i = 0; i < result.draws.size(); ++i) {
+        const LastDigitRow& row = result.draws[i];
+        EXPECT_EQ(row.drawNumber, expected[i].drawNumber);
+        EXPECT_EQ(row.digitCounts[3], expected[i].threes) << row.drawNumber;
+        EXPECT_EQ(row.runCounts[3], expected[i].run) << row.drawNumber;
+    }
 }
 
 TEST(LastDigitRunWindow, RealHistoryRunsAfterDrawNineHundredNinetyNineAreFilled) {
