@@ -3,19 +3,29 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
+#include "history/ui/entrywindow.h"
 #include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
 namespace {
 
-const QString kGuardText = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
+const QString kCloseAndEnter = QStringLiteral("開いているウィンドウを閉じて入力");
+
+QString GuardText(const QString& windows) {
+    return QStringLiteral(
+               "当選データを入力する間は、分析と予想のウィンドウを閉じておく必要があります。\n"
+               "開いているウィンドウ：%1\n\n"
+               "入力を終えて閉じると、分析と予想は新しい当選データで計算し直します。")
+        .arg(windows);
+}
 
 class EntryGuardTest : public MainWindowTest {
 protected:
-    // Chooses 当選データ入力 and returns the dialogs that appeared.
-    std::vector<ModalAnswerer::Dialog> ChooseEntry() {
-        ModalAnswerer answerer;
+    // Chooses 当選データ入力, gives the answers, and returns the dialogs that appeared.
+    std::vector<ModalAnswerer::Dialog> ChooseEntry(
+        std::vector<ModalAnswerer::Answer> answers = {}) {
+        ModalAnswerer answerer(std::move(answers));
         Choose("openEntryAction");
         return answerer.Seen();
     }
@@ -27,18 +37,39 @@ TEST_F(EntryGuardTest, EntryIsAllowedAtStartUp) {
     EXPECT_TRUE(ChooseEntry().empty());
 }
 
-TEST_F(EntryGuardTest, EntryIsRefusedWithTheGuardMessageWhileAnAnalysisIsOpen) {
+TEST_F(EntryGuardTest, WhileWindowsAreOpenEntryOffersToCloseThemAndCancelChangesNothing) {
     WriteHistory(PatternDraws(5));
     Start();
     ChooseWindow("openAppearanceCountAction");
+    Choose("openPredictionAction");
 
-    const auto seen = ChooseEntry();
+    const auto seen = ChooseEntry();  // answered by Esc
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, kGuardText);
-    EXPECT_EQ(seen[0].title, QStringLiteral("メッセ\uFF0Dジ"));
-    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(seen[0].buttons, QMessageBox::Ok);
-    EXPECT_EQ(Children().size(), 1u);  // nothing else happened
+    EXPECT_EQ(seen[0].text.toStdString(),
+              GuardText(QStringLiteral("「一発ガルポン予想」、「出現回数分析」")).toStdString());
+    EXPECT_EQ(seen[0].icon, QMessageBox::Question);
+    EXPECT_TRUE(seen[0].captions.contains(kCloseAndEnter));
+    EXPECT_TRUE(seen[0].captions.contains(QStringLiteral("キャンセル")));
+    EXPECT_EQ(Children().size(), 2u);  // nothing else happened
+}
+
+// Every analysis reads the history again after entry: closing them for it loses nothing.
+TEST_F(EntryGuardTest, ClosingTheOpenWindowsOpensTheEntryWindow) {
+    WriteHistory(PatternDraws(5));
+    Start();
+    ChooseWindow("openAppearanceCountAction");
+    Choose("openPredictionAction");
+    QMdiSubWindow* allowing = ChooseWindow("openEvenOddPatternAction");
+
+    const auto seen = ChooseEntry({ClickButton(kCloseAndEnter)});
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text.toStdString(),
+              GuardText(QStringLiteral("「一発ガルポン予想」、「出現回数分析」")).toStdString());
+    const std::vector<QMdiSubWindow*> open = Children();
+    ASSERT_EQ(open.size(), 2u);  // the window that allows entry stays
+    EXPECT_EQ(open[0], allowing);
+    EXPECT_NE(qobject_cast<EntryWindow*>(open[1]), nullptr);
+    EXPECT_EQ(mMain->MdiArea().currentSubWindow(), open[1]);
 }
 
 TEST_F(EntryGuardTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
@@ -50,7 +81,7 @@ TEST_F(EntryGuardTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
     EXPECT_TRUE(Children().empty());
     EXPECT_TRUE(ChooseEntry().empty());
     for (QMdiSubWindow* entry : Children()) {
-        entry->close();  // the entry window blocks entry too
+        entry->close();
     }
 
     window = ChooseWindow("openCarryOverAction");

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <tuple>
 
 #include "history/store/historyfile.h"
@@ -25,7 +26,7 @@ namespace pirumo::test {
 namespace {
 
 const QString kRefusalTitle = QStringLiteral("メッセ\uFF0Dジ");
-const QString kWrongNumber = QStringLiteral("結果マスタの数字に誤りがあります。");
+const QString kWrongNumber = QStringLiteral("当選データの数字に誤りがあります。");
 const QString kNotANumber =
     QStringLiteral("数字は1から31までの整数で入力してください（空欄も可）。");
 const QString kAddQuestion =
@@ -168,35 +169,19 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
         View(*entry).viewport()->rect().intersects(View(*entry).visualRect(Current(*entry))));
 }
 
-TEST_F(EntryInMainWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAfterwards) {
+TEST_F(EntryInMainWindowTest, ChoosingEntryAgainBringsTheOpenEntryWindowForward) {
     WriteHistory(PatternDraws(5));
     Start();
-    for (const char* item : {"openPredictionAction", "openAppearanceCountAction"}) {
-        SCOPED_TRACE(item);
-        QMdiSubWindow* blocking = ChooseWindow(item);
-        ASSERT_NE(blocking, nullptr);
-        std::vector<ModalAnswerer::Dialog> seen;
-        EXPECT_EQ(OpenEntry(&seen), nullptr);
-        ASSERT_EQ(seen.size(), 1u);
-        EXPECT_EQ(seen[0].text, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
-        EXPECT_EQ(seen[0].title, kRefusalTitle);
-        EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
-        EXPECT_EQ(Children().size(), 1u);
-        blocking->close();
-    }
-
     std::vector<ModalAnswerer::Dialog> seen;
     EntryWindow* entry = OpenEntry(&seen);
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(seen.empty());
+    QMdiSubWindow* analysis = ChooseWindow("openEvenOddPatternAction");
+    ASSERT_NE(analysis, entry);
 
-    // The entry window itself blocks a second one until it has gone.
-    OpenEntry(&seen);
-    EXPECT_EQ(seen.size(), 1u);
-    entry->close();
-    ASSERT_TRUE(Children().empty());
-    ASSERT_NE(OpenEntry(&seen), nullptr);
+    EXPECT_EQ(OpenEntry(&seen), entry);
     EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(Children().size(), 2u);
 }
 
 TEST_F(EntryInMainWindowTest, GuardAllowsEntryWhileTheEvenOddPatternWindowIsOpen) {
@@ -434,6 +419,107 @@ TEST_F(EntryWindowTest, ShortcutKeysAndTheRightClickMenuReachTheSameItems) {
     EXPECT_EQ(popped,
               (QStringList{QStringLiteral("addRowAction"), QStringLiteral("deleteRowAction")}));
     EXPECT_EQ(Current(*entry), view.model()->index(1, 3));
+}
+
+TEST_F(EntryWindowTest, ANumberRepeatedWithinTheDrawIsRefusedAsTypedWithTheReasonBesideTheCell) {
+    WriteHistory(PatternDraws(3));  // draw 2: 3 8 14 20 26, bonus 1
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    const Numbers before = FileRows()[1].numbers;
+    auto* line = entry->findChild<QLabel*>(QStringLiteral("refusalLine"));
+    ASSERT_NE(line, nullptr);
+    GridView& view = View(*entry);
+    const struct {
+        int column;
+        const char* typed;
+        const char* reason;
+    } cases[] = {
+        {7, "3", "第2回のボーナス数字：「3」は入力できません。この回の第1数字と同じ数字です。"},
+        {4, "1", "第2回の第3数字：「1」は入力できません。この回のボーナス数字と同じ数字です。"},
+        {2, "32", "第2回の第1数字：「32」は入力できません。数字は1から31までの整数で"},
+    };
+    for (const auto& refused : cases) {
+        SCOPED_TRACE(refused.typed);
+        EXPECT_TRUE(Type(*entry, refused.column, 2, QString::fromUtf8(refused.typed)).empty());
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_TRUE(line->text().startsWith(QString::fromUtf8(refused.reason)))
+            << line->text().toStdString();
+        EXPECT_TRUE(line->text().endsWith(mHost.StatusMessage()));
+        EXPECT_EQ(QToolTip::text(), mHost.StatusMessage());
+        EXPECT_EQ(FileRows()[1].numbers, before);
+        QWidget* editor = view.indexWidget(view.model()->index(1, refused.column - 1));
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QApplication::processEvents();
+    }
+
+    // The cell's own number again, and a number no other cell holds, are taken; the line clears.
+    EXPECT_TRUE(Type(*entry, 2, 2, QStringLiteral("3")).empty());
+    EXPECT_TRUE(Type(*entry, 7, 2, QStringLiteral("30")).empty());
+    EXPECT_EQ(FileRows()[1].numbers[5], 30);
+    EXPECT_TRUE(line->text().isEmpty());
+}
+
+TEST_F(EntryWindowTest, TabLeavesTheGridForTheCloseButtonAndShiftTabComesBack) {
+    WriteHistory(PatternDraws(3));
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    GridView& view = View(*entry);
+    auto* close = entry->findChild<QPushButton*>(QStringLiteral("closeButton"));
+    view.setFocus();
+    ASSERT_TRUE(view.hasFocus());
+    QTest::keyClick(&view, Qt::Key_Tab);
+    EXPECT_TRUE(close->hasFocus());
+    QTest::keyClick(close, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(view.hasFocus());
+}
+
+// The analyses leave out a draw with an empty number: such a draw never stays unnoticed.
+TEST_F(EntryWindowTest, ClosingWithHalfFilledDrawsAsksToCompleteOrRemoveEach) {
+    WriteHistory(PatternDraws(3));
+    {
+        HistoryFileEditor editor(HistoryPath());
+        editor.SetNumber(2, 5, std::nullopt);  // an older file without draw 2's bonus
+    }
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    SelectRow(*entry, 3);
+    Trigger(*entry, "addRowAction", {Reply(QMessageBox::Yes)});
+    EXPECT_TRUE(Type(*entry, 2, 4, QStringLiteral("5")).empty());
+    EXPECT_TRUE(Type(*entry, 4, 4, QStringLiteral("9")).empty());
+    const QString removeTwo = QStringLiteral("第2回を削除");
+    const QString removeFour = QStringLiteral("第4回を削除");
+
+    // 入力を続ける (also Esc): the window stays, on the draw's first empty cell.
+    for (const bool byEscape : {false, true}) {
+        ModalAnswerer answerer(
+            {byEscape ? ModalAnswerer::Answer() : ClickButton(QStringLiteral("入力を続ける"))});
+        entry->close();
+        QApplication::processEvents();
+        ASSERT_EQ(answerer.Seen().size(), 1u);
+        EXPECT_EQ(answerer.Seen()[0].text,
+                  QStringLiteral("第2回の数字がそろっていません（空欄：ボーナス数字）。\n"
+                                 "数字に空欄のある回は、分析にも予想にも使われません。\n\n"
+                                 "数字を入力してそろえるか、この回を削除してください。"));
+        EXPECT_TRUE(answerer.Seen()[0].captions.contains(removeTwo));
+        EXPECT_EQ(OpenWindows(), 1u);
+        EXPECT_EQ(Current(*entry), View(*entry).model()->index(1, 6));
+    }
+
+    // Removing: each draw in turn leaves the file, and then the window closes.
+    ModalAnswerer answerer({ClickButton(removeTwo), ClickButton(removeFour)});
+    entry->close();
+    QApplication::processEvents();
+    ASSERT_EQ(answerer.Seen().size(), 2u);
+    EXPECT_TRUE(answerer.Seen()[1].text.startsWith(QStringLiteral(
+        "第4回の数字がそろっていません（空欄：第2数字、第4数字、第5数字、ボーナス数字）。")));
+    EXPECT_EQ(OpenWindows(), 0u);
+    std::vector<int> draws;
+    for (const StoredRow& row : FileRows()) {
+        draws.push_back(row.drawNumber);
+    }
+    EXPECT_EQ(draws, (std::vector<int>{1, 3}));
+    EXPECT_TRUE(mHost.EntryAllowed());
 }
 
 // Each case stores a wrong value behind the window's back, as an older file might hold it.
