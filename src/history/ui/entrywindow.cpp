@@ -103,6 +103,13 @@ void EntryWindow::Load() {
     PlaceClientArea();
     mEntry = std::make_unique<DrawEntry>(mHistoryFile);
     mGridView->SetGrid(mEntry->Grid());
+    // Esc drops the refused text, and with it the reason.
+    connect(mGridView->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                if (hint == QAbstractItemDelegate::RevertModelCache) {
+                    mRefusalLine->clear();
+                }
+            });
     mGridView->GridModel()->SetEditHandler(
         [this](int column, int row, const QString& text) { return TakeEdit(column, row, text); });
     PlaceControls();
