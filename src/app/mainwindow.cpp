@@ -15,6 +15,7 @@
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
 #include "app/aboutbox.h"
+#include "app/closeactivewindowkey.h"
 #include "app/entryguard.h"
 #include "app/helpwindow.h"
 #include "app/mainmenu.h"
@@ -70,38 +71,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     mSampleNote->hide();
     statusBar()->addPermanentWidget(mSampleNote);
     BuildMenus();
-    // Ctrl+F4 closes the active child window, as in other programs with child windows; the
-    // action sits on the main window so that it works whichever menus are on show.
-    auto* closeActiveWindow = new QAction(this);
-    closeActiveWindow->setObjectName(QStringLiteral("closeActiveWindowAction"));
-    closeActiveWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-    connect(closeActiveWindow, &QAction::triggered, this, [this] {
-        QMdiSubWindow* window = mMdiArea->currentSubWindow();
-        if (window == nullptr || !window->close()) {
-            return;
-        }
-        // The next window on show becomes active, ready for the next Ctrl+F4.
-        const QList<QMdiSubWindow*> stack = mMdiArea->subWindowList(QMdiArea::StackingOrder);
-        for (auto next = stack.crbegin(); next != stack.crend(); ++next) {
-            if (*next != window && (*next)->isVisible()) {
-                mMdiArea->setActiveSubWindow(*next);
-                break;
-            }
-        }
-    });
-    addAction(closeActiveWindow);
-    // A child's own Ctrl+F4, in its system menu, works only while the focus is inside it and
-    // would make the main window's ambiguous: the child gives it up.
-    connect(mMdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
-        if (window == nullptr || window->systemMenu() == nullptr) {
-            return;
-        }
-        for (QAction* item : window->systemMenu()->actions()) {
-            if (item->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_F4))) {
-                item->setShortcuts({});
-            }
-        }
-    });
+    AddCloseActiveWindowKey(*this, *mMdiArea);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         resize(screen->availableGeometry().size() * 9 / 10);
     }
