@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <system_error>
 
 #include "widgets/twips.h"
 
@@ -18,9 +19,18 @@ QLabel* AddLabel(QWidget& box, QVBoxLayout& layout, const char* name, const QStr
     return label;
 }
 
+// The full path, as the user would look for the file.
+QString PathText(const std::filesystem::path& file) {
+    std::error_code ignored;
+    const std::filesystem::path full = std::filesystem::absolute(file, ignored);
+    return QString::fromStdString((full.empty() ? file : full).string());
+}
+
 }  // namespace
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(const std::filesystem::path& historyFile,
+                   const std::filesystem::path& settingsFile, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("バージョン情報"));
     setWindowTitle(QStringLiteral("バージョン情報"));
     setModal(false);
@@ -43,6 +53,15 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     notice->setWordWrap(true);
     AddLabel(*this, *layout, "sloganLabel",
              QStringLiteral("数字の流れを読んで、次の一回を楽しく。"));
+    layout->addSpacing(TwipsToPixelsY(180, *this));
+    QLabel* files = AddLabel(
+        *this, *layout, "filesLabel",
+        QStringLiteral("当選データ：%1\n設定：%2\n"
+                       "当選データ入力で入力した数字は、そのたびにすぐ当選データのファイルへ"
+                       "書き込まれます。")
+            .arg(PathText(historyFile), PathText(settingsFile)));
+    files->setWordWrap(true);
+    files->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addSpacing(TwipsToPixelsY(180, *this));
 
     auto* buttons = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -55,8 +56,20 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({260, 640});
 
-    auto* layout = new QHBoxLayout(this);
+    auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    connect(closeButton, &QPushButton::clicked, this, &HelpWindow::close);
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &HelpWindow::close);
+    }
+
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    layout->addLayout(buttons);
 
     LoadIndex();
     connect(mKeywordEdit, &QLineEdit::textEdited, this, &HelpWindow::FindTypedKeyword);

@@ -11,7 +11,7 @@ class QTextBrowser;
 namespace pirumo {
 
 // The program's help: an index tab with the keyword list beside a content pane, on the Japanese
-// help pages built into the program.
+// help pages built into the program. It closes by its 閉じる button, Esc or Ctrl+W.
 class HelpWindow : public QWidget {
     Q_OBJECT
 

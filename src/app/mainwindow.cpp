@@ -15,7 +15,9 @@
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
 #include "app/aboutbox.h"
+#include "app/closeactivewindowkey.h"
 #include "app/currencynote.h"
+#include "app/entryguard.h"
 #include "app/helpwindow.h"
 #include "app/historyfilewatcher.h"
 #include "app/mainmenu.h"
@@ -78,6 +80,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     connect(mCurrencyNote, &CurrencyNote::refreshRequested, this,
             &MainWindow::RefreshHistoryByDownload);
     BuildMenus();
+    AddCloseActiveWindowKey(*this, *mMdiArea);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         resize(screen->availableGeometry().size() * 9 / 10);
     }
@@ -383,9 +386,15 @@ void MainWindow::ImportHistory() {
     }
 }
 
+// An open entry window is brought forward; other windows that block entry may be closed for it.
 void MainWindow::StartManualEntry() {
-    if (!mEntryBlockers.isEmpty()) {
-        ShowRefusal(this, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
+    QList<QMdiSubWindow*> blocking;
+    for (QMdiSubWindow* window : mMdiArea->subWindowList()) {
+        if (mEntryBlockers.contains(window) && qobject_cast<EntryWindow*>(window) == nullptr) {
+            blocking.append(window);
+        }
+    }
+    if (!CloseWindowsForEntry(this, blocking)) {
         return;
     }
     HourglassCursor hourglass;
@@ -434,7 +443,7 @@ void MainWindow::ShowHelp() {
 
 void MainWindow::ShowAbout() {
     if (mAboutBox == nullptr) {
-        mAboutBox = new AboutBox(this);
+        mAboutBox = new AboutBox(mOptions.historyFile, mOptions.settingsFile, this);
         mAboutBox->setAttribute(Qt::WA_DeleteOnClose);
     }
     mAboutBox->show();

@@ -92,6 +92,18 @@ TEST_F(DrawEntryTest, WrongTextAndTheDrawColumnAreRefusedWithoutWriting) {
     EXPECT_EQ(FileRows()[0].numbers, (std::array<std::optional<long long>, 6>{1, 2, 3, 4, 5, 6}));
 }
 
+// Checked as typed, not only before closing: the bonus counts, the cell's own value does not.
+TEST_F(DrawEntryTest, ANumberAnotherCellOfTheDrawHoldsIsRefusedWithThatCellNamed) {
+    WriteHistory({MakeDraw(1, {1, 2, 3, 4, 5}, 6), MakeDraw(2, {7, 8, 9, 10, 11}, 12)});
+    DrawEntry entry(mFile);
+    EXPECT_NE(entry.EditCell(7, 1, "２").message.find("この回の第2数字と同じ数字"),
+              std::string::npos);
+    EXPECT_EQ(entry.EditCell(2, 1, "6").kind, Kind::kRefused);  // the bonus
+    EXPECT_EQ(FileRows()[0].numbers, (std::array<std::optional<long long>, 6>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(entry.EditCell(2, 1, "1").kind, Kind::kUnchanged);
+    EXPECT_EQ(entry.EditCell(2, 1, "7").kind, Kind::kWritten);  // draw 2's number
+}
+
 Draw Dated(Draw draw, std::string date) {
     draw.date = std::move(date);
     return draw;

@@ -130,20 +130,21 @@ TEST(HistoryFileTest, FailuresGiveJapaneseMessages) {
 
     const auto noView = dir.Path() / "no-view.mdb";
     WriteRawFile(noView, kPlainTable);
-    EXPECT_NE(ErrorOf(noView).find("全データ選択クエリがありません"), std::string::npos);
+    EXPECT_NE(ErrorOf(noView).find("当選データの一覧がありません"), std::string::npos);
 
     const auto viewLacksField = dir.Path() / "view-lacks-field.mdb";
     WriteRawFile(viewLacksField, std::string(kPlainTable) +
                                      "CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, "
                                      "第2数字, 第4数字, 第5数字, ボーナス数字 FROM 当選データ;");
-    EXPECT_NE(ErrorOf(viewLacksField).find("フィールド「第3数字」がありません"), std::string::npos);
+    EXPECT_NE(ErrorOf(viewLacksField).find("当選データの欄「第3数字」がありません"),
+              std::string::npos);
 
     const auto tableLacksField = dir.Path() / "table-lacks-field.mdb";
     WriteRawFile(tableLacksField,
                  "CREATE TABLE 当選データ (回数, 第1数字, 第2数字, 第3数字, 第4数字, 第5数字);"
                  "CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, 第2数字, 第3数字, "
                  "第4数字, 第5数字, ボーナス数字 FROM 当選データ;");
-    EXPECT_NE(ErrorOf(tableLacksField).find("フィールド「ボーナス数字」がありません"),
+    EXPECT_NE(ErrorOf(tableLacksField).find("当選データの欄「ボーナス数字」がありません"),
               std::string::npos);
 
     for (const std::string bad : {"0", "32768", "'abc'", "NULL"}) {

@@ -3,19 +3,26 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
+#include "history/ui/entrywindow.h"
 #include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
 namespace pirumo::test {
 namespace {
 
-const QString kGuardText = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
+const QString kCloseAndEnter = QStringLiteral("開いているウィンドウを閉じて入力");
+
+const QString kGuardText = QStringLiteral(
+    "当選データを入力する間は、分析と予想のウィンドウを閉じておく必要があります。\n"
+    "開いているウィンドウ：「一発ガルポン予想」、「出現回数分析」\n\n"
+    "入力を終えて閉じると、分析と予想は新しい当選データで計算し直します。");
 
 class EntryGuardTest : public MainWindowTest {
 protected:
-    // Chooses 当選データ入力 and returns the dialogs that appeared.
-    std::vector<ModalAnswerer::Dialog> ChooseEntry() {
-        ModalAnswerer answerer;
+    // Chooses 当選データ入力, gives the answers, and returns the dialogs that appeared.
+    std::vector<ModalAnswerer::Dialog> ChooseEntry(
+        std::vector<ModalAnswerer::Answer> answers = {}) {
+        ModalAnswerer answerer(std::move(answers));
         Choose("openEntryAction");
         return answerer.Seen();
     }
@@ -27,18 +34,26 @@ TEST_F(EntryGuardTest, EntryIsAllowedAtStartUp) {
     EXPECT_TRUE(ChooseEntry().empty());
 }
 
-TEST_F(EntryGuardTest, EntryIsRefusedWithTheGuardMessageWhileAnAnalysisIsOpen) {
+// Every analysis reads the history again after entry: closing them for it loses nothing.
+TEST_F(EntryGuardTest, WhileWindowsAreOpenEntryOffersToCloseThemForIt) {
     WriteHistory(PatternDraws(5));
     Start();
     ChooseWindow("openAppearanceCountAction");
+    Choose("openPredictionAction");
+    QMdiSubWindow* allowing = ChooseWindow("openEvenOddPatternAction");
 
-    const auto seen = ChooseEntry();
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, kGuardText);
-    EXPECT_EQ(seen[0].title, QStringLiteral("メッセ\uFF0Dジ"));
-    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(seen[0].buttons, QMessageBox::Ok);
-    EXPECT_EQ(Children().size(), 1u);  // nothing else happened
+    const auto cancelled = ChooseEntry();  // Esc: nothing happens
+    ASSERT_EQ(cancelled.size(), 1u);
+    EXPECT_EQ(cancelled[0].text, kGuardText);
+    EXPECT_TRUE(cancelled[0].captions.contains(QStringLiteral("キャンセル")));
+    EXPECT_EQ(Children().size(), 3u);
+
+    EXPECT_EQ(ChooseEntry({ClickButton(kCloseAndEnter)}).size(), 1u);
+    const std::vector<QMdiSubWindow*> open = Children();
+    ASSERT_EQ(open.size(), 2u);  // the window that allows entry stays
+    EXPECT_EQ(open[0], allowing);
+    EXPECT_EQ(mMain->MdiArea().currentSubWindow(), open[1]);
+    EXPECT_NE(qobject_cast<EntryWindow*>(open[1]), nullptr);
 }
 
 TEST_F(EntryGuardTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
@@ -50,7 +65,7 @@ TEST_F(EntryGuardTest, EntryIsAllowedAgainAfterTheAnalysisClosesByEitherWay) {
     EXPECT_TRUE(Children().empty());
     EXPECT_TRUE(ChooseEntry().empty());
     for (QMdiSubWindow* entry : Children()) {
-        entry->close();  // the entry window blocks entry too
+        entry->close();
     }
 
     window = ChooseWindow("openCarryOverAction");

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <tuple>
 
 #include "history/store/historyfile.h"
@@ -25,7 +26,7 @@ namespace pirumo::test {
 namespace {
 
 const QString kRefusalTitle = QStringLiteral("メッセ\uFF0Dジ");
-const QString kWrongNumber = QStringLiteral("結果マスタの数字に誤りがあります。");
+const QString kWrongNumber = QStringLiteral("当選データの数字に誤りがあります。");
 const QString kNotANumber =
     QStringLiteral("数字は1から31までの整数で入力してください（空欄も可）。");
 const QString kAddQuestion =
@@ -168,35 +169,19 @@ TEST_F(EntryWindowTest, OpensWithItsControlsAtTheTopLeftWithItsClientSize) {
         View(*entry).viewport()->rect().intersects(View(*entry).visualRect(Current(*entry))));
 }
 
-TEST_F(EntryInMainWindowTest, GuardRefusesWhileABlockingWindowIsOpenAndAllowsAfterwards) {
+TEST_F(EntryInMainWindowTest, ChoosingEntryAgainBringsTheOpenEntryWindowForward) {
     WriteHistory(PatternDraws(5));
     Start();
-    for (const char* item : {"openPredictionAction", "openAppearanceCountAction"}) {
-        SCOPED_TRACE(item);
-        QMdiSubWindow* blocking = ChooseWindow(item);
-        ASSERT_NE(blocking, nullptr);
-        std::vector<ModalAnswerer::Dialog> seen;
-        EXPECT_EQ(OpenEntry(&seen), nullptr);
-        ASSERT_EQ(seen.size(), 1u);
-        EXPECT_EQ(seen[0].text, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
-        EXPECT_EQ(seen[0].title, kRefusalTitle);
-        EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
-        EXPECT_EQ(Children().size(), 1u);
-        blocking->close();
-    }
-
     std::vector<ModalAnswerer::Dialog> seen;
     EntryWindow* entry = OpenEntry(&seen);
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(seen.empty());
+    QMdiSubWindow* analysis = ChooseWindow("openEvenOddPatternAction");
+    ASSERT_NE(analysis, entry);
 
-    // The entry window itself blocks a second one until it has gone.
-    OpenEntry(&seen);
-    EXPECT_EQ(seen.size(), 1u);
-    entry->close();
-    ASSERT_TRUE(Children().empty());
-    ASSERT_NE(OpenEntry(&seen), nullptr);
+    EXPECT_EQ(OpenEntry(&seen), entry);
     EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(Children().size(), 2u);
 }
 
 TEST_F(EntryInMainWindowTest, GuardAllowsEntryWhileTheEvenOddPatternWindowIsOpen) {
@@ -434,6 +419,62 @@ TEST_F(EntryWindowTest, ShortcutKeysAndTheRightClickMenuReachTheSameItems) {
     EXPECT_EQ(popped,
               (QStringList{QStringLiteral("addRowAction"), QStringLiteral("deleteRowAction")}));
     EXPECT_EQ(Current(*entry), view.model()->index(1, 3));
+}
+
+// The reason is shown beside the cell and under the grid, not only in the status bar.
+TEST_F(EntryWindowTest, ANumberRepeatedWithinTheDrawIsRefusedAsTypedWithTheReasonBesideTheCell) {
+    WriteHistory(PatternDraws(3));  // draw 2: 3 8 14 20 26, bonus 1
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    const Numbers before = FileRows()[1].numbers;
+    auto* line = entry->findChild<QLabel*>(QStringLiteral("refusalLine"));
+    EXPECT_TRUE(Type(*entry, 7, 2, QStringLiteral("3")).empty());
+    EXPECT_EQ(line->text(), QStringLiteral("第2回のボーナス数字：") + mHost.StatusMessage());
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(QToolTip::text(),
+              QStringLiteral("「3」は入力できません。この回の第1数字と同じ数字です。"
+                             "同じ回に同じ数字は入りません（ボーナス数字も）。"));
+    EXPECT_EQ(FileRows()[1].numbers, before);
+
+    QTest::keyClick(View(*entry).indexWidget(View(*entry).model()->index(1, 6)), Qt::Key_Escape);
+    EXPECT_TRUE(line->text().isEmpty());
+    EXPECT_TRUE(Type(*entry, 7, 2, QStringLiteral("30")).empty());
+    EXPECT_EQ(FileRows()[1].numbers[5], 30);
+}
+
+// The analyses leave out a draw with an empty number: such a draw never stays unnoticed.
+TEST_F(EntryWindowTest, ClosingWithHalfFilledDrawsAsksToCompleteOrRemoveEach) {
+    WriteHistory(PatternDraws(3));
+    HistoryFileEditor(HistoryPath()).SetNumber(2, 5, std::nullopt);  // draw 2 without its bonus
+    EntryWindow* entry = OpenEntry();
+    ASSERT_NE(entry, nullptr);
+    SelectRow(*entry, 3);
+    Trigger(*entry, "addRowAction", {Reply(QMessageBox::Yes)});
+    EXPECT_TRUE(Type(*entry, 2, 4, QStringLiteral("5")).empty());
+
+    // 入力を続ける (Esc too): the window stays, on the draw's first empty cell.
+    {
+        ModalAnswerer keepTyping;
+        entry->close();
+        ASSERT_EQ(keepTyping.Seen().size(), 1u);
+        EXPECT_EQ(keepTyping.Seen()[0].text,
+                  QStringLiteral("第2回の数字がそろっていません（空欄：ボーナス数字）。\n"
+                                 "数字に空欄のある回は、分析にも予想にも使われません。\n\n"
+                                 "数字を入力してそろえるか、この回を削除してください。"));
+        EXPECT_TRUE(keepTyping.Seen()[0].captions.contains(QStringLiteral("入力を続ける")));
+    }
+    EXPECT_EQ(OpenWindows(), 1u);
+    EXPECT_EQ(Current(*entry), View(*entry).model()->index(1, 6));
+
+    // Removing: each draw in turn leaves the file, and then the window closes.
+    ModalAnswerer remove(
+        {ClickButton(QStringLiteral("第2回を削除")), ClickButton(QStringLiteral("第4回を削除"))});
+    entry->close();
+    ASSERT_EQ(remove.Seen().size(), 2u);
+    EXPECT_TRUE(remove.Seen()[1].text.contains(QStringLiteral("（空欄：第2数字、第3数字、")));
+    EXPECT_EQ(OpenWindows(), 0u);
+    ASSERT_EQ(FileRows().size(), 2u);
+    EXPECT_EQ(FileRows()[1].drawNumber, 3);
 }
 
 // Each case stores a wrong value behind the window's back, as an older file might hold it.

@@ -39,7 +39,11 @@ TEST_F(HelpAndAboutTest, AboutBoxIsModelessWithItsTextsAndClosesByItsCloseButton
     }
     EXPECT_TRUE(texts.contains(QStringLiteral("ピルモ")));
     EXPECT_TRUE(texts.contains(QStringLiteral(" Ver2.30")));
-    EXPECT_EQ(texts.size(), 4);  // name, version, notice, slogan
+    EXPECT_EQ(texts.size(), 5);  // name, version, notice, slogan, files
+    const QString files = about->findChild<QLabel*>(QStringLiteral("filesLabel"))->text();
+    EXPECT_TRUE(files.contains(QString::fromStdString(HistoryPath().string())))
+        << files.toStdString();
+    EXPECT_TRUE(files.contains(QStringLiteral("すぐ")));
 
     QPointer<AboutBox> box = about;
     auto* closeButton = about->findChild<QPushButton*>(QStringLiteral("closeButton"));

@@ -152,9 +152,12 @@ TEST_F(PredictionInMainWindowTest, FailedSettingsWriteIsReportedAndTheProgramSti
     std::filesystem::remove_all(IniPath());
 }
 
-TEST_F(PredictionInMainWindowTest, ManualEntryIsRefusedWhileTheWindowIsOpen) {
+TEST_F(PredictionInMainWindowTest, ManualEntryAsksToCloseTheWindowWhileItIsOpen) {
     Start();
-    const QString guard = QStringLiteral("表示中のウィンドウを閉じないと実行できません。");
+    const QString guard = QStringLiteral(
+        "当選データを入力する間は、分析と予想のウィンドウを閉じておく必要があります。\n"
+        "開いているウィンドウ：「一発ガルポン予想」\n\n"
+        "入力を終えて閉じると、分析と予想は新しい当選データで計算し直します。");
     const auto entryMessages = [this] {
         test::ModalAnswerer answerer;
         Choose("openEntryAction");

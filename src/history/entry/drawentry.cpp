@@ -52,6 +52,12 @@ EntryOutcome DrawEntry::EditCell(int column, int row, std::string_view text) {
     if (cellText == mGrid.CellText(column, row)) {
         return {};
     }
+    if (value.kind == EntryText::Kind::kNumber) {
+        if (const int other = ColumnHoldingNumber(mGrid, row, value.number, column); other != 0) {
+            return Refused(std::string("この回の") + entry::NumberColumnName(other) +
+                           "と同じ数字です。同じ回に同じ数字は入りません（ボーナス数字も）。");
+        }
+    }
     if (auto refusal = RefuseReplacedFile()) {
         return *refusal;
     }

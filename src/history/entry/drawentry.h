@@ -43,7 +43,8 @@ public:
     const ResultGrid& Grid() const { return mGrid; }
     int DrawNumberAt(int row) const;
 
-    // Number cell (column 2..7) or date cell (column 8) of `row` finished with `text`.
+    // Number cell (column 2..7) or date cell (column 8) of `row` finished with `text`. A number
+    // another cell of the draw holds is refused as it is typed, not only when the window closes.
     EntryOutcome EditCell(int column, int row, std::string_view text);
     // Adds a draw after `row` (0 when no row is active) with the smallest unused draw number
     // greater than that row's, dated a week after that row's date; the new row keeps the draws

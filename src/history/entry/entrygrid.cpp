@@ -1,5 +1,6 @@
 #include "history/entry/entrygrid.h"
 
+#include <algorithm>
 #include <array>
 
 #include "history/drawfields.h"
@@ -14,7 +15,15 @@ constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 constexpr Rgb kPaleYellow = MakeRgb(255, 255, 200);
 constexpr Rgb kPaleCyan = MakeRgb(197, 255, 255);
 
+bool IsEmptyCell(const ResultGrid& grid, int column, int row) {
+    return ParseEntryText(grid.CellText(column, row)).kind == EntryText::Kind::kEmpty;
+}
+
 }  // namespace
+
+const char* entry::NumberColumnName(int column) {
+    return kNumberFieldNames[static_cast<std::size_t>(FieldOf(column))];
+}
 
 void SetUpEntryGrid(ResultGrid& grid, int rows) {
     grid.SetColumnCount(entry::kColumns);
@@ -76,6 +85,37 @@ std::optional<EntryCell> FindWrongEntryCell(const ResultGrid& grid) {
         }
     }
     return std::nullopt;
+}
+
+int ColumnHoldingNumber(const ResultGrid& grid, int row, int number, int column) {
+    for (int c = entry::kFirstNumberColumn; c <= entry::kBonusColumn; ++c) {
+        const EntryText value = ParseEntryText(grid.CellText(c, row));
+        if (c != column && value.kind == EntryText::Kind::kNumber && value.number == number) {
+            return c;
+        }
+    }
+    return 0;
+}
+
+std::optional<EntryCell> FindIncompleteDraw(const ResultGrid& grid, int fromRow) {
+    for (int r = std::max(fromRow, 1); r <= grid.RowCount(); ++r) {
+        for (int c = entry::kFirstNumberColumn; c <= entry::kBonusColumn; ++c) {
+            if (IsEmptyCell(grid, c, r)) {
+                return EntryCell{c, r};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<int> EmptyNumberColumns(const ResultGrid& grid, int row) {
+    std::vector<int> columns;
+    for (int c = entry::kFirstNumberColumn; c <= entry::kBonusColumn; ++c) {
+        if (IsEmptyCell(grid, c, row)) {
+            columns.push_back(c);
+        }
+    }
+    return columns;
 }
 
 }  // namespace pirumo

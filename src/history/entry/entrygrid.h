@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "grid/resultgrid.h"
 
@@ -22,6 +23,8 @@ constexpr int FieldOf(int column) {
 constexpr bool IsNumberColumn(int column) {
     return column >= kFirstNumberColumn && column <= kBonusColumn;
 }
+// The name of a number column in messages: 第1数字..第5数字, ボーナス数字.
+const char* NumberColumnName(int column);
 }  // namespace entry
 
 // Sets the grid up for `rows` draws: sizes, headers with the field names, borders, colours and
@@ -41,5 +44,15 @@ struct EntryCell {
 // order. A cell is wrong when it is neither empty nor a whole number 1..31, or when it repeats a
 // number of an earlier column of the same draw (the bonus included).
 std::optional<EntryCell> FindWrongEntryCell(const ResultGrid& grid);
+
+// The other number cell of `row` (the bonus included) that holds `number`, or 0.
+int ColumnHoldingNumber(const ResultGrid& grid, int row, int number, int column);
+
+// The first empty number cell of the first draw from `fromRow` on that lacks a number: the
+// analyses leave such a draw out.
+std::optional<EntryCell> FindIncompleteDraw(const ResultGrid& grid, int fromRow = 1);
+
+// The number columns of `row` that are empty, in column order.
+std::vector<int> EmptyNumberColumns(const ResultGrid& grid, int row);
 
 }  // namespace pirumo

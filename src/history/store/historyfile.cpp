@@ -127,26 +127,25 @@ std::vector<Draw> ReadRows(SqlCipherDatabase& db, const std::string& label, bool
         }
         const std::string noColumn = "no such column: ";
         if (error->rfind(noColumn, 0) == 0) {
-            throw HistoryError(label + "の全データ選択クエリにフィールド「" +
-                               error->substr(noColumn.size()) + "」がありません。");
+            throw HistoryError(label + "に当選データの欄「" + error->substr(noColumn.size()) +
+                               "」がありません。");
         }
         if (error->find("no such table") != std::string::npos) {
-            throw HistoryError(label + "に全データ選択クエリがありません。");
+            throw HistoryError(label + "に当選データの一覧がありません。");
         }
-        throw HistoryError(label + "の全データ選択クエリを実行できません（" + db.LastReason() +
-                           "）。");
+        throw HistoryError(label + "の当選データを読み出せません（" + db.LastReason() + "）。");
     }
     SqlStatement query(db, kQuery);
     sqlite3_stmt* stmt = query.Handle();
     const int drawColumn = FindColumn(stmt, "回数");
     if (drawColumn < 0) {
-        throw HistoryError(label + "の全データ選択クエリにフィールド「回数」がありません。");
+        throw HistoryError(label + "に当選データの欄「回数」がありません。");
     }
     int numberColumns[Draw::kFieldCount];
     for (int f = 0; f < Draw::kFieldCount; ++f) {
         numberColumns[f] = FindColumn(stmt, kNumberFieldNames[static_cast<std::size_t>(f)]);
         if (numberColumns[f] < 0) {
-            throw HistoryError(label + "の全データ選択クエリにフィールド「" +
+            throw HistoryError(label + "に当選データの欄「" +
                                kNumberFieldNames[static_cast<std::size_t>(f)] + "」がありません。");
         }
     }

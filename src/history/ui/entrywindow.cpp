@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolTip>
 #include <algorithm>
 
 #include "history/entry/entrygrid.h"
@@ -66,7 +67,14 @@ void EntryWindow::CreateControls() {
     mGridView = new GridView(client);
     mGridView->setObjectName(QStringLiteral("gridView"));
     mGridView->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab moves on to the buttons; while a cell is typed in it still finishes it and moves on.
+    mGridView->setTabKeyNavigation(false);
     connect(mGridView, &QWidget::customContextMenuRequested, this, &EntryWindow::ShowEditMenuAt);
+    mRefusalLine = new QLabel(client);
+    mRefusalLine->setObjectName(QStringLiteral("refusalLine"));
+    mRefusalLine->setWordWrap(true);
+    mRefusalLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mRefusalLine->setStyleSheet(QStringLiteral("color: #c00000;"));
     mCloseButton = new QPushButton(QStringLiteral("閉じる"), client);
     mCloseButton->setObjectName(QStringLiteral("closeButton"));
     mCloseButton->setFixedSize(TwipsToPixelsX(kButtonWidthTwips, *client),
@@ -95,6 +103,13 @@ void EntryWindow::Load() {
     PlaceClientArea();
     mEntry = std::make_unique<DrawEntry>(mHistoryFile);
     mGridView->SetGrid(mEntry->Grid());
+    // Esc drops the refused text, and with it the reason.
+    connect(mGridView->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                if (hint == QAbstractItemDelegate::RevertModelCache) {
+                    mRefusalLine->clear();
+                }
+            });
     mGridView->GridModel()->SetEditHandler(
         [this](int column, int row, const QString& text) { return TakeEdit(column, row, text); });
     PlaceControls();
@@ -125,11 +140,14 @@ void EntryWindow::PlaceControls() {
     const int gridTop = TwipsToPixelsY(kGridTop, *client);
     const QSize wanted = mGridView->sizeHint();
     const int width = std::max(0, std::min(wanted.width(), client->width() - 2 * margin));
-    const int height = std::max(0, std::min(wanted.height(), client->height() - gridTop - 2 * gap -
-                                                                 mCloseButton->height()));
+    const int lineHeight = 2 * mRefusalLine->fontMetrics().lineSpacing();
+    const int height =
+        std::max(0, std::min(wanted.height(), client->height() - gridTop - 3 * gap - lineHeight -
+                                                  mCloseButton->height()));
     mGridView->setGeometry(margin, gridTop, width, height);
+    mRefusalLine->setGeometry(margin, gridTop + height + gap, std::max(width, 0), lineHeight);
     mCloseButton->move(margin + std::max(width, mCloseButton->width()) - mCloseButton->width(),
-                       gridTop + height + gap);
+                       gridTop + height + 2 * gap + lineHeight);
 }
 
 void EntryWindow::resizeEvent(QResizeEvent* event) {
@@ -147,18 +165,17 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
             return;
         }
         if (const std::optional<EntryCell> wrong = FindWrongEntryCell(mEntry->Grid())) {
-            mEntry->Grid().ActivateCell(wrong->column, wrong->row);
-            ShowActiveCell();
-            if (QMdiArea* area = mdiArea()) {
-                area->setActiveSubWindow(this);
-            }
-            mGridView->setFocus();
-            QString message = QStringLiteral("結果マスタの数字に誤りがあります。\n") +
+            ShowCell(*wrong);
+            QString message = QStringLiteral("当選データの数字に誤りがあります。\n") +
                               DescribeWrongCell(wrong->column, wrong->row);
             if (mHost.IsClosing()) {
                 message += QStringLiteral("\n直してから終了してください。");
             }
             ShowRefusal(this, message);
+            event->ignore();
+            return;
+        }
+        if (!SettleIncompleteDraws()) {
             event->ignore();
             return;
         }
@@ -198,17 +215,77 @@ bool EntryWindow::FinishEditing() {
     return true;
 }
 
-// A finished cell edit. A refused text stays in its cell with a note in the status bar; a failed
-// write is reported once the editor has closed, so that no dialog opens while the view is still
-// committing.
+// Makes `cell` active and in view, in the active window, for the user to correct it.
+void EntryWindow::ShowCell(const EntryCell& cell) {
+    mEntry->Grid().ActivateCell(cell.column, cell.row);
+    ShowActiveCell();
+    if (QMdiArea* area = mdiArea()) {
+        area->setActiveSubWindow(this);
+    }
+    mGridView->setFocus();
+}
+
+// Every analysis leaves out a draw with an empty number cell, so no such draw is kept without
+// the user knowing: each is completed (the window stays open on its first empty cell) or
+// removed. False when the window is to stay open.
+bool EntryWindow::SettleIncompleteDraws() {
+    int fromRow = 1;
+    while (const std::optional<EntryCell> empty = FindIncompleteDraw(mEntry->Grid(), fromRow)) {
+        if (!AskToRemoveIncompleteDraw(empty->row)) {
+            ShowCell(*empty);
+            return false;
+        }
+        const EntryOutcome outcome = mEntry->DeleteRow(empty->row);
+        if (outcome.kind != EntryOutcome::Kind::kWritten) {
+            ShowOutcome(outcome);
+            return false;
+        }
+        mChanged = true;
+        mGridView->Refresh();
+        fromRow = empty->row;  // the next draw has moved up into this row
+    }
+    return true;
+}
+
+// True when the user chooses to remove the draw; continuing to type is the default.
+bool EntryWindow::AskToRemoveIncompleteDraw(int row) {
+    QStringList empty;
+    for (const int column : EmptyNumberColumns(mEntry->Grid(), row)) {
+        empty << QString::fromUtf8(entry::NumberColumnName(column));
+    }
+    const QString draw = QStringLiteral("第%1回").arg(mEntry->DrawNumberAt(row));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ピルモ"),
+                    QStringLiteral("%1の数字がそろっていません（空欄：%2）。\n"
+                                   "数字に空欄のある回は、分析にも予想にも使われません。\n\n"
+                                   "数字を入力してそろえるか、この回を削除してください。")
+                        .arg(draw, empty.join(QStringLiteral("、"))),
+                    QMessageBox::NoButton, this);
+    QPushButton* keepTyping =
+        box.addButton(QStringLiteral("入力を続ける"), QMessageBox::RejectRole);
+    QPushButton* remove =
+        box.addButton(QStringLiteral("%1を削除").arg(draw), QMessageBox::DestructiveRole);
+    box.setDefaultButton(keepTyping);
+    box.setEscapeButton(keepTyping);
+    box.exec();
+    return box.clickedButton() == remove;
+}
+
+// A finished cell edit. A refused text stays in its cell, the reason beside it and under the
+// grid; a failed write is reported once the editor has closed, so that no dialog opens while the
+// view is still committing.
 bool EntryWindow::TakeEdit(int column, int row, const QString& text) {
     const EntryOutcome outcome = mEntry->EditCell(column, row, text.toStdString());
     mChanged = mChanged || outcome.kind == EntryOutcome::Kind::kWritten;
+    if (outcome.Ok()) {
+        mRefusalLine->clear();
+        QToolTip::hideText();
+    }
     if (outcome.kind == EntryOutcome::Kind::kRefused) {
         mLastEditRefused = true;
         mLastRefusal = QStringLiteral("「%1」は入力できません。%2")
                            .arg(text.trimmed(), QString::fromUtf8(outcome.message));
         mHost.ShowStatusMessage(mLastRefusal);
+        ShowRefusalAtCell(column, row);
     } else if (!outcome.Ok()) {
         mLastEditRefused = true;
         QMetaObject::invokeMethod(
@@ -217,13 +294,22 @@ bool EntryWindow::TakeEdit(int column, int row, const QString& text) {
     return outcome.Ok();
 }
 
+void EntryWindow::ShowRefusalAtCell(int column, int row) {
+    const QString draw = QString::number(mEntry->DrawNumberAt(row));
+    const QString field = entry::IsNumberColumn(column)
+                              ? QString::fromUtf8(entry::NumberColumnName(column))
+                              : QStringLiteral("開催日");
+    mRefusalLine->setText(QStringLiteral("第%1回の%2：%3").arg(draw, field, mLastRefusal));
+    const QRect cell = mGridView->visualRect(mGridView->model()->index(row - 1, column - 1));
+    QToolTip::showText(mGridView->viewport()->mapToGlobal(cell.bottomLeft()), mLastRefusal,
+                       mGridView->viewport(), cell);
+}
+
 // What the check before closing found, for the user to find and correct it.
 QString EntryWindow::DescribeWrongCell(int column, int row) const {
     const ResultGrid& grid = mEntry->Grid();
     const QString draw = QString::number(mEntry->DrawNumberAt(row));
-    const QString field = column == entry::kBonusColumn
-                              ? QStringLiteral("ボーナス数字")
-                              : QString::fromUtf8(grid.CellText(column, 0));
+    const QString field = QString::fromUtf8(entry::NumberColumnName(column));
     const std::string text = grid.CellText(column, row);
     if (ParseEntryText(text).kind == EntryText::Kind::kWrong) {
         return QStringLiteral("第%1回：%2の「%3」は1～31の範囲外です。")

@@ -51,7 +51,11 @@ private:
     void PlaceClientArea();
     bool Ask(const QString& question);
     bool FinishEditing();
+    void ShowCell(const EntryCell& cell);
+    bool SettleIncompleteDraws();
+    bool AskToRemoveIncompleteDraw(int row);
     bool TakeEdit(int column, int row, const QString& text);
+    void ShowRefusalAtCell(int column, int row);
     QString DescribeWrongCell(int column, int row) const;
     void ShowOutcome(const EntryOutcome& outcome);
     void TakeActiveCellFromView();
@@ -70,6 +74,7 @@ private:
     QString mLastRefusal;  // why the last typed text was refused
     QLabel* mIntro = nullptr;
     GridView* mGridView = nullptr;
+    QLabel* mRefusalLine = nullptr;  // why the last typed text was refused, under the grid
     QPushButton* mCloseButton = nullptr;
     QMenu* mEditMenu = nullptr;
     bool mOwnMenuShown = false;
