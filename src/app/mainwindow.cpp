@@ -22,6 +22,7 @@
 #include "app/windowarranger.h"
 #include "history/drawcalendar.h"
 #include "history/store/historyfile.h"
+#include "history/store/historyoutputguard.h"
 #include "history/ui/downloadrefresh.h"
 #include "history/ui/entrywindow.h"
 #include "history/ui/historyimport.h"
@@ -57,6 +58,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
             return OpenStartupHistory(parent, file, {mOptions.bundledHistory, mAccessReader});
         };
     }
+    ProtectHistoryFromOutput(mOptions.historyFile);
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("ピルモ"));
     mMdiArea = new QMdiArea(this);

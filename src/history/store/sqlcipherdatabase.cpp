@@ -54,11 +54,13 @@ std::string EngineReason(int code) {
     }
 }
 
-SqlCipherDatabase::SqlCipherDatabase(const std::filesystem::path& file, Mode mode) : mFile(file) {
+SqlCipherDatabase::SqlCipherDatabase(const std::filesystem::path& file, Mode mode,
+                                     const std::filesystem::path& namedAs)
+    : mFile(file), mNamedAs(namedAs.empty() ? file : namedAs) {
     const int rc = sqlite3_open_v2(file.c_str(), &mDb, OpenFlags(mode), nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(mDb);
-        throw HistoryError(Label(file) + "を開けません（" + EngineReason(rc) + "）。");
+        throw HistoryError(Label(mNamedAs) + "を開けません（" + EngineReason(rc) + "）。");
     }
     sqlite3_busy_timeout(mDb, kBusyTimeoutMilliseconds);
     const std::string key = DatabasePassword();
@@ -66,7 +68,7 @@ SqlCipherDatabase::SqlCipherDatabase(const std::filesystem::path& file, Mode mod
     if (sqlite3_key(mDb, key.data(), static_cast<int>(key.size())) != SQLITE_OK ||
         sqlite3_exec(mDb, iterations.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
         sqlite3_close(mDb);
-        throw HistoryError(Label(file) + "の暗号を設定できません。");
+        throw HistoryError(Label(mNamedAs) + "の暗号を設定できません。");
     }
 }
 
@@ -108,7 +110,7 @@ std::string SqlCipherDatabase::LastReason() const {
 }
 
 void SqlCipherDatabase::ThrowLastError() const {
-    throw HistoryError(Label(mFile) + "の処理に失敗しました（" + LastReason() + "）。");
+    throw HistoryError(Label(mNamedAs) + "の処理に失敗しました（" + LastReason() + "）。");
 }
 
 SqlStatement::SqlStatement(SqlCipherDatabase& db, const std::string& sql) : mDb(db) {
