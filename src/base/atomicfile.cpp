@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "base/fileerror.h"
+#include "base/protectedoutput.h"
 #include "base/systemreason.h"
 
 namespace pirumo {
@@ -208,6 +209,7 @@ void AtomicFile::CommitAsNew() {
 }
 
 void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
+    RefuseProtectedOutput(file);
     AtomicFile out(file);
     out.Write(bytes);
     out.Commit();

@@ -7,6 +7,10 @@
 #include <vector>
 
 #include "clirun.h"
+#include "history/historyerror.h"
+#include "history/refresh/downloadsource.h"
+#include "history/store/historyoutputguard.h"
+#include "prediction/initfile.h"
 
 namespace pirumo {
 namespace {
@@ -76,6 +80,19 @@ TEST_F(HistoryOutputTest, OtherNamesInTheFolderStillWork) {
         EXPECT_EQ(test::RunCliIn(mFolder, {"--db", Db(), "info", "--out", out}).status, 0);
         EXPECT_FALSE(test::ReadFileBytes(out).empty());
     }
+}
+
+// The settings file is written at exit: named as the history (--ini), it is refused too.
+TEST_F(HistoryOutputTest, SettingsNamedAsTheHistoryAreNeverWritten) {
+    ProtectHistoryFromOutput(Db());
+    fs::create_symlink(Db(), In("settings.ini"));
+    const std::string history = test::ReadFileBytes(Db());
+    for (const std::string& settings : {Db(), In("settings.ini")}) {
+        SCOPED_TRACE(settings);
+        EXPECT_THROW(WriteInitFile(settings, PredictionOptions()), InitFileError);
+        EXPECT_THROW(SaveRefreshSource(settings, "http://example.jp/a.csv"), HistoryError);
+    }
+    EXPECT_TRUE(test::ReadFileBytes(Db()) == history) << "the history changed";
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // A file that import cannot use is named for what it is, and what it echoes arrives whole.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -128,6 +130,43 @@ TEST_F(ImportMessagesTest, ModeZeroIsAMatterOfPermissionNotOfReadOnly) {
         EXPECT_NE(refusal.find(c.said), std::string::npos) << refusal;
         EXPECT_EQ(refusal.find(c.notSaid), std::string::npos) << refusal;
     }
+}
+
+// A history the user may not read is a matter of permission, whoever runs the program: root runs
+// the reader as another user.
+TEST_F(ImportMessagesTest, AHistoryTheUserMayNotReadSaysPermission) {
+    fs::permissions(mFolder.Path(), fs::perms(0755));
+    fs::permissions(History(), fs::perms(0600));
+    if (::geteuid() != 0) {
+        fs::permissions(History(), fs::perms(0000));
+    }
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(1);
+        }
+        std::string message = "opened";
+        try {
+            OpenDrawHistory(History());
+        } catch (const HistoryError& e) {
+            message = e.what();
+        }
+        (void)!::write(pipeFds[1], message.data(), message.size());
+        ::_exit(0);
+    }
+    ::close(pipeFds[1]);
+    std::string message;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
+        message.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(pipeFds[0]);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_NE(message.find("権限"), std::string::npos) << message;
+    EXPECT_EQ(message.find("読み取り専用"), std::string::npos) << message;
 }
 
 }  // namespace

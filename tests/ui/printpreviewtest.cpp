@@ -103,19 +103,22 @@ TEST_F(PrintPreviewTest, APdfIsNeverSavedOverTheHistory) {
     ASSERT_NE(window, nullptr);
     for (const std::filesystem::path& out : {HistoryPath(), link, fine}) {
         SCOPED_TRACE(out.string());
-        ModalAnswerer answerer({[&out](QWidget& dialog) {
+        std::vector<ModalAnswerer::Dialog> refusals;
+        ModalAnswerer answerer({[&out, &refusals](QWidget& dialog) {
             QPrinter* printer = qobject_cast<QPrintPreviewDialog*>(&dialog)->printer();
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(QString::fromStdU16String(out.u16string()));
+            // A timer does not fire inside its own slot: another answers the nested refusal.
+            ModalAnswerer inner;
             dialog.findChild<QPrintPreviewWidget*>()->print();
+            refusals = inner.Seen();
             qobject_cast<QDialog*>(&dialog)->reject();
         }});
         window->findChild<QPushButton*>(QStringLiteral("printButton"))->click();
-        const bool refused = out != fine;
-        ASSERT_EQ(answerer.Seen().size(), refused ? 2u : 1u);
-        if (refused) {
-            EXPECT_TRUE(answerer.Seen()[1].text.contains(QStringLiteral("当選データのファイル")))
-                << answerer.Seen()[1].text.toStdString();
+        ASSERT_EQ(refusals.size(), out == fine ? 0u : 1u);
+        if (!refusals.empty()) {
+            EXPECT_TRUE(refusals[0].text.contains(QStringLiteral("当選データのファイル")))
+                << refusals[0].text.toStdString();
         }
     }
     EXPECT_EQ(ReadFileBytes(HistoryPath()), history);

@@ -2,6 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+
+#include "base/systemreason.h"
 #include "history/historyerror.h"
 #include "history/store/databasepassword.h"
 
@@ -18,6 +21,16 @@ int OpenFlags(SqlCipherDatabase::Mode mode) {
 
 std::string Label(const std::filesystem::path& file) {
     return "当選データファイル「" + file.string() + "」";
+}
+
+// "Cannot open" alone hides the usual cause, a permission the user lacks: the system's reason
+// says it.
+std::string ReasonOf(sqlite3* db, int code) {
+    const int system = db != nullptr ? sqlite3_system_errno(db) : 0;
+    if ((code & 0xff) == SQLITE_CANTOPEN && (system == EACCES || system == EPERM)) {
+        return SystemReason(system, FileAccess::kRead);
+    }
+    return EngineReason(code);
 }
 
 }  // namespace
@@ -59,8 +72,9 @@ SqlCipherDatabase::SqlCipherDatabase(const std::filesystem::path& file, Mode mod
     : mFile(file), mNamedAs(namedAs.empty() ? file : namedAs) {
     const int rc = sqlite3_open_v2(file.c_str(), &mDb, OpenFlags(mode), nullptr);
     if (rc != SQLITE_OK) {
+        const std::string reason = ReasonOf(mDb, rc);
         sqlite3_close(mDb);
-        throw HistoryError(Label(mNamedAs) + "を開けません（" + EngineReason(rc) + "）。");
+        throw HistoryError(Label(mNamedAs) + "を開けません（" + reason + "）。");
     }
     sqlite3_busy_timeout(mDb, kBusyTimeoutMilliseconds);
     const std::string key = DatabasePassword();
@@ -92,7 +106,7 @@ void SqlCipherDatabase::RequireReadable(const std::string& label) {
     if ((rc & 0xff) == SQLITE_NOTADB) {
         throw HistoryError(label + "を開けません。" + EngineReason(rc) + "。");
     }
-    throw HistoryError(label + "を開けません（" + EngineReason(rc) + "）。");
+    throw HistoryError(label + "を開けません（" + ReasonOf(mDb, rc) + "）。");
 }
 
 void SqlCipherDatabase::Execute(const std::string& sql) {
@@ -106,7 +120,7 @@ std::string SqlCipherDatabase::LastError() const {
 }
 
 std::string SqlCipherDatabase::LastReason() const {
-    return EngineReason(sqlite3_extended_errcode(mDb));
+    return ReasonOf(mDb, sqlite3_extended_errcode(mDb));
 }
 
 void SqlCipherDatabase::ThrowLastError() const {
