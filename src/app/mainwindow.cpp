@@ -26,6 +26,7 @@
 #include "app/windowlistmenu.h"
 #include "history/drawcalendar.h"
 #include "history/store/historyfile.h"
+#include "history/store/historyoutputguard.h"
 #include "history/ui/downloadrefresh.h"
 #include "history/ui/entrywindow.h"
 #include "history/ui/historyimport.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
             return OpenStartupHistory(parent, file, {mOptions.bundledHistory, mAccessReader});
         };
     }
+    ProtectHistoryFromOutput(mOptions.historyFile);
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("ピルモ"));
     mMdiArea = new QMdiArea(this);

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "base/fileerror.h"
+#include "base/protectedoutput.h"
 #include "base/systemreason.h"
 
 namespace pirumo {
@@ -106,6 +107,10 @@ AtomicFile::AtomicFile(const fs::path& file) : mTarget(ResolveWriteTarget(file))
         }
         if (!S_ISREG(info.st_mode)) {
             throw FileError(Quoted(mTarget) + "は通常のファイルではないため置き換えません。");
+        }
+        if ((info.st_mode & 0666) == 0) {
+            throw FileError("ファイル" + Quoted(mTarget) +
+                            "は読み書きの権限がだれにもないため書き換えません。");
         }
         if ((info.st_mode & 0222) == 0) {
             throw FileError("ファイル" + Quoted(mTarget) + "は読み取り専用のため書き換えません。");
@@ -204,6 +209,7 @@ void AtomicFile::CommitAsNew() {
 }
 
 void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
+    RefuseProtectedOutput(file);
     AtomicFile out(file);
     out.Write(bytes);
     out.Commit();

@@ -48,6 +48,7 @@ private:
 };
 
 // Replaces the regular file `file` (a link: its target) with `bytes` through an AtomicFile.
+// Settings, logs and exports go this way, so a protected file (see ProtectFromOutput) is refused.
 void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace pirumo

@@ -9,6 +9,7 @@
 
 #include "base/atomicfile.h"
 #include "base/fileerror.h"
+#include "base/protectedoutput.h"
 #include "base/systemreason.h"
 
 namespace pirumo {
@@ -57,6 +58,7 @@ void WriteDirectly(const std::filesystem::path& file, std::string_view bytes, in
 }  // namespace
 
 void WriteOutputFile(const std::filesystem::path& file, std::string_view bytes) {
+    RefuseProtectedOutput(file);
     struct stat info {};
     if (::stat(file.c_str(), &info) != 0) {
         // A new file, or a link to one.

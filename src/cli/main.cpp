@@ -22,6 +22,7 @@
 #include "base/standardstreams.h"
 #include "base/systemreason.h"
 #include "cli/clicommand.h"
+#include "history/store/historyoutputguard.h"
 
 using namespace pirumo::cli;
 
@@ -257,6 +258,7 @@ int main(int argc, char* argv[]) {
     context.settings =
         context.Has("ini") ? std::filesystem::path(context.Option("ini")) : files.settings;
     context.bundledHistory = files.bundledHistory;
+    pirumo::ProtectHistoryFromOutput(context.db);
 
     try {
         CreateHistoryOnFirstUse(context, name);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 
 #include "history/historyerror.h"
 
@@ -255,8 +256,16 @@ void CheckStoredDraw(Draw& draw, const std::string& where) {
 }
 
 void CheckStoredDraws(std::vector<Draw>& rows, const std::string& source) {
+    // A file from elsewhere need not make 回数 unique; the history does.
+    std::map<int, std::size_t> rowOfDraw;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        CheckStoredDraw(rows[i], source + "の" + std::to_string(i + 1) + "行目");
+        const std::string where = source + "の" + std::to_string(i + 1) + "行目";
+        CheckStoredDraw(rows[i], where);
+        const auto [first, added] = rowOfDraw.emplace(rows[i].drawNumber, i + 1);
+        if (!added) {
+            throw HistoryError(where + "の回数「" + std::to_string(rows[i].drawNumber) + "」は" +
+                               std::to_string(first->second) + "行目と重複しています。");
+        }
     }
     if (std::none_of(rows.begin(), rows.end(), IsValidDraw)) {
         throw HistoryError(source + "には、" + std::string(kNoValidDraw));

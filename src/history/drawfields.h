@@ -58,7 +58,8 @@ inline constexpr std::string_view kNoValidDraw =
     "6つの数字がすべてそろった有効な当選データが1件もありません。";
 
 // CheckStoredDraw for every row of a history file that is to replace the history, the rows named
-// "<source>のN行目", and the refusal of rows without a single valid draw.
+// "<source>のN行目", the refusal of a 回数 that occurs twice (naming both rows) and of rows
+// without a single valid draw.
 void CheckStoredDraws(std::vector<Draw>& rows, const std::string& source);
 
 }  // namespace pirumo

@@ -4,6 +4,7 @@
 #include "base/fileerror.h"
 #include "base/inputfile.h"
 #include "base/japanesetext.h"
+#include "base/settingslines.h"
 
 #include <charconv>
 #include <optional>
@@ -60,55 +61,23 @@ int IndexOfKey(std::string_view key) {
     return -1;
 }
 
-// Calls f(line) for each line of CP932 text, without its end; CR and LF never occur inside a
-// CP932 character, so lines can be cut before decoding.
-template <typename F>
-void ForEachLine(std::string_view cp932Text, F&& f) {
-    std::size_t start = 0;
-    while (start < cp932Text.size()) {
-        std::size_t end = cp932Text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            end = cp932Text.size();
-        }
-        f(cp932Text.substr(start, end - start));
-        start = end;
-        if (start < cp932Text.size() && cp932Text[start] == '\r') {
-            ++start;
-        }
-        if (start < cp932Text.size() && cp932Text[start] == '\n') {
-            ++start;
-        }
+// The option a `key=value` line sets, or -1 for any other line.
+int OptionOfLine(const SettingsLine& line) {
+    if (!line.decoded) {
+        return -1;
     }
+    const std::size_t equals = line.text.find('=');
+    return equals == std::string::npos ? -1
+                                       : IndexOfKey(std::string_view(line.text).substr(0, equals));
 }
 
-// A `key=value` line of another part of the program (the refresh source), which a write of the
-// options keeps; option lines and lines that cannot be read are not kept.
-bool IsOtherSetting(std::string_view cp932Line) {
-    const auto utf8 = Cp932ToUtf8(cp932Line);
-    if (!utf8) {
-        return false;
-    }
-    const std::string_view line = *utf8;
-    const std::size_t equals = line.find('=');
-    return equals != std::string_view::npos && equals > 0 && IndexOfKey(line.substr(0, equals)) < 0;
-}
-
-void ReadLine(std::string_view cp932Line, PredictionOptions& options) {
-    const auto utf8 = Cp932ToUtf8(cp932Line);
-    if (!utf8) {
-        return;
-    }
-    const std::string_view line = *utf8;
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) {
-        return;
-    }
-    const int index = IndexOfKey(line.substr(0, equals));
+void ReadLine(const SettingsLine& line, PredictionOptions& options) {
+    const int index = OptionOfLine(line);
     if (index < 0) {
         return;
     }
     // Only the piece up to a second "=" is the value.
-    std::string_view value = line.substr(equals + 1);
+    std::string_view value = std::string_view(line.text).substr(line.text.find('=') + 1);
     value = value.substr(0, value.find('='));
     if (const auto flag = ParseBoolean(value)) {
         options.reflect[static_cast<std::size_t>(index)] = *flag;
@@ -117,8 +86,10 @@ void ReadLine(std::string_view cp932Line, PredictionOptions& options) {
 
 }  // namespace
 
-void ParseInitText(std::string_view cp932Text, PredictionOptions& options) {
-    ForEachLine(cp932Text, [&options](std::string_view line) { ReadLine(line, options); });
+void ParseInitText(std::string_view text, PredictionOptions& options) {
+    for (const SettingsLine& line : SplitSettingsLines(text)) {
+        ReadLine(line, options);
+    }
 }
 
 std::string FormatInitText(const PredictionOptions& options, std::string_view kept) {
@@ -131,11 +102,18 @@ std::string FormatInitText(const PredictionOptions& options, std::string_view ke
     if (!cp932) {
         throw InitFileError("設定ファイルの内容をCP932に変換できませんでした。");
     }
-    ForEachLine(kept, [&cp932](std::string_view line) {
-        if (IsOtherSetting(line)) {
-            *cp932 += std::string(line) + "\r\n";
+    for (const SettingsLine& line : SplitSettingsLines(kept)) {
+        if (line.text.empty() || OptionOfLine(line) >= 0) {
+            continue;
         }
-    });
+        const auto bytes = SettingsLineBytes(line);
+        if (!bytes) {
+            throw InitFileError(
+                "設定ファイルの行「" + line.text +
+                "」はCP932で保存できない文字を含むため、設定を保存しませんでした。");
+        }
+        *cp932 += *bytes + "\r\n";
+    }
     return *cp932;
 }
 
@@ -162,8 +140,10 @@ void WriteInitFile(const std::filesystem::path& file, const PredictionOptions& o
     std::optional<std::string> old;
     try {
         old = ReadSettingsBytes(file);
-    } catch (const InitFileError&) {
-        // The options are written all the same; only the other lines are lost.
+    } catch (const InitFileError& error) {
+        // Its other lines (the refresh source, the user's own) would be lost.
+        throw InitFileError(std::string(error.what()) +
+                            "読めないファイルは置き換えないため、設定を保存しませんでした。");
     }
     const std::string bytes = FormatInitText(options, old.value_or(std::string()));
     std::error_code ignored;  // a folder that cannot be made fails the write below

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "../core/filebytes.h"
 #include "mainwindowfixture.h"
 #include "modalanswerer.h"
 
@@ -88,6 +89,41 @@ TEST_F(PrintPreviewTest, PagesFollowThePaperChosenInThePreview) {
     ASSERT_EQ(pageCounts.size(), 2u);
     EXPECT_GE(pageCounts[0], 2) << "300 draws do not fit one A4 page";
     EXPECT_GT(pageCounts[1], pageCounts[0]) << "A5 holds fewer rows a page";
+}
+
+// Saving the PDF over the history or its backup, by any name, is refused before the file opens.
+TEST_F(PrintPreviewTest, APdfIsNeverSavedOverTheHistory) {
+    WriteHistory(PatternDraws(40));
+    Start();
+    const std::string history = ReadFileBytes(HistoryPath());
+    const std::filesystem::path link = mFolder.Path() / "link.pdf";
+    std::filesystem::create_symlink(HistoryPath().string() + ".bak", link);
+    const std::filesystem::path fine = mFolder.Path() / "fine.pdf";
+    QMdiSubWindow* window = ChooseWindow("openAppearanceCountAction");
+    ASSERT_NE(window, nullptr);
+    for (const std::filesystem::path& out : {HistoryPath(), link, fine}) {
+        SCOPED_TRACE(out.string());
+        std::vector<ModalAnswerer::Dialog> refusals;
+        ModalAnswerer answerer({[&out, &refusals](QWidget& dialog) {
+            QPrinter* printer = qobject_cast<QPrintPreviewDialog*>(&dialog)->printer();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(QString::fromStdU16String(out.u16string()));
+            // A timer does not fire inside its own slot: another answers the nested refusal.
+            ModalAnswerer inner;
+            dialog.findChild<QPrintPreviewWidget*>()->print();
+            refusals = inner.Seen();
+            qobject_cast<QDialog*>(&dialog)->reject();
+        }});
+        window->findChild<QPushButton*>(QStringLiteral("printButton"))->click();
+        ASSERT_EQ(refusals.size(), out == fine ? 0u : 1u);
+        if (!refusals.empty()) {
+            EXPECT_TRUE(refusals[0].text.contains(QStringLiteral("当選データのファイル")))
+                << refusals[0].text.toStdString();
+        }
+    }
+    EXPECT_EQ(ReadFileBytes(HistoryPath()), history);
+    EXPECT_FALSE(std::filesystem::exists(HistoryPath().string() + ".bak"));
+    EXPECT_EQ(ReadFileBytes(fine).rfind("%PDF", 0), 0u);
 }
 
 }  // namespace

@@ -11,6 +11,11 @@ std::string_view TrimBlanks(std::string_view text) {
     return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
+// A CR followed by LF is half of one line end; a CR alone (old Mac files) is a whole one.
+bool EndsLineWithLf(std::string_view text, std::size_t cr) {
+    return cr + 1 < text.size() && text[cr + 1] == '\n';
+}
+
 }  // namespace
 
 std::vector<CsvRecord> ParseCsvRecords(std::string_view text) {
@@ -54,7 +59,7 @@ std::vector<CsvRecord> ParseCsvRecords(std::string_view text) {
                     closedQuote = true;
                 }
             } else {
-                if (c == '\n') {
+                if (c == '\n' || (c == '\r' && !EndsLineWithLf(text, i))) {
                     ++line;
                 }
                 field += c;
@@ -64,11 +69,11 @@ std::vector<CsvRecord> ParseCsvRecords(std::string_view text) {
         if (c == ',') {
             endField();
             lineHasContent = true;
-        } else if (c == '\n') {
+        } else if (c == '\r' && EndsLineWithLf(text, i)) {
+            continue;
+        } else if (c == '\n' || c == '\r') {
             ++line;
             endRecord();
-        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;
         } else if (closedQuote && !isBlank(c)) {
             // "12"3: a quoted value is the whole field.
             throw HistoryError(std::to_string(line) +

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "base/fileerror.h"
@@ -10,6 +11,7 @@
 #include "history/historyerror.h"
 #include "history/import/accesshistory.h"
 #include "history/import/historycsv.h"
+#include "history/import/nontextfile.h"
 #include "history/store/historyfile.h"
 
 namespace pirumo {
@@ -31,6 +33,12 @@ CheckedImport Restore(const std::filesystem::path& source, const DrawHistory& re
             restored.IsSample() ? HistoryKind::kSample : HistoryKind::kPublished};
 }
 
+bool StatedSizeIs(const std::filesystem::path& file, std::size_t size) {
+    std::error_code ec;
+    const std::uintmax_t stated = std::filesystem::file_size(file, ec);
+    return !ec && stated == size;
+}
+
 }  // namespace
 
 CheckedImport CheckImportSource(const std::filesystem::path& source, const AccessReader& access) {
@@ -39,11 +47,15 @@ CheckedImport CheckImportSource(const std::filesystem::path& source, const Acces
         return {ImportSource::kAccessFile, access.Read(source), HistoryKind::kPublished};
     }
     // The encrypted file has no signature of its own: it is ours when our key opens it. An
-    // empty file would open as an empty database, but it is an empty CSV.
-    if (!bytes.empty()) {
+    // empty file would open as an empty database, but it is an empty CSV; so would a file that
+    // states no size (/proc/self/environ), which the database engine opens by name.
+    if (!bytes.empty() && StatedSizeIs(source, bytes.size())) {
         if (const std::optional<DrawHistory> restored = OpenDrawHistoryIfOurs(source)) {
             return Restore(source, *restored);
         }
+    }
+    if (const std::optional<std::string> what = DescribeNonTextFile(bytes)) {
+        throw HistoryError("取り込むファイル「" + source.string() + "」" + *what);
     }
     return {ImportSource::kCsvFile, ParseCsvHistoryBytes(bytes, source), HistoryKind::kPublished};
 }

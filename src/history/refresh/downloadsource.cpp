@@ -4,12 +4,12 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
 #include "base/atomicfile.h"
 #include "base/fileerror.h"
 #include "base/inputfile.h"
 #include "base/japanesetext.h"
+#include "base/settingslines.h"
 #include "history/historyerror.h"
 
 namespace pirumo {
@@ -30,34 +30,12 @@ std::string ReadSettings(const fs::path& file) {
     }
 }
 
-// The file's lines without their ends; CR and LF never occur inside a CP932 character.
-std::vector<std::string> SplitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            end = bytes.size();
-        }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end;
-        if (start < bytes.size() && bytes[start] == '\r') {
-            ++start;
-        }
-        if (start < bytes.size() && bytes[start] == '\n') {
-            ++start;
-        }
-    }
-    return lines;
-}
-
 // The value of a source line (in UTF-8), or nullopt for any other line.
-std::optional<std::string> SourceOf(const std::string& cp932Line) {
-    const auto line = Cp932ToUtf8(cp932Line);
-    if (!line || !line->starts_with(std::string(kSourceKey) + "=")) {
+std::optional<std::string> SourceOf(const SettingsLine& line) {
+    if (!line.decoded || !line.text.starts_with(std::string(kSourceKey) + "=")) {
         return std::nullopt;
     }
-    return line->substr(kSourceKey.size() + 1);
+    return line.text.substr(kSourceKey.size() + 1);
 }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
@@ -97,7 +75,7 @@ std::string ReadRefreshSource(const fs::path& settingsFile) {
         return {};  // the options' reader reports an unreadable file
     }
     std::string source;
-    for (const std::string& line : SplitLines(bytes)) {
+    for (const SettingsLine& line : SplitSettingsLines(bytes)) {
         if (auto value = SourceOf(line)) {
             source = std::move(*value);  // the later line wins, as for the options
         }
@@ -135,10 +113,16 @@ void SaveRefreshSource(const fs::path& settingsFile, const std::string& url) {
         }
     }
     std::string bytes;
-    for (const std::string& line : SplitLines(ReadSettings(settingsFile))) {
-        if (!SourceOf(line)) {
-            bytes += line + "\r\n";
+    for (const SettingsLine& line : SplitSettingsLines(ReadSettings(settingsFile))) {
+        if (SourceOf(line)) {
+            continue;
         }
+        const auto kept = SettingsLineBytes(line);
+        if (!kept) {
+            throw HistoryError("設定ファイルの行「" + line.text +
+                               "」はCP932で保存できない文字を含むため、URLを保存しませんでした。");
+        }
+        bytes += *kept + "\r\n";
     }
     if (!url.empty()) {
         bytes += *Utf8ToCp932(std::string(kSourceKey) + "=" + url) + "\r\n";

@@ -1,8 +1,11 @@
 #include "history/store/historyfile.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <set>
 #include <system_error>
@@ -218,8 +221,9 @@ void CheckRows(const std::vector<Draw>& rows) {
     }
 }
 
-void WriteHistoryFile(const fs::path& file, const std::vector<Draw>& rows, HistoryKind kind) {
-    SqlCipherDatabase db(file, SqlCipherDatabase::Mode::kCreate);
+// Writes the new file under its temporary name; messages name the file it is to replace.
+void WriteHistoryFile(const AtomicFile& out, const std::vector<Draw>& rows, HistoryKind kind) {
+    SqlCipherDatabase db(out.TemporaryPath(), SqlCipherDatabase::Mode::kCreate, out.Target());
     db.Execute(kSchema);
     if (kind == HistoryKind::kSample) {
         db.Execute(kSampleMark);
@@ -250,15 +254,56 @@ void WriteHistoryFile(const fs::path& file, const std::vector<Draw>& rows, Histo
     transaction.Commit();
 }
 
+// Copies by plain reads and writes, so that a full disk is reported as such (copy_file calls it
+// an I/O error); returns the errno of the failure, or 0.
+int CopyFileBytes(const fs::path& from, const fs::path& to) {
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        return errno;
+    }
+    const int out = ::open(to.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (out < 0) {
+        const int error = errno;
+        ::close(in);
+        return error;
+    }
+    int error = 0;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            error = n < 0 ? errno : 0;
+            break;
+        }
+        for (ssize_t written = 0; written < n && error == 0;) {
+            const ssize_t w = ::write(out, buffer + written, static_cast<std::size_t>(n - written));
+            if (w < 0 && errno != EINTR) {
+                error = errno;
+            } else if (w > 0) {
+                written += w;
+            }
+        }
+        if (error != 0) {
+            break;
+        }
+    }
+    if (::close(out) != 0 && error == 0) {
+        error = errno;
+    }
+    ::close(in);
+    return error;
+}
+
 // Copies the current file to file.bak through a temporary name, so a half-written backup never
 // replaces a good one. The backup is never more open than the history itself.
 void KeepBackup(const fs::path& file) {
     AtomicFile backup(file.string() + ".bak");
-    std::error_code ec;
-    fs::copy_file(file, backup.TemporaryPath(), fs::copy_options::overwrite_existing, ec);
-    if (ec) {
+    if (const int error = CopyFileBytes(file, backup.TemporaryPath()); error != 0) {
         throw HistoryError(Quoted(file) + "のバックアップ「" + backup.Target().string() +
-                           "」を作成できません（" + SystemReason(ec.value(), FileAccess::kWrite) +
+                           "」を作成できません（" + SystemReason(error, FileAccess::kWrite) +
                            "）。");
     }
     backup.Commit(fs::status(file).permissions());
@@ -337,7 +382,7 @@ DrawHistory ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& ro
         // as its backup instead of losing it.
         const FolderLock lock(ResolveWriteTarget(file));
         AtomicFile out(file);
-        WriteHistoryFile(out.TemporaryPath(), rows, kind);
+        WriteHistoryFile(out, rows, kind);
         std::error_code ec;
         if (fs::exists(out.Target(), ec)) {
             SettleJournal(out.Target());
@@ -358,7 +403,7 @@ DrawHistory CreateHistoryFile(const fs::path& file, const std::vector<Draw>& row
     CheckRows(rows);
     try {
         AtomicFile out(file);
-        WriteHistoryFile(out.TemporaryPath(), rows, HistoryKind::kPublished);
+        WriteHistoryFile(out, rows, HistoryKind::kPublished);
         out.CommitAsNew();
     } catch (const FileError& e) {
         throw HistoryError(e.what());

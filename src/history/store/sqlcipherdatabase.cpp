@@ -2,6 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+
+#include "base/systemreason.h"
 #include "history/historyerror.h"
 #include "history/store/databasepassword.h"
 
@@ -18,6 +21,16 @@ int OpenFlags(SqlCipherDatabase::Mode mode) {
 
 std::string Label(const std::filesystem::path& file) {
     return "当選データファイル「" + file.string() + "」";
+}
+
+// "Cannot open" alone hides the usual cause, a permission the user lacks: the system's reason
+// says it.
+std::string ReasonOf(sqlite3* db, int code) {
+    const int system = db != nullptr ? sqlite3_system_errno(db) : 0;
+    if ((code & 0xff) == SQLITE_CANTOPEN && (system == EACCES || system == EPERM)) {
+        return SystemReason(system, FileAccess::kRead);
+    }
+    return EngineReason(code);
 }
 
 }  // namespace
@@ -56,11 +69,14 @@ std::string EngineReason(int code) {
     }
 }
 
-SqlCipherDatabase::SqlCipherDatabase(const std::filesystem::path& file, Mode mode) : mFile(file) {
+SqlCipherDatabase::SqlCipherDatabase(const std::filesystem::path& file, Mode mode,
+                                     const std::filesystem::path& namedAs)
+    : mFile(file), mNamedAs(namedAs.empty() ? file : namedAs) {
     const int rc = sqlite3_open_v2(file.c_str(), &mDb, OpenFlags(mode), nullptr);
     if (rc != SQLITE_OK) {
+        const std::string reason = ReasonOf(mDb, rc);
         sqlite3_close(mDb);
-        throw HistoryError(Label(file) + "を開けません（" + EngineReason(rc) + "）。");
+        throw HistoryError(Label(mNamedAs) + "を開けません（" + reason + "）。");
     }
     sqlite3_busy_timeout(mDb, kBusyTimeoutMilliseconds);
     const std::string key = DatabasePassword();
@@ -68,7 +84,7 @@ SqlCipherDatabase::SqlCipherDatabase(const std::filesystem::path& file, Mode mod
     if (sqlite3_key(mDb, key.data(), static_cast<int>(key.size())) != SQLITE_OK ||
         sqlite3_exec(mDb, iterations.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
         sqlite3_close(mDb);
-        throw HistoryError(Label(file) + "の暗号を設定できません。");
+        throw HistoryError(Label(mNamedAs) + "の暗号を設定できません。");
     }
 }
 
@@ -92,7 +108,7 @@ void SqlCipherDatabase::RequireReadable(const std::string& label) {
     if ((rc & 0xff) == SQLITE_NOTADB) {
         throw HistoryError(label + "を開けません。" + EngineReason(rc) + "。");
     }
-    throw HistoryError(label + "を開けません（" + EngineReason(rc) + "）。");
+    throw HistoryError(label + "を開けません（" + ReasonOf(mDb, rc) + "）。");
 }
 
 void SqlCipherDatabase::Execute(const std::string& sql) {
@@ -106,11 +122,11 @@ std::string SqlCipherDatabase::LastError() const {
 }
 
 std::string SqlCipherDatabase::LastReason() const {
-    return EngineReason(sqlite3_extended_errcode(mDb));
+    return ReasonOf(mDb, sqlite3_extended_errcode(mDb));
 }
 
 void SqlCipherDatabase::ThrowLastError() const {
-    throw HistoryError(Label(mFile) + "の処理に失敗しました（" + LastReason() + "）。");
+    throw HistoryError(Label(mNamedAs) + "の処理に失敗しました（" + LastReason() + "）。");
 }
 
 SqlStatement::SqlStatement(SqlCipherDatabase& db, const std::string& sql) : mDb(db) {

@@ -17,7 +17,9 @@ class SqlCipherDatabase {
 public:
     enum class Mode { kReadWrite, kCreate };
 
-    SqlCipherDatabase(const std::filesystem::path& file, Mode mode);
+    // `namedAs` is the file messages name, when `file` is the temporary name of its replacement.
+    SqlCipherDatabase(const std::filesystem::path& file, Mode mode,
+                      const std::filesystem::path& namedAs = {});
     ~SqlCipherDatabase();
     SqlCipherDatabase(const SqlCipherDatabase&) = delete;
     SqlCipherDatabase& operator=(const SqlCipherDatabase&) = delete;
@@ -37,6 +39,7 @@ public:
 private:
     sqlite3* mDb = nullptr;
     std::filesystem::path mFile;
+    std::filesystem::path mNamedAs;
 };
 
 // A short Japanese reason for an engine result code.
