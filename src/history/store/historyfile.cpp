@@ -15,6 +15,7 @@
 #include "base/temporaryfolder.h"
 #include "history/drawfields.h"
 #include "history/historyerror.h"
+#include "history/store/historywritehold.h"
 #include "history/store/sqlcipherdatabase.h"
 
 namespace pirumo {
@@ -230,37 +231,28 @@ void WriteHistoryFile(const fs::path& file, const std::vector<Draw>& rows, Histo
     transaction.Commit();
 }
 
+fs::path JournalOf(const fs::path& file) {
+    return file.string() + "-journal";
+}
+
 // Copies the current file to file.bak through a temporary name, so a half-written backup never
-// replaces a good one. The backup is never more open than the history itself.
-void KeepBackup(const fs::path& file) {
+// replaces a good one. The backup has the history's owner and is never more open than it. A
+// journal beside the old backup belongs to that one and would spoil the new one, so it goes
+// first. A hot journal of the history that could not be rolled back belongs to the copy, and
+// moves beside it.
+void KeepBackup(const fs::path& file, const HistoryWriteHold& hold) {
     AtomicFile backup(file.string() + ".bak");
+    backup.Write(hold.Bytes());
     std::error_code ec;
-    fs::copy_file(file, backup.TemporaryPath(), fs::copy_options::overwrite_existing, ec);
+    fs::remove(JournalOf(backup.Target()), ec);
     if (ec) {
         throw HistoryError(Quoted(file) + "のバックアップ「" + backup.Target().string() +
                            "」を作成できません（" + SystemReason(ec.value(), FileAccess::kWrite) +
                            "）。");
     }
-    backup.Commit(fs::status(file).permissions());
-}
-
-fs::path JournalOf(const fs::path& file) {
-    return file.string() + "-journal";
-}
-
-// A journal left by a cut-off edit belongs to the old file: it is rolled back into it, or, when
-// the old file cannot be opened, moved beside the backup, so it is never applied to the new file.
-void SettleJournal(const fs::path& file) {
-    std::error_code ec;
-    if (!fs::exists(JournalOf(file), ec)) {
-        return;
-    }
-    try {
-        SqlCipherDatabase(file, SqlCipherDatabase::Mode::kReadWrite).Probe();
-    } catch (const HistoryError&) {
-    }
-    if (fs::exists(JournalOf(file), ec)) {
-        fs::rename(JournalOf(file), JournalOf(file.string() + ".bak"), ec);
+    backup.Commit(file);
+    if (hold.HasHotJournal()) {
+        fs::rename(JournalOf(file), JournalOf(backup.Target()), ec);
         if (ec) {
             throw HistoryError(Quoted(file) + "の未完了の変更記録「" + JournalOf(file).string() +
                                "」を移せません（" + SystemReason(ec.value(), FileAccess::kWrite) +
@@ -318,10 +310,13 @@ DrawHistory ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& ro
         const FolderLock lock(ResolveWriteTarget(file));
         AtomicFile out(file);
         WriteHistoryFile(out.TemporaryPath(), rows, kind);
+        // Held until the new file is in place: no other program writes to the old one after
+        // its backup was taken.
+        std::optional<HistoryWriteHold> hold;
         std::error_code ec;
         if (fs::exists(out.Target(), ec)) {
-            SettleJournal(out.Target());
-            KeepBackup(out.Target());
+            hold.emplace(out.Target());
+            KeepBackup(out.Target(), *hold);
         }
         out.Commit();
     } catch (const FileError& e) {
