@@ -36,7 +36,8 @@ std::string OwnerName(const std::string& name) {
 
 // True when the file's lock was free and the file is gone; a missing file counts as gone.
 bool RemoveUnheld(const fs::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    // Not blocking on a FIFO that merely has such a name.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) {
         return errno == ENOENT;
     }

@@ -6,8 +6,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "filebytes.h"
 #include "history/historyerror.h"
@@ -29,8 +31,8 @@ std::vector<Draw> Draws(int count, int first) {
 }
 
 // Another program's edit of draw 1, as any keyed client makes it: the write transaction is
-// held `holdMicroseconds` with its journal beside the file.
-void EditOnce(const fs::path& file, useconds_t holdMicroseconds) {
+// held `hold` with its journal beside the file; `ready`, when open, hears of it.
+void EditOnce(const fs::path& file, std::chrono::microseconds hold, int ready) {
     sqlite3* db = nullptr;
     const std::string key = DatabasePassword();
     const std::string iterations = "PRAGMA kdf_iter = " + std::to_string(kDatabaseKeyIterations);
@@ -42,15 +44,18 @@ void EditOnce(const fs::path& file, useconds_t holdMicroseconds) {
                      "BEGIN IMMEDIATE; UPDATE 当選データ SET 第1数字 = 第1数字 % 31 + 1 "
                      "WHERE 回数 = 1;",
                      nullptr, nullptr, nullptr) == SQLITE_OK) {
-        ::usleep(holdMicroseconds);
+        if (ready >= 0) {
+            (void)!::write(ready, "x", 1);
+        }
+        std::this_thread::sleep_for(hold);
         sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     }
     sqlite3_close(db);
 }
 
 // A child process that edits the file until it is killed; returns once its first edit holds
-// the file, when `once` is set, or at once otherwise.
-pid_t StartEditor(const fs::path& file, useconds_t holdMicroseconds, bool once) {
+// the file.
+pid_t StartEditor(const fs::path& file, std::chrono::microseconds hold) {
     int ready[2];
     if (::pipe(ready) != 0) {
         return -1;
@@ -58,27 +63,15 @@ pid_t StartEditor(const fs::path& file, useconds_t holdMicroseconds, bool once) 
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(ready[0]);
-        if (once) {
-            sqlite3* db = nullptr;
-            const std::string key = DatabasePassword();
-            sqlite3_open(file.c_str(), &db);
-            sqlite3_key(db, key.data(), static_cast<int>(key.size()));
-            const std::string sql = "PRAGMA kdf_iter = " + std::to_string(kDatabaseKeyIterations) +
-                                    "; BEGIN IMMEDIATE; UPDATE 当選データ SET 第1数字 = 9;";
-            sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-            (void)!::write(ready[1], "x", 1);
-            ::pause();
-        }
+        EditOnce(file, hold, ready[1]);
         for (;;) {
-            EditOnce(file, holdMicroseconds);
-            ::usleep(holdMicroseconds / 2);
+            std::this_thread::sleep_for(hold / 2);
+            EditOnce(file, hold, -1);
         }
     }
     ::close(ready[1]);
     char byte = 0;
-    if (once) {
-        (void)!::read(ready[0], &byte, 1);
-    }
+    (void)!::read(ready[0], &byte, 1);
     ::close(ready[0]);
     return child;
 }
@@ -101,7 +94,7 @@ TEST(BusyHistory, AWriteThatOutlastsTheWaitIsLeftAloneAndReportedInUse) {
     test::TempFolder dir;
     const fs::path file = dir.Path() / "Pirumo.mdb";
     ReplaceHistoryFile(file, Draws(300, 1));
-    const pid_t editor = StartEditor(file, 0, true);
+    const pid_t editor = StartEditor(file, std::chrono::minutes(1));
     ASSERT_GT(editor, 0);
     const std::string before = test::ReadFileBytes(file);
 
@@ -126,7 +119,7 @@ TEST(BusyHistory, EveryBackupOpensWhileAnotherProgramKeepsEditing) {
     const fs::path file = dir.Path() / "Pirumo.mdb";
     const fs::path backup = file.string() + ".bak";
     ReplaceHistoryFile(file, Draws(200, 1));
-    const pid_t editor = StartEditor(file, 20000, false);
+    const pid_t editor = StartEditor(file, std::chrono::milliseconds(20));
     ASSERT_GT(editor, 0);
 
     int replaced = 0;
