@@ -242,10 +242,15 @@ fs::path JournalOf(const fs::path& file) {
 // moves beside it.
 void KeepBackup(const fs::path& file, const HistoryWriteHold& hold) {
     AtomicFile backup(file.string() + ".bak");
-    backup.Write(hold.Bytes());
+    try {
+        backup.Write(hold.Bytes());
+    } catch (const FileError& e) {
+        throw HistoryError(Quoted(file) + "のバックアップを作成できません。" + e.what());
+    }
     std::error_code ec;
+    // A name too long for a journal has none.
     fs::remove(JournalOf(backup.Target()), ec);
-    if (ec) {
+    if (ec && ec != std::errc::filename_too_long) {
         throw HistoryError(Quoted(file) + "のバックアップ「" + backup.Target().string() +
                            "」を作成できません（" + SystemReason(ec.value(), FileAccess::kWrite) +
                            "）。");
