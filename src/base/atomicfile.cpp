@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "base/fileerror.h"
+#include "base/leftovertempfiles.h"
 #include "base/protectedoutput.h"
 #include "base/systemreason.h"
 
@@ -20,6 +21,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kTempPrefix = ".pirumo-";
+// A temporary file of a writer that takes no folder lock, or of an older version, is judged by
+// its age alone: no write lasts this long.
 constexpr auto kAbandonedAfter = std::chrono::minutes(10);
 
 fs::path FolderOf(const fs::path& file) {
@@ -49,32 +52,6 @@ void SyncFolder(const fs::path& folder) {
         // The rename has happened; a folder that cannot be flushed is no failed write.
         ::fsync(fd);
         ::close(fd);
-    }
-}
-
-// ".pirumo-" and mkstemp's six characters, or the database engine's journal for such a file;
-// nothing a user would name a file.
-bool IsTemporaryName(const std::string& name) {
-    const std::size_t length = std::string_view(kTempPrefix).size() + 6;
-    return name.starts_with(kTempPrefix) &&
-           (name.size() == length || (name.size() == length + 8 && name.ends_with("-journal")));
-}
-
-// Temporary files that killed writers left in the folder. Only old ones go, so a writer running
-// in another process at this moment keeps its own.
-void RemoveAbandonedTempFiles(const fs::path& folder) {
-    std::error_code ec;
-    const auto now = fs::file_time_type::clock::now();
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-        if (!IsTemporaryName(entry.path().filename().string()) || !entry.is_regular_file(ec)) {
-            continue;
-        }
-        std::error_code timeError;
-        const auto written = entry.last_write_time(timeError);
-        if (!timeError && now - written > kAbandonedAfter) {
-            std::error_code ignored;
-            fs::remove(entry.path(), ignored);
-        }
     }
 }
 
@@ -117,15 +94,20 @@ AtomicFile::AtomicFile(const fs::path& file) : mTarget(ResolveWriteTarget(file))
         }
     }
     const fs::path folder = FolderOf(mTarget);
-    RemoveAbandonedTempFiles(folder);
-    std::string pattern = (folder / (std::string(kTempPrefix) + "XXXXXX")).string();
-    mFd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (mFd < 0) {
-        const int error = errno;
-        throw FileError("一時ファイルをフォルダー" + Quoted(folder) + "に作成できません（" +
-                        SystemReason(error, FileAccess::kWrite) + "）。");
-    }
-    mTemp = pattern;
+    RemoveLeftoverTempFiles(folder, kAbandonedAfter);
+    do {
+        if (mFd >= 0) {
+            ::close(mFd);
+        }
+        std::string pattern = (folder / (std::string(kTempPrefix) + "XXXXXX")).string();
+        mFd = ::mkostemp(pattern.data(), O_CLOEXEC);
+        if (mFd < 0) {
+            const int error = errno;
+            throw FileError("一時ファイルをフォルダー" + Quoted(folder) + "に作成できません（" +
+                            SystemReason(error, FileAccess::kWrite) + "）。");
+        }
+        mTemp = pattern;
+    } while (!HoldTempFile(mFd));
 }
 
 AtomicFile::~AtomicFile() {
@@ -162,34 +144,39 @@ void AtomicFile::Write(std::string_view bytes) {
     }
 }
 
-void AtomicFile::Prepare(std::optional<fs::perms> permissions) {
-    if (!permissions) {
-        std::error_code ec;
-        const fs::file_status old = fs::status(mTarget, ec);
-        permissions = !ec && fs::exists(old) ? old.permissions() : NewFilePermissions();
+void AtomicFile::Prepare(const std::optional<fs::path>& attributesFrom) {
+    const fs::path& model = attributesFrom ? *attributesFrom : mTarget;
+    struct stat old {};
+    struct stat made {};
+    mode_t mode = static_cast<mode_t>(NewFilePermissions());
+    if (::stat(model.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+        // Changed first: a change of owner clears the set-id bits that fchmod then restores.
+        if (::fstat(mFd, &made) == 0 && (made.st_uid != old.st_uid || made.st_gid != old.st_gid) &&
+            ::fchown(mFd, old.st_uid, old.st_gid) != 0) {
+            Discard();
+            throw FileError("ファイル" + Quoted(mTarget) +
+                            "の所有者とグループを新しいファイルに引き継ぐ権限がないため、"
+                            "置き換えません。ファイルの所有者として実行してください。");
+        }
     }
-    int error = 0;
-    if (::fchmod(mFd, static_cast<mode_t>(*permissions)) != 0 || ::fsync(mFd) != 0) {
-        error = errno;
-    }
-    if (::close(mFd) != 0 && error == 0) {
-        error = errno;
-    }
-    mFd = -1;
-    if (error != 0) {
+    if (::fchmod(mFd, mode) != 0 || ::fsync(mFd) != 0) {
+        const int error = errno;
         Discard();
         FailWrite(mTarget, error);
     }
 }
 
-void AtomicFile::Commit(std::optional<fs::perms> permissions) {
-    Prepare(permissions);
+// The temporary file's lock is held until it has its final name, so no sweep takes it first.
+void AtomicFile::Commit(const std::optional<fs::path>& attributesFrom) {
+    Prepare(attributesFrom);
     if (::rename(mTemp.c_str(), mTarget.c_str()) != 0) {
         const int error = errno;
         Discard();
         FailWrite(mTarget, error);
     }
     mTemp.clear();
+    CloseWritten();
     SyncFolder(FolderOf(mTarget));
 }
 
@@ -204,8 +191,18 @@ void AtomicFile::CommitAsNew() {
         }
         FailWrite(mTarget, error);
     }
-    Discard();
+    const fs::path temp = mTemp;
+    mTemp.clear();
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    CloseWritten();
     SyncFolder(FolderOf(mTarget));
+}
+
+// A close that fails after the flush is no failed write: the data is on disk under its name.
+void AtomicFile::CloseWritten() {
+    ::close(mFd);
+    mFd = -1;
 }
 
 void WriteFileAtomically(const fs::path& file, std::string_view bytes) {

@@ -14,8 +14,10 @@ std::filesystem::path ResolveWriteTarget(const std::filesystem::path& file);
 // A new version of a regular file, written beside it and put in its place whole or not at all.
 // The temporary file comes from mkstemp in the target's folder under a short name, so a long
 // target name still works; it is removed on every failure. A temporary file that a killed
-// writer left behind is cleared by the next writer in that folder once it is old enough not to
-// belong to a writer still running. Failures throw FileError in Japanese.
+// writer left behind is cleared by a later writer in that folder (see leftovertempfiles.h).
+// The new file keeps the owner, group and permissions of the file it replaces; when the owner
+// cannot be kept (another user's file, not run as root) the replacement is refused. Failures
+// throw FileError in Japanese.
 class AtomicFile {
 public:
     // Refuses a target that is a folder or anything else but a regular file, and one the user
@@ -31,15 +33,16 @@ public:
     const std::filesystem::path& TemporaryPath() const { return mTemp; }
 
     void Write(std::string_view bytes);
-    // Flushes the new file to disk, gives it the permissions of the file it replaces (the usual
-    // ones for a new file, or `permissions` when given), renames it over the target and flushes
-    // the folder.
-    void Commit(std::optional<std::filesystem::perms> permissions = std::nullopt);
+    // Flushes the new file to disk, gives it the owner, group and permissions of the file it
+    // replaces (of `attributesFrom` when given; the usual ones for a new file), renames it over
+    // the target and flushes the folder.
+    void Commit(const std::optional<std::filesystem::path>& attributesFrom = std::nullopt);
     // As Commit, but fails when the target exists by then instead of replacing it.
     void CommitAsNew();
 
 private:
-    void Prepare(std::optional<std::filesystem::perms> permissions);
+    void Prepare(const std::optional<std::filesystem::path>& attributesFrom);
+    void CloseWritten();
     void Discard();
 
     std::filesystem::path mTarget;

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "base/fileerror.h"
+#include "base/leftovertempfiles.h"
 
 namespace pirumo {
 
@@ -34,6 +35,9 @@ FolderLock::FolderLock(const std::filesystem::path& file, std::chrono::milliseco
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    // No other writer of this folder's history runs now: whatever temporary files no living
+    // writer holds were left by killed ones.
+    RemoveLeftoverTempFiles(folder, std::chrono::seconds(0));
 }
 
 FolderLock::~FolderLock() {

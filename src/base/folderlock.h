@@ -10,6 +10,7 @@ namespace pirumo {
 // folder rather than a lock file beside the file leaves nothing behind and needs no longer name.
 // Throws FileError saying the file is in use when the lock is not free within `wait`. A folder
 // that cannot be opened for locking is not locked (the replacement itself is still atomic).
+// Taking the lock removes the temporary files that killed writers left in the folder.
 class FolderLock {
 public:
     explicit FolderLock(const std::filesystem::path& file,

@@ -5,7 +5,9 @@
 namespace pirumo {
 
 // A private folder under the system's temporary folder (TMPDIR), removed with everything in it
-// by the destructor. Throws FileError saying why when it cannot be made.
+// by the destructor. It holds a lock on the folder while it lives, so that the folders of killed
+// programs can be told apart: making one removes those that are some minutes old. Throws
+// FileError saying why when it cannot be made.
 class TemporaryFolder {
 public:
     TemporaryFolder();
@@ -16,6 +18,7 @@ public:
 
 private:
     std::filesystem::path mPath;
+    int mFd = -1;
 };
 
 }  // namespace pirumo

@@ -1,6 +1,8 @@
 // The shared file writer and reader: what they replace, what they refuse, and what they keep.
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -96,6 +98,53 @@ TEST(FileSafety, EveryWriterKeepsPermissionsFollowsLinksAndRefusesReadOnlyFiles)
         }
     }
     EXPECT_TRUE(temporary.empty()) << *temporary.begin();
+}
+
+// Run as root on a user's file, every writer leaves it (and the history's backup) to that user;
+// a user who may write the file but not give it away is refused before anything changes.
+TEST(FileSafety, EveryWriterKeepsOwnerAndGroupOrRefuses) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to give files to another user";
+    }
+    constexpr uid_t kOwner = 65534;
+    constexpr uid_t kStranger = 65533;
+    test::TempFolder folder;
+    fs::permissions(folder.Path(), fs::perms(0777));
+    const fs::path history = folder.Path() / "source.mdb";
+    ReplaceHistoryFile(history, {test::MakeDraw(1, {1, 2, 3, 4, 5}, 6)});
+    for (const Writer& writer : Writers(history)) {
+        SCOPED_TRACE(writer.name);
+        const fs::path file = folder.Path() / (std::string(writer.name) + ".file");
+        WriteFileBytes(file, "old");
+        ASSERT_EQ(::chown(file.c_str(), kOwner, kOwner), 0);
+        fs::permissions(file, fs::perms(0640));
+        writer.write(file);
+        writer.write(file);  // the second keeps a backup of the history
+        for (const fs::path& written : {file, fs::path(file.string() + ".bak")}) {
+            struct stat info {};
+            if (::stat(written.c_str(), &info) != 0) {
+                continue;
+            }
+            EXPECT_EQ(info.st_uid, kOwner) << written;
+            EXPECT_EQ(info.st_gid, kOwner) << written;
+            EXPECT_EQ(info.st_mode & 07777, 0640u) << written;
+        }
+
+        fs::permissions(file, fs::perms(0666));
+        const std::string before = ReadFileBytes(file);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(kStranger) == 0 &&
+                                 ::setuid(kStranger) == 0;
+            const std::string message = MessageOf([&] { writer.write(file); });
+            ::_exit(dropped && message.find("所有者") != std::string::npos ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "another user's file is replaced without a word";
+        EXPECT_EQ(ReadFileBytes(file), before);
+    }
 }
 
 TEST(FileSafety, OutputGoesStraightIntoAFifo) {

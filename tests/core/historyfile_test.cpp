@@ -9,6 +9,8 @@
 #include <chrono>
 #include <set>
 
+#include "base/atomicfile.h"
+#include "base/temporaryfolder.h"
 #include "filebytes.h"
 #include "history/historyerror.h"
 #include "history/store/boundedread.h"
@@ -245,7 +247,7 @@ TEST(HistoryFileTest, ReplaceKeepsBackupAndLeavesNoTemporaryFiles) {
     EXPECT_EQ(ReadHistoryRows(dir.Path() / "Pirumo.mdb.bak").size(), 1u);
 }
 
-TEST(HistoryFileTest, ReplaceClearsTemporaryFilesAKilledReplacementLeft) {
+TEST(HistoryFileTest, ReplaceClearsTemporaryFilesKilledWritersLeft) {
     TempFolder dir;
     const auto file = dir.Path() / "Pirumo.mdb";
     ReplaceHistoryFile(file, {MakeDraw(1, {1, 2, 3, 4, 5, 6})});
@@ -254,15 +256,15 @@ TEST(HistoryFileTest, ReplaceClearsTemporaryFilesAKilledReplacementLeft) {
         WriteFileBytes(dir.Path() / name, "x");
     }
     const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-    for (const char* name :
-         {".pirumo-old001", ".pirumo-old002-journal", "Pirumo.mdb.backup", ".pirumo-settings"}) {
-        std::filesystem::last_write_time(dir.Path() / name, anHourAgo);
-    }
+    std::filesystem::last_write_time(dir.Path() / ".pirumo-old001", anHourAgo);
+    // A writer still at work in the folder, one that takes no folder lock.
+    AtomicFile running(dir.Path() / "notes.txt");
 
     ReplaceHistoryFile(file, {MakeDraw(2, {1, 2, 3, 4, 5, 6})});
-    // A fresh one may belong to a replacement under way elsewhere; the user's own files stay.
+    // Under the folder lock even a fresh one goes; the living writer's and the user's stay.
     EXPECT_EQ(FilesIn(dir.Path()),
-              (std::set<std::string>{"Pirumo.mdb", "Pirumo.mdb.bak", ".pirumo-new003",
+              (std::set<std::string>{"Pirumo.mdb", "Pirumo.mdb.bak",
+                                     running.TemporaryPath().filename().string(),
                                      "Pirumo.mdb.backup", ".pirumo-settings"}));
 }
 
@@ -311,6 +313,22 @@ TEST(HistoryFileTest, BytesAreCheckedThroughAPrivateTemporaryFile) {
     EXPECT_THROW(ReadHistoryRowsFromBytes("<html>not found</html>"), HistoryError);
     EXPECT_THROW(ReadHistoryRowsFromBytes(""), HistoryError);
     EXPECT_TRUE(FilesIn(scratch.Path()).empty());
+
+    // A check killed minutes ago left its folder; a living one and the user's own stay.
+    const auto killed = scratch.Path() / "pirumo-k1ll3d";
+    std::filesystem::create_directory(killed);
+    WriteFileBytes(killed / "received.mdb", bytes);
+    std::filesystem::last_write_time(
+        killed, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    std::filesystem::create_directory(scratch.Path() / "pirumo-notes");
+    {
+        const TemporaryFolder living;
+        std::filesystem::last_write_time(
+            living.Path(), std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+        EXPECT_EQ(ReadHistoryRowsFromBytes(bytes).size(), 2u);
+        EXPECT_EQ(FilesIn(scratch.Path()),
+                  (std::set<std::string>{"pirumo-notes", living.Path().filename().string()}));
+    }
     if (oldTmp) {
         setenv("TMPDIR", saved.c_str(), 1);
     } else {

@@ -19,6 +19,7 @@
 #include "history/drawfields.h"
 #include "history/historyerror.h"
 #include "history/store/boundedread.h"
+#include "history/store/historywritehold.h"
 #include "history/store/sqlcipherdatabase.h"
 
 namespace pirumo {
@@ -254,78 +255,33 @@ void WriteHistoryFile(const AtomicFile& out, const std::vector<Draw>& rows, Hist
     transaction.Commit();
 }
 
-// Copies by plain reads and writes, so that a full disk is reported as such (copy_file calls it
-// an I/O error); returns the errno of the failure, or 0.
-int CopyFileBytes(const fs::path& from, const fs::path& to) {
-    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) {
-        return errno;
-    }
-    const int out = ::open(to.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (out < 0) {
-        const int error = errno;
-        ::close(in);
-        return error;
-    }
-    int error = 0;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            error = n < 0 ? errno : 0;
-            break;
-        }
-        for (ssize_t written = 0; written < n && error == 0;) {
-            const ssize_t w = ::write(out, buffer + written, static_cast<std::size_t>(n - written));
-            if (w < 0 && errno != EINTR) {
-                error = errno;
-            } else if (w > 0) {
-                written += w;
-            }
-        }
-        if (error != 0) {
-            break;
-        }
-    }
-    if (::close(out) != 0 && error == 0) {
-        error = errno;
-    }
-    ::close(in);
-    return error;
-}
-
-// Copies the current file to file.bak through a temporary name, so a half-written backup never
-// replaces a good one. The backup is never more open than the history itself.
-void KeepBackup(const fs::path& file) {
-    AtomicFile backup(file.string() + ".bak");
-    if (const int error = CopyFileBytes(file, backup.TemporaryPath()); error != 0) {
-        throw HistoryError(Quoted(file) + "のバックアップ「" + backup.Target().string() +
-                           "」を作成できません（" + SystemReason(error, FileAccess::kWrite) +
-                           "）。");
-    }
-    backup.Commit(fs::status(file).permissions());
-}
-
 fs::path JournalOf(const fs::path& file) {
     return file.string() + "-journal";
 }
 
-// A journal left by a cut-off edit belongs to the old file: it is rolled back into it, or, when
-// the old file cannot be opened, moved beside the backup, so it is never applied to the new file.
-void SettleJournal(const fs::path& file) {
-    std::error_code ec;
-    if (!fs::exists(JournalOf(file), ec)) {
-        return;
-    }
+// Copies the current file to file.bak through a temporary name, so a half-written backup never
+// replaces a good one. The backup has the history's owner and is never more open than it. A
+// journal beside the old backup belongs to that one and would spoil the new one, so it goes
+// first. A hot journal of the history that could not be rolled back belongs to the copy, and
+// moves beside it.
+void KeepBackup(const fs::path& file, const HistoryWriteHold& hold) {
+    AtomicFile backup(file.string() + ".bak");
     try {
-        SqlCipherDatabase(file, SqlCipherDatabase::Mode::kReadWrite).Probe();
-    } catch (const HistoryError&) {
+        backup.Write(hold.Bytes());
+    } catch (const FileError& e) {
+        throw HistoryError(Quoted(file) + "のバックアップを作成できません。" + e.what());
     }
-    if (fs::exists(JournalOf(file), ec)) {
-        fs::rename(JournalOf(file), JournalOf(file.string() + ".bak"), ec);
+    std::error_code ec;
+    // A name too long for a journal has none.
+    fs::remove(JournalOf(backup.Target()), ec);
+    if (ec && ec != std::errc::filename_too_long) {
+        throw HistoryError(Quoted(file) + "のバックアップ「" + backup.Target().string() +
+                           "」を作成できません（" + SystemReason(ec.value(), FileAccess::kWrite) +
+                           "）。");
+    }
+    backup.Commit(file);
+    if (hold.HasHotJournal()) {
+        fs::rename(JournalOf(file), JournalOf(backup.Target()), ec);
         if (ec) {
             throw HistoryError(Quoted(file) + "の未完了の変更記録「" + JournalOf(file).string() +
                                "」を移せません（" + SystemReason(ec.value(), FileAccess::kWrite) +
@@ -383,10 +339,13 @@ DrawHistory ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& ro
         const FolderLock lock(ResolveWriteTarget(file));
         AtomicFile out(file);
         WriteHistoryFile(out, rows, kind);
+        // Held until the new file is in place: no other program writes to the old one after
+        // its backup was taken.
+        std::optional<HistoryWriteHold> hold;
         std::error_code ec;
         if (fs::exists(out.Target(), ec)) {
-            SettleJournal(out.Target());
-            KeepBackup(out.Target());
+            hold.emplace(out.Target());
+            KeepBackup(out.Target(), *hold);
         }
         out.Commit();
     } catch (const FileError& e) {

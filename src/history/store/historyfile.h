@@ -36,9 +36,10 @@ enum class HistoryKind { kPublished, kSample };
 
 // Writes a new encrypted history file holding rows, and replaces `file` with it atomically
 // through AtomicFile (a link: its target; a read-only file is refused). An existing file is
-// kept as `file` + ".bak". Two programs replacing the same file take turns. On failure the old
-// file is left exactly as it was. Returns the history the file now holds, as OpenDrawHistory
-// would read it, so that nobody has to read the file again.
+// kept as `file` + ".bak"; both keep its owner, group and permissions. Two programs replacing
+// the same file take turns; a file another program goes on writing is refused as in use. On
+// failure the old file is left exactly as it was. Returns the history the file now holds, as
+// OpenDrawHistory would read it, so that nobody has to read the file again.
 DrawHistory ReplaceHistoryFile(const std::filesystem::path& file, const std::vector<Draw>& rows,
                                HistoryKind kind = HistoryKind::kPublished);
 
