@@ -21,7 +21,7 @@ void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
     ShapeGrid(grid, {.columns = kColumns, .rows = rows, .visibleColumns = 10, .visibleRows = 51});
     grid.SetRowHeight(1, 20);
     grid.SetColumnWidth(1, 6);
-    grid.SetColumnWidth(10, 7);
+    grid.SetColumnWidth(10, 9);  // パターン whole
 
     // Columns 8 and 9 repeat the colours of the two classes of number cells.
     if (rows >= 2) {

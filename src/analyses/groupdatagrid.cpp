@@ -72,6 +72,8 @@ void SetUpGrid(ResultGrid& grid, const GroupGridLook& look, const std::vector<Nu
     if (look.tallTitleRows) {
         grid.SetRowHeight(1, 15);
         grid.SetRowHeight(2, 12);
+    } else {
+        grid.SetRowHeight(1, 11);  // room above the title's ideographs
     }
     grid.SetColumnWidth(1, 3);
     grid.SetColumnWidth(kColumns, 3);

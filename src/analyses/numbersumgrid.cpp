@@ -13,7 +13,7 @@ void SetUpGrid(ResultGrid& grid, int lastDrawNumber) {
     const int rows = lastDrawNumber + 1;
     ShapeGrid(grid, {.columns = kColumns, .rows = rows, .visibleColumns = 9, .visibleRows = 51});
     grid.SetRowHeight(1, 20);
-    grid.SetColumnWidth(7, 8);
+    grid.SetColumnWidth(7, 10);  // 本数字合計 whole
     grid.SetColumnWidth(8, 7);
     grid.SetColumnWidth(9, 10);
 

@@ -93,7 +93,7 @@ TEST(CombinationPatternWindows, HeaderTextsDifferOnlyWhereTheyShould) {
         EXPECT_EQ(grid->StyleAt(10, 1).fore, MakeRgb(0, 0, 255));
         EXPECT_EQ(grid->StyleAt(10, 1).back, MakeRgb(255, 200, 200));
         EXPECT_EQ(grid->ColumnWidth(1), 6);
-        EXPECT_EQ(grid->ColumnWidth(10), 7);
+        EXPECT_EQ(grid->ColumnWidth(10), 9);
     }
 }
 

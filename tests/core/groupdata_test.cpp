@@ -167,7 +167,7 @@ TEST(GroupDataWindows, GroupTitleRowFramesEachGroupOnItsOwnColumns) {
     EXPECT_EQ(grid.RowHeight(1), 15);
     EXPECT_EQ(grid.RowHeight(2), 12);
     EXPECT_EQ(grid.RowHeight(54), 9);
-    EXPECT_EQ(test::RunWindowAnalysis(GroupData10Analysis(), {}).RowHeight(1), 9);
+    EXPECT_EQ(test::RunWindowAnalysis(GroupData10Analysis(), {}).RowHeight(1), 11);
 }
 
 TEST(GroupDataWindows, RealHistoryGridSizes) {

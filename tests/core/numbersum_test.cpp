@@ -35,7 +35,7 @@ TEST(NumberSumWindow, TotalsColumnsAreBlueOnCyanAndTheBonusColumnPlain) {
     }
     EXPECT_EQ(grid.StyleAt(8, 2).back, kWhite);
     EXPECT_EQ(grid.StyleAt(8, 2).fore, 0u);
-    EXPECT_EQ(grid.ColumnWidth(7), 8);
+    EXPECT_EQ(grid.ColumnWidth(7), 10);
     EXPECT_EQ(grid.ColumnWidth(8), 7);
     EXPECT_EQ(grid.ColumnWidth(9), 10);
     EXPECT_EQ(grid.RowHeight(1), 20);
