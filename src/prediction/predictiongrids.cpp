@@ -47,7 +47,7 @@ void SetUpPredictionGrid(ResultGrid& grid, int index) {
 
     grid.SetRowHeight(ResultGrid::kAll, 10.0);
     grid.SetColumnWidth(ResultGrid::kAll, 5.0);
-    grid.SetColumnWidth(1, 8.0);
+    grid.SetColumnWidth(1, 9.0);  // 11回周期法 whole, also beside empty cells
 
     grid.Block(ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll, ResultGrid::kAll);
     grid.SetCellType(CellType::StaticText);

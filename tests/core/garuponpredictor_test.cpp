@@ -51,7 +51,7 @@ TEST(GaruponPredictorTest, GridsAreLaidOutAsTheWindowShowsThem) {
         EXPECT_FALSE(g.RowHeadersVisible());
         EXPECT_EQ(g.GetScrollBars(), ScrollBars::None);
         EXPECT_TRUE(g.AllowOverflow());
-        EXPECT_DOUBLE_EQ(g.ColumnWidth(1), 8.0);
+        EXPECT_DOUBLE_EQ(g.ColumnWidth(1), 9.0);
         for (int column = 2; column <= 6; ++column) {
             EXPECT_DOUBLE_EQ(g.ColumnWidth(column), 5.0);
         }
