@@ -1,4 +1,5 @@
 #include "history/refresh/historyrefresh.h"
+#include "childmessage.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -8,6 +9,7 @@
 #include <csignal>
 #include <iterator>
 
+#include "childmessage.h"
 #include "history/historyerror.h"
 #include "history/import/accessrows.h"
 #include "history/import/historycsv.h"
@@ -218,26 +220,12 @@ TEST_F(HistoryRefreshTest, AFailedWriteLeavesTheFileAsItWas) {
     const std::string old = ReadFileBytes(Target());
     const RefreshPlan plan = PlanHistoryRefresh(Target(), HistoryFileBytes(SomeDraws(3000)),
                                                 test::InProcessAccessReader());
-    int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipeFds[0]);
+    const std::string message = test::MessageFromChild([&] {
         const rlimit limit{16384, 16384};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         std::signal(SIGXFSZ, SIG_IGN);
-        const std::string message = FailureOf([&] { ApplyHistoryRefresh(Target(), plan); });
-        (void)!::write(pipeFds[1], message.data(), message.size());
-        ::_exit(0);
-    }
-    ::close(pipeFds[1]);
-    std::string message;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
-        message.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(pipeFds[0]);
-    ::waitpid(child, nullptr, 0);
+        return FailureOf([&] { ApplyHistoryRefresh(Target(), plan); });
+    });
 
     EXPECT_NE(message.find("当選データファイル"), std::string::npos) << message;
     EXPECT_EQ(ReadFileBytes(Target()), old);

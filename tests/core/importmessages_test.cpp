@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "childmessage.h"
 #include "filebytes.h"
 #include "history/historyerror.h"
 #include "history/import/importsource.h"
@@ -140,31 +141,17 @@ TEST_F(ImportMessagesTest, AHistoryTheUserMayNotReadSaysPermission) {
     if (::geteuid() != 0) {
         fs::permissions(History(), fs::perms(0000));
     }
-    int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipeFds[0]);
+    const std::string message = test::MessageFromChild([&] {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            ::_exit(1);
+            return std::string("no other user");
         }
-        std::string message = "opened";
         try {
             OpenDrawHistory(History());
         } catch (const HistoryError& e) {
-            message = e.what();
+            return std::string(e.what());
         }
-        (void)!::write(pipeFds[1], message.data(), message.size());
-        ::_exit(0);
-    }
-    ::close(pipeFds[1]);
-    std::string message;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
-        message.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(pipeFds[0]);
-    ::waitpid(child, nullptr, 0);
+        return std::string("opened");
+    });
     EXPECT_NE(message.find("権限"), std::string::npos) << message;
     EXPECT_EQ(message.find("読み取り専用"), std::string::npos) << message;
 }
