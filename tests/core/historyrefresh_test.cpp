@@ -1,5 +1,4 @@
 #include "history/refresh/historyrefresh.h"
-#include "childmessage.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
