@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "history/import/accessrows.h"
 #include "history/historyerror.h"
+#include "history/import/accessrows.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -1,6 +1,17 @@
 #include "print/analysisprint.h"
 
+#include "analyses/analysislegend.h"
+
 namespace pirumo {
+
+PrintLine LegendPrintLine(const AnalysisLegend& legend) {
+    PrintLine line{QString::fromStdString(legend.caption), false};
+    for (const LegendMark& mark : legend.marks) {
+        line.legend.push_back({mark.colour, mark.ball, QString::fromStdString(mark.letter),
+                               QString::fromStdString(mark.meaning)});
+    }
+    return line;
+}
 
 int TitleRowCount(const ResultGrid& grid) {
     for (int row = 1; row <= grid.RowCount(); ++row) {
@@ -33,6 +44,10 @@ PrintDocument AnalysisPrintDocument(const Analysis& window, const ResultGrid& gr
     std::vector<PrintLine> lines;
     if (!window.summary.empty()) {
         lines.push_back({QString::fromUtf8(window.summary), false});
+    }
+    // The colour codes go under the description, as on screen.
+    if (const AnalysisLegend& legend = LegendOf(window.name); !legend.marks.empty()) {
+        lines.push_back(LegendPrintLine(legend));
     }
     document.blocks.push_back({std::move(lines), &grid, TitleRowCount(grid)});
     return document;

@@ -167,6 +167,8 @@ TEST_F(PdfOutput, GridWiderThanThePageGoesLandscapeAndRepeatsTheNumberColumn) {
     }
     // Column 1 (数字) opens every column band.
     EXPECT_GE(all.count(QStringLiteral("数字")), 2);
+    // The command line's pages explain the marks as the window's printout does.
+    EXPECT_TRUE(file.PageText(1).contains(QStringLiteral("：ボーナス数字")));
 }
 
 TEST_F(PdfOutput, PredictionNamesTheNextDrawItsDateAndTheEqualChance) {

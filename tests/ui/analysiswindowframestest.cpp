@@ -5,8 +5,8 @@
 
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
-#include "analyses/ui/legendprintline.h"
 #include "history/store/samplehistory.h"
+#include "print/analysisprint.h"
 #include "testwindowhost.h"
 
 namespace pirumo::test {
@@ -95,33 +95,21 @@ TEST(AnalysisWindowFrames, ButtonsEntryAndLegendOfEveryWindow) {
     }
 }
 
-// Each mark takes the first caption after it that no mark has taken; captions before any mark
-// head the line.
+// On paper each mark stands beside its meaning, after the legend's caption.
 TEST(AnalysisWindowFrames, LegendOnPaperPairsEachMarkWithItsMeaning) {
-    using Kind = LegendControl::Kind;
-    const std::vector<LegendControl> groups{
-        {Kind::Ball, "main", "", 1},    {Kind::Ball, "bonus", "", 2},
-        {Kind::Label, "m", "：本数字"}, {Kind::Label, "b", "：ボーナス数字"},
-        {Kind::Swatch, "none", "", 3},  {Kind::Label, "n", ":該当なし"},
-    };
-    const std::vector<LegendControl> letters{
-        {Kind::Label, "caption", "偶数:奇数"},
-        {Kind::Swatch, "a", "A", 4},
-        {Kind::Label, "aLabel", "5:0"},
-    };
     const auto describe = [](const PrintLine& line) {
         QString text = line.text + QStringLiteral("|");
         for (const PrintLegendMark& mark : line.legend) {
-            text += QStringLiteral("%1%2%3%4 ")
-                        .arg(mark.colour)
-                        .arg(mark.ball ? QStringLiteral("●") : QStringLiteral("■"), mark.letter,
-                             mark.meaning);
+            text += QStringLiteral("%1%2%3 ").arg(
+                mark.ball ? QStringLiteral("●") : QStringLiteral("■"), mark.letter, mark.meaning);
         }
         return text.toStdString();
     };
-    EXPECT_EQ(describe(LegendPrintLine(groups)), "|1●：本数字 2●：ボーナス数字 3■:該当なし ");
-    EXPECT_EQ(describe(LegendPrintLine(letters)), "偶数:奇数|4■A5:0 ");
-    EXPECT_TRUE(LegendPrintLine({}).legend.empty());
+    EXPECT_EQ(describe(LegendPrintLine(LegendOf("分割7データ分析"))),
+              "|●：本数字 ●：ボーナス数字 ■:該当なし ");
+    EXPECT_EQ(describe(LegendPrintLine(LegendOf("偶数奇数の組合せパターン分析"))),
+              "偶数:奇数|■A5:0 ■B4:1 ■C3:2 ■D2:3 ■E1:4 ■F0:5 ");
+    EXPECT_TRUE(LegendOf("出現回数分析").marks.empty());
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "analyses/ui/legendprintline.h"
 #include "print/analysisprint.h"
 #include "print/ui/printpreview.h"
 #include "widgets/areafit.h"
@@ -181,14 +180,8 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
     }
 }
 
-// The legend goes under the description, as on screen.
 PrintDocument AnalysisWindow::PrintDocumentOf(QDate printed) const {
-    PrintDocument document = AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
-    PrintLine legend = LegendPrintLine(mLayout.legend);
-    if (!legend.legend.empty() && !document.blocks.empty()) {
-        document.blocks.front().lines.push_back(std::move(legend));
-    }
-    return document;
+    return AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
 }
 
 void AnalysisWindow::Load() {

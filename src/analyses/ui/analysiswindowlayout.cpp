@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "analyses/analysiscolours.h"
+#include "analyses/analysislegend.h"
 
 namespace pirumo {
 
@@ -17,89 +17,58 @@ constexpr int kSummaryWidthBeforeMarkLegend = 4140;
 
 // A ball of each mark colour just before 「：本数字」 and 「：ボーナス数字」, on the description's
 // line.
-std::vector<LegendControl> MarkColourLegend() {
+std::vector<LegendControl> MarkColourLegend(const AnalysisLegend& legend) {
+    const LegendMark& main = legend.marks.at(0);
+    const LegendMark& bonus = legend.marks.at(1);
     return {
-        {Kind::Ball, "mainNumberBall", "", kMainNumberMarkColour, 4320, 150, 255, 255},
-        {Kind::Label, "mainNumberLabel", "：本数字", 0, 4560, 150, 720, 255},
-        {Kind::Ball, "bonusNumberBall", "", kBonusNumberMarkColour, 5280, 150, 255, 255},
-        {Kind::Label, "bonusNumberLabel", "：ボーナス数字", 0, 5520, 150, 1455, 255},
+        {Kind::Ball, "mainNumberBall", "", main.colour, 4320, 150, 255, 255},
+        {Kind::Label, "mainNumberLabel", main.meaning, 0, 4560, 150, 720, 255},
+        {Kind::Ball, "bonusNumberBall", "", bonus.colour, 5280, 150, 255, 255},
+        {Kind::Label, "bonusNumberLabel", bonus.meaning, 0, 5520, 150, 1455, 255},
     };
 }
 
 // The same in the three group windows, with the swatch of a group no number fell in.
-std::vector<LegendControl> GroupLegend() {
+std::vector<LegendControl> GroupLegend(const AnalysisLegend& legend) {
+    const LegendMark& main = legend.marks.at(0);
+    const LegendMark& bonus = legend.marks.at(1);
+    const LegendMark& missed = legend.marks.at(2);
     return {
-        {Kind::Ball, "mainNumberBall", "", kMainNumberMarkColour, 4200, 120, 255, 255},
-        {Kind::Ball, "bonusNumberBall", "", kBonusNumberMarkColour, 5160, 120, 255, 255},
-        {Kind::Label, "mainNumberLabel", "：本数字", 0, 4440, 180, 735, -1},
-        {Kind::Label, "bonusNumberLabel", "：ボーナス数字", 0, 5400, 180, 1215, -1},
-        {Kind::Swatch, "missedGroupSwatch", "", kMissedGroupColour, 6720, 150, 375, 255},
-        {Kind::Label, "missedGroupLabel", ":該当なし", 0, 7200, 180, 735, -1},
+        {Kind::Ball, "mainNumberBall", "", main.colour, 4200, 120, 255, 255},
+        {Kind::Ball, "bonusNumberBall", "", bonus.colour, 5160, 120, 255, 255},
+        {Kind::Label, "mainNumberLabel", main.meaning, 0, 4440, 180, 735, -1},
+        {Kind::Label, "bonusNumberLabel", bonus.meaning, 0, 5400, 180, 1215, -1},
+        {Kind::Swatch, "missedGroupSwatch", "", missed.colour, 6720, 150, 375, 255},
+        {Kind::Label, "missedGroupLabel", missed.meaning, 0, 7200, 180, 735, -1},
     };
+}
+
+std::vector<LegendControl> CarriedLegend(const AnalysisLegend& legend) {
+    const LegendMark& carried = legend.marks.at(0);
+    return {{Kind::Swatch, "carriedSwatch", "", carried.colour, 4560, 150, 495, 255},
+            {Kind::Label, "carriedLabel", carried.meaning, 0, 5100, 150, 1200, 255}};
 }
 
 // A legend line below the description, in twips.
 constexpr int kLegendLineTop = 450;
 constexpr int kLegendLeft = 120;
 
-// A caption, then each colour as a swatch (with the letter the cells show, if any) followed by
+// The caption, then each colour as a swatch (with the letter the cells show, if any) followed by
 // its meaning, on the legend line.
-struct SwatchMeaning {
-    std::string name;
-    Rgb colour;
-    std::string letter;
-    std::string meaning;
-};
-
-std::vector<LegendControl> SwatchLine(const char* caption, std::vector<SwatchMeaning> swatches) {
+std::vector<LegendControl> SwatchLine(const AnalysisLegend& legend) {
     std::vector<LegendControl> line;
-    if (*caption != '\0') {
-        line.push_back(
-            {Kind::Label, "legendCaption", caption, 0, kLegendLeft, kLegendLineTop, -1, 255});
+    if (!legend.caption.empty()) {
+        line.push_back({Kind::Label, "legendCaption", legend.caption, 0, kLegendLeft,
+                        kLegendLineTop, -1, 255});
     }
-    for (const SwatchMeaning& swatch : swatches) {
-        line.push_back({Kind::Swatch, swatch.name + "Swatch", swatch.letter, swatch.colour,
+    for (std::size_t i = 0; i < legend.marks.size(); ++i) {
+        const LegendMark& mark = legend.marks[i];
+        const std::string name = "legendMark" + std::to_string(i + 1);
+        line.push_back({Kind::Swatch, name + "Swatch", mark.letter, mark.colour,
                         line.empty() ? kLegendLeft : -1, kLegendLineTop, 255, 255});
-        line.push_back(
-            {Kind::Label, swatch.name + "Label", swatch.meaning, 0, -1, kLegendLineTop, -1, 255});
+        line.push_back({Kind::Label, name + "Label", mark.meaning, 0, -1, kLegendLineTop, -1, 255});
     }
     return line;
-}
-
-std::vector<LegendControl> ConsecutiveLegend() {
-    return SwatchLine("", {{"consecutive", kPaleCyan, "", "：連番"},
-                           {"skipOne", kPaleGreen, "", "：飛び石"},
-                           {"noPair", kGrey, "", "：該当なし"}});
-}
-
-std::vector<LegendControl> SharedLastDigitLegend() {
-    return SwatchLine("同じ下一桁の数字", {{"twoShared", kPaleCyan, "", "：2個"},
-                                           {"threeShared", kPaleGreen, "", "：3個"},
-                                           {"fourShared", kPaleRed, "", "：4個以上"}});
-}
-
-// Twelve draws running are grey in the grid, other runs of ten and more red.
-std::vector<LegendControl> LastDigitRunLegend() {
-    return SwatchLine("続けて出た回数", {{"twoRuns", kPaleCyan, "", "2～3"},
-                                         {"fourRuns", kPaleGreen, "", "4～5"},
-                                         {"sixRuns", kPaleYellow, "", "6～7"},
-                                         {"eightRuns", kPaleMagenta, "", "8～9"},
-                                         {"tenRuns", kPaleRed, "", "10以上"},
-                                         {"twelveRuns", kGrey, "", "12"}});
-}
-
-// The pattern letters A to F: the first kind's count of the five numbers goes from 5 down to 0
-// (`firstCountsDown`), or up from 0 to 5, across the letters.
-std::vector<LegendControl> PatternLegend(const char* caption, bool firstCountsDown) {
-    constexpr Rgb kBacks[] = {kWhite, kPaleCyan, kPaleGreen, kPaleYellow, kPaleMagenta, kPaleRed};
-    std::vector<SwatchMeaning> swatches;
-    for (int i = 0; i < 6; ++i) {
-        const int first = firstCountsDown ? 5 - i : i;
-        const std::string letter(1, static_cast<char>('A' + i));
-        swatches.push_back({"pattern" + letter, kBacks[i], letter,
-                            std::to_string(first) + ":" + std::to_string(5 - first)});
-    }
-    return SwatchLine(caption, std::move(swatches));
 }
 
 AnalysisWindowLayout GroupLayout(int summaryWidth, int heightTwips) {
@@ -110,7 +79,7 @@ AnalysisWindowLayout GroupLayout(int summaryWidth, int heightTwips) {
             .heightTwips = heightTwips,
             .titleRows = 3,
             .hasPrintButton = false,
-            .legend = GroupLegend()};
+            .legend = GroupLegend(LegendOf("分割6データ分析"))};
 }
 
 const std::map<std::string, AnalysisWindowLayout, std::less<>>& Layouts() {
@@ -120,7 +89,7 @@ const std::map<std::string, AnalysisWindowLayout, std::less<>>& Layouts() {
           .widthTwips = 13750,
           .heightTwips = 9530,
           .hasPrintButton = false,
-          .legend = MarkColourLegend()}},
+          .legend = MarkColourLegend(LegendOf("出現頻度分析"))}},
         // The narrow window's description wraps within its client width.
         {"回数別出現分析", {.summaryWidth = 3000, .widthTwips = 3405, .heightTwips = 7355}},
         {"出現間隔分析", {.widthTwips = 8630, .heightTwips = 13800, .titleRows = 2}},
@@ -131,7 +100,7 @@ const std::map<std::string, AnalysisWindowLayout, std::less<>>& Layouts() {
           .widthTwips = 9750,
           .heightTwips = 12650,
           .titleRows = 2,
-          .legend = MarkColourLegend()}},
+          .legend = MarkColourLegend(LegendOf("バラツキ分析"))}},
         {"引っ張り分析",
          {.summaryWidth = 4380,  // ends before the swatch
           .widthTwips = 6850,
@@ -139,27 +108,26 @@ const std::map<std::string, AnalysisWindowLayout, std::less<>>& Layouts() {
           .titleRows = 1,
           .hasPrintButton = false,
           .yieldsAfterAnalysis = true,
-          .legend = {{Kind::Swatch, "carriedSwatch", "", kCarriedColour, 4560, 150, 495, 255},
-                     {Kind::Label, "carriedLabel", ":前回の数字", 0, 5100, 150, 1200, 255}}}},
+          .legend = CarriedLegend(LegendOf("引っ張り分析"))}},
         {"連番飛び石分析",
          {.widthTwips = 6550,
           .heightTwips = 13400,
           .titleRows = 1,
           .yieldsAfterAnalysis = true,
-          .legend = ConsecutiveLegend()}},
+          .legend = SwatchLine(LegendOf("連番飛び石分析"))}},
         {"数字合計分析", {.widthTwips = 7350, .heightTwips = 13680, .titleRows = 1}},
         {"低数字高数字の組合せパターン分析",
          {.widthTwips = 7130,
           .heightTwips = 13600,
           .titleRows = 1,
           .allowsManualEntry = true,
-          .legend = PatternLegend("低数字:高数字", false)}},
+          .legend = SwatchLine(LegendOf("低数字高数字の組合せパターン分析"))}},
         {"偶数奇数の組合せパターン分析",
          {.widthTwips = 7130,
           .heightTwips = 13600,
           .titleRows = 1,
           .allowsManualEntry = true,
-          .legend = PatternLegend("偶数:奇数", true)}},
+          .legend = SwatchLine(LegendOf("偶数奇数の組合せパターン分析"))}},
         {"分割4傾向分析",
          {.widthTwips = 7500, .heightTwips = 13600, .titleRows = 1, .allowsManualEntry = true}},
         {"分割6データ分析", GroupLayout(3975, 12400)},
@@ -169,12 +137,12 @@ const std::map<std::string, AnalysisWindowLayout, std::less<>>& Layouts() {
          {.widthTwips = 7370,
           .heightTwips = 13980,
           .titleRows = 2,
-          .legend = SharedLastDigitLegend()}},
+          .legend = SwatchLine(LegendOf("下一桁出現傾向分析"))}},
         {"下一桁連続出現回数分析",
          {.widthTwips = 7370,
           .heightTwips = 13935,
           .titleRows = 2,
-          .legend = LastDigitRunLegend()}},
+          .legend = SwatchLine(LegendOf("下一桁連続出現回数分析"))}},
     };
     return layouts;
 }
