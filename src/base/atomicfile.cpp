@@ -35,7 +35,8 @@ std::string Quoted(const fs::path& file) {
 
 [[noreturn]] void FailWrite(const fs::path& file, int error) {
     throw FileError("ファイル" + Quoted(file) + "を書き込めません（" +
-                    SystemReason(error, FileAccess::kWrite) + "）。");
+                        SystemReason(error, FileAccess::kWrite) + "）。",
+                    error);
 }
 
 // What a file created without a template gets: read-write for all, less the umask.

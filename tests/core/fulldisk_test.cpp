@@ -4,6 +4,7 @@
 #include <sys/mount.h>
 #include <sys/statvfs.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "history/historyerror.h"
 #include "history/import/historycsv.h"
 #include "history/import/importsource.h"
+#include "history/store/historyfile.h"
 #include "historybodies.h"
 #include "inprocessaccessreader.h"
 #include "testhistory.h"
@@ -78,6 +80,27 @@ TEST_F(FullDiskTest, TheMessageNamesTheHistoryAndSaysTheDiskIsFull) {
     }
     EXPECT_TRUE(backupFailed) << "no size left the backup without room";
     EXPECT_TRUE(historyFailed) << "no size left the new history without room";
+}
+
+// A download is checked through a private copy in the temporary folder: a full disk there names
+// that folder, not the copy's made-up name.
+TEST_F(FullDiskTest, ADownloadCheckOnAFullDiskNamesTheTemporaryFolder) {
+    const std::string body = test::HistoryFileBytes(test::SomeDraws(300));
+    const char* saved = std::getenv("TMPDIR");
+    const std::string previous = saved != nullptr ? saved : "";
+    ::setenv("TMPDIR", Disk().c_str(), 1);
+    LeaveFree(8);
+    std::string message;
+    try {
+        ReadHistoryRowsFromBytes(body);
+    } catch (const HistoryError& e) {
+        message = e.what();
+    }
+    saved != nullptr ? ::setenv("TMPDIR", previous.c_str(), 1) : ::unsetenv("TMPDIR");
+    EXPECT_NE(message.find("一時フォルダー「" + Disk().string() + "」"), std::string::npos)
+        << message;
+    EXPECT_NE(message.find("ディスクがいっぱいです"), std::string::npos) << message;
+    EXPECT_EQ(message.find("received"), std::string::npos) << message;
 }
 
 }  // namespace

@@ -323,7 +323,18 @@ std::vector<Draw> ReadHistoryRowsFromBytes(const std::string& bytes) {
     try {
         const TemporaryFolder folder;
         const fs::path copy = folder.Path() / "received.mdb";
-        WriteFileAtomically(copy, bytes);
+        try {
+            WriteFileAtomically(copy, bytes);
+        } catch (const FileError& e) {
+            if (e.SystemError() == 0) {
+                throw;
+            }
+            // The private copy is no name the user knows; the folder it goes in is.
+            throw HistoryError("受信した当選データを確かめるために一時フォルダー「" +
+                               folder.Path().parent_path().string() + "」へ書き込めません（" +
+                               SystemReason(e.SystemError(), FileAccess::kWrite) +
+                               "）。当選データは変わっていません。");
+        }
         return ReadRowsLabelled(copy, "受信した当選データ");
     } catch (const FileError& e) {
         throw HistoryError(e.what());
