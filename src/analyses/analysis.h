@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "grid/resultgrid.h"
 #include "history/drawhistory.h"
@@ -17,5 +18,16 @@ struct Analysis {
     std::string summary;  // description above the grid
     std::function<void(const DrawHistory&, ResultGrid&)> fillGrid;
 };
+
+// The analysis whose grid is `fill(analyse(history), grid)`: every analysis computes its result
+// first and formats it second.
+template <typename Analyse, typename Fill>
+Analysis MakeAnalysis(std::string name, std::string caption, std::string summary, Analyse analyse,
+                      Fill fill) {
+    return {std::move(name), std::move(caption), std::move(summary),
+            [analyse, fill](const DrawHistory& history, ResultGrid& grid) {
+                fill(analyse(history), grid);
+            }};
+}
 
 }  // namespace pirumo

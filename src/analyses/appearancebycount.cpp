@@ -31,14 +31,9 @@ AppearanceByCountResult AnalyseAppearanceByCount(const DrawHistory& history) {
 }
 
 Analysis AppearanceByCountAnalysis() {
-    Analysis analysis;
-    analysis.name = "回数別出現分析";
-    analysis.caption = "回数別頻度分析";
-    analysis.summary = "過去の当選番号から出現回数別の数字を分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillAppearanceByCountGrid(AnalyseAppearanceByCount(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("回数別出現分析", "回数別頻度分析",
+                        "過去の当選番号から出現回数別の数字を分析します", AnalyseAppearanceByCount,
+                        FillAppearanceByCountGrid);
 }
 
 }  // namespace pirumo

@@ -23,14 +23,8 @@ AppearanceCountResult AnalyseAppearanceCount(const DrawHistory& history) {
 }
 
 Analysis AppearanceCountAnalysis() {
-    Analysis analysis;
-    analysis.name = "出現回数分析";
-    analysis.caption = "出現回数分析";
-    analysis.summary = "過去の当選数字が何回出現したか分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillAppearanceCountGrid(AnalyseAppearanceCount(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("出現回数分析", "出現回数分析", "過去の当選数字が何回出現したか分析します",
+                        AnalyseAppearanceCount, FillAppearanceCountGrid);
 }
 
 }  // namespace pirumo

@@ -48,14 +48,9 @@ AppearanceFrequencyResult AnalyseAppearanceFrequency(const DrawHistory& history)
 }
 
 Analysis AppearanceFrequencyAnalysis() {
-    Analysis analysis;
-    analysis.name = "出現頻度分析";
-    analysis.caption = "出現頻度分析";
-    analysis.summary = "過去の当選番号の出現回数を数字別に分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillAppearanceFrequencyGrid(AnalyseAppearanceFrequency(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("出現頻度分析", "出現頻度分析",
+                        "過去の当選番号の出現回数を数字別に分析します", AnalyseAppearanceFrequency,
+                        FillAppearanceFrequencyGrid);
 }
 
 }  // namespace pirumo

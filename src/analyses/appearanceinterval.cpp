@@ -33,14 +33,9 @@ PositionValueResult AnalyseAppearanceInterval(const DrawHistory& history) {
 }
 
 Analysis AppearanceIntervalAnalysis() {
-    Analysis analysis;
-    analysis.name = "出現間隔分析";
-    analysis.caption = "出現間隔分析";
-    analysis.summary = "過去の当選数字が何回前に出現しているか分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillAppearanceIntervalGrid(AnalyseAppearanceInterval(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("出現間隔分析", "出現間隔分析",
+                        "過去の当選数字が何回前に出現しているか分析します",
+                        AnalyseAppearanceInterval, FillAppearanceIntervalGrid);
 }
 
 }  // namespace pirumo

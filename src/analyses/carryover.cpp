@@ -24,14 +24,9 @@ CarryOverResult AnalyseCarryOver(const DrawHistory& history) {
 }
 
 Analysis CarryOverAnalysis() {
-    Analysis analysis;
-    analysis.name = "引っ張り分析";
-    analysis.caption = "引っ張り分析";
-    analysis.summary = "過去の当選数字に前回の数字が入っているか分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillCarryOverGrid(AnalyseCarryOver(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("引っ張り分析", "引っ張り分析",
+                        "過去の当選数字に前回の数字が入っているか分析します", AnalyseCarryOver,
+                        FillCarryOverGrid);
 }
 
 }  // namespace pirumo

@@ -21,14 +21,9 @@ ConsecutiveResult AnalyseConsecutive(const DrawHistory& history) {
 }
 
 Analysis ConsecutiveAnalysis() {
-    Analysis analysis;
-    analysis.name = "連番飛び石分析";
-    analysis.caption = "連番・飛び石分析";
-    analysis.summary = "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillConsecutiveGrid(AnalyseConsecutive(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("連番飛び石分析", "連番・飛び石分析",
+                        "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します",
+                        AnalyseConsecutive, FillConsecutiveGrid);
 }
 
 }  // namespace pirumo

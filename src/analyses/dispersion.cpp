@@ -14,14 +14,9 @@ DispersionResult AnalyseDispersion(const DrawHistory& history) {
 }
 
 Analysis DispersionAnalysis() {
-    Analysis analysis;
-    analysis.name = "バラツキ分析";
-    analysis.caption = "バラツキ分析";
-    analysis.summary = "過去の当選番号のバラツキを数字別に分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillDispersionGrid(AnalyseDispersion(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("バラツキ分析", "バラツキ分析",
+                        "過去の当選番号のバラツキを数字別に分析します", AnalyseDispersion,
+                        FillDispersionGrid);
 }
 
 }  // namespace pirumo

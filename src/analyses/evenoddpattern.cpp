@@ -17,14 +17,9 @@ CombinationPatternResult AnalyseEvenOddPattern(const DrawHistory& history) {
 }
 
 Analysis EvenOddPatternAnalysis() {
-    Analysis analysis;
-    analysis.name = "偶数奇数の組合せパターン分析";
-    analysis.caption = "偶数・奇数の組合せパターン分析";
-    analysis.summary = "過去の当選番号を偶数と奇数に分類して分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillEvenOddPatternGrid(AnalyseEvenOddPattern(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("偶数奇数の組合せパターン分析", "偶数・奇数の組合せパターン分析",
+                        "過去の当選番号を偶数と奇数に分類して分析します", AnalyseEvenOddPattern,
+                        FillEvenOddPatternGrid);
 }
 
 }  // namespace pirumo

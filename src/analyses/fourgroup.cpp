@@ -25,14 +25,9 @@ FourGroupResult AnalyseFourGroup(const DrawHistory& history) {
 }
 
 Analysis FourGroupAnalysis() {
-    Analysis analysis;
-    analysis.name = "分割4傾向分析";
-    analysis.caption = "4分割傾向分析";
-    analysis.summary = "過去の当選番号の４グループに分類して分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillFourGroupGrid(AnalyseFourGroup(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("分割4傾向分析", "4分割傾向分析",
+                        "過去の当選番号の４グループに分類して分析します", AnalyseFourGroup,
+                        FillFourGroupGrid);
 }
 
 }  // namespace pirumo

@@ -28,16 +28,6 @@ GroupDataResult AnalyseGroups(const DrawHistory& history, std::vector<NumberRang
     return result;
 }
 
-Analysis GroupDataAnalysis(const char* name, const char* caption, const char* summary,
-                           void (*fillGrid)(const DrawHistory&, ResultGrid&)) {
-    Analysis analysis;
-    analysis.name = name;
-    analysis.caption = caption;
-    analysis.summary = summary;
-    analysis.fillGrid = fillGrid;
-    return analysis;
-}
-
 }  // namespace
 
 GroupDataResult AnalyseGroupData6(const DrawHistory& history) {
@@ -63,27 +53,21 @@ GroupDataResult AnalyseGroupData10(const DrawHistory& history) {
 }
 
 Analysis GroupData6Analysis() {
-    return GroupDataAnalysis("分割6データ分析", "6分割データ分析",
-                             "過去の当選番号の６グループに分類して分析します",
-                             [](const DrawHistory& history, ResultGrid& grid) {
-                                 FillGroupData6Grid(AnalyseGroupData6(history), grid);
-                             });
+    return MakeAnalysis("分割6データ分析", "6分割データ分析",
+                        "過去の当選番号の６グループに分類して分析します", AnalyseGroupData6,
+                        FillGroupData6Grid);
 }
 
 Analysis GroupData7Analysis() {
-    return GroupDataAnalysis("分割7データ分析", "7分割データ分析",
-                             "過去の当選番号の７グループに分類して分析します",
-                             [](const DrawHistory& history, ResultGrid& grid) {
-                                 FillGroupData7Grid(AnalyseGroupData7(history), grid);
-                             });
+    return MakeAnalysis("分割7データ分析", "7分割データ分析",
+                        "過去の当選番号の７グループに分類して分析します", AnalyseGroupData7,
+                        FillGroupData7Grid);
 }
 
 Analysis GroupData10Analysis() {
-    return GroupDataAnalysis("分割10データ分析", "10分割データ分析",
-                             "過去の当選番号の１０グループに分類して分析します",
-                             [](const DrawHistory& history, ResultGrid& grid) {
-                                 FillGroupData10Grid(AnalyseGroupData10(history), grid);
-                             });
+    return MakeAnalysis("分割10データ分析", "10分割データ分析",
+                        "過去の当選番号の１０グループに分類して分析します", AnalyseGroupData10,
+                        FillGroupData10Grid);
 }
 
 }  // namespace pirumo

@@ -47,14 +47,9 @@ LastDigitResult AnalyseLastDigit(const DrawHistory& history) {
 }
 
 Analysis LastDigitAnalysis() {
-    Analysis analysis;
-    analysis.name = "下一桁出現傾向分析";
-    analysis.caption = "下一桁出現傾向分析";
-    analysis.summary = "過去の当選番号の下一桁の数字の出現傾向を分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillLastDigitGrid(AnalyseLastDigit(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("下一桁出現傾向分析", "下一桁出現傾向分析",
+                        "過去の当選番号の下一桁の数字の出現傾向を分析します", AnalyseLastDigit,
+                        FillLastDigitGrid);
 }
 
 }  // namespace pirumo

@@ -28,14 +28,9 @@ PositionValueResult AnalyseNumberGap(const DrawHistory& history) {
 }
 
 Analysis NumberGapAnalysis() {
-    Analysis analysis;
-    analysis.name = "数字間隔分析";
-    analysis.caption = "数字間隔分析";
-    analysis.summary = "当選数字を第１数字～第５数字別に前回数字との数字の間隔を分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillNumberGapGrid(AnalyseNumberGap(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("数字間隔分析", "数字間隔分析",
+                        "当選数字を第１数字～第５数字別に前回数字との数字の間隔を分析します",
+                        AnalyseNumberGap, FillNumberGapGrid);
 }
 
 }  // namespace pirumo

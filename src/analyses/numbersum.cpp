@@ -20,14 +20,9 @@ NumberSumResult AnalyseNumberSum(const DrawHistory& history) {
 }
 
 Analysis NumberSumAnalysis() {
-    Analysis analysis;
-    analysis.name = "数字合計分析";
-    analysis.caption = "数字合計分析";
-    analysis.summary = "過去の当選番号の本数字＋ボーナス数字合計を分析します";
-    analysis.fillGrid = [](const DrawHistory& history, ResultGrid& grid) {
-        FillNumberSumGrid(AnalyseNumberSum(history), grid);
-    };
-    return analysis;
+    return MakeAnalysis("数字合計分析", "数字合計分析",
+                        "過去の当選番号の本数字＋ボーナス数字合計を分析します", AnalyseNumberSum,
+                        FillNumberSumGrid);
 }
 
 }  // namespace pirumo
