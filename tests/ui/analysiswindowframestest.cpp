@@ -78,38 +78,17 @@ TEST(AnalysisWindowFrames, ButtonsEntryAndLegendOfEveryWindow) {
             }
         }
         // On paper the legend is a line under the description, mark for mark.
-        const std::vector<LegendControl>& legend = AnalysisWindowLayoutOf(expected.name).legend;
-        const auto marks = std::count_if(legend.begin(), legend.end(), [](const auto& control) {
-            return control.kind != LegendControl::Kind::Label;
-        });
+        const auto marks = LegendOf(expected.name).marks.size();
         const std::vector<PrintLine> lines =
             window->PrintDocumentOf(QDate(2025, 9, 30)).blocks.front().lines;
         const auto legendLines =
             std::count_if(lines.begin(), lines.end(), [marks](const auto& line) {
-                return !line.legend.empty() &&
-                       line.legend.size() == static_cast<std::size_t>(marks);
+                return !line.legend.empty() && line.legend.size() == marks;
             });
         EXPECT_EQ(legendLines, marks > 0 ? 1 : 0);
         window->close();
         EXPECT_TRUE(host.EntryAllowed());
     }
-}
-
-// On paper each mark stands beside its meaning, after the legend's caption.
-TEST(AnalysisWindowFrames, LegendOnPaperPairsEachMarkWithItsMeaning) {
-    const auto describe = [](const PrintLine& line) {
-        QString text = line.text + QStringLiteral("|");
-        for (const PrintLegendMark& mark : line.legend) {
-            text += QStringLiteral("%1%2%3 ").arg(
-                mark.ball ? QStringLiteral("●") : QStringLiteral("■"), mark.letter, mark.meaning);
-        }
-        return text.toStdString();
-    };
-    EXPECT_EQ(describe(LegendPrintLine(LegendOf("分割7データ分析"))),
-              "|●：本数字 ●：ボーナス数字 ■:該当なし ");
-    EXPECT_EQ(describe(LegendPrintLine(LegendOf("偶数奇数の組合せパターン分析"))),
-              "偶数:奇数|■A5:0 ■B4:1 ■C3:2 ■D2:3 ■E1:4 ■F0:5 ");
-    EXPECT_TRUE(LegendOf("出現回数分析").marks.empty());
 }
 
 }  // namespace
