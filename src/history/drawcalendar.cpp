@@ -20,14 +20,14 @@ std::string DateText(std::chrono::sys_days day) {
 
 }  // namespace
 
-const Draw* NewestDraw(const DrawHistory& history) {
-    const auto& rows = history.Rows();
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        if (IsValidDraw(*it)) {
-            return &*it;
+const Draw* NewestDraw(const std::vector<Draw>& rows) {
+    const Draw* newest = nullptr;
+    for (const Draw& draw : rows) {
+        if (IsValidDraw(draw) && (newest == nullptr || draw.drawNumber > newest->drawNumber)) {
+            newest = &draw;
         }
     }
-    return nullptr;
+    return newest;
 }
 
 std::string NewestDrawText(const DrawHistory& history) {

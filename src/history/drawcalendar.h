@@ -3,6 +3,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "history/drawhistory.h"
 
@@ -13,8 +14,11 @@ namespace pirumo {
 inline constexpr int kDaysBetweenDraws = 7;
 inline constexpr int kOutOfDateAfterDays = 8;
 
-// The newest valid draw, or nullptr when the history has none.
-const Draw* NewestDraw(const DrawHistory& history);
+// The valid draw with the highest number, in rows of any order, or nullptr when there is none.
+const Draw* NewestDraw(const std::vector<Draw>& rows);
+inline const Draw* NewestDraw(const DrawHistory& history) {
+    return NewestDraw(history.Rows());
+}
 
 // 「最新 第1353回（2025/09/23）」; 「最新 第1353回」 without a date; 「当選データがありません」
 // with no valid draw.

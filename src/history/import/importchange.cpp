@@ -1,5 +1,6 @@
 #include "history/import/importchange.h"
 
+#include "history/drawcalendar.h"
 #include "history/drawcaption.h"
 #include "history/historyerror.h"
 #include "history/store/historyfile.h"
@@ -9,13 +10,8 @@ namespace pirumo {
 namespace {
 
 std::optional<Draw> NewestValid(const std::vector<Draw>& rows) {
-    std::optional<Draw> newest;
-    for (const Draw& d : rows) {
-        if (IsValidDraw(d) && (!newest || d.drawNumber > newest->drawNumber)) {
-            newest = d;
-        }
-    }
-    return newest;
+    const Draw* newest = NewestDraw(rows);
+    return newest != nullptr ? std::optional<Draw>(*newest) : std::nullopt;
 }
 
 std::string NewestText(const std::optional<Draw>& newest) {
