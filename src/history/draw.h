@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "history/drawprizes.h"
 
 namespace pirumo {
 
@@ -33,7 +36,8 @@ struct Draw {
     int drawNumber = 0;  // 回数
     // numbers[0..4] = 第1数字..第5数字 in stored field order, numbers[5] = ボーナス数字.
     std::array<std::int16_t, kFieldCount> numbers{};
-    std::string date;  // 開催日 "YYYY/MM/DD", empty when unknown
+    std::string date;                    // 開催日 "YYYY/MM/DD", empty when unknown
+    std::optional<DrawPrizes> prizes{};  // the published winners and amounts, when known
 
     int Main(int i) const { return numbers[static_cast<std::size_t>(i)]; }  // i = 0..4
     int Bonus() const { return numbers[kBonusIndex]; }
