@@ -2,6 +2,8 @@
 
 #include "grid/gridexport.h"
 #include "prediction/backtest/backtestgrids.h"
+#include "prediction/money/moneytext.h"
+#include "prediction/money/yentext.h"
 
 namespace pirumo {
 
@@ -64,6 +66,27 @@ std::string SummaryHeading(const BacktestResult& result) {
     return "予想の検証　第" + std::to_string(result.from) + "回～第" + std::to_string(result.to) +
            "回（" + std::to_string(result.draws.size()) + " 回分、反映するオプション " +
            std::to_string(result.reflected) + " 件）";
+}
+
+// Had the numbers been bought once at every draw: what it cost and brought, beside random tickets.
+std::string NumberCheckYenText(const NumberCheckResult& result) {
+    const RandomTicketWinnings& random = result.random;
+    if (random.coveredDraws == 0) {
+        return "\n賞金のデータがないため、金額は計算できません。\n";
+    }
+    std::string text = "\n毎回1口（" + YenText(kTicketPrice) + "）買っていた場合（" +
+                       CoveredDrawsText(random) + "）:\n  購入額 " + YenText(random.spent) +
+                       "、当せん金 " + YenText(result.Won()) + "、回収率 " +
+                       ReturnRateText(static_cast<double>(result.Won()), random.spent) +
+                       "\n  当せん金の内訳:";
+    for (int p = 0; p < kPrizeClassCount; ++p) {
+        const auto pi = static_cast<std::size_t>(p);
+        text += p == 0 ? " " : "、";
+        text += kPrizeClassNames[pi];
+        text += ' ';
+        text += YenText(result.won[pi]);
+    }
+    return text + "\n  無作為な1口を毎回買った場合: " + RandomWinningsText(random) + "\n";
 }
 
 constexpr const char* kChanceNote =
@@ -129,7 +152,20 @@ std::string NumberCheckToJson(const NumberCheckResult& result) {
         json +=
             JsonQuote(kPrizeClassNames[static_cast<std::size_t>(p)]) + ": " + JsonArray(numbers);
     }
-    json += "\n  },\n  \"odds\": {";
+    json += "\n  },\n  \"prizeDraws\": " + std::to_string(result.random.coveredDraws) +
+            ",\n  \"spent\": " + std::to_string(result.random.spent) +
+            ",\n  \"won\": " + std::to_string(result.Won()) + ",\n  \"prizes\": {";
+    for (int p = 0; p < kPrizeClassCount; ++p) {
+        const auto pi = static_cast<std::size_t>(p);
+        json += p == 0 ? "\n    " : ",\n    ";
+        json += JsonQuote(kPrizeClassNames[pi]) +
+                ": {\"wins\": " + std::to_string(result.wins[pi].size()) +
+                ", \"amount\": " + std::to_string(result.won[pi]) + "}";
+    }
+    json += "\n  },\n  \"expectedWon\": " + std::to_string(RoundedYen(result.random.expectedWon)) +
+            ",\n  \"expectedWonLow\": " + std::to_string(result.random.lowWon) +
+            ",\n  \"expectedWonHigh\": " + std::to_string(result.random.highWon);
+    json += ",\n  \"odds\": {";
     for (int p = 0; p < kPrizeClassCount; ++p) {
         json += p == 0 ? "\n    " : ",\n    ";
         json += JsonQuote(kPrizeClassNames[static_cast<std::size_t>(p)]) + ": {\"combinations\": " +
@@ -156,10 +192,15 @@ std::string NumberCheckToText(const NumberCheckResult& result) {
         } else {
             for (const WinningDraw& w : wins) {
                 text += "\n  第" + std::to_string(w.drawNumber) + "回 " + w.date;
+                if (w.amount) {
+                    text += ' ';
+                    text += YenText(*w.amount);
+                }
             }
         }
         text += "\n";
     }
+    text += NumberCheckYenText(result);
     text += "\n1口が1回の抽せんで当たる確率（どの組合せも毎回同じです）:\n";
     for (int p = 0; p < kPrizeClassCount; ++p) {
         text += std::string(kPrizeClassNames[static_cast<std::size_t>(p)]) + ": " +
