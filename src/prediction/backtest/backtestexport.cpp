@@ -2,6 +2,7 @@
 
 #include "grid/gridexport.h"
 #include "prediction/backtest/backtestgrids.h"
+#include "prediction/backtest/backtestmoneygrid.h"
 #include "prediction/money/moneytext.h"
 #include "prediction/money/yentext.h"
 
@@ -44,7 +45,7 @@ std::string DrawToJson(const BacktestDraw& d) {
     return json + "}}";
 }
 
-std::string SummaryToJson(const MethodSummary& s) {
+std::string SummaryToJson(const MethodSummary& s, const MethodMoney& money) {
     std::string json = "{\"draws\": " + std::to_string(s.draws) +
                        ", \"numbers\": " + std::to_string(s.poolNumbers) +
                        ", \"matches\": " + std::to_string(s.matches) +
@@ -59,7 +60,12 @@ std::string SummaryToJson(const MethodSummary& s) {
                 ": {\"won\": " + std::to_string(s.prizes[static_cast<std::size_t>(p)]) +
                 ", \"expected\": " + JsonNumber(s.ExpectedPrizes(p)) + "}";
     }
-    return json + "}}";
+    return json + "}, \"prizeDraws\": " + std::to_string(money.random.coveredDraws) +
+           ", \"spent\": " + std::to_string(money.random.spent) +
+           ", \"won\": " + std::to_string(money.won) +
+           ", \"expectedWon\": " + std::to_string(RoundedYen(money.random.expectedWon)) +
+           ", \"expectedWonLow\": " + std::to_string(money.random.lowWon) +
+           ", \"expectedWonHigh\": " + std::to_string(money.random.highWon) + "}";
 }
 
 std::string SummaryHeading(const BacktestResult& result) {
@@ -107,7 +113,8 @@ std::string BacktestToJson(const BacktestResult& result) {
     json += "  ],\n  \"summary\": {\n";
     for (int m = 0; m < kMethodCount; ++m) {
         json += "    " + JsonQuote(kMethodNames[static_cast<std::size_t>(m)]) + ": " +
-                SummaryToJson(result.summary[static_cast<std::size_t>(m)]);
+                SummaryToJson(result.summary[static_cast<std::size_t>(m)],
+                              result.money[static_cast<std::size_t>(m)]);
         json += m + 1 < kMethodCount ? ",\n" : "\n";
     }
     return json + "  }\n}\n";
@@ -116,10 +123,12 @@ std::string BacktestToJson(const BacktestResult& result) {
 std::string BacktestToText(const BacktestResult& result) {
     ResultGrid summary;
     FillBacktestSummaryGrid(result, summary);
+    ResultGrid money;
+    FillBacktestMoneyGrid(result, money);
     ResultGrid draws;
     FillBacktestOverviewGrid(result, draws);
     return SummaryHeading(result) + "\n" + kChanceNote + "\n\n" + GridToText(summary) + "\n" +
-           GridToText(draws);
+           BacktestMoneyNote(result) + "\n" + GridToText(money) + "\n" + GridToText(draws);
 }
 
 std::string BacktestToCsv(const BacktestResult& result) {
@@ -131,10 +140,14 @@ std::string BacktestToCsv(const BacktestResult& result) {
 std::string BacktestToHtml(const BacktestResult& result) {
     ResultGrid summary;
     FillBacktestSummaryGrid(result, summary);
+    ResultGrid money;
+    FillBacktestMoneyGrid(result, money);
     ResultGrid draws;
     FillBacktestOverviewGrid(result, draws);
     const std::string body = "<h1>" + HtmlEscape(SummaryHeading(result)) + "</h1>\n<p>" +
                              HtmlEscape(kChanceNote) + "</p>\n" + GridToHtmlTable(summary) +
+                             "\n<h2>金額</h2>\n<p>" + HtmlEscape(BacktestMoneyNote(result)) +
+                             "</p>\n" + GridToHtmlTable(money) +
                              "\n<h2>回ごとの予想と当選数字</h2>\n" + GridToHtmlTable(draws) + "\n";
     return HtmlPage("予想の検証", body);
 }

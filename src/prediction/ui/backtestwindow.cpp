@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "prediction/backtest/backtestgrids.h"
+#include "prediction/backtest/backtestmoneygrid.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestchart.h"
 #include "prediction/ui/backtestjob.h"
@@ -102,10 +103,22 @@ BacktestWindow::BacktestWindow(WindowHost& host, const PredictionOptions& option
 
 BacktestWindow::~BacktestWindow() = default;
 
+// The matches per method, then the same tickets in yen.
 QWidget* BacktestWindow::CreateSummaryArea() {
-    mSummary = new GridView(this);
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    mSummary = new GridView(area);
     mSummary->setObjectName(QStringLiteral("summaryGrid"));
-    return mSummary;
+    mMoneyNote = new QLabel(area);
+    mMoneyNote->setObjectName(QStringLiteral("moneyNoteLabel"));
+    mMoneyNote->setWordWrap(true);
+    mMoney = new GridView(area);
+    mMoney->setObjectName(QStringLiteral("moneyGrid"));
+    layout->addWidget(mSummary);
+    layout->addWidget(mMoneyNote);
+    layout->addWidget(mMoney);
+    return area;
 }
 
 QWidget* BacktestWindow::CreateDetailArea() {
@@ -270,6 +283,10 @@ void BacktestWindow::ShowResult() {
     FillBacktestSummaryGrid(result, mSummaryGrid);
     mSummary->SetGrid(mSummaryGrid);
     mSummary->setFixedHeight(mSummary->sizeHint().height());
+    mMoneyNote->setText(QString::fromStdString(BacktestMoneyNote(result)));
+    FillBacktestMoneyGrid(result, mMoneyGrid);
+    mMoney->SetGrid(mMoneyGrid);
+    mMoney->setFixedHeight(mMoney->sizeHint().height());
     ShowMethod(mMethod->currentIndex());
 }
 
