@@ -18,8 +18,8 @@ class QVBoxLayout;
 
 namespace pirumo {
 
-class BacktestChart;
 class BacktestJob;
+class ChartPane;
 class GridView;
 class WindowHost;
 
@@ -80,7 +80,7 @@ private:
     QLabel* mMoneyNote = nullptr;
     GridView* mMoney = nullptr;
     QComboBox* mMethod = nullptr;
-    BacktestChart* mChart = nullptr;
+    ChartPane* mChart = nullptr;
     QTabWidget* mTabs = nullptr;
     GridView* mDraws = nullptr;
     GridView* mLog = nullptr;
