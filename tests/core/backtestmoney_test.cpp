@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "history/import/historycsv.h"
+#include "prediction/backtest/backtestyenchart.h"
 #include "testhistory.h"
 
 namespace pirumo {
@@ -90,12 +91,19 @@ Expected DirectYen(const BacktestResult& result, int method,
     return e;
 }
 
+// The table's figures, and the ends of the cumulative chart's lines.
 void ExpectYen(const BacktestResult& result, const std::map<int, PublishedDraw>& published,
                int lastWithPrizes) {
     for (int m = 0; m < kMethodCount; ++m) {
         SCOPED_TRACE(kMethodNames[static_cast<std::size_t>(m)]);
         const Expected e = DirectYen(result, m, published, lastWithPrizes);
         const MethodMoney& money = result.money[static_cast<std::size_t>(m)];
+        const Chart chart = BacktestYenChart(result, m);
+        ASSERT_EQ(chart.series.size(), 3u);
+        EXPECT_EQ(chart.series[0].y.back(), e.spent);
+        EXPECT_NEAR(chart.series[1].y.back(), e.expectedWon, 1e-6 * e.expectedWon);
+        EXPECT_EQ(chart.series[2].y.back(), e.won);
+        EXPECT_EQ(chart.series[2].x.size(), result.draws.size());
         EXPECT_EQ(money.random.spent, e.spent);
         EXPECT_EQ(money.won, e.won);
         EXPECT_NEAR(money.random.expectedWon, e.expectedWon, 1e-6 * e.expectedWon);

@@ -13,6 +13,7 @@
 #include "prediction/backtest/backtestchart.h"
 #include "prediction/backtest/backtestgrids.h"
 #include "prediction/backtest/backtestmoneygrid.h"
+#include "prediction/backtest/backtestyenchart.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
 #include "widgets/chartpane.h"
@@ -294,7 +295,8 @@ void BacktestWindow::ShowResult() {
 
 void BacktestWindow::ShowMethod(int method) {
     const BacktestResult& result = mJob->Result();
-    mChart->Show(std::vector<Chart>{BacktestChart(result, method)});
+    mChart->Show(
+        std::vector<Chart>{BacktestChart(result, method), BacktestYenChart(result, method)});
     FillBacktestDrawGrid(result, method, mDrawGrid);
     mDraws->SetGrid(mDrawGrid);
 }
