@@ -40,6 +40,44 @@ struct CoveredDraw {
     std::array<std::int64_t, kPrizeClassCount> amount{};
 };
 
+// Finds the draw a winning ticket was bought for. With fewer winners a run than draws, a table by
+// ticket answers at once; with more, walking through the draws costs little beside the winners
+// and reads memory in order.
+class TicketDraws {
+public:
+    static constexpr std::int64_t kMaxTableTickets = std::int64_t{1} << 22;
+
+    TicketDraws(const std::vector<CoveredDraw>& covered, std::int64_t tickets, double winsPerRun)
+        : mCovered(covered) {
+        if (tickets <= kMaxTableTickets && winsPerRun < static_cast<double>(covered.size())) {
+            mTable.reserve(static_cast<std::size_t>(tickets));
+            for (std::size_t d = 0; d < covered.size(); ++d) {
+                mTable.resize(static_cast<std::size_t>(covered[d].lastTicket),
+                              static_cast<std::uint32_t>(d));
+            }
+        }
+    }
+
+    // Before each run: its winners come in increasing order.
+    void Restart() { mWalked = 0; }
+
+    // The draw of 1-based ticket `ticket`.
+    const CoveredDraw& Of(std::int64_t ticket) {
+        if (!mTable.empty()) {
+            return mCovered[mTable[static_cast<std::size_t>(ticket - 1)]];
+        }
+        while (mCovered[mWalked].lastTicket < ticket) {
+            ++mWalked;
+        }
+        return mCovered[mWalked];
+    }
+
+private:
+    const std::vector<CoveredDraw>& mCovered;
+    std::vector<std::uint32_t> mTable;
+    std::size_t mWalked = 0;
+};
+
 }  // namespace
 
 double ExpectedTicketWinnings(const DrawPrizes& prizes) {
@@ -86,25 +124,23 @@ RandomTicketWinnings SimulateRandomTickets(std::span<const TicketPurchase> purch
 
     // Tickets in a row are independent trials: the gap to the next winning ticket is geometric.
     const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
-    const double logMiss = std::log1p(-winChance);
+    const double perLogMiss = 1 / std::log1p(-winChance);
     const double winsPerRun = static_cast<double>(result.tickets) * winChance;
     const int runs =
         static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun, static_cast<double>(kMinRuns),
                                     static_cast<double>(kSimulationRuns)));
     std::mt19937_64 engine(kSimulationSeed);
     std::vector<std::int64_t> totals(static_cast<std::size_t>(runs));
+    TicketDraws drawOf(covered, result.tickets, winsPerRun);
     for (std::int64_t& total : totals) {
-        std::size_t draw = 0;
+        drawOf.Restart();
         for (std::int64_t ticket = 0;;) {
-            const double gap = std::floor(std::log(UniformOpenClosed(engine)) / logMiss);
+            const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
             if (gap >= static_cast<double>(result.tickets - ticket)) {
                 break;
             }
             ticket += static_cast<std::int64_t>(gap) + 1;  // 1-based number of the winner
-            while (covered[draw].lastTicket < ticket) {
-                ++draw;
-            }
-            total += covered[draw].amount[static_cast<std::size_t>(WinningClass(engine))];
+            total += drawOf.Of(ticket).amount[static_cast<std::size_t>(WinningClass(engine))];
         }
     }
     const auto low = totals.begin() + runs / 40;                   // the 2.5 % point
