@@ -152,4 +152,74 @@ RandomTicketWinnings SimulateRandomTickets(std::span<const TicketPurchase> purch
     return result;
 }
 
+RunningRange SimulateRunningRange(std::span<const TicketPurchase> purchases, int maxPoints) {
+    RunningRange range;
+    const auto count = static_cast<int>(purchases.size());
+    if (count == 0 || maxPoints < 1) {
+        return range;
+    }
+    std::vector<CoveredDraw> covered;
+    std::int64_t tickets = 0;
+    std::vector<std::int64_t> ticketsAtPoint;  // covered tickets bought up to each point
+    const int step = (count + maxPoints - 1) / maxPoints;
+    for (int i = 0; i < count; ++i) {
+        const TicketPurchase& p = purchases[static_cast<std::size_t>(i)];
+        if (p.prizes && p.tickets > 0) {
+            tickets += p.tickets;
+            covered.push_back({tickets, p.prizes->amount});
+        }
+        if ((i + 1) % step == 0 || i + 1 == count) {
+            range.at.push_back(i);
+            ticketsAtPoint.push_back(tickets);
+        }
+    }
+    const std::size_t points = range.at.size();
+    range.low.assign(points, 0);
+    range.high.assign(points, 0);
+    if (tickets == 0) {
+        return range;
+    }
+
+    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
+    const double perLogMiss = 1 / std::log1p(-winChance);
+    const double winsPerRun = static_cast<double>(tickets) * winChance;
+    const int runs =
+        static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun, static_cast<double>(kMinRuns),
+                                    static_cast<double>(kRunningRangeRuns)));
+    std::mt19937_64 engine(kSimulationSeed);
+    // totals[k][r]: what run r had won by point k.
+    std::vector<std::vector<std::int64_t>> totals(
+        points, std::vector<std::int64_t>(static_cast<std::size_t>(runs)));
+    TicketDraws drawOf(covered, tickets, winsPerRun);
+    for (std::size_t r = 0; r < static_cast<std::size_t>(runs); ++r) {
+        drawOf.Restart();
+        std::int64_t total = 0;
+        std::size_t k = 0;
+        for (std::int64_t ticket = 0;;) {
+            const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
+            if (gap >= static_cast<double>(tickets - ticket)) {
+                break;
+            }
+            ticket += static_cast<std::int64_t>(gap) + 1;
+            for (; ticketsAtPoint[k] < ticket; ++k) {
+                totals[k][r] = total;
+            }
+            total += drawOf.Of(ticket).amount[static_cast<std::size_t>(WinningClass(engine))];
+        }
+        for (; k < points; ++k) {
+            totals[k][r] = total;
+        }
+    }
+    for (std::size_t k = 0; k < points; ++k) {
+        std::vector<std::int64_t>& column = totals[k];
+        const auto low = column.begin() + runs / 40;
+        const auto high = column.begin() + (runs * 39 + 39) / 40 - 1;
+        std::nth_element(column.begin(), low, column.end());
+        range.low[k] = *low;
+        std::nth_element(column.begin(), high, column.end());
+        range.high[k] = *high;
+    }
+    return range;
+}
+
 }  // namespace pirumo

@@ -52,4 +52,16 @@ inline constexpr std::uint64_t kSimulationSeed = 20260101;
 // simulating every ticket, each run skipping straight from one winning ticket to the next.
 RandomTicketWinnings SimulateRandomTickets(std::span<const TicketPurchase> purchases);
 
+// The 95 % range of what random tickets have won so far, after some of the purchases: at most
+// maxPoints points, evenly spaced, the last purchase always among them (for a cumulative chart).
+// Simulated like SimulateRandomTickets, with fewer runs (never below kMinRuns): a chart needs
+// no more.
+inline constexpr int kRunningRangeRuns = 2000;
+struct RunningRange {
+    std::vector<int> at;  // indices into the purchases, ascending
+    std::vector<std::int64_t> low;
+    std::vector<std::int64_t> high;
+};
+RunningRange SimulateRunningRange(std::span<const TicketPurchase> purchases, int maxPoints);
+
 }  // namespace pirumo
