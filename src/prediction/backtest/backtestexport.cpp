@@ -2,6 +2,7 @@
 
 #include "grid/gridexport.h"
 #include "prediction/backtest/backtestgrids.h"
+#include "prediction/backtest/backtestpower.h"
 
 namespace pirumo {
 
@@ -76,7 +77,7 @@ std::string BacktestToJson(const BacktestResult& result) {
     std::string json = "{\n  \"from\": " + std::to_string(result.from) +
                        ",\n  \"to\": " + std::to_string(result.to) +
                        ",\n  \"reflected\": " + std::to_string(result.reflected) +
-                       ",\n  \"draws\": [\n";
+                       ",\n  \"power\": " + BacktestPowerJson(result) + ",\n  \"draws\": [\n";
     for (std::size_t i = 0; i < result.draws.size(); ++i) {
         json += DrawToJson(result.draws[i]);
         json += i + 1 < result.draws.size() ? ",\n" : "\n";
@@ -95,8 +96,12 @@ std::string BacktestToText(const BacktestResult& result) {
     FillBacktestSummaryGrid(result, summary);
     ResultGrid draws;
     FillBacktestOverviewGrid(result, draws);
-    return SummaryHeading(result) + "\n" + kChanceNote + "\n\n" + GridToText(summary) + "\n" +
-           GridToText(draws);
+    std::string notes;
+    for (const std::string& note : BacktestPowerNotes(result)) {
+        notes += note + "\n";
+    }
+    return SummaryHeading(result) + "\n" + kChanceNote + "\n" + notes + "\n" + GridToText(summary) +
+           "\n" + GridToText(draws);
 }
 
 std::string BacktestToCsv(const BacktestResult& result) {
@@ -110,8 +115,12 @@ std::string BacktestToHtml(const BacktestResult& result) {
     FillBacktestSummaryGrid(result, summary);
     ResultGrid draws;
     FillBacktestOverviewGrid(result, draws);
+    std::string notes;
+    for (const std::string& note : BacktestPowerNotes(result)) {
+        notes += "<p>" + HtmlEscape(note) + "</p>\n";
+    }
     const std::string body = "<h1>" + HtmlEscape(SummaryHeading(result)) + "</h1>\n<p>" +
-                             HtmlEscape(kChanceNote) + "</p>\n" + GridToHtmlTable(summary) +
+                             HtmlEscape(kChanceNote) + "</p>\n" + notes + GridToHtmlTable(summary) +
                              "\n<h2>回ごとの予想と当選数字</h2>\n" + GridToHtmlTable(draws) + "\n";
     return HtmlPage("予想の検証", body);
 }
