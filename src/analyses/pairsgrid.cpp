@@ -73,7 +73,7 @@ void FillPairGrid(const PairResult& result, ResultGrid& grid, PairOrder order) {
         grid.SetCellText(5, row, Fixed1(figure.observed - figure.expected, true));
         grid.SetCellText(6, row, pair->marked ? kPairMark : "");
         if (figure.Outside()) {
-            PaintBlock(grid, 2, row, kColumns, row, kBlack,
+            PaintBlock(grid, 2, row, kColumns - 1, row, kBlack,
                        figure.observed > figure.high ? kPairAboveColour : kPairBelowColour);
         }
         ++row;

@@ -49,6 +49,11 @@ TEST_F(PredictionCheckWindowsTest, BacktestWindowShowsTheCheckAndTheLoggedPredic
     const auto* chart = window->findChild<QChartView*>();
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(chart->chart()->series().size(), 3);
+    // Under the summary: what 70 draws can tell from chance, and the four methods at once.
+    const QString power = window->findChild<QLabel*>(QStringLiteral("powerNote"))->text();
+    EXPECT_TRUE(power.contains(QStringLiteral("この 70 回分で偶然と見分けられる最小の差")))
+        << power.toStdString();
+    EXPECT_TRUE(power.contains(QStringLiteral("4 つの方法を同時に判定"))) << power.toStdString();
 
     // The draws table's two colours, each explained under it in that colour.
     const ResultGrid& table =

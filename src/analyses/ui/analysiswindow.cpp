@@ -1,6 +1,8 @@
 #include "analyses/ui/analysiswindow.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -125,6 +127,33 @@ void AnalysisWindow::CreateControls() {
                 [this] { OpenPrintPreview(PrintDocumentOf(QDate::currentDate()), this); });
     }
     CreateLegend(*client);
+    CreateOrderChoice(*client);
+}
+
+// Beside the buttons, for an analysis whose rows may be listed in several orders.
+void AnalysisWindow::CreateOrderChoice(QWidget& client) {
+    if (mAnalysis.orders.empty()) {
+        return;
+    }
+    mOrderRow = new QWidget(&client);
+    mOrderRow->setObjectName(QStringLiteral("orderRow"));
+    auto* row = new QHBoxLayout(mOrderRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(new QLabel(QStringLiteral("並べ替え"), mOrderRow));
+    mOrderChoice = new QComboBox(mOrderRow);
+    mOrderChoice->setObjectName(QStringLiteral("orderChoice"));
+    for (const AnalysisOrder& order : mAnalysis.orders) {
+        mOrderChoice->addItem(FromUtf8(order.caption));
+    }
+    row->addWidget(mOrderChoice);
+    connect(mOrderChoice, &QComboBox::currentIndexChanged, this, &AnalysisWindow::Recompute);
+}
+
+const std::function<void(const DrawHistory&, ResultGrid&)>& AnalysisWindow::ChosenFill() const {
+    if (mOrderChoice != nullptr && mOrderChoice->currentIndex() >= 0) {
+        return mAnalysis.orders[static_cast<std::size_t>(mOrderChoice->currentIndex())].fillGrid;
+    }
+    return mAnalysis.fillGrid;
 }
 
 void AnalysisWindow::CreateLegend(QWidget& client) {
@@ -181,7 +210,12 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
 }
 
 PrintDocument AnalysisWindow::PrintDocumentOf(QDate printed) const {
-    return AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
+    PrintDocument document =
+        AnalysisPrintDocument(mAnalysis, mGrid, mHost.AnalysisHistory(), printed);
+    if (const QString range = mHost.AnalysisRangeCaption(); !range.isEmpty()) {
+        document.caption += QStringLiteral("　") + range;
+    }
+    return document;
 }
 
 void AnalysisWindow::Load() {
@@ -251,9 +285,12 @@ void AnalysisWindow::Recompute() {
 }
 
 void AnalysisWindow::RunAnalysis() {
-    if (mAnalysis.fillGrid) {
-        mAnalysis.fillGrid(mHost.History(), mGrid);
+    if (const auto& fill = ChosenFill()) {
+        fill(mHost.AnalysisHistory(), mGrid);
     }
+    const QString range = mHost.AnalysisRangeCaption();
+    setWindowTitle(range.isEmpty() ? FromUtf8(mAnalysis.caption)
+                                   : FromUtf8(mAnalysis.caption) + QStringLiteral("　") + range);
     mGridView->SetGrid(mGrid);
     PlaceControls();
 }
@@ -291,6 +328,10 @@ void AnalysisWindow::PlaceControls() {
     if (mPrintButton != nullptr) {
         right -= mCloseButton->width() + gap;
         mPrintButton->move(right - mPrintButton->width(), buttonTop);
+    }
+    if (mOrderRow != nullptr) {
+        mOrderRow->setGeometry(margin, buttonTop, mOrderRow->sizeHint().width(),
+                               mCloseButton->height());
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "prediction/backtest/backtestgrids.h"
+#include "prediction/backtest/backtestpower.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestchart.h"
 #include "prediction/ui/backtestjob.h"
@@ -102,10 +103,27 @@ BacktestWindow::BacktestWindow(WindowHost& host, const PredictionOptions& option
 
 BacktestWindow::~BacktestWindow() = default;
 
+// The summary grid, and under it what the checked range can show.
 QWidget* BacktestWindow::CreateSummaryArea() {
-    mSummary = new GridView(this);
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    mSummary = new GridView(area);
     mSummary->setObjectName(QStringLiteral("summaryGrid"));
-    return mSummary;
+    layout->addWidget(mSummary);
+    mPowerNote = new QLabel(area);
+    mPowerNote->setObjectName(QStringLiteral("powerNote"));
+    mPowerNote->setWordWrap(true);
+    layout->addWidget(mPowerNote);
+    return area;
+}
+
+void BacktestWindow::ShowPowerNotes(const BacktestResult& result) {
+    QStringList notes;
+    for (const std::string& note : BacktestPowerNotes(result)) {
+        notes << QString::fromUtf8(note);
+    }
+    mPowerNote->setText(notes.join(QLatin1Char('\n')));
 }
 
 QWidget* BacktestWindow::CreateDetailArea() {
@@ -249,6 +267,7 @@ void BacktestWindow::ShowResult() {
     }
     if (!mJob->Error().empty()) {
         mHeading->setText(QString::fromUtf8(mJob->Error()));
+        mPowerNote->clear();
         return;
     }
     const BacktestResult& result = mJob->Result();
@@ -270,6 +289,7 @@ void BacktestWindow::ShowResult() {
     FillBacktestSummaryGrid(result, mSummaryGrid);
     mSummary->SetGrid(mSummaryGrid);
     mSummary->setFixedHeight(mSummary->sizeHint().height());
+    ShowPowerNotes(result);
     ShowMethod(mMethod->currentIndex());
 }
 

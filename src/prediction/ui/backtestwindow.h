@@ -58,6 +58,7 @@ private:
     void ShowProgress();
     void ShowResult();
     void ShowMethod(int method);
+    void ShowPowerNotes(const BacktestResult& result);
     void ShowPredictionLog();
 
     WindowHost& mHost;
@@ -76,6 +77,7 @@ private:
     QPushButton* mCancel = nullptr;
     QTimer* mProgressTimer = nullptr;
     GridView* mSummary = nullptr;
+    QLabel* mPowerNote = nullptr;  // the smallest detectable edge, the note on many methods
     QComboBox* mMethod = nullptr;
     BacktestChart* mChart = nullptr;
     QTabWidget* mTabs = nullptr;
