@@ -41,7 +41,7 @@ std::vector<const PairCount*> InOrder(const PairResult& result, PairOrder order)
 
 void SetUpGrid(ResultGrid& grid, int rows) {
     ShapeGrid(grid,
-              {.columns = kColumns, .rows = rows, .visibleColumns = kColumns, .visibleRows = 30});
+              {.columns = kColumns, .rows = rows, .visibleColumns = kColumns, .visibleRows = 44});
     grid.SetColumnWidth(4, 8);
     grid.SetColumnWidth(1, 6);
     grid.SetRowHeight(1, 14);

@@ -275,12 +275,12 @@ QSize AnalysisWindow::minimumSizeHint() const {
 void AnalysisWindow::Recompute() {
     HourglassCursor hourglass;
     const QPoint seen = mGridView->ScrollPosition();
-    const bool atNewest = mLayout.titleRows > 0 && mGridView->ShowsLastRow();
+    const bool atNewest = mLayout.titleRows > 0 && ShowsNewestDraw();
     mGrid = ResultGrid();
     RunAnalysis();
     mGridView->ScrollTo(seen);
     if (atNewest) {
-        mGridView->ScrollToLastRow();
+        ScrollToNewestDraw();
     }
 }
 
@@ -322,16 +322,18 @@ void AnalysisWindow::PlaceControls() {
     mGridView->setGeometry(QRect(QPoint(margin, gridTop), size));
 
     const int buttonTop = gridTop + size.height() + gap;
-    int right = std::min(std::max(margin + size.width(), margin + 2 * mCloseButton->width() + gap),
-                         client->width() - margin);
+    // The order choice goes first on the button line; the buttons keep their places right of it.
+    const int orderWidth = mOrderRow != nullptr ? mOrderRow->sizeHint().width() + gap : 0;
+    int right = std::min(
+        std::max(margin + size.width(), margin + orderWidth + 2 * mCloseButton->width() + gap),
+        client->width() - margin);
     mCloseButton->move(right - mCloseButton->width(), buttonTop);
     if (mPrintButton != nullptr) {
         right -= mCloseButton->width() + gap;
         mPrintButton->move(right - mPrintButton->width(), buttonTop);
     }
     if (mOrderRow != nullptr) {
-        mOrderRow->setGeometry(margin, buttonTop, mOrderRow->sizeHint().width(),
-                               mCloseButton->height());
+        mOrderRow->setGeometry(margin, buttonTop, orderWidth - gap, mCloseButton->height());
     }
 }
 
@@ -371,14 +373,43 @@ int AnalysisWindow::PlaceSummary(QWidget& client) {
     return PlaceWrappingLabel(*mSummary, QPoint(left, top), room, lineHeight).bottom();
 }
 
+// The last row that holds anything: a list sized by draw numbers ends in empty rows when its
+// draws start late, as over a range of draws.
+int AnalysisWindow::NewestDrawRow() const {
+    for (int row = mGrid.RowCount(); row > mLayout.titleRows; --row) {
+        if (!mGrid.CellText(1, row).empty()) {
+            return row;
+        }
+    }
+    return mGrid.RowCount();
+}
+
+bool AnalysisWindow::ShowsNewestDraw() const {
+    if (mGridView->ShowsLastRow()) {
+        return true;
+    }
+    const QModelIndex newest = mGridView->model()->index(NewestDrawRow() - 1, 0);
+    return newest.isValid() &&
+           mGridView->viewport()->rect().contains(mGridView->visualRect(newest).bottomLeft());
+}
+
+void AnalysisWindow::ScrollToNewestDraw() {
+    const int row = NewestDrawRow();
+    if (row >= mGrid.RowCount()) {
+        mGridView->ScrollToLastRow();
+        return;
+    }
+    mGridView->scrollTo(mGridView->model()->index(row - 1, 0), QAbstractItemView::PositionAtBottom);
+}
+
 // A list showing its newest draw goes on showing it at the new size (a tiling, the user).
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {
     const bool atNewest =
-        mShownOnce && mLayout.titleRows > 0 && mGridView != nullptr && mGridView->ShowsLastRow();
+        mShownOnce && mLayout.titleRows > 0 && mGridView != nullptr && ShowsNewestDraw();
     QMdiSubWindow::resizeEvent(event);
     PlaceControls();
     if (atNewest) {
-        mGridView->ScrollToLastRow();
+        ScrollToNewestDraw();
     }
 }
 
@@ -386,7 +417,7 @@ void AnalysisWindow::resizeEvent(QResizeEvent* event) {
 void AnalysisWindow::showEvent(QShowEvent* event) {
     QMdiSubWindow::showEvent(event);
     if (!mShownOnce && mLayout.titleRows > 0) {
-        mGridView->ScrollToLastRow();
+        ScrollToNewestDraw();
     }
     mShownOnce = true;
 }

@@ -56,6 +56,9 @@ private:
     void PlaceLegendLine(int least);
     QSize OpeningSize() const;
     void RunAnalysis();
+    int NewestDrawRow() const;
+    bool ShowsNewestDraw() const;
+    void ScrollToNewestDraw();
     void CreateOrderChoice(QWidget& client);
     const std::function<void(const DrawHistory&, ResultGrid&)>& ChosenFill() const;
 
