@@ -8,6 +8,7 @@
 #include "clirun.h"
 #include "filebytes.h"
 #include "history/drawrange.h"
+#include "history/drawrangesetting.h"
 #include "testhistory.h"
 
 namespace pirumo {
@@ -102,6 +103,28 @@ TEST(DrawRange, SettingTextRoundTrips) {
          {"", "直近", "直近0", "直近-3", "直近x", "-", "0-0", "a-5", "5-b", "3"}) {
         EXPECT_FALSE(ParseDrawRangeSetting(bad).has_value()) << bad;
     }
+}
+
+// The range line comes and goes; the options, the refresh source and the user's own lines stay.
+TEST(DrawRange, SettingIsSavedBesideTheOtherLines) {
+    test::TempFolder folder;
+    const auto ini = folder.Path() / "ピルモ.ini";
+    const std::string others = "最新化URL=http://example.test/h.csv\r\nmemo\r\n";
+    { std::ofstream(ini, std::ios::binary) << others; }
+    EXPECT_EQ(ReadDrawRangeSetting(ini), DrawRange::Everything());
+    SaveDrawRangeSetting(ini, DrawRange::Between(700, 799));
+    SaveDrawRangeSetting(ini, DrawRange::Last(100));
+    EXPECT_EQ(ReadDrawRangeSetting(ini), DrawRange::Last(100));
+    const std::string saved = test::ReadFileBytes(ini);
+    EXPECT_EQ(saved.find("700"), std::string::npos) << "one range line only";
+    EXPECT_NE(saved.find("=http://example.test/h.csv\r\nmemo\r\n"), std::string::npos);
+    SaveDrawRangeSetting(ini, DrawRange::Everything());
+    EXPECT_EQ(ReadDrawRangeSetting(ini), DrawRange::Everything());
+    EXPECT_EQ(test::ReadFileBytes(ini).find("\x95\xaa"), std::string::npos)
+        << "全期間 leaves no line";
+    // A value that is not a range is read as 全期間.
+    { std::ofstream(ini, std::ios::binary) << "分析範囲=直近ぜんぶ\r\n"; }
+    EXPECT_EQ(ReadDrawRangeSetting(ini), DrawRange::Everything());
 }
 
 // The bundled CSV cut down to the draws numbered from..to, as a user would cut it.

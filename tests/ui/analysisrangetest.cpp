@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -10,6 +11,7 @@
 #include "history/drawrangesetting.h"
 #include "mainwindowfixture.h"
 #include "modalanswerer.h"
+#include "widgets/gridview.h"
 
 namespace pirumo::test {
 namespace {
@@ -60,6 +62,26 @@ TEST_F(AnalysisRangeTest, OpenWindowsFollowTheChosenRangeAcrossARestart) {
     Choose("everythingRangeAction");
     EXPECT_EQ(again->windowTitle(), QStringLiteral("ペア分析"));
     EXPECT_EQ(ReadDrawRangeSetting(Settings()), DrawRange::Everything());
+}
+
+// A list over the newest draws opens at the newest draw, not at the empty rows its grid keeps
+// below it for the draw numbers before the range.
+TEST_F(AnalysisRangeTest, AListOverARangeShowsItsNewestDraw) {
+    WriteHistory(PatternDraws(400));
+    Start();
+    Choose("last50RangeAction");
+    auto* window = qobject_cast<AnalysisWindow*>(ChooseWindow("openAppearanceCountAction"));
+    ASSERT_NE(window, nullptr);
+    QCoreApplication::processEvents();
+    auto* view = window->findChild<GridView*>(QStringLiteral("gridView"));
+    int newest = 0;
+    for (int row = 1; row <= window->Grid().RowCount(); ++row) {
+        newest = window->Grid().CellText(1, row) == "400" ? row : newest;
+    }
+    ASSERT_GT(newest, 0);
+    ASSERT_LT(newest, window->Grid().RowCount());
+    const QRect shown = view->visualRect(view->model()->index(newest - 1, 0));
+    EXPECT_TRUE(view->viewport()->rect().contains(shown.bottomLeft()));
 }
 
 // A range past the newest draw is refused, and the windows keep the range they had.
