@@ -3,11 +3,18 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "grid/resultgrid.h"
 #include "history/drawhistory.h"
 
 namespace pirumo {
+
+// One order the user may list an analysis's rows in, and how the grid is made in that order.
+struct AnalysisOrder {
+    std::string caption;
+    std::function<void(const DrawHistory&, ResultGrid&)> fillGrid;
+};
 
 // One analysis as the menu, the command line, the printout and the tests know it: its names, the
 // description shown above its grid, and how the grid is made from a history. How its window is
@@ -17,6 +24,8 @@ struct Analysis {
     std::string caption;  // window caption and printed heading
     std::string summary;  // description above the grid
     std::function<void(const DrawHistory&, ResultGrid&)> fillGrid;
+    // The orders the window offers, the first being fillGrid's; empty: the grid has one order.
+    std::vector<AnalysisOrder> orders = {};
 };
 
 // The analysis whose grid is `fill(analyse(history), grid)`: every analysis computes its result
@@ -26,6 +35,14 @@ Analysis MakeAnalysis(std::string name, std::string caption, std::string summary
                       Fill fill) {
     return {std::move(name), std::move(caption), std::move(summary),
             [analyse, fill](const DrawHistory& history, ResultGrid& grid) {
+                fill(analyse(history), grid);
+            }};
+}
+
+// The order whose grid is `fill(analyse(history), grid)`.
+template <typename Analyse, typename Fill>
+AnalysisOrder MakeAnalysisOrder(std::string caption, Analyse analyse, Fill fill) {
+    return {std::move(caption), [analyse, fill](const DrawHistory& history, ResultGrid& grid) {
                 fill(analyse(history), grid);
             }};
 }

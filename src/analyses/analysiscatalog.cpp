@@ -15,6 +15,7 @@
 #include "analyses/lowhighpattern.h"
 #include "analyses/numbergap.h"
 #include "analyses/numbersum.h"
+#include "analyses/pairs.h"
 
 namespace pirumo {
 
@@ -45,6 +46,7 @@ constexpr MenuCaption kMenuCaptions[] = {
     {"分割10データ分析", "10分割データ分析"},
     {"下一桁出現傾向分析", "下一桁出現傾向分析"},
     {"下一桁連続出現回数分析", "下一桁連続出現回数分析"},
+    {"ペア分析", "ペア分析"},
 };
 
 }  // namespace
@@ -56,7 +58,7 @@ const std::vector<Analysis>& Analyses() {
         CarryOverAnalysis(),           ConsecutiveAnalysis(),       NumberSumAnalysis(),
         LowHighPatternAnalysis(),      EvenOddPatternAnalysis(),    FourGroupAnalysis(),
         GroupData6Analysis(),          GroupData7Analysis(),        GroupData10Analysis(),
-        LastDigitAnalysis(),           LastDigitRunAnalysis(),
+        LastDigitAnalysis(),           LastDigitRunAnalysis(),      PairAnalysis(),
     };
     return windows;
 }

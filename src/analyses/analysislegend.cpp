@@ -3,6 +3,7 @@
 #include <map>
 
 #include "analyses/analysiscolours.h"
+#include "analyses/pairsgrid.h"
 
 namespace pirumo {
 
@@ -62,6 +63,12 @@ const std::map<std::string, AnalysisLegend, std::less<>>& Legends() {
            {kPaleMagenta, false, "", "8～9"},
            {kPaleRed, false, "", "10以上"},
            {kGrey, false, "", "12"}}}},
+        {"ペア分析",
+         {"偶然の95%範囲より",
+          {{kPairAboveColour, false, "", "：多い"},
+           {kPairBelowColour, false, "", "：少ない"},
+           {kWhite, false, kPairMark,
+            "：期待値から最も離れた" + std::to_string(kMarkedPairs) + "組"}}}},
     };
     return legends;
 }

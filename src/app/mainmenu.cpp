@@ -46,6 +46,7 @@ const std::vector<MainMenuItem>& MainMenuItems() {
         AnalysisLeaf(2, "openTenGroupDataAction", "分割10データ分析"),
         AnalysisLeaf(1, "openLastDigitAction", "下一桁出現傾向分析"),
         AnalysisLeaf(1, "openLastDigitRunAction", "下一桁連続出現回数分析"),
+        AnalysisLeaf(1, "openPairAction", "ペア分析"),
         {0, "historyMenu", "データ管理(&M)", nullptr},
         {1, "refreshHistoryAction", "当選データ最新化(&U)", nullptr},
         {1, "setRefreshSourceAction", "最新化のURL設定(&S)...", nullptr},

@@ -15,6 +15,7 @@
 #include "analyses/analysiscatalog.h"
 #include "analyses/ui/analysiswindow.h"
 #include "app/aboutbox.h"
+#include "app/analysisrangechoice.h"
 #include "app/closeactivewindowkey.h"
 #include "app/currencynote.h"
 #include "app/entryguard.h"
@@ -109,6 +110,7 @@ bool MainWindow::OpenDrawHistory() {
         return false;
     }
     mHistory = std::move(*history);
+    mAnalysisRange->UseHistory(mHistory);
     ReportSkippedRows();
     ShowHistoryKind();
     WatchHistoryFile();
@@ -152,17 +154,14 @@ void MainWindow::ReloadHistory() {
 
 void MainWindow::UseHistory(DrawHistory history) {
     mHistory = std::move(history);
+    mAnalysisRange->UseHistory(mHistory);
     if (mHistoryWatcher != nullptr) {
         mHistoryWatcher->Acknowledge();
     }
     statusBar()->clearMessage();
     ReportSkippedRows();
     ShowHistoryKind();
-    for (const QPointer<AnalysisWindow>& window : mAnalysisWindows) {
-        if (window != nullptr) {
-            window->Recompute();
-        }
-    }
+    RecomputeAnalysisWindows();
     if (mPredictionWindow != nullptr && !mPredictionWindow->isHidden()) {
         mPredictionWindow->Recompute();
     }
@@ -173,8 +172,30 @@ void MainWindow::UseHistory(DrawHistory history) {
     }
 }
 
+const DrawHistory& MainWindow::AnalysisHistory() const {
+    return mAnalysisRange->History(mHistory);
+}
+
+QString MainWindow::AnalysisRangeCaption() const {
+    return mAnalysisRange->Caption();
+}
+
+void MainWindow::RecomputeAnalysisWindows() {
+    for (const QPointer<AnalysisWindow>& window : mAnalysisWindows) {
+        if (window != nullptr) {
+            window->Recompute();
+        }
+    }
+}
+
 void MainWindow::BuildMenus() {
     mMenuItems = BuildMainMenu(*menuBar());
+    mAnalysisRange =
+        new AnalysisRangeChoice(*menuBar()->findChild<QMenu*>(QStringLiteral("analysisMenu")),
+                                mOptions.settingsFile, *this);
+    statusBar()->addPermanentWidget(&mAnalysisRange->Note());
+    connect(mAnalysisRange, &AnalysisRangeChoice::changed, this,
+            &MainWindow::RecomputeAnalysisWindows);
     const auto on = [this](const char* name, void (MainWindow::*handler)()) {
         connect(mMenuItems.value(QString::fromUtf8(name)), &QAction::triggered, this, handler);
     };
@@ -277,6 +298,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::CloseDrawHistory() {
     mHistory = DrawHistory();
+    mAnalysisRange->UseHistory(mHistory);
 }
 
 // The prediction window lives hidden from start-up to exit; it reads the settings file at once so

@@ -26,6 +26,7 @@ class CurrencyNote;
 class HistoryFileWatcher;
 
 class AboutBox;
+class AnalysisRangeChoice;
 class AnalysisWindow;
 class HelpWindow;
 class GaruponPredictor;
@@ -62,6 +63,8 @@ public:
     bool Load();
 
     const DrawHistory& History() const override { return mHistory; }
+    const DrawHistory& AnalysisHistory() const override;
+    QString AnalysisRangeCaption() const override;
     void SetBlocksEntry(const QWidget& window, bool blocks) override;
     void AddStatusNote(QLabel* note) override;
     void ShowStatusMessage(const QString& message) override;
@@ -97,6 +100,7 @@ private:
     void ShowPredictionWindow();
     void SavePredictionSettings();
     void ShowAnalysisWindow(const Analysis& description);
+    void RecomputeAnalysisWindows();
     void RecordShownPrediction(const GaruponPredictor& predictor);
     void ShowPredictionCheck(const QString& name, const std::function<QMdiSubWindow*()>& create);
     void RefreshHistoryByDownload();
@@ -129,6 +133,7 @@ private:
     QLabel* mSampleNote = nullptr;
     CurrencyNote* mCurrencyNote = nullptr;
     HistoryFileWatcher* mHistoryWatcher = nullptr;  // from the first read of the history
+    AnalysisRangeChoice* mAnalysisRange = nullptr;
 };
 
 }  // namespace pirumo

@@ -1,5 +1,6 @@
 #include "analyses/analysiscatalog.h"
 #include "cli/clicommand.h"
+#include "cli/rangeoption.h"
 #include "grid/gridexport.h"
 #include "history/store/historyfile.h"
 #include "print/analysisprint.h"
@@ -28,8 +29,8 @@ std::string FormatGrid(const std::string& format, const Analysis& window, const 
 CliCommand ShowCommand() {
     return {
         "show",
-        "NAME [--format json|csv|text|html|pdf] [--out FILE]",
-        {"format", "out"},
+        "NAME [--last N | --from A --to B] [--format json|csv|text|html|pdf] [--out FILE]",
+        {"format", "out", "last", "from", "to"},
         [](const CliContext& context) {
             if (context.arguments.size() != 1) {
                 throw CliError{"show にはウィンドウ名を一つ指定してください（list で一覧）。", 2};
@@ -43,14 +44,21 @@ CliCommand ShowCommand() {
             const std::string format =
                 FormatOption(context, {"json", "csv", "text", "html", "pdf"});
             RequireOutFileForPdf(context, format);
-            const DrawHistory history = ReadHistoryToReport(context);
+            const DrawHistory whole = ReadHistoryToReport(context);
+            const DrawRange range = RangeOption(context, whole);
+            const DrawHistory history = RestrictHistory(whole, range);
+            // The caption names the range, so that the output says which draws it counts.
+            Analysis named = *window;
+            if (const std::string caption = DrawRangeCaption(range, history); !caption.empty()) {
+                named.caption += "　" + caption;
+            }
             ResultGrid grid;
             window->fillGrid(history, grid);
             if (format == "pdf") {
                 WriteOutput(context, PdfBytes(DocumentToPdf(AnalysisPrintDocument(
-                                         *window, grid, history, QDate::currentDate()))));
+                                         named, grid, history, QDate::currentDate()))));
             } else {
-                WriteOutput(context, FormatGrid(format, *window, grid));
+                WriteOutput(context, FormatGrid(format, named, grid));
             }
             return 0;
         }};

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QString>
+
 class QLabel;
 class QMenu;
-class QString;
 class QWidget;
 
 namespace pirumo {
@@ -18,6 +19,11 @@ public:
     // The history snapshot; it lives as long as the host. The main window reads it again after
     // the history file changed and then has its windows recompute.
     virtual const DrawHistory& History() const = 0;
+    // What the analysis windows count: the history restricted to the 分析範囲 the user chose,
+    // and that range as their captions and printouts name it (empty for 全期間). The windows
+    // recompute when it changes.
+    virtual const DrawHistory& AnalysisHistory() const { return History(); }
+    virtual QString AnalysisRangeCaption() const { return {}; }
     // Manual entry is refused while any window that blocks it is open; each window says for
     // itself whether it blocks, and stops blocking when it closes.
     virtual void SetBlocksEntry(const QWidget& window, bool blocks) = 0;

@@ -174,6 +174,7 @@ TEST(PageLayout, TitleRowsAreTheHeaderBandOfEveryAnalysisWindow) {
         {"分割10データ分析", 3},
         {"下一桁出現傾向分析", 2},
         {"下一桁連続出現回数分析", 2},
+        {"ペア分析", 1},
     };
     for (const Analysis& window : Analyses()) {
         ResultGrid grid;

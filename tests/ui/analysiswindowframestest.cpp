@@ -36,6 +36,7 @@ constexpr Frame kFrames[] = {
     {"分割10データ分析", false, false},
     {"下一桁出現傾向分析", true, false},
     {"下一桁連続出現回数分析", true, false},
+    {"ペア分析", true, false},
 };
 
 bool GridShows(const ResultGrid& grid, const LegendControl& control) {

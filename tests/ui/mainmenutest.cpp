@@ -23,6 +23,13 @@ const ExpectedItem kMenuTree[] = {
     {1, "openBacktestAction", "予想の検証(&V)"},
     {1, "openNumberCheckAction", "数字チェック(&C)"},
     {0, "analysisMenu", "データ分析(&S)"},
+    {1, "analysisRangeMenu", "分析範囲(&R)"},
+    {2, "everythingRangeAction", "全期間"},
+    {2, "last50RangeAction", "直近50回"},
+    {2, "last100RangeAction", "直近100回"},
+    {2, "last300RangeAction", "直近300回"},
+    {2, "lastDrawsRangeAction", "直近の回数を指定..."},
+    {2, "betweenRangeAction", "回の範囲を指定..."},
     {1, "frequencyMenu", "頻度分析"},
     {2, "openAppearanceFrequencyAction", "出現頻度分析"},
     {2, "openAppearanceByCountAction", "回数別出現分析"},
@@ -44,6 +51,7 @@ const ExpectedItem kMenuTree[] = {
     {2, "openTenGroupDataAction", "10分割データ分析"},
     {1, "openLastDigitAction", "下一桁出現傾向分析"},
     {1, "openLastDigitRunAction", "下一桁連続出現回数分析"},
+    {1, "openPairAction", "ペア分析"},
     {0, "historyMenu", "データ管理(&M)"},
     {1, "refreshHistoryAction", "当選データ最新化(&U)"},
     {1, "setRefreshSourceAction", "最新化のURL設定(&S)..."},
@@ -79,6 +87,7 @@ const std::pair<const char*, const char*> kAnalysisLeaves[] = {
     {"openTenGroupDataAction", "分割10データ分析"},
     {"openLastDigitAction", "下一桁出現傾向分析"},
     {"openLastDigitRunAction", "下一桁連続出現回数分析"},
+    {"openPairAction", "ペア分析"},
 };
 
 struct ActualItem {

@@ -53,6 +53,11 @@ TEST_F(PredictionCheckWindowsTest, BacktestWindowShowsTheCheckAndTheLoggedPredic
     EXPECT_EQ(charts->Charts(), (std::vector<Chart>{BacktestChart(expected, kOneShotGrid),
                                                     BacktestYenChart(expected, kOneShotGrid)}));
     EXPECT_EQ(charts->findChild<QLabel*>(QStringLiteral("chartFailureLabel")), nullptr);
+    // Under the summary: what 70 draws can tell from chance, and the four methods at once.
+    const QString power = window->findChild<QLabel*>(QStringLiteral("powerNote"))->text();
+    EXPECT_TRUE(power.contains(QStringLiteral("この 70 回分で偶然と見分けられる最小の差")))
+        << power.toStdString();
+    EXPECT_TRUE(power.contains(QStringLiteral("4 つの方法を同時に判定"))) << power.toStdString();
 
     // The draws table's two colours, each explained under it in that colour.
     const ResultGrid& table =

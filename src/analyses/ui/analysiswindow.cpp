@@ -1,6 +1,8 @@
 #include "analyses/ui/analysiswindow.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -125,6 +127,33 @@ void AnalysisWindow::CreateControls() {
                 [this] { OpenPrintPreview(PrintDocumentOf(QDate::currentDate()), this); });
     }
     CreateLegend(*client);
+    CreateOrderChoice(*client);
+}
+
+// Beside the buttons, for an analysis whose rows may be listed in several orders.
+void AnalysisWindow::CreateOrderChoice(QWidget& client) {
+    if (mAnalysis.orders.empty()) {
+        return;
+    }
+    mOrderRow = new QWidget(&client);
+    mOrderRow->setObjectName(QStringLiteral("orderRow"));
+    auto* row = new QHBoxLayout(mOrderRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(new QLabel(QStringLiteral("並べ替え"), mOrderRow));
+    mOrderChoice = new QComboBox(mOrderRow);
+    mOrderChoice->setObjectName(QStringLiteral("orderChoice"));
+    for (const AnalysisOrder& order : mAnalysis.orders) {
+        mOrderChoice->addItem(FromUtf8(order.caption));
+    }
+    row->addWidget(mOrderChoice);
+    connect(mOrderChoice, &QComboBox::currentIndexChanged, this, &AnalysisWindow::Recompute);
+}
+
+const std::function<void(const DrawHistory&, ResultGrid&)>& AnalysisWindow::ChosenFill() const {
+    if (mOrderChoice != nullptr && mOrderChoice->currentIndex() >= 0) {
+        return mAnalysis.orders[static_cast<std::size_t>(mOrderChoice->currentIndex())].fillGrid;
+    }
+    return mAnalysis.fillGrid;
 }
 
 void AnalysisWindow::CreateLegend(QWidget& client) {
@@ -181,7 +210,12 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
 }
 
 PrintDocument AnalysisWindow::PrintDocumentOf(QDate printed) const {
-    return AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
+    PrintDocument document =
+        AnalysisPrintDocument(mAnalysis, mGrid, mHost.AnalysisHistory(), printed);
+    if (const QString range = mHost.AnalysisRangeCaption(); !range.isEmpty()) {
+        document.caption += QStringLiteral("　") + range;
+    }
+    return document;
 }
 
 void AnalysisWindow::Load() {
@@ -241,19 +275,22 @@ QSize AnalysisWindow::minimumSizeHint() const {
 void AnalysisWindow::Recompute() {
     HourglassCursor hourglass;
     const QPoint seen = mGridView->ScrollPosition();
-    const bool atNewest = mLayout.titleRows > 0 && mGridView->ShowsLastRow();
+    const bool atNewest = mLayout.titleRows > 0 && ShowsNewestDraw();
     mGrid = ResultGrid();
     RunAnalysis();
     mGridView->ScrollTo(seen);
     if (atNewest) {
-        mGridView->ScrollToLastRow();
+        ScrollToNewestDraw();
     }
 }
 
 void AnalysisWindow::RunAnalysis() {
-    if (mAnalysis.fillGrid) {
-        mAnalysis.fillGrid(mHost.History(), mGrid);
+    if (const auto& fill = ChosenFill()) {
+        fill(mHost.AnalysisHistory(), mGrid);
     }
+    const QString range = mHost.AnalysisRangeCaption();
+    setWindowTitle(range.isEmpty() ? FromUtf8(mAnalysis.caption)
+                                   : FromUtf8(mAnalysis.caption) + QStringLiteral("　") + range);
     mGridView->SetGrid(mGrid);
     PlaceControls();
 }
@@ -285,12 +322,18 @@ void AnalysisWindow::PlaceControls() {
     mGridView->setGeometry(QRect(QPoint(margin, gridTop), size));
 
     const int buttonTop = gridTop + size.height() + gap;
-    int right = std::min(std::max(margin + size.width(), margin + 2 * mCloseButton->width() + gap),
-                         client->width() - margin);
+    // The order choice goes first on the button line; the buttons keep their places right of it.
+    const int orderWidth = mOrderRow != nullptr ? mOrderRow->sizeHint().width() + gap : 0;
+    int right = std::min(
+        std::max(margin + size.width(), margin + orderWidth + 2 * mCloseButton->width() + gap),
+        client->width() - margin);
     mCloseButton->move(right - mCloseButton->width(), buttonTop);
     if (mPrintButton != nullptr) {
         right -= mCloseButton->width() + gap;
         mPrintButton->move(right - mPrintButton->width(), buttonTop);
+    }
+    if (mOrderRow != nullptr) {
+        mOrderRow->setGeometry(margin, buttonTop, orderWidth - gap, mCloseButton->height());
     }
 }
 
@@ -330,14 +373,43 @@ int AnalysisWindow::PlaceSummary(QWidget& client) {
     return PlaceWrappingLabel(*mSummary, QPoint(left, top), room, lineHeight).bottom();
 }
 
+// The last row that holds anything: a list sized by draw numbers ends in empty rows when its
+// draws start late, as over a range of draws.
+int AnalysisWindow::NewestDrawRow() const {
+    for (int row = mGrid.RowCount(); row > mLayout.titleRows; --row) {
+        if (!mGrid.CellText(1, row).empty()) {
+            return row;
+        }
+    }
+    return mGrid.RowCount();
+}
+
+bool AnalysisWindow::ShowsNewestDraw() const {
+    if (mGridView->ShowsLastRow()) {
+        return true;
+    }
+    const QModelIndex newest = mGridView->model()->index(NewestDrawRow() - 1, 0);
+    return newest.isValid() &&
+           mGridView->viewport()->rect().contains(mGridView->visualRect(newest).bottomLeft());
+}
+
+void AnalysisWindow::ScrollToNewestDraw() {
+    const int row = NewestDrawRow();
+    if (row >= mGrid.RowCount()) {
+        mGridView->ScrollToLastRow();
+        return;
+    }
+    mGridView->scrollTo(mGridView->model()->index(row - 1, 0), QAbstractItemView::PositionAtBottom);
+}
+
 // A list showing its newest draw goes on showing it at the new size (a tiling, the user).
 void AnalysisWindow::resizeEvent(QResizeEvent* event) {
     const bool atNewest =
-        mShownOnce && mLayout.titleRows > 0 && mGridView != nullptr && mGridView->ShowsLastRow();
+        mShownOnce && mLayout.titleRows > 0 && mGridView != nullptr && ShowsNewestDraw();
     QMdiSubWindow::resizeEvent(event);
     PlaceControls();
     if (atNewest) {
-        mGridView->ScrollToLastRow();
+        ScrollToNewestDraw();
     }
 }
 
@@ -345,7 +417,7 @@ void AnalysisWindow::resizeEvent(QResizeEvent* event) {
 void AnalysisWindow::showEvent(QShowEvent* event) {
     QMdiSubWindow::showEvent(event);
     if (!mShownOnce && mLayout.titleRows > 0) {
-        mGridView->ScrollToLastRow();
+        ScrollToNewestDraw();
     }
     mShownOnce = true;
 }

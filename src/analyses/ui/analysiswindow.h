@@ -9,6 +9,7 @@
 #include "grid/resultgrid.h"
 #include "print/printdocument.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -32,7 +33,8 @@ public:
     // takes its size, within the area that holds it, at the area's top left corner.
     void Load();
 
-    // Computes the grid again from the history, which has been read anew.
+    // Computes the grid again from the host's history, which has been read anew or restricted to
+    // another range.
     void Recompute();
 
     const ResultGrid& Grid() const { return mGrid; }
@@ -54,6 +56,11 @@ private:
     void PlaceLegendLine(int least);
     QSize OpeningSize() const;
     void RunAnalysis();
+    int NewestDrawRow() const;
+    bool ShowsNewestDraw() const;
+    void ScrollToNewestDraw();
+    void CreateOrderChoice(QWidget& client);
+    const std::function<void(const DrawHistory&, ResultGrid&)>& ChosenFill() const;
 
     const Analysis mAnalysis;
     const AnalysisWindowLayout mLayout;
@@ -63,6 +70,8 @@ private:
     GridView* mGridView = nullptr;
     QPushButton* mCloseButton = nullptr;
     QPushButton* mPrintButton = nullptr;
+    QWidget* mOrderRow = nullptr;  // 並べ替え and its choice, for an analysis with orders
+    QComboBox* mOrderChoice = nullptr;
     bool mShownOnce = false;
     // The legend controls on a line of their own under the description, with their laid-out tops.
     std::vector<std::pair<QLabel*, int>> mLegendLine;

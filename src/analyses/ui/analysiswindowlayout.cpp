@@ -143,6 +143,8 @@ const std::map<std::string, AnalysisWindowLayout, std::less<>>& Layouts() {
           .heightTwips = 13935,
           .titleRows = 2,
           .legend = SwatchLine(LegendOf("下一桁連続出現回数分析"))}},
+        {"ペア分析",
+         {.widthTwips = 7400, .heightTwips = 12000, .legend = SwatchLine(LegendOf("ペア分析"))}},
     };
     return layouts;
 }

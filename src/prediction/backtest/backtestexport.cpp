@@ -5,6 +5,7 @@
 #include "prediction/backtest/backtestmoneygrid.h"
 #include "prediction/money/moneytext.h"
 #include "prediction/money/yentext.h"
+#include "prediction/backtest/backtestpower.h"
 
 namespace pirumo {
 
@@ -105,7 +106,7 @@ std::string BacktestToJson(const BacktestResult& result) {
     std::string json = "{\n  \"from\": " + std::to_string(result.from) +
                        ",\n  \"to\": " + std::to_string(result.to) +
                        ",\n  \"reflected\": " + std::to_string(result.reflected) +
-                       ",\n  \"draws\": [\n";
+                       ",\n  \"power\": " + BacktestPowerJson(result) + ",\n  \"draws\": [\n";
     for (std::size_t i = 0; i < result.draws.size(); ++i) {
         json += DrawToJson(result.draws[i]);
         json += i + 1 < result.draws.size() ? ",\n" : "\n";
@@ -127,8 +128,12 @@ std::string BacktestToText(const BacktestResult& result) {
     FillBacktestMoneyGrid(result, money);
     ResultGrid draws;
     FillBacktestOverviewGrid(result, draws);
-    return SummaryHeading(result) + "\n" + kChanceNote + "\n\n" + GridToText(summary) + "\n" +
-           BacktestMoneyNote(result) + "\n" + GridToText(money) + "\n" + GridToText(draws);
+    std::string notes;
+    for (const std::string& note : BacktestPowerNotes(result)) {
+        notes += note + "\n";
+    }
+    return SummaryHeading(result) + "\n" + kChanceNote + "\n" + notes + "\n" + GridToText(summary) +
+           "\n" + BacktestMoneyNote(result) + "\n" + GridToText(money) + "\n" + GridToText(draws);
 }
 
 std::string BacktestToCsv(const BacktestResult& result) {
@@ -144,8 +149,12 @@ std::string BacktestToHtml(const BacktestResult& result) {
     FillBacktestMoneyGrid(result, money);
     ResultGrid draws;
     FillBacktestOverviewGrid(result, draws);
+    std::string notes;
+    for (const std::string& note : BacktestPowerNotes(result)) {
+        notes += "<p>" + HtmlEscape(note) + "</p>\n";
+    }
     const std::string body = "<h1>" + HtmlEscape(SummaryHeading(result)) + "</h1>\n<p>" +
-                             HtmlEscape(kChanceNote) + "</p>\n" + GridToHtmlTable(summary) +
+                             HtmlEscape(kChanceNote) + "</p>\n" + notes + GridToHtmlTable(summary) +
                              "\n<h2>金額</h2>\n<p>" + HtmlEscape(BacktestMoneyNote(result)) +
                              "</p>\n" + GridToHtmlTable(money) +
                              "\n<h2>回ごとの予想と当選数字</h2>\n" + GridToHtmlTable(draws) + "\n";

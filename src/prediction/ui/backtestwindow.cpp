@@ -14,6 +14,7 @@
 #include "prediction/backtest/backtestgrids.h"
 #include "prediction/backtest/backtestmoneygrid.h"
 #include "prediction/backtest/backtestyenchart.h"
+#include "prediction/backtest/backtestpower.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
 #include "widgets/chartpane.h"
@@ -105,22 +106,34 @@ BacktestWindow::BacktestWindow(WindowHost& host, const PredictionOptions& option
 
 BacktestWindow::~BacktestWindow() = default;
 
-// The matches per method, then the same tickets in yen.
+// The matches per method, what the checked range can show, then the same tickets in yen.
 QWidget* BacktestWindow::CreateSummaryArea() {
     auto* area = new QWidget(this);
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     mSummary = new GridView(area);
     mSummary->setObjectName(QStringLiteral("summaryGrid"));
+    layout->addWidget(mSummary);
+    mPowerNote = new QLabel(area);
+    mPowerNote->setObjectName(QStringLiteral("powerNote"));
+    mPowerNote->setWordWrap(true);
+    layout->addWidget(mPowerNote);
     mMoneyNote = new QLabel(area);
     mMoneyNote->setObjectName(QStringLiteral("moneyNoteLabel"));
     mMoneyNote->setWordWrap(true);
     mMoney = new GridView(area);
     mMoney->setObjectName(QStringLiteral("moneyGrid"));
-    layout->addWidget(mSummary);
     layout->addWidget(mMoneyNote);
     layout->addWidget(mMoney);
     return area;
+}
+
+void BacktestWindow::ShowPowerNotes(const BacktestResult& result) {
+    QStringList notes;
+    for (const std::string& note : BacktestPowerNotes(result)) {
+        notes << QString::fromUtf8(note);
+    }
+    mPowerNote->setText(notes.join(QLatin1Char('\n')));
 }
 
 QWidget* BacktestWindow::CreateDetailArea() {
@@ -265,6 +278,7 @@ void BacktestWindow::ShowResult() {
     }
     if (!mJob->Error().empty()) {
         mHeading->setText(QString::fromUtf8(mJob->Error()));
+        mPowerNote->clear();
         return;
     }
     const BacktestResult& result = mJob->Result();
@@ -286,6 +300,7 @@ void BacktestWindow::ShowResult() {
     FillBacktestSummaryGrid(result, mSummaryGrid);
     mSummary->SetGrid(mSummaryGrid);
     mSummary->setFixedHeight(mSummary->sizeHint().height());
+    ShowPowerNotes(result);
     mMoneyNote->setText(QString::fromStdString(BacktestMoneyNote(result)));
     FillBacktestMoneyGrid(result, mMoneyGrid);
     mMoney->SetGrid(mMoneyGrid);

@@ -58,6 +58,7 @@ private:
     void ShowProgress();
     void ShowResult();
     void ShowMethod(int method);
+    void ShowPowerNotes(const BacktestResult& result);
     void ShowPredictionLog();
 
     WindowHost& mHost;
@@ -79,6 +80,7 @@ private:
     GridView* mSummary = nullptr;
     QLabel* mMoneyNote = nullptr;
     GridView* mMoney = nullptr;
+    QLabel* mPowerNote = nullptr;  // the smallest detectable edge, the note on many methods
     QComboBox* mMethod = nullptr;
     ChartPane* mChart = nullptr;
     QTabWidget* mTabs = nullptr;
