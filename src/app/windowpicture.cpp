@@ -4,7 +4,7 @@
 #include <QBuffer>
 #include <QDialog>
 #include <QImage>
-#include <QMdiSubWindow>
+#include <QImageWriter>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
@@ -16,11 +16,15 @@
 #include "base/fileerror.h"
 #include "base/outputfile.h"
 #include "history/store/historyfile.h"
-#include "prediction/predictiontexts.h"
+#include "prediction/initfile.h"
 
 namespace pirumo {
 
 namespace {
+
+// Qt maps 0–100 onto zlib's levels 0–9, so 11 is level 1, the fastest that still compresses:
+// about half the time of the default level for a file about a tenth larger.
+constexpr int kPngCompression = 11;
 
 void ReportError(const QString& message) {
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
@@ -66,18 +70,28 @@ private:
     bool mAsked = false;
 };
 
-// The window the menus open on top of the prediction window, as the user sees it after closing
-// that window: the prediction window also refuses manual entry while it is open.
-void ClosePredictionWindowUnlessRendered(MainWindow& main, const QString& name) {
-    const QString prediction =
-        QString::fromUtf8(prediction_text::kWindowName.data(),
-                          static_cast<qsizetype>(prediction_text::kWindowName.size()));
-    if (name == prediction) {
-        return;
+// The program's first question at start-up, when its settings file cannot be read, fails a
+// render as any other question does, though only the prediction windows read the file.
+bool SettingsAreReadable(const std::filesystem::path& file) {
+    PredictionOptions options;
+    try {
+        ReadInitFile(file, options);
+    } catch (const InitFileError& error) {
+        ReportError(QString::fromUtf8(error.what()));
+        return false;
     }
-    if (auto* window = main.findChild<QMdiSubWindow*>(prediction)) {
-        window->close();
+    return true;
+}
+
+// Speed over size: the picture is written once and rarely kept.
+bool EncodePng(const QImage& picture, QByteArray& png) {
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        return false;
     }
+    QImageWriter writer(&buffer, "png");
+    writer.setCompression(kPngCompression);
+    return writer.write(picture);
 }
 
 // The window named by its name or by its menu caption without the access key (「4分割傾向分析」
@@ -96,17 +110,22 @@ QString WindowNameOf(const QString& text) {
 
 int SaveWindowPicture(const CommandLine& line) {
     QuestionRefuser refuser;
+    if (!SettingsAreReadable(line.settingsFile)) {
+        return 1;
+    }
     MainWindowOptions options{line.historyFile, line.settingsFile, ReadHistoryOrReport};
     options.recordsPredictions = false;
+    options.opensPredictionFirst = false;
     MainWindow main(std::move(options));
     if (!main.Load() || refuser.Asked()) {
         return 1;
     }
+    // Shown and active as on screen, so that the window asked for has the focus, but painted only
+    // once, by the grab.
+    main.setUpdatesEnabled(false);
     main.show();
     QCoreApplication::processEvents();
-    const QString name = WindowNameOf(line.renderName);
-    ClosePredictionWindowUnlessRendered(main, name);
-    QWidget* window = main.ChooseWindow(name);
+    QWidget* window = main.ChooseWindow(WindowNameOf(line.renderName));
     if (refuser.Asked()) {
         return 1;
     }
@@ -119,10 +138,9 @@ int SaveWindowPicture(const CommandLine& line) {
     if (refuser.Asked()) {
         return 1;
     }
-    const QImage picture = window->grab().toImage();
+    main.setUpdatesEnabled(true);
     QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
+    if (!EncodePng(window->grab().toImage(), png)) {
         ReportError(QStringLiteral("画像を作れません。"));
         return 1;
     }
