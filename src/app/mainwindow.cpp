@@ -187,7 +187,9 @@ void MainWindow::BuildMenus() {
     on("showHelpAction", &MainWindow::ShowHelp);
     connect(
         mMenuItems.value(QStringLiteral("openBacktestAction")), &QAction::triggered, this, [this] {
-            PredictionWindow();  // its settings are the replay's; a broken file is said first
+            // The check replays the prediction's options; a broken settings file is reported
+            // before it opens.
+            PredictionWindow();
             ShowPredictionCheck(QStringLiteral("予想の検証"), [this] {
                 auto* window = new BacktestWindow(*this, mPredictionWindow->Predictor().Options(),
                                                   PredictionLogPath(mOptions.historyFile));
