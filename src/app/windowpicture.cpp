@@ -1,10 +1,8 @@
 #include "app/windowpicture.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDialog>
 #include <QImage>
-#include <QImageWriter>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
@@ -13,6 +11,7 @@
 
 #include "app/mainmenu.h"
 #include "app/mainwindow.h"
+#include "app/quickpng.h"
 #include "base/fileerror.h"
 #include "base/outputfile.h"
 #include "history/store/historyfile.h"
@@ -21,10 +20,6 @@
 namespace pirumo {
 
 namespace {
-
-// Qt maps 0–100 onto zlib's levels 0–9, so 11 is level 1, the fastest that still compresses:
-// about half the time of the default level for a file about a tenth larger.
-constexpr int kPngCompression = 11;
 
 void ReportError(const QString& message) {
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
@@ -83,17 +78,6 @@ bool SettingsAreReadable(const std::filesystem::path& file) {
     return true;
 }
 
-// Speed over size: the picture is written once and rarely kept.
-bool EncodePng(const QImage& picture, QByteArray& png) {
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    QImageWriter writer(&buffer, "png");
-    writer.setCompression(kPngCompression);
-    return writer.write(picture);
-}
-
 // The window named by its name or by its menu caption without the access key (「4分割傾向分析」
 // for 分割4傾向分析), as the command line's show takes them; an unknown text stays as it is.
 QString WindowNameOf(const QString& text) {
@@ -139,8 +123,8 @@ int SaveWindowPicture(const CommandLine& line) {
         return 1;
     }
     main.setUpdatesEnabled(true);
-    QByteArray png;
-    if (!EncodePng(window->grab().toImage(), png)) {
+    const QByteArray png = EncodePngQuickly(window->grab().toImage());
+    if (png.isEmpty()) {
         ReportError(QStringLiteral("画像を作れません。"));
         return 1;
     }
