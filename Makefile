@@ -1,7 +1,8 @@
 # make run   installs what is missing, builds, and opens the program on its history
 #            (or prints the prediction where there is no display)
 # make test  installs what is missing, builds, and runs every test
-# make bench installs what is missing, builds, and runs the benchmarks
+# make bench installs what is missing, builds, and runs the benchmarks and the start-up
+#            comparison with a bare Qt program
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
@@ -31,6 +32,7 @@ test: build
 bench: build
 	$(BUILD_DIR)/benchmarks/pirumo_bench
 	if [ -x $(BUILD_DIR)/benchmarks/pirumo_ui_bench ]; then $(BUILD_DIR)/benchmarks/pirumo_ui_bench; fi
+	if [ -x $(BUILD_DIR)/pirumo ]; then ./scripts/bench-startup $(BUILD_DIR); fi
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -19,7 +19,6 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("pirumo"));
     pirumo::InstallJapaneseQtTranslation(app);
     QApplication::setFont(pirumo::GridFont());
-    QApplication::setWindowIcon(pirumo::ProgramIcon());
 
     const pirumo::ProgramFiles files = pirumo::LocateOwnFiles();
     pirumo::CommandLine line;
@@ -34,8 +33,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!line.renderName.isEmpty()) {
+        QApplication::setWindowIcon(pirumo::ProgramIcon());  // in the child windows' title bars
         return pirumo::SaveWindowPicture(line);
     }
+    pirumo::SetProgramIconOnceOnScreen();
     pirumo::MainWindow mainWindow(
         {line.historyFile, line.settingsFile, {}, {}, files.bundledHistory});
     if (!mainWindow.Load()) {

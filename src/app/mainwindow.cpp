@@ -96,7 +96,6 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Load() {
-    CreatePredictionWindow();
     HourglassCursor hourglass;
     ProcessPendingEvents();
     hourglass.Restore();  // reading the history may have to ask the user first
@@ -209,6 +208,9 @@ void MainWindow::BuildMenus() {
     on("showHelpAction", &MainWindow::ShowHelp);
     connect(
         mMenuItems.value(QStringLiteral("openBacktestAction")), &QAction::triggered, this, [this] {
+            // The check replays the prediction's options; a broken settings file is reported
+            // before it opens.
+            PredictionWindow();
             ShowPredictionCheck(QStringLiteral("予想の検証"), [this] {
                 auto* window = new BacktestWindow(*this, mPredictionWindow->Predictor().Options(),
                                                   PredictionLogPath(mOptions.historyFile));
@@ -301,8 +303,16 @@ void MainWindow::CloseDrawHistory() {
     mAnalysisRange->UseHistory(mHistory);
 }
 
-// The prediction window lives hidden from start-up to exit; it reads the settings file at once so
-// that a broken file is reported before anything else.
+// The prediction window is made when it is first needed, which is once the main window is on
+// screen and active, so that start-up shows the main window without it; from then it lives,
+// hidden when closed, to the exit. It reads the settings file as it is made, before it shows.
+IppatsuGaruponWindow& MainWindow::PredictionWindow() {
+    if (mPredictionWindow == nullptr) {
+        CreatePredictionWindow();
+    }
+    return *mPredictionWindow;
+}
+
 void MainWindow::CreatePredictionWindow() {
     mPredictionWindow = new IppatsuGaruponWindow(*this, mOptions.settingsFile);
     mMdiArea->addSubWindow(mPredictionWindow);
@@ -317,18 +327,19 @@ void MainWindow::CreatePredictionWindow() {
 // Also taken whenever the main window becomes active, so that the prediction is what the user
 // comes back to.
 void MainWindow::ShowPredictionWindow() {
-    if (mPredictionWindow == nullptr || !mLoaded) {
+    if (!mLoaded) {
         return;
     }
+    IppatsuGaruponWindow& prediction = PredictionWindow();
     HourglassCursor hourglass;
-    if (mPredictionWindow->isHidden()) {
-        mPredictionWindow->Load();
-        mPredictionWindow->show();
-        KeepWithinArea(*mPredictionWindow);
-    } else if (mPredictionWindow->isMinimized()) {
-        mPredictionWindow->showNormal();
+    if (prediction.isHidden()) {
+        prediction.Load();
+        prediction.show();
+        KeepWithinArea(prediction);
+    } else if (prediction.isMinimized()) {
+        prediction.showNormal();
     }
-    mMdiArea->setActiveSubWindow(mPredictionWindow);
+    mMdiArea->setActiveSubWindow(&prediction);
 }
 
 // A failure to write the settings file is reported by the prediction window; the exit goes on.
@@ -505,7 +516,7 @@ void MainWindow::WatchActivation(QWindow* focusWindow) {
     }
     const bool firstActivation = !mActivated;
     mActivated = true;
-    if (firstActivation || fromOtherWindow) {
+    if ((firstActivation && mOptions.opensPredictionFirst) || fromOtherWindow) {
         ShowPredictionWindow();
     }
 }

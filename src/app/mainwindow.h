@@ -46,6 +46,9 @@ struct MainWindowOptions {
     // False: the numbers shown are not added to the prediction log (a render writes nothing
     // but its picture).
     bool recordsPredictions = true;
+    // False: the first activation does not open the prediction window (a render opens only the
+    // window asked for).
+    bool opensPredictionFirst = true;
 };
 
 // The main window: a multiple-document window whose menus open the analysis windows, the
@@ -96,6 +99,7 @@ private:
     void WatchHistoryFile();
     void ReloadChangedHistory();
     void CloseDrawHistory();
+    IppatsuGaruponWindow& PredictionWindow();
     void CreatePredictionWindow();
     void ShowPredictionWindow();
     void SavePredictionSettings();
@@ -124,7 +128,7 @@ private:
     QMdiArea* mMdiArea = nullptr;
     QHash<QString, QAction*> mMenuItems;
     QHash<QString, QPointer<AnalysisWindow>> mAnalysisWindows;
-    QPointer<IppatsuGaruponWindow> mPredictionWindow;  // from start-up to exit
+    QPointer<IppatsuGaruponWindow> mPredictionWindow;  // from its first use to exit
     QPointer<HelpWindow> mHelpWindow;
     QPointer<AboutBox> mAboutBox;
     QSet<const QWidget*> mEntryBlockers;  // open windows that refuse manual entry

@@ -1,8 +1,11 @@
 #include "app/programicon.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadialGradient>
+#include <QWindow>
 
 #include "widgets/gridview.h"
 
@@ -30,6 +33,24 @@ QPixmap Ball(int side) {
     return picture;
 }
 
+// Watches the application's events for the first window shown on screen; that window paints
+// while its expose event is handled, and the icon follows in a queued call.
+class FirstExposeWatch : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* object, QEvent* event) override {
+        const auto* window = qobject_cast<QWindow*>(object);
+        if (event->type() == QEvent::Expose && window != nullptr && window->isExposed()) {
+            qApp->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                qApp, [] { QApplication::setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 QIcon ProgramIcon() {
@@ -38,6 +59,10 @@ QIcon ProgramIcon() {
         icon.addPixmap(Ball(side));
     }
     return icon;
+}
+
+void SetProgramIconOnceOnScreen() {
+    qApp->installEventFilter(new FirstExposeWatch(qApp));
 }
 
 }  // namespace pirumo

@@ -1,10 +1,8 @@
 #include "app/windowpicture.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDialog>
 #include <QImage>
-#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
@@ -13,10 +11,11 @@
 
 #include "app/mainmenu.h"
 #include "app/mainwindow.h"
+#include "app/quickpng.h"
 #include "base/fileerror.h"
 #include "base/outputfile.h"
 #include "history/store/historyfile.h"
-#include "prediction/predictiontexts.h"
+#include "prediction/initfile.h"
 
 namespace pirumo {
 
@@ -66,18 +65,17 @@ private:
     bool mAsked = false;
 };
 
-// The window the menus open on top of the prediction window, as the user sees it after closing
-// that window: the prediction window also refuses manual entry while it is open.
-void ClosePredictionWindowUnlessRendered(MainWindow& main, const QString& name) {
-    const QString prediction =
-        QString::fromUtf8(prediction_text::kWindowName.data(),
-                          static_cast<qsizetype>(prediction_text::kWindowName.size()));
-    if (name == prediction) {
-        return;
+// The program's first question at start-up, when its settings file cannot be read, fails a
+// render as any other question does, though only the prediction windows read the file.
+bool SettingsAreReadable(const std::filesystem::path& file) {
+    PredictionOptions options;
+    try {
+        ReadInitFile(file, options);
+    } catch (const InitFileError& error) {
+        ReportError(QString::fromUtf8(error.what()));
+        return false;
     }
-    if (auto* window = main.findChild<QMdiSubWindow*>(prediction)) {
-        window->close();
-    }
+    return true;
 }
 
 // The window named by its name or by its menu caption without the access key (「4分割傾向分析」
@@ -96,17 +94,22 @@ QString WindowNameOf(const QString& text) {
 
 int SaveWindowPicture(const CommandLine& line) {
     QuestionRefuser refuser;
+    if (!SettingsAreReadable(line.settingsFile)) {
+        return 1;
+    }
     MainWindowOptions options{line.historyFile, line.settingsFile, ReadHistoryOrReport};
     options.recordsPredictions = false;
+    options.opensPredictionFirst = false;
     MainWindow main(std::move(options));
     if (!main.Load() || refuser.Asked()) {
         return 1;
     }
+    // Shown and active as on screen, so that the window asked for has the focus, but painted only
+    // once, by the grab.
+    main.setUpdatesEnabled(false);
     main.show();
     QCoreApplication::processEvents();
-    const QString name = WindowNameOf(line.renderName);
-    ClosePredictionWindowUnlessRendered(main, name);
-    QWidget* window = main.ChooseWindow(name);
+    QWidget* window = main.ChooseWindow(WindowNameOf(line.renderName));
     if (refuser.Asked()) {
         return 1;
     }
@@ -119,10 +122,9 @@ int SaveWindowPicture(const CommandLine& line) {
     if (refuser.Asked()) {
         return 1;
     }
-    const QImage picture = window->grab().toImage();
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
+    main.setUpdatesEnabled(true);
+    const QByteArray png = EncodePngQuickly(window->grab().toImage());
+    if (png.isEmpty()) {
         ReportError(QStringLiteral("画像を作れません。"));
         return 1;
     }

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEvent>
 #include <QImage>
+#include <algorithm>
 #include <map>
+#include <set>
 
 #include "../core/testhistory.h"
 #include "app/commandline.h"
@@ -101,6 +105,48 @@ TEST_F(WindowPictureTest, SavesThePictureOfTheWholeWindow) {
     EXPECT_LE(shown.height(), layout.height());
     EXPECT_GE(shown.height(), layout.height() / 2);
     EXPECT_FALSE(std::filesystem::exists(line.settingsFile));
+}
+
+// Every paint event the application delivers while it lives: how many each widget had, and of
+// which classes.
+class PaintCounter : public QObject {
+public:
+    PaintCounter() { qApp->installEventFilter(this); }
+
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++mPerWidget[object];
+            mClasses.insert(object->metaObject()->className());
+        }
+        return false;
+    }
+
+    int MostByOneWidget() const {
+        int most = 0;
+        for (const auto& [widget, count] : mPerWidget) {
+            most = std::max(most, count);
+        }
+        return most;
+    }
+    bool Painted(const std::string& className) const { return mClasses.contains(className); }
+
+private:
+    std::map<const QObject*, int> mPerWidget;
+    std::set<std::string> mClasses;
+};
+
+// The grab is the only paint: not the main window, not the prediction window, nothing twice.
+TEST_F(WindowPictureTest, OnlyTheWindowAskedForIsPaintedAndOnlyOnce) {
+    ReplaceHistoryFile(mFolder.Path() / "Pirumo.mdb", PatternDraws(20));
+    for (const char* name : {"出現回数分析", "数字チェック"}) {
+        SCOPED_TRACE(name);
+        PaintCounter paints;
+        ASSERT_EQ(SaveWindowPicture(Line(name)), 0);
+        FlushDeletes();
+        EXPECT_EQ(paints.MostByOneWidget(), 1);
+        EXPECT_FALSE(paints.Painted("pirumo::MainWindow"));
+        EXPECT_FALSE(paints.Painted("pirumo::IppatsuGaruponWindow"));
+    }
 }
 
 // Each file of the folder with its size and time of change.

@@ -116,15 +116,15 @@ protected:
     }
 };
 
-TEST_F(PredictionInMainWindowTest, StartUpReadsTheSettingsAndTheFirstActivationShowsTheWindow) {
+// Start-up shows the main window first; its first activation builds the window, which reads
+// the settings then.
+TEST_F(PredictionInMainWindowTest, TheFirstActivationBuildsAndShowsTheWindowWithItsSettings) {
     Construct();
-    ASSERT_NE(Window(), nullptr);
-    EXPECT_FALSE(Window()->isVisible());
-    EXPECT_EQ(Window()->Predictor().Options().CountReflected(), 2);
-    EXPECT_FALSE(Window()->Predictor().IsLoaded());
+    EXPECT_EQ(Window(), nullptr);
     mMain->show();
     mMain->activateWindow();
-    QTRY_VERIFY(Window()->isVisible());
+    QTRY_VERIFY(Window() != nullptr && Window()->isVisible());
+    EXPECT_EQ(Window()->Predictor().Options().CountReflected(), 2);
     EXPECT_TRUE(Window()->Predictor().IsLoaded());
 }
 

@@ -58,10 +58,13 @@ MainWindow& MainWindowTest::Start() {
 }
 
 void MainWindowTest::ClosePredictionWindow() {
-    auto* prediction = mMain->findChild<QMdiSubWindow*>(QStringLiteral("一発ガルポン"));
-    ASSERT_NE(prediction, nullptr);
     mMain->activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([prediction] { return prediction->isVisible(); }));
+    QMdiSubWindow* prediction = nullptr;
+    EXPECT_TRUE(QTest::qWaitFor([this, &prediction] {
+        prediction = mMain->findChild<QMdiSubWindow*>(QStringLiteral("一発ガルポン"));
+        return prediction != nullptr && prediction->isVisible();
+    }));
+    ASSERT_NE(prediction, nullptr);
     prediction->close();
 }
 

@@ -28,8 +28,6 @@ constexpr int kSourceTableAttribute = 5;  // MSysQueries.Attribute of a row nami
 constexpr std::size_t kMaxRows = 32767;
 constexpr std::size_t kJet3PageSize = 2048;
 constexpr std::size_t kJet4PageSize = 4096;
-constexpr std::size_t kVersionOffset = 0x14;
-constexpr char kJetSignature[] = "Standard Jet DB";
 
 // Messages below follow "Accessファイル「…」の" (see ReadAccessHistory).
 const std::string kUnreadable = "形式が読めません。Accessのデータベースではないか、壊れています。";
@@ -431,7 +429,7 @@ std::vector<AccessRow> ReadRows(MdbCatalogEntry* entry) {
 }
 
 std::size_t PageSize(const std::string& bytes) {
-    const auto version = static_cast<unsigned char>(bytes[kVersionOffset]);
+    const auto version = static_cast<unsigned char>(bytes[kJetVersionOffset]);
     return version == MDB_VER_JET3 ? kJet3PageSize : kJet4PageSize;
 }
 
@@ -461,11 +459,6 @@ AccessHistory ReadTables(const std::string& bytes) {
 }
 
 }  // namespace
-
-bool LooksLikeAccessFile(const std::string& bytes) {
-    return bytes.size() > kVersionOffset + 4 &&
-           bytes.compare(4, sizeof kJetSignature, kJetSignature, sizeof kJetSignature) == 0;
-}
 
 AccessHistory ReadAccessHistory(const std::string& bytes, const std::string& source) {
     // libmdb writes English warnings about damage of its own; the refusal below says it in

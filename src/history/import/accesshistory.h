@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "history/draw.h"
+#include "history/import/accesssignature.h"
 
 namespace pirumo {
 
@@ -24,9 +25,6 @@ struct AccessHistory {
     bool foundThroughQuery = false;  // through the saved query 全データ選択クエリ
     std::vector<AccessRow> rows;
 };
-
-// True when bytes start like a Jet 3 or Jet 4 database (the download refresh dispatches on it).
-bool LooksLikeAccessFile(const std::string& bytes);
 
 // Reads the draws of a Jet 3/4 file held in memory. The database password is not needed.
 // Throws HistoryError with a Japanese message that starts with `source` when the bytes are no

@@ -9,7 +9,7 @@
 #include "base/inputfile.h"
 #include "history/drawfields.h"
 #include "history/historyerror.h"
-#include "history/import/accesshistory.h"
+#include "history/import/accesssignature.h"
 #include "history/import/historycsv.h"
 #include "history/import/nontextfile.h"
 #include "history/prizefields.h"

@@ -10,7 +10,7 @@
 #include "base/temporaryfolder.h"
 #include "history/drawfields.h"
 #include "history/historyerror.h"
-#include "history/import/accesshistory.h"
+#include "history/import/accesssignature.h"
 #include "history/import/csvdraws.h"
 #include "history/store/historyfile.h"
 

@@ -3,12 +3,14 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <memory>
 
 #include "history/historyerror.h"
 #include "history/refresh/downloadsource.h"
 #include "history/refresh/historyrefresh.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
+#include "widgets/optionalmodule.h"
 
 namespace pirumo {
 
@@ -76,6 +78,14 @@ std::optional<DrawHistory> DownloadRefresh::Run() {
 
 // False when the transfer failed (reported here) or was cancelled.
 bool DownloadRefresh::Download(const std::string& url, std::string& body) {
+    std::unique_ptr<DownloadTransfer> transfer;
+    try {
+        transfer.reset(OptionalModuleFunction<NewDownloadTransferFunction>(
+            kNetworkModule, kNewDownloadTransferSymbol)(mLimits));
+    } catch (const OptionalModuleError& error) {
+        ShowFailure(error.what());
+        return false;
+    }
     QProgressDialog progress(
         QStringLiteral("当選データを受信しています…\n") + QString::fromStdString(url),
         QStringLiteral("キャンセル"), 0, 0, mParent);
@@ -86,30 +96,29 @@ bool DownloadRefresh::Download(const std::string& url, std::string& body) {
     progress.setAutoReset(false);
     progress.setMinimumWidth(420);
 
-    HistoryTransfer transfer(mLimits);
     QEventLoop loop;
-    transfer.onProgress = [&progress](qint64 received, qint64 total) {
+    transfer->onProgress = [&progress](qint64 received, qint64 total) {
         progress.setMaximum(total > 0 ? Kibibytes(total) : 0);
         progress.setValue(total > 0 ? Kibibytes(received) : 0);
     };
-    transfer.onFinished = [&loop] { loop.quit(); };
+    transfer->onFinished = [&loop] { loop.quit(); };
     // The cancel button emits canceled(); Escape only rejects the dialog.
-    QObject::connect(&progress, &QProgressDialog::canceled, [&transfer] { transfer.Cancel(); });
-    QObject::connect(&progress, &QDialog::rejected, [&transfer] { transfer.Cancel(); });
+    QObject::connect(&progress, &QProgressDialog::canceled, [&transfer] { transfer->Cancel(); });
+    QObject::connect(&progress, &QDialog::rejected, [&transfer] { transfer->Cancel(); });
     progress.show();
-    transfer.Start(url);
-    if (!transfer.IsFinished()) {
+    transfer->Start(url);
+    if (!transfer->IsFinished()) {
         loop.exec();
     }
     progress.hide();
-    if (transfer.WasCancelled()) {
+    if (transfer->WasCancelled()) {
         return false;
     }
-    if (!transfer.Succeeded()) {
-        ShowFailure(transfer.Error());
+    if (!transfer->Succeeded()) {
+        ShowFailure(transfer->Error());
         return false;
     }
-    body = transfer.Body();
+    body = transfer->Body();
     return true;
 }
 

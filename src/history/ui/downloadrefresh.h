@@ -6,7 +6,7 @@
 
 #include "history/drawhistory.h"
 #include "history/import/accessreader.h"
-#include "net/historytransfer.h"
+#include "net/downloadtransfer.h"
 
 class QWidget;
 

@@ -1,14 +1,14 @@
 #include "print/ui/printpreview.h"
 
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <filesystem>
 
 #include "base/fileerror.h"
 #include "base/protectedoutput.h"
 #include "print/documentpainter.h"
 #include "print/pagelayout.h"
+#include "print/ui/printpreviewrequest.h"
 #include "widgets/messageboxes.h"
+#include "widgets/optionalmodule.h"
 
 namespace pirumo {
 
@@ -16,14 +16,14 @@ namespace {
 
 // A PDF saved from the preview is refused, before the printer opens the file, when its name
 // leads to the history or its backup.
-bool MayWriteTo(const QPrinter& printer, QWidget* parent) {
-    if (printer.outputFileName().isEmpty()) {
+bool MayWriteTo(const QString& outputFile, QWidget* dialog) {
+    if (outputFile.isEmpty()) {
         return true;
     }
     try {
-        RefuseProtectedOutput(std::filesystem::path(printer.outputFileName().toStdU16String()));
+        RefuseProtectedOutput(std::filesystem::path(outputFile.toStdU16String()));
     } catch (const FileError& error) {
-        ShowRefusal(parent, QString::fromUtf8(error.what()));
+        ShowRefusal(dialog, QString::fromUtf8(error.what()));
         return false;
     }
     return true;
@@ -32,18 +32,18 @@ bool MayWriteTo(const QPrinter& printer, QWidget* parent) {
 }  // namespace
 
 void OpenPrintPreview(const PrintDocument& document, QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(document.caption);
-    printer.setPageLayout(DefaultPageLayout(document));
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(document.caption + QStringLiteral(" - 印刷プレビュー"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [&document, &dialog](QPrinter* device) {
-                         if (MayWriteTo(*device, &dialog)) {
-                             PaintDocument(document, *device);
-                         }
-                     });
-    dialog.exec();
+    OpenPrintPreviewFunction* open = nullptr;
+    try {
+        open = OptionalModuleFunction<OpenPrintPreviewFunction>(kPrintSupportModule,
+                                                                kOpenPrintPreviewSymbol);
+    } catch (const OptionalModuleError& error) {
+        ShowRefusal(parent, QStringLiteral("印刷プレビューを開けません。\n%1")
+                                .arg(QString::fromUtf8(error.what())));
+        return;
+    }
+    open({document.caption, DefaultPageLayout(document), MayWriteTo,
+          [&document](QPagedPaintDevice& device) { PaintDocument(document, device); }},
+         parent);
 }
 
 }  // namespace pirumo
