@@ -37,16 +37,18 @@ std::vector<CliCommand> Commands() {
 // Every option any command takes (a null value name marks a flag); each command checks that it
 // was given only its own.
 const std::vector<std::pair<const char*, const char*>> kValueOptions{
-    {"db", "FILE"}, {"format", "FORMAT"}, {"out", "FILE"},  {"ini", "FILE"},
-    {"url", "URL"}, {"draws", "N"},       {"seed", "S"},    {"force", nullptr},
-    {"from", "N"},  {"to", "N"},          {"log", nullptr}, {"save-url", nullptr},
+    {"db", "FILE"},   {"format", "FORMAT"},  {"out", "FILE"},     {"ini", "FILE"}, {"url", "URL"},
+    {"draws", "N"},   {"seed", "S"},         {"force", nullptr},  {"from", "N"},   {"to", "N"},
+    {"log", nullptr}, {"save-url", nullptr}, {"chance", nullptr},
 };
 
 // What each command does, one line for the help text.
 const std::map<std::string, std::string> kSummaries{
     {"info", "当選データの件数・最終回・数字ごとの出現回数を JSON で表示します"},
     {"list", "show で表示できる分析ウィンドウの名前を一覧します"},
-    {"show", "分析ウィンドウの表をウィンドウ名かメニューの項目名で指定して書き出します"},
+    {"show",
+     "分析ウィンドウの表をウィンドウ名かメニューの項目名で指定して書き出します（--chance "
+     "で偶然との比較を添えます）"},
     {"import", "CSV か Access のファイルの当選データで履歴を置き換えます"},
     {"export", "当選データを CSV ファイル（BOM 付き UTF-8）に書き出します"},
     {"sample", "乱数で作ったサンプルの当選データで履歴を置き換えます（試用・テスト用）"},

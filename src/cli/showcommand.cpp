@@ -1,4 +1,5 @@
 #include "analyses/analysiscatalog.h"
+#include "cli/chanceoutput.h"
 #include "cli/clicommand.h"
 #include "grid/gridexport.h"
 #include "history/store/historyfile.h"
@@ -28,8 +29,8 @@ std::string FormatGrid(const std::string& format, const Analysis& window, const 
 CliCommand ShowCommand() {
     return {
         "show",
-        "NAME [--format json|csv|text|html|pdf] [--out FILE]",
-        {"format", "out"},
+        "NAME [--format json|csv|text|html|pdf] [--out FILE] [--chance]",
+        {"format", "out", "chance"},
         [](const CliContext& context) {
             if (context.arguments.size() != 1) {
                 throw CliError{"show にはウィンドウ名を一つ指定してください（list で一覧）。", 2};
@@ -43,12 +44,19 @@ CliCommand ShowCommand() {
             const std::string format =
                 FormatOption(context, {"json", "csv", "text", "html", "pdf"});
             RequireOutFileForPdf(context, format);
+            if (context.Has("chance") && format != "json" && format != "csv" && format != "text") {
+                throw CliError{"--chance は --format json・csv・text と一緒に指定してください。",
+                               2};
+            }
             const DrawHistory history = ReadHistoryToReport(context);
             ResultGrid grid;
             window->fillGrid(history, grid);
             if (format == "pdf") {
                 WriteOutput(context, PdfBytes(DocumentToPdf(AnalysisPrintDocument(
                                          *window, grid, history, QDate::currentDate()))));
+            } else if (context.Has("chance")) {
+                WriteOutput(context, AppendChance(format, FormatGrid(format, *window, grid),
+                                                  *window, history));
             } else {
                 WriteOutput(context, FormatGrid(format, *window, grid));
             }

@@ -14,6 +14,7 @@ struct ChanceFigure {
     double expected = 0;
     double low = 0;  // 95 % range, inclusive
     double high = 0;
+    double outsideProbability = 0;  // how often a fair draw leaves this figure outside its range
 
     bool Outside() const { return observed < low || observed > high; }
 };
@@ -40,6 +41,9 @@ struct ChanceReport {
     int draws = 0;  // valid draws of the range the figures count
     std::vector<ChanceTable> tables;
     ChanceTest test;
+    // How many figures a fair draw leaves outside their ranges on average: the yardstick for
+    // OutsideCount().
+    double expectedOutside = 0;
     // Figures outside their range; with dozens of figures one or two are outside by chance.
     int OutsideCount() const {
         int outside = 0;

@@ -1,0 +1,44 @@
+#include "cli/chanceoutput.h"
+
+#include "analyses/chance/chancegrid.h"
+#include "analyses/chance/chancejson.h"
+#include "cli/clicommand.h"
+#include "grid/gridexport.h"
+
+namespace pirumo::cli {
+
+namespace {
+
+// The window's JSON object with a "chance" member added last.
+std::string AddChanceMember(const std::string& json, const std::string& chance) {
+    const auto close = json.rfind('}');
+    std::string indented;
+    for (char c : chance) {
+        indented += c;
+        if (c == '\n') {
+            indented += "  ";
+        }
+    }
+    return json.substr(0, close) + ",\n  \"chance\": " + indented + "\n}\n";
+}
+
+}  // namespace
+
+std::string AppendChance(const std::string& format, const std::string& output,
+                         const Analysis& window, const DrawHistory& history) {
+    if (!window.chance) {
+        throw CliError{"ウィンドウ「" + window.name + "」には偶然との比較がありません。", 2};
+    }
+    const ChanceReport report = window.chance(history);
+    if (format == "json") {
+        return AddChanceMember(output, ChanceReportToJson(report));
+    }
+    ResultGrid grid;
+    FillChanceGrid(report, grid);
+    if (format == "csv") {
+        return output + "\r\n偶然との比較\r\n" + GridToCsv(grid);
+    }
+    return output + "\n偶然との比較\n" + GridToText(grid);
+}
+
+}  // namespace pirumo::cli
