@@ -8,6 +8,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QStackedBarSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <limits>
@@ -146,14 +147,16 @@ QChart* BuildChart(const Chart& description) {
     auto* chart = new QChart();
     chart->setTitle(FromUtf8(description.title));
 
-    QBarSeries* bars = nullptr;
+    QAbstractBarSeries* bars = nullptr;
     std::vector<QAbstractSeries*> unnamed;
     for (const ChartSeries& series : description.series) {
         std::vector<QAbstractSeries*> added;
         switch (series.kind) {
             case ChartSeriesKind::Bars: {
                 if (bars == nullptr) {
-                    bars = new QBarSeries(chart);
+                    bars = description.stackedBars
+                               ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries(chart))
+                               : new QBarSeries(chart);
                     bars->setBarWidth(0.8);
                     added.push_back(bars);
                 }

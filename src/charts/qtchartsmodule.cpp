@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QChartView>
 #include <QGraphicsScene>
-#include <QPaintDevice>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -14,8 +13,9 @@ namespace pirumo {
 
 namespace {
 
-// Charts are laid out at screen resolution; a printer's page gets the same chart scaled up.
-constexpr double kLayoutDpi = 96;
+// A chart on a page or picture is laid out this many pixels wide and scaled to its place, so
+// that its text keeps its size against the chart on paper of any resolution.
+constexpr double kLayoutWidth = 1000;
 
 class ChartsView : public QWidget {
 public:
@@ -62,9 +62,8 @@ public:
     }
 
     void Paint(const Chart& chart, QPainter& painter, const QRectF& area) override {
-        const QPaintDevice* device = painter.device();
-        const double scale = device != nullptr ? device->logicalDpiX() / kLayoutDpi : 1.0;
-        const QRectF layout(QPointF(0, 0), area.size() / std::max(scale, 0.1));
+        const QRectF layout(0, 0, kLayoutWidth,
+                            kLayoutWidth * area.height() / std::max(area.width(), 1.0));
         QGraphicsScene scene;
         QChart* qchart = BuildChart(chart);
         scene.addItem(qchart);  // the scene deletes it

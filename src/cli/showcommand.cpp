@@ -1,5 +1,6 @@
 #include "analyses/analysiscatalog.h"
 #include "cli/chanceoutput.h"
+#include "cli/chartoutput.h"
 #include "cli/clicommand.h"
 #include "grid/gridexport.h"
 #include "history/store/historyfile.h"
@@ -29,8 +30,9 @@ std::string FormatGrid(const std::string& format, const Analysis& window, const 
 CliCommand ShowCommand() {
     return {
         "show",
-        "NAME [--format json|csv|text|html|pdf] [--out FILE] [--chance]",
-        {"format", "out", "chance"},
+        "NAME [--format json|csv|text|html|pdf] [--out FILE] [--chance] | --format png --chart "
+        "[--out FILE]",
+        {"format", "out", "chance", "chart"},
         [](const CliContext& context) {
             if (context.arguments.size() != 1) {
                 throw CliError{"show にはウィンドウ名を一つ指定してください（list で一覧）。", 2};
@@ -42,8 +44,9 @@ CliCommand ShowCommand() {
                                2};
             }
             const std::string format =
-                FormatOption(context, {"json", "csv", "text", "html", "pdf"});
+                FormatOption(context, {"json", "csv", "text", "html", "pdf", "png"});
             RequireOutFileForPdf(context, format);
+            RequirePngWithChart(context, format);
             if (context.Has("chance") && format != "json" && format != "csv" && format != "text") {
                 throw CliError{"--chance は --format json・csv・text と一緒に指定してください。",
                                2};
@@ -51,7 +54,9 @@ CliCommand ShowCommand() {
             const DrawHistory history = ReadHistoryToReport(context);
             ResultGrid grid;
             window->fillGrid(history, grid);
-            if (format == "pdf") {
+            if (format == "png") {
+                WriteOutput(context, ChartPng(*window, history));
+            } else if (format == "pdf") {
                 WriteOutput(context, PdfBytes(DocumentToPdf(AnalysisPrintDocument(
                                          *window, grid, history, QDate::currentDate()))));
             } else if (context.Has("chance")) {

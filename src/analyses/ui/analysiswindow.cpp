@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "analyses/ui/analysistabs.h"
 #include "print/analysisprint.h"
 #include "print/ui/printpreview.h"
 #include "widgets/areafit.h"
@@ -110,7 +111,14 @@ AnalysisWindow::~AnalysisWindow() {
 void AnalysisWindow::CreateControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    setWidget(client);
+    mClient = client;
+    if (mAnalysis.chance) {
+        mTabs = new AnalysisTabs(*client, this);
+        connect(mTabs, &AnalysisTabs::TablePageResized, this, &AnalysisWindow::PlaceControls);
+        setWidget(mTabs);
+    } else {
+        setWidget(client);
+    }
 
     mSummary = new QLabel(FromUtf8(mAnalysis.summary), client);
     mSummary->setObjectName(QStringLiteral("summaryLabel"));
@@ -181,7 +189,11 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
 }
 
 PrintDocument AnalysisWindow::PrintDocumentOf(QDate printed) const {
-    return AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
+    PrintDocument document = AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
+    if (mTabs != nullptr) {
+        mTabs->AddChartsTo(document);
+    }
+    return document;
 }
 
 void AnalysisWindow::Load() {
@@ -202,13 +214,15 @@ void AnalysisWindow::Load() {
 // window grows to show all its rows.
 QSize AnalysisWindow::OpeningSize() const {
     QSize size = this->size();
-    if (mGrid.GetScrollBars() == ScrollBars::None && widget() != nullptr) {
-        const QWidget& client = *widget();
+    if (mGrid.GetScrollBars() == ScrollBars::None && mClient != nullptr) {
+        const QWidget& client = *mClient;
         const int below = TwipsToPixelsY(kGapTwips, client) + mCloseButton->height() +
                           TwipsToPixelsX(kMarginTwips, client);
         const int clientHeight = mGridView->y() + mGridView->sizeHint().height() + below;
         const QMargins frame = contentsMargins();
-        size.rheight() = std::max(size.height(), frame.top() + frame.bottom() + clientHeight);
+        const int tabs = mTabs != nullptr ? mTabs->TabBarHeight() : 0;
+        size.rheight() =
+            std::max(size.height(), frame.top() + frame.bottom() + tabs + clientHeight);
     }
     return size;
 }
@@ -216,7 +230,7 @@ QSize AnalysisWindow::OpeningSize() const {
 // Room for the description, the grid's title rows and a few rows below them, and the buttons: the
 // least a tiling leaves the window.
 QSize AnalysisWindow::minimumSizeHint() const {
-    const QWidget* client = widget();
+    const QWidget* client = mClient;
     if (client == nullptr || mCloseButton == nullptr) {
         return QMdiSubWindow::minimumSizeHint();
     }
@@ -230,7 +244,8 @@ QSize AnalysisWindow::minimumSizeHint() const {
         gridHeight += mGridView->horizontalHeader()->height();
     }
     const QMargins margins = contentsMargins();
-    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize frame(margins.left() + margins.right(),
+                      margins.top() + margins.bottom() + (mTabs ? mTabs->TabBarHeight() : 0));
     const int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), mGridView->y());
     return frame + QSize(2 * margin + 2 * mCloseButton->width() + gap,
                          gridTop + gridHeight + gap + mCloseButton->height() + margin);
@@ -255,13 +270,19 @@ void AnalysisWindow::RunAnalysis() {
         mAnalysis.fillGrid(mHost.History(), mGrid);
     }
     mGridView->SetGrid(mGrid);
+    if (mTabs != nullptr) {
+        mTabs->ShowChartsOf(mAnalysis, mHost);
+    }
     PlaceControls();
 }
 
 void AnalysisWindow::PlaceControls() {
-    QWidget* client = widget();
+    QWidget* client = mClient;
     if (client == nullptr || mCloseButton == nullptr) {
         return;  // still being built
+    }
+    if (mTabs != nullptr) {
+        mTabs->FitTablePage();
     }
     const int margin = TwipsToPixelsX(kMarginTwips, *client);
     const int gap = TwipsToPixelsY(kGapTwips, *client);

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace pirumo {
 
+class AnalysisTabs;
 class GridView;
 class WindowHost;
 
@@ -36,7 +37,7 @@ public:
     void Recompute();
 
     const ResultGrid& Grid() const { return mGrid; }
-    // What 印刷 prints: the description, the legend and the grid.
+    // What 印刷 prints: the description, the legend, the grid and the charts.
     PrintDocument PrintDocumentOf(QDate printed) const;
 
     QSize minimumSizeHint() const override;
@@ -59,6 +60,8 @@ private:
     const AnalysisWindowLayout mLayout;
     WindowHost& mHost;
     ResultGrid mGrid;
+    QWidget* mClient = nullptr;
+    AnalysisTabs* mTabs = nullptr;  // only in a window that has charts
     QLabel* mSummary = nullptr;
     GridView* mGridView = nullptr;
     QPushButton* mCloseButton = nullptr;
