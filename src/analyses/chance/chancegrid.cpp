@@ -11,7 +11,7 @@ namespace pirumo {
 namespace {
 
 constexpr int kColumns = 5;
-constexpr int kHeadingRows = 4;  // the test, its verdict, the reminder and a gap
+constexpr int kHeadingRows = 5;  // the test, its verdict, the outside count, the reminder, a gap
 
 int RowCountOf(const ChanceReport& report) {
     int rows = kHeadingRows;
@@ -62,7 +62,8 @@ void FillChanceGrid(const ChanceReport& report, ResultGrid& grid) {
 
     WriteOverflowTitle(grid, 1, 1, ChanceTestLine(report.test));
     WriteOverflowTitle(grid, 1, 2, report.test.verdict);
-    WriteOverflowTitle(grid, 1, 3, ChanceReminder(report));
+    WriteOverflowTitle(grid, 1, 3, ChanceOutsideLine(report));
+    WriteOverflowTitle(grid, 1, 4, ChanceReminder());
 
     int row = kHeadingRows + 1;
     for (const ChanceTable& table : report.tables) {

@@ -40,7 +40,7 @@ std::string ChanceReportToJson(const ChanceReport& report) {
             ", \"verdict\": " + JsonQuote(test.verdict) +
             "},\n  \"outside\": " + std::to_string(report.OutsideCount()) +
             ",\n  \"expectedOutside\": " + JsonNumber(report.expectedOutside) +
-            ",\n  \"reminder\": " + JsonQuote(ChanceReminder(report)) + "\n}";
+            ",\n  \"reminder\": " + JsonQuote(ChanceReminder()) + "\n}";
     return json;
 }
 

@@ -10,7 +10,7 @@ namespace pirumo {
 namespace {
 
 // The test, its verdict and the reminder stay in view while the figures scroll.
-constexpr int kHeadingRows = 3;
+constexpr int kHeadingRows = 4;
 
 }  // namespace
 
