@@ -129,11 +129,11 @@ TEST(ChanceModel, SumOfFiveIsTheEnumeratedDistributionWithMeanEighty) {
     }
     EXPECT_NEAR(totalMean, 96, 1e-9);
 
-    // The 数字合計 window's class 71〜80 over the real history expects n times its share.
+    // The 数字合計 window's class 71～80 over the real history expects n times its share.
     const DrawHistory history = test::LoadRealHistory();
     const ChanceReport report = FindAnalysis("数字合計分析")->chance(history);
     const ChanceFigure& seventies = report.tables.at(0).figures.at(3);
-    EXPECT_EQ(seventies.label, "71〜80");
+    EXPECT_EQ(seventies.label, "71～80");
     EXPECT_NEAR(seventies.expected,
                 1353 * std::accumulate(sums.begin() + 71, sums.begin() + 81, 0.0), 1e-6);
 }

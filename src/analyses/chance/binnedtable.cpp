@@ -21,7 +21,7 @@ std::string LabelOf(const ValueClasses& classes, std::size_t index) {
     }
     const int last = classes.bounds[index];
     const std::string label =
-        first == last ? std::to_string(first) : std::to_string(first) + "〜" + std::to_string(last);
+        first == last ? std::to_string(first) : std::to_string(first) + "～" + std::to_string(last);
     return label + classes.suffix;
 }
 

@@ -8,7 +8,7 @@
 namespace pirumo {
 
 // Classes of whole values for a distribution table: lowest..bounds[0], bounds[0] + 1..bounds[1],
-// …, and everything above the last bound. Labelled 「66〜70」, 「3」 or 「111以上」 plus `suffix`.
+// …, and everything above the last bound. Labelled 「66～70」, 「3」 or 「111以上」 plus `suffix`.
 struct ValueClasses {
     int lowest = 0;
     std::vector<int> bounds;  // inclusive upper ends, ascending

@@ -107,7 +107,7 @@ ChanceReport CompareNumberGap(const PositionValueResult& result, int draws) {
     }
     ChanceReport report;
     report.draws = draws;
-    report.tables.push_back(BinnedTable("本数字の前回との差（絶対値、第1〜第5数字）", "個",
+    report.tables.push_back(BinnedTable("本数字の前回との差（絶対値、第1～第5数字）", "個",
                                         kDifferenceClasses, mainDifference, mainValues,
                                         static_cast<int>(mainValues.size())));
     report.tables.push_back(BinnedTable("ボーナス数字の前回との差（絶対値）", "回",

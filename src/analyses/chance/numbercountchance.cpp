@@ -48,7 +48,7 @@ ChanceTable CountSpreadTable(const PerNumber<int>& counts, int draws) {
         const std::string label = span.first == 0      ? std::to_string(span.last) + "回以下"
                                   : span.last == draws ? std::to_string(span.first) + "回以上"
                                   : span.first == span.last ? std::to_string(span.first) + "回"
-                                                            : std::to_string(span.first) + "〜" +
+                                                            : std::to_string(span.first) + "～" +
                                                                   std::to_string(span.last) + "回";
         int numbers = 0;
         for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
