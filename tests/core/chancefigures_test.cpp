@@ -56,6 +56,14 @@ TEST(ChanceFigures, WindowsExpectWhatTheClosedFormsGive) {
 
 // Every interval class together expects each number's appearances but its first:
 // 31 · (n·p − 1 + (1 − p)^n), whatever the range's length.
+// A range too short to test says so instead of giving a statistic.
+TEST(ChanceFigures, TooFewDrawsAreNotTested) {
+    const ChanceReport report = CompareAppearanceInterval({}, 1);
+    EXPECT_FALSE(report.test.performed);
+    EXPECT_EQ(ChanceTestLine(report.test), report.test.name);
+    EXPECT_EQ(report.test.verdict, "回数が少なすぎて検定できません。");
+}
+
 TEST(ChanceFigures, IntervalsAddUpToAllButEachNumbersFirstAppearance) {
     constexpr double p = 6.0 / 31;
     for (int draws : {1, 10, 16, 17, 100, 1353}) {

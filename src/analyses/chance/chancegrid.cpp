@@ -42,6 +42,9 @@ void WriteFigure(ResultGrid& grid, int row, const ChanceFigure& figure) {
 }  // namespace
 
 std::string ChanceTestLine(const ChanceTest& test) {
+    if (!test.performed) {
+        return test.name;
+    }
     std::string line = test.name + ": 統計量 " + ChanceNumber(test.statistic, 2);
     if (test.degreesOfFreedom > 0) {
         line += "（自由度 " + std::to_string(test.degreesOfFreedom) + "）";

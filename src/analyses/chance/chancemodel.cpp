@@ -109,6 +109,7 @@ ChanceTest ChiSquareTest(std::string name, const std::vector<double>& observed,
         test.statistic += (o - e) * (o - e) / e;
     }
     test.statistic *= scale;
+    test.performed = true;
     test.degreesOfFreedom = static_cast<int>(merged.size()) - 1;
     test.pValue = boost::math::cdf(boost::math::complement(
         boost::math::chi_squared_distribution<>(test.degreesOfFreedom), test.statistic));

@@ -34,7 +34,8 @@ struct ChanceTest {
     double statistic = 0;
     int degreesOfFreedom = 0;  // 0 when the test is simulated
     double pValue = 1;
-    std::string verdict;  // the p-value in plain words
+    std::string verdict;     // the p-value in plain words
+    bool performed = false;  // false: too few draws for the test; only the verdict says so
 };
 
 struct ChanceReport {
