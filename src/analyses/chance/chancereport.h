@@ -20,7 +20,8 @@ struct ChanceFigure {
 };
 
 // One set of figures drawn together: the counts per number, or one distribution (sums,
-// patterns, intervals) whose figures add up to the draws of the range.
+// patterns, intervals) whose figures add up to what it classifies: the draws of the range, or
+// the intervals, differences or carried-over draws they give.
 struct ChanceTable {
     std::string title;          // 「数字ごとの出現回数」
     std::string unit;           // what observed counts: 「回」, 「組」
