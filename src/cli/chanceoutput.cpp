@@ -11,7 +11,7 @@ namespace {
 
 // The window's JSON object with a "chance" member added last.
 std::string AddChanceMember(const std::string& json, const std::string& chance) {
-    const auto close = json.rfind('}');
+    const auto lastMember = json.find_last_not_of(" \n", json.rfind('}') - 1);
     std::string indented;
     for (char c : chance) {
         indented += c;
@@ -19,7 +19,7 @@ std::string AddChanceMember(const std::string& json, const std::string& chance) 
             indented += "  ";
         }
     }
-    return json.substr(0, close) + ",\n  \"chance\": " + indented + "\n}\n";
+    return json.substr(0, lastMember + 1) + ",\n  \"chance\": " + indented + "\n}\n";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analyses/chance/chancemodel.h"
 #include "analyses/chance/numbercountchance.h"
 
 namespace pirumo {
@@ -17,7 +18,11 @@ ChanceReport CompareAppearanceByCount(const AppearanceByCountResult& result, int
             counts[static_cast<std::size_t>(number)] = group.count;
         }
     }
-    return CompareNumberCounts(counts, draws);
+    // The window lists the numbers by their count, so how the counts spread is shown too.
+    ChanceReport report = CompareNumberCounts(counts, draws);
+    report.tables.push_back(CountSpreadTable(counts, draws));
+    CountExpectedOutside(report);
+    return report;
 }
 
 ChanceReport CompareAppearanceCount(const AppearanceCountResult& result, int draws) {

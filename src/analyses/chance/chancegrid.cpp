@@ -11,7 +11,7 @@ namespace pirumo {
 namespace {
 
 constexpr int kColumns = 5;
-constexpr int kHeadingRows = 4;  // the test, its verdict, the reminder and a gap
+constexpr int kHeadingRows = 5;  // the test, its verdict, the outside count, the reminder, a gap
 
 int RowCountOf(const ChanceReport& report) {
     int rows = kHeadingRows;
@@ -42,6 +42,9 @@ void WriteFigure(ResultGrid& grid, int row, const ChanceFigure& figure) {
 }  // namespace
 
 std::string ChanceTestLine(const ChanceTest& test) {
+    if (!test.performed) {
+        return test.name;
+    }
     std::string line = test.name + ": 統計量 " + ChanceNumber(test.statistic, 2);
     if (test.degreesOfFreedom > 0) {
         line += "（自由度 " + std::to_string(test.degreesOfFreedom) + "）";
@@ -62,7 +65,8 @@ void FillChanceGrid(const ChanceReport& report, ResultGrid& grid) {
 
     WriteOverflowTitle(grid, 1, 1, ChanceTestLine(report.test));
     WriteOverflowTitle(grid, 1, 2, report.test.verdict);
-    WriteOverflowTitle(grid, 1, 3, ChanceReminder(report));
+    WriteOverflowTitle(grid, 1, 3, ChanceOutsideLine(report));
+    WriteOverflowTitle(grid, 1, 4, ChanceReminder());
 
     int row = kHeadingRows + 1;
     for (const ChanceTable& table : report.tables) {

@@ -37,10 +37,11 @@ std::string ChanceReportToJson(const ChanceReport& report) {
             ", \"statistic\": " + JsonNumber(test.statistic) +
             ", \"degreesOfFreedom\": " + std::to_string(test.degreesOfFreedom) +
             ", \"pValue\": " + JsonNumber(test.pValue) +
+            ", \"performed\": " + (test.performed ? "true" : "false") +
             ", \"verdict\": " + JsonQuote(test.verdict) +
             "},\n  \"outside\": " + std::to_string(report.OutsideCount()) +
             ",\n  \"expectedOutside\": " + JsonNumber(report.expectedOutside) +
-            ",\n  \"reminder\": " + JsonQuote(ChanceReminder(report)) + "\n}";
+            ",\n  \"reminder\": " + JsonQuote(ChanceReminder()) + "\n}";
     return json;
 }
 

@@ -8,7 +8,7 @@ namespace pirumo {
 
 // The report as a JSON object: {"draws","tables":[{"title","unit","distribution","figures":
 // [{"label","observed","expected","low","high","outside"}]}],"test":{"name","statistic",
-// "degreesOfFreedom","pValue","verdict"},"outside","expectedOutside","reminder"}.
+// "degreesOfFreedom","pValue","performed","verdict"},"outside","expectedOutside","reminder"}.
 std::string ChanceReportToJson(const ChanceReport& report);
 
 }  // namespace pirumo

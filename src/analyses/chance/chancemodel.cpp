@@ -50,6 +50,16 @@ CountRange BinomialRange(int trials, double p) {
     return range;
 }
 
+double BinomialAtMost(int trials, double p, int k) {
+    if (k < 0) {
+        return 0;
+    }
+    if (k >= trials || p <= 0) {
+        return 1;
+    }
+    return boost::math::cdf(boost::math::binomial_distribution<>(trials, p), k);
+}
+
 ChanceFigure CountFigure(std::string label, int observed, int trials, double p) {
     const CountRange range = BinomialRange(trials, p);
     return {std::move(label),
@@ -99,6 +109,7 @@ ChanceTest ChiSquareTest(std::string name, const std::vector<double>& observed,
         test.statistic += (o - e) * (o - e) / e;
     }
     test.statistic *= scale;
+    test.performed = true;
     test.degreesOfFreedom = static_cast<int>(merged.size()) - 1;
     test.pValue = boost::math::cdf(boost::math::complement(
         boost::math::chi_squared_distribution<>(test.degreesOfFreedom), test.statistic));

@@ -21,6 +21,8 @@ struct CountRange {
     double outsideProbability = 0;  // P(count < low) + P(count > high)
 };
 CountRange BinomialRange(int trials, double p);
+// P(count <= k) for a Binomial(trials, p) count.
+double BinomialAtMost(int trials, double p, int k);
 
 // A count of `trials` independent chances of probability p, beside its expectation and range.
 ChanceFigure CountFigure(std::string label, int observed, int trials, double p);

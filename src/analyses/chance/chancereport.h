@@ -20,7 +20,8 @@ struct ChanceFigure {
 };
 
 // One set of figures drawn together: the counts per number, or one distribution (sums,
-// patterns, intervals) whose figures add up to the draws of the range.
+// patterns, intervals) whose figures add up to what it classifies: the draws of the range, or
+// the intervals, differences or carried-over draws they give.
 struct ChanceTable {
     std::string title;          // 「数字ごとの出現回数」
     std::string unit;           // what observed counts: 「回」, 「組」
@@ -34,7 +35,8 @@ struct ChanceTest {
     double statistic = 0;
     int degreesOfFreedom = 0;  // 0 when the test is simulated
     double pValue = 1;
-    std::string verdict;  // the p-value in plain words
+    std::string verdict;     // the p-value in plain words
+    bool performed = false;  // false: too few draws for the test; only the verdict says so
 };
 
 struct ChanceReport {

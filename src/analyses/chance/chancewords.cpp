@@ -21,30 +21,29 @@ std::string ChanceNumber(double value, int decimals) {
 std::string PValueInWords(double pValue) {
     const std::string percent = ChanceNumber(pValue * 100, pValue < 0.01 ? 2 : 1);
     if (pValue < 0.001) {
-        return "偶然とは考えにくい偏りです。公平な抽せんでこれ以上の偏りが出る確率は 0.1 % "
-               "未満です。";
+        return "偶然とは考えにくい偏りです（公平な抽せんで出る確率は 0.1 % 未満）。";
     }
     if (pValue < 0.01) {
-        return "偶然では起こりにくい偏りです。公平な抽せんでこれ以上の偏りが出る確率は " + percent +
-               " % です。";
+        return "偶然では起こりにくい偏りです（公平な抽せんで出る確率は " + percent + " %）。";
     }
     if (pValue < 0.05) {
-        return "やや偏っています。公平な抽せんでもこれ以上の偏りが " + percent +
-               " % の確率で出るので、いくつもの分析を見ればこの程度は偶然でも見つかります。";
+        return "やや偏っています。ただし公平な抽せんでも " + percent + " % の確率で出る偏りです。";
     }
     return "偶然の範囲内です。公平な抽せんでもこれ以上の偏りが " + percent + " % の確率で出ます。";
 }
 
-std::string ChanceReminder(const ChanceReport& report) {
+std::string ChanceOutsideLine(const ChanceReport& report) {
     int figures = 0;
     for (const ChanceTable& table : report.tables) {
         figures += static_cast<int>(table.figures.size());
     }
-    return "公平な抽せんでも、" + std::to_string(figures) + " 項目のうち平均 " +
-           ChanceNumber(report.expectedOutside) +
-           " 項目は偶然だけで 95 % の範囲の外に出ます（31 個の数字なら 1 つか 2 "
-           "つ）。範囲外は " +
-           std::to_string(report.OutsideCount()) + " 項目です。";
+    return "範囲外は " + std::to_string(figures) + " 項目中 " +
+           std::to_string(report.OutsideCount()) + " 項目（偶然だけでも平均 " +
+           ChanceNumber(report.expectedOutside) + " 項目）。";
+}
+
+std::string ChanceReminder() {
+    return "31 個の数字を比べれば、偶然だけでも 1 つか 2 つは 95 % の範囲の外に出ます。";
 }
 
 }  // namespace pirumo

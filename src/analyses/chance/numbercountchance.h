@@ -9,4 +9,8 @@ namespace pirumo {
 // 6/31 per draw, with the chi-square test over all 31 numbers.
 ChanceReport CompareNumberCounts(const PerNumber<int>& counts, int draws);
 
+// How the 31 counts spread: how many numbers were drawn less often than the 95 % range, in its
+// lower or upper half, or more often, against how many a fair draw puts there.
+ChanceTable CountSpreadTable(const PerNumber<int>& counts, int draws);
+
 }  // namespace pirumo

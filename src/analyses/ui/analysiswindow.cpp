@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analyses/ui/analysistabs.h"
+#include "analyses/ui/chanceview.h"
 #include "print/analysisprint.h"
 #include "print/ui/printpreview.h"
 #include "widgets/areafit.h"
@@ -114,7 +115,13 @@ void AnalysisWindow::CreateControls() {
     mClient = client;
     if (mAnalysis.chance) {
         mTabs = new AnalysisTabs(*client, this);
-        connect(mTabs, &AnalysisTabs::TablePageResized, this, &AnalysisWindow::PlaceControls);
+        connect(mTabs, &AnalysisTabs::TablePageResized, this, [this] {
+            const bool atNewest = mShownOnce && mLayout.titleRows > 0 && mGridView->ShowsLastRow();
+            PlaceControls();
+            if (atNewest) {
+                mGridView->ScrollToLastRow();
+            }
+        });
         setWidget(mTabs);
     } else {
         setWidget(client);
@@ -132,7 +139,32 @@ void AnalysisWindow::CreateControls() {
         connect(mPrintButton, &QPushButton::clicked, this,
                 [this] { OpenPrintPreview(PrintDocumentOf(QDate::currentDate()), this); });
     }
+    if (mAnalysis.chance) {
+        mChanceButton = AddButton(*client, "chanceButton", QStringLiteral("偶然との比較"));
+        mChanceButton->setFixedWidth(
+            std::max(mChanceButton->width(), mChanceButton->sizeHint().width()));
+        connect(mChanceButton, &QPushButton::clicked, this, &AnalysisWindow::ToggleChance);
+        mChanceView = new ChanceView(client);
+        mChanceView->hide();
+    }
     CreateLegend(*client);
+}
+
+void AnalysisWindow::ToggleChance() {
+    const bool showChance = !mChanceView->isVisibleTo(mClient);
+    if (showChance) {
+        ShowChanceReport();
+    }
+    mChanceView->setVisible(showChance);
+    mGridView->setVisible(!showChance);
+    mChanceButton->setText(showChance ? QStringLiteral("表に戻る")
+                                      : QStringLiteral("偶然との比較"));
+    PlaceControls();
+}
+
+void AnalysisWindow::ShowChanceReport() {
+    HourglassCursor hourglass;
+    mChanceView->Show(mAnalysis.chance(mHost.History()));
 }
 
 void AnalysisWindow::CreateLegend(QWidget& client) {
@@ -259,6 +291,9 @@ void AnalysisWindow::Recompute() {
     const bool atNewest = mLayout.titleRows > 0 && mGridView->ShowsLastRow();
     mGrid = ResultGrid();
     RunAnalysis();
+    if (mChanceView != nullptr && mChanceView->isVisibleTo(mClient)) {
+        ShowChanceReport();
+    }
     mGridView->ScrollTo(seen);
     if (atNewest) {
         mGridView->ScrollToLastRow();
@@ -299,11 +334,17 @@ void AnalysisWindow::PlaceControls() {
         }
     }
     const int buttonHeight = mCloseButton->height();
-    const QSize size = FitGridView(*mGridView, mGrid.GetScrollBars(),
-                                   QSize(client->width() - 2 * margin,
-                                         client->height() - gridTop - gap - buttonHeight - margin),
-                                   margin);
+    const QSize room(client->width() - 2 * margin,
+                     client->height() - gridTop - gap - buttonHeight - margin);
+    QSize size = FitGridView(*mGridView, mGrid.GetScrollBars(), room, margin);
     mGridView->setGeometry(QRect(QPoint(margin, gridTop), size));
+    if (mChanceView != nullptr) {
+        // The comparison takes all the room the grid could have.
+        mChanceView->setGeometry(QRect(QPoint(margin, gridTop), room.expandedTo(QSize(0, 0))));
+        if (mChanceView->isVisibleTo(client)) {
+            size = mChanceView->size();
+        }
+    }
 
     const int buttonTop = gridTop + size.height() + gap;
     int right = std::min(std::max(margin + size.width(), margin + 2 * mCloseButton->width() + gap),
@@ -312,6 +353,11 @@ void AnalysisWindow::PlaceControls() {
     if (mPrintButton != nullptr) {
         right -= mCloseButton->width() + gap;
         mPrintButton->move(right - mPrintButton->width(), buttonTop);
+    }
+    if (mChanceButton != nullptr) {
+        const QPushButton& rightmost = mPrintButton != nullptr ? *mPrintButton : *mCloseButton;
+        mChanceButton->move(std::max(margin, rightmost.x() - gap - mChanceButton->width()),
+                            buttonTop);
     }
 }
 

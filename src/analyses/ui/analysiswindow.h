@@ -15,6 +15,7 @@ class QPushButton;
 namespace pirumo {
 
 class AnalysisTabs;
+class ChanceView;
 class GridView;
 class WindowHost;
 
@@ -55,6 +56,9 @@ private:
     void PlaceLegendLine(int least);
     QSize OpeningSize() const;
     void RunAnalysis();
+    // Shows the 偶然との比較 panel in the grid's place, or the grid again.
+    void ToggleChance();
+    void ShowChanceReport();
 
     const Analysis mAnalysis;
     const AnalysisWindowLayout mLayout;
@@ -66,6 +70,8 @@ private:
     GridView* mGridView = nullptr;
     QPushButton* mCloseButton = nullptr;
     QPushButton* mPrintButton = nullptr;
+    QPushButton* mChanceButton = nullptr;  // only for an analysis with a chance comparison
+    ChanceView* mChanceView = nullptr;
     bool mShownOnce = false;
     // The legend controls on a line of their own under the description, with their laid-out tops.
     std::vector<std::pair<QLabel*, int>> mLegendLine;
