@@ -98,17 +98,19 @@ std::vector<ChartSeries> HotColdBars(const ChanceTable& table) {
     return {std::move(plain), std::move(hot), std::move(cold)};
 }
 
-Chart TableChart(const ChanceTable& table, const ChanceReport& report) {
+Chart TableChart(const ChanceTable& table, int draws) {
     Chart chart;
     int outside = 0;
+    double expectedOutside = 0;
     for (const ChanceFigure& figure : table.figures) {
         outside += figure.Outside() ? 1 : 0;
+        expectedOutside += figure.outsideProbability;
         chart.categories.push_back(figure.label);
     }
-    chart.title = table.title + "（" + std::to_string(report.draws) + " 回分、95 % 範囲の外 " +
+    chart.title = table.title + "（" + std::to_string(draws) + " 回分、95 % 範囲の外 " +
                   std::to_string(outside) + " 個";
-    if (report.expectedOutside > 0) {
-        chart.title += "、偶然でも平均 " + Decimal(report.expectedOutside) + " 個";
+    if (expectedOutside > 0) {
+        chart.title += "、偶然でも平均 " + Decimal(expectedOutside) + " 個";
     }
     chart.title += "）";
     chart.x.title = table.distribution ? "" : "数字";
@@ -144,7 +146,7 @@ Chart TableChart(const ChanceTable& table, const ChanceReport& report) {
 std::vector<Chart> ChanceCharts(const ChanceReport& report) {
     std::vector<Chart> charts;
     for (const ChanceTable& table : report.tables) {
-        charts.push_back(TableChart(table, report));
+        charts.push_back(TableChart(table, report.draws));
     }
     return charts;
 }

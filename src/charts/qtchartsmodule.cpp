@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "charts/chartbuilder.h"
@@ -16,12 +17,19 @@ namespace {
 // A chart on a page or picture is laid out this many pixels wide and scaled to its place, so
 // that its text keeps its size against the chart on paper of any resolution.
 constexpr double kLayoutWidth = 1000;
+// A chart is not squeezed below this height; more charts than the window holds scroll.
+constexpr int kLeastChartHeight = 300;
 
-class ChartsView : public QWidget {
+// The charts one under the other, each at least readable, scrolled when the window holds many.
+class ChartsView : public QScrollArea {
 public:
-    explicit ChartsView(QWidget* parent) : QWidget(parent) {
-        mLayout = new QVBoxLayout(this);
+    explicit ChartsView(QWidget* parent) : QScrollArea(parent) {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        auto* column = new QWidget(this);
+        mLayout = new QVBoxLayout(column);
         mLayout->setContentsMargins(0, 0, 0, 0);
+        setWidget(column);
     }
 
     void SetCharts(const std::vector<Chart>& charts) {
@@ -30,10 +38,10 @@ public:
             mViews.pop_back();
         }
         while (mViews.size() < charts.size()) {
-            auto* view = new QChartView(this);
+            auto* view = new QChartView(widget());
             view->setObjectName(QStringLiteral("chartView%1").arg(mViews.size() + 1));
             view->setRenderHint(QPainter::Antialiasing);
-            view->setMinimumSize(420, 260);
+            view->setMinimumSize(420, kLeastChartHeight);
             mLayout->addWidget(view, 1);
             mViews.push_back(view);
         }

@@ -7,9 +7,14 @@
 namespace pirumo {
 namespace {
 
-ChanceFigure Figure(std::string label, double observed, double low = 8, double high = 12) {
-    return {
-        .label = std::move(label), .observed = observed, .expected = 10, .low = low, .high = high};
+// A figure of a table whose eight figures are each outside their range one time in twenty.
+ChanceFigure Figure(std::string label, double observed) {
+    return {.label = std::move(label),
+            .observed = observed,
+            .expected = 10,
+            .low = 8,
+            .high = 12,
+            .outsideProbability = 0.05};
 }
 
 const ChartSeries* SeriesNamed(const Chart& chart, const std::string& prefix) {
@@ -29,8 +34,7 @@ TEST(AnalysisChartsTest, CountsPerNumberPickOutHotColdAndOutside) {
                     .unit = "回",
                     .figures = {Figure("1", 13), Figure("2", 10), Figure("3", 11), Figure("4", 11),
                                 Figure("5", 7), Figure("6", 9), Figure("7", 10), Figure("8", 9)}}},
-        .test = {},
-        .expectedOutside = 0.4};
+        .test = {}};
     const std::vector<Chart> charts = ChanceCharts(report);
     ASSERT_EQ(charts.size(), 1u);
     const Chart& chart = charts[0];
