@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
@@ -11,6 +12,7 @@
 #include "analyses/ui/analysistabs.h"
 #include "analyses/ui/analysiswindow.h"
 #include "history/store/samplehistory.h"
+#include "print/pdfdocument.h"
 #include "testwindowhost.h"
 #include "widgets/chartpane.h"
 
@@ -29,7 +31,8 @@ int ColourCount(const QImage& image) {
 
 // Every window with a comparison with chance keeps its grid as the first page and draws one
 // chart per table on the グラフ page; the charts follow the history the window is given (a range
-// arrives as a restricted history). PIRUMO_CHART_SHOTS names a folder for pictures of each.
+// arrives as a restricted history), and print after it. PIRUMO_CHART_SHOTS names a folder for a
+// picture and a PDF of each.
 TEST(AnalysisChartsWindowTest, EveryWindowDrawsItsChartsAndFollowsTheHistory) {
     const std::vector<Draw> draws = MakeSampleHistory(240, 11);
     TestWindowHost host{DrawHistory(draws)};
@@ -62,9 +65,15 @@ TEST(AnalysisChartsWindowTest, EveryWindowDrawsItsChartsAndFollowsTheHistory) {
         QCoreApplication::processEvents();  // the charts lay themselves out when events run
         const QImage picture = window.grab().toImage();
         EXPECT_GT(ColourCount(pane.grab().toImage()), 30);  // drawn, not a blank page
+        // On paper the charts follow the grid, each drawn across the page.
+        const PrintDocument printout = window.PrintDocumentOf(QDate(2026, 1, 1));
+        EXPECT_EQ(printout.blocks.back().pictures.size(), expected.size());
         if (!shots.isEmpty()) {
-            picture.save(shots + QLatin1Char('/') + QString::fromStdString(analysis.name) +
-                         QStringLiteral(".png"));
+            const QString name = shots + QLatin1Char('/') + QString::fromStdString(analysis.name);
+            picture.save(name + QStringLiteral(".png"));
+            QFile pdf(name + QStringLiteral(".pdf"));
+            ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+            pdf.write(DocumentToPdf(printout));
         }
 
         const std::vector<Draw> lastFifty(draws.end() - 50, draws.end());
