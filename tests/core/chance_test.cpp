@@ -84,6 +84,16 @@ TEST(ChanceReport, CountsPerNumberOfTheRealHistory) {
     EXPECT_LT(report.test.pValue, 1);
     // Each of the 31 counts is outside with about 4.6 % chance.
     EXPECT_NEAR(report.expectedOutside, 31 * 0.046, 0.2);
+
+    // 出現頻度分析 also counts the main numbers alone, five of 31 a draw.
+    const ChanceReport frequency = FindAnalysis("出現頻度分析")->chance(history);
+    ASSERT_EQ(frequency.tables.size(), 2u);
+    int mainNumbers = 0;
+    for (const ChanceFigure& figure : frequency.tables[1].figures) {
+        EXPECT_NEAR(figure.expected, 1353 * 5.0 / 31, 1e-9) << figure.label;
+        mainNumbers += static_cast<int>(figure.observed);
+    }
+    EXPECT_EQ(mainNumbers, 1353 * 5);
 }
 
 // The sums of all five-number choices, counted here by walking the arrangements of five chosen
