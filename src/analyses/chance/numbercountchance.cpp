@@ -24,13 +24,7 @@ ChanceReport CompareNumberCounts(const PerNumber<int>& counts, int draws) {
     report.draws = draws;
     report.tables.push_back(NumberCountTable("数字ごとの出現回数（本数字とボーナス数字）", counts,
                                              draws, kChanceAllPicks));
-    std::vector<double> observed;
-    std::vector<double> expected;
-    for (const ChanceFigure& figure : report.tables.front().figures) {
-        observed.push_back(figure.observed);
-        expected.push_back(figure.expected);
-    }
-    report.test = ChiSquareTest("カイ二乗検定（31 個の数字の出現回数）", observed, expected,
+    report.test = ChiSquareTest("カイ二乗検定（31 個の数字の出現回数）", report.tables.front(),
                                 NumberChoiceScale(kChanceAllPicks));
     CountExpectedOutside(report);
     return report;
