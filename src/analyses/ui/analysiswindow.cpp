@@ -12,6 +12,7 @@
 
 #include "analyses/ui/chanceview.h"
 #include "print/analysisprint.h"
+#include "print/chanceprint.h"
 #include "print/ui/printpreview.h"
 #include "widgets/areafit.h"
 #include "widgets/gridview.h"
@@ -207,7 +208,12 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
 }
 
 PrintDocument AnalysisWindow::PrintDocumentOf(QDate printed) const {
-    return AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
+    PrintDocument document = AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
+    // The comparison on screen is printed after the grid.
+    if (mChanceView != nullptr && mChanceView->isVisibleTo(widget())) {
+        document.blocks.push_back(ChancePrintBlock(mChanceView->Grid()));
+    }
+    return document;
 }
 
 void AnalysisWindow::Load() {

@@ -37,7 +37,8 @@ public:
     void Recompute();
 
     const ResultGrid& Grid() const { return mGrid; }
-    // What 印刷 prints: the description, the legend and the grid.
+    // What 印刷 prints: the description, the legend and the grid, and the comparison with chance
+    // while it is shown.
     PrintDocument PrintDocumentOf(QDate printed) const;
 
     QSize minimumSizeHint() const override;
