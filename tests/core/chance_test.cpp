@@ -172,7 +172,7 @@ TEST(ChanceReport, EveryWindowFindsAFairHistoryFair) {
         const ChanceReport report = analysis.chance(fair);
         EXPECT_EQ(report.draws, 3000);
         EXPECT_GT(report.test.pValue, 0.001) << report.test.name;
-        EXPECT_GT(report.test.degreesOfFreedom, 0);
+        EXPECT_TRUE(report.test.performed);
         for (const ChanceTable& table : report.tables) {
             double observed = 0;
             double expected = 0;
