@@ -2,8 +2,8 @@
 
 #include "analyses/chance/chancegrid.h"
 #include "analyses/chance/chancejson.h"
-#include "cli/clicommand.h"
 #include "grid/gridexport.h"
+#include "print/chanceprint.h"
 
 namespace pirumo::cli {
 
@@ -26,9 +26,6 @@ std::string AddChanceMember(const std::string& json, const std::string& chance) 
 
 std::string AppendChance(const std::string& format, const std::string& output,
                          const Analysis& window, const DrawHistory& history) {
-    if (!window.chance) {
-        throw CliError{"ウィンドウ「" + window.name + "」には偶然との比較がありません。", 2};
-    }
     const ChanceReport report = window.chance(history);
     if (format == "json") {
         return AddChanceMember(output, ChanceReportToJson(report));
@@ -38,7 +35,18 @@ std::string AppendChance(const std::string& format, const std::string& output,
     if (format == "csv") {
         return output + "\r\n偶然との比較\r\n" + GridToCsv(grid);
     }
+    if (format == "html") {
+        const auto end = output.rfind("</body>");
+        return output.substr(0, end) + "<h2>偶然との比較</h2>\n" + GridToHtmlTable(grid) +
+               output.substr(end);
+    }
     return output + "\n偶然との比較\n" + GridToText(grid);
+}
+
+void AppendChance(PrintDocument& document, ResultGrid& chanceGrid, const Analysis& window,
+                  const DrawHistory& history) {
+    FillChanceGrid(window.chance(history), chanceGrid);
+    document.blocks.push_back(ChancePrintBlock(chanceGrid));
 }
 
 }  // namespace pirumo::cli

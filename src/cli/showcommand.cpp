@@ -47,8 +47,8 @@ CliCommand ShowCommand() {
                 FormatOption(context, {"json", "csv", "text", "html", "pdf", "png"});
             RequireOutFileForPdf(context, format);
             RequirePngWithChart(context, format);
-            if (context.Has("chance") && format != "json" && format != "csv" && format != "text") {
-                throw CliError{"--chance は --format json・csv・text と一緒に指定してください。",
+            if (context.Has("chance") && !window->chance) {
+                throw CliError{"ウィンドウ「" + window->name + "」には偶然との比較がありません。",
                                2};
             }
             const DrawHistory history = ReadHistoryToReport(context);
@@ -57,8 +57,13 @@ CliCommand ShowCommand() {
             if (format == "png") {
                 WriteOutput(context, ChartPng(*window, history));
             } else if (format == "pdf") {
-                WriteOutput(context, PdfBytes(DocumentToPdf(AnalysisPrintDocument(
-                                         *window, grid, history, QDate::currentDate()))));
+                PrintDocument document =
+                    AnalysisPrintDocument(*window, grid, history, QDate::currentDate());
+                ResultGrid chanceGrid;
+                if (context.Has("chance")) {
+                    AppendChance(document, chanceGrid, *window, history);
+                }
+                WriteOutput(context, PdfBytes(DocumentToPdf(document)));
             } else if (context.Has("chance")) {
                 WriteOutput(context, AppendChance(format, FormatGrid(format, *window, grid),
                                                   *window, history));

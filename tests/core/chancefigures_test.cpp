@@ -77,6 +77,30 @@ TEST(ChanceFigures, IntervalsAddUpToAllButEachNumbersFirstAppearance) {
     }
 }
 
+// The five differences of a row move together, so their pooled classes get wider ranges than
+// binomial counts would, from simulated fair histories.
+TEST(ChanceFigures, PooledDifferencesHaveSimulatedWiderRanges) {
+    constexpr int kRows = 300;
+    PositionValueResult sameEveryTime;
+    PositionValueRow row;
+    for (int field = 0; field < Draw::kFieldCount; ++field) {
+        row.values[static_cast<std::size_t>(field)] = 2;
+    }
+    sameEveryTime.rows.assign(kRows, row);
+    const ChanceReport report = CompareNumberGap(sameEveryTime, kRows);
+    EXPECT_TRUE(report.test.performed);
+    EXPECT_EQ(report.test.degreesOfFreedom, 0);
+    EXPECT_LT(report.test.pValue, 0.01) << "every difference 2 is far from chance";
+    int wider = 0;
+    for (const ChanceFigure& figure : report.tables.at(0).figures) {
+        const CountRange binomial = BinomialRange(5 * kRows, figure.expected / (5 * kRows));
+        EXPECT_LE(figure.low, figure.expected);
+        EXPECT_GE(figure.high, figure.expected);
+        wider += figure.high - figure.low > binomial.high - binomial.low ? 1 : 0;
+    }
+    EXPECT_GE(wider, 7) << "of 10 classes";
+}
+
 TEST(ChanceFigures, BinnedTablesLabelAndCountTheirClasses) {
     const std::vector<double> probability(20, 0.05);
     const ChanceTable table =

@@ -39,6 +39,11 @@ TEST(ChanceView, ButtonSwapsTheGridForTheComparisonAndBack) {
     auto* chanceGrid = chance->findChild<GridView*>(QStringLiteral("chanceGridView"));
     ASSERT_NE(chanceGrid, nullptr);
     EXPECT_EQ(chanceGrid->model()->rowCount(), chance->Grid().RowCount());
+    // 印刷 prints the comparison after the grid while it is shown, then the charts.
+    const PrintDocument printed = window.PrintDocumentOf(QDate(2026, 6, 1));
+    ASSERT_EQ(printed.blocks.size(), 3u);
+    EXPECT_EQ(printed.blocks[0].grid, &window.Grid());
+    EXPECT_EQ(printed.blocks[1].grid, &chance->Grid());
 
     window.Recompute();
     EXPECT_TRUE(chance->isVisible());
@@ -49,6 +54,7 @@ TEST(ChanceView, ButtonSwapsTheGridForTheComparisonAndBack) {
     EXPECT_TRUE(grid->isVisible());
     EXPECT_EQ(button->text(), QStringLiteral("偶然との比較"));
     EXPECT_EQ(GridToText(window.Grid()), gridText);
+    EXPECT_EQ(window.PrintDocumentOf(QDate(2026, 6, 1)).blocks.size(), 2u);
     window.close();
 }
 

@@ -8,7 +8,19 @@
 namespace pirumo {
 
 ChanceReport CompareAppearanceFrequency(const AppearanceFrequencyResult& result, int draws) {
-    return CompareNumberCounts(result.counts, draws);
+    // The window tells main and bonus appearances apart, so the main ones are compared too.
+    PerNumber<int> mainCounts{};
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+        const auto& appearances = result.appearances[static_cast<std::size_t>(n)];
+        mainCounts[static_cast<std::size_t>(n)] = static_cast<int>(
+            std::count_if(appearances.begin(), appearances.end(),
+                          [](const NumberAppearance& appearance) { return !appearance.bonus; }));
+    }
+    ChanceReport report = CompareNumberCounts(result.counts, draws);
+    report.tables.push_back(
+        NumberCountTable("数字ごとの本数字としての出現回数", mainCounts, draws, kChanceMainPicks));
+    CountExpectedOutside(report);
+    return report;
 }
 
 ChanceReport CompareAppearanceByCount(const AppearanceByCountResult& result, int draws) {

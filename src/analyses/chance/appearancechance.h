@@ -7,7 +7,8 @@
 
 namespace pirumo {
 
-// The three windows about how often each number was drawn compare those counts per number.
+// The three windows about how often each number was drawn compare those counts per number;
+// 出現頻度分析 its main-number counts too, 回数別出現分析 how the counts spread.
 ChanceReport CompareAppearanceFrequency(const AppearanceFrequencyResult& result, int draws);
 ChanceReport CompareAppearanceByCount(const AppearanceByCountResult& result, int draws);
 ChanceReport CompareAppearanceCount(const AppearanceCountResult& result, int draws);

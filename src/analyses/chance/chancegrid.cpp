@@ -11,7 +11,7 @@ namespace pirumo {
 namespace {
 
 constexpr int kColumns = 5;
-constexpr int kHeadingRows = 5;  // the test, its verdict, the outside count, the reminder, a gap
+constexpr int kHeadingRows = kChanceGridHeadingRows + 1;  // and a gap
 
 int RowCountOf(const ChanceReport& report) {
     int rows = kHeadingRows;

@@ -2,6 +2,7 @@
 
 #include <boost/math/distributions/binomial.hpp>
 #include <boost/math/distributions/chi_squared.hpp>
+#include <cmath>
 #include <utility>
 
 #include "analyses/chance/chancewords.h"
@@ -39,10 +40,7 @@ CountRange BinomialRange(int trials, double p) {
     constexpr double kTail = 0.025;
     CountRange range;
     // The lowest count whose lower tail holds more than 2.5 %: what lies below holds at most that.
-    range.low = SmallestCountReaching(count, trials, kTail * (1 + 1e-12));
-    if (range.low > 0 && boost::math::cdf(count, range.low - 1) > kTail) {
-        --range.low;
-    }
+    range.low = SmallestCountReaching(count, trials, std::nextafter(kTail, 1.0));
     range.high = SmallestCountReaching(count, trials, 1 - kTail);
     const double below = range.low > 0 ? boost::math::cdf(count, range.low - 1) : 0;
     const double above = boost::math::cdf(boost::math::complement(count, range.high));
@@ -117,14 +115,14 @@ ChanceTest ChiSquareTest(std::string name, const std::vector<double>& observed,
     return test;
 }
 
-ChanceTest ChiSquareTest(std::string name, const ChanceTable& table) {
+ChanceTest ChiSquareTest(std::string name, const ChanceTable& table, double scale) {
     std::vector<double> observed;
     std::vector<double> expected;
     for (const ChanceFigure& figure : table.figures) {
         observed.push_back(figure.observed);
         expected.push_back(figure.expected);
     }
-    return ChiSquareTest(std::move(name), observed, expected);
+    return ChiSquareTest(std::move(name), observed, expected, scale);
 }
 
 double NumberChoiceScale(int picks) {

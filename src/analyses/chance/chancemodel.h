@@ -44,8 +44,8 @@ ChanceTable DistributionTable(std::string title, std::string unit,
 // adds several numbers at once (see NumberChoiceScale).
 ChanceTest ChiSquareTest(std::string name, const std::vector<double>& observed,
                          const std::vector<double>& expected, double scale = 1);
-// The test of a distribution table's figures.
-ChanceTest ChiSquareTest(std::string name, const ChanceTable& table);
+// The test of a table's figures.
+ChanceTest ChiSquareTest(std::string name, const ChanceTable& table, double scale = 1);
 
 // Counting numbers by class when each draw chooses `picks` distinct numbers of the 31: the
 // classes vary less than independent choices would, by (31 - picks) / 30; dividing by that

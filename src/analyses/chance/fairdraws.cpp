@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <boost/math/distributions/hypergeometric.hpp>
-#include <boost/random/mersenne_twister.hpp>
 #include <boost/random/uniform_int_distribution.hpp>
 
 namespace pirumo {
@@ -92,25 +91,31 @@ double ClassCountProbability(int classSize, int picks, int k) {
     return boost::math::pdf(count, static_cast<unsigned>(k));
 }
 
+std::array<std::int16_t, kChanceAllPicks> FairDrawSource::Next() {
+    // The first six of a shuffled 1..31: five main numbers, then the bonus.
+    std::array<std::int16_t, kChancePool> pool{};
+    for (std::size_t i = 0; i < pool.size(); ++i) {
+        pool[i] = static_cast<std::int16_t>(i + 1);
+    }
+    std::array<std::int16_t, kChanceAllPicks> numbers{};
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        boost::random::uniform_int_distribution<std::size_t> pick(i, pool.size() - 1);
+        std::swap(pool[i], pool[pick(mEngine)]);
+        numbers[i] = pool[i];
+    }
+    std::sort(numbers.begin(), numbers.begin() + kChanceMainPicks);
+    return numbers;
+}
+
 DrawHistory SimulateFairHistory(int count, std::uint32_t seed) {
-    boost::random::mt19937 engine(seed);
+    FairDrawSource source(seed);
     std::vector<Draw> draws;
     draws.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int d = 1; d <= count; ++d) {
-        // The first six of a shuffled 1..31: five main numbers, then the bonus.
-        std::array<std::int16_t, kChancePool> pool{};
-        for (std::size_t i = 0; i < pool.size(); ++i) {
-            pool[i] = static_cast<std::int16_t>(i + 1);
-        }
         Draw draw;
         draw.drawNumber = d;
-        for (int i = 0; i < kChanceAllPicks; ++i) {
-            boost::random::uniform_int_distribution<int> pick(i, kChancePool - 1);
-            std::swap(pool[static_cast<std::size_t>(i)],
-                      pool[static_cast<std::size_t>(pick(engine))]);
-            draw.numbers[static_cast<std::size_t>(i)] = pool[static_cast<std::size_t>(i)];
-        }
-        std::sort(draw.numbers.begin(), draw.numbers.begin() + kChanceMainPicks);
+        const auto numbers = source.Next();
+        std::copy(numbers.begin(), numbers.end(), draw.numbers.begin());
         draws.push_back(draw);
     }
     return DrawHistory(std::move(draws));

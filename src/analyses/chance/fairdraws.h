@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <boost/random/mersenne_twister.hpp>
 #include <cstdint>
 #include <vector>
 
@@ -28,8 +29,18 @@ const FairDrawDistributions& FairDraws();
 // P(k of a class of `classSize` numbers among `picks` numbers drawn fairly from the 31).
 double ClassCountProbability(int classSize, int picks, int k);
 
-// A history of `count` fair draws numbered 1..count, the main numbers ascending; the same for
-// the same seed on every platform.
+// Fair draws one after another, the same for the same seed on every platform.
+class FairDrawSource {
+public:
+    explicit FairDrawSource(std::uint32_t seed) : mEngine(seed) {}
+    // Five main numbers ascending, then the bonus.
+    std::array<std::int16_t, kChanceAllPicks> Next();
+
+private:
+    boost::random::mt19937 mEngine;
+};
+
+// A history of `count` fair draws numbered 1..count from FairDrawSource(seed).
 DrawHistory SimulateFairHistory(int count, std::uint32_t seed);
 
 }  // namespace pirumo

@@ -10,7 +10,8 @@ namespace pirumo {
 ChanceReport CompareAppearanceInterval(const PositionValueResult& result, int draws);
 
 // 数字間隔: the differences from the previous draw's number in the same field against two fair
-// draws' (the k-th smallest main numbers; two independent bonus numbers).
+// draws' (the k-th smallest main numbers; two independent bonus numbers), the main numbers'
+// ranges and test simulated with a fixed seed.
 ChanceReport CompareNumberGap(const PositionValueResult& result, int draws);
 
 }  // namespace pirumo

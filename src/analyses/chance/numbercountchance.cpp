@@ -8,21 +8,23 @@
 
 namespace pirumo {
 
+ChanceTable NumberCountTable(std::string title, const PerNumber<int>& counts, int draws,
+                             int picks) {
+    ChanceTable table{std::move(title), "回", false, {}};
+    const double perDraw = static_cast<double>(picks) / kChancePool;
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+        table.figures.push_back(
+            CountFigure(std::to_string(n), counts[static_cast<std::size_t>(n)], draws, perDraw));
+    }
+    return table;
+}
+
 ChanceReport CompareNumberCounts(const PerNumber<int>& counts, int draws) {
     ChanceReport report;
     report.draws = draws;
-    ChanceTable table{"数字ごとの出現回数（本数字とボーナス数字）", "回", false, {}};
-    constexpr double kPerDraw = static_cast<double>(kChanceAllPicks) / kChancePool;
-    std::vector<double> observed;
-    std::vector<double> expected;
-    for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
-        const int count = counts[static_cast<std::size_t>(n)];
-        table.figures.push_back(CountFigure(std::to_string(n), count, draws, kPerDraw));
-        observed.push_back(count);
-        expected.push_back(draws * kPerDraw);
-    }
-    report.tables.push_back(std::move(table));
-    report.test = ChiSquareTest("カイ二乗検定（31 個の数字の出現回数）", observed, expected,
+    report.tables.push_back(NumberCountTable("数字ごとの出現回数（本数字とボーナス数字）", counts,
+                                             draws, kChanceAllPicks));
+    report.test = ChiSquareTest("カイ二乗検定（31 個の数字の出現回数）", report.tables.front(),
                                 NumberChoiceScale(kChanceAllPicks));
     CountExpectedOutside(report);
     return report;

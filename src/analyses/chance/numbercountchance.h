@@ -1,9 +1,15 @@
 #pragma once
 
+#include <string>
+
 #include "analyses/chance/chancereport.h"
 #include "analyses/drawnnumbers.h"
 
 namespace pirumo {
+
+// How often each number was drawn over `draws` draws against Binomial(draws, picks/31): picks 5
+// for the main numbers alone, 6 with the bonus.
+ChanceTable NumberCountTable(std::string title, const PerNumber<int>& counts, int draws, int picks);
 
 // How often each number was drawn, main or bonus, over `draws` draws, against a fair draw's
 // 6/31 per draw, with the chi-square test over all 31 numbers.

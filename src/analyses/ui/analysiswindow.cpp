@@ -13,6 +13,7 @@
 #include "analyses/ui/analysistabs.h"
 #include "analyses/ui/chanceview.h"
 #include "print/analysisprint.h"
+#include "print/chanceprint.h"
 #include "print/ui/printpreview.h"
 #include "widgets/areafit.h"
 #include "widgets/gridview.h"
@@ -222,6 +223,10 @@ void AnalysisWindow::CreateLegend(QWidget& client) {
 
 PrintDocument AnalysisWindow::PrintDocumentOf(QDate printed) const {
     PrintDocument document = AnalysisPrintDocument(mAnalysis, mGrid, mHost.History(), printed);
+    // The comparison on screen is printed after the grid.
+    if (mChanceView != nullptr && mChanceView->isVisibleTo(mClient)) {
+        document.blocks.push_back(ChancePrintBlock(mChanceView->Grid()));
+    }
     if (mTabs != nullptr) {
         mTabs->AddChartsTo(document);
     }

@@ -38,7 +38,8 @@ public:
     void Recompute();
 
     const ResultGrid& Grid() const { return mGrid; }
-    // What 印刷 prints: the description, the legend, the grid and the charts.
+    // What 印刷 prints: the description, the legend and the grid, the comparison with chance
+    // while it is shown, and the charts.
     PrintDocument PrintDocumentOf(QDate printed) const;
 
     QSize minimumSizeHint() const override;

@@ -7,20 +7,14 @@
 
 namespace pirumo {
 
-namespace {
-
-// The test, its verdict and the reminder stay in view while the figures scroll.
-constexpr int kHeadingRows = 4;
-
-}  // namespace
-
 ChanceView::ChanceView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chanceView"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     mGridView = new GridView(this);
     mGridView->setObjectName(QStringLiteral("chanceGridView"));
-    mGridView->SetFrozenRows(kHeadingRows);
+    // The test, its verdict and the reminder stay in view while the figures scroll.
+    mGridView->SetFrozenRows(kChanceGridHeadingRows);
     layout->addWidget(mGridView);
 }
 
