@@ -34,6 +34,9 @@ void RequirePngWithChart(const CliContext& context, const std::string& format) {
     if (context.Has("chart") != (format == "png")) {
         throw CliError{"グラフは --format png --chart で書き出してください。", 2};
     }
+    if (format == "png" && context.Has("chance")) {
+        throw CliError{"--chance はグラフ（--format png）には指定できません。", 2};
+    }
     if (format == "png" && !context.Has("out") && ::isatty(STDOUT_FILENO) == 1) {
         throw CliError{"PNG は --out で書き出すファイルを指定してください。", 2};
     }

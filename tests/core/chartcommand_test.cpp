@@ -29,6 +29,8 @@ TEST(ChartCommand, WritesAPngAndRefusesWhatItCannotDraw) {
              std::pair{std::vector<std::string>{"--chart"}, "--format png --chart"},
              std::pair{std::vector<std::string>{"--format", "json", "--chart"},
                        "--format png --chart"},
+             std::pair{std::vector<std::string>{"--format", "png", "--chart", "--chance"},
+                       "--chance はグラフ"},
          }) {
         std::vector<std::string> command{"--db", db, "show", "出現回数分析", "--out", refused};
         command.insert(command.end(), args.begin(), args.end());
