@@ -148,7 +148,7 @@ QChart* BuildChart(const Chart& description) {
     chart->setTitle(FromUtf8(description.title));
 
     QAbstractBarSeries* bars = nullptr;
-    std::vector<QAbstractSeries*> unnamed;
+    std::vector<QAbstractSeries*> repeatedMarks;
     for (const ChartSeries& series : description.series) {
         std::vector<QAbstractSeries*> added;
         switch (series.kind) {
@@ -185,8 +185,8 @@ QChart* BuildChart(const Chart& description) {
             added[i]->setName(FromUtf8(series.name));
             chart->addSeries(added[i]);
             // Marks split into several series keep one legend entry.
-            if (series.name.empty() || i > 0) {
-                unnamed.push_back(added[i]);
+            if (i > 0) {
+                repeatedMarks.push_back(added[i]);
             }
         }
     }
@@ -209,10 +209,11 @@ QChart* BuildChart(const Chart& description) {
         series->attachAxis(axisX);
         series->attachAxis(axisY);
     }
-    for (QAbstractSeries* series : unnamed) {
-        for (QLegendMarker* marker : chart->legend()->markers(series)) {
-            marker->setVisible(false);
-        }
+    // A bar set has a marker of its own, so that markers, not series, are left out by name.
+    for (QLegendMarker* marker : chart->legend()->markers()) {
+        marker->setVisible(!marker->label().isEmpty() &&
+                           std::find(repeatedMarks.begin(), repeatedMarks.end(),
+                                     marker->series()) == repeatedMarks.end());
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
