@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "analyses/chance/chancereport.h"
 #include "grid/resultgrid.h"
 #include "history/drawhistory.h"
 
@@ -17,8 +18,8 @@ struct AnalysisOrder {
 };
 
 // One analysis as the menu, the command line, the printout and the tests know it: its names, the
-// description shown above its grid, and how the grid is made from a history. How its window is
-// laid out belongs to the window.
+// description shown above its grid, how the grid is made from a history and how its figures
+// compare with a fair draw. How its window is laid out belongs to the window.
 struct Analysis {
     std::string name;     // as the menu opens it and `pirumo-cli show` takes it
     std::string caption;  // window caption and printed heading
@@ -26,17 +27,41 @@ struct Analysis {
     std::function<void(const DrawHistory&, ResultGrid&)> fillGrid;
     // The orders the window offers, the first being fillGrid's; empty: the grid has one order.
     std::vector<AnalysisOrder> orders = {};
+    // Empty for an analysis that has no chance comparison.
+    std::function<ChanceReport(const DrawHistory&)> chance = {};
 };
+
+// The valid draws of a history: the draws a chance comparison counts.
+inline int ValidDrawCount(const DrawHistory& history) {
+    int draws = 0;
+    history.ForEachValidDraw([&draws](const Draw&) { ++draws; });
+    return draws;
+}
 
 // The analysis whose grid is `fill(analyse(history), grid)`: every analysis computes its result
 // first and formats it second.
 template <typename Analyse, typename Fill>
 Analysis MakeAnalysis(std::string name, std::string caption, std::string summary, Analyse analyse,
                       Fill fill) {
-    return {std::move(name), std::move(caption), std::move(summary),
+    return {std::move(name),
+            std::move(caption),
+            std::move(summary),
             [analyse, fill](const DrawHistory& history, ResultGrid& grid) {
                 fill(analyse(history), grid);
-            }};
+            },
+            {}};
+}
+
+// As above, with `compare(analyse(history), ValidDrawCount(history))` beside the grid.
+template <typename Analyse, typename Fill, typename Compare>
+Analysis MakeAnalysis(std::string name, std::string caption, std::string summary, Analyse analyse,
+                      Fill fill, Compare compare) {
+    Analysis analysis =
+        MakeAnalysis(std::move(name), std::move(caption), std::move(summary), analyse, fill);
+    analysis.chance = [analyse, compare](const DrawHistory& history) {
+        return compare(analyse(history), ValidDrawCount(history));
+    };
+    return analysis;
 }
 
 // The order whose grid is `fill(analyse(history), grid)`.

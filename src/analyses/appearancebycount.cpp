@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "analyses/appearancebycountgrid.h"
+#include "analyses/chance/appearancechance.h"
 
 namespace pirumo {
 
@@ -33,7 +34,7 @@ AppearanceByCountResult AnalyseAppearanceByCount(const DrawHistory& history) {
 Analysis AppearanceByCountAnalysis() {
     return MakeAnalysis("回数別出現分析", "回数別頻度分析",
                         "過去の当選番号から出現回数別の数字を分析します", AnalyseAppearanceByCount,
-                        FillAppearanceByCountGrid);
+                        FillAppearanceByCountGrid, CompareAppearanceByCount);
 }
 
 }  // namespace pirumo

@@ -1,6 +1,7 @@
 #include "analyses/appearancecount.h"
 
 #include "analyses/appearancecountgrid.h"
+#include "analyses/chance/appearancechance.h"
 
 namespace pirumo {
 
@@ -24,7 +25,7 @@ AppearanceCountResult AnalyseAppearanceCount(const DrawHistory& history) {
 
 Analysis AppearanceCountAnalysis() {
     return MakeAnalysis("出現回数分析", "出現回数分析", "過去の当選数字が何回出現したか分析します",
-                        AnalyseAppearanceCount, FillAppearanceCountGrid);
+                        AnalyseAppearanceCount, FillAppearanceCountGrid, CompareAppearanceCount);
 }
 
 }  // namespace pirumo

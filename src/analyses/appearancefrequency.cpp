@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "analyses/appearancefrequencygrid.h"
+#include "analyses/chance/appearancechance.h"
 
 namespace pirumo {
 
@@ -50,7 +51,7 @@ AppearanceFrequencyResult AnalyseAppearanceFrequency(const DrawHistory& history)
 Analysis AppearanceFrequencyAnalysis() {
     return MakeAnalysis("出現頻度分析", "出現頻度分析",
                         "過去の当選番号の出現回数を数字別に分析します", AnalyseAppearanceFrequency,
-                        FillAppearanceFrequencyGrid);
+                        FillAppearanceFrequencyGrid, CompareAppearanceFrequency);
 }
 
 }  // namespace pirumo

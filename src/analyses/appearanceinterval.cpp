@@ -1,6 +1,7 @@
 #include "analyses/appearanceinterval.h"
 
 #include "analyses/appearanceintervalgrid.h"
+#include "analyses/chance/intervalchance.h"
 
 namespace pirumo {
 
@@ -33,9 +34,9 @@ PositionValueResult AnalyseAppearanceInterval(const DrawHistory& history) {
 }
 
 Analysis AppearanceIntervalAnalysis() {
-    return MakeAnalysis("出現間隔分析", "出現間隔分析",
-                        "過去の当選数字が何回前に出現しているか分析します",
-                        AnalyseAppearanceInterval, FillAppearanceIntervalGrid);
+    return MakeAnalysis(
+        "出現間隔分析", "出現間隔分析", "過去の当選数字が何回前に出現しているか分析します",
+        AnalyseAppearanceInterval, FillAppearanceIntervalGrid, CompareAppearanceInterval);
 }
 
 }  // namespace pirumo

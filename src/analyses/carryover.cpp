@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analyses/carryovergrid.h"
+#include "analyses/chance/drawshapechance.h"
 
 namespace pirumo {
 
@@ -26,7 +27,7 @@ CarryOverResult AnalyseCarryOver(const DrawHistory& history) {
 Analysis CarryOverAnalysis() {
     return MakeAnalysis("引っ張り分析", "引っ張り分析",
                         "過去の当選数字に前回の数字が入っているか分析します", AnalyseCarryOver,
-                        FillCarryOverGrid);
+                        FillCarryOverGrid, CompareCarryOver);
 }
 
 }  // namespace pirumo

@@ -1,5 +1,6 @@
 #include "analyses/consecutive.h"
 
+#include "analyses/chance/drawshapechance.h"
 #include "analyses/consecutivegrid.h"
 
 namespace pirumo {
@@ -23,7 +24,7 @@ ConsecutiveResult AnalyseConsecutive(const DrawHistory& history) {
 Analysis ConsecutiveAnalysis() {
     return MakeAnalysis("連番飛び石分析", "連番・飛び石分析",
                         "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します",
-                        AnalyseConsecutive, FillConsecutiveGrid);
+                        AnalyseConsecutive, FillConsecutiveGrid, CompareConsecutive);
 }
 
 }  // namespace pirumo

@@ -1,5 +1,6 @@
 #include "analyses/dispersion.h"
 
+#include "analyses/chance/drawshapechance.h"
 #include "analyses/dispersiongrid.h"
 
 namespace pirumo {
@@ -16,7 +17,7 @@ DispersionResult AnalyseDispersion(const DrawHistory& history) {
 Analysis DispersionAnalysis() {
     return MakeAnalysis("バラツキ分析", "バラツキ分析",
                         "過去の当選番号のバラツキを数字別に分析します", AnalyseDispersion,
-                        FillDispersionGrid);
+                        FillDispersionGrid, CompareDispersion);
 }
 
 }  // namespace pirumo

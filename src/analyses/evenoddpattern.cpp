@@ -1,5 +1,6 @@
 #include "analyses/evenoddpattern.h"
 
+#include "analyses/chance/patternchance.h"
 #include "analyses/evenoddpatterngrid.h"
 
 namespace pirumo {
@@ -19,7 +20,7 @@ CombinationPatternResult AnalyseEvenOddPattern(const DrawHistory& history) {
 Analysis EvenOddPatternAnalysis() {
     return MakeAnalysis("偶数奇数の組合せパターン分析", "偶数・奇数の組合せパターン分析",
                         "過去の当選番号を偶数と奇数に分類して分析します", AnalyseEvenOddPattern,
-                        FillEvenOddPatternGrid);
+                        FillEvenOddPatternGrid, CompareEvenOddPattern);
 }
 
 }  // namespace pirumo

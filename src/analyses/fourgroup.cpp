@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analyses/chance/groupchance.h"
 #include "analyses/fourgroupgrid.h"
 
 namespace pirumo {
@@ -27,7 +28,7 @@ FourGroupResult AnalyseFourGroup(const DrawHistory& history) {
 Analysis FourGroupAnalysis() {
     return MakeAnalysis("分割4傾向分析", "4分割傾向分析",
                         "過去の当選番号の４グループに分類して分析します", AnalyseFourGroup,
-                        FillFourGroupGrid);
+                        FillFourGroupGrid, CompareFourGroup);
 }
 
 }  // namespace pirumo

@@ -1,5 +1,6 @@
 #include "analyses/groupdata.h"
 
+#include "analyses/chance/groupchance.h"
 #include "analyses/groupdatagrid.h"
 
 namespace pirumo {
@@ -55,19 +56,19 @@ GroupDataResult AnalyseGroupData10(const DrawHistory& history) {
 Analysis GroupData6Analysis() {
     return MakeAnalysis("分割6データ分析", "6分割データ分析",
                         "過去の当選番号の６グループに分類して分析します", AnalyseGroupData6,
-                        FillGroupData6Grid);
+                        FillGroupData6Grid, CompareGroupData);
 }
 
 Analysis GroupData7Analysis() {
     return MakeAnalysis("分割7データ分析", "7分割データ分析",
                         "過去の当選番号の７グループに分類して分析します", AnalyseGroupData7,
-                        FillGroupData7Grid);
+                        FillGroupData7Grid, CompareGroupData);
 }
 
 Analysis GroupData10Analysis() {
     return MakeAnalysis("分割10データ分析", "10分割データ分析",
                         "過去の当選番号の１０グループに分類して分析します", AnalyseGroupData10,
-                        FillGroupData10Grid);
+                        FillGroupData10Grid, CompareGroupData);
 }
 
 }  // namespace pirumo

@@ -1,5 +1,6 @@
 #include "analyses/lastdigit.h"
 
+#include "analyses/chance/groupchance.h"
 #include "analyses/lastdigitgrid.h"
 
 namespace pirumo {
@@ -49,7 +50,7 @@ LastDigitResult AnalyseLastDigit(const DrawHistory& history) {
 Analysis LastDigitAnalysis() {
     return MakeAnalysis("下一桁出現傾向分析", "下一桁出現傾向分析",
                         "過去の当選番号の下一桁の数字の出現傾向を分析します", AnalyseLastDigit,
-                        FillLastDigitGrid);
+                        FillLastDigitGrid, CompareLastDigit);
 }
 
 }  // namespace pirumo

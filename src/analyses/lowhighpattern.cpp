@@ -1,5 +1,6 @@
 #include "analyses/lowhighpattern.h"
 
+#include "analyses/chance/patternchance.h"
 #include "analyses/lowhighpatterngrid.h"
 
 namespace pirumo {
@@ -21,7 +22,7 @@ Analysis LowHighPatternAnalysis() {
         "低数字高数字の組合せパターン分析", "低数字・高数字の組合せパターン分析",
         "過去の当選番号を低数字（０１～１５）と高数字（１６～３１）に分けて組合せパターンを分析しま"
         "す（ボーナス数字は入れていません",
-        AnalyseLowHighPattern, FillLowHighPatternGrid);
+        AnalyseLowHighPattern, FillLowHighPatternGrid, CompareLowHighPattern);
 }
 
 }  // namespace pirumo

@@ -1,5 +1,6 @@
 #include "analyses/numbergap.h"
 
+#include "analyses/chance/intervalchance.h"
 #include "analyses/numbergapgrid.h"
 
 namespace pirumo {
@@ -30,7 +31,7 @@ PositionValueResult AnalyseNumberGap(const DrawHistory& history) {
 Analysis NumberGapAnalysis() {
     return MakeAnalysis("数字間隔分析", "数字間隔分析",
                         "当選数字を第１数字～第５数字別に前回数字との数字の間隔を分析します",
-                        AnalyseNumberGap, FillNumberGapGrid);
+                        AnalyseNumberGap, FillNumberGapGrid, CompareNumberGap);
 }
 
 }  // namespace pirumo

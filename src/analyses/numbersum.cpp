@@ -1,5 +1,6 @@
 #include "analyses/numbersum.h"
 
+#include "analyses/chance/drawshapechance.h"
 #include "analyses/numbersumgrid.h"
 
 namespace pirumo {
@@ -22,7 +23,7 @@ NumberSumResult AnalyseNumberSum(const DrawHistory& history) {
 Analysis NumberSumAnalysis() {
     return MakeAnalysis("数字合計分析", "数字合計分析",
                         "過去の当選番号の本数字＋ボーナス数字合計を分析します", AnalyseNumberSum,
-                        FillNumberSumGrid);
+                        FillNumberSumGrid, CompareNumberSum);
 }
 
 }  // namespace pirumo

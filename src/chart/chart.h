@@ -18,7 +18,7 @@ enum class ChartRole {
 };
 
 enum class ChartSeriesKind {
-    Bars,    // one bar per x; several bar series stand side by side
+    Bars,    // one bar per x; several bar series stand side by side or stacked
     Line,    // points joined in x order
     Band,    // the area between `low` and `y`
     Points,  // marks at single points, with `labels` beside them
@@ -57,6 +57,9 @@ struct Chart {
     ChartAxis y;
     std::vector<std::string> categories = {};  // names along x; empty for a numeric x
     std::vector<ChartSeries> series = {};      // drawn in order, the last on top
+    // Bar series stacked in one bar per x rather than side by side: one bar coloured by what its
+    // x is, when each x has a value in one series only.
+    bool stackedBars = false;
 
     bool operator==(const Chart&) const = default;
 };

@@ -8,6 +8,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QStackedBarSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <limits>
@@ -146,14 +147,16 @@ QChart* BuildChart(const Chart& description) {
     auto* chart = new QChart();
     chart->setTitle(FromUtf8(description.title));
 
-    QBarSeries* bars = nullptr;
-    std::vector<QAbstractSeries*> unnamed;
+    QAbstractBarSeries* bars = nullptr;
+    std::vector<QAbstractSeries*> repeatedMarks;
     for (const ChartSeries& series : description.series) {
         std::vector<QAbstractSeries*> added;
         switch (series.kind) {
             case ChartSeriesKind::Bars: {
                 if (bars == nullptr) {
-                    bars = new QBarSeries(chart);
+                    bars = description.stackedBars
+                               ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries(chart))
+                               : new QBarSeries(chart);
                     bars->setBarWidth(0.8);
                     added.push_back(bars);
                 }
@@ -182,8 +185,8 @@ QChart* BuildChart(const Chart& description) {
             added[i]->setName(FromUtf8(series.name));
             chart->addSeries(added[i]);
             // Marks split into several series keep one legend entry.
-            if (series.name.empty() || i > 0) {
-                unnamed.push_back(added[i]);
+            if (i > 0) {
+                repeatedMarks.push_back(added[i]);
             }
         }
     }
@@ -206,10 +209,11 @@ QChart* BuildChart(const Chart& description) {
         series->attachAxis(axisX);
         series->attachAxis(axisY);
     }
-    for (QAbstractSeries* series : unnamed) {
-        for (QLegendMarker* marker : chart->legend()->markers(series)) {
-            marker->setVisible(false);
-        }
+    // A bar set has a marker of its own, so that markers, not series, are left out by name.
+    for (QLegendMarker* marker : chart->legend()->markers()) {
+        marker->setVisible(!marker->label().isEmpty() &&
+                           std::find(repeatedMarks.begin(), repeatedMarks.end(),
+                                     marker->series()) == repeatedMarks.end());
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QChartView>
 #include <QGraphicsScene>
-#include <QPaintDevice>
 #include <QPainter>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "charts/chartbuilder.h"
@@ -14,14 +14,22 @@ namespace pirumo {
 
 namespace {
 
-// Charts are laid out at screen resolution; a printer's page gets the same chart scaled up.
-constexpr double kLayoutDpi = 96;
+// A chart on a page or picture is laid out this many pixels wide and scaled to its place, so
+// that its text keeps its size against the chart on paper of any resolution.
+constexpr double kLayoutWidth = 1000;
+// A chart is not squeezed below this height; more charts than the window holds scroll.
+constexpr int kLeastChartHeight = 300;
 
-class ChartsView : public QWidget {
+// The charts one under the other, each at least readable, scrolled when the window holds many.
+class ChartsView : public QScrollArea {
 public:
-    explicit ChartsView(QWidget* parent) : QWidget(parent) {
-        mLayout = new QVBoxLayout(this);
+    explicit ChartsView(QWidget* parent) : QScrollArea(parent) {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        auto* column = new QWidget(this);
+        mLayout = new QVBoxLayout(column);
         mLayout->setContentsMargins(0, 0, 0, 0);
+        setWidget(column);
     }
 
     void SetCharts(const std::vector<Chart>& charts) {
@@ -30,10 +38,10 @@ public:
             mViews.pop_back();
         }
         while (mViews.size() < charts.size()) {
-            auto* view = new QChartView(this);
+            auto* view = new QChartView(widget());
             view->setObjectName(QStringLiteral("chartView%1").arg(mViews.size() + 1));
             view->setRenderHint(QPainter::Antialiasing);
-            view->setMinimumSize(420, 260);
+            view->setMinimumSize(420, kLeastChartHeight);
             mLayout->addWidget(view, 1);
             mViews.push_back(view);
         }
@@ -62,9 +70,8 @@ public:
     }
 
     void Paint(const Chart& chart, QPainter& painter, const QRectF& area) override {
-        const QPaintDevice* device = painter.device();
-        const double scale = device != nullptr ? device->logicalDpiX() / kLayoutDpi : 1.0;
-        const QRectF layout(QPointF(0, 0), area.size() / std::max(scale, 0.1));
+        const QRectF layout(0, 0, kLayoutWidth,
+                            kLayoutWidth * area.height() / std::max(area.width(), 1.0));
         QGraphicsScene scene;
         QChart* qchart = BuildChart(chart);
         scene.addItem(qchart);  // the scene deletes it

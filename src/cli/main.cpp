@@ -21,6 +21,7 @@
 #include "base/readablemessage.h"
 #include "base/standardstreams.h"
 #include "base/systemreason.h"
+#include "cli/chartoutput.h"
 #include "cli/clicommand.h"
 #include "history/store/historyoutputguard.h"
 
@@ -37,9 +38,10 @@ std::vector<CliCommand> Commands() {
 // Every option any command takes (a null value name marks a flag); each command checks that it
 // was given only its own.
 const std::vector<std::pair<const char*, const char*>> kValueOptions{
-    {"db", "FILE"},   {"format", "FORMAT"},  {"out", "FILE"},    {"ini", "FILE"}, {"url", "URL"},
-    {"draws", "N"},   {"seed", "S"},         {"force", nullptr}, {"from", "N"},   {"to", "N"},
-    {"log", nullptr}, {"save-url", nullptr}, {"last", "N"},
+    {"db", "FILE"},      {"format", "FORMAT"}, {"out", "FILE"},  {"ini", "FILE"},
+    {"url", "URL"},      {"draws", "N"},       {"seed", "S"},    {"force", nullptr},
+    {"from", "N"},       {"to", "N"},          {"log", nullptr}, {"save-url", nullptr},
+    {"last", "N"},       {"chance", nullptr},  {"chart", nullptr},
 };
 
 // What each command does, one line for the help text.
@@ -48,7 +50,8 @@ const std::map<std::string, std::string> kSummaries{
     {"list", "show で表示できる分析ウィンドウの名前を一覧します"},
     {"show",
      "分析ウィンドウの表をウィンドウ名かメニューの項目名で指定して書き出します（--last N で直近 "
-     "N 回、--from A --to B で第A回〜第B回に限って分析）"},
+     "N 回、--from A --to B で第A回〜第B回に限って分析。--chance で偶然との比較を添え、"
+     "--format png --chart でグラフを書き出します）"},
     {"import", "CSV か Access のファイルの当選データで履歴を置き換えます"},
     {"export", "当選データを CSV ファイル（BOM 付き UTF-8）に書き出します"},
     {"sample", "乱数で作ったサンプルの当選データで履歴を置き換えます（試用・テスト用）"},
@@ -78,7 +81,8 @@ std::string Usage(const std::vector<CliCommand>& commands) {
     return text;
 }
 
-// A PDF needs fonts, hence a GUI application, but never a display.
+// A PDF needs fonts, hence a GUI application, but never a display; a chart needs the widget
+// application of the charts module.
 bool AsksForPdf(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -91,7 +95,11 @@ bool AsksForPdf(int argc, char* argv[]) {
 }
 
 std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char* argv[]) {
-    if (!AsksForPdf(argc, argv)) {
+    if (AsksForChart(argc, argv)) {
+        if (auto chartApplication = NewChartApplication(argc, argv)) {
+            return chartApplication;
+        }
+    } else if (!AsksForPdf(argc, argv)) {
         return std::make_unique<QCoreApplication>(argc, argv);
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

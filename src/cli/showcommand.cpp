@@ -1,4 +1,6 @@
 #include "analyses/analysiscatalog.h"
+#include "cli/chanceoutput.h"
+#include "cli/chartoutput.h"
 #include "cli/clicommand.h"
 #include "cli/rangeoption.h"
 #include "grid/gridexport.h"
@@ -29,8 +31,9 @@ std::string FormatGrid(const std::string& format, const Analysis& window, const 
 CliCommand ShowCommand() {
     return {
         "show",
-        "NAME [--last N | --from A --to B] [--format json|csv|text|html|pdf] [--out FILE]",
-        {"format", "out", "last", "from", "to"},
+        "NAME [--last N | --from A --to B] [--format json|csv|text|html|pdf] [--out FILE] "
+        "[--chance] | --format png --chart [--out FILE]",
+        {"format", "out", "last", "from", "to", "chance", "chart"},
         [](const CliContext& context) {
             if (context.arguments.size() != 1) {
                 throw CliError{"show にはウィンドウ名を一つ指定してください（list で一覧）。", 2};
@@ -42,8 +45,13 @@ CliCommand ShowCommand() {
                                2};
             }
             const std::string format =
-                FormatOption(context, {"json", "csv", "text", "html", "pdf"});
+                FormatOption(context, {"json", "csv", "text", "html", "pdf", "png"});
             RequireOutFileForPdf(context, format);
+            RequirePngWithChart(context, format);
+            if (context.Has("chance") && !window->chance) {
+                throw CliError{"ウィンドウ「" + window->name + "」には偶然との比較がありません。",
+                               2};
+            }
             const DrawHistory whole = ReadHistoryToReport(context);
             const DrawRange range = RangeOption(context, whole);
             const DrawHistory history = RestrictHistory(whole, range);
@@ -54,9 +62,19 @@ CliCommand ShowCommand() {
             }
             ResultGrid grid;
             window->fillGrid(history, grid);
-            if (format == "pdf") {
-                WriteOutput(context, PdfBytes(DocumentToPdf(AnalysisPrintDocument(
-                                         named, grid, history, QDate::currentDate()))));
+            if (format == "png") {
+                WriteOutput(context, ChartPng(named, history));
+            } else if (format == "pdf") {
+                PrintDocument document =
+                    AnalysisPrintDocument(named, grid, history, QDate::currentDate());
+                ResultGrid chanceGrid;
+                if (context.Has("chance")) {
+                    AppendChance(document, chanceGrid, named, history);
+                }
+                WriteOutput(context, PdfBytes(DocumentToPdf(document)));
+            } else if (context.Has("chance")) {
+                WriteOutput(context, AppendChance(format, FormatGrid(format, named, grid), named,
+                                                  history));
             } else {
                 WriteOutput(context, FormatGrid(format, named, grid));
             }

@@ -139,6 +139,9 @@ int PaintDocument(const PrintDocument& document, QPagedPaintDevice& device) {
             }
             gridPainter->Paint(painter, slice);
         }
+        for (const PlacedPicture& placed : content.pictures) {
+            placed.picture.paint(painter, placed.rect);
+        }
         PaintFooter(painter, page, footerHeight, number, count);
     }
     painter.end();

@@ -167,6 +167,13 @@ std::vector<PrintPage> LayOutPages(const PrintDocument& document, const QRectF& 
             PlaceLines(cursor, block.lines);
             cursor.Advance(kBlockGap);
         }
+        for (const PrintPicture& picture : block.pictures) {
+            const double height = std::min(body.width() * picture.aspect, body.height());
+            cursor.MakeRoom(height);
+            cursor.Page().pictures.push_back(
+                {QRectF(body.left(), cursor.Y(), body.width(), height), picture});
+            cursor.Advance(height + kBlockGap);
+        }
     }
     return pages;
 }

@@ -26,9 +26,15 @@ struct PlacedLine {
     PrintLine line;
 };
 
+struct PlacedPicture {
+    QRectF rect;  // page units
+    PrintPicture picture;
+};
+
 struct PrintPage {
     std::vector<PlacedLine> lines;
     std::vector<GridSlice> slices;
+    std::vector<PlacedPicture> pictures = {};
 };
 
 // The smallest scale a grid is shrunk to (9 pt text to 6 pt) before it is split by columns.

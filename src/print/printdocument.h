@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDate>
+#include <QPainter>
+#include <QRectF>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "grid/resultgrid.h"
@@ -25,12 +28,20 @@ struct PrintLine {
     std::vector<PrintLegendMark> legend = {};
 };
 
-// Lines followed by an optional grid. The grid's first `titleRows` rows are its header band:
+// A drawing across the page's width, `aspect` times as high as it is wide: a chart.
+struct PrintPicture {
+    double aspect = 0.5;
+    std::function<void(QPainter&, const QRectF&)> paint;
+};
+
+// Lines followed by an optional grid and pictures; a picture goes on the grid's last page when it
+// fits there, else on the next. The grid's first `titleRows` rows are its header band:
 // they open every page and every column band the grid is split into.
 struct PrintBlock {
     std::vector<PrintLine> lines;
     const ResultGrid* grid = nullptr;  // not owned; must outlive the document's use
     int titleRows = 0;
+    std::vector<PrintPicture> pictures = {};
 };
 
 // Everything a printout shows. Each page carries a heading (caption, the draws covered, the

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <map>
+#include <tuple>
 
 #include "../core/testhistory.h"
 #include "analyses/analysiscatalog.h"
@@ -184,6 +187,40 @@ TEST(PageLayout, TitleRowsAreTheHeaderBandOfEveryAnalysisWindow) {
     }
     EXPECT_EQ(CoverageText(history), QStringLiteral("第1回〜第40回"));
     EXPECT_EQ(CoverageText(DrawHistory()), QString());
+}
+
+}  // namespace
+}  // namespace pirumo
+
+namespace pirumo {
+namespace {
+
+// A chart goes under a grid that leaves it room on the page, else on a page of its own, across
+// the body's width at its aspect; the painter is handed the place it was given.
+TEST(PageLayout, PicturesFollowTheGridOnItsLastPageWhenTheyFit) {
+    const QRectF body(0, 0, 10000, 14000);
+    for (const auto& [rows, pictures, pages] :
+         {std::tuple{5, 1, 1}, std::tuple{5, 3, 2}, std::tuple{60, 1, 2}}) {
+        SCOPED_TRACE(rows);
+        const ResultGrid grid = NumberedGrid(3, rows, 1);
+        PrintDocument document = OneGrid(grid, 1);
+        std::vector<QRectF> painted;
+        for (int i = 0; i < pictures; ++i) {
+            document.blocks.back().pictures.push_back(
+                {0.55, [&painted](QPainter&, const QRectF& area) { painted.push_back(area); }});
+        }
+        const std::vector<PrintPage> laidOut = LayOutPages(document, body);
+        ASSERT_EQ(static_cast<int>(laidOut.size()), pages);
+        const PlacedPicture& last = laidOut.back().pictures.back();
+        EXPECT_EQ(last.rect.width(), body.width());
+        EXPECT_DOUBLE_EQ(last.rect.height(), body.width() * 0.55);
+        EXPECT_LE(last.rect.bottom(), body.bottom());
+        QImage image(10, 10, QImage::Format_RGB32);
+        QPainter painter(&image);
+        last.picture.paint(painter, last.rect);
+        ASSERT_EQ(painted.size(), 1u);
+        EXPECT_EQ(painted[0], last.rect);
+    }
 }
 
 }  // namespace

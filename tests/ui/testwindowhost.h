@@ -45,6 +45,8 @@ public:
     void SetClosing(bool closing) { mClosing = closing; }
 
     const DrawHistory& History() const override { return mHistory; }
+    // What a reload or a new range gives the windows; they are told to recompute by the test.
+    void SetHistory(DrawHistory history) { mHistory = std::move(history); }
     void SetBlocksEntry(const QWidget& window, bool blocks) override {
         if (blocks) {
             mEntryBlockers.insert(&window);

@@ -28,7 +28,7 @@ TEST(WindowLabelsTest, DescriptionsAndLegendsAreWholeAndApart) {
         window->Load();
         window->show();
 
-        const QWidget* client = window->widget();
+        const QWidget* client = window->findChild<QWidget*>(QStringLiteral("client"));
         // The summary and the legend: the frame's labels.
         const QList<QLabel*> labels = client->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
         EXPECT_EQ(labels.size(), static_cast<qsizetype>(

@@ -14,12 +14,14 @@ struct ChanceFigure {
     double expected = 0;
     double low = 0;  // 95 % range, inclusive
     double high = 0;
+    double outsideProbability = 0;  // how often a fair draw leaves this figure outside its range
 
     bool Outside() const { return observed < low || observed > high; }
 };
 
 // One set of figures drawn together: the counts per number, or one distribution (sums,
-// patterns, intervals) whose figures add up to the draws of the range.
+// patterns, intervals) whose figures add up to what it classifies: the draws of the range, or
+// the intervals, differences or carried-over draws they give.
 struct ChanceTable {
     std::string title;          // 「数字ごとの出現回数」
     std::string unit;           // what observed counts: 「回」, 「組」
@@ -33,13 +35,17 @@ struct ChanceTest {
     double statistic = 0;
     int degreesOfFreedom = 0;  // 0 when the test is simulated
     double pValue = 1;
-    std::string verdict;  // the p-value in plain words
+    std::string verdict;     // the p-value in plain words
+    bool performed = false;  // false: too few draws for the test; only the verdict says so
 };
 
 struct ChanceReport {
     int draws = 0;  // valid draws of the range the figures count
     std::vector<ChanceTable> tables;
     ChanceTest test;
+    // How many figures a fair draw leaves outside their ranges on average: the yardstick for
+    // OutsideCount().
+    double expectedOutside = 0;
     // Figures outside their range; with dozens of figures one or two are outside by chance.
     int OutsideCount() const {
         int outside = 0;

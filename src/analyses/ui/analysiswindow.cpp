@@ -12,7 +12,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "analyses/ui/analysistabs.h"
+#include "analyses/ui/chanceview.h"
 #include "print/analysisprint.h"
+#include "print/chanceprint.h"
 #include "print/ui/printpreview.h"
 #include "widgets/areafit.h"
 #include "widgets/gridview.h"
@@ -112,7 +115,20 @@ AnalysisWindow::~AnalysisWindow() {
 void AnalysisWindow::CreateControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    setWidget(client);
+    mClient = client;
+    if (mAnalysis.chance) {
+        mTabs = new AnalysisTabs(*client, this);
+        connect(mTabs, &AnalysisTabs::TablePageResized, this, [this] {
+            const bool atNewest = mShownOnce && mLayout.titleRows > 0 && mGridView->ShowsLastRow();
+            PlaceControls();
+            if (atNewest) {
+                mGridView->ScrollToLastRow();
+            }
+        });
+        setWidget(mTabs);
+    } else {
+        setWidget(client);
+    }
 
     mSummary = new QLabel(FromUtf8(mAnalysis.summary), client);
     mSummary->setObjectName(QStringLiteral("summaryLabel"));
@@ -125,6 +141,14 @@ void AnalysisWindow::CreateControls() {
         mPrintButton = AddButton(*client, "printButton", QStringLiteral("印刷"));
         connect(mPrintButton, &QPushButton::clicked, this,
                 [this] { OpenPrintPreview(PrintDocumentOf(QDate::currentDate()), this); });
+    }
+    if (mAnalysis.chance) {
+        mChanceButton = AddButton(*client, "chanceButton", QStringLiteral("偶然との比較"));
+        mChanceButton->setFixedWidth(
+            std::max(mChanceButton->width(), mChanceButton->sizeHint().width()));
+        connect(mChanceButton, &QPushButton::clicked, this, &AnalysisWindow::ToggleChance);
+        mChanceView = new ChanceView(client);
+        mChanceView->hide();
     }
     CreateLegend(*client);
     CreateOrderChoice(*client);
@@ -154,6 +178,23 @@ const std::function<void(const DrawHistory&, ResultGrid&)>& AnalysisWindow::Chos
         return mAnalysis.orders[static_cast<std::size_t>(mOrderChoice->currentIndex())].fillGrid;
     }
     return mAnalysis.fillGrid;
+}
+
+void AnalysisWindow::ToggleChance() {
+    const bool showChance = !mChanceView->isVisibleTo(mClient);
+    if (showChance) {
+        ShowChanceReport();
+    }
+    mChanceView->setVisible(showChance);
+    mGridView->setVisible(!showChance);
+    mChanceButton->setText(showChance ? QStringLiteral("表に戻る")
+                                      : QStringLiteral("偶然との比較"));
+    PlaceControls();
+}
+
+void AnalysisWindow::ShowChanceReport() {
+    HourglassCursor hourglass;
+    mChanceView->Show(mAnalysis.chance(mHost.AnalysisHistory()));
 }
 
 void AnalysisWindow::CreateLegend(QWidget& client) {
@@ -215,6 +256,13 @@ PrintDocument AnalysisWindow::PrintDocumentOf(QDate printed) const {
     if (const QString range = mHost.AnalysisRangeCaption(); !range.isEmpty()) {
         document.caption += QStringLiteral("　") + range;
     }
+    // The comparison on screen is printed after the grid.
+    if (mChanceView != nullptr && mChanceView->isVisibleTo(mClient)) {
+        document.blocks.push_back(ChancePrintBlock(mChanceView->Grid()));
+    }
+    if (mTabs != nullptr) {
+        mTabs->AddChartsTo(document);
+    }
     return document;
 }
 
@@ -236,13 +284,15 @@ void AnalysisWindow::Load() {
 // window grows to show all its rows.
 QSize AnalysisWindow::OpeningSize() const {
     QSize size = this->size();
-    if (mGrid.GetScrollBars() == ScrollBars::None && widget() != nullptr) {
-        const QWidget& client = *widget();
+    if (mGrid.GetScrollBars() == ScrollBars::None && mClient != nullptr) {
+        const QWidget& client = *mClient;
         const int below = TwipsToPixelsY(kGapTwips, client) + mCloseButton->height() +
                           TwipsToPixelsX(kMarginTwips, client);
         const int clientHeight = mGridView->y() + mGridView->sizeHint().height() + below;
         const QMargins frame = contentsMargins();
-        size.rheight() = std::max(size.height(), frame.top() + frame.bottom() + clientHeight);
+        const int tabs = mTabs != nullptr ? mTabs->TabBarHeight() : 0;
+        size.rheight() =
+            std::max(size.height(), frame.top() + frame.bottom() + tabs + clientHeight);
     }
     return size;
 }
@@ -250,7 +300,7 @@ QSize AnalysisWindow::OpeningSize() const {
 // Room for the description, the grid's title rows and a few rows below them, and the buttons: the
 // least a tiling leaves the window.
 QSize AnalysisWindow::minimumSizeHint() const {
-    const QWidget* client = widget();
+    const QWidget* client = mClient;
     if (client == nullptr || mCloseButton == nullptr) {
         return QMdiSubWindow::minimumSizeHint();
     }
@@ -264,7 +314,8 @@ QSize AnalysisWindow::minimumSizeHint() const {
         gridHeight += mGridView->horizontalHeader()->height();
     }
     const QMargins margins = contentsMargins();
-    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize frame(margins.left() + margins.right(),
+                      margins.top() + margins.bottom() + (mTabs ? mTabs->TabBarHeight() : 0));
     const int gridTop = std::max(TwipsToPixelsY(kGridTop, *client), mGridView->y());
     return frame + QSize(2 * margin + 2 * mCloseButton->width() + gap,
                          gridTop + gridHeight + gap + mCloseButton->height() + margin);
@@ -278,6 +329,9 @@ void AnalysisWindow::Recompute() {
     const bool atNewest = mLayout.titleRows > 0 && ShowsNewestDraw();
     mGrid = ResultGrid();
     RunAnalysis();
+    if (mChanceView != nullptr && mChanceView->isVisibleTo(mClient)) {
+        ShowChanceReport();
+    }
     mGridView->ScrollTo(seen);
     if (atNewest) {
         ScrollToNewestDraw();
@@ -292,13 +346,19 @@ void AnalysisWindow::RunAnalysis() {
     setWindowTitle(range.isEmpty() ? FromUtf8(mAnalysis.caption)
                                    : FromUtf8(mAnalysis.caption) + QStringLiteral("　") + range);
     mGridView->SetGrid(mGrid);
+    if (mTabs != nullptr) {
+        mTabs->ShowChartsOf(mAnalysis, mHost);
+    }
     PlaceControls();
 }
 
 void AnalysisWindow::PlaceControls() {
-    QWidget* client = widget();
+    QWidget* client = mClient;
     if (client == nullptr || mCloseButton == nullptr) {
         return;  // still being built
+    }
+    if (mTabs != nullptr) {
+        mTabs->FitTablePage();
     }
     const int margin = TwipsToPixelsX(kMarginTwips, *client);
     const int gap = TwipsToPixelsY(kGapTwips, *client);
@@ -315,11 +375,17 @@ void AnalysisWindow::PlaceControls() {
         }
     }
     const int buttonHeight = mCloseButton->height();
-    const QSize size = FitGridView(*mGridView, mGrid.GetScrollBars(),
-                                   QSize(client->width() - 2 * margin,
-                                         client->height() - gridTop - gap - buttonHeight - margin),
-                                   margin);
+    const QSize room(client->width() - 2 * margin,
+                     client->height() - gridTop - gap - buttonHeight - margin);
+    QSize size = FitGridView(*mGridView, mGrid.GetScrollBars(), room, margin);
     mGridView->setGeometry(QRect(QPoint(margin, gridTop), size));
+    if (mChanceView != nullptr) {
+        // The comparison takes all the room the grid could have.
+        mChanceView->setGeometry(QRect(QPoint(margin, gridTop), room.expandedTo(QSize(0, 0))));
+        if (mChanceView->isVisibleTo(client)) {
+            size = mChanceView->size();
+        }
+    }
 
     const int buttonTop = gridTop + size.height() + gap;
     // The order choice goes first on the button line; the buttons keep their places right of it.
@@ -334,6 +400,10 @@ void AnalysisWindow::PlaceControls() {
     }
     if (mOrderRow != nullptr) {
         mOrderRow->setGeometry(margin, buttonTop, orderWidth - gap, mCloseButton->height());
+    if (mChanceButton != nullptr) {
+        const QPushButton& rightmost = mPrintButton != nullptr ? *mPrintButton : *mCloseButton;
+        mChanceButton->move(std::max(margin, rightmost.x() - gap - mChanceButton->width()),
+                            buttonTop);
     }
 }
 

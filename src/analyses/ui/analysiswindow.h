@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace pirumo {
 
+class AnalysisTabs;
+class ChanceView;
 class GridView;
 class WindowHost;
 
@@ -38,7 +40,8 @@ public:
     void Recompute();
 
     const ResultGrid& Grid() const { return mGrid; }
-    // What 印刷 prints: the description, the legend and the grid.
+    // What 印刷 prints: the description, the legend and the grid, the comparison with chance
+    // while it is shown, and the charts.
     PrintDocument PrintDocumentOf(QDate printed) const;
 
     QSize minimumSizeHint() const override;
@@ -61,17 +64,24 @@ private:
     void ScrollToNewestDraw();
     void CreateOrderChoice(QWidget& client);
     const std::function<void(const DrawHistory&, ResultGrid&)>& ChosenFill() const;
+    // Shows the 偶然との比較 panel in the grid's place, or the grid again.
+    void ToggleChance();
+    void ShowChanceReport();
 
     const Analysis mAnalysis;
     const AnalysisWindowLayout mLayout;
     WindowHost& mHost;
     ResultGrid mGrid;
+    QWidget* mClient = nullptr;
+    AnalysisTabs* mTabs = nullptr;  // only in a window that has charts
     QLabel* mSummary = nullptr;
     GridView* mGridView = nullptr;
     QPushButton* mCloseButton = nullptr;
     QPushButton* mPrintButton = nullptr;
     QWidget* mOrderRow = nullptr;  // 並べ替え and its choice, for an analysis with orders
     QComboBox* mOrderChoice = nullptr;
+    QPushButton* mChanceButton = nullptr;  // only for an analysis with a chance comparison
+    ChanceView* mChanceView = nullptr;
     bool mShownOnce = false;
     // The legend controls on a line of their own under the description, with their laid-out tops.
     std::vector<std::pair<QLabel*, int>> mLegendLine;
