@@ -58,5 +58,23 @@ TEST(ChanceView, ButtonSwapsTheGridForTheComparisonAndBack) {
     window.close();
 }
 
+// In a window too narrow for the whole caption the button says 比較 and keeps clear of 印刷.
+TEST(ChanceView, NarrowWindowGetsAShortCaption) {
+    TestWindowHost host(DrawHistory(MakeSampleHistory(100, 3)));
+    auto& window = host.Add(new AnalysisWindow(*FindAnalysis("回数別出現分析"), host));
+    window.Load();
+    window.show();
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("chanceButton"));
+    auto* print = window.findChild<QPushButton*>(QStringLiteral("printButton"));
+    ASSERT_NE(print, nullptr);
+    EXPECT_EQ(button->text(), QStringLiteral("比較"));
+    EXPECT_EQ(button->toolTip(), QStringLiteral("偶然との比較"));
+    EXPECT_FALSE(button->geometry().intersects(print->geometry()));
+    button->click();
+    EXPECT_EQ(button->text(), QStringLiteral("表"));
+    EXPECT_FALSE(button->geometry().intersects(print->geometry()));
+    window.close();
+}
+
 }  // namespace
 }  // namespace pirumo::test

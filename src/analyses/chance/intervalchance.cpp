@@ -141,7 +141,7 @@ ChanceTest SimulatedTest(ChanceTable& table, int rows) {
         expected.push_back(figure.expected);
     }
     ChanceTest test;
-    test.name = "シミュレーション検定（固定シードの公平な 400 通りの履歴、本数字の差の分布）";
+    test.name = "シミュレーション検定（本数字の差の分布、固定シードの 400 履歴）";
     if (rows == 0) {
         test.verdict = "回数が少なすぎて検定できません。";
         return test;

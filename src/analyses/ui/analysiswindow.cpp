@@ -144,8 +144,6 @@ void AnalysisWindow::CreateControls() {
     }
     if (mAnalysis.chance) {
         mChanceButton = AddButton(*client, "chanceButton", QStringLiteral("偶然との比較"));
-        mChanceButton->setFixedWidth(
-            std::max(mChanceButton->width(), mChanceButton->sizeHint().width()));
         connect(mChanceButton, &QPushButton::clicked, this, &AnalysisWindow::ToggleChance);
         mChanceView = new ChanceView(client);
         mChanceView->hide();
@@ -187,8 +185,6 @@ void AnalysisWindow::ToggleChance() {
     }
     mChanceView->setVisible(showChance);
     mGridView->setVisible(!showChance);
-    mChanceButton->setText(showChance ? QStringLiteral("表に戻る")
-                                      : QStringLiteral("偶然との比較"));
     PlaceControls();
 }
 
@@ -393,6 +389,14 @@ void AnalysisWindow::PlaceControls() {
     int right = std::min(
         std::max(margin + size.width(), margin + orderWidth + 2 * mCloseButton->width() + gap),
         client->width() - margin);
+    if (mChanceButton != nullptr) {
+        // A grid too narrow for three buttons under it leaves them the window's width.
+        int needed = margin + orderWidth + ShortChanceButtonWidth() + gap + mCloseButton->width();
+        if (mPrintButton != nullptr) {
+            needed += mPrintButton->width() + gap;
+        }
+        right = std::max(right, std::min(needed, client->width() - margin));
+    }
     mCloseButton->move(right - mCloseButton->width(), buttonTop);
     if (mPrintButton != nullptr) {
         right -= mCloseButton->width() + gap;
@@ -400,11 +404,34 @@ void AnalysisWindow::PlaceControls() {
     }
     if (mOrderRow != nullptr) {
         mOrderRow->setGeometry(margin, buttonTop, orderWidth - gap, mCloseButton->height());
+    }
     if (mChanceButton != nullptr) {
         const QPushButton& rightmost = mPrintButton != nullptr ? *mPrintButton : *mCloseButton;
-        mChanceButton->move(std::max(margin, rightmost.x() - gap - mChanceButton->width()),
-                            buttonTop);
+        PlaceChanceButton(margin + orderWidth, rightmost.x() - gap, buttonTop);
     }
+}
+
+// The least width that shows the short caption of the 偶然との比較 button.
+int AnalysisWindow::ShortChanceButtonWidth() const {
+    constexpr int kPadding = 12;
+    return mChanceButton->fontMetrics().horizontalAdvance(QStringLiteral("比較")) + kPadding;
+}
+
+// Left of the other buttons, at least as wide as they are; a window too narrow for its caption
+// gets a short one, the whole caption as its tool tip.
+void AnalysisWindow::PlaceChanceButton(int left, int right, int top) {
+    const bool showing = mChanceView->isVisibleTo(widget());
+    const QString caption = showing ? QStringLiteral("表に戻る") : QStringLiteral("偶然との比較");
+    mChanceButton->setText(caption);
+    mChanceButton->setToolTip(caption);
+    int width = std::max(mCloseButton->width(), mChanceButton->sizeHint().width());
+    if (width > right - left) {
+        mChanceButton->setText(showing ? QStringLiteral("表") : QStringLiteral("比較"));
+        // The style's least width for a button is wider than two characters need.
+        width = std::max(right - left, 0);
+    }
+    mChanceButton->setFixedWidth(width);
+    mChanceButton->move(std::max(left, right - width), top);
 }
 
 // A legend line under the description moves down as far as a wrapped description needs.

@@ -67,6 +67,8 @@ private:
     // Shows the 偶然との比較 panel in the grid's place, or the grid again.
     void ToggleChance();
     void ShowChanceReport();
+    void PlaceChanceButton(int left, int right, int top);
+    int ShortChanceButtonWidth() const;
 
     const Analysis mAnalysis;
     const AnalysisWindowLayout mLayout;
