@@ -322,6 +322,8 @@ void GridView::paintEvent(QPaintEvent* event) {
 
     // One cell more on each side: a neighbour's border line may lie on a repainted pixel.
     std::vector<PaintedCell> cells;
+    cells.reserve(static_cast<std::size_t>(bottomRow - topRow + 3) *
+                  static_cast<std::size_t>(rightColumn - leftColumn + 3));
     for (int r = std::max(topRow - 1, 0); r <= std::min(bottomRow + 1, rowCount - 1); ++r) {
         for (int c = std::max(leftColumn - 1, 0); c <= std::min(rightColumn + 1, columnCount - 1);
              ++c) {
@@ -329,7 +331,7 @@ void GridView::paintEvent(QPaintEvent* event) {
             cell.index = mModel->index(r, c);
             cell.rect = QRect(columnViewportPosition(c), rowViewportPosition(r), columnWidth(c),
                               rowHeight(r));
-            cell.look = cell.index.data(GridTableModel::kLookRole).value<GridCellLook>();
+            cell.look = mModel->LookAt(c + 1, r + 1);
             cells.push_back(std::move(cell));
         }
     }
