@@ -1,5 +1,7 @@
 #include "widgets/gridtablemodel.h"
 
+#include <algorithm>
+
 namespace pirumo {
 
 namespace {
@@ -23,7 +25,10 @@ GridTableModel::GridTableModel(ResultGrid& grid, QObject* parent)
     : QAbstractTableModel(parent), mGrid(grid) {}
 
 int GridTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : mGrid.RowCount();
+    if (parent.isValid()) {
+        return 0;
+    }
+    return mRowLimit < 0 ? mGrid.RowCount() : std::min(mRowLimit, mGrid.RowCount());
 }
 
 int GridTableModel::columnCount(const QModelIndex& parent) const {
@@ -121,6 +126,12 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
 
 void GridTableModel::Reload() {
     beginResetModel();
+    endResetModel();
+}
+
+void GridTableModel::LimitRows(int rows) {
+    beginResetModel();
+    mRowLimit = rows;
     endResetModel();
 }
 

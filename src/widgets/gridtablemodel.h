@@ -39,10 +39,14 @@ public:
 
     // Call after the grid was changed behind the model's back (rows, sizes, texts).
     void Reload();
+    // Presents only the grid's first `rows` rows (a view of frozen title rows needs no more);
+    // negative: all of them.
+    void LimitRows(int rows);
 
 private:
     ResultGrid& mGrid;
     EditHandler mEditHandler;
+    int mRowLimit = -1;
 };
 
 }  // namespace pirumo

@@ -152,10 +152,18 @@ void GridView::ShowFrozenRows() {
         connect(horizontalScrollBar(), &QScrollBar::valueChanged,
                 mFrozenRows->horizontalScrollBar(), &QScrollBar::setValue);
     }
-    if (mFrozenRows->mModel != mModel) {
-        mFrozenRows->mModel = mModel;
-        mFrozenRows->setModel(mModel);
+    // A model of its own that holds only the frozen rows: a header of every row of a long
+    // history in a second view would double the memory the headers take.
+    if (mFrozenSource != mModel) {
+        mFrozenSource = mModel;
+        auto* old = mFrozenRows->mModel;
+        mFrozenRows->mModel = new GridTableModel(mModel->Grid(), mFrozenRows);
+        mFrozenRows->setModel(mFrozenRows->mModel);
+        delete old;
+        connect(mModel, &QAbstractItemModel::dataChanged, mFrozenRows->viewport(),
+                qOverload<>(&QWidget::update));
     }
+    mFrozenRows->mModel->LimitRows(mFrozenRowCount);
     mFrozenRows->ApplySizes();
     mFrozenRows->ApplyPresentation();
     mFrozenRows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
