@@ -158,6 +158,8 @@ void GridView::ShowFrozenRows() {
         mFrozenSource = mModel;
         auto* old = mFrozenRows->mModel;
         mFrozenRows->mModel = new GridTableModel(mModel->Grid(), mFrozenRows);
+        // Limited before the view sees it: headers keep the room of every row they once had.
+        mFrozenRows->mModel->LimitRows(mFrozenRowCount);
         mFrozenRows->setModel(mFrozenRows->mModel);
         delete old;
         connect(mModel, &QAbstractItemModel::dataChanged, mFrozenRows->viewport(),
