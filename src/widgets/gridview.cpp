@@ -43,6 +43,11 @@ double TypographicHeightInEms(const QFont& font) {
     return (metrics.ascent() + metrics.descent()) / QFontInfo(font).pixelSize();
 }
 
+// Pixels of a row `points` high at `dpi`, never fewer than `least`.
+int RowPixels(double points, int dpi, int least) {
+    return std::max(static_cast<int>(std::lround(points * dpi / 72.0)), least);
+}
+
 Qt::ScrollBarPolicy PolicyFor(bool wanted) {
     return wanted ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
 }
@@ -226,8 +231,7 @@ int GridView::ColumnWidthPixels(double characters) const {
 }
 
 int GridView::RowHeightPixels(double points) const {
-    return std::max(static_cast<int>(std::lround(points * logicalDpiY() / 72.0)),
-                    MinimumRowPixels());
+    return RowPixels(points, logicalDpiY(), MinimumRowPixels());
 }
 
 int GridView::MinimumRowPixels() const {
@@ -242,13 +246,17 @@ void GridView::ApplySizes() {
         columns->resizeSection(c - 1, ColumnWidthPixels(grid.ColumnWidth(c)));
     }
     // Most rows share one height: make it the default and resize only the others, which keeps
-    // set-up fast for long histories.
+    // set-up fast for long histories. The least height reads the font's tables: once, not per row.
     QHeaderView* rows = verticalHeader();
+    const int least = MinimumRowPixels();
+    const auto rowPixels = [dpi = logicalDpiY(), least](double points) {
+        return RowPixels(points, dpi, least);
+    };
     if (grid.RowCount() > 0) {
-        const int common = RowHeightPixels(grid.RowHeight(grid.RowCount()));
+        const int common = rowPixels(grid.RowHeight(grid.RowCount()));
         rows->setDefaultSectionSize(common);
         for (int r = 1; r <= grid.RowCount(); ++r) {
-            const int height = RowHeightPixels(grid.RowHeight(r));
+            const int height = rowPixels(grid.RowHeight(r));
             if (height != common) {
                 rows->resizeSection(r - 1, height);
             }
@@ -256,10 +264,10 @@ void GridView::ApplySizes() {
     }
     // The first row holds its top border line as well as its bottom one: at the least height the
     // tops of its ideographs would be drawn over.
-    if (grid.RowCount() > 0 && RowHeightPixels(grid.RowHeight(1)) == MinimumRowPixels()) {
-        rows->resizeSection(0, MinimumRowPixels() + 1);
+    if (grid.RowCount() > 0 && rowPixels(grid.RowHeight(1)) == least) {
+        rows->resizeSection(0, least + 1);
     }
-    columns->setFixedHeight(RowHeightPixels(grid.RowHeight(0)));
+    columns->setFixedHeight(rowPixels(grid.RowHeight(0)));
     rows->setFixedWidth(ColumnWidthPixels(grid.ColumnWidth(0)));
 }
 
