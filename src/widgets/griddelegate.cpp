@@ -56,7 +56,7 @@ const GridDelegate::ShapedText& GridDelegate::Shaped(const QString& text, const 
     }
     auto found = mShaped.find(text);
     if (found == mShaped.end()) {
-        ShapedText shaped{QStaticText(text), QFontMetricsF(font).horizontalAdvance(text), 0};
+        ShapedText shaped{QStaticText(text), 0, 0};
         shaped.text.setTextFormat(Qt::PlainText);
         shaped.text.prepare(QTransform(), font);
         // A static text is placed by its top; its line may be taller than the font when a
@@ -65,6 +65,7 @@ const GridDelegate::ShapedText& GridDelegate::Shaped(const QString& text, const 
         layout.beginLayout();
         const QTextLine line = layout.createLine();
         layout.endLayout();  // lays the line out
+        shaped.width = line.horizontalAdvance();
         shaped.ascent = line.ascent();
         found = mShaped.insert(text, std::move(shaped));
     }

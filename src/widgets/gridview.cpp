@@ -343,13 +343,14 @@ void GridView::paintEvent(QPaintEvent* event) {
     cells.reserve(static_cast<std::size_t>(bottomRow - topRow + 3) *
                   static_cast<std::size_t>(rightColumn - leftColumn + 3));
     for (int r = std::max(topRow - 1, 0); r <= std::min(bottomRow + 1, rowCount - 1); ++r) {
+        const std::vector<ResultGrid::TextSpan> spans = mModel->Grid().RowTextSpans(r + 1);
         for (int c = std::max(leftColumn - 1, 0); c <= std::min(rightColumn + 1, columnCount - 1);
              ++c) {
             PaintedCell cell;
             cell.index = mModel->index(r, c);
             cell.rect = QRect(columnViewportPosition(c), rowViewportPosition(r), columnWidth(c),
                               rowHeight(r));
-            cell.look = mModel->LookAt(c + 1, r + 1);
+            cell.look = mModel->LookAt(c + 1, r + 1, spans);
             cells.push_back(std::move(cell));
         }
     }
