@@ -252,6 +252,36 @@ TEST_F(GridViewTest, RepeatedTextsLandInTheirOwnCellsAndFollowTheFont) {
     EXPECT_GT(largerLast - largerFirst, topLast - topFirst);
 }
 
+// The frozen title rows are a second view over a model of those rows only, so that a long grid's
+// rows are not held twice; it follows the grid through Refresh() and SetGrid().
+TEST_F(GridViewTest, FrozenRowsHoldOnlyTheTitleRowsAndFollowTheGrid) {
+    ResultGrid grid;
+    grid.SetColumnCount(2);
+    grid.SetRowCount(1000);
+    grid.SetCellText(1, 1, "回数");
+    Show(grid);
+    mView->SetFrozenRows(2);
+    const auto* titles = mView->findChild<GridView*>(QStringLiteral("frozenRows"));
+    ASSERT_NE(titles, nullptr);
+    const auto titleAt = [titles](int column) {
+        return titles->model()->index(0, column - 1).data().toString();
+    };
+    EXPECT_EQ(titles->model()->rowCount(), 2);
+    EXPECT_EQ(titleAt(1), QStringLiteral("回数"));
+
+    grid.SetCellText(2, 1, "数字");
+    mView->Refresh();
+    EXPECT_EQ(titleAt(2), QStringLiteral("数字"));
+
+    ResultGrid other;
+    other.SetColumnCount(1);
+    other.SetRowCount(1);
+    other.SetCellText(1, 1, "合計");
+    mView->SetGrid(other);
+    EXPECT_EQ(titles->model()->rowCount(), 1);
+    EXPECT_EQ(titleAt(1), QStringLiteral("合計"));
+}
+
 TEST_F(GridViewTest, StaticCellsCannotBeEditedAndNothingShowsAsSelected) {
     ResultGrid grid = SampleGrid(true);
     Show(grid);
