@@ -60,8 +60,8 @@ void GridSlicePainter::Paint(QPainter& painter, const GridSlice& slice) {
         }
         PaintText(painter, cell, spans[static_cast<std::size_t>(cell.column)]);
     }
-    // Tens of thousands of border lines are filled as a few paths rather than one rectangle
-    // each, which a PDF would carry with its own state.
+    // Tens of thousands of border lines are stroked as a few paths rather than filled as one
+    // rectangle each, which a PDF would carry with its own state.
     BorderRun run;
     for (const Cell& cell : cells) {
         AddBorders(painter, cell, run);
@@ -146,7 +146,7 @@ void GridSlicePainter::FlushBorders(QPainter& painter, BorderRun& run) {
 
 // Lines are centred on the cells' edges, so neighbours that both draw a shared edge draw one
 // line; where their colours differ the later cell's wins, as in the window: a run of lines is
-// filled before a line of another colour is added.
+// painted before a line of another colour is added.
 void GridSlicePainter::AddBorders(QPainter& painter, const Cell& cell, BorderRun& run) const {
     const CellStyle& style = mGrid.StyleAt(cell.column, cell.row);
     if (style.borders == 0) {

@@ -169,8 +169,9 @@ void GridView::ShowFrozenRows() {
         delete old;
         connect(mModel, &QAbstractItemModel::dataChanged, mFrozenRows->viewport(),
                 qOverload<>(&QWidget::update));
+    } else {
+        mFrozenRows->mModel->LimitRows(mFrozenRowCount);  // and shows the grid's changes
     }
-    mFrozenRows->mModel->LimitRows(mFrozenRowCount);
     mFrozenRows->ApplySizes();
     mFrozenRows->ApplyPresentation();
     mFrozenRows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
