@@ -6,6 +6,7 @@
 
 #include "history/import/historycsv.h"
 #include "history/store/samplehistory.h"
+#include "memoryusage.h"
 #include "prediction/backtest/backtest.h"
 
 namespace {
@@ -25,6 +26,8 @@ void RunWholeBacktest(benchmark::State& state, const DrawHistory& history) {
         benchmark::DoNotOptimize(result.summary[0].matches);
         state.counters["draws"] = static_cast<double>(result.draws.size());
     }
+    // The process's peak so far: meaningful when this benchmark runs alone.
+    state.counters["peak_MiB"] = pirumo::bench::StatusMiB("VmHWM");
 }
 
 // Every draw of the real history checked, all four methods.

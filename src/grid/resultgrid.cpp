@@ -58,16 +58,19 @@ void ResultGrid::SetRowCount(int rows) {
 void ResultGrid::ResizeCells(int columns, int rows) {
     const int oldStride = mColumns + 1;
     const int newStride = columns + 1;
-    std::vector<CellRecord> cells(static_cast<std::size_t>(newStride) *
-                                  static_cast<std::size_t>(rows + 1));
+    const auto count = static_cast<std::size_t>(newStride) * static_cast<std::size_t>(rows + 1);
+    PackedIds texts(count);
+    PackedIds styles(count);
     const int keptRows = std::min(rows, mRows);
-    const int keptColumns = std::min(columns, mColumns);
-    for (int r = 0; r <= keptRows && !mCells.empty(); ++r) {
-        const auto from = mCells.begin() + static_cast<std::ptrdiff_t>(r) * oldStride;
-        std::copy(from, from + keptColumns + 1,
-                  cells.begin() + static_cast<std::ptrdiff_t>(r) * newStride);
+    const auto keptColumns = static_cast<std::size_t>(std::min(columns, mColumns) + 1);
+    for (int r = 0; r <= keptRows && mCellTexts.Size() > 0; ++r) {
+        const auto from = static_cast<std::size_t>(r) * static_cast<std::size_t>(oldStride);
+        const auto to = static_cast<std::size_t>(r) * static_cast<std::size_t>(newStride);
+        texts.CopyFrom(mCellTexts, from, to, keptColumns);
+        styles.CopyFrom(mCellStyles, from, to, keptColumns);
     }
-    mCells = std::move(cells);
+    mCellTexts = std::move(texts);
+    mCellStyles = std::move(styles);
     mColumns = columns;
     mRows = rows;
     mColumnWidths.resize(static_cast<std::size_t>(columns + 1), kDefaultColumnWidth);
@@ -174,14 +177,15 @@ void ResultGrid::ChangeStyles(const Area& area, Change&& change) {
     std::vector<std::uint32_t> changed(mStyles.size(), kNoStyle);
     for (int r = area.firstRow; r <= area.lastRow; ++r) {
         for (int c = area.firstColumn; c <= area.lastColumn; ++c) {
-            CellRecord& cell = mCells[IndexOf(c, r)];
-            std::uint32_t& mapped = changed[cell.style];
+            const std::size_t cell = IndexOf(c, r);
+            const std::uint32_t old = mCellStyles.Get(cell);
+            std::uint32_t& mapped = changed[old];
             if (mapped == kNoStyle) {
-                CellStyle style = mStyles[cell.style];
+                CellStyle style = mStyles[old];
                 change(style);
                 mapped = InternStyle(style);
             }
-            cell.style = mapped;
+            mCellStyles.Set(cell, mapped);
         }
     }
 }
@@ -189,7 +193,7 @@ void ResultGrid::ChangeStyles(const Area& area, Change&& change) {
 void ResultGrid::FillTexts(const Area& area, std::uint32_t text) {
     for (int r = area.firstRow; r <= area.lastRow; ++r) {
         for (int c = area.firstColumn; c <= area.lastColumn; ++c) {
-            mCells[IndexOf(c, r)].text = text;
+            mCellTexts.Set(IndexOf(c, r), text);
         }
     }
 }
@@ -259,7 +263,7 @@ void ResultGrid::SetCellBorder(int sides, Rgb colour) {
 
 void ResultGrid::SetCellText(int column, int row, std::string_view text) {
     if (Contains(column, row)) {
-        mCells[IndexOf(column, row)].text = mTexts.Intern(text);
+        mCellTexts.Set(IndexOf(column, row), mTexts.Intern(text));
     }
 }
 
@@ -268,11 +272,11 @@ void ResultGrid::SetCellText(int column, int row, long long number) {
 }
 
 const std::string& ResultGrid::CellText(int column, int row) const {
-    return Contains(column, row) ? mTexts.At(mCells[IndexOf(column, row)].text) : mTexts.At(0);
+    return mTexts.At(Contains(column, row) ? mCellTexts.Get(IndexOf(column, row)) : 0);
 }
 
 const CellStyle& ResultGrid::StyleAt(int column, int row) const {
-    return Contains(column, row) ? mStyles[mCells[IndexOf(column, row)].style] : mStyles.front();
+    return mStyles[Contains(column, row) ? mCellStyles.Get(IndexOf(column, row)) : 0];
 }
 
 void ResultGrid::ActivateCell(int column, int row) {
@@ -288,14 +292,18 @@ void ResultGrid::InsertRow(int row) {
     }
     const int model = row <= mRows ? row : mRows;
     const auto stride = static_cast<std::size_t>(mColumns + 1);
-    std::vector<CellRecord> inserted(stride);
+    std::vector<std::uint32_t> styles(stride, 0);
     if (model >= 1) {
         for (std::size_t c = 0; c < stride; ++c) {
-            inserted[c].style = mCells[IndexOf(static_cast<int>(c), model)].style;
+            styles[c] = mCellStyles.Get(IndexOf(static_cast<int>(c), model));
         }
     }
-    mCells.insert(mCells.begin() + static_cast<std::ptrdiff_t>(IndexOf(0, row)), inserted.begin(),
-                  inserted.end());
+    const std::size_t first = IndexOf(0, row);
+    mCellTexts.Insert(first, stride);
+    mCellStyles.Insert(first, stride);
+    for (std::size_t c = 0; c < stride; ++c) {
+        mCellStyles.Set(first + c, styles[c]);
+    }
     mRowHeights.insert(mRowHeights.begin() + row, model >= 1
                                                       ? mRowHeights[static_cast<std::size_t>(model)]
                                                       : kDefaultRowHeight);
@@ -306,8 +314,9 @@ void ResultGrid::DeleteRow(int row) {
     if (row < 1 || row > mRows) {
         return;
     }
-    const auto begin = mCells.begin() + static_cast<std::ptrdiff_t>(IndexOf(0, row));
-    mCells.erase(begin, begin + mColumns + 1);
+    const auto stride = static_cast<std::size_t>(mColumns + 1);
+    mCellTexts.Erase(IndexOf(0, row), stride);
+    mCellStyles.Erase(IndexOf(0, row), stride);
     mRowHeights.erase(mRowHeights.begin() + row);
     --mRows;
 }
@@ -318,13 +327,13 @@ std::vector<ResultGrid::TextSpan> ResultGrid::RowTextSpans(int row) const {
         return spans;
     }
     for (int c = 0; c <= mColumns; ++c) {
-        if (mCells[IndexOf(c, row)].text != 0) {
+        if (mCellTexts.Get(IndexOf(c, row)) != 0) {
             spans[static_cast<std::size_t>(c)] = {c, c, c};
         }
     }
     if (mOverflow) {
         for (int c = 1; c <= mColumns; ++c) {
-            if (mCells[IndexOf(c, row)].text != 0) {
+            if (mCellTexts.Get(IndexOf(c, row)) != 0) {
                 SpreadText(spans, c, row);
             }
         }
@@ -334,8 +343,7 @@ std::vector<ResultGrid::TextSpan> ResultGrid::RowTextSpans(int row) const {
 
 // Extends the span of the text in `column` over free empty neighbours while it is too wide.
 void ResultGrid::SpreadText(std::vector<TextSpan>& spans, int column, int row) const {
-    const CellRecord& cell = mCells[IndexOf(column, row)];
-    const double width = DisplayWidth(mTexts.At(cell.text));
+    const double width = DisplayWidth(mTexts.At(mCellTexts.Get(IndexOf(column, row))));
     double covered = ColumnWidth(column);
     // Empty cells not yet taken by a text to their left have no source.
     auto isFree = [&](int c) {
@@ -343,7 +351,7 @@ void ResultGrid::SpreadText(std::vector<TextSpan>& spans, int column, int row) c
     };
     int first = column;
     int last = column;
-    const bool centred = mStyles[cell.style].align == HAlign::Center;
+    const bool centred = mStyles[mCellStyles.Get(IndexOf(column, row))].align == HAlign::Center;
     bool rightTurn = true;
     while (covered < width) {
         const bool right = isFree(last + 1);
@@ -379,7 +387,7 @@ std::size_t ResultGrid::MemoryBytes() const {
     constexpr std::size_t kStyleNodeBytes =
         sizeof(std::pair<CellStyle, std::uint32_t>) + 2 * sizeof(void*);
     std::size_t bytes = sizeof(*this) + mTexts.MemoryBytes();
-    bytes += mCells.capacity() * sizeof(CellRecord);
+    bytes += mCellTexts.MemoryBytes() + mCellStyles.MemoryBytes();
     bytes += (mColumnWidths.capacity() + mRowHeights.capacity()) * sizeof(double);
     bytes += mStyles.size() * sizeof(CellStyle);
     bytes += mStyleIndex.bucket_count() * sizeof(void*) + mStyleIndex.size() * kStyleNodeBytes;

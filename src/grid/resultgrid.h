@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "grid/packedids.h"
 #include "grid/texttable.h"
 
 namespace pirumo {
@@ -151,11 +152,6 @@ public:
     std::size_t MemoryBytes() const;
 
 private:
-    // One per cell: indexes into the interned texts and styles.
-    struct CellRecord {
-        std::uint32_t text = 0;   // index into mTexts; 0 = empty
-        std::uint32_t style = 0;  // index into mStyles; 0 = default style
-    };
     // Columns and rows of an operation, already clipped to the grid; empty when first > last.
     struct Area {
         int firstColumn = 1;
@@ -180,8 +176,10 @@ private:
 
     int mColumns = 0;
     int mRows = 0;
-    // Cells of rows 0..mRows and columns 0..mColumns, row-major.
-    std::vector<CellRecord> mCells;
+    // Per cell of rows 0..mRows and columns 0..mColumns, row-major: the index of its text in
+    // mTexts (0 = empty) and of its style in mStyles (0 = default style).
+    PackedIds mCellTexts;
+    PackedIds mCellStyles;
     TextTable mTexts;
     // A deque keeps references returned by StyleAt() valid while the table grows.
     std::deque<CellStyle> mStyles;  // interned styles, [0] = default

@@ -1,47 +1,55 @@
 #include "grid/texttable.h"
 
-#include <utility>
+#include <functional>
 
 namespace pirumo {
 
-TextTable::TextTable() : mTexts(1) {
-    RebuildIndex();
-}
+namespace {
 
-TextTable::TextTable(const TextTable& other) : mTexts(other.mTexts) {
-    RebuildIndex();
-}
+constexpr std::size_t kFirstSlotCount = 64;  // a power of two, as every later count
 
-TextTable& TextTable::operator=(const TextTable& other) {
-    if (this != &other) {
-        mTexts = other.mTexts;
-        RebuildIndex();
+}  // namespace
+
+TextTable::TextTable() : mTexts(1), mSlots(kFirstSlotCount, 0) {}
+
+// The slot that holds `text`, or the free slot where it belongs.
+std::size_t TextTable::SlotOf(std::string_view text) const {
+    const std::size_t mask = mSlots.size() - 1;
+    std::size_t slot = std::hash<std::string_view>{}(text)&mask;
+    while (mSlots[slot] != 0 && mTexts[mSlots[slot]] != text) {
+        slot = (slot + 1) & mask;
     }
-    return *this;
-}
-
-void TextTable::RebuildIndex() {
-    mIndex.clear();
-    for (std::size_t id = 0; id < mTexts.size(); ++id) {
-        mIndex.emplace(mTexts[id], static_cast<std::uint32_t>(id));
-    }
+    return slot;
 }
 
 std::uint32_t TextTable::Intern(std::string_view text) {
-    if (const auto found = mIndex.find(text); found != mIndex.end()) {
-        return found->second;
+    if (text.empty()) {
+        return 0;
+    }
+    std::size_t slot = SlotOf(text);
+    if (mSlots[slot] != 0) {
+        return mSlots[slot];
+    }
+    // Kept at most half full, so that probes stay short.
+    if (2 * mTexts.size() >= mSlots.size()) {
+        Grow();
+        slot = SlotOf(text);
     }
     const auto id = static_cast<std::uint32_t>(mTexts.size());
     mTexts.emplace_back(text);
-    mIndex.emplace(mTexts.back(), id);
+    mSlots[slot] = id;
     return id;
 }
 
+void TextTable::Grow() {
+    mSlots.assign(2 * mSlots.size(), 0);
+    for (std::size_t id = 1; id < mTexts.size(); ++id) {
+        mSlots[SlotOf(mTexts[id])] = static_cast<std::uint32_t>(id);
+    }
+}
+
 std::size_t TextTable::MemoryBytes() const {
-    // A hash node holds the pair, a next pointer and the cached hash, roughly.
-    constexpr std::size_t kNodeBytes =
-        sizeof(std::pair<std::string_view, std::uint32_t>) + 2 * sizeof(void*);
-    std::size_t bytes = mIndex.bucket_count() * sizeof(void*) + mIndex.size() * kNodeBytes;
+    std::size_t bytes = mSlots.capacity() * sizeof(std::uint32_t);
     for (const std::string& text : mTexts) {
         bytes += sizeof(std::string);
         if (text.capacity() > std::string().capacity()) {

@@ -5,7 +5,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace pirumo {
 
@@ -14,21 +14,20 @@ namespace pirumo {
 class TextTable {
 public:
     TextTable();
-    TextTable(const TextTable& other);
-    TextTable& operator=(const TextTable& other);
-    TextTable(TextTable&&) noexcept = default;
-    TextTable& operator=(TextTable&&) noexcept = default;
 
     std::uint32_t Intern(std::string_view text);
     const std::string& At(std::uint32_t id) const { return mTexts[id]; }
     std::size_t MemoryBytes() const;
 
 private:
-    void RebuildIndex();
+    void Grow();
+    std::size_t SlotOf(std::string_view text) const;
 
     std::deque<std::string> mTexts;
-    // Keys view the strings in mTexts, so a copy must index its own strings.
-    std::unordered_map<std::string_view, std::uint32_t> mIndex;
+    // Open addressing over the ids of mTexts (0 = free slot, as "" is never looked up): a grid of
+    // a long history holds hundreds of thousands of texts, and a node per text would cost more
+    // than the texts.
+    std::vector<std::uint32_t> mSlots;
 };
 
 }  // namespace pirumo

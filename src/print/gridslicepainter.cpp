@@ -1,6 +1,7 @@
 #include "print/gridslicepainter.h"
 
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 #include <vector>
 
@@ -59,16 +60,25 @@ void GridSlicePainter::Paint(QPainter& painter, const GridSlice& slice) {
         }
         PaintText(painter, cell, spans[static_cast<std::size_t>(cell.column)]);
     }
+    // Tens of thousands of border lines are stroked as a few paths rather than filled as one
+    // rectangle each, which a PDF would carry with its own state.
+    BorderRun run;
     for (const Cell& cell : cells) {
-        PaintBorders(painter, cell);
+        AddBorders(painter, cell, run);
     }
+    FlushBorders(painter, run);
     painter.restore();
 }
 
-double GridSlicePainter::TextWidth(const QString& text) {
-    auto found = mWidths.constFind(text);
-    if (found == mWidths.cend()) {
-        found = mWidths.insert(text, mMetrics.horizontalAdvance(text));
+const GridSlicePainter::ShapedText& GridSlicePainter::Shaped(const QString& text) {
+    auto found = mShaped.constFind(text);
+    if (found == mShaped.cend()) {
+        QTextLayout layout(text, mFont);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();  // lays the line out
+        found = mShaped.insert(
+            text, {layout.glyphRuns(), line.ascent(), mMetrics.horizontalAdvance(text)});
     }
     return *found;
 }
@@ -86,7 +96,8 @@ void GridSlicePainter::PaintText(QPainter& painter, const Cell& cell,
     const double sourceLeft =
         cell.rect.left() + mGeometry.ColumnLeft(span.source) - mGeometry.ColumnLeft(cell.column);
     const double sourceWidth = mGeometry.ColumnWidth(span.source);
-    double width = TextWidth(text);
+    const ShapedText& shaped = Shaped(text);
+    double width = shaped.width;
     // A text that has only its own cell and is wider than it is drawn condensed, as in the
     // window.
     double condense = 1.0;
@@ -106,7 +117,9 @@ void GridSlicePainter::PaintText(QPainter& painter, const Cell& cell,
     // Most texts fit their cell: drawn directly, without a saved state, which a PDF would
     // carry for every cell.
     if (fits && condense == 1.0) {
-        painter.drawText(QPointF(x, baseline), text);
+        for (const QGlyphRun& glyphs : shaped.glyphs) {
+            painter.drawGlyphRun(QPointF(x, baseline - shaped.ascent), glyphs);
+        }
         return;
     }
     painter.save();
@@ -119,31 +132,45 @@ void GridSlicePainter::PaintText(QPainter& painter, const Cell& cell,
     painter.restore();
 }
 
-// Lines are centred on the cell's edges, so neighbours that both draw a shared edge draw one
-// line; where their colours differ the later cell's wins, as in the window.
-void GridSlicePainter::PaintBorders(QPainter& painter, const Cell& cell) const {
+// One path of many lines, stroked once. Viewers snap a stroked line to whole device pixels as
+// they do a filled rectangle on its own, so the lines stay as crisp as when each was filled.
+void GridSlicePainter::FlushBorders(QPainter& painter, BorderRun& run) {
+    if (!run.lines.empty()) {
+        painter.setPen(
+            QPen(ToColor(run.colour), kBorderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawLines(run.lines.data(), static_cast<int>(run.lines.size()));
+    }
+    run.lines.clear();
+}
+
+// Lines are centred on the cells' edges, so neighbours that both draw a shared edge draw one
+// line; where their colours differ the later cell's wins, as in the window: a run of lines is
+// painted before a line of another colour is added.
+void GridSlicePainter::AddBorders(QPainter& painter, const Cell& cell, BorderRun& run) const {
     const CellStyle& style = mGrid.StyleAt(cell.column, cell.row);
     if (style.borders == 0) {
         return;
     }
     const QRectF& r = cell.rect;
-    const double half = kBorderWidth / 2.0;
-    const auto vertical = [&r, half](double x) {
-        return QRectF(x - half, r.top() - half, kBorderWidth, r.height() + kBorderWidth);
-    };
-    const auto horizontal = [&r, half](double y) {
-        return QRectF(r.left() - half, y - half, r.width() + kBorderWidth, kBorderWidth);
-    };
+    // Square caps carry each line half its width past the corners, closing them.
+    const auto vertical = [&r](double x) { return QLineF(x, r.top(), x, r.bottom()); };
+    const auto horizontal = [&r](double y) { return QLineF(r.left(), y, r.right(), y); };
     // borderColours runs left, right, top, bottom.
-    const auto paint = [&painter, &style](int side, std::size_t colour, const QRectF& line) {
-        if (style.borders & side) {
-            painter.fillRect(line, ToColor(style.borderColours[colour]));
+    const auto add = [&](int side, std::size_t colour, const QLineF& line) {
+        if (!(style.borders & side)) {
+            return;
         }
+        if (style.borderColours[colour] != run.colour || run.lines.empty()) {
+            FlushBorders(painter, run);
+            run.colour = style.borderColours[colour];
+        }
+        run.lines.push_back(line);
     };
-    paint(border::kLeft, 0, vertical(r.left()));
-    paint(border::kTop, 2, horizontal(r.top()));
-    paint(border::kRight, 1, vertical(r.right()));
-    paint(border::kBottom, 3, horizontal(r.bottom()));
+    add(border::kLeft, 0, vertical(r.left()));
+    add(border::kTop, 2, horizontal(r.top()));
+    add(border::kRight, 1, vertical(r.right()));
+    add(border::kBottom, 3, horizontal(r.bottom()));
 }
 
 }  // namespace pirumo

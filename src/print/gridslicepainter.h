@@ -2,8 +2,12 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
+#include <QLineF>
+#include <QList>
 #include <QString>
+#include <vector>
 
 #include "print/gridgeometry.h"
 #include "print/pagelayout.h"
@@ -30,15 +34,28 @@ private:
         QRectF rect;  // page units, in the slice's unscaled coordinates
     };
 
+    // A text shaped once: the same few texts come back in every row.
+    struct ShapedText {
+        QList<QGlyphRun> glyphs;  // placed with the line's top at 0
+        double ascent = 0;        // from the line's top to its baseline
+        double width = 0;
+    };
+    // Border lines of one colour, gathered until a line of another colour comes.
+    struct BorderRun {
+        Rgb colour = 0;
+        std::vector<QLineF> lines;
+    };
+
     void PaintText(QPainter& painter, const Cell& cell, const ResultGrid::TextSpan& span);
-    void PaintBorders(QPainter& painter, const Cell& cell) const;
-    double TextWidth(const QString& text);
+    void AddBorders(QPainter& painter, const Cell& cell, BorderRun& run) const;
+    static void FlushBorders(QPainter& painter, BorderRun& run);
+    const ShapedText& Shaped(const QString& text);
 
     const ResultGrid& mGrid;
     const GridGeometry mGeometry;
     const QFont mFont;
     const QFontMetricsF mMetrics;
-    QHash<QString, double> mWidths;  // the same few texts come back in every row
+    QHash<QString, ShapedText> mShaped;
 };
 
 }  // namespace pirumo

@@ -4,6 +4,7 @@
 #include <QMetaProperty>
 #include <QPainter>
 #include <QTableView>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -16,6 +17,9 @@ namespace {
 
 constexpr qreal kTextPadding = 2.0;  // pixels between a left-aligned text and its cell edge
 constexpr qreal kMinimumCondense = 0.6;
+// Beyond this many distinct texts the layouts are dropped and made again as needed, which bounds
+// the memory of a grid full of distinct numbers.
+constexpr qsizetype kMaxShapedTexts = 4096;
 
 enum Side { kLeftSide, kRightSide, kTopSide, kBottomSide };
 
@@ -42,13 +46,39 @@ void GridDelegate::PaintBackground(QPainter& painter, const QRect& cell,
     painter.fillRect(cell, look.back);
 }
 
+const GridDelegate::ShapedText& GridDelegate::Shaped(const QString& text, const QFont& font) const {
+    if (!mShapedFont || font != *mShapedFont || mShaped.size() >= kMaxShapedTexts) {
+        if (!mShapedFont || font != *mShapedFont) {
+            mShapedFont = font;
+            mShapedCapHeight = QFontMetricsF(font).capHeight();
+        }
+        mShaped.clear();
+    }
+    auto found = mShaped.find(text);
+    if (found == mShaped.end()) {
+        ShapedText shaped{QStaticText(text), 0, 0};
+        shaped.text.setTextFormat(Qt::PlainText);
+        shaped.text.prepare(QTransform(), font);
+        // A static text is placed by its top; its line may be taller than the font when a
+        // fallback font supplies some glyphs.
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();  // lays the line out
+        shaped.width = line.horizontalAdvance();
+        shaped.ascent = line.ascent();
+        found = mShaped.insert(text, std::move(shaped));
+    }
+    return *found;
+}
+
 void GridDelegate::PaintText(QPainter& painter, const QRect& cell, const QRect& textCell,
                              const GridCellLook& look) const {
     if (look.text.isEmpty()) {
         return;
     }
-    const QFontMetricsF metrics(painter.font());
-    qreal width = metrics.horizontalAdvance(look.text);
+    const ShapedText& shaped = Shaped(look.text, painter.font());
+    qreal width = shaped.width;
     // A text that has only its own cell and is wider than it is drawn condensed, so that column
     // titles such as 第1数字 stay readable in narrow columns.
     qreal condense = 1.0;
@@ -60,16 +90,24 @@ void GridDelegate::PaintText(QPainter& painter, const QRect& cell, const QRect& 
                                      : textCell.left() + (textCell.width() - width) / 2.0;
     // Centre the ink rather than the line box: CJK fonts have tall line boxes that would push
     // the text out of short rows.
-    const qreal baseline = std::round(cell.top() + (cell.height() + metrics.capHeight()) / 2.0);
+    const qreal baseline = std::round(cell.top() + (cell.height() + mShapedCapHeight) / 2.0);
     const bool fits = x >= cell.left() && x + width <= cell.right() + 1;
     painter.save();
     if (!fits) {
         painter.setClipRect(cell);
     }
     painter.setPen(look.fore);
-    painter.translate(x, baseline);
-    painter.scale(condense, 1.0);
-    painter.drawText(QPointF(0, 0), look.text);
+    if (condense == 1.0) {
+        // Placed without moving the painter: a static text is laid out again whenever the
+        // painter's transform changes.
+        painter.drawStaticText(QPointF(x, baseline - shaped.ascent), shaped.text);
+    } else {
+        // A condensed text is rare (narrow titles) and would be laid out again for the scaled
+        // painter anyway.
+        painter.translate(x, baseline);
+        painter.scale(condense, 1.0);
+        painter.drawText(QPointF(0, 0), look.text);
+    }
     painter.restore();
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QStyledItemDelegate>
+#include <optional>
 
 #include "widgets/gridcelllook.h"
 
@@ -41,7 +45,20 @@ public:
     bool TakeRefusal();
 
 private:
+    // A text laid out once in the current font; a grid holds few distinct texts, so paints reuse
+    // the layout instead of shaping every cell again.
+    struct ShapedText {
+        QStaticText text;
+        qreal width = 0;
+        qreal ascent = 0;  // from the top of the laid-out line to its baseline
+    };
+    const ShapedText& Shaped(const QString& text, const QFont& font) const;
+
     QTableView& mView;
+    // Unset until the first paint: a default QFont may equal the grid font.
+    mutable std::optional<QFont> mShapedFont;
+    mutable qreal mShapedCapHeight = 0;
+    mutable QHash<QString, ShapedText> mShaped;
     mutable bool mLastCommitRefused = false;
 };
 

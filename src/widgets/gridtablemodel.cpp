@@ -1,5 +1,7 @@
 #include "widgets/gridtablemodel.h"
 
+#include <algorithm>
+
 namespace pirumo {
 
 namespace {
@@ -23,7 +25,10 @@ GridTableModel::GridTableModel(ResultGrid& grid, QObject* parent)
     : QAbstractTableModel(parent), mGrid(grid) {}
 
 int GridTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : mGrid.RowCount();
+    if (parent.isValid()) {
+        return 0;
+    }
+    return mRowLimit < 0 ? mGrid.RowCount() : std::min(mRowLimit, mGrid.RowCount());
 }
 
 int GridTableModel::columnCount(const QModelIndex& parent) const {
@@ -31,6 +36,12 @@ int GridTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 GridCellLook GridTableModel::LookAt(int column, int row) const {
+    return LookAt(column, row, mGrid.RowTextSpans(row));
+}
+
+GridCellLook GridTableModel::LookAt(int column, int row,
+                                    const std::vector<ResultGrid::TextSpan>& rowSpans) const {
+    const auto spanAt = [&rowSpans](int c) { return rowSpans[static_cast<std::size_t>(c)]; };
     const CellStyle& style = mGrid.StyleAt(column, row);
     GridCellLook look;
     look.back = ToColor(style.back);
@@ -43,18 +54,18 @@ GridCellLook GridTableModel::LookAt(int column, int row) const {
     int textColumn = column;
     const std::string* text = &mGrid.CellText(column, row);
     if (text->empty()) {
-        const int source = mGrid.OverflowSource(column, row);
-        if (source == 0) {
+        const ResultGrid::TextSpan span = spanAt(column);
+        if (!span.HasText() || span.source == column) {
             return look;
         }
-        textColumn = source;
-        text = &mGrid.CellText(source, row);
+        textColumn = span.source;
+        text = &mGrid.CellText(textColumn, row);
     }
     const CellStyle& textStyle = textColumn == column ? style : mGrid.StyleAt(textColumn, row);
     look.text = QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size()));
     look.textColumnOffset = textColumn - column;
     if (mGrid.AllowOverflow()) {
-        const ResultGrid::TextSpan span = mGrid.TextSpanAt(textColumn, row);
+        const ResultGrid::TextSpan span = spanAt(textColumn);
         look.confined = span.first == span.last;
     }
     look.leftAligned = textStyle.align == HAlign::Left;
@@ -121,6 +132,12 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
 
 void GridTableModel::Reload() {
     beginResetModel();
+    endResetModel();
+}
+
+void GridTableModel::LimitRows(int rows) {
+    beginResetModel();
+    mRowLimit = rows;
     endResetModel();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <functional>
+#include <vector>
 
 #include "grid/resultgrid.h"
 #include "widgets/gridcelllook.h"
@@ -28,6 +29,10 @@ public:
 
     // The look of grid cell (column, row), both counted from 1.
     GridCellLook LookAt(int column, int row) const;
+    // The same, given the row's text spans (ResultGrid::RowTextSpans): a view painting many
+    // cells of a row works them out once.
+    GridCellLook LookAt(int column, int row,
+                        const std::vector<ResultGrid::TextSpan>& rowSpans) const;
 
     // Takes over finished edits of editable cells: stores the text in the grid and returns true,
     // or refuses it and returns false. Without one the model stores the text as typed.
@@ -39,10 +44,14 @@ public:
 
     // Call after the grid was changed behind the model's back (rows, sizes, texts).
     void Reload();
+    // Presents only the grid's first `rows` rows (a view of frozen title rows needs no more);
+    // negative: all of them.
+    void LimitRows(int rows);
 
 private:
     ResultGrid& mGrid;
     EditHandler mEditHandler;
+    int mRowLimit = -1;
 };
 
 }  // namespace pirumo

@@ -43,6 +43,11 @@ double TypographicHeightInEms(const QFont& font) {
     return (metrics.ascent() + metrics.descent()) / QFontInfo(font).pixelSize();
 }
 
+// Pixels of a row `points` high at `dpi`, never fewer than `least`.
+int RowPixels(double points, int dpi, int least) {
+    return std::max(static_cast<int>(std::lround(points * dpi / 72.0)), least);
+}
+
 Qt::ScrollBarPolicy PolicyFor(bool wanted) {
     return wanted ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
 }
@@ -152,9 +157,20 @@ void GridView::ShowFrozenRows() {
         connect(horizontalScrollBar(), &QScrollBar::valueChanged,
                 mFrozenRows->horizontalScrollBar(), &QScrollBar::setValue);
     }
-    if (mFrozenRows->mModel != mModel) {
-        mFrozenRows->mModel = mModel;
-        mFrozenRows->setModel(mModel);
+    // A model of its own that holds only the frozen rows: a header of every row of a long
+    // history in a second view would double the memory the headers take.
+    if (mFrozenSource != mModel) {
+        mFrozenSource = mModel;
+        auto* old = mFrozenRows->mModel;
+        mFrozenRows->mModel = new GridTableModel(mModel->Grid(), mFrozenRows);
+        // Limited before the view sees it: headers keep the room of every row they once had.
+        mFrozenRows->mModel->LimitRows(mFrozenRowCount);
+        mFrozenRows->setModel(mFrozenRows->mModel);
+        delete old;
+        connect(mModel, &QAbstractItemModel::dataChanged, mFrozenRows->viewport(),
+                qOverload<>(&QWidget::update));
+    } else {
+        mFrozenRows->mModel->LimitRows(mFrozenRowCount);  // and shows the grid's changes
     }
     mFrozenRows->ApplySizes();
     mFrozenRows->ApplyPresentation();
@@ -216,8 +232,7 @@ int GridView::ColumnWidthPixels(double characters) const {
 }
 
 int GridView::RowHeightPixels(double points) const {
-    return std::max(static_cast<int>(std::lround(points * logicalDpiY() / 72.0)),
-                    MinimumRowPixels());
+    return RowPixels(points, logicalDpiY(), MinimumRowPixels());
 }
 
 int GridView::MinimumRowPixels() const {
@@ -232,13 +247,17 @@ void GridView::ApplySizes() {
         columns->resizeSection(c - 1, ColumnWidthPixels(grid.ColumnWidth(c)));
     }
     // Most rows share one height: make it the default and resize only the others, which keeps
-    // set-up fast for long histories.
+    // set-up fast for long histories. The least height reads the font's tables: once, not per row.
     QHeaderView* rows = verticalHeader();
+    const int least = MinimumRowPixels();
+    const auto rowPixels = [dpi = logicalDpiY(), least](double points) {
+        return RowPixels(points, dpi, least);
+    };
     if (grid.RowCount() > 0) {
-        const int common = RowHeightPixels(grid.RowHeight(grid.RowCount()));
+        const int common = rowPixels(grid.RowHeight(grid.RowCount()));
         rows->setDefaultSectionSize(common);
         for (int r = 1; r <= grid.RowCount(); ++r) {
-            const int height = RowHeightPixels(grid.RowHeight(r));
+            const int height = rowPixels(grid.RowHeight(r));
             if (height != common) {
                 rows->resizeSection(r - 1, height);
             }
@@ -246,10 +265,10 @@ void GridView::ApplySizes() {
     }
     // The first row holds its top border line as well as its bottom one: at the least height the
     // tops of its ideographs would be drawn over.
-    if (grid.RowCount() > 0 && RowHeightPixels(grid.RowHeight(1)) == MinimumRowPixels()) {
-        rows->resizeSection(0, MinimumRowPixels() + 1);
+    if (grid.RowCount() > 0 && rowPixels(grid.RowHeight(1)) == least) {
+        rows->resizeSection(0, least + 1);
     }
-    columns->setFixedHeight(RowHeightPixels(grid.RowHeight(0)));
+    columns->setFixedHeight(rowPixels(grid.RowHeight(0)));
     rows->setFixedWidth(ColumnWidthPixels(grid.ColumnWidth(0)));
 }
 
@@ -322,14 +341,17 @@ void GridView::paintEvent(QPaintEvent* event) {
 
     // One cell more on each side: a neighbour's border line may lie on a repainted pixel.
     std::vector<PaintedCell> cells;
+    cells.reserve(static_cast<std::size_t>(bottomRow - topRow + 3) *
+                  static_cast<std::size_t>(rightColumn - leftColumn + 3));
     for (int r = std::max(topRow - 1, 0); r <= std::min(bottomRow + 1, rowCount - 1); ++r) {
+        const std::vector<ResultGrid::TextSpan> spans = mModel->Grid().RowTextSpans(r + 1);
         for (int c = std::max(leftColumn - 1, 0); c <= std::min(rightColumn + 1, columnCount - 1);
              ++c) {
             PaintedCell cell;
             cell.index = mModel->index(r, c);
             cell.rect = QRect(columnViewportPosition(c), rowViewportPosition(r), columnWidth(c),
                               rowHeight(r));
-            cell.look = cell.index.data(GridTableModel::kLookRole).value<GridCellLook>();
+            cell.look = mModel->LookAt(c + 1, r + 1, spans);
             cells.push_back(std::move(cell));
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTableView>
 
 #include "grid/resultgrid.h"
@@ -71,6 +72,8 @@ private:
     int mFrozenRowCount = 0;
     // A second view of the same model over the top of this one that never scrolls vertically.
     GridView* mFrozenRows = nullptr;
+    // The model whose first rows the frozen rows show through a model of their own.
+    QPointer<GridTableModel> mFrozenSource;
 };
 
 }  // namespace pirumo

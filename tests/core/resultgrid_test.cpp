@@ -306,6 +306,38 @@ TEST(ResultGridSize, ResizingKeepsExistingCells) {
     EXPECT_EQ(grid.ColumnWidth(3), ResultGrid::kDefaultColumnWidth);
 }
 
+// Cells store their text and style ids in as few bytes as the grid needs so far; a grid that
+// outgrows one byte of styles and two bytes of texts keeps every cell through resizing, inserting
+// and deleting rows.
+TEST(ResultGridSize, CellsKeepTheirTextsAndStylesPastEveryIdWidth) {
+    constexpr int kRows = 30'000;  // 90,000 distinct texts
+    constexpr int kStyledRows = 300;
+    ResultGrid grid = MakeGrid(3, kRows);
+    const auto text = [](int column, int row) { return std::to_string(row * 3 + column); };
+    for (int r = 1; r <= kRows; ++r) {
+        for (int c = 1; c <= 3; ++c) {
+            grid.SetCellText(c, r, text(c, r));
+        }
+        if (r <= kStyledRows) {
+            grid.Cell(2, r).SetBackColor(static_cast<Rgb>(r));
+        }
+    }
+    grid.SetColumnCount(4);
+    grid.InsertRow(1);
+    grid.InsertRow(1);
+    grid.DeleteRow(1);
+    ASSERT_EQ(grid.RowCount(), kRows + 1);
+    for (int r = 1; r <= kRows; ++r) {
+        for (int c = 1; c <= 3; ++c) {
+            ASSERT_EQ(grid.CellText(c, r + 1), text(c, r)) << c << "," << r;
+        }
+        ASSERT_EQ(grid.CellText(4, r + 1), "");
+        ASSERT_EQ(grid.StyleAt(2, r + 1).back, r <= kStyledRows ? static_cast<Rgb>(r) : 0xffffffu);
+    }
+    EXPECT_EQ(grid.StyleAt(2, 1).back, 1u);  // the inserted row looks like the row it pushed down
+    EXPECT_EQ(grid.CellText(2, 1), "");
+}
+
 TEST(ResultGridSize, WidthsAndHeightsForAllAndOne) {
     ResultGrid grid = MakeGrid(3, 4);
     grid.SetRowHeight(ResultGrid::kAll, 10);

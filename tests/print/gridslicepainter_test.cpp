@@ -79,6 +79,24 @@ TEST(GridSlicePainter, ColoursBordersAndARunningTextAsTheWindowDrawsThem) {
     EXPECT_FALSE(HasGreen(full, CellPixels(geometry, geometry.ColumnLeft(1), 1, 2)));
 }
 
+// Border lines are gathered by colour; the order still holds: on an edge that two neighbours
+// frame in different colours the later cell's colour shows, in every row.
+TEST(GridSlicePainter, OnAnEdgeFramedInTwoColoursTheLaterCellWins) {
+    ResultGrid grid = SampleGrid();
+    grid.Block(2, 1, 2, 2).SetCellBorder(border::kLeft, MakeRgb(255, 0, 0));
+    grid.Block(3, 1, 3, 2).SetCellBorder(border::kLeft, MakeRgb(0, 0, 255));
+    grid.Cell(2, 2).SetCellBorder(border::kRight, MakeRgb(0, 160, 0));
+    const GridGeometry geometry(grid);
+    const QImage full = Paint(grid, {1, 2, 3});
+    const int redEdge = static_cast<int>(geometry.ColumnLeft(2) * kPixelsPerPageUnit);
+    const int blueEdge = static_cast<int>(geometry.ColumnLeft(3) * kPixelsPerPageUnit);
+    for (const int y : {200, 600}) {
+        const int middle = static_cast<int>(y * kPixelsPerPageUnit);
+        EXPECT_EQ(full.pixelColor(redEdge, middle), QColor(255, 0, 0)) << y;
+        EXPECT_EQ(full.pixelColor(blueEdge, middle), QColor(0, 0, 255)) << y;
+    }
+}
+
 TEST(GridSlicePainter, ACellShowsTheSamePartOfARunningTextWhateverItsNeighboursOnThePage) {
     const ResultGrid grid = SampleGrid();
     const GridGeometry geometry(grid);

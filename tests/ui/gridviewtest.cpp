@@ -215,6 +215,73 @@ TEST_F(GridViewTest, ShortRowsShowWholeGlyphs) {
     EXPECT_LT(firstBottom, CellRect(1, 1).bottom()) << "touches the first row's bottom line";
 }
 
+// The layout of a text is kept between cells and paints: every copy of a text is drawn in its own
+// cell, the same in each, and a change of font lays it out again.
+TEST_F(GridViewTest, RepeatedTextsLandInTheirOwnCellsAndFollowTheFont) {
+    ResultGrid grid;
+    grid.SetColumnCount(2);
+    grid.SetRowCount(3);
+    grid.SetHeadersVisible(false, false);
+    grid.SetColumnWidth(ResultGrid::kAll, 8);
+    grid.Block(1, 1, 2, 3);
+    grid.SetForeColor(kRed);
+    grid.SetBlockMode(false);
+    for (int row = 1; row <= 3; ++row) {
+        grid.SetCellText(row == 2 ? 2 : 1, row, "数字");
+    }
+    grid.ActivateCell(0, 0);
+    Show(grid);
+    const QImage first = Picture();
+    const QImage again = Picture();
+    EXPECT_EQ(first, again);
+    const QRect top = CellRect(1, 1);
+    const auto [topFirst, topLast] = RedInkRows(first, top);
+    ASSERT_GE(topFirst, top.top());
+    for (const auto& [column, row] : {std::pair{2, 2}, std::pair{1, 3}}) {
+        const QRect cell = CellRect(column, row);
+        const auto [inkFirst, inkLast] = RedInkRows(first, cell);
+        EXPECT_EQ(inkFirst - cell.top(), topFirst - top.top()) << "row " << row;
+        EXPECT_EQ(first.copy(cell), first.copy(top)) << "row " << row;
+    }
+    EXPECT_EQ(RedInkRows(first, CellRect(2, 1)).first, -1) << "a copy drawn in a cell without text";
+
+    QFont larger = mView->font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    mView->setFont(larger);
+    const auto [largerFirst, largerLast] = RedInkRows(Picture(), CellRect(1, 1));
+    EXPECT_GT(largerLast - largerFirst, topLast - topFirst);
+}
+
+// The frozen title rows are a second view over a model of those rows only, so that a long grid's
+// rows are not held twice; it follows the grid through Refresh() and SetGrid().
+TEST_F(GridViewTest, FrozenRowsHoldOnlyTheTitleRowsAndFollowTheGrid) {
+    ResultGrid grid;
+    grid.SetColumnCount(2);
+    grid.SetRowCount(1000);
+    grid.SetCellText(1, 1, "回数");
+    Show(grid);
+    mView->SetFrozenRows(2);
+    const auto* titles = mView->findChild<GridView*>(QStringLiteral("frozenRows"));
+    ASSERT_NE(titles, nullptr);
+    const auto titleAt = [titles](int column) {
+        return titles->model()->index(0, column - 1).data().toString();
+    };
+    EXPECT_EQ(titles->model()->rowCount(), 2);
+    EXPECT_EQ(titleAt(1), QStringLiteral("回数"));
+
+    grid.SetCellText(2, 1, "数字");
+    mView->Refresh();
+    EXPECT_EQ(titleAt(2), QStringLiteral("数字"));
+
+    ResultGrid other;
+    other.SetColumnCount(1);
+    other.SetRowCount(1);
+    other.SetCellText(1, 1, "合計");
+    mView->SetGrid(other);
+    EXPECT_EQ(titles->model()->rowCount(), 1);
+    EXPECT_EQ(titleAt(1), QStringLiteral("合計"));
+}
+
 TEST_F(GridViewTest, StaticCellsCannotBeEditedAndNothingShowsAsSelected) {
     ResultGrid grid = SampleGrid(true);
     Show(grid);
