@@ -30,6 +30,7 @@ BacktestDraw ScoreShownRows(const Draw& draw, std::array<PredictionRows, kMethod
         scored.shown[mi] = std::move(shown[mi]);
         scored.pools[mi] = PoolOf(scored.shown[mi]);
         scored.matches[mi] = CountMainMatches(scored.pools[mi], draw);
+        scored.rowPrizes[mi].reserve(scored.shown[mi].size());
         for (const auto& row : scored.shown[mi]) {
             scored.rowPrizes[mi].push_back(IsTicket(row) ? ClassifyTicket(row, draw) : kNoPrize);
         }
@@ -47,6 +48,7 @@ std::vector<int> PoolOf(const PredictionRows& rows) {
         }
     }
     std::vector<int> pool;
+    pool.reserve(static_cast<std::size_t>(std::count(seen.begin(), seen.end(), true)));
     for (int n = 1; n <= 31; ++n) {
         if (seen[static_cast<std::size_t>(n)]) {
             pool.push_back(n);
