@@ -2,33 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
+#include "analyses/chance/chancemodel.h"
+#include "analyses/chance/pairchance.h"
 #include "analyses/pairsgrid.h"
 
 namespace pirumo {
-
-std::pair<int, int> BinomialRange95(int n, double p) {
-    if (n <= 0) {
-        return {0, 0};
-    }
-    // Probabilities in log space: n can be tens of thousands.
-    const double logP = std::log(p);
-    const double logQ = std::log1p(-p);
-    const double logFactorialN = std::lgamma(n + 1.0);
-    double cumulative = 0;
-    int low = -1;
-    for (int k = 0; k <= n; ++k) {
-        cumulative += std::exp(logFactorialN - std::lgamma(k + 1.0) - std::lgamma(n - k + 1.0) +
-                               k * logP + (n - k) * logQ);
-        if (low < 0 && cumulative >= 0.025) {
-            low = k;
-        }
-        if (cumulative >= 0.975) {
-            return {low, k};
-        }
-    }
-    return {low, n};
-}
 
 PairResult AnalysePairs(const DrawHistory& history) {
     std::array<std::array<int, kHighestNumber + 1>, kHighestNumber + 1> together{};
@@ -44,17 +24,15 @@ PairResult AnalysePairs(const DrawHistory& history) {
             }
         }
     });
-    const double expected = result.draws * kPairChance;
-    const auto [low, high] = BinomialRange95(result.draws, kPairChance);
     for (int a = kLowestNumber; a <= kHighestNumber; ++a) {
         for (int b = a + 1; b <= kHighestNumber; ++b) {
             PairCount& pair = result.pairs.emplace_back();
             pair.first = a;
             pair.second = b;
-            pair.figure = {std::to_string(a) + "-" + std::to_string(b),
-                           static_cast<double>(
-                               together[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]),
-                           expected, static_cast<double>(low), static_cast<double>(high)};
+            pair.figure =
+                CountFigure(std::to_string(a) + "-" + std::to_string(b),
+                            together[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)],
+                            result.draws, kPairChance);
         }
     }
     if (result.draws > 0) {
@@ -78,9 +56,11 @@ PairResult AnalysePairs(const DrawHistory& history) {
 Analysis PairAnalysis() {
     Analysis analysis = MakeAnalysis(
         "ペア分析", "ペア分析", "二つの本数字が同じ回に出た回数を、偶然の期待値と比べて分析します",
-        AnalysePairs, [](const PairResult& result, ResultGrid& grid) {
+        AnalysePairs,
+        [](const PairResult& result, ResultGrid& grid) {
             FillPairGrid(result, grid, PairOrder::ByPair);
-        });
+        },
+        ComparePairs);
     for (const auto& [caption, order] :
          {std::pair{"数字の組合せ順", PairOrder::ByPair},
           std::pair{"回数の多い順", PairOrder::ByCount},

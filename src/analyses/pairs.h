@@ -29,10 +29,6 @@ struct PairResult {
 
 PairResult AnalysePairs(const DrawHistory& history);
 
-// The lowest and highest count that hold at least 95 % of a binomial(n, p) count, 2.5 % cut off
-// each side.
-std::pair<int, int> BinomialRange95(int n, double p);
-
 // The orders the window lists the pairs in.
 enum class PairOrder { ByPair, ByCount, ByDifference };
 
