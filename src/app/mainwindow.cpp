@@ -32,9 +32,12 @@
 #include "history/ui/historyimport.h"
 #include "history/ui/refreshsourcedialog.h"
 #include "prediction/backtest/predictionlog.h"
+#include "prediction/tickets/ticketcheck.h"
 #include "prediction/ui/backtestwindow.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
 #include "prediction/ui/numbercheckwindow.h"
+#include "prediction/ui/ticketresultspanel.h"
+#include "prediction/ui/ticketswindow.h"
 #include "widgets/areafit.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
@@ -151,6 +154,7 @@ void MainWindow::ReloadHistory() {
 }
 
 void MainWindow::UseHistory(DrawHistory history) {
+    const std::vector<Draw> added = NewDraws(mHistory, history);
     mHistory = std::move(history);
     if (mHistoryWatcher != nullptr) {
         mHistoryWatcher->Acknowledge();
@@ -169,8 +173,11 @@ void MainWindow::UseHistory(DrawHistory history) {
     for (QMdiSubWindow* window : mMdiArea->subWindowList()) {
         if (auto* check = qobject_cast<BacktestWindow*>(window)) {
             check->HistoryReloaded();
+        } else if (auto* tickets = qobject_cast<TicketsWindow*>(window)) {
+            tickets->Reload();
         }
     }
+    ShowTicketResults(*this, mOptions.historyFile, added);
 }
 
 void MainWindow::BuildMenus() {
@@ -199,7 +206,15 @@ void MainWindow::BuildMenus() {
     connect(mMenuItems.value(QStringLiteral("openNumberCheckAction")), &QAction::triggered, this,
             [this] {
                 ShowPredictionCheck(QStringLiteral("数字チェック"), [this] {
-                    auto* window = new NumberCheckWindow(*this);
+                    auto* window = new NumberCheckWindow(*this, mOptions.historyFile);
+                    mMdiArea->addSubWindow(window);
+                    return window;
+                });
+            });
+    connect(mMenuItems.value(QStringLiteral("openTicketsAction")), &QAction::triggered, this,
+            [this] {
+                ShowPredictionCheck(QStringLiteral("購入した数字"), [this] {
+                    auto* window = new TicketsWindow(*this, mOptions.historyFile);
                     mMdiArea->addSubWindow(window);
                     return window;
                 });

@@ -9,7 +9,7 @@
 #include "history/import/importsource.h"
 #include "history/store/historyfile.h"
 #include "isolation/isolatedaccessreader.h"
-#include "tickets/ticketcheck.h"
+#include "prediction/tickets/ticketcheck.h"
 
 namespace pirumo::cli {
 

@@ -7,9 +7,9 @@
 #include "history/store/historyfile.h"
 #include "history/store/tickettable.h"
 #include "prediction/backtest/numbercheck.h"
-#include "tickets/ticketcheck.h"
-#include "tickets/ticketledger.h"
-#include "tickets/ticketledgerexport.h"
+#include "prediction/tickets/ticketcheck.h"
+#include "prediction/tickets/ticketledger.h"
+#include "prediction/tickets/ticketledgerexport.h"
 
 namespace pirumo::cli {
 

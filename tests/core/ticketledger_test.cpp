@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "prediction/tickets/ticketcheck.h"
+#include "prediction/tickets/ticketledger.h"
+#include "prediction/tickets/ticketledgerexport.h"
+#include "prediction/tickets/yen.h"
 #include "testhistory.h"
-#include "tickets/ticketcheck.h"
-#include "tickets/ticketledger.h"
-#include "tickets/ticketledgerexport.h"
-#include "tickets/yen.h"
 
 namespace pirumo {
 namespace {

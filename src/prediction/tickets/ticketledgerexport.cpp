@@ -1,9 +1,9 @@
-#include "tickets/ticketledgerexport.h"
+#include "prediction/tickets/ticketledgerexport.h"
 
 #include <cmath>
 
 #include "grid/gridexport.h"
-#include "tickets/yen.h"
+#include "prediction/tickets/yen.h"
 
 namespace pirumo {
 

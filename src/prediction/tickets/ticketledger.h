@@ -7,8 +7,8 @@
 
 #include "history/drawhistory.h"
 #include "history/savedticket.h"
-#include "tickets/randomtickets.h"
-#include "tickets/ticketcheck.h"
+#include "prediction/tickets/randomtickets.h"
+#include "prediction/tickets/ticketcheck.h"
 
 namespace pirumo {
 

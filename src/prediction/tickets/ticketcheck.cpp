@@ -1,8 +1,8 @@
-#include "tickets/ticketcheck.h"
+#include "prediction/tickets/ticketcheck.h"
 
 #include <set>
 
-#include "tickets/yen.h"
+#include "prediction/tickets/yen.h"
 
 namespace pirumo {
 

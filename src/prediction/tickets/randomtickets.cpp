@@ -1,4 +1,4 @@
-#include "tickets/randomtickets.h"
+#include "prediction/tickets/randomtickets.h"
 
 #include <algorithm>
 #include <random>

@@ -5,7 +5,7 @@
 
 #include "grid/resultgrid.h"
 #include "history/savedticket.h"
-#include "tickets/ticketledger.h"
+#include "prediction/tickets/ticketledger.h"
 
 namespace pirumo {
 

@@ -1,4 +1,4 @@
-#include "tickets/ticketledger.h"
+#include "prediction/tickets/ticketledger.h"
 
 namespace pirumo {
 

@@ -1,4 +1,4 @@
-#include "tickets/yen.h"
+#include "prediction/tickets/yen.h"
 
 namespace pirumo {
 
