@@ -2,6 +2,7 @@
 
 #include "cli/clicommand.h"
 #include "grid/gridexport.h"
+#include "history/prizefields.h"
 #include "history/store/historyfile.h"
 
 namespace pirumo::cli {
@@ -17,6 +18,7 @@ std::string DescribeHistory(const std::filesystem::path& db, const DrawHistory& 
     json += "  \"file\": " + JsonQuote(db.string()) + ",\n";
     json += "  \"rows\": " + std::to_string(history.Rows().size()) + ",\n";
     json += "  \"validDraws\": " + std::to_string(validDraws) + ",\n";
+    json += "  \"prizeDraws\": " + std::to_string(CountDrawsWithPrizes(history.Rows())) + ",\n";
     json += std::string("  \"sample\": ") + (history.IsSample() ? "true" : "false") + ",\n";
     json += "  \"skippedOtherValue\": " + std::to_string(a.skippedOtherValue) + ",\n";
     json += "  \"LastDrawNumber\": " + std::to_string(a.lastDrawNumber) + ",\n";

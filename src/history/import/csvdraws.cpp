@@ -4,20 +4,24 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <span>
 
 #include "base/japanesetext.h"
 #include "history/drawfields.h"
 #include "history/historyerror.h"
 #include "history/import/csvrecords.h"
+#include "history/prizefields.h"
 
 namespace pirumo {
 
 namespace {
 
 // Column roles; the names each role accepts in a header, as public result files spell them.
-enum Role { kDrawNumber, kDate, kFirstNumber };  // kFirstNumber + f for number field f
-constexpr int kRoleCount = kFirstNumber + Draw::kFieldCount;
+// kFirstNumber + f for number field f, kFirstPrize + c for prize column c.
+enum Role { kDrawNumber, kDate, kFirstNumber };
 constexpr int kBonus = kFirstNumber + Draw::kBonusIndex;
+constexpr int kFirstPrize = kFirstNumber + Draw::kFieldCount;
+constexpr int kRoleCount = kFirstPrize + kPrizeColumnCount;
 
 constexpr std::array<const char*, 5> kDrawNumberNames = {"回数", "開催回", "回", "回号", "回別"};
 constexpr std::array<const char*, 4> kDateNames = {"日付", "開催日", "抽せん日", "抽選日"};
@@ -57,6 +61,9 @@ std::optional<int> RoleOf(std::string_view name) {
             names.emplace("本数字" + digit, kFirstNumber + f);
             names.emplace("数字" + digit, kFirstNumber + f);
         }
+        for (int c = 0; c < kPrizeColumnCount; ++c) {
+            names.emplace(kPrizeColumnNames[static_cast<std::size_t>(c)], kFirstPrize + c);
+        }
         return names;
     }();
     const auto it = roles.find(HalfWidthDigits(name));
@@ -86,7 +93,10 @@ std::string JoinNames(const std::array<const char*, N>& names) {
                        "数字: 第1数字〜第5数字、本数字1〜本数字5、数字1〜数字5"
                        "（列名の数字は全角でも可）\n"
                        "ボーナス数字: " +
-                       JoinNames(kBonusNames));
+                       JoinNames(kBonusNames) +
+                       "\n"
+                       "賞金（なくても可、8列そろえば読みます）: " +
+                       JoinNames(kPrizeColumnNames));
 }
 
 std::string LineText(int line) {
@@ -126,6 +136,12 @@ std::array<int, kRoleCount> MapColumns(const CsvRecord& header) {
             RefuseHeader(header.line, kNumberFieldNames[static_cast<std::size_t>(f)]);
         }
     }
+    // Prize data is optional; an incomplete set would pair winners with amounts of nothing, so
+    // it is ignored like any other column.
+    const auto prizeColumns = std::span(columns).subspan(kFirstPrize);
+    if (std::any_of(prizeColumns.begin(), prizeColumns.end(), [](int c) { return c < 0; })) {
+        std::fill(prizeColumns.begin(), prizeColumns.end(), -1);
+    }
     return columns;
 }
 
@@ -144,7 +160,16 @@ Draw ReadDraw(const CsvRecord& record, const std::array<int, kRoleCount>& column
             FieldAt(record, columns[static_cast<std::size_t>(kFirstNumber + f)]);
     }
     texts.date = FieldAt(record, columns[kDate]);
-    return ReadDrawTexts(texts, LineText(record.line));
+    Draw draw = ReadDrawTexts(texts, LineText(record.line));
+    if (columns[kFirstPrize] >= 0) {
+        std::array<std::string, kPrizeColumnCount> prizeTexts;
+        for (int c = 0; c < kPrizeColumnCount; ++c) {
+            prizeTexts[static_cast<std::size_t>(c)] =
+                FieldAt(record, columns[static_cast<std::size_t>(kFirstPrize + c)]);
+        }
+        draw.prizes = ReadPrizeTexts(prizeTexts, LineText(record.line), draw.drawNumber);
+    }
+    return draw;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "history/import/historycsv.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "base/fileerror.h"
@@ -7,6 +8,7 @@
 #include "base/outputfile.h"
 #include "history/historyerror.h"
 #include "history/import/csvrecords.h"
+#include "history/prizefields.h"
 
 namespace pirumo {
 
@@ -37,10 +39,18 @@ std::vector<Draw> ParseCsvHistoryBytes(const std::string& bytes, const fs::path&
 }
 
 std::string FormatCsvHistory(const std::vector<StoredRow>& rows) {
+    const bool withPrizes =
+        std::any_of(rows.begin(), rows.end(), [](const StoredRow& row) { return row.prizes; });
     std::string out = "\xEF\xBB\xBF回数,開催日";
     for (const char* name : kNumberFieldNames) {
         out += ',';
         out += name;
+    }
+    if (withPrizes) {
+        for (const char* name : kPrizeColumnNames) {
+            out += ',';
+            out += name;
+        }
     }
     out += "\r\n";
     for (const StoredRow& row : rows) {
@@ -51,6 +61,12 @@ std::string FormatCsvHistory(const std::vector<StoredRow>& rows) {
             out += ',';
             if (n) {
                 out += std::to_string(*n);
+            }
+        }
+        for (int c = 0; withPrizes && c < kPrizeColumnCount; ++c) {
+            out += ',';
+            if (row.prizes) {
+                out += std::to_string(PrizeColumnValue(*row.prizes, c));
             }
         }
         out += "\r\n";

@@ -12,6 +12,7 @@
 #include "history/import/accesshistory.h"
 #include "history/import/historycsv.h"
 #include "history/import/nontextfile.h"
+#include "history/prizefields.h"
 #include "history/store/historyfile.h"
 
 namespace pirumo {
@@ -39,6 +40,20 @@ bool StatedSizeIs(const std::filesystem::path& file, std::size_t size) {
     return !ec && stated == size;
 }
 
+// Most sources carry no prize data; the draws they repeat keep what the history holds. A history
+// that cannot be read has nothing to keep, and is replaced as before.
+void KeepPrizesOf(const std::filesystem::path& historyFile, std::vector<Draw>& rows) {
+    std::error_code ec;
+    if (!std::filesystem::exists(historyFile, ec)) {
+        return;
+    }
+    try {
+        KeepStoredPrizes(ReadHistoryRows(historyFile), rows);
+    } catch (const HistoryError&) {
+        return;  // the replacement goes ahead, as it does for any unreadable history
+    }
+}
+
 }  // namespace
 
 CheckedImport CheckImportSource(const std::filesystem::path& source, const AccessReader& access) {
@@ -62,7 +77,11 @@ CheckedImport CheckImportSource(const std::filesystem::path& source, const Acces
 
 ImportedHistory ApplyImport(const CheckedImport& checked,
                             const std::filesystem::path& historyFile) {
-    return {checked.source, ReplaceHistoryFile(historyFile, checked.rows, checked.kind)};
+    std::vector<Draw> rows = checked.rows;
+    if (checked.kind == HistoryKind::kPublished) {
+        KeepPrizesOf(historyFile, rows);
+    }
+    return {checked.source, ReplaceHistoryFile(historyFile, rows, checked.kind)};
 }
 
 ImportedHistory ImportHistory(const std::filesystem::path& source,

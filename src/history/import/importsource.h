@@ -32,7 +32,8 @@ struct ImportedHistory {
 // of at most 64 MiB is read, so a FIFO or a device cannot hold the caller. Writes nothing.
 CheckedImport CheckImportSource(const std::filesystem::path& source, const AccessReader& access);
 
-// Replaces historyFile with the checked draws (the old file kept as .bak). Nobody needs to read
+// Replaces historyFile with the checked draws (the old file kept as .bak); draws the source
+// holds without prize data keep those of the history (KeepStoredPrizes). Nobody needs to read
 // historyFile again: the result holds it.
 ImportedHistory ApplyImport(const CheckedImport& checked, const std::filesystem::path& historyFile);
 

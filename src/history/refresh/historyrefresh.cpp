@@ -7,6 +7,7 @@
 
 #include "history/drawcaption.h"
 #include "history/historyerror.h"
+#include "history/prizefields.h"
 #include "history/refresh/downloadedhistory.h"
 #include "history/store/historyfile.h"
 
@@ -120,6 +121,7 @@ RefreshPlan PlanHistoryRefresh(const fs::path& target, const std::string& body,
     }
     try {
         const DrawHistory local = OpenDrawHistory(target);
+        KeepStoredPrizes(local.Rows(), plan.rows);
         CompareWithLocal(plan, local);
         FindMissingDraws(plan, local.Rows());
     } catch (const HistoryError& e) {

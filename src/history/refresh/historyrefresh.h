@@ -24,7 +24,7 @@ void CheckRefreshTarget(const std::filesystem::path& target);
 
 // What replacing the local history with a checked download would do.
 struct RefreshPlan {
-    std::vector<Draw> rows;                 // the downloaded history
+    std::vector<Draw> rows;  // the downloaded history, with the local prizes it lacks kept
     std::vector<DroppedDraw> droppedDraws;  // local draws the download lacks or holds otherwise
     std::string localReadError;             // why the local file could not be read, if it could not
     std::vector<Draw> addedDraws;           // downloaded draws whose number the local file lacks

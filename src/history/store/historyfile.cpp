@@ -20,6 +20,7 @@
 #include "history/historyerror.h"
 #include "history/store/boundedread.h"
 #include "history/store/historywritehold.h"
+#include "history/store/prizetable.h"
 #include "history/store/sqlcipherdatabase.h"
 #include "history/store/tickettable.h"
 
@@ -180,6 +181,7 @@ std::vector<Draw> ReadRows(SqlCipherDatabase& db, const std::string& label, bool
         }
         rows.push_back(std::move(d));
     }
+    AttachPrizes(rows, ReadPrizeTable(db));
     if (sample != nullptr) {
         *sample = HasSampleMark(db);
     }
@@ -253,6 +255,7 @@ void WriteHistoryFile(const AtomicFile& out, const std::vector<Draw>& rows, Hist
         insert.Step();
         insert.Reset();
     }
+    WritePrizeTable(db, rows);
     transaction.Commit();
 }
 

@@ -10,7 +10,8 @@
 
 namespace pirumo {
 
-// The encrypted history file Pirumo.mdb: table 当選データ and view 全データ選択クエリ.
+// The encrypted history file Pirumo.mdb: table 当選データ and view 全データ選択クエリ, and the
+// published prizes in table 賞金データ (history/store/prizetable.h), read into Draw::prizes.
 // All failures throw HistoryError with a Japanese message.
 
 // Reads every row through "select * from 全データ選択クエリ order by 回数" and builds the snapshot,
@@ -54,6 +55,7 @@ struct StoredRow {
     int drawNumber = 0;
     std::array<std::optional<long long>, 6> numbers;  // 第1数字..第5数字, ボーナス数字
     std::optional<std::string> date;
+    std::optional<DrawPrizes> prizes;  // kept as stored; the entry window never edits them
 };
 
 // An open, writable connection for the manual entry window. Every call is one transaction.
@@ -71,6 +73,7 @@ public:
     void SetDate(int drawNumber, const std::string& date);
     // Adds a draw with empty numbers and the given date (empty: NULL).
     void InsertDraw(int drawNumber, const std::string& date = {});
+    // Removes a draw and its prizes.
     void DeleteDraw(int drawNumber);
 
 private:

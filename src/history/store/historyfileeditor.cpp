@@ -1,6 +1,7 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <map>
 #include <memory>
 
 #include "base/fileerror.h"
@@ -9,6 +10,7 @@
 #include "history/historyerror.h"
 #include "history/store/boundedread.h"
 #include "history/store/historyfile.h"
+#include "history/store/prizetable.h"
 #include "history/store/sqlcipherdatabase.h"
 
 namespace pirumo {
@@ -102,6 +104,12 @@ std::vector<StoredRow> HistoryFileEditor::ReadAll() {
         }
         rows.push_back(std::move(row));
     }
+    const std::map<int, DrawPrizes> prizes = ReadPrizeTable(mConnection->db);
+    for (StoredRow& row : rows) {
+        if (const auto found = prizes.find(row.drawNumber); found != prizes.end()) {
+            row.prizes = found->second;
+        }
+    }
     return rows;
 }
 
@@ -175,6 +183,7 @@ void HistoryFileEditor::DeleteDraw(int drawNumber) {
     if (sqlite3_changes(mConnection->db.Handle()) == 0) {
         throw HistoryError(DrawText(drawNumber) + "の当選データがありません。");
     }
+    DeleteStoredPrizes(mConnection->db, drawNumber);
     transaction.Commit();
 }
 
