@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "prediction/money/yentext.h"
 #include "prediction/tickets/ticketcheck.h"
 #include "prediction/tickets/ticketledger.h"
 #include "prediction/tickets/ticketledgerexport.h"
-#include "prediction/tickets/yen.h"
 #include "testhistory.h"
 
 namespace pirumo {
@@ -28,21 +28,6 @@ DrawPrizes Prizes(std::int64_t first, std::int64_t second, std::int64_t third,
 Draw Priced(Draw draw, const DrawPrizes& prizes) {
     draw.prizes = prizes;
     return draw;
-}
-
-TEST(Yen, GroupsDigitsInThrees) {
-    const std::pair<std::int64_t, const char*> cases[] = {
-        {0, "0円"},
-        {999, "999円"},
-        {1000, "1,000円"},
-        {-200, "-200円"},
-        {9947500, "9,947,500円"},
-        {-1234567, "-1,234,567円"},
-        {INT64_MIN, "-9,223,372,036,854,775,808円"},
-    };
-    for (const auto& [yen, text] : cases) {
-        EXPECT_EQ(FormatYen(yen), text);
-    }
 }
 
 TEST(TicketCheck, OneLinePerDrawSomeTicketWasBoughtFor) {
@@ -136,10 +121,14 @@ TEST(TicketLedger, TotalsEqualADirectSumOverTheDrawsWithPrizes) {
     EXPECT_EQ(ledger.won, won);
     EXPECT_EQ(ledger.wins, wins);
     EXPECT_GT(won, 0);  // the tickets do win something here, so the sum is tested
-    EXPECT_NEAR(ledger.random.mean, expected, 1e-6);
-    EXPECT_LE(ledger.random.low, ledger.random.high);
-    EXPECT_LE(static_cast<double>(ledger.random.low), ledger.random.mean);
-    EXPECT_GE(static_cast<double>(ledger.random.high), ledger.random.mean);
+    EXPECT_NEAR(ledger.random.expectedWon, expected, 1e-6);
+    EXPECT_NEAR(ledger.draws.back().cumulativeExpected, expected, 1e-6);
+    EXPECT_LE(static_cast<double>(ledger.random.lowWon), ledger.random.expectedWon);
+    EXPECT_GE(static_cast<double>(ledger.random.highWon), ledger.random.expectedWon);
+    // The chart's last range is the total's.
+    ASSERT_FALSE(ledger.rangePoints.empty());
+    EXPECT_EQ(ledger.rangePoints.back().drawNumber, 59);
+    EXPECT_EQ(ledger.rangePoints.back().random.highWon, ledger.random.highWon);
     EXPECT_EQ(ledger.draws.back().cumulativeSpent, spent);
     EXPECT_EQ(ledger.draws.back().cumulativeWon, won);
 
@@ -149,7 +138,7 @@ TEST(TicketLedger, TotalsEqualADirectSumOverTheDrawsWithPrizes) {
         std::string::npos)
         << json;
     const std::string text = TicketLedgerToText(ledger);
-    EXPECT_NE(text.find("購入額 " + FormatYen(spent) + "、当せん金 " + FormatYen(won)),
+    EXPECT_NE(text.find("購入額 " + YenText(spent) + "、当せん金 " + YenText(won)),
               std::string::npos)
         << text;
     EXPECT_NE(text.find("賞金データのない" + std::to_string(draws - priced) + "回"),
@@ -171,9 +160,9 @@ TEST(TicketLedger, TheRandomRangeIsTheSameOnEveryRun) {
     EXPECT_EQ(TicketLedgerToJson(a), TicketLedgerToJson(b));
     // 54 tickets at about 1 in 50 for 4等 or better: a third of the runs win nothing, most of
     // the others a 4等 or two; a 2等 (1 in 34,000 a ticket) is far outside the range.
-    EXPECT_EQ(a.random.low, 0);
-    EXPECT_GT(a.random.high, 900);
-    EXPECT_LT(a.random.high, 150000);
+    EXPECT_EQ(a.random.lowWon, 0);
+    EXPECT_GT(a.random.highWon, 900);
+    EXPECT_LT(a.random.highWon, 150000);
 }
 
 }  // namespace

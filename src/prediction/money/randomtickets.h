@@ -52,4 +52,10 @@ inline constexpr std::uint64_t kSimulationSeed = 20260101;
 // simulating every ticket, each run skipping straight from one winning ticket to the next.
 RandomTicketWinnings SimulateRandomTickets(std::span<const TicketPurchase> purchases);
 
+// The same for the purchases up to and including each of `ends` (ascending indexes into
+// purchases), from one simulation of them all: a running range costs no more than the total's,
+// and the last one equals SimulateRandomTickets of the purchases up to it.
+std::vector<RandomTicketWinnings> SimulateRandomTicketsRunning(
+    std::span<const TicketPurchase> purchases, std::span<const std::size_t> ends);
+
 }  // namespace pirumo

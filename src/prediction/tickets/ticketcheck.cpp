@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "prediction/tickets/yen.h"
+#include "prediction/money/yentext.h"
 
 namespace pirumo {
 
@@ -75,7 +75,7 @@ std::string TicketResultLine(const TicketDrawResult& result) {
         }
         line += (first ? "" : "、") + std::string(kPrizeClassNames[c]) + " " +
                 std::to_string(result.wins[c]) + "口（" +
-                (result.prizes ? FormatYen(won[c]) : std::string("賞金データなし")) + "）";
+                (result.prizes ? YenText(won[c]) : std::string("賞金データなし")) + "）";
         first = false;
     }
     return line;

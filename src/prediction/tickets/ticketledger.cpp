@@ -2,9 +2,35 @@
 
 namespace pirumo {
 
+namespace {
+
+// The total's range and the running ones come from one simulation.
+void AddRandomRanges(TicketLedger& ledger, const std::vector<TicketPurchase>& purchases) {
+    std::vector<std::size_t> priced;  // indexes into ledger.draws and purchases alike
+    for (std::size_t i = 0; i < ledger.draws.size(); ++i) {
+        if (ledger.draws[i].hasPrizes) {
+            priced.push_back(i);
+        }
+    }
+    const std::size_t count = std::min<std::size_t>(priced.size(), kLedgerRangePoints);
+    std::vector<std::size_t> ends;
+    for (std::size_t k = 1; k <= count; ++k) {
+        ends.push_back(priced[k * priced.size() / count - 1]);
+    }
+    ends.push_back(purchases.size() - 1);
+    const std::vector<RandomTicketWinnings> ranges = SimulateRandomTicketsRunning(purchases, ends);
+    for (std::size_t k = 0; k < count; ++k) {
+        ledger.rangePoints.push_back({ledger.draws[ends[k]].result.drawNumber, ranges[k]});
+    }
+    ledger.random = ranges.back();
+}
+
+}  // namespace
+
 TicketLedger MakeTicketLedger(const DrawHistory& history, const std::vector<SavedTicket>& tickets) {
     TicketLedger ledger;
-    std::vector<TicketsAtDraw> priced;
+    std::vector<TicketPurchase> purchases;
+    double expected = 0;
     history.ForEachValidDraw([&](const Draw& draw) {
         LedgerDraw row;
         row.result = CheckTicketsInDraw(tickets, draw);
@@ -14,13 +40,16 @@ TicketLedger MakeTicketLedger(const DrawHistory& history, const std::vector<Save
         row.date = draw.date;
         row.spent = std::int64_t{kTicketPrice} * row.result.tickets;
         row.hasPrizes = draw.prizes.has_value();
+        const TicketPurchase purchase{draw.prizes, row.result.tickets};
+        purchases.push_back(purchase);
         ledger.tickets += row.result.tickets;
         for (std::size_t c = 0; c < ledger.wins.size(); ++c) {
             ledger.wins[c] += row.result.wins[c];
         }
         if (row.hasPrizes) {
             ++ledger.drawsWithPrizes;
-            priced.push_back({row.result.tickets, *draw.prizes});
+            row.random = SimulateRandomTickets(std::span(&purchase, 1));
+            expected += row.random.expectedWon;
             const auto won = row.result.WonByClass();
             for (std::size_t c = 0; c < won.size(); ++c) {
                 ledger.wonByClass[c] += won[c];
@@ -30,20 +59,12 @@ TicketLedger MakeTicketLedger(const DrawHistory& history, const std::vector<Save
         }
         row.cumulativeSpent = ledger.spent;
         row.cumulativeWon = ledger.won;
+        row.cumulativeExpected = expected;
         ledger.draws.push_back(std::move(row));
     });
-    const RandomWinningsSeries series = SimulateRandomWinnings(priced);
-    std::size_t next = 0;
-    RandomWinnings sofar;
-    for (LedgerDraw& row : ledger.draws) {
-        if (row.hasPrizes) {
-            row.random = series.perDraw[next];
-            sofar = series.cumulative[next];
-            ++next;
-        }
-        row.cumulativeRandom = sofar;
+    if (!purchases.empty()) {
+        AddRandomRanges(ledger, purchases);
     }
-    ledger.random = sofar;
     return ledger;
 }
 

@@ -7,7 +7,7 @@
 
 #include "history/drawhistory.h"
 #include "history/savedticket.h"
-#include "prediction/tickets/randomtickets.h"
+#include "prediction/money/randomtickets.h"
 #include "prediction/tickets/ticketcheck.h"
 
 namespace pirumo {
@@ -16,17 +16,23 @@ namespace pirumo {
 struct LedgerDraw {
     TicketDrawResult result;
     std::string date;
-    std::int64_t spent = 0;  // 200 yen a ticket
-    bool hasPrizes = false;  // false: its yen are left out of every total
-    RandomWinnings random;   // the same number of random tickets at this draw
+    std::int64_t spent = 0;       // 200 yen a ticket
+    bool hasPrizes = false;       // false: its yen are left out of every total
+    RandomTicketWinnings random;  // the same number of random tickets at this draw
     // Running totals over the draws with prizes up to this one.
     std::int64_t cumulativeSpent = 0;
     std::int64_t cumulativeWon = 0;
-    RandomWinnings cumulativeRandom;
+    double cumulativeExpected = 0;
+};
+
+// What random tickets would have won from the first listed draw up to `drawNumber`.
+struct LedgerRangePoint {
+    int drawNumber = 0;
+    RandomTicketWinnings random;
 };
 
 // The player's spending and winnings over the history. Yen totals cover the draws with prize
-// data only; `draws - drawsWithPrizes` says how many are left out.
+// data only; `draws.size() - drawsWithPrizes` says how many are left out.
 struct TicketLedger {
     std::vector<LedgerDraw> draws;
     int drawsWithPrizes = 0;
@@ -35,8 +41,13 @@ struct TicketLedger {
     std::array<std::int64_t, kPrizeClassCount> wonByClass{};
     std::int64_t spent = 0;
     std::int64_t won = 0;
-    RandomWinnings random;  // the same tickets bought at random, over the draws with prizes
+    RandomTicketWinnings random;  // the same tickets bought at random, over the draws with prizes
+    // The running 95 % range at evenly spread draws with prizes (the last one always), for the
+    // chart: a range for every draw would simulate the whole ledger once per draw.
+    std::vector<LedgerRangePoint> rangePoints;
 };
+
+inline constexpr int kLedgerRangePoints = 60;
 
 TicketLedger MakeTicketLedger(const DrawHistory& history, const std::vector<SavedTicket>& tickets);
 

@@ -3,47 +3,35 @@
 #include <cmath>
 
 #include "grid/gridexport.h"
-#include "prediction/tickets/yen.h"
+#include "prediction/money/yentext.h"
 
 namespace pirumo {
 
 namespace {
 
-constexpr const char* kColumns[] = {"回",
-                                    "開催日",
-                                    "口数",
-                                    "購入額",
-                                    "1等",
-                                    "2等",
-                                    "3等",
-                                    "4等",
-                                    "当せん金",
-                                    "収支",
-                                    "偶然の平均",
-                                    "偶然の95%範囲",
-                                    "累計購入額",
-                                    "累計当せん金",
-                                    "累計 偶然の平均",
-                                    "累計 偶然の95%範囲"};
+constexpr const char* kColumns[] = {
+    "回",         "開催日",        "口数",       "購入額",       "1等",
+    "2等",        "3等",           "4等",        "当せん金",     "収支",
+    "偶然の平均", "偶然の95%範囲", "累計購入額", "累計当せん金", "累計 偶然の平均"};
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
-constexpr double kColumnWidths[] = {8, 11, 5, 10, 4, 4, 4, 4, 11, 11, 10, 17, 11, 12, 14, 19};
+constexpr double kColumnWidths[] = {8, 11, 5, 10, 4, 4, 4, 4, 11, 11, 10, 17, 11, 12, 14};
 
 std::int64_t Rounded(double yen) {
     return static_cast<std::int64_t>(std::llround(yen));
 }
 
 std::string Yen(std::int64_t yen, YenStyle style) {
-    return style == YenStyle::kReadable ? FormatYen(yen) : std::to_string(yen);
+    return style == YenStyle::kReadable ? YenText(yen) : std::to_string(yen);
 }
 
-std::string RangeText(const RandomWinnings& random, YenStyle style) {
-    return Yen(random.low, style) + "〜" + Yen(random.high, style);
+std::string RangeText(const RandomTicketWinnings& random, YenStyle style) {
+    return Yen(random.lowWon, style) + "〜" + Yen(random.highWon, style);
 }
 
 // Columns 3 onwards of a draw row or of the total row.
 void FillFigures(ResultGrid& grid, int row, int tickets, const std::array<int, 4>& wins,
-                 bool priced, std::int64_t spent, std::int64_t won, const RandomWinnings& random,
-                 YenStyle style) {
+                 bool priced, std::int64_t spent, std::int64_t won,
+                 const RandomTicketWinnings& random, YenStyle style) {
     grid.SetCellText(3, row, tickets);
     for (int c = 0; c < kPrizeClassCount; ++c) {
         grid.SetCellText(5 + c, row, wins[static_cast<std::size_t>(c)]);
@@ -55,15 +43,8 @@ void FillFigures(ResultGrid& grid, int row, int tickets, const std::array<int, 4
     grid.SetCellText(4, row, Yen(spent, style));
     grid.SetCellText(9, row, Yen(won, style));
     grid.SetCellText(10, row, Yen(won - spent, style));
-    grid.SetCellText(11, row, Yen(Rounded(random.mean), style));
+    grid.SetCellText(11, row, Yen(Rounded(random.expectedWon), style));
     grid.SetCellText(12, row, RangeText(random, style));
-}
-
-std::string Percent(std::int64_t part, std::int64_t whole) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f",
-                  100.0 * static_cast<double>(part) / static_cast<double>(whole));
-    return text;
 }
 
 std::string JsonWins(const std::array<int, kPrizeClassCount>& wins) {
@@ -75,10 +56,10 @@ std::string JsonWins(const std::array<int, kPrizeClassCount>& wins) {
     return json + "}";
 }
 
-std::string JsonRandom(const RandomWinnings& random) {
-    return "\"expectedWon\": " + std::to_string(Rounded(random.mean)) +
-           ", \"expectedLow\": " + std::to_string(random.low) +
-           ", \"expectedHigh\": " + std::to_string(random.high);
+std::string JsonRandom(const RandomTicketWinnings& random) {
+    return "\"expectedWon\": " + std::to_string(Rounded(random.expectedWon)) +
+           ", \"expectedLow\": " + std::to_string(random.lowWon) +
+           ", \"expectedHigh\": " + std::to_string(random.highWon);
 }
 
 std::string JsonDraw(const LedgerDraw& row) {
@@ -124,8 +105,7 @@ ResultGrid TicketLedgerGrid(const TicketLedger& ledger, YenStyle style) {
                     d.result.Won(), d.random, style);
         grid.SetCellText(13, row, Yen(d.cumulativeSpent, style));
         grid.SetCellText(14, row, Yen(d.cumulativeWon, style));
-        grid.SetCellText(15, row, Yen(Rounded(d.cumulativeRandom.mean), style));
-        grid.SetCellText(16, row, RangeText(d.cumulativeRandom, style));
+        grid.SetCellText(15, row, Yen(Rounded(d.cumulativeExpected), style));
         ++row;
     }
     grid.SetCellText(1, row, "合計");
@@ -145,13 +125,13 @@ std::string TicketLedgerSummary(const TicketLedger& ledger) {
         text += "賞金データのない" + std::to_string(draws - ledger.drawsWithPrizes) +
                 "回は金額に含めていません。";
     }
-    text += "\n購入額 " + FormatYen(ledger.spent) + "、当せん金 " + FormatYen(ledger.won) +
-            "、収支 " + FormatYen(ledger.won - ledger.spent);
+    text += "\n購入額 " + YenText(ledger.spent) + "、当せん金 " + YenText(ledger.won) + "、収支 " +
+            YenText(ledger.won - ledger.spent);
     if (ledger.spent > 0) {
-        text += "、回収率 " + Percent(ledger.won, ledger.spent) + "%";
+        text += "、回収率 " + ReturnRateText(static_cast<double>(ledger.won), ledger.spent);
     }
     text += "\n同じ口数を無作為に買った場合の当せん金：平均 " +
-            FormatYen(Rounded(ledger.random.mean)) + "、95%範囲 " +
+            YenText(Rounded(ledger.random.expectedWon)) + "、95%範囲 " +
             RangeText(ledger.random, YenStyle::kReadable) + "\n";
     return text;
 }

@@ -38,12 +38,14 @@ void TicketLedgerChart::Show(const TicketLedger& ledger) {
         last = row.result.drawNumber;
         spent->append(x, static_cast<double>(row.cumulativeSpent));
         won->append(x, static_cast<double>(row.cumulativeWon));
-        random->append(x, row.cumulativeRandom.mean);
-        upper->append(x, static_cast<double>(row.cumulativeRandom.high));
-        lower->append(x, static_cast<double>(row.cumulativeRandom.low));
+        random->append(x, row.cumulativeExpected);
         high = std::max({high, static_cast<double>(row.cumulativeSpent),
-                         static_cast<double>(row.cumulativeWon),
-                         static_cast<double>(row.cumulativeRandom.high)});
+                         static_cast<double>(row.cumulativeWon)});
+    }
+    for (const LedgerRangePoint& point : ledger.rangePoints) {
+        upper->append(point.drawNumber, static_cast<double>(point.random.highWon));
+        lower->append(point.drawNumber, static_cast<double>(point.random.lowWon));
+        high = std::max(high, static_cast<double>(point.random.highWon));
     }
     auto* area = new QAreaSeries(upper, lower);
     area->setName(QStringLiteral("無作為に買った場合の 95 % 範囲"));
