@@ -1,4 +1,3 @@
-#include <QChartView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 #include "history/store/samplehistory.h"
 #include "mainwindowfixture.h"
 #include "modalanswerer.h"
+#include "prediction/backtest/backtestchart.h"
 #include "prediction/backtest/backtestgrids.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
@@ -17,6 +17,7 @@
 #include "prediction/ui/ippatsugaruponwindow.h"
 #include "prediction/ui/numbercheckwindow.h"
 #include "testwindowhost.h"
+#include "widgets/chartpane.h"
 #include "widgets/gridtablemodel.h"
 #include "widgets/gridview.h"
 
@@ -46,9 +47,10 @@ TEST_F(PredictionCheckWindowsTest, BacktestWindowShowsTheCheckAndTheLoggedPredic
     ASSERT_EQ(window->Result().draws.size(), expected.draws.size());
     EXPECT_EQ(window->Result().draws.back().shown, expected.draws.back().shown);
     EXPECT_FALSE(window->findChild<QProgressBar*>()->isVisible());
-    const auto* chart = window->findChild<QChartView*>();
-    ASSERT_NE(chart, nullptr);
-    EXPECT_EQ(chart->chart()->series().size(), 3);
+    auto* charts = window->findChild<ChartPane*>();
+    ASSERT_NE(charts, nullptr);
+    EXPECT_EQ(charts->Charts(), std::vector<Chart>{BacktestChart(expected, kOneShotGrid)});
+    EXPECT_EQ(charts->findChild<QLabel*>(QStringLiteral("chartFailureLabel")), nullptr);
 
     // The draws table's two colours, each explained under it in that colour.
     const ResultGrid& table =

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "module/moduleloader.h"
 #include "widgets/gridview.h"
 #include "widgets/japanesetranslation.h"
 
@@ -16,6 +17,8 @@ public:
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         mApplication = std::make_unique<QApplication>(mArgc, mArgv);
+        // The modules are beside the programs, a folder above the test programs.
+        pirumo::AddProgramModuleFolder(PIRUMO_MODULE_BUILD_FOLDER);
         QApplication::setFont(pirumo::GridFont());
         pirumo::InstallJapaneseQtTranslation(*mApplication);
     }

@@ -10,10 +10,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "prediction/backtest/backtestchart.h"
 #include "prediction/backtest/backtestgrids.h"
 #include "prediction/backtest/predictionlog.h"
-#include "prediction/ui/backtestchart.h"
 #include "prediction/ui/backtestjob.h"
+#include "widgets/chartpane.h"
 #include "widgets/closebuttonrow.h"
 #include "widgets/gridview.h"
 #include "widgets/messageboxes.h"
@@ -125,7 +126,8 @@ QWidget* BacktestWindow::CreateDetailArea() {
     methodRow->addWidget(mMethod);
     methodRow->addStretch(1);
     chartColumn->addLayout(methodRow);
-    mChart = new BacktestChart(area);
+    mChart = new ChartPane(area);
+    mChart->setMinimumSize(420, 260);
     mChart->setObjectName(QStringLiteral("cumulativeChart"));
     chartColumn->addWidget(mChart, 1);
     layout->addLayout(chartColumn, 5);
@@ -275,7 +277,7 @@ void BacktestWindow::ShowResult() {
 
 void BacktestWindow::ShowMethod(int method) {
     const BacktestResult& result = mJob->Result();
-    mChart->Show(result, method);
+    mChart->Show(std::vector<Chart>{BacktestChart(result, method)});
     FillBacktestDrawGrid(result, method, mDrawGrid);
     mDraws->SetGrid(mDrawGrid);
 }

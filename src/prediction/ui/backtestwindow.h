@@ -18,8 +18,8 @@ class QVBoxLayout;
 
 namespace pirumo {
 
-class BacktestChart;
 class BacktestJob;
+class ChartPane;
 class GridView;
 class WindowHost;
 
@@ -77,7 +77,7 @@ private:
     QTimer* mProgressTimer = nullptr;
     GridView* mSummary = nullptr;
     QComboBox* mMethod = nullptr;
-    BacktestChart* mChart = nullptr;
+    ChartPane* mChart = nullptr;
     QTabWidget* mTabs = nullptr;
     GridView* mDraws = nullptr;
     GridView* mLog = nullptr;

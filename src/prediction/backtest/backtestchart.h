@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QChartView>
-
+#include "chart/chart.h"
 #include "prediction/backtest/backtest.h"
 
 namespace pirumo {
@@ -9,13 +8,6 @@ namespace pirumo {
 // One method's matches drawn cumulatively over the checked draws, as the difference from what
 // random pools of the same sizes give: the chance line is zero and the band around it holds 95 %
 // of random runs, widening with the draws.
-class BacktestChart : public QChartView {
-    Q_OBJECT
-
-public:
-    explicit BacktestChart(QWidget* parent = nullptr);
-
-    void Show(const BacktestResult& result, int method);
-};
+Chart BacktestChart(const BacktestResult& result, int method);
 
 }  // namespace pirumo
