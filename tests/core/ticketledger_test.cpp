@@ -5,6 +5,7 @@
 #include "prediction/money/yentext.h"
 #include "prediction/tickets/ticketcheck.h"
 #include "prediction/tickets/ticketledger.h"
+#include "prediction/tickets/ticketledgerchart.h"
 #include "prediction/tickets/ticketledgerexport.h"
 #include "testhistory.h"
 
@@ -131,6 +132,14 @@ TEST(TicketLedger, TotalsEqualADirectSumOverTheDrawsWithPrizes) {
     EXPECT_EQ(ledger.rangePoints.back().random.highWon, ledger.random.highWon);
     EXPECT_EQ(ledger.draws.back().cumulativeSpent, spent);
     EXPECT_EQ(ledger.draws.back().cumulativeWon, won);
+
+    // The chart ends where the totals are.
+    const Chart chart = TicketLedgerChart(ledger);
+    ASSERT_EQ(chart.series.size(), 4u);
+    EXPECT_EQ(chart.series[3].y.back(), static_cast<double>(won));
+    EXPECT_EQ(chart.series[2].y.back(), static_cast<double>(spent));
+    EXPECT_EQ(chart.series[0].low.back(), static_cast<double>(ledger.random.lowWon));
+    EXPECT_EQ(static_cast<int>(chart.series[1].x.size()), priced);
 
     const std::string json = TicketLedgerToJson(ledger);
     EXPECT_NE(

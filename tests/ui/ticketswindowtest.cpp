@@ -11,6 +11,7 @@
 #include "modalanswerer.h"
 #include "prediction/ui/numbercheckwindow.h"
 #include "prediction/ui/ticketswindow.h"
+#include "widgets/chartpane.h"
 #include "widgets/gridtablemodel.h"
 #include "widgets/gridview.h"
 
@@ -62,6 +63,10 @@ TEST_F(TicketsWindowTest, AddsATicketForTheNextDrawAndReportsItWhenTheDrawArrive
     const ResultGrid& grid =
         window->findChild<GridView*>(QStringLiteral("ledgerGrid"))->GridModel()->Grid();
     EXPECT_EQ(grid.CellText(1, 2), "第31回");
+    auto* chart = window->findChild<ChartPane*>(QStringLiteral("ledgerChart"));
+    ASSERT_NE(chart, nullptr);
+    ASSERT_EQ(chart->Charts().size(), 1u);
+    EXPECT_EQ(chart->Charts()[0].series.size(), 4u);
 
     // Reading the same file again adds nothing new to say.
     mMain->ReloadHistory();

@@ -14,8 +14,9 @@
 #include "history/historyerror.h"
 #include "history/store/tickettable.h"
 #include "prediction/backtest/numbercheck.h"
+#include "prediction/tickets/ticketledgerchart.h"
 #include "prediction/tickets/ticketledgerexport.h"
-#include "prediction/ui/ticketledgerchart.h"
+#include "widgets/chartpane.h"
 #include "widgets/closebuttonrow.h"
 #include "widgets/gridview.h"
 #include "widgets/messageboxes.h"
@@ -123,7 +124,8 @@ QWidget* TicketsWindow::CreateLedgerArea() {
     mLedgerView = new GridView(tabs);
     mLedgerView->setObjectName(QStringLiteral("ledgerGrid"));
     tabs->addTab(mLedgerView, QStringLiteral("収支"));
-    mChart = new TicketLedgerChart(tabs);
+    mChart = new ChartPane(tabs);
+    mChart->setMinimumSize(420, 240);
     mChart->setObjectName(QStringLiteral("ledgerChart"));
     tabs->addTab(mChart, QStringLiteral("グラフ"));
     layout->addWidget(tabs, 1);
@@ -148,7 +150,7 @@ void TicketsWindow::Reload() {
     ShowTickets();
     mLedgerGrid = TicketLedgerGrid(mLedger, YenStyle::kReadable);
     mLedgerView->SetGrid(mLedgerGrid);
-    mChart->Show(mLedger);
+    mChart->Show([this] { return std::vector<Chart>{TicketLedgerChart(mLedger)}; });
     mSummary->setText(FromUtf8(TicketLedgerSummary(mLedger)).trimmed());
     mDrawNumber->setValue(std::min(mHost.History().LastDrawNumber() + 1, kMaxDrawNumber));
 }

@@ -18,7 +18,7 @@ class QTableWidget;
 namespace pirumo {
 
 class GridView;
-class TicketLedgerChart;
+class ChartPane;
 class WindowHost;
 
 // 購入した数字: the player's saved tickets (add, remove) and the money ledger over them, as a
@@ -58,7 +58,7 @@ private:
     QSpinBox* mDrawNumber = nullptr;
     QTableWidget* mTicketTable = nullptr;
     GridView* mLedgerView = nullptr;
-    TicketLedgerChart* mChart = nullptr;
+    ChartPane* mChart = nullptr;
     QLabel* mSummary = nullptr;
 };
 
