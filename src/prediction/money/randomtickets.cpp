@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <random>
 
 #include "prediction/backtest/prizeclass.h"
@@ -33,6 +34,30 @@ int WinningClass(std::mt19937_64& engine) {
         }
     }
     return kFourthPrize;
+}
+
+// Runs of a simulation of this many tickets: fewer for very many, so that the work stays bounded.
+int SimulationRuns(std::int64_t tickets) {
+    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
+    const double winsPerRun = static_cast<double>(tickets) * winChance;
+    return static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun,
+                                       static_cast<double>(kMinRuns),
+                                       static_cast<double>(kSimulationRuns)));
+}
+
+// One run: onWin(ticket, class) for each winning ticket (1-based) among `tickets`, in order.
+// Tickets in a row are independent trials: the gap to the next winning ticket is geometric.
+template <typename OnWin>
+void SimulateRun(std::mt19937_64& engine, std::int64_t tickets, OnWin&& onWin) {
+    static const double logMiss = std::log1p(-static_cast<double>(kWinningTotal) / kCombinations);
+    for (std::int64_t ticket = 0;;) {
+        const double gap = std::floor(std::log(UniformOpenClosed(engine)) / logMiss);
+        if (gap >= static_cast<double>(tickets - ticket)) {
+            return;
+        }
+        ticket += static_cast<std::int64_t>(gap) + 1;
+        onWin(ticket, WinningClass(engine));
+    }
 }
 
 struct CoveredDraw {
@@ -101,13 +126,7 @@ std::vector<RandomTicketWinnings> SimulateRandomTicketsRunning(
         return results;
     }
 
-    // Tickets in a row are independent trials: the gap to the next winning ticket is geometric.
-    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
-    const double logMiss = std::log1p(-winChance);
-    const double winsPerRun = static_cast<double>(running.tickets) * winChance;
-    const int runs =
-        static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun, static_cast<double>(kMinRuns),
-                                    static_cast<double>(kSimulationRuns)));
+    const int runs = SimulationRuns(running.tickets);
     std::mt19937_64 engine(kSimulationSeed);
     // totals[k * runs + r]: run r's winnings up to end k.
     std::vector<std::int64_t> totals(ends.size() * static_cast<std::size_t>(runs));
@@ -115,24 +134,20 @@ std::vector<RandomTicketWinnings> SimulateRandomTicketsRunning(
         std::size_t draw = 0;
         std::size_t k = 0;
         std::int64_t total = 0;
-        for (std::int64_t ticket = 0;;) {
-            const double gap = std::floor(std::log(UniformOpenClosed(engine)) / logMiss);
-            const bool done = gap >= static_cast<double>(running.tickets - ticket);
-            const std::int64_t next =
-                done ? running.tickets + 1 : ticket + static_cast<std::int64_t>(gap) + 1;
-            // Ends that lie before this winner keep the total so far.
-            for (; k < ends.size() && endTickets[k] < next; ++k) {
+        // Ends that lie before a ticket keep the total so far.
+        const auto closeEndsBefore = [&](std::int64_t ticket) {
+            for (; k < ends.size() && endTickets[k] < ticket; ++k) {
                 totals[k * static_cast<std::size_t>(runs) + static_cast<std::size_t>(r)] = total;
             }
-            if (done) {
-                break;
-            }
-            ticket = next;  // 1-based number of the winner
+        };
+        SimulateRun(engine, running.tickets, [&](std::int64_t ticket, int prizeClass) {
+            closeEndsBefore(ticket);
             while (covered[draw].lastTicket < ticket) {
                 ++draw;
             }
-            total += covered[draw].amount[static_cast<std::size_t>(WinningClass(engine))];
-        }
+            total += covered[draw].amount[static_cast<std::size_t>(prizeClass)];
+        });
+        closeEndsBefore(running.tickets + 1);
     }
     for (std::size_t k = 0; k < ends.size(); ++k) {
         const auto first = totals.begin() + static_cast<std::ptrdiff_t>(k) * runs;
@@ -144,6 +159,64 @@ std::vector<RandomTicketWinnings> SimulateRandomTicketsRunning(
         results[k].highWon = *high;
     }
     return results;
+}
+
+std::vector<WinningPattern> SimulateWinningPatterns(std::int64_t tickets) {
+    if (tickets <= 0) {
+        return {};
+    }
+    std::map<std::array<std::int64_t, kPrizeClassCount>, int> seen;
+    std::mt19937_64 engine(kSimulationSeed);
+    for (int r = SimulationRuns(tickets); r > 0; --r) {
+        std::array<std::int64_t, kPrizeClassCount> winners{};
+        SimulateRun(engine, tickets, [&winners](std::int64_t, int prizeClass) {
+            ++winners[static_cast<std::size_t>(prizeClass)];
+        });
+        ++seen[winners];
+    }
+    std::vector<WinningPattern> patterns;
+    for (const auto& [winners, runs] : seen) {
+        patterns.push_back({winners, runs});
+    }
+    return patterns;
+}
+
+RandomTicketWinnings WinningsFromPatterns(std::span<const WinningPattern> patterns,
+                                          std::int64_t tickets, const DrawPrizes& prizes) {
+    RandomTicketWinnings result;
+    if (tickets <= 0) {
+        return result;
+    }
+    result.draws = 1;
+    result.coveredDraws = 1;
+    result.tickets = tickets;
+    result.spent = tickets * kTicketPrice;
+    result.expectedWon = static_cast<double>(tickets) * ExpectedTicketWinnings(prizes);
+    std::vector<std::pair<std::int64_t, int>> totals;  // yen, runs
+    int runs = 0;
+    for (const WinningPattern& pattern : patterns) {
+        std::int64_t yen = 0;
+        for (std::size_t c = 0; c < pattern.winners.size(); ++c) {
+            yen += pattern.winners[c] * prizes.amount[c];
+        }
+        totals.emplace_back(yen, pattern.runs);
+        runs += pattern.runs;
+    }
+    std::sort(totals.begin(), totals.end());
+    // The same points as the simulation's: the 2.5 % and 97.5 % of the runs in order.
+    const int low = runs / 40;
+    const int high = (runs * 39 + 39) / 40 - 1;
+    int before = 0;
+    for (const auto& [yen, count] : totals) {
+        if (before <= low && low < before + count) {
+            result.lowWon = yen;
+        }
+        if (before <= high && high < before + count) {
+            result.highWon = yen;
+        }
+        before += count;
+    }
+    return result;
 }
 
 }  // namespace pirumo

@@ -1,5 +1,7 @@
 #include "prediction/tickets/ticketledger.h"
 
+#include <map>
+
 namespace pirumo {
 
 namespace {
@@ -30,6 +32,8 @@ void AddRandomRanges(TicketLedger& ledger, const std::vector<TicketPurchase>& pu
 TicketLedger MakeTicketLedger(const DrawHistory& history, const std::vector<SavedTicket>& tickets) {
     TicketLedger ledger;
     std::vector<TicketPurchase> purchases;
+    // Draws with the same number of tickets share one simulation.
+    std::map<std::int64_t, std::vector<WinningPattern>> patterns;
     double expected = 0;
     history.ForEachValidDraw([&](const Draw& draw) {
         LedgerDraw row;
@@ -48,7 +52,13 @@ TicketLedger MakeTicketLedger(const DrawHistory& history, const std::vector<Save
         }
         if (row.hasPrizes) {
             ++ledger.drawsWithPrizes;
-            row.random = SimulateRandomTickets(std::span(&purchase, 1));
+            auto known = patterns.find(purchase.tickets);
+            if (known == patterns.end()) {
+                known =
+                    patterns.emplace(purchase.tickets, SimulateWinningPatterns(purchase.tickets))
+                        .first;
+            }
+            row.random = WinningsFromPatterns(known->second, purchase.tickets, *draw.prizes);
             expected += row.random.expectedWon;
             const auto won = row.result.WonByClass();
             for (std::size_t c = 0; c < won.size(); ++c) {
