@@ -68,6 +68,13 @@ TEST_F(TicketsWindowTest, AddsATicketForTheNextDrawAndReportsItWhenTheDrawArrive
     ASSERT_EQ(chart->Charts().size(), 1u);
     EXPECT_EQ(chart->Charts()[0].series.size(), 4u);
 
+    // The printout: the tickets, then the ledger with its table.
+    const PrintDocument printout = window->PrintDocumentOf(QDate(2025, 10, 1));
+    ASSERT_EQ(printout.blocks.size(), 2u);
+    EXPECT_EQ(printout.blocks[0].lines.at(1).text, QStringLiteral("番号1　1 2 3 4 5　第31回"));
+    ASSERT_NE(printout.blocks[1].grid, nullptr);
+    EXPECT_EQ(printout.blocks[1].grid->CellText(1, 2), "第31回");
+
     // Reading the same file again adds nothing new to say.
     mMain->ReloadHistory();
     EXPECT_EQ(lines->count(), 1);

@@ -16,6 +16,8 @@
 #include "prediction/backtest/numbercheck.h"
 #include "prediction/tickets/ticketledgerchart.h"
 #include "prediction/tickets/ticketledgerexport.h"
+#include "print/analysisprint.h"
+#include "print/ui/printpreview.h"
 #include "widgets/chartpane.h"
 #include "widgets/closebuttonrow.h"
 #include "widgets/gridview.h"
@@ -52,7 +54,7 @@ TicketsWindow::TicketsWindow(WindowHost& host, std::filesystem::path historyFile
     connect(this, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates before, Qt::WindowStates now) {
                 if (!before.testFlag(Qt::WindowActive) && now.testFlag(Qt::WindowActive)) {
-                    Reload();
+                    ReloadIfTicketsChanged();
                 }
             });
     Reload();
@@ -129,11 +131,18 @@ QWidget* TicketsWindow::CreateLedgerArea() {
     mChart->setObjectName(QStringLiteral("ledgerChart"));
     tabs->addTab(mChart, QStringLiteral("グラフ"));
     layout->addWidget(tabs, 1);
+    auto* print = new QPushButton(QStringLiteral("印刷"), area);
+    print->setObjectName(QStringLiteral("printButton"));
+    connect(print, &QPushButton::clicked, this,
+            [this] { OpenPrintPreview(PrintDocumentOf(QDate::currentDate()), this); });
     mSummary = new QLabel(area);
     mSummary->setObjectName(QStringLiteral("ledgerSummary"));
     mSummary->setWordWrap(true);
     mSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(mSummary);
+    auto* summaryRow = new QHBoxLayout();
+    summaryRow->addWidget(mSummary, 1);
+    summaryRow->addWidget(print, 0, Qt::AlignTop);
+    layout->addLayout(summaryRow);
     return area;
 }
 
@@ -153,6 +162,40 @@ void TicketsWindow::Reload() {
     mChart->Show([this] { return std::vector<Chart>{TicketLedgerChart(mLedger)}; });
     mSummary->setText(FromUtf8(TicketLedgerSummary(mLedger)).trimmed());
     mDrawNumber->setValue(std::min(mHost.History().LastDrawNumber() + 1, kMaxDrawNumber));
+}
+
+void TicketsWindow::ReloadIfTicketsChanged() {
+    try {
+        if (ReadSavedTickets(mHistoryFile) == mTickets) {
+            return;
+        }
+    } catch (const HistoryError&) {
+        // Reload says what is wrong.
+    }
+    Reload();
+}
+
+PrintDocument TicketsWindow::PrintDocumentOf(QDate printed) const {
+    PrintDocument document{
+        QStringLiteral("購入した数字と収支"), CoverageText(mHost.History()), printed, {}};
+    PrintBlock tickets;
+    tickets.lines.push_back({QStringLiteral("購入した数字"), true});
+    for (const SavedTicket& ticket : mTickets) {
+        tickets.lines.push_back({QStringLiteral("番号%1　%2　%3")
+                                     .arg(ticket.id)
+                                     .arg(FromUtf8(DescribeTicketNumbers(ticket)),
+                                          FromUtf8(DescribeTicketDraws(ticket)))});
+    }
+    document.blocks.push_back(std::move(tickets));
+    PrintBlock ledger;
+    ledger.lines.push_back({QStringLiteral("収支"), true});
+    for (const QString& line : FromUtf8(TicketLedgerSummary(mLedger)).trimmed().split(u'\n')) {
+        ledger.lines.push_back({line});
+    }
+    ledger.grid = &mLedgerGrid;
+    ledger.titleRows = 1;
+    document.blocks.push_back(std::move(ledger));
+    return document;
 }
 
 void TicketsWindow::ShowTickets() {

@@ -8,6 +8,7 @@
 #include "grid/resultgrid.h"
 #include "history/savedticket.h"
 #include "prediction/tickets/ticketledger.h"
+#include "print/printdocument.h"
 
 class QComboBox;
 class QLabel;
@@ -39,12 +40,17 @@ public:
     // Removes the ticket of the selected row (see RemoveSavedTicket).
     void RemoveSelectedTicket();
 
+    // What 印刷 prints: the tickets, the ledger's summary and its table.
+    PrintDocument PrintDocumentOf(QDate printed) const;
+
     QLineEdit* NumberField(int index) const { return mNumbers[static_cast<std::size_t>(index)]; }
     const std::vector<SavedTicket>& Tickets() const { return mTickets; }
     const TicketLedger& Ledger() const { return mLedger; }
 
 private:
     QWidget* CreateTicketArea();
+    // On coming to the front: the ledger again only when another window changed the tickets.
+    void ReloadIfTicketsChanged();
     QWidget* CreateLedgerArea();
     void ShowTickets();
 
