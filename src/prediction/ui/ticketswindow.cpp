@@ -159,6 +159,7 @@ void TicketsWindow::Reload() {
     ShowTickets();
     mLedgerGrid = TicketLedgerGrid(mLedger, YenStyle::kReadable);
     mLedgerView->SetGrid(mLedgerGrid);
+    mLedgerView->ScrollToLastRow();  // the newest draws and the total matter most
     mChart->Show([this] { return std::vector<Chart>{TicketLedgerChart(mLedger)}; });
     mSummary->setText(FromUtf8(TicketLedgerSummary(mLedger)).trimmed());
     mDrawNumber->setValue(std::min(mHost.History().LastDrawNumber() + 1, kMaxDrawNumber));
