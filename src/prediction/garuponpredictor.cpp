@@ -1,6 +1,7 @@
 #include "prediction/garuponpredictor.h"
 
 #include "prediction/cyclemethod.h"
+#include "prediction/money/randomtickets.h"
 
 namespace pirumo {
 
@@ -9,6 +10,7 @@ void GaruponPredictor::Load(const DrawHistory& history) {
     mValidDraws = 0;
     history.ForEachValidDraw([this](const Draw&) { ++mValidDraws; });
     ComputeCycleTable(history, mNumbersByDraw, mCycleTable);
+    mTicketWorth = AverageTicketWinnings(history.Rows());
     mLoaded = true;
     Predict();
 }
@@ -36,6 +38,7 @@ void GaruponPredictor::Predict() {
     for (int index = 0; index < kPredictionGridCount; ++index) {
         FillPredictionGrid(mPrediction, index, mGrids[static_cast<std::size_t>(index)]);
     }
+    mBuyingCosts = CostOfPrediction(mPrediction, mTicketWorth);
 }
 
 }  // namespace pirumo

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "grid/resultgrid.h"
 #include "history/drawhistory.h"
 #include "prediction/cycletable.h"
 #include "prediction/garuponprediction.h"
+#include "prediction/money/buyingcost.h"
 #include "prediction/numbersbydraw.h"
 #include "prediction/predictiongrids.h"
 #include "prediction/predictionoptions.h"
@@ -34,6 +36,10 @@ public:
     // nothing. Empty when the history is long enough.
     std::string Shortage() const;
     const GaruponPrediction& Prediction() const { return mPrediction; }
+    // What buying the prediction costs and brings, method by method, at the history's average
+    // prizes (TicketWorth: one ticket's expected yen, nullopt without prize data).
+    const std::array<BuyingCost, kMethodCount>& BuyingCosts() const { return mBuyingCosts; }
+    std::optional<double> TicketWorth() const { return mTicketWorth; }
     const ResultGrid& Grid(int index) const { return mGrids[static_cast<std::size_t>(index)]; }
     ResultGrid& Grid(int index) { return mGrids[static_cast<std::size_t>(index)]; }
 
@@ -44,6 +50,8 @@ private:
     NumbersByDraw mNumbersByDraw;
     CycleTable mCycleTable;
     GaruponPrediction mPrediction;
+    std::array<BuyingCost, kMethodCount> mBuyingCosts{};
+    std::optional<double> mTicketWorth;
     std::array<ResultGrid, kPredictionGridCount> mGrids;
     int mLastDrawNumber = 0;
     int mValidDraws = 0;

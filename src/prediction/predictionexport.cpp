@@ -1,6 +1,7 @@
 #include "prediction/predictionexport.h"
 
 #include "grid/gridexport.h"
+#include "prediction/money/moneytext.h"
 #include "prediction/predictiontexts.h"
 
 namespace pirumo {
@@ -26,7 +27,10 @@ std::string PredictionToJson(const GaruponPredictor& predictor, const NextDraw& 
         json += grid;
         json += index + 1 < kPredictionGridCount ? ",\n" : "\n";
     }
-    json += "  ]\n}\n";
+    json += "  ],\n  \"ticketWorth\": " +
+            (predictor.TicketWorth() ? std::to_string(RoundedYen(*predictor.TicketWorth()))
+                                     : std::string("null")) +
+            ",\n  \"buying\": " + BuyingCostJson(predictor.BuyingCosts()) + "\n}\n";
     return json;
 }
 
@@ -42,6 +46,11 @@ std::string PredictionToText(const GaruponPredictor& predictor, const NextDraw& 
         text += prediction_text::kGridLabels[static_cast<std::size_t>(index)];
         text += '\n';
         text += GridToText(predictor.Grid(index));
+    }
+    text += '\n';
+    for (const std::string& line :
+         BuyingCostLines(predictor.BuyingCosts(), predictor.TicketWorth())) {
+        text += line + "\n";
     }
     return text;
 }
@@ -62,6 +71,13 @@ std::string PredictionToHtml(const GaruponPredictor& predictor, const NextDraw& 
         body += GridToHtmlTable(predictor.Grid(index));
         body += '\n';
     }
+    const std::vector<std::string> buying =
+        BuyingCostLines(predictor.BuyingCosts(), predictor.TicketWorth());
+    body += "<h2>" + HtmlEscape(buying.front()) + "</h2>\n<ul>\n";
+    for (std::size_t i = 1; i + 1 < buying.size(); ++i) {
+        body += "<li>" + HtmlEscape(buying[i]) + "</li>\n";
+    }
+    body += "</ul>\n<p>" + HtmlEscape(buying.back()) + "</p>\n";
     return HtmlPage(prediction_text::kCaption, body);
 }
 

@@ -4,6 +4,7 @@
 
 #include "history/drawcalendar.h"
 #include "prediction/backtest/prizeclass.h"
+#include "prediction/money/buyingcost.h"
 #include "prediction/predictiontexts.h"
 #include "print/analysisprint.h"
 
@@ -49,6 +50,12 @@ PrintDocument PredictionPrintDocument(const GaruponPredictor& predictor, const D
         document.blocks.push_back(
             {{{FromUtf8(prediction_text::kGridLabels[i]), false}}, &predictor.Grid(index), 1});
     }
+    std::vector<PrintLine> buying;
+    for (const std::string& line :
+         BuyingCostLines(predictor.BuyingCosts(), predictor.TicketWorth())) {
+        buying.push_back({FromUtf8(line)});
+    }
+    document.blocks.push_back({std::move(buying), nullptr, 0});
     const QString odds = QLocale(QLocale::English).toString(kCombinations);
     document.blocks.push_back(
         {{{QStringLiteral(

@@ -4,6 +4,8 @@
 
 #include "history/import/historycsv.h"
 #include "historybodies.h"
+#include "prediction/backtest/backtestexport.h"
+#include "prediction/backtest/numbercheck.h"
 #include "prediction/backtest/prizeclass.h"
 #include "prediction/money/randomtickets.h"
 #include "prediction/money/winningchance.h"
@@ -108,7 +110,30 @@ TEST(MoneyTest, YenText) {
     EXPECT_EQ(YenText(-270600), "-270,600円");
     EXPECT_EQ(GroupedDigits(999), "999");
     EXPECT_EQ(ReturnRateText(107, 200), "53.5%");
+    EXPECT_EQ(ReturnRateText(9985100, 270600), "3,690.0%");
     EXPECT_EQ(ReturnRateText(0, 0), "―");
+}
+
+// Bought at every draw: the yen of the draws with prize data, and how many those are.
+TEST(MoneyTest, NumberCheckCountsYenOfTheDrawsWithPrizes) {
+    std::vector<Draw> rows = {
+        test::MakeDraw(1, {1, 2, 3, 4, 5}, 6), test::MakeDraw(2, {1, 2, 3, 4, 9}, 5),
+        test::MakeDraw(3, {1, 2, 3, 10, 11}, 12), test::MakeDraw(4, {1, 2, 3, 13, 14}, 15)};
+    rows[0].prizes = kDraw1353;
+    rows[1].prizes = DrawPrizes{{0, 2, 30, 900}, {0, 250000, 11000, 900}};
+    rows[3].prizes = kDraw1353;
+    rows[0].date = "2025/01/07";
+    const NumberCheckResult result = CheckNumbers(DrawHistory(rows), {5, 4, 3, 2, 1});
+    EXPECT_EQ(result.won, (std::array<std::int64_t, 4>{9947500, 250000, 0, 1000}));
+    EXPECT_EQ(result.Won(), 10198500);
+    EXPECT_EQ(result.random.spent, 600);
+    EXPECT_EQ(result.wins[kFourthPrize][0].amount, std::nullopt);  // draw 3 has no prize data
+    const std::string text = NumberCheckToText(result);
+    for (const char* part : {"第1回 2025/01/07 9,947,500円", "（賞金のわかる 3 / 4 回分）",
+                             "購入額 600円、当せん金 10,198,500円、回収率 1,699,750.0%",
+                             "2等 250,000円、3等 0円、4等 1,000円"}) {
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+    }
 }
 
 }  // namespace

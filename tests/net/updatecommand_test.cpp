@@ -83,7 +83,9 @@ protected:
     test::LocalHttpServer mServer;
 };
 
-// The bundled results as published, with `more` lines appended.
+// The bundled results as published, with `more` lines appended; their prize columns come after
+// the bonus (kNoPrizes for a draw whose payouts are not out yet).
+constexpr const char* kNoPrizes = ",,,,,,,,";
 std::string BundledCsvWith(const std::string& more) {
     std::string csv = ReadFileBytes(test::RealHistoryCsv());
     return csv + more;
@@ -193,9 +195,11 @@ TEST_F(UpdateCommandTest, SaysWhenNoSourceIsConfigured) {
 // The weekly routine: the published CSV with the draws since the bundled ones.
 TEST_F(UpdateCommandTest, AddsNewDrawsFromAPublishedCsvAndSavesItsUrl) {
     ReplaceHistoryFile(Target(), ReadCsvHistoryFile(test::RealHistoryCsv()));
-    mServer.Serve("/results.csv",
-                  test::Serving(BundledCsvWith("1354,2025/09/30,2,9,15,22,27,4\r\n"
-                                               "1355,2025/10/07,1,5,12,19,30,8\r\n")));
+    mServer.Serve("/results.csv", test::Serving(BundledCsvWith("1354,2025/09/30,2,9,15,22,27,4" +
+                                                               std::string(kNoPrizes) +
+                                                               "\r\n"
+                                                               "1355,2025/10/07,1,5,12,19,30,8" +
+                                                               kNoPrizes + "\r\n")));
     const CliRun run = Update("/results.csv", {QStringLiteral("--save-url")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
@@ -203,16 +207,22 @@ TEST_F(UpdateCommandTest, AddsNewDrawsFromAPublishedCsvAndSavesItsUrl) {
     EXPECT_NE(ReadFileBytes(Settings()).find(mServer.Url("/results.csv")), std::string::npos);
 
     // The saved source serves the next refresh without --url.
-    mServer.Serve("/results.csv",
-                  test::Serving(BundledCsvWith("1354,2025/09/30,2,9,15,22,27,4\r\n"
-                                               "1355,2025/10/07,1,5,12,19,30,8\r\n"
-                                               "1356,2025/10/14,3,7,18,24,29,11\r\n")));
+    mServer.Serve(
+        "/results.csv",
+        test::Serving(BundledCsvWith("1354,2025/09/30,2,9,15,22,27,4" + std::string(kNoPrizes) +
+                                     "\r\n"
+                                     "1355,2025/10/07,1,5,12,19,30,8" +
+                                     kNoPrizes +
+                                     "\r\n"
+                                     "1356,2025/10/14,3,7,18,24,29,11,2,4000000,9,150000,900,"
+                                     "10000,40000,1000\r\n")));
     const CliRun again = Update("");
     ASSERT_EQ(again.exitCode, 0) << again.err;
     const std::vector<Draw> rows = ReadHistoryRows(Target());
     ASSERT_EQ(rows.size(), 1356u);
     Draw last = test::MakeDraw(1356, {3, 7, 18, 24, 29}, 11);
     last.date = "2025/10/14";
+    last.prizes = DrawPrizes{{2, 9, 900, 40000}, {4000000, 150000, 10000, 1000}};
     EXPECT_EQ(rows.back(), last);
     EXPECT_EQ(again.out.substr(0, again.out.find('\n')), "第1356回（2025/10/14）を追加しました。");
 
@@ -230,7 +240,8 @@ TEST_F(UpdateCommandTest, AddsNewDrawsFromAPublishedCsvAndSavesItsUrl) {
 TEST_F(UpdateCommandTest, WarnsOfASkippedDrawAndRefusesUnlessForced) {
     ReplaceHistoryFile(Target(), ReadCsvHistoryFile(test::RealHistoryCsv()));
     const std::string old = ReadFileBytes(Target());
-    mServer.Serve("/gap.csv", test::Serving(BundledCsvWith("1355,2025/10/07,1,5,12,19,30,8\r\n")));
+    mServer.Serve("/gap.csv", test::Serving(BundledCsvWith("1355,2025/10/07,1,5,12,19,30,8" +
+                                                           std::string(kNoPrizes) + "\r\n")));
     const std::string warning =
         "警告: 受信したデータは途中の回が抜けています: 第1354回（1 回分）\n";
 
@@ -254,7 +265,7 @@ TEST_F(UpdateCommandTest, RefusesACsvThatHoldsADrawOtherwise) {
     const auto at = csv.find("\n1000,");
     ASSERT_NE(at, std::string::npos);
     const auto end = csv.find('\r', at + 1);
-    csv.replace(at + 1, end - at - 1, "1000,2016/11/01,1,2,3,4,5,6");
+    csv.replace(at + 1, end - at - 1, "1000,2016/11/01,1,2,3,4,5,6" + std::string(kNoPrizes));
     mServer.Serve("/changed.csv", test::Serving(csv));
 
     const CliRun run = Update("/changed.csv");

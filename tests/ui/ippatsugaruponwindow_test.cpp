@@ -215,7 +215,7 @@ TEST_F(IppatsuGaruponWindowTest, ControlsDoNotOverlap) {
     for (const char* name :
          {"predictionIntroLabel", "cycleLabel", "eliminationLabel", "rapidFireLabel",
           "oneShotLabel", "optionIntroLabel", "CycleGrid", "EliminationGrid", "RapidFireGrid",
-          "OneShotGrid", "closeButton", "printButton"}) {
+          "OneShotGrid", "buyingLabel", "closeButton", "printButton"}) {
         QWidget* w = window->findChild<QWidget*>(QString::fromUtf8(name));
         ASSERT_NE(w, nullptr) << name;
         parts.push_back(w);

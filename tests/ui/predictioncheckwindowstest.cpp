@@ -11,6 +11,7 @@
 #include "modalanswerer.h"
 #include "prediction/backtest/backtestchart.h"
 #include "prediction/backtest/backtestgrids.h"
+#include "prediction/backtest/backtestyenchart.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
 #include "prediction/ui/backtestwindow.h"
@@ -49,7 +50,8 @@ TEST_F(PredictionCheckWindowsTest, BacktestWindowShowsTheCheckAndTheLoggedPredic
     EXPECT_FALSE(window->findChild<QProgressBar*>()->isVisible());
     auto* charts = window->findChild<ChartPane*>();
     ASSERT_NE(charts, nullptr);
-    EXPECT_EQ(charts->Charts(), std::vector<Chart>{BacktestChart(expected, kOneShotGrid)});
+    EXPECT_EQ(charts->Charts(), (std::vector<Chart>{BacktestChart(expected, kOneShotGrid),
+                                                    BacktestYenChart(expected, kOneShotGrid)}));
     EXPECT_EQ(charts->findChild<QLabel*>(QStringLiteral("chartFailureLabel")), nullptr);
 
     // The draws table's two colours, each explained under it in that colour.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "prediction/backtest/backtestmoney.h"
 #include "prediction/backtest/predictionreplay.h"
 
 namespace pirumo {
@@ -23,6 +24,7 @@ BacktestDraw ScoreShownRows(const Draw& draw, std::array<PredictionRows, kMethod
         scored.actual[static_cast<std::size_t>(i)] = draw.Main(i);
     }
     scored.bonus = draw.Bonus();
+    scored.prizes = draw.prizes;
     for (int m = 0; m < kMethodCount; ++m) {
         const auto mi = static_cast<std::size_t>(m);
         scored.shown[mi] = std::move(shown[mi]);
@@ -155,6 +157,7 @@ BacktestResult RunBacktest(const DrawHistory& history, const PredictionOptions& 
             break;
         }
     }
+    result.money = MoneyOfBacktest(result.draws);
     return result;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -10,6 +12,7 @@
 #include "history/drawhistory.h"
 #include "prediction/backtest/prizeclass.h"
 #include "prediction/garuponprediction.h"
+#include "prediction/money/randomtickets.h"
 #include "prediction/predictionoptions.h"
 
 namespace pirumo {
@@ -33,6 +36,7 @@ struct BacktestDraw {
     std::array<int, kMethodCount> matches{};           // pool numbers among the five drawn
     // Per row of each method: its prize class, kNoPrize also for a row that is not a ticket.
     std::array<std::vector<PrizeClass>, kMethodCount> rowPrizes;
+    std::optional<DrawPrizes> prizes;  // the draw's published prizes, when known
 };
 
 // Scores the rows each method showed against a valid draw.
@@ -58,12 +62,19 @@ struct MethodSummary {
     double ExpectedPrizes(int prizeClass) const;  // tickets × probability
 };
 
+// One method in yen: its tickets bought at every checked draw (backtest/backtestmoney.h).
+struct MethodMoney {
+    std::int64_t won = 0;         // the real prizes of the draws with prize data
+    RandomTicketWinnings random;  // spent, draws covered, mean and 95 % range of random tickets
+};
+
 struct BacktestResult {
     int from = 0;
     int to = 0;
     int reflected = 0;
     std::vector<BacktestDraw> draws;
     std::array<MethodSummary, kMethodCount> summary;
+    std::array<MethodMoney, kMethodCount> money;
 };
 
 // A failure the user can act on (a range without draws, too short a history); Japanese message.

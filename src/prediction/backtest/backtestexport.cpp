@@ -2,6 +2,9 @@
 
 #include "grid/gridexport.h"
 #include "prediction/backtest/backtestgrids.h"
+#include "prediction/backtest/backtestmoneygrid.h"
+#include "prediction/money/moneytext.h"
+#include "prediction/money/yentext.h"
 
 namespace pirumo {
 
@@ -42,7 +45,7 @@ std::string DrawToJson(const BacktestDraw& d) {
     return json + "}}";
 }
 
-std::string SummaryToJson(const MethodSummary& s) {
+std::string SummaryToJson(const MethodSummary& s, const MethodMoney& money) {
     std::string json = "{\"draws\": " + std::to_string(s.draws) +
                        ", \"numbers\": " + std::to_string(s.poolNumbers) +
                        ", \"matches\": " + std::to_string(s.matches) +
@@ -57,13 +60,39 @@ std::string SummaryToJson(const MethodSummary& s) {
                 ": {\"won\": " + std::to_string(s.prizes[static_cast<std::size_t>(p)]) +
                 ", \"expected\": " + JsonNumber(s.ExpectedPrizes(p)) + "}";
     }
-    return json + "}}";
+    return json + "}, \"prizeDraws\": " + std::to_string(money.random.coveredDraws) +
+           ", \"spent\": " + std::to_string(money.random.spent) +
+           ", \"won\": " + std::to_string(money.won) +
+           ", \"expectedWon\": " + std::to_string(RoundedYen(money.random.expectedWon)) +
+           ", \"expectedWonLow\": " + std::to_string(money.random.lowWon) +
+           ", \"expectedWonHigh\": " + std::to_string(money.random.highWon) + "}";
 }
 
 std::string SummaryHeading(const BacktestResult& result) {
     return "予想の検証　第" + std::to_string(result.from) + "回～第" + std::to_string(result.to) +
            "回（" + std::to_string(result.draws.size()) + " 回分、反映するオプション " +
            std::to_string(result.reflected) + " 件）";
+}
+
+// Had the numbers been bought once at every draw: what it cost and brought, beside random tickets.
+std::string NumberCheckYenText(const NumberCheckResult& result) {
+    const RandomTicketWinnings& random = result.random;
+    if (random.coveredDraws == 0) {
+        return "\n賞金のデータがないため、金額は計算できません。\n";
+    }
+    std::string text = "\n毎回1口（" + YenText(kTicketPrice) + "）買っていた場合（" +
+                       CoveredDrawsText(random) + "）:\n  購入額 " + YenText(random.spent) +
+                       "、当せん金 " + YenText(result.Won()) + "、回収率 " +
+                       ReturnRateText(static_cast<double>(result.Won()), random.spent) +
+                       "\n  当せん金の内訳:";
+    for (int p = 0; p < kPrizeClassCount; ++p) {
+        const auto pi = static_cast<std::size_t>(p);
+        text += p == 0 ? " " : "、";
+        text += kPrizeClassNames[pi];
+        text += ' ';
+        text += YenText(result.won[pi]);
+    }
+    return text + "\n  無作為な1口を毎回買った場合: " + RandomWinningsText(random) + "\n";
 }
 
 constexpr const char* kChanceNote =
@@ -84,7 +113,8 @@ std::string BacktestToJson(const BacktestResult& result) {
     json += "  ],\n  \"summary\": {\n";
     for (int m = 0; m < kMethodCount; ++m) {
         json += "    " + JsonQuote(kMethodNames[static_cast<std::size_t>(m)]) + ": " +
-                SummaryToJson(result.summary[static_cast<std::size_t>(m)]);
+                SummaryToJson(result.summary[static_cast<std::size_t>(m)],
+                              result.money[static_cast<std::size_t>(m)]);
         json += m + 1 < kMethodCount ? ",\n" : "\n";
     }
     return json + "  }\n}\n";
@@ -93,10 +123,12 @@ std::string BacktestToJson(const BacktestResult& result) {
 std::string BacktestToText(const BacktestResult& result) {
     ResultGrid summary;
     FillBacktestSummaryGrid(result, summary);
+    ResultGrid money;
+    FillBacktestMoneyGrid(result, money);
     ResultGrid draws;
     FillBacktestOverviewGrid(result, draws);
     return SummaryHeading(result) + "\n" + kChanceNote + "\n\n" + GridToText(summary) + "\n" +
-           GridToText(draws);
+           BacktestMoneyNote(result) + "\n" + GridToText(money) + "\n" + GridToText(draws);
 }
 
 std::string BacktestToCsv(const BacktestResult& result) {
@@ -108,10 +140,14 @@ std::string BacktestToCsv(const BacktestResult& result) {
 std::string BacktestToHtml(const BacktestResult& result) {
     ResultGrid summary;
     FillBacktestSummaryGrid(result, summary);
+    ResultGrid money;
+    FillBacktestMoneyGrid(result, money);
     ResultGrid draws;
     FillBacktestOverviewGrid(result, draws);
     const std::string body = "<h1>" + HtmlEscape(SummaryHeading(result)) + "</h1>\n<p>" +
                              HtmlEscape(kChanceNote) + "</p>\n" + GridToHtmlTable(summary) +
+                             "\n<h2>金額</h2>\n<p>" + HtmlEscape(BacktestMoneyNote(result)) +
+                             "</p>\n" + GridToHtmlTable(money) +
                              "\n<h2>回ごとの予想と当選数字</h2>\n" + GridToHtmlTable(draws) + "\n";
     return HtmlPage("予想の検証", body);
 }
@@ -129,7 +165,20 @@ std::string NumberCheckToJson(const NumberCheckResult& result) {
         json +=
             JsonQuote(kPrizeClassNames[static_cast<std::size_t>(p)]) + ": " + JsonArray(numbers);
     }
-    json += "\n  },\n  \"odds\": {";
+    json += "\n  },\n  \"prizeDraws\": " + std::to_string(result.random.coveredDraws) +
+            ",\n  \"spent\": " + std::to_string(result.random.spent) +
+            ",\n  \"won\": " + std::to_string(result.Won()) + ",\n  \"prizes\": {";
+    for (int p = 0; p < kPrizeClassCount; ++p) {
+        const auto pi = static_cast<std::size_t>(p);
+        json += p == 0 ? "\n    " : ",\n    ";
+        json += JsonQuote(kPrizeClassNames[pi]) +
+                ": {\"wins\": " + std::to_string(result.wins[pi].size()) +
+                ", \"amount\": " + std::to_string(result.won[pi]) + "}";
+    }
+    json += "\n  },\n  \"expectedWon\": " + std::to_string(RoundedYen(result.random.expectedWon)) +
+            ",\n  \"expectedWonLow\": " + std::to_string(result.random.lowWon) +
+            ",\n  \"expectedWonHigh\": " + std::to_string(result.random.highWon);
+    json += ",\n  \"odds\": {";
     for (int p = 0; p < kPrizeClassCount; ++p) {
         json += p == 0 ? "\n    " : ",\n    ";
         json += JsonQuote(kPrizeClassNames[static_cast<std::size_t>(p)]) + ": {\"combinations\": " +
@@ -156,10 +205,15 @@ std::string NumberCheckToText(const NumberCheckResult& result) {
         } else {
             for (const WinningDraw& w : wins) {
                 text += "\n  第" + std::to_string(w.drawNumber) + "回 " + w.date;
+                if (w.amount) {
+                    text += ' ';
+                    text += YenText(*w.amount);
+                }
             }
         }
         text += "\n";
     }
+    text += NumberCheckYenText(result);
     text += "\n1口が1回の抽せんで当たる確率（どの組合せも毎回同じです）:\n";
     for (int p = 0; p < kPrizeClassCount; ++p) {
         text += std::string(kPrizeClassNames[static_cast<std::size_t>(p)]) + ": " +

@@ -34,14 +34,32 @@ NumberCheckResult CheckNumbers(const DrawHistory& history, const std::array<int,
     NumberCheckResult result;
     result.numbers = numbers;
     std::sort(result.numbers.begin(), result.numbers.end());
+    std::vector<TicketPurchase> purchases;
     history.ForEachValidDraw([&](const Draw& draw) {
         ++result.draws;
+        purchases.push_back({draw.prizes, 1});
         const PrizeClass prize = ClassifyTicket(result.numbers, draw);
-        if (prize != kNoPrize) {
-            result.wins[static_cast<std::size_t>(prize)].push_back({draw.drawNumber, draw.date});
+        if (prize == kNoPrize) {
+            return;
         }
+        const auto p = static_cast<std::size_t>(prize);
+        std::optional<std::int64_t> amount;
+        if (draw.prizes) {
+            amount = draw.prizes->amount[p];
+            result.won[p] += *amount;
+        }
+        result.wins[p].push_back({draw.drawNumber, draw.date, amount});
     });
+    result.random = SimulateRandomTickets(purchases);
     return result;
+}
+
+std::int64_t NumberCheckResult::Won() const {
+    std::int64_t total = 0;
+    for (const std::int64_t yen : won) {
+        total += yen;
+    }
+    return total;
 }
 
 }  // namespace pirumo

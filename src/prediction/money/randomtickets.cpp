@@ -36,11 +36,14 @@ int WinningClass(std::mt19937_64& engine) {
     return kFourthPrize;
 }
 
+double WinsPerRun(std::int64_t tickets) {
+    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
+    return static_cast<double>(tickets) * winChance;
+}
+
 // Runs of a simulation of this many tickets: fewer for very many, so that the work stays bounded.
 int SimulationRuns(std::int64_t tickets) {
-    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
-    const double winsPerRun = static_cast<double>(tickets) * winChance;
-    return static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun,
+    return static_cast<int>(std::clamp(kMaxSimulatedWins / WinsPerRun(tickets),
                                        static_cast<double>(kMinRuns),
                                        static_cast<double>(kSimulationRuns)));
 }
@@ -49,9 +52,10 @@ int SimulationRuns(std::int64_t tickets) {
 // Tickets in a row are independent trials: the gap to the next winning ticket is geometric.
 template <typename OnWin>
 void SimulateRun(std::mt19937_64& engine, std::int64_t tickets, OnWin&& onWin) {
-    static const double logMiss = std::log1p(-static_cast<double>(kWinningTotal) / kCombinations);
+    static const double perLogMiss =
+        1 / std::log1p(-static_cast<double>(kWinningTotal) / kCombinations);
     for (std::int64_t ticket = 0;;) {
-        const double gap = std::floor(std::log(UniformOpenClosed(engine)) / logMiss);
+        const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
         if (gap >= static_cast<double>(tickets - ticket)) {
             return;
         }
@@ -63,6 +67,44 @@ void SimulateRun(std::mt19937_64& engine, std::int64_t tickets, OnWin&& onWin) {
 struct CoveredDraw {
     std::int64_t lastTicket = 0;  // tickets bought up to and including this draw
     std::array<std::int64_t, kPrizeClassCount> amount{};
+};
+
+// Finds the draw a winning ticket was bought for. With fewer winners a run than draws, a table by
+// ticket answers at once; with more, walking through the draws costs little beside the winners
+// and reads memory in order.
+class TicketDraws {
+public:
+    static constexpr std::int64_t kMaxTableTickets = std::int64_t{1} << 22;
+
+    TicketDraws(const std::vector<CoveredDraw>& covered, std::int64_t tickets, double winsPerRun)
+        : mCovered(covered) {
+        if (tickets <= kMaxTableTickets && winsPerRun < static_cast<double>(covered.size())) {
+            mTable.reserve(static_cast<std::size_t>(tickets));
+            for (std::size_t d = 0; d < covered.size(); ++d) {
+                mTable.resize(static_cast<std::size_t>(covered[d].lastTicket),
+                              static_cast<std::uint32_t>(d));
+            }
+        }
+    }
+
+    // Before each run: its winners come in increasing order.
+    void Restart() { mWalked = 0; }
+
+    // The draw of 1-based ticket `ticket`.
+    const CoveredDraw& Of(std::int64_t ticket) {
+        if (!mTable.empty()) {
+            return mCovered[mTable[static_cast<std::size_t>(ticket - 1)]];
+        }
+        while (mCovered[mWalked].lastTicket < ticket) {
+            ++mWalked;
+        }
+        return mCovered[mWalked];
+    }
+
+private:
+    const std::vector<CoveredDraw>& mCovered;
+    std::vector<std::uint32_t> mTable;
+    std::size_t mWalked = 0;
 };
 
 }  // namespace
@@ -130,8 +172,9 @@ std::vector<RandomTicketWinnings> SimulateRandomTicketsRunning(
     std::mt19937_64 engine(kSimulationSeed);
     // totals[k * runs + r]: run r's winnings up to end k.
     std::vector<std::int64_t> totals(ends.size() * static_cast<std::size_t>(runs));
+    TicketDraws drawOf(covered, running.tickets, WinsPerRun(running.tickets));
     for (int r = 0; r < runs; ++r) {
-        std::size_t draw = 0;
+        drawOf.Restart();
         std::size_t k = 0;
         std::int64_t total = 0;
         // Ends that lie before a ticket keep the total so far.
@@ -142,10 +185,7 @@ std::vector<RandomTicketWinnings> SimulateRandomTicketsRunning(
         };
         SimulateRun(engine, running.tickets, [&](std::int64_t ticket, int prizeClass) {
             closeEndsBefore(ticket);
-            while (covered[draw].lastTicket < ticket) {
-                ++draw;
-            }
-            total += covered[draw].amount[static_cast<std::size_t>(prizeClass)];
+            total += drawOf.Of(ticket).amount[static_cast<std::size_t>(prizeClass)];
         });
         closeEndsBefore(running.tickets + 1);
     }

@@ -1,6 +1,6 @@
 #include "prediction/money/yentext.h"
 
-#include <cstdio>
+#include <cmath>
 
 namespace pirumo {
 
@@ -24,9 +24,8 @@ std::string ReturnRateText(double won, std::int64_t spent) {
     if (spent <= 0) {
         return "―";
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f%%", 100.0 * won / static_cast<double>(spent));
-    return text;
+    const long long tenths = std::llround(1000.0 * won / static_cast<double>(spent));
+    return GroupedDigits(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
 }
 
 }  // namespace pirumo

@@ -12,6 +12,8 @@
 
 #include "prediction/backtest/backtestchart.h"
 #include "prediction/backtest/backtestgrids.h"
+#include "prediction/backtest/backtestmoneygrid.h"
+#include "prediction/backtest/backtestyenchart.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
 #include "widgets/chartpane.h"
@@ -103,10 +105,22 @@ BacktestWindow::BacktestWindow(WindowHost& host, const PredictionOptions& option
 
 BacktestWindow::~BacktestWindow() = default;
 
+// The matches per method, then the same tickets in yen.
 QWidget* BacktestWindow::CreateSummaryArea() {
-    mSummary = new GridView(this);
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    mSummary = new GridView(area);
     mSummary->setObjectName(QStringLiteral("summaryGrid"));
-    return mSummary;
+    mMoneyNote = new QLabel(area);
+    mMoneyNote->setObjectName(QStringLiteral("moneyNoteLabel"));
+    mMoneyNote->setWordWrap(true);
+    mMoney = new GridView(area);
+    mMoney->setObjectName(QStringLiteral("moneyGrid"));
+    layout->addWidget(mSummary);
+    layout->addWidget(mMoneyNote);
+    layout->addWidget(mMoney);
+    return area;
 }
 
 QWidget* BacktestWindow::CreateDetailArea() {
@@ -272,12 +286,17 @@ void BacktestWindow::ShowResult() {
     FillBacktestSummaryGrid(result, mSummaryGrid);
     mSummary->SetGrid(mSummaryGrid);
     mSummary->setFixedHeight(mSummary->sizeHint().height());
+    mMoneyNote->setText(QString::fromStdString(BacktestMoneyNote(result)));
+    FillBacktestMoneyGrid(result, mMoneyGrid);
+    mMoney->SetGrid(mMoneyGrid);
+    mMoney->setFixedHeight(mMoney->sizeHint().height());
     ShowMethod(mMethod->currentIndex());
 }
 
 void BacktestWindow::ShowMethod(int method) {
     const BacktestResult& result = mJob->Result();
-    mChart->Show(std::vector<Chart>{BacktestChart(result, method)});
+    mChart->Show(
+        std::vector<Chart>{BacktestChart(result, method), BacktestYenChart(result, method)});
     FillBacktestDrawGrid(result, method, mDrawGrid);
     mDraws->SetGrid(mDrawGrid);
 }

@@ -66,6 +66,7 @@ private:
     BacktestJob* mJob = nullptr;
     bool mShown = false;
     ResultGrid mSummaryGrid;
+    ResultGrid mMoneyGrid;
     ResultGrid mDrawGrid;
     ResultGrid mLogGrid;
     QLabel* mHeading = nullptr;
@@ -76,6 +77,8 @@ private:
     QPushButton* mCancel = nullptr;
     QTimer* mProgressTimer = nullptr;
     GridView* mSummary = nullptr;
+    QLabel* mMoneyNote = nullptr;
+    GridView* mMoney = nullptr;
     QComboBox* mMethod = nullptr;
     ChartPane* mChart = nullptr;
     QTabWidget* mTabs = nullptr;

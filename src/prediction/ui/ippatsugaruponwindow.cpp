@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "prediction/initfile.h"
+#include "prediction/money/buyingcost.h"
 #include "prediction/predictiontexts.h"
 #include "print/predictionprint.h"
 #include "print/ui/printpreview.h"
@@ -114,8 +115,12 @@ QWidget* IppatsuGaruponWindow::CreatePredictionFrame() {
         mGridViews[i] = view;
         layout->addWidget(view, 0, Qt::AlignLeft);
     }
-    // The introduction wraps to the width the grid labels need.
+    layout->addSpacing(6);
+    mBuying = AddLabel(*frame, "buyingLabel", "", true);
+    layout->addWidget(mBuying);
+    // The introduction and the buying lines wrap to the width the grid labels need.
     intro->setMaximumWidth(frame->sizeHint().width());
+    mBuying->setFixedWidth(frame->sizeHint().width());
     return frame;
 }
 
@@ -235,6 +240,17 @@ void IppatsuGaruponWindow::ShowPredictionGrids() {
         view->setFixedSize(view->sizeHint());
     }
     mGridsShown = true;
+    QStringList buying;
+    for (const std::string& line :
+         BuyingCostLines(mPredictor.BuyingCosts(), mPredictor.TicketWorth())) {
+        buying << QString::fromStdString(line);
+    }
+    mBuying->setText(buying.join(QLatin1Char('\n')));
+    // The layout would give a wrapped label the height of its widest form.
+    mBuying->setFixedHeight(mBuying->heightForWidth(mBuying->width()));
+    // The frame's layout learns the new height before the client's asks it for its size.
+    mBuying->parentWidget()->layout()->activate();
+    mClient->layout()->activate();
     mClient->resize(mClient->minimumSizeHint());
 }
 

@@ -68,6 +68,7 @@ private:
     std::array<QRadioButton*, PredictionOptions::kCount> mDontReflect{};
     QWidget* mClient = nullptr;     // inside a scroll area
     QLabel* mTargetDraw = nullptr;  // the draw predicted for, or why nothing is predicted
+    QLabel* mBuying = nullptr;      // what buying the prediction costs, method by method
     QPushButton* mClose = nullptr;
     QPushButton* mPrint = nullptr;
     bool mGridsShown = false;
