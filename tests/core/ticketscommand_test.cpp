@@ -72,6 +72,34 @@ TEST_F(TicketsCommandTest, RefusesBadInputInJapaneseAndLeavesTheFileAlone) {
     }
 }
 
+// An import that adds a draw reports the tickets bought for it, as a refresh does.
+TEST_F(TicketsCommandTest, AnImportThatAddsADrawChecksTheTicketsForIt) {
+    const Draw next = test::SomeDraws(11).back();
+    std::vector<std::string> numbers = {"add"};
+    for (int i = 0; i < 5; ++i) {
+        numbers.push_back(std::to_string(next.Main(i)));
+    }
+    ASSERT_EQ(Tickets(numbers).status, 0);
+    std::string csv = "回数,第1数字,第2数字,第3数字,第4数字,第5数字,ボーナス数字\n";
+    for (const Draw& d : test::SomeDraws(11)) {
+        csv += std::to_string(d.drawNumber);
+        for (int f = 0; f < Draw::kFieldCount; ++f) {
+            csv += ',';
+            csv += std::to_string(d.numbers[static_cast<std::size_t>(f)]);
+        }
+        csv += "\n";
+    }
+    test::WriteFileBytes(mFolder.Path() / "draws.csv", csv);
+    const test::CliResult run =
+        RunCliIn(mFolder, {"--db", (mFolder.Path() / "Pirumo.mdb").string(), "import",
+                           (mFolder.Path() / "draws.csv").string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\n第11回：あなたの数字 1口のうち 1等 1口（賞金データなし）\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(ReadSavedTickets(mFolder.Path() / "Pirumo.mdb").size(), 1u);
+}
+
 TEST_F(TicketsCommandTest, TheLedgerComesInThreeForms) {
     ASSERT_EQ(Tickets({"add", "1", "2", "3", "4", "5", "--from", "1"}).status, 0);
     const test::CliResult text = Tickets({"ledger"});
