@@ -24,6 +24,20 @@ void BM_RandomTicketRange(benchmark::State& state) {
 }
 BENCHMARK(BM_RandomTicketRange)->Arg(1)->Arg(4)->Arg(1287)->Unit(benchmark::kMillisecond);
 
+// The running 95 % range behind the cumulative yen chart: four tickets a draw over the history.
+void BM_RunningRange(benchmark::State& state) {
+    static const std::vector<pirumo::Draw> rows =
+        pirumo::ReadCsvHistoryFile(PIRUMO_BUNDLED_HISTORY_CSV);
+    std::vector<pirumo::TicketPurchase> purchases;
+    for (const pirumo::Draw& d : rows) {
+        purchases.push_back({d.prizes, 4});
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pirumo::SimulateRunningRange(purchases, 200).high.back());
+    }
+}
+BENCHMARK(BM_RunningRange)->Unit(benchmark::kMillisecond);
+
 // The yen of 予想の検証 over the published history: four methods' tickets at 1,303 draws, each
 // against random tickets (the replay itself is measured in backtest_bench).
 void BM_BacktestMoney(benchmark::State& state) {

@@ -33,22 +33,6 @@ std::size_t BlankBefore(std::string_view text) {
     return text.ends_with(kIdeographicSpace) ? kIdeographicSpace.size() : 0;
 }
 
-// The value of the digit at the start of text, and its length in bytes; -1 for no digit.
-int DigitAt(std::string_view text, std::size_t& length) {
-    if (!text.empty() && text.front() >= '0' && text.front() <= '9') {
-        length = 1;
-        return text.front() - '0';
-    }
-    if (text.size() >= 3 && text.starts_with(kFullWidthDigitLead)) {
-        const auto last = static_cast<unsigned char>(text[2]);
-        if (last >= 0x90 && last <= 0x99) {
-            length = 3;
-            return last - 0x90;
-        }
-    }
-    return -1;
-}
-
 // Reads a run of digits from the start of text (consumed), with the number of digits read.
 std::optional<int> TakeDigits(std::string_view& text, int& digits) {
     int value = 0;
@@ -131,6 +115,21 @@ std::string ReadDate(std::string_view text, const std::string& where, int drawNu
 }
 
 }  // namespace
+
+int DigitAt(std::string_view text, std::size_t& length) {
+    if (!text.empty() && text.front() >= '0' && text.front() <= '9') {
+        length = 1;
+        return text.front() - '0';
+    }
+    if (text.size() >= 3 && text.starts_with(kFullWidthDigitLead)) {
+        const auto last = static_cast<unsigned char>(text[2]);
+        if (last >= 0x90 && last <= 0x99) {
+            length = 3;
+            return last - 0x90;
+        }
+    }
+    return -1;
+}
 
 std::string_view TrimField(std::string_view text) {
     while (const std::size_t n = BlankAt(text)) {

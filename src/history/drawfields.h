@@ -16,6 +16,10 @@ namespace pirumo {
 
 std::string_view TrimField(std::string_view text);
 
+// The value of the digit (half- or full-width) at the start of text and its length in bytes;
+// -1 when text does not start with a digit.
+int DigitAt(std::string_view text, std::size_t& length);
+
 struct NumberText {
     enum class Kind { kEmpty, kNumber, kWrong };
     Kind kind = Kind::kEmpty;

@@ -10,7 +10,6 @@ namespace pirumo {
 
 namespace {
 
-constexpr std::string_view kFullWidthDigitLead = "\xEF\xBC";  // U+FF10..U+FF19: EF BC 90..99
 constexpr std::string_view kFullWidthComma = "，";
 
 std::string_view WithoutSuffix(std::string_view text) {
@@ -20,22 +19,6 @@ std::string_view WithoutSuffix(std::string_view text) {
         }
     }
     return text;
-}
-
-// The digit at the start of text and its length in bytes; -1 when there is none.
-int DigitAt(std::string_view text, std::size_t& length) {
-    if (!text.empty() && text.front() >= '0' && text.front() <= '9') {
-        length = 1;
-        return text.front() - '0';
-    }
-    if (text.size() >= 3 && text.starts_with(kFullWidthDigitLead)) {
-        const auto last = static_cast<unsigned char>(text[2]);
-        if (last >= 0x90 && last <= 0x99) {
-            length = 3;
-            return last - 0x90;
-        }
-    }
-    return -1;
 }
 
 }  // namespace

@@ -99,11 +99,23 @@ void ExpectYen(const BacktestResult& result, const std::map<int, PublishedDraw>&
         const Expected e = DirectYen(result, m, published, lastWithPrizes);
         const MethodMoney& money = result.money[static_cast<std::size_t>(m)];
         const Chart chart = BacktestYenChart(result, m);
-        ASSERT_EQ(chart.series.size(), 3u);
-        EXPECT_EQ(chart.series[0].y.back(), e.spent);
-        EXPECT_NEAR(chart.series[1].y.back(), e.expectedWon, 1e-6 * e.expectedWon);
-        EXPECT_EQ(chart.series[2].y.back(), e.won);
-        EXPECT_EQ(chart.series[2].x.size(), result.draws.size());
+        ASSERT_EQ(chart.series.size(), 4u);
+        EXPECT_EQ(chart.series[1].y.back(), e.spent);
+        EXPECT_NEAR(chart.series[2].y.back(), e.expectedWon, 1e-6 * e.expectedWon);
+        EXPECT_EQ(chart.series[3].y.back(), e.won);
+        EXPECT_EQ(chart.series[3].x.size(), result.draws.size());
+        // Every random buyer's winnings only grow: so do both edges of their range.
+        const ChartSeries& band = chart.series[0];
+        ASSERT_FALSE(band.x.empty());
+        EXPECT_EQ(band.x.back(), result.draws.back().drawNumber);
+        for (std::size_t k = 0; k < band.x.size(); ++k) {
+            EXPECT_LE(band.low[k], band.y[k]);
+            if (k > 0) {
+                EXPECT_GT(band.x[k], band.x[k - 1]);
+                EXPECT_GE(band.low[k], band.low[k - 1]);
+                EXPECT_GE(band.y[k], band.y[k - 1]);
+            }
+        }
         EXPECT_EQ(money.random.spent, e.spent);
         EXPECT_EQ(money.won, e.won);
         EXPECT_NEAR(money.random.expectedWon, e.expectedWon, 1e-6 * e.expectedWon);

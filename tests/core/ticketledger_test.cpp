@@ -126,10 +126,13 @@ TEST(TicketLedger, TotalsEqualADirectSumOverTheDrawsWithPrizes) {
     EXPECT_NEAR(ledger.draws.back().cumulativeExpected, expected, 1e-6);
     EXPECT_LE(static_cast<double>(ledger.random.lowWon), ledger.random.expectedWon);
     EXPECT_GE(static_cast<double>(ledger.random.highWon), ledger.random.expectedWon);
-    // The chart's last range is the total's.
+    // The chart's running range reaches the last draw and only grows.
     ASSERT_FALSE(ledger.rangePoints.empty());
-    EXPECT_EQ(ledger.rangePoints.back().drawNumber, 59);
-    EXPECT_EQ(ledger.rangePoints.back().random.highWon, ledger.random.highWon);
+    EXPECT_EQ(ledger.rangePoints.back().drawNumber, ledger.draws.back().result.drawNumber);
+    for (std::size_t k = 1; k < ledger.rangePoints.size(); ++k) {
+        EXPECT_LE(ledger.rangePoints[k - 1].high, ledger.rangePoints[k].high);
+        EXPECT_LE(ledger.rangePoints[k].low, ledger.rangePoints[k].high);
+    }
     EXPECT_EQ(ledger.draws.back().cumulativeSpent, spent);
     EXPECT_EQ(ledger.draws.back().cumulativeWon, won);
 
@@ -138,7 +141,7 @@ TEST(TicketLedger, TotalsEqualADirectSumOverTheDrawsWithPrizes) {
     ASSERT_EQ(chart.series.size(), 4u);
     EXPECT_EQ(chart.series[3].y.back(), static_cast<double>(won));
     EXPECT_EQ(chart.series[2].y.back(), static_cast<double>(spent));
-    EXPECT_EQ(chart.series[0].low.back(), static_cast<double>(ledger.random.lowWon));
+    EXPECT_EQ(chart.series[0].low.back(), static_cast<double>(ledger.rangePoints.back().low));
     EXPECT_EQ(static_cast<int>(chart.series[1].x.size()), priced);
 
     const std::string json = TicketLedgerToJson(ledger);

@@ -31,23 +31,5 @@ TEST(WinningPatterns, GiveTheSimulationsFiguresForOneDraw) {
     }
 }
 
-// A running range is the range of the purchases up to it.
-TEST(WinningPatterns, TheLastRunningRangeIsTheTotals) {
-    DrawPrizes prizes;
-    prizes.amount = {9000000, 150000, 11000, 900};
-    std::vector<TicketPurchase> purchases(40, TicketPurchase{prizes, 3});
-    purchases[7].prizes.reset();
-    const std::size_t ends[] = {5, 20, 39};
-    const std::vector<RandomTicketWinnings> running = SimulateRandomTicketsRunning(purchases, ends);
-    const RandomTicketWinnings total = SimulateRandomTickets(purchases);
-    EXPECT_EQ(running[2].lowWon, total.lowWon);
-    EXPECT_EQ(running[2].highWon, total.highWon);
-    EXPECT_EQ(running[2].coveredDraws, 39);
-    EXPECT_EQ(running[1].draws, 21);
-    EXPECT_EQ(running[0].spent, 6 * 3 * kTicketPrice);
-    EXPECT_LE(running[0].highWon, running[1].highWon);
-    EXPECT_LE(running[1].highWon, running[2].highWon);
-}
-
 }  // namespace
 }  // namespace pirumo

@@ -23,13 +23,15 @@ Chart BacktestYenChart(const BacktestResult& result, int method) {
     double spentSum = 0;
     double expectedSum = 0;
     double wonSum = 0;
+    std::vector<TicketPurchase> purchases;
     for (const BacktestDraw& draw : result.draws) {
+        const auto tickets =
+            std::count_if(draw.shown[m].begin(), draw.shown[m].end(),
+                          [](const std::vector<int>& row) { return IsTicket(row); });
+        purchases.push_back({draw.prizes, tickets});
         if (draw.prizes) {
-            const auto tickets = static_cast<double>(
-                std::count_if(draw.shown[m].begin(), draw.shown[m].end(),
-                              [](const std::vector<int>& row) { return IsTicket(row); }));
-            spentSum += tickets * kTicketPrice;
-            expectedSum += tickets * ExpectedTicketWinnings(*draw.prizes);
+            spentSum += static_cast<double>(tickets * kTicketPrice);
+            expectedSum += static_cast<double>(tickets) * ExpectedTicketWinnings(*draw.prizes);
             wonSum += static_cast<double>(WonAtDraw(draw, method));
         }
         for (ChartSeries* series : {&spent, &expected, &won}) {
@@ -39,13 +41,26 @@ Chart BacktestYenChart(const BacktestResult& result, int method) {
         expected.y.push_back(expectedSum);
         won.y.push_back(wonSum);
     }
+    // The band is drawn at most kBandPoints times: enough for a line across the chart.
+    constexpr int kBandPoints = 200;
+    const RunningRange range = SimulateRunningRange(purchases, kBandPoints);
+    ChartSeries band{.kind = ChartSeriesKind::Band,
+                     .role = ChartRole::ChanceRange,
+                     .name = "無作為に買った場合の 95 % 範囲"};
+    double top = 1;
+    for (std::size_t k = 0; k < range.at.size(); ++k) {
+        band.x.push_back(result.draws[static_cast<std::size_t>(range.at[k])].drawNumber);
+        band.y.push_back(static_cast<double>(range.high[k]));
+        band.low.push_back(static_cast<double>(range.low[k]));
+        top = std::max(top, band.y.back());
+    }
     if (!result.draws.empty()) {
         chart.x.min = result.draws.front().drawNumber;
         chart.x.max = result.draws.back().drawNumber;
     }
-    chart.y.max = std::max({spentSum, expectedSum, wonSum, 1.0}) * 1.05;
+    chart.y.max = std::max({spentSum, expectedSum, wonSum, top}) * 1.05;
     chart.y.roundTicks = true;
-    chart.series = {std::move(spent), std::move(expected), std::move(won)};
+    chart.series = {std::move(band), std::move(spent), std::move(expected), std::move(won)};
     return chart;
 }
 

@@ -7,7 +7,7 @@ namespace pirumo {
 
 // One method's tickets in yen, cumulative over the checked draws: what buying them cost, what
 // they won with each draw's real prizes, and what the same number of random tickets would win on
-// average. Draws without prize data add nothing, as in the yen table.
+// average and within its 95 % range. Draws without prize data add nothing, as in the yen table.
 Chart BacktestYenChart(const BacktestResult& result, int method);
 
 }  // namespace pirumo

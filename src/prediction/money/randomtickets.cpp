@@ -36,34 +36,6 @@ int WinningClass(std::mt19937_64& engine) {
     return kFourthPrize;
 }
 
-double WinsPerRun(std::int64_t tickets) {
-    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
-    return static_cast<double>(tickets) * winChance;
-}
-
-// Runs of a simulation of this many tickets: fewer for very many, so that the work stays bounded.
-int SimulationRuns(std::int64_t tickets) {
-    return static_cast<int>(std::clamp(kMaxSimulatedWins / WinsPerRun(tickets),
-                                       static_cast<double>(kMinRuns),
-                                       static_cast<double>(kSimulationRuns)));
-}
-
-// One run: onWin(ticket, class) for each winning ticket (1-based) among `tickets`, in order.
-// Tickets in a row are independent trials: the gap to the next winning ticket is geometric.
-template <typename OnWin>
-void SimulateRun(std::mt19937_64& engine, std::int64_t tickets, OnWin&& onWin) {
-    static const double perLogMiss =
-        1 / std::log1p(-static_cast<double>(kWinningTotal) / kCombinations);
-    for (std::int64_t ticket = 0;;) {
-        const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
-        if (gap >= static_cast<double>(tickets - ticket)) {
-            return;
-        }
-        ticket += static_cast<std::int64_t>(gap) + 1;
-        onWin(ticket, WinningClass(engine));
-    }
-}
-
 struct CoveredDraw {
     std::int64_t lastTicket = 0;  // tickets bought up to and including this draw
     std::array<std::int64_t, kPrizeClassCount> amount{};
@@ -131,87 +103,149 @@ std::optional<double> AverageTicketWinnings(const std::vector<Draw>& rows) {
 }
 
 RandomTicketWinnings SimulateRandomTickets(std::span<const TicketPurchase> purchases) {
-    if (purchases.empty()) {
-        return {};
+    RandomTicketWinnings result;
+    std::vector<CoveredDraw> covered;
+    for (const TicketPurchase& p : purchases) {
+        if (p.tickets <= 0) {
+            continue;
+        }
+        ++result.draws;
+        if (!p.prizes) {
+            continue;
+        }
+        ++result.coveredDraws;
+        result.tickets += p.tickets;
+        result.expectedWon += static_cast<double>(p.tickets) * ExpectedTicketWinnings(*p.prizes);
+        covered.push_back({result.tickets, p.prizes->amount});
     }
-    const std::size_t last = purchases.size() - 1;
-    return SimulateRandomTicketsRunning(purchases, std::span(&last, 1)).front();
+    result.spent = result.tickets * kTicketPrice;
+    if (result.tickets == 0) {
+        return result;
+    }
+
+    // Tickets in a row are independent trials: the gap to the next winning ticket is geometric.
+    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
+    const double perLogMiss = 1 / std::log1p(-winChance);
+    const double winsPerRun = static_cast<double>(result.tickets) * winChance;
+    const int runs =
+        static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun, static_cast<double>(kMinRuns),
+                                    static_cast<double>(kSimulationRuns)));
+    std::mt19937_64 engine(kSimulationSeed);
+    std::vector<std::int64_t> totals(static_cast<std::size_t>(runs));
+    TicketDraws drawOf(covered, result.tickets, winsPerRun);
+    for (std::int64_t& total : totals) {
+        drawOf.Restart();
+        for (std::int64_t ticket = 0;;) {
+            const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
+            if (gap >= static_cast<double>(result.tickets - ticket)) {
+                break;
+            }
+            ticket += static_cast<std::int64_t>(gap) + 1;  // 1-based number of the winner
+            total += drawOf.Of(ticket).amount[static_cast<std::size_t>(WinningClass(engine))];
+        }
+    }
+    const auto low = totals.begin() + runs / 40;                   // the 2.5 % point
+    const auto high = totals.begin() + (runs * 39 + 39) / 40 - 1;  // the 97.5 % point
+    std::nth_element(totals.begin(), low, totals.end());
+    result.lowWon = *low;
+    std::nth_element(totals.begin(), high, totals.end());
+    result.highWon = *high;
+    return result;
 }
 
-std::vector<RandomTicketWinnings> SimulateRandomTicketsRunning(
-    std::span<const TicketPurchase> purchases, std::span<const std::size_t> ends) {
-    std::vector<RandomTicketWinnings> results(ends.size());
+RunningRange SimulateRunningRange(std::span<const TicketPurchase> purchases, int maxPoints) {
+    RunningRange range;
+    const auto count = static_cast<int>(purchases.size());
+    if (count == 0 || maxPoints < 1) {
+        return range;
+    }
     std::vector<CoveredDraw> covered;
-    // Per end: the tickets at covered draws up to it.
-    std::vector<std::int64_t> endTickets(ends.size());
-    RandomTicketWinnings running;
-    std::size_t end = 0;
-    for (std::size_t i = 0; i < purchases.size() && end < ends.size(); ++i) {
-        const TicketPurchase& p = purchases[i];
-        if (p.tickets > 0) {
-            ++running.draws;
-            if (p.prizes) {
-                ++running.coveredDraws;
-                running.tickets += p.tickets;
-                running.expectedWon +=
-                    static_cast<double>(p.tickets) * ExpectedTicketWinnings(*p.prizes);
-                covered.push_back({running.tickets, p.prizes->amount});
-            }
+    std::int64_t tickets = 0;
+    std::vector<std::int64_t> ticketsAtPoint;  // covered tickets bought up to each point
+    const int step = (count + maxPoints - 1) / maxPoints;
+    for (int i = 0; i < count; ++i) {
+        const TicketPurchase& p = purchases[static_cast<std::size_t>(i)];
+        if (p.prizes && p.tickets > 0) {
+            tickets += p.tickets;
+            covered.push_back({tickets, p.prizes->amount});
         }
-        running.spent = running.tickets * kTicketPrice;
-        for (; end < ends.size() && ends[end] == i; ++end) {
-            results[end] = running;
-            endTickets[end] = running.tickets;
+        if ((i + 1) % step == 0 || i + 1 == count) {
+            range.at.push_back(i);
+            ticketsAtPoint.push_back(tickets);
         }
     }
-    if (running.tickets == 0) {
-        return results;
+    const std::size_t points = range.at.size();
+    range.low.assign(points, 0);
+    range.high.assign(points, 0);
+    if (tickets == 0) {
+        return range;
     }
 
-    const int runs = SimulationRuns(running.tickets);
+    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
+    const double perLogMiss = 1 / std::log1p(-winChance);
+    const double winsPerRun = static_cast<double>(tickets) * winChance;
+    const int runs =
+        static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun, static_cast<double>(kMinRuns),
+                                    static_cast<double>(kRunningRangeRuns)));
     std::mt19937_64 engine(kSimulationSeed);
-    // totals[k * runs + r]: run r's winnings up to end k.
-    std::vector<std::int64_t> totals(ends.size() * static_cast<std::size_t>(runs));
-    TicketDraws drawOf(covered, running.tickets, WinsPerRun(running.tickets));
-    for (int r = 0; r < runs; ++r) {
+    // totals[k][r]: what run r had won by point k.
+    std::vector<std::vector<std::int64_t>> totals(
+        points, std::vector<std::int64_t>(static_cast<std::size_t>(runs)));
+    TicketDraws drawOf(covered, tickets, winsPerRun);
+    for (std::size_t r = 0; r < static_cast<std::size_t>(runs); ++r) {
         drawOf.Restart();
-        std::size_t k = 0;
         std::int64_t total = 0;
-        // Ends that lie before a ticket keep the total so far.
-        const auto closeEndsBefore = [&](std::int64_t ticket) {
-            for (; k < ends.size() && endTickets[k] < ticket; ++k) {
-                totals[k * static_cast<std::size_t>(runs) + static_cast<std::size_t>(r)] = total;
+        std::size_t k = 0;
+        for (std::int64_t ticket = 0;;) {
+            const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
+            if (gap >= static_cast<double>(tickets - ticket)) {
+                break;
             }
-        };
-        SimulateRun(engine, running.tickets, [&](std::int64_t ticket, int prizeClass) {
-            closeEndsBefore(ticket);
-            total += drawOf.Of(ticket).amount[static_cast<std::size_t>(prizeClass)];
-        });
-        closeEndsBefore(running.tickets + 1);
+            ticket += static_cast<std::int64_t>(gap) + 1;
+            for (; ticketsAtPoint[k] < ticket; ++k) {
+                totals[k][r] = total;
+            }
+            total += drawOf.Of(ticket).amount[static_cast<std::size_t>(WinningClass(engine))];
+        }
+        for (; k < points; ++k) {
+            totals[k][r] = total;
+        }
     }
-    for (std::size_t k = 0; k < ends.size(); ++k) {
-        const auto first = totals.begin() + static_cast<std::ptrdiff_t>(k) * runs;
-        const auto low = first + runs / 40;                   // the 2.5 % point
-        const auto high = first + (runs * 39 + 39) / 40 - 1;  // the 97.5 % point
-        std::nth_element(first, low, first + runs);
-        results[k].lowWon = *low;
-        std::nth_element(first, high, first + runs);
-        results[k].highWon = *high;
+    for (std::size_t k = 0; k < points; ++k) {
+        std::vector<std::int64_t>& column = totals[k];
+        const auto low = column.begin() + runs / 40;
+        const auto high = column.begin() + (runs * 39 + 39) / 40 - 1;
+        std::nth_element(column.begin(), low, column.end());
+        range.low[k] = *low;
+        std::nth_element(column.begin(), high, column.end());
+        range.high[k] = *high;
     }
-    return results;
+    return range;
 }
 
 std::vector<WinningPattern> SimulateWinningPatterns(std::int64_t tickets) {
     if (tickets <= 0) {
         return {};
     }
+    // The runs of SimulateRandomTickets with the same seed, counting classes instead of yen.
+    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
+    const double perLogMiss = 1 / std::log1p(-winChance);
+    const double winsPerRun = static_cast<double>(tickets) * winChance;
+    const int runs =
+        static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun, static_cast<double>(kMinRuns),
+                                    static_cast<double>(kSimulationRuns)));
     std::map<std::array<std::int64_t, kPrizeClassCount>, int> seen;
     std::mt19937_64 engine(kSimulationSeed);
-    for (int r = SimulationRuns(tickets); r > 0; --r) {
+    for (int r = 0; r < runs; ++r) {
         std::array<std::int64_t, kPrizeClassCount> winners{};
-        SimulateRun(engine, tickets, [&winners](std::int64_t, int prizeClass) {
-            ++winners[static_cast<std::size_t>(prizeClass)];
-        });
+        for (std::int64_t ticket = 0;;) {
+            const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
+            if (gap >= static_cast<double>(tickets - ticket)) {
+                break;
+            }
+            ticket += static_cast<std::int64_t>(gap) + 1;
+            ++winners[static_cast<std::size_t>(WinningClass(engine))];
+        }
         ++seen[winners];
     }
     std::vector<WinningPattern> patterns;

@@ -53,11 +53,17 @@ inline constexpr std::uint64_t kSimulationSeed = 20260101;
 // simulating every ticket, each run skipping straight from one winning ticket to the next.
 RandomTicketWinnings SimulateRandomTickets(std::span<const TicketPurchase> purchases);
 
-// The same for the purchases up to and including each of `ends` (ascending indexes into
-// purchases), from one simulation of them all: a running range costs no more than the total's,
-// and the last one equals SimulateRandomTickets of the purchases up to it.
-std::vector<RandomTicketWinnings> SimulateRandomTicketsRunning(
-    std::span<const TicketPurchase> purchases, std::span<const std::size_t> ends);
+// The 95 % range of what random tickets have won so far, after some of the purchases: at most
+// maxPoints points, evenly spaced, the last purchase always among them (for a cumulative chart).
+// Simulated like SimulateRandomTickets, with fewer runs (never below kMinRuns): a chart needs
+// no more.
+inline constexpr int kRunningRangeRuns = 2000;
+struct RunningRange {
+    std::vector<int> at;  // indices into the purchases, ascending
+    std::vector<std::int64_t> low;
+    std::vector<std::int64_t> high;
+};
+RunningRange SimulateRunningRange(std::span<const TicketPurchase> purchases, int maxPoints);
 
 // For many draws with the same number of tickets each: the winners per class that the runs of
 // the simulation give, each with how many runs gave it. They do not depend on the prizes, so one

@@ -1,5 +1,6 @@
 #include "prediction/money/winningchance.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <vector>
@@ -8,6 +9,19 @@
 #include "prediction/backtest/prizeclass.h"
 
 namespace pirumo {
+
+namespace {
+
+// The place of five ascending numbers 1..31 among all 169,911 combinations (0-based, colex).
+long long CombinationRank(const std::array<int, 5>& ascending) {
+    long long rank = 0;
+    for (int i = 0; i < 5; ++i) {
+        rank += Binomial(ascending[static_cast<std::size_t>(i)] - 1, i + 1);
+    }
+    return rank;
+}
+
+}  // namespace
 
 long long Binomial(int n, int k) {
     if (k < 0 || k > n) {
@@ -21,37 +35,65 @@ long long Binomial(int n, int k) {
 }
 
 double ChanceOfFourthOrBetter(std::span<const std::array<int, 5>> tickets) {
-    std::vector<std::uint32_t> masks;
+    // Each ticket wins in 3,381 of the possible draws: three to five of its numbers with the
+    // rest from the 26 others. Marking those draws by their rank counts each draw once, however
+    // many tickets win in it, without trying every ticket on every draw.
+    std::vector<bool> winning(kCombinations);
+    long long count = 0;
     for (const auto& ticket : tickets) {
-        std::uint32_t mask = 0;
+        std::array<bool, kHighestNumber + 1> inTicket{};
         for (int n : ticket) {
-            mask |= 1u << n;
+            inTicket[static_cast<std::size_t>(n)] = true;
         }
-        masks.push_back(mask);
-    }
-    if (masks.empty()) {
-        return 0;
-    }
-    long long winning = 0;
-    for (int a = kLowestNumber; a <= kHighestNumber; ++a) {
-        for (int b = a + 1; b <= kHighestNumber; ++b) {
-            for (int c = b + 1; c <= kHighestNumber; ++c) {
-                for (int d = c + 1; d <= kHighestNumber; ++d) {
-                    for (int e = d + 1; e <= kHighestNumber; ++e) {
-                        const std::uint32_t drawn =
-                            (1u << a) | (1u << b) | (1u << c) | (1u << d) | (1u << e);
-                        for (const std::uint32_t mask : masks) {
-                            if (std::popcount(drawn & mask) >= 3) {
-                                ++winning;
-                                break;
-                            }
-                        }
+        std::vector<int> others;
+        for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
+            if (!inTicket[static_cast<std::size_t>(n)]) {
+                others.push_back(n);
+            }
+        }
+        // Every draw holding at least three of the ticket's numbers: which of them (a bit per
+        // number of the ticket), then the other numbers in ascending order.
+        for (int chosen = 0; chosen < 32; ++chosen) {
+            const int held = std::popcount(static_cast<unsigned>(chosen));
+            if (held < 3) {
+                continue;
+            }
+            std::array<int, 5> drawn{};
+            int size = 0;
+            for (int i = 0; i < 5; ++i) {
+                if ((chosen >> i) & 1) {
+                    drawn[static_cast<std::size_t>(size++)] = ticket[static_cast<std::size_t>(i)];
+                }
+            }
+            const auto mark = [&](std::array<int, 5> numbers) {
+                std::sort(numbers.begin(), numbers.end());
+                const auto rank = static_cast<std::size_t>(CombinationRank(numbers));
+                if (!winning[rank]) {
+                    winning[rank] = true;
+                    ++count;
+                }
+            };
+            const auto first = static_cast<std::size_t>(held);
+            const std::size_t others26 = others.size();
+            if (held == 5) {
+                mark(drawn);
+            } else if (held == 4) {
+                for (std::size_t a = 0; a < others26; ++a) {
+                    drawn[first] = others[a];
+                    mark(drawn);
+                }
+            } else {
+                for (std::size_t a = 0; a < others26; ++a) {
+                    for (std::size_t b = a + 1; b < others26; ++b) {
+                        drawn[first] = others[a];
+                        drawn[first + 1] = others[b];
+                        mark(drawn);
                     }
                 }
             }
         }
     }
-    return static_cast<double>(winning) / kCombinations;
+    return static_cast<double>(count) / kCombinations;
 }
 
 double PoolChanceOfFourthOrBetter(int poolSize) {

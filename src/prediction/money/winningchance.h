@@ -6,8 +6,8 @@
 namespace pirumo {
 
 // The chance that at least one of the tickets wins 4等 or better (three or more of the five main
-// numbers) in one draw: exact, by going through all 169,911 possible draws. Tickets must be
-// five distinct numbers 1..31 each; an empty set has chance 0.
+// numbers) in one draw: exact, the possible draws in which some ticket wins counted once each
+// out of 169,911. Tickets must be five distinct numbers 1..31 each; an empty set has chance 0.
 double ChanceOfFourthOrBetter(std::span<const std::array<int, 5>> tickets);
 
 // The same for every combination of a pool of k distinct numbers (C(k,5) tickets, k = 5..31):

@@ -4,30 +4,7 @@
 
 namespace pirumo {
 
-namespace {
-
-// The total's range and the running ones come from one simulation.
-void AddRandomRanges(TicketLedger& ledger, const std::vector<TicketPurchase>& purchases) {
-    std::vector<std::size_t> priced;  // indexes into ledger.draws and purchases alike
-    for (std::size_t i = 0; i < ledger.draws.size(); ++i) {
-        if (ledger.draws[i].hasPrizes) {
-            priced.push_back(i);
-        }
-    }
-    const std::size_t count = std::min<std::size_t>(priced.size(), kLedgerRangePoints);
-    std::vector<std::size_t> ends;
-    for (std::size_t k = 1; k <= count; ++k) {
-        ends.push_back(priced[k * priced.size() / count - 1]);
-    }
-    ends.push_back(purchases.size() - 1);
-    const std::vector<RandomTicketWinnings> ranges = SimulateRandomTicketsRunning(purchases, ends);
-    for (std::size_t k = 0; k < count; ++k) {
-        ledger.rangePoints.push_back({ledger.draws[ends[k]].result.drawNumber, ranges[k]});
-    }
-    ledger.random = ranges.back();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TicketLedger MakeTicketLedger(const DrawHistory& history, const std::vector<SavedTicket>& tickets) {
     TicketLedger ledger;
@@ -72,8 +49,12 @@ TicketLedger MakeTicketLedger(const DrawHistory& history, const std::vector<Save
         row.cumulativeExpected = expected;
         ledger.draws.push_back(std::move(row));
     });
-    if (!purchases.empty()) {
-        AddRandomRanges(ledger, purchases);
+    ledger.random = SimulateRandomTickets(purchases);
+    const RunningRange running = SimulateRunningRange(purchases, kLedgerRangePoints);
+    for (std::size_t k = 0; k < running.at.size(); ++k) {
+        ledger.rangePoints.push_back(
+            {ledger.draws[static_cast<std::size_t>(running.at[k])].result.drawNumber,
+             running.low[k], running.high[k]});
     }
     return ledger;
 }

@@ -25,10 +25,12 @@ struct LedgerDraw {
     double cumulativeExpected = 0;
 };
 
-// What random tickets would have won from the first listed draw up to `drawNumber`.
+// The 95 % range of what random tickets would have won from the first listed draw up to
+// `drawNumber`.
 struct LedgerRangePoint {
     int drawNumber = 0;
-    RandomTicketWinnings random;
+    std::int64_t low = 0;
+    std::int64_t high = 0;
 };
 
 // The player's spending and winnings over the history. Yen totals cover the draws with prize
@@ -42,8 +44,7 @@ struct TicketLedger {
     std::int64_t spent = 0;
     std::int64_t won = 0;
     RandomTicketWinnings random;  // the same tickets bought at random, over the draws with prizes
-    // The running 95 % range at evenly spread draws with prizes (the last one always), for the
-    // chart: a range for every draw would simulate the whole ledger once per draw.
+    // The running 95 % range at evenly spread draws (the last one always), for the chart.
     std::vector<LedgerRangePoint> rangePoints;
 };
 

@@ -34,8 +34,8 @@ Chart TicketLedgerChart(const TicketLedger& ledger) {
     }
     for (const LedgerRangePoint& point : ledger.rangePoints) {
         band.x.push_back(point.drawNumber);
-        band.y.push_back(static_cast<double>(point.random.highWon));
-        band.low.push_back(static_cast<double>(point.random.lowWon));
+        band.y.push_back(static_cast<double>(point.high));
+        band.low.push_back(static_cast<double>(point.low));
     }
     if (!won.x.empty()) {
         chart.x.min = won.x.front();
