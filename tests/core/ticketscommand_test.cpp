@@ -114,9 +114,11 @@ TEST_F(TicketsCommandTest, TheLedgerComesInThreeForms) {
               std::string::npos)
         << json.out;
     const test::CliResult csv = Tickets({"ledger", "--format", "csv"});
-    EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')),
-              "回,開催日,口数,購入額,1等,2等,3等,4等,当せん金,収支,偶然の平均,偶然の95%範囲,"
-              "累計購入額,累計当せん金,累計 偶然の平均\r");
+    EXPECT_EQ(
+        csv.out.substr(0, csv.out.find('\n')),
+        "\xEF\xBB\xBF回,開催日,口数,購入額,1等,2等,3等,4等,当せん金,収支,偶然の平均,偶然の95%下限,"
+        "偶然の95%上限,"
+        "累計購入額,累計当せん金,累計 偶然の平均\r");
 }
 
 }  // namespace

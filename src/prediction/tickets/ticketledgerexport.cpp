@@ -9,12 +9,25 @@ namespace pirumo {
 
 namespace {
 
-constexpr const char* kColumns[] = {
-    "回",         "開催日",        "口数",       "購入額",       "1等",
-    "2等",        "3等",           "4等",        "当せん金",     "収支",
-    "偶然の平均", "偶然の95%範囲", "累計購入額", "累計当せん金", "累計 偶然の平均"};
+// The 95 % range takes two columns, so that the CSV holds whole numbers only.
+constexpr const char* kColumns[] = {"回",
+                                    "開催日",
+                                    "口数",
+                                    "購入額",
+                                    "1等",
+                                    "2等",
+                                    "3等",
+                                    "4等",
+                                    "当せん金",
+                                    "収支",
+                                    "偶然の平均",
+                                    "偶然の95%下限",
+                                    "偶然の95%上限",
+                                    "累計購入額",
+                                    "累計当せん金",
+                                    "累計 偶然の平均"};
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
-constexpr double kColumnWidths[] = {8, 11, 5, 10, 4, 4, 4, 4, 11, 11, 10, 17, 11, 12, 14};
+constexpr double kColumnWidths[] = {8, 11, 7, 11, 4, 4, 4, 4, 12, 12, 11, 13, 13, 11, 12, 14};
 
 std::int64_t Rounded(double yen) {
     return static_cast<std::int64_t>(std::llround(yen));
@@ -44,7 +57,8 @@ void FillFigures(ResultGrid& grid, int row, int tickets, const std::array<int, 4
     grid.SetCellText(9, row, Yen(won, style));
     grid.SetCellText(10, row, Yen(won - spent, style));
     grid.SetCellText(11, row, Yen(Rounded(random.expectedWon), style));
-    grid.SetCellText(12, row, RangeText(random, style));
+    grid.SetCellText(12, row, Yen(random.lowWon, style));
+    grid.SetCellText(13, row, Yen(random.highWon, style));
 }
 
 std::string JsonWins(const std::array<int, kPrizeClassCount>& wins) {
@@ -103,9 +117,9 @@ ResultGrid TicketLedgerGrid(const TicketLedger& ledger, YenStyle style) {
         grid.SetCellText(2, row, d.date);
         FillFigures(grid, row, d.result.tickets, d.result.wins, d.hasPrizes, d.spent,
                     d.result.Won(), d.random, style);
-        grid.SetCellText(13, row, Yen(d.cumulativeSpent, style));
-        grid.SetCellText(14, row, Yen(d.cumulativeWon, style));
-        grid.SetCellText(15, row, Yen(Rounded(d.cumulativeExpected), style));
+        grid.SetCellText(14, row, Yen(d.cumulativeSpent, style));
+        grid.SetCellText(15, row, Yen(d.cumulativeWon, style));
+        grid.SetCellText(16, row, Yen(Rounded(d.cumulativeExpected), style));
         ++row;
     }
     grid.SetCellText(1, row, "合計");
@@ -142,7 +156,8 @@ std::string TicketLedgerToText(const TicketLedger& ledger) {
 }
 
 std::string TicketLedgerToCsv(const TicketLedger& ledger) {
-    return GridToCsv(TicketLedgerGrid(ledger, YenStyle::kInteger));
+    // With the BOM of the other CSV outputs: spreadsheets read UTF-8 only with it.
+    return "\xEF\xBB\xBF" + GridToCsv(TicketLedgerGrid(ledger, YenStyle::kInteger));
 }
 
 std::string TicketLedgerToJson(const TicketLedger& ledger) {

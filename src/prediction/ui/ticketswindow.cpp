@@ -159,10 +159,17 @@ void TicketsWindow::Reload() {
     ShowTickets();
     mLedgerGrid = TicketLedgerGrid(mLedger, YenStyle::kReadable);
     mLedgerView->SetGrid(mLedgerGrid);
+    mLedgerView->SetFrozenRows(1);  // the titles stay above the scrolling draws
     mLedgerView->ScrollToLastRow();  // the newest draws and the total matter most
     mChart->Show([this] { return std::vector<Chart>{TicketLedgerChart(mLedger)}; });
     mSummary->setText(FromUtf8(TicketLedgerSummary(mLedger)).trimmed());
     mDrawNumber->setValue(std::min(mHost.History().LastDrawNumber() + 1, kMaxDrawNumber));
+}
+
+// The view has its size only once shown: the newest draws come into view then.
+void TicketsWindow::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    mLedgerView->ScrollToLastRow();
 }
 
 void TicketsWindow::ReloadIfTicketsChanged() {

@@ -47,6 +47,9 @@ public:
     const std::vector<SavedTicket>& Tickets() const { return mTickets; }
     const TicketLedger& Ledger() const { return mLedger; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* CreateTicketArea();
     // On coming to the front: the ledger again only when another window changed the tickets.
