@@ -64,7 +64,8 @@ int Add(const CliContext& context) {
         ticket.firstDraw = DrawOption(context, "draw");
         ticket.lastDraw = ticket.firstDraw;
     } else {
-        const int next = OpenDrawHistory(context.db).LastDrawNumber() + 1;
+        // An out-of-date history makes "the next draw" an old one: the note says so.
+        const int next = ReadHistoryToReport(context).LastDrawNumber() + 1;
         if (next > kMaxDrawNumber) {
             throw CliError{"次の回がありません（最新 第" + std::to_string(next - 1) +
                                "回）。--draw で回を指定してください。",
