@@ -159,7 +159,7 @@ void TicketsWindow::Reload() {
     ShowTickets();
     mLedgerGrid = TicketLedgerGrid(mLedger, YenStyle::kReadable);
     mLedgerView->SetGrid(mLedgerGrid);
-    mLedgerView->SetFrozenRows(1);  // the titles stay above the scrolling draws
+    mLedgerView->SetFrozenRows(1);   // the titles stay above the scrolling draws
     mLedgerView->ScrollToLastRow();  // the newest draws and the total matter most
     mChart->Show([this] { return std::vector<Chart>{TicketLedgerChart(mLedger)}; });
     mSummary->setText(FromUtf8(TicketLedgerSummary(mLedger)).trimmed());
