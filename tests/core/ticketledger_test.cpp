@@ -51,6 +51,14 @@ TEST(TicketCheck, OneLinePerDrawSomeTicketWasBoughtFor) {
                   "第1356回：あなたの数字 1口のうち 当せんなし",
               }));
     EXPECT_TRUE(TicketResultLines({}, draws).empty());
+
+    // Many new draws at once: the newest lines, after one that counts the rest.
+    const std::vector<std::string> many = {"a", "b", "c", "d", "e"};
+    EXPECT_EQ(NewestTicketResultLines(many, 5), many);
+    EXPECT_EQ(
+        NewestTicketResultLines(many, 2),
+        (std::vector<std::string>{
+            "ほかに前の3回分があります（「購入した数字」の収支で確かめられます）。", "d", "e"}));
 }
 
 TEST(TicketCheck, NewDrawsAreTheValidOnesTheOldHistoryLacked) {

@@ -96,4 +96,15 @@ std::vector<std::string> TicketResultLines(const std::vector<SavedTicket>& ticke
     return lines;
 }
 
+std::vector<std::string> NewestTicketResultLines(std::vector<std::string> lines, std::size_t max) {
+    if (lines.size() <= max) {
+        return lines;
+    }
+    const std::size_t earlier = lines.size() - max;
+    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(earlier));
+    lines.insert(lines.begin(), "ほかに前の" + std::to_string(earlier) +
+                                    "回分があります（「購入した数字」の収支で確かめられます）。");
+    return lines;
+}
+
 }  // namespace pirumo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,5 +38,11 @@ std::vector<std::string> TicketResultLines(const std::vector<SavedTicket>& ticke
                                            const std::vector<Draw>& draws);
 
 std::string TicketResultLine(const TicketDrawResult& result);
+
+// An import may bring hundreds of draws at once: the newest `max` lines are kept, after one that
+// says how many earlier draws the ledger shows instead.
+inline constexpr std::size_t kMaxTicketResultLines = 20;
+std::vector<std::string> NewestTicketResultLines(std::vector<std::string> lines,
+                                                 std::size_t max = kMaxTicketResultLines);
 
 }  // namespace pirumo

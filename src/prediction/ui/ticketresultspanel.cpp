@@ -35,7 +35,7 @@ void ShowTicketResults(QMainWindow& window, const std::filesystem::path& history
     }
     std::vector<std::string> lines;
     try {
-        lines = TicketResultLines(ReadSavedTickets(historyFile), newDraws);
+        lines = NewestTicketResultLines(TicketResultLines(ReadSavedTickets(historyFile), newDraws));
     } catch (const HistoryError& error) {
         lines = {std::string("購入した数字を確かめられません。") + error.what()};
     }
