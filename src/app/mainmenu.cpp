@@ -24,6 +24,7 @@ const std::vector<MainMenuItem>& MainMenuItems() {
         {1, "openPredictionAction", "一発ガルポン予想(&D)", "一発ガルポン"},
         {1, "openBacktestAction", "予想の検証(&V)", "予想の検証"},
         {1, "openNumberCheckAction", "数字チェック(&C)", "数字チェック"},
+        {1, "openTicketsAction", "購入した数字(&T)", "購入した数字"},
         {0, "analysisMenu", "データ分析(&S)", nullptr},
         {1, "frequencyMenu", "頻度分析", nullptr},
         AnalysisLeaf(2, "openAppearanceFrequencyAction", "出現頻度分析"),

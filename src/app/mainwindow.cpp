@@ -33,9 +33,12 @@
 #include "history/ui/historyimport.h"
 #include "history/ui/refreshsourcedialog.h"
 #include "prediction/backtest/predictionlog.h"
+#include "prediction/tickets/ticketcheck.h"
 #include "prediction/ui/backtestwindow.h"
 #include "prediction/ui/ippatsugaruponwindow.h"
 #include "prediction/ui/numbercheckwindow.h"
+#include "prediction/ui/ticketresultspanel.h"
+#include "prediction/ui/ticketswindow.h"
 #include "widgets/areafit.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
@@ -152,6 +155,7 @@ void MainWindow::ReloadHistory() {
 }
 
 void MainWindow::UseHistory(DrawHistory history) {
+    const std::vector<Draw> added = NewDraws(mHistory, history);
     mHistory = std::move(history);
     mAnalysisRange->UseHistory(mHistory);
     if (mHistoryWatcher != nullptr) {
@@ -167,8 +171,11 @@ void MainWindow::UseHistory(DrawHistory history) {
     for (QMdiSubWindow* window : mMdiArea->subWindowList()) {
         if (auto* check = qobject_cast<BacktestWindow*>(window)) {
             check->HistoryReloaded();
+        } else if (auto* tickets = qobject_cast<TicketsWindow*>(window)) {
+            tickets->Reload();
         }
     }
+    ShowTicketResults(*this, mOptions.historyFile, added);
 }
 
 const DrawHistory& MainWindow::AnalysisHistory() const {
@@ -222,7 +229,15 @@ void MainWindow::BuildMenus() {
     connect(mMenuItems.value(QStringLiteral("openNumberCheckAction")), &QAction::triggered, this,
             [this] {
                 ShowPredictionCheck(QStringLiteral("数字チェック"), [this] {
-                    auto* window = new NumberCheckWindow(*this);
+                    auto* window = new NumberCheckWindow(*this, mOptions.historyFile);
+                    mMdiArea->addSubWindow(window);
+                    return window;
+                });
+            });
+    connect(mMenuItems.value(QStringLiteral("openTicketsAction")), &QAction::triggered, this,
+            [this] {
+                ShowPredictionCheck(QStringLiteral("購入した数字"), [this] {
+                    auto* window = new TicketsWindow(*this, mOptions.historyFile);
                     mMdiArea->addSubWindow(window);
                     return window;
                 });

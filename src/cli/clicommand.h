@@ -62,6 +62,10 @@ void RequireOutFileForPdf(const CliContext& context, const std::string& format);
 // PDF bytes as WriteOutput takes them.
 std::string PdfBytes(const QByteArray& pdf);
 
+// After draws were added (a refresh, an import): one line per new draw some saved ticket was
+// bought for, saying what they won.
+void PrintTicketResults(const CliContext& context, const std::vector<Draw>& newDraws);
+
 // The commands, one per file.
 CliCommand InfoCommand();
 CliCommand ListCommand();
@@ -73,6 +77,7 @@ CliCommand PredictCommand();
 CliCommand UpdateCommand();
 CliCommand BacktestCommand();
 CliCommand CheckCommand();
+CliCommand TicketsCommand();
 CliCommand ReadAccessCommand();
 
 }  // namespace pirumo::cli

@@ -10,7 +10,7 @@ namespace pirumo::cli {
 
 void CreateHistoryOnFirstUse(const CliContext& context, const std::string& command) {
     static const std::set<std::string> readers{"info",   "show",     "predict", "export",
-                                               "update", "backtest", "check"};
+                                               "update", "backtest", "check",   "tickets"};
     std::error_code ec;
     if (context.Has("db") || !readers.contains(command) || context.bundledHistory.empty() ||
         std::filesystem::exists(context.db, ec)) {

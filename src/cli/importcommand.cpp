@@ -3,12 +3,29 @@
 #include <string>
 
 #include "cli/clicommand.h"
+#include "history/historyerror.h"
 #include "history/import/historycsv.h"
 #include "history/import/importchange.h"
 #include "history/import/importsource.h"
+#include "history/store/historyfile.h"
 #include "isolation/isolatedaccessreader.h"
+#include "prediction/tickets/ticketcheck.h"
 
 namespace pirumo::cli {
+
+namespace {
+
+// What the file held, to tell which draws the import adds; a file that cannot be read held no
+// tickets to check either.
+DrawHistory HistoryBeforeImport(const std::filesystem::path& file) {
+    try {
+        return OpenDrawHistory(file);
+    } catch (const HistoryError&) {
+        return {};
+    }
+}
+
+}  // namespace
 
 CliCommand ImportCommand() {
     return {"import", "FILE", {}, [](const CliContext& context) {
@@ -18,6 +35,7 @@ CliCommand ImportCommand() {
                 const CheckedImport checked =
                     CheckImportSource(context.arguments[0], IsolatedAccessReader(DefaultCliPath()));
                 const ImportChange change = CompareImport(context.db, checked.rows);
+                const DrawHistory before = HistoryBeforeImport(context.db);
                 const ImportedHistory imported = ApplyImport(checked, context.db);
                 std::printf("%zu 回分の当選データを取り込みました: %s\n",
                             imported.history.Rows().size(), context.db.string().c_str());
@@ -30,6 +48,7 @@ CliCommand ImportCommand() {
                         change.lost.size(), context.db.string().c_str(),
                         DescribeDroppedDraws(change.lost, SIZE_MAX, "取り込んだファイル").c_str());
                 }
+                PrintTicketResults(context, NewDraws(before, imported.history));
                 return 0;
             }};
 }

@@ -30,18 +30,18 @@ using namespace pirumo::cli;
 namespace {
 
 std::vector<CliCommand> Commands() {
-    return {InfoCommand(),     ListCommand(),   ShowCommand(),      ImportCommand(),
-            ExportCommand(),   SampleCommand(), PredictCommand(),   UpdateCommand(),
-            BacktestCommand(), CheckCommand(),  ReadAccessCommand()};
+    return {InfoCommand(),     ListCommand(),   ShowCommand(),    ImportCommand(),
+            ExportCommand(),   SampleCommand(), PredictCommand(), UpdateCommand(),
+            BacktestCommand(), CheckCommand(),  TicketsCommand(), ReadAccessCommand()};
 }
 
 // Every option any command takes (a null value name marks a flag); each command checks that it
 // was given only its own.
 const std::vector<std::pair<const char*, const char*>> kValueOptions{
-    {"db", "FILE"},      {"format", "FORMAT"}, {"out", "FILE"},  {"ini", "FILE"},
-    {"url", "URL"},      {"draws", "N"},       {"seed", "S"},    {"force", nullptr},
-    {"from", "N"},       {"to", "N"},          {"log", nullptr}, {"save-url", nullptr},
-    {"last", "N"},       {"chance", nullptr},  {"chart", nullptr},
+    {"db", "FILE"}, {"format", "FORMAT"}, {"out", "FILE"},    {"ini", "FILE"},
+    {"url", "URL"}, {"draws", "N"},       {"seed", "S"},      {"force", nullptr},
+    {"from", "N"},  {"to", "N"},          {"log", nullptr},   {"save-url", nullptr},
+    {"last", "N"},  {"chance", nullptr},  {"chart", nullptr}, {"draw", "N"},
 };
 
 // What each command does, one line for the help text.
@@ -60,6 +60,8 @@ const std::map<std::string, std::string> kSummaries{
      "で予想記録に追加）"},
     {"update", "当選データをダウンロードして最新にします"},
     {"backtest", "各回より前の当選データだけで予想し直し、当たり方を偶然と比べます（予想の検証）"},
+    {"tickets",
+     "購入した数字を保存・一覧・削除し、収支（購入額・当せん金・無作為に買った場合）を表示します"},
     {"check", "五つの数字が過去の各回で何等に当たったかと、その確率を表示します（数字チェック）"},
 };
 

@@ -80,6 +80,7 @@ void Apply(const CliContext& context, const RefreshPlan& plan, bool force) {
     ApplyHistoryRefresh(context.db, plan);
     std::printf("%s\n元のファイルは「%s.bak」に残しています。\n", RefreshDoneMessage(plan).c_str(),
                 context.db.string().c_str());
+    PrintTicketResults(context, plan.addedDraws);
 }
 
 int RunUpdate(const CliContext& context) {

@@ -22,6 +22,7 @@ const ExpectedItem kMenuTree[] = {
     {1, "openPredictionAction", "一発ガルポン予想(&D)"},
     {1, "openBacktestAction", "予想の検証(&V)"},
     {1, "openNumberCheckAction", "数字チェック(&C)"},
+    {1, "openTicketsAction", "購入した数字(&T)"},
     {0, "analysisMenu", "データ分析(&S)"},
     {1, "analysisRangeMenu", "分析範囲(&R)"},
     {2, "everythingRangeAction", "全期間"},

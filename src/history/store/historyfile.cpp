@@ -22,6 +22,7 @@
 #include "history/store/historywritehold.h"
 #include "history/store/prizetable.h"
 #include "history/store/sqlcipherdatabase.h"
+#include "history/store/tickettable.h"
 
 namespace pirumo {
 
@@ -258,6 +259,23 @@ void WriteHistoryFile(const AtomicFile& out, const std::vector<Draw>& rows, Hist
     transaction.Commit();
 }
 
+// The player's tickets are no part of the draws a replacement brings: they move from the old
+// file into the new one, read under the hold so that none added meanwhile is left behind.
+void CarryTickets(HistoryWriteHold& hold, const AtomicFile& out) {
+    SqlCipherDatabase* old = hold.Database();
+    if (old == nullptr) {
+        return;
+    }
+    const std::vector<SavedTicket> tickets = ReadTicketTable(*old);
+    if (tickets.empty()) {
+        return;
+    }
+    SqlCipherDatabase db(out.TemporaryPath(), SqlCipherDatabase::Mode::kReadWrite, out.Target());
+    SqlTransaction transaction(db);
+    WriteTicketTable(db, tickets);
+    transaction.Commit();
+}
+
 fs::path JournalOf(const fs::path& file) {
     return file.string() + "-journal";
 }
@@ -360,6 +378,7 @@ DrawHistory ReplaceHistoryFile(const fs::path& file, const std::vector<Draw>& ro
         if (fs::exists(out.Target(), ec)) {
             hold.emplace(out.Target());
             KeepBackup(out.Target(), *hold);
+            CarryTickets(*hold, out);
         }
         out.Commit();
     } catch (const FileError& e) {

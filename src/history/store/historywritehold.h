@@ -28,6 +28,9 @@ public:
     std::string Bytes() const;
     // A journal the engine could not roll back, which no other program writes.
     bool HasHotJournal() const { return mHotJournal; }
+    // The connection holding the lock, for reading what the file holds besides its draws;
+    // nullptr when our key does not open the file.
+    SqlCipherDatabase* Database() { return mDb ? &*mDb : nullptr; }
 
 private:
     std::filesystem::path mFile;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <random>
 
 #include "prediction/backtest/prizeclass.h"
@@ -220,6 +221,76 @@ RunningRange SimulateRunningRange(std::span<const TicketPurchase> purchases, int
         range.high[k] = *high;
     }
     return range;
+}
+
+std::vector<WinningPattern> SimulateWinningPatterns(std::int64_t tickets) {
+    if (tickets <= 0) {
+        return {};
+    }
+    // The runs of SimulateRandomTickets with the same seed, counting classes instead of yen.
+    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
+    const double perLogMiss = 1 / std::log1p(-winChance);
+    const double winsPerRun = static_cast<double>(tickets) * winChance;
+    const int runs =
+        static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun, static_cast<double>(kMinRuns),
+                                    static_cast<double>(kSimulationRuns)));
+    std::map<std::array<std::int64_t, kPrizeClassCount>, int> seen;
+    std::mt19937_64 engine(kSimulationSeed);
+    for (int r = 0; r < runs; ++r) {
+        std::array<std::int64_t, kPrizeClassCount> winners{};
+        for (std::int64_t ticket = 0;;) {
+            const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
+            if (gap >= static_cast<double>(tickets - ticket)) {
+                break;
+            }
+            ticket += static_cast<std::int64_t>(gap) + 1;
+            ++winners[static_cast<std::size_t>(WinningClass(engine))];
+        }
+        ++seen[winners];
+    }
+    std::vector<WinningPattern> patterns;
+    for (const auto& [winners, runs] : seen) {
+        patterns.push_back({winners, runs});
+    }
+    return patterns;
+}
+
+RandomTicketWinnings WinningsFromPatterns(std::span<const WinningPattern> patterns,
+                                          std::int64_t tickets, const DrawPrizes& prizes) {
+    RandomTicketWinnings result;
+    if (tickets <= 0) {
+        return result;
+    }
+    result.draws = 1;
+    result.coveredDraws = 1;
+    result.tickets = tickets;
+    result.spent = tickets * kTicketPrice;
+    result.expectedWon = static_cast<double>(tickets) * ExpectedTicketWinnings(prizes);
+    std::vector<std::pair<std::int64_t, int>> totals;  // yen, runs
+    int runs = 0;
+    for (const WinningPattern& pattern : patterns) {
+        std::int64_t yen = 0;
+        for (std::size_t c = 0; c < pattern.winners.size(); ++c) {
+            yen += pattern.winners[c] * prizes.amount[c];
+        }
+        totals.emplace_back(yen, pattern.runs);
+        runs += pattern.runs;
+    }
+    std::sort(totals.begin(), totals.end());
+    // The same points as the simulation's: the 2.5 % and 97.5 % of the runs in order.
+    const int low = runs / 40;
+    const int high = (runs * 39 + 39) / 40 - 1;
+    int before = 0;
+    for (const auto& [yen, count] : totals) {
+        if (before <= low && low < before + count) {
+            result.lowWon = yen;
+        }
+        if (before <= high && high < before + count) {
+            result.highWon = yen;
+        }
+        before += count;
+    }
+    return result;
 }
 
 }  // namespace pirumo

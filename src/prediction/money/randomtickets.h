@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -63,5 +64,19 @@ struct RunningRange {
     std::vector<std::int64_t> high;
 };
 RunningRange SimulateRunningRange(std::span<const TicketPurchase> purchases, int maxPoints);
+
+// For many draws with the same number of tickets each: the winners per class that the runs of
+// the simulation give, each with how many runs gave it. They do not depend on the prizes, so one
+// simulation serves every draw; most runs of a few tickets win nothing, so the patterns are few.
+struct WinningPattern {
+    std::array<std::int64_t, 4> winners{};  // 1等..4等
+    int runs = 0;
+};
+std::vector<WinningPattern> SimulateWinningPatterns(std::int64_t tickets);
+
+// SimulateRandomTickets of `tickets` tickets at one draw with these prizes, from the patterns of
+// SimulateWinningPatterns(tickets): the same figures without simulating again.
+RandomTicketWinnings WinningsFromPatterns(std::span<const WinningPattern> patterns,
+                                          std::int64_t tickets, const DrawPrizes& prizes);
 
 }  // namespace pirumo

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "history/historyerror.h"
+#include "history/store/tickettable.h"
 #include "prediction/backtest/backtestexport.h"
 #include "prediction/backtest/numbercheck.h"
 #include "widgets/closebuttonrow.h"
@@ -15,7 +17,8 @@
 
 namespace pirumo {
 
-NumberCheckWindow::NumberCheckWindow(WindowHost& host) : mHost(host) {
+NumberCheckWindow::NumberCheckWindow(WindowHost& host, std::filesystem::path historyFile)
+    : mHost(host), mHistoryFile(std::move(historyFile)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("数字チェック"));
     setWindowTitle(QStringLiteral("数字チェック"));
@@ -41,6 +44,12 @@ NumberCheckWindow::NumberCheckWindow(WindowHost& host) : mHost(host) {
     check->setObjectName(QStringLiteral("checkButton"));
     connect(check, &QPushButton::clicked, this, &NumberCheckWindow::Check);
     row->addWidget(check);
+    if (!mHistoryFile.empty()) {
+        auto* save = new QPushButton(QStringLiteral("購入した数字に保存"), client);
+        save->setObjectName(QStringLiteral("saveTicketButton"));
+        connect(save, &QPushButton::clicked, this, &NumberCheckWindow::SaveTicket);
+        row->addWidget(save);
+    }
     row->addStretch(1);
     layout->addLayout(row);
 
@@ -66,6 +75,28 @@ void NumberCheckWindow::Check() {
         const NumberCheckResult result = CheckNumbers(mHost.History(), ParseCheckNumbers(texts));
         mResult->setPlainText(QString::fromStdString(NumberCheckToText(result)));
     } catch (const NumberCheckError& error) {
+        ShowRefusal(mHost.DialogParent(), QString::fromUtf8(error.what()));
+    }
+}
+
+void NumberCheckWindow::SaveTicket() {
+    std::vector<std::string> texts;
+    for (const QLineEdit* field : mNumbers) {
+        texts.push_back(field->text().toStdString());
+    }
+    try {
+        SavedTicket ticket;
+        ticket.numbers = ParseCheckNumbers(texts);
+        ticket.firstDraw = mHost.History().LastDrawNumber() + 1;
+        ticket.lastDraw = ticket.firstDraw;
+        const SavedTicket saved = AddSavedTicket(mHistoryFile, ticket);
+        mHost.ShowStatusMessage(QStringLiteral("番号%1として購入した数字に保存しました：%2（%3）")
+                                    .arg(saved.id)
+                                    .arg(QString::fromStdString(DescribeTicketNumbers(saved)),
+                                         QString::fromStdString(DescribeTicketDraws(saved))));
+    } catch (const NumberCheckError& error) {
+        ShowRefusal(mHost.DialogParent(), QString::fromUtf8(error.what()));
+    } catch (const HistoryError& error) {
         ShowRefusal(mHost.DialogParent(), QString::fromUtf8(error.what()));
     }
 }

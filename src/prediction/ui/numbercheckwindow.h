@@ -2,6 +2,7 @@
 
 #include <QMdiSubWindow>
 #include <array>
+#include <filesystem>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -17,7 +18,8 @@ class NumberCheckWindow : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    explicit NumberCheckWindow(WindowHost& host);
+    // With a history file, the numbers may be saved there as a ticket bought for the next draw.
+    explicit NumberCheckWindow(WindowHost& host, std::filesystem::path historyFile = {});
 
     // Checks the five fields against the history as it is now; wrong input is refused with a
     // message and changes nothing.
@@ -25,9 +27,12 @@ public:
 
     QLineEdit* NumberField(int index) const { return mNumbers[static_cast<std::size_t>(index)]; }
     QString ResultText() const;
+    // Saves the five fields as a ticket for the draw after the newest one.
+    void SaveTicket();
 
 private:
     WindowHost& mHost;
+    std::filesystem::path mHistoryFile;
     std::array<QLineEdit*, 5> mNumbers{};
     QPlainTextEdit* mResult = nullptr;
 };
