@@ -3,14 +3,10 @@
 #include <cstdlib>
 #include <optional>
 #include <string_view>
-#include <system_error>
 
-#include "base/atomicfile.h"
-#include "base/fileerror.h"
-#include "base/inputfile.h"
 #include "base/japanesetext.h"
-#include "base/settingslines.h"
 #include "history/historyerror.h"
+#include "history/settingvalue.h"
 
 namespace pirumo {
 
@@ -19,24 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kSourceKey = "最新化URL";
-
-// The settings file's bytes; empty when there is none. Throws HistoryError when it cannot be read.
-std::string ReadSettings(const fs::path& file) {
-    try {
-        return ReadInputFileIfPresent(file, "設定ファイル「" + file.string() + "」")
-            .value_or(std::string());
-    } catch (const FileError& e) {
-        throw HistoryError(e.what());
-    }
-}
-
-// The value of a source line (in UTF-8), or nullopt for any other line.
-std::optional<std::string> SourceOf(const SettingsLine& line) {
-    if (!line.decoded || !line.text.starts_with(std::string(kSourceKey) + "=")) {
-        return std::nullopt;
-    }
-    return line.text.substr(kSourceKey.size() + 1);
-}
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) {
@@ -68,19 +46,7 @@ std::string ResolveDownloadUrl(const fs::path& settingsFile, const std::string& 
 }
 
 std::string ReadRefreshSource(const fs::path& settingsFile) {
-    std::string bytes;
-    try {
-        bytes = ReadSettings(settingsFile);
-    } catch (const HistoryError&) {
-        return {};  // the options' reader reports an unreadable file
-    }
-    std::string source;
-    for (const SettingsLine& line : SplitSettingsLines(bytes)) {
-        if (auto value = SourceOf(line)) {
-            source = std::move(*value);  // the later line wins, as for the options
-        }
-    }
-    return source;
+    return ReadSettingValue(settingsFile, kSourceKey).value_or(std::string());
 }
 
 std::string RefreshSourceProblem(const std::string& url) {
@@ -112,31 +78,8 @@ void SaveRefreshSource(const fs::path& settingsFile, const std::string& url) {
             throw HistoryError(problem);
         }
     }
-    std::string bytes;
-    for (const SettingsLine& line : SplitSettingsLines(ReadSettings(settingsFile))) {
-        if (SourceOf(line)) {
-            continue;
-        }
-        const auto kept = SettingsLineBytes(line);
-        if (!kept) {
-            throw HistoryError("設定ファイルの行「" + line.text +
-                               "」はCP932で保存できない文字を含むため、URLを保存しませんでした。");
-        }
-        bytes += *kept + "\r\n";
-    }
-    if (!url.empty()) {
-        bytes += *Utf8ToCp932(std::string(kSourceKey) + "=" + url) + "\r\n";
-    }
-    std::error_code ignored;  // a folder that cannot be made fails the write below
-    if (settingsFile.has_parent_path()) {
-        fs::create_directories(settingsFile.parent_path(), ignored);
-    }
-    try {
-        WriteFileAtomically(settingsFile, bytes);
-    } catch (const std::runtime_error& error) {
-        throw HistoryError("最新化のURLを設定ファイル「" + settingsFile.string() +
-                           "」に保存できませんでした。" + error.what());
-    }
+    SaveSettingValue(settingsFile, kSourceKey, url.empty() ? std::nullopt : std::optional(url),
+                     "最新化のURL");
 }
 
 std::string NoDownloadSourceMessage() {
