@@ -60,10 +60,15 @@ QAbstractSeries* NewLine(const ChartSeries& series, bool onCategories, QChart& c
     return line;
 }
 
-QAbstractSeries* NewBand(const ChartSeries& series, QChart& chart) {
+// Over bars the band is fainter, so that a bar keeps its colour where it reaches into the range.
+QAbstractSeries* NewBand(const ChartSeries& series, QChart& chart, bool overBars) {
     auto* area =
         new QAreaSeries(LineOf(series, series.y, &chart), LineOf(series, series.low, &chart));
-    area->setColor(ColourOf(series.role));
+    QColor fill = ColourOf(series.role);
+    if (overBars) {
+        fill.setAlpha(70);
+    }
+    area->setColor(fill);
     area->setBorderColor(QColor(150, 180, 230));
     return area;
 }
@@ -175,7 +180,7 @@ QChart* BuildChart(const Chart& description) {
                 added.push_back(NewLine(series, !description.categories.empty(), *chart));
                 break;
             case ChartSeriesKind::Band:
-                added.push_back(NewBand(series, *chart));
+                added.push_back(NewBand(series, *chart, bars != nullptr));
                 break;
             case ChartSeriesKind::Points:
                 added = NewMarks(series, *chart);

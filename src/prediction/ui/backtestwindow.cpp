@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
@@ -13,8 +14,8 @@
 #include "prediction/backtest/backtestchart.h"
 #include "prediction/backtest/backtestgrids.h"
 #include "prediction/backtest/backtestmoneygrid.h"
-#include "prediction/backtest/backtestyenchart.h"
 #include "prediction/backtest/backtestpower.h"
+#include "prediction/backtest/backtestyenchart.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
 #include "widgets/chartpane.h"
@@ -85,7 +86,13 @@ BacktestWindow::BacktestWindow(WindowHost& host, const PredictionOptions& option
     mProgress->hide();
     mCancel->hide();
 
-    layout->addWidget(CreateSummaryArea());
+    // A window smaller than the summary scrolls it rather than laying its parts over each other.
+    auto* summary = new QScrollArea(client);
+    summary->setObjectName(QStringLiteral("summaryScroll"));
+    summary->setFrameShape(QFrame::NoFrame);
+    summary->setWidgetResizable(true);
+    summary->setWidget(CreateSummaryArea());
+    layout->addWidget(summary);
     layout->addWidget(CreateDetailArea(), 1);
 
     AddCloseButtonRow(*layout, *client, *this);
