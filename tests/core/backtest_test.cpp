@@ -59,7 +59,7 @@ TEST(BacktestTest, EveryDrawMatchesAFreshLoadOfTheDrawsBeforeIt) {
             ASSERT_LT(checked, result.draws.size());
             const BacktestDraw& scored = result.draws[checked++];
             ASSERT_EQ(scored.drawNumber, d.drawNumber);
-            EXPECT_EQ(scored.shown, FreshPrediction(rows, d.drawNumber, options))
+            EXPECT_EQ(scored.Shown(), FreshPrediction(rows, d.drawNumber, options))
                 << "draw " << d.drawNumber << ", " << reflected << " options";
         }
         EXPECT_EQ(checked, result.draws.size());
@@ -75,13 +75,14 @@ TEST(BacktestTest, ScoresPoolsAndTicketsAgainstTheDraw) {
     shown[kOneShotGrid] = {{20, 21, 22, 23}};
     const BacktestDraw scored = ScoreShownRows(draw, shown);
 
-    EXPECT_EQ(scored.pools[kCycleGrid], (std::vector<int>{1, 2, 3, 4, 6, 7, 8}));
+    EXPECT_EQ(scored.Pool(kCycleGrid), (std::vector<int>{1, 2, 3, 4, 6, 7, 8}));
+    EXPECT_EQ(scored.PoolSize(kOneShotGrid), 4);
     EXPECT_EQ(scored.matches, (std::array<int, 4>{4, 5, 4, 0}));
-    EXPECT_EQ(scored.rowPrizes[kCycleGrid],
+    EXPECT_EQ(scored.RowPrizes(kCycleGrid),
               (std::vector<PrizeClass>{kSecondPrize, kNoPrize, kNoPrize, kNoPrize}));
-    EXPECT_EQ(scored.rowPrizes[kEliminationGrid],
+    EXPECT_EQ(scored.RowPrizes(kEliminationGrid),
               (std::vector<PrizeClass>{kFirstPrize, kNoPrize, kNoPrize}));
-    EXPECT_EQ(scored.rowPrizes[kRapidFireGrid],
+    EXPECT_EQ(scored.RowPrizes(kRapidFireGrid),
               (std::vector<PrizeClass>{kThirdPrize, kFourthPrize}));
 
     std::array<MethodSummary, kMethodCount> summary;

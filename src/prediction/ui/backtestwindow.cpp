@@ -13,8 +13,8 @@
 #include "prediction/backtest/backtestchart.h"
 #include "prediction/backtest/backtestgrids.h"
 #include "prediction/backtest/backtestmoneygrid.h"
-#include "prediction/backtest/backtestyenchart.h"
 #include "prediction/backtest/backtestpower.h"
+#include "prediction/backtest/backtestyenchart.h"
 #include "prediction/backtest/predictionlog.h"
 #include "prediction/ui/backtestjob.h"
 #include "widgets/chartpane.h"
@@ -302,7 +302,7 @@ void BacktestWindow::ShowResult() {
     mSummary->setFixedHeight(mSummary->sizeHint().height());
     ShowPowerNotes(result);
     mMoneyNote->setText(QString::fromStdString(BacktestMoneyNote(result)));
-    FillBacktestMoneyGrid(result, mMoneyGrid);
+    FillBacktestMoneyGrid(mJob->Money(), mMoneyGrid);
     mMoney->SetGrid(mMoneyGrid);
     mMoney->setFixedHeight(mMoney->sizeHint().height());
     ShowMethod(mMethod->currentIndex());
