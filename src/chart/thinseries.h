@@ -4,7 +4,7 @@
 
 namespace pirumo {
 
-// Columns a long line is reduced to: more than a chart is wide in pixels on screen or paper.
+// Columns a long line is reduced to: about as many as a chart on screen is wide in pixels.
 inline constexpr int kThinColumns = 1000;
 
 // Reduces a line or band in x order to at most four points per column of x: the column's first
