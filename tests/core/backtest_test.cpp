@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -98,6 +99,23 @@ TEST(BacktestTest, ScoresPoolsAndTicketsAgainstTheDraw) {
     EXPECT_DOUBLE_EQ(summary[kCycleGrid].ExpectedPrizes(kFourthPrize), 2.0 * 3250 / 169911);
     EXPECT_NEAR(summary[kOneShotGrid].ChanceHigh() - summary[kOneShotGrid].ChanceMean(),
                 1.959964 * std::sqrt(2 * ChanceVariance(4)) / 2, 1e-12);
+}
+
+// The scored draw gives back every row as shown, empty rows and repeats included, and refuses a
+// number it could not keep.
+TEST(BacktestTest, KeepsTheShownRowsAsShown) {
+    const Draw draw = test::MakeDraw(9, {1, 2, 3, 4, 5}, 6);
+    std::array<PredictionRows, kMethodCount> shown;
+    shown[kCycleGrid] = {{}, {31, 31}, {}, {1, 2, 3, 4, 5}};
+    shown[kEliminationGrid] = {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}};
+    shown[kOneShotGrid] = {{}};
+    EXPECT_EQ(ScoreShownRows(draw, shown).Shown(), shown);
+    EXPECT_EQ(ScoreShownRows(draw, shown).Tickets(kCycleGrid), 1);
+
+    for (const int wrong : {0, 32, -1, 255}) {
+        shown[kRapidFireGrid] = {{1, 2, wrong}};
+        EXPECT_THROW(ScoreShownRows(draw, shown), std::invalid_argument) << wrong;
+    }
 }
 
 double Choose(int n, int k) {

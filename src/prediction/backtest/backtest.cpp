@@ -44,7 +44,7 @@ BacktestDraw ScoreShownRows(const Draw& draw, std::array<PredictionRows, kMethod
         for (const auto& row : shown[mi]) {
             for (const int n : row) {
                 if (n < 1 || n > 31) {
-                    throw std::invalid_argument("a shown number outside 1..31");
+                    throw std::invalid_argument("予想の数字が 1～31 の範囲にありません。");
                 }
                 scored.shownRows.push_back(static_cast<std::uint8_t>(n));
             }
