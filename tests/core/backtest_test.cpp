@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -59,7 +60,7 @@ TEST(BacktestTest, EveryDrawMatchesAFreshLoadOfTheDrawsBeforeIt) {
             ASSERT_LT(checked, result.draws.size());
             const BacktestDraw& scored = result.draws[checked++];
             ASSERT_EQ(scored.drawNumber, d.drawNumber);
-            EXPECT_EQ(scored.shown, FreshPrediction(rows, d.drawNumber, options))
+            EXPECT_EQ(scored.Shown(), FreshPrediction(rows, d.drawNumber, options))
                 << "draw " << d.drawNumber << ", " << reflected << " options";
         }
         EXPECT_EQ(checked, result.draws.size());
@@ -75,13 +76,14 @@ TEST(BacktestTest, ScoresPoolsAndTicketsAgainstTheDraw) {
     shown[kOneShotGrid] = {{20, 21, 22, 23}};
     const BacktestDraw scored = ScoreShownRows(draw, shown);
 
-    EXPECT_EQ(scored.pools[kCycleGrid], (std::vector<int>{1, 2, 3, 4, 6, 7, 8}));
+    EXPECT_EQ(scored.Pool(kCycleGrid), (std::vector<int>{1, 2, 3, 4, 6, 7, 8}));
+    EXPECT_EQ(scored.PoolSize(kOneShotGrid), 4);
     EXPECT_EQ(scored.matches, (std::array<int, 4>{4, 5, 4, 0}));
-    EXPECT_EQ(scored.rowPrizes[kCycleGrid],
+    EXPECT_EQ(scored.RowPrizes(kCycleGrid),
               (std::vector<PrizeClass>{kSecondPrize, kNoPrize, kNoPrize, kNoPrize}));
-    EXPECT_EQ(scored.rowPrizes[kEliminationGrid],
+    EXPECT_EQ(scored.RowPrizes(kEliminationGrid),
               (std::vector<PrizeClass>{kFirstPrize, kNoPrize, kNoPrize}));
-    EXPECT_EQ(scored.rowPrizes[kRapidFireGrid],
+    EXPECT_EQ(scored.RowPrizes(kRapidFireGrid),
               (std::vector<PrizeClass>{kThirdPrize, kFourthPrize}));
 
     std::array<MethodSummary, kMethodCount> summary;
@@ -97,6 +99,23 @@ TEST(BacktestTest, ScoresPoolsAndTicketsAgainstTheDraw) {
     EXPECT_DOUBLE_EQ(summary[kCycleGrid].ExpectedPrizes(kFourthPrize), 2.0 * 3250 / 169911);
     EXPECT_NEAR(summary[kOneShotGrid].ChanceHigh() - summary[kOneShotGrid].ChanceMean(),
                 1.959964 * std::sqrt(2 * ChanceVariance(4)) / 2, 1e-12);
+}
+
+// The scored draw gives back every row as shown, empty rows and repeats included, and refuses a
+// number it could not keep.
+TEST(BacktestTest, KeepsTheShownRowsAsShown) {
+    const Draw draw = test::MakeDraw(9, {1, 2, 3, 4, 5}, 6);
+    std::array<PredictionRows, kMethodCount> shown;
+    shown[kCycleGrid] = {{}, {31, 31}, {}, {1, 2, 3, 4, 5}};
+    shown[kEliminationGrid] = {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}};
+    shown[kOneShotGrid] = {{}};
+    EXPECT_EQ(ScoreShownRows(draw, shown).Shown(), shown);
+    EXPECT_EQ(ScoreShownRows(draw, shown).Tickets(kCycleGrid), 1);
+
+    for (const int wrong : {0, 32, -1, 255}) {
+        shown[kRapidFireGrid] = {{1, 2, wrong}};
+        EXPECT_THROW(ScoreShownRows(draw, shown), std::invalid_argument) << wrong;
+    }
 }
 
 double Choose(int n, int k) {

@@ -268,7 +268,7 @@ TEST_F(BacktestCommandTest, PredictLogRecordsEachNewPredictionBesideTheHistory) 
         ASSERT_EQ(compared[1].scored.has_value(), scored) << drawDate;
         EXPECT_EQ(compared[1].shownAfterDraw, !scored);
         if (scored) {
-            EXPECT_EQ(compared[1].scored->shown, entries[1].shown);
+            EXPECT_EQ(compared[1].scored->Shown(), entries[1].shown);
             EXPECT_EQ(compared[1].scored->drawNumber, next.drawNumber);
         }
     }

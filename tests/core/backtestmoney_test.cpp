@@ -62,7 +62,7 @@ Expected DirectYen(const BacktestResult& result, int method,
     for (const BacktestDraw& d : result.draws) {
         const PublishedDraw& p = published.at(d.drawNumber);
         bool bought = false;
-        for (const auto& row : d.shown[static_cast<std::size_t>(method)]) {
+        for (const auto& row : d.Shown(method)) {
             if (row.size() != 5 || std::set<int>(row.begin(), row.end()).size() != 5) {
                 continue;
             }
@@ -94,10 +94,11 @@ Expected DirectYen(const BacktestResult& result, int method,
 // The table's figures, and the ends of the cumulative chart's lines.
 void ExpectYen(const BacktestResult& result, const std::map<int, PublishedDraw>& published,
                int lastWithPrizes) {
+    const BacktestMoney allMoney = MoneyOfBacktest(result.draws);
     for (int m = 0; m < kMethodCount; ++m) {
         SCOPED_TRACE(kMethodNames[static_cast<std::size_t>(m)]);
         const Expected e = DirectYen(result, m, published, lastWithPrizes);
-        const MethodMoney& money = result.money[static_cast<std::size_t>(m)];
+        const MethodMoney& money = allMoney[static_cast<std::size_t>(m)];
         const Chart chart = BacktestYenChart(result, m);
         ASSERT_EQ(chart.series.size(), 4u);
         EXPECT_EQ(chart.series[1].y.back(), e.spent);
@@ -140,7 +141,8 @@ TEST(BacktestMoneyTest, YenOfEveryMethodEqualsADirectSumOverThePublishedPrizes) 
     }
     const BacktestResult part = RunBacktest(DrawHistory(rows), PredictionOptions(), 1201, 1353);
     ExpectYen(part, published, 1300);
-    EXPECT_LT(part.money[0].random.coveredDraws, part.money[0].random.draws);
+    const MethodMoney partMoney = MoneyOfBacktest(part.draws)[0];
+    EXPECT_LT(partMoney.random.coveredDraws, partMoney.random.draws);
 }
 
 }  // namespace

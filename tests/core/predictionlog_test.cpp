@@ -66,7 +66,7 @@ TEST(PredictionLogTest, PredictionsAreScoredOnceTheirDrawIsInTheHistory) {
     ASSERT_EQ(compared.size(), 3u);
     ASSERT_TRUE(compared[0].scored.has_value());
     EXPECT_EQ(compared[0].scored->matches[0], 5);
-    EXPECT_EQ(compared[0].scored->rowPrizes[0][0], kFirstPrize);
+    EXPECT_EQ(compared[0].scored->RowPrizes(0)[0], kFirstPrize);
     EXPECT_FALSE(compared[1].scored.has_value());  // its bonus is empty: not a valid draw
     EXPECT_FALSE(compared[2].scored.has_value());
 }

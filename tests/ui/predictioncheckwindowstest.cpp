@@ -46,7 +46,7 @@ TEST_F(PredictionCheckWindowsTest, BacktestWindowShowsTheCheckAndTheLoggedPredic
     ASSERT_TRUE(window->HasResult());  // a short history is done within a blink
     const BacktestResult expected = RunBacktest(DrawHistory(mDraws), {}, 51, 120);
     ASSERT_EQ(window->Result().draws.size(), expected.draws.size());
-    EXPECT_EQ(window->Result().draws.back().shown, expected.draws.back().shown);
+    EXPECT_EQ(window->Result().draws.back().Shown(), expected.draws.back().Shown());
     EXPECT_FALSE(window->findChild<QProgressBar*>()->isVisible());
     auto* charts = window->findChild<ChartPane*>();
     ASSERT_NE(charts, nullptr);
@@ -160,7 +160,7 @@ TEST_F(PredictionCheckOnAHostTest, ACheckUsesTheOptionsAsTheyAreWhenItRuns) {
     check.show();
     ASSERT_TRUE(check.HasResult());
     EXPECT_EQ(check.Result().reflected, 0);
-    const auto before = check.Result().draws.back().shown;
+    const auto before = check.Result().draws.back().Shown();
 
     QGroupBox* frame = OptionFrame(prediction, 3);
     ASSERT_NE(frame, nullptr);
@@ -171,8 +171,8 @@ TEST_F(PredictionCheckOnAHostTest, ACheckUsesTheOptionsAsTheyAreWhenItRuns) {
     PredictionOptions reflectThird;
     reflectThird.reflect[3] = true;
     const BacktestResult expected = RunBacktest(DrawHistory(mDraws), reflectThird, 51, 120);
-    EXPECT_EQ(check.Result().draws.back().shown, expected.draws.back().shown);
-    EXPECT_NE(check.Result().draws.back().shown, before);
+    EXPECT_EQ(check.Result().draws.back().Shown(), expected.draws.back().Shown());
+    EXPECT_NE(check.Result().draws.back().Shown(), before);
 }
 
 TEST_F(PredictionCheckOnAHostTest, NumberCheckListsTheWinsAndRefusesWrongNumbers) {

@@ -1,9 +1,10 @@
 #include "prediction/backtest/backtest.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <stdexcept>
 
-#include "prediction/backtest/backtestmoney.h"
 #include "prediction/backtest/predictionreplay.h"
 
 namespace pirumo {
@@ -25,17 +26,81 @@ BacktestDraw ScoreShownRows(const Draw& draw, std::array<PredictionRows, kMethod
     }
     scored.bonus = draw.Bonus();
     scored.prizes = draw.prizes;
+    std::size_t size = 0;
+    for (const PredictionRows& rows : shown) {
+        for (const auto& row : rows) {
+            size += row.size() + 2;
+        }
+        ++size;
+    }
+    scored.shownRows.reserve(size);
     for (int m = 0; m < kMethodCount; ++m) {
         const auto mi = static_cast<std::size_t>(m);
-        scored.shown[mi] = std::move(shown[mi]);
-        scored.pools[mi] = PoolOf(scored.shown[mi]);
-        scored.matches[mi] = CountMainMatches(scored.pools[mi], draw);
-        scored.rowPrizes[mi].reserve(scored.shown[mi].size());
-        for (const auto& row : scored.shown[mi]) {
-            scored.rowPrizes[mi].push_back(IsTicket(row) ? ClassifyTicket(row, draw) : kNoPrize);
+        const std::vector<int> pool = PoolOf(shown[mi]);
+        for (const int n : pool) {
+            scored.poolBits[mi] |= std::uint32_t{1} << n;
         }
+        scored.matches[mi] = CountMainMatches(pool, draw);
+        for (const auto& row : shown[mi]) {
+            for (const int n : row) {
+                if (n < 1 || n > 31) {
+                    throw std::invalid_argument("予想の数字が 1～31 の範囲にありません。");
+                }
+                scored.shownRows.push_back(static_cast<std::uint8_t>(n));
+            }
+            scored.shownRows.push_back(BacktestDraw::kRowEnd);
+            scored.shownRows.push_back(
+                static_cast<std::uint8_t>(IsTicket(row) ? ClassifyTicket(row, draw) : kNoPrize));
+        }
+        scored.shownRows.push_back(BacktestDraw::kMethodEnd);
     }
     return scored;
+}
+
+PredictionRows BacktestDraw::Shown(int method) const {
+    PredictionRows shown;
+    ForEachRow(method,
+               [&shown](const std::vector<int>& numbers, PrizeClass) { shown.push_back(numbers); });
+    return shown;
+}
+
+std::array<PredictionRows, kMethodCount> BacktestDraw::Shown() const {
+    std::array<PredictionRows, kMethodCount> shown;
+    for (int m = 0; m < kMethodCount; ++m) {
+        shown[static_cast<std::size_t>(m)] = Shown(m);
+    }
+    return shown;
+}
+
+std::vector<PrizeClass> BacktestDraw::RowPrizes(int method) const {
+    std::vector<PrizeClass> prizes;
+    ForEachRow(method,
+               [&prizes](const std::vector<int>&, PrizeClass prize) { prizes.push_back(prize); });
+    return prizes;
+}
+
+int BacktestDraw::Tickets(int method) const {
+    int tickets = 0;
+    ForEachRow(method, [&tickets](const std::vector<int>& numbers, PrizeClass) {
+        tickets += IsTicket(numbers) ? 1 : 0;
+    });
+    return tickets;
+}
+
+std::vector<int> BacktestDraw::Pool(int method) const {
+    const std::uint32_t bits = poolBits[static_cast<std::size_t>(method)];
+    std::vector<int> pool;
+    pool.reserve(static_cast<std::size_t>(std::popcount(bits)));
+    for (int n = 1; n <= 31; ++n) {
+        if ((bits >> n & 1U) != 0) {
+            pool.push_back(n);
+        }
+    }
+    return pool;
+}
+
+int BacktestDraw::PoolSize(int method) const {
+    return std::popcount(poolBits[static_cast<std::size_t>(method)]);
 }
 
 std::vector<int> PoolOf(const PredictionRows& rows) {
@@ -98,20 +163,20 @@ double MethodSummary::ExpectedPrizes(int prizeClass) const {
 void AddToSummary(const BacktestDraw& draw, std::array<MethodSummary, kMethodCount>& summary) {
     for (std::size_t m = 0; m < summary.size(); ++m) {
         MethodSummary& s = summary[m];
-        const int k = static_cast<int>(draw.pools[m].size());
+        const int k = draw.PoolSize(static_cast<int>(m));
         ++s.draws;
         s.matches += draw.matches[m];
         s.poolNumbers += k;
         s.chanceMatches += ChanceMatches(k);
         s.chanceVariance += ChanceVariance(k);
-        for (std::size_t r = 0; r < draw.shown[m].size(); ++r) {
-            if (IsTicket(draw.shown[m][r])) {
+        draw.ForEachRow(static_cast<int>(m), [&s](const std::vector<int>& row, PrizeClass prize) {
+            if (IsTicket(row)) {
                 ++s.tickets;
-                if (draw.rowPrizes[m][r] != kNoPrize) {
-                    ++s.prizes[static_cast<std::size_t>(draw.rowPrizes[m][r])];
+                if (prize != kNoPrize) {
+                    ++s.prizes[static_cast<std::size_t>(prize)];
                 }
             }
-        }
+        });
     }
 }
 
@@ -159,7 +224,6 @@ BacktestResult RunBacktest(const DrawHistory& history, const PredictionOptions& 
             break;
         }
     }
-    result.money = MoneyOfBacktest(result.draws);
     return result;
 }
 

@@ -12,7 +12,6 @@
 #include "history/drawhistory.h"
 #include "prediction/backtest/prizeclass.h"
 #include "prediction/garuponprediction.h"
-#include "prediction/money/randomtickets.h"
 #include "prediction/predictionoptions.h"
 
 namespace pirumo {
@@ -31,15 +30,49 @@ struct BacktestDraw {
     std::string date;
     std::array<int, 5> actual{};
     int bonus = 0;
-    std::array<PredictionRows, kMethodCount> shown;
-    std::array<std::vector<int>, kMethodCount> pools;  // distinct numbers shown, ascending
-    std::array<int, kMethodCount> matches{};           // pool numbers among the five drawn
-    // Per row of each method: its prize class, kNoPrize also for a row that is not a ticket.
-    std::array<std::vector<PrizeClass>, kMethodCount> rowPrizes;
-    std::optional<DrawPrizes> prizes;  // the draw's published prizes, when known
+    // Bit n set when number n was shown.
+    std::array<std::uint32_t, kMethodCount> poolBits{};
+    std::array<int, kMethodCount> matches{};  // pool numbers among the five drawn
+    std::optional<DrawPrizes> prizes;         // the draw's published prizes, when known
+    // Every method's rows and each row's prize class, in one allocation: a check of 32,767 draws
+    // keeps them all, and a vector per row would take most of its memory. Per method, each row's
+    // numbers, kRowEnd and the row's class, then kMethodEnd.
+    std::vector<std::uint8_t> shownRows;
+    static constexpr std::uint8_t kRowEnd = 0xFF;
+    static constexpr std::uint8_t kMethodEnd = 0xFE;
+
+    // What a method showed, row by row, and every method's rows.
+    PredictionRows Shown(int method) const;
+    std::array<PredictionRows, kMethodCount> Shown() const;
+    // Per row of a method: its prize class, kNoPrize also for a row that is not a ticket.
+    std::vector<PrizeClass> RowPrizes(int method) const;
+    // The method's rows that are tickets (five distinct numbers).
+    int Tickets(int method) const;
+    // The distinct numbers a method showed, ascending, and how many there are.
+    std::vector<int> Pool(int method) const;
+    int PoolSize(int method) const;
+
+    // Calls visit(numbers, prize class) for each row of the method.
+    template <typename Visit>
+    void ForEachRow(int method, Visit visit) const {
+        std::size_t at = 0;
+        for (int m = 0; m < method; ++m) {
+            while (shownRows[at++] != kMethodEnd) {
+            }
+        }
+        std::vector<int> numbers;
+        while (shownRows[at] != kMethodEnd) {
+            numbers.clear();
+            for (; shownRows[at] != kRowEnd; ++at) {
+                numbers.push_back(shownRows[at]);
+            }
+            visit(std::as_const(numbers), static_cast<PrizeClass>(shownRows[at + 1]));
+            at += 2;
+        }
+    }
 };
 
-// Scores the rows each method showed against a valid draw.
+// Scores the rows each method showed against a valid draw. The rows hold numbers 1..31.
 BacktestDraw ScoreShownRows(const Draw& draw, std::array<PredictionRows, kMethodCount> shown);
 // Scores a prediction's rows against a valid draw.
 BacktestDraw ScorePrediction(const Draw& draw, const GaruponPrediction& prediction);
@@ -62,19 +95,12 @@ struct MethodSummary {
     double ExpectedPrizes(int prizeClass) const;  // tickets × probability
 };
 
-// One method in yen: its tickets bought at every checked draw (backtest/backtestmoney.h).
-struct MethodMoney {
-    std::int64_t won = 0;         // the real prizes of the draws with prize data
-    RandomTicketWinnings random;  // spent, draws covered, mean and 95 % range of random tickets
-};
-
 struct BacktestResult {
     int from = 0;
     int to = 0;
     int reflected = 0;
     std::vector<BacktestDraw> draws;
     std::array<MethodSummary, kMethodCount> summary;
-    std::array<MethodMoney, kMethodCount> money;
 };
 
 // A failure the user can act on (a range without draws, too short a history); Japanese message.
@@ -95,7 +121,8 @@ using BacktestProgress = std::function<bool(int done, int total)>;
 
 // Scores the prediction for every valid draw numbered from..to, each computed fresh from the
 // valid draws below it with the given options. Throws BacktestError when the range holds no valid
-// draw. A cancelled run returns the draws checked so far.
+// draw. A cancelled run returns the draws checked so far. The yen figures are a step of their
+// own (MoneyOfBacktest): their simulation costs several times the check itself.
 BacktestResult RunBacktest(const DrawHistory& history, const PredictionOptions& options, int from,
                            int to, const BacktestProgress& progress = {});
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/thinseries.h"
+
 namespace pirumo {
 
 namespace {
@@ -54,6 +56,9 @@ Chart BacktestChart(const BacktestResult& result, int method) {
     chart.y.max = std::ceil(high * 1.1);
     chart.y.roundTicks = true;
     chart.series = {std::move(band), std::move(chance), std::move(actual)};
+    for (ChartSeries& series : chart.series) {
+        ThinSeries(series);
+    }
     return chart;
 }
 

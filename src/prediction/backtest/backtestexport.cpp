@@ -2,10 +2,11 @@
 
 #include "grid/gridexport.h"
 #include "prediction/backtest/backtestgrids.h"
+#include "prediction/backtest/backtestmoney.h"
 #include "prediction/backtest/backtestmoneygrid.h"
+#include "prediction/backtest/backtestpower.h"
 #include "prediction/money/moneytext.h"
 #include "prediction/money/yentext.h"
-#include "prediction/backtest/backtestpower.h"
 
 namespace pirumo {
 
@@ -34,8 +35,7 @@ std::string DrawToJson(const BacktestDraw& d) {
                        ", \"bonus\": " + std::to_string(d.bonus) + ",\n     \"methods\": {";
     for (int m = 0; m < kMethodCount; ++m) {
         json += m == 0 ? "" : ", ";
-        json += JsonQuote(kMethodNames[static_cast<std::size_t>(m)]) + ": " +
-                JsonRows(d.shown[static_cast<std::size_t>(m)]);
+        json += JsonQuote(kMethodNames[static_cast<std::size_t>(m)]) + ": " + JsonRows(d.Shown(m));
     }
     json += "},\n     \"matches\": {";
     for (int m = 0; m < kMethodCount; ++m) {
@@ -112,10 +112,11 @@ std::string BacktestToJson(const BacktestResult& result) {
         json += i + 1 < result.draws.size() ? ",\n" : "\n";
     }
     json += "  ],\n  \"summary\": {\n";
+    const BacktestMoney money = MoneyOfBacktest(result.draws);
     for (int m = 0; m < kMethodCount; ++m) {
         json += "    " + JsonQuote(kMethodNames[static_cast<std::size_t>(m)]) + ": " +
                 SummaryToJson(result.summary[static_cast<std::size_t>(m)],
-                              result.money[static_cast<std::size_t>(m)]);
+                              money[static_cast<std::size_t>(m)]);
         json += m + 1 < kMethodCount ? ",\n" : "\n";
     }
     return json + "  }\n}\n";
@@ -125,7 +126,7 @@ std::string BacktestToText(const BacktestResult& result) {
     ResultGrid summary;
     FillBacktestSummaryGrid(result, summary);
     ResultGrid money;
-    FillBacktestMoneyGrid(result, money);
+    FillBacktestMoneyGrid(MoneyOfBacktest(result.draws), money);
     ResultGrid draws;
     FillBacktestOverviewGrid(result, draws);
     std::string notes;
@@ -146,7 +147,7 @@ std::string BacktestToHtml(const BacktestResult& result) {
     ResultGrid summary;
     FillBacktestSummaryGrid(result, summary);
     ResultGrid money;
-    FillBacktestMoneyGrid(result, money);
+    FillBacktestMoneyGrid(MoneyOfBacktest(result.draws), money);
     ResultGrid draws;
     FillBacktestOverviewGrid(result, draws);
     std::string notes;

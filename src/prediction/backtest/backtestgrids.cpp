@@ -61,7 +61,7 @@ std::string FormatFixed(double value, int decimals) {
 }
 
 std::string BestPrizeText(const BacktestDraw& draw, int method) {
-    const auto& prizes = draw.rowPrizes[static_cast<std::size_t>(method)];
+    const std::vector<PrizeClass> prizes = draw.RowPrizes(method);
     const auto best = std::min_element(prizes.begin(), prizes.end());
     return best == prizes.end() || *best == kNoPrize
                ? std::string()
@@ -110,7 +110,7 @@ void FillBacktestDrawGrid(const BacktestResult& result, int method, ResultGrid& 
     const auto mi = static_cast<std::size_t>(method);
     std::size_t poolColumns = 1;
     for (const BacktestDraw& d : result.draws) {
-        poolColumns = std::max(poolColumns, d.pools[mi].size());
+        poolColumns = std::max(poolColumns, static_cast<std::size_t>(d.PoolSize(method)));
     }
     const int firstPool = 9;
     const int matchColumn = firstPool + static_cast<int>(poolColumns);
@@ -144,7 +144,7 @@ void FillBacktestDrawGrid(const BacktestResult& result, int method, ResultGrid& 
     for (std::size_t i = 0; i < result.draws.size(); ++i) {
         const BacktestDraw& d = result.draws[i];
         const int row = static_cast<int>(i) + 2;
-        const std::vector<int>& pool = d.pools[mi];
+        const std::vector<int> pool = d.Pool(method);
         grid.SetCellText(1, row, d.drawNumber);
         grid.SetCellText(2, row, d.date);
         for (int k = 0; k < 5; ++k) {
@@ -192,7 +192,7 @@ void FillBacktestOverviewGrid(const BacktestResult& result, ResultGrid& grid) {
         grid.SetCellText(3, row, JoinNumbers({d.actual.begin(), d.actual.end()}));
         grid.SetCellText(4, row, d.bonus);
         for (int m = 0; m < kMethodCount; ++m) {
-            grid.SetCellText(5 + 2 * m, row, JoinNumbers(d.pools[static_cast<std::size_t>(m)]));
+            grid.SetCellText(5 + 2 * m, row, JoinNumbers(d.Pool(m)));
             grid.SetCellText(6 + 2 * m, row, d.matches[static_cast<std::size_t>(m)]);
         }
     }

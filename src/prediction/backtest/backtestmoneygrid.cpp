@@ -25,7 +25,7 @@ std::string MoneyVerdict(const MethodMoney& money) {
 
 }  // namespace
 
-void FillBacktestMoneyGrid(const BacktestResult& result, ResultGrid& grid) {
+void FillBacktestMoneyGrid(const BacktestMoney& money, ResultGrid& grid) {
     constexpr int kColumns = 8;
     constexpr int kRows = 1 + kMethodCount;
     grid = ResultGrid();
@@ -51,17 +51,17 @@ void FillBacktestMoneyGrid(const BacktestResult& result, ResultGrid& grid) {
         grid.SetCellText(c, 1, headings[static_cast<std::size_t>(c - 1)]);
     }
     for (int m = 0; m < kMethodCount; ++m) {
-        const MethodMoney& money = result.money[static_cast<std::size_t>(m)];
-        const RandomTicketWinnings& random = money.random;
+        const MethodMoney& method = money[static_cast<std::size_t>(m)];
+        const RandomTicketWinnings& random = method.random;
         const int row = m + 2;
         grid.SetCellText(1, row, kMethodNames[static_cast<std::size_t>(m)]);
         grid.SetCellText(2, row, GroupedDigits(random.tickets));
         grid.SetCellText(3, row, YenText(random.spent));
-        grid.SetCellText(4, row, YenText(money.won));
-        grid.SetCellText(5, row, ReturnRateText(static_cast<double>(money.won), random.spent));
+        grid.SetCellText(4, row, YenText(method.won));
+        grid.SetCellText(5, row, ReturnRateText(static_cast<double>(method.won), random.spent));
         grid.SetCellText(6, row, YenText(RoundedYen(random.expectedWon)));
         grid.SetCellText(7, row, YenText(random.lowWon) + "～" + YenText(random.highWon));
-        grid.SetCellText(8, row, MoneyVerdict(money));
+        grid.SetCellText(8, row, MoneyVerdict(method));
     }
     grid.ActivateCell(0, 0);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/thinseries.h"
 #include "prediction/backtest/backtestmoney.h"
 
 namespace pirumo {
@@ -25,9 +26,7 @@ Chart BacktestYenChart(const BacktestResult& result, int method) {
     double wonSum = 0;
     std::vector<TicketPurchase> purchases;
     for (const BacktestDraw& draw : result.draws) {
-        const auto tickets =
-            std::count_if(draw.shown[m].begin(), draw.shown[m].end(),
-                          [](const std::vector<int>& row) { return IsTicket(row); });
+        const std::int64_t tickets = draw.Tickets(method);
         purchases.push_back({draw.prizes, tickets});
         if (draw.prizes) {
             spentSum += static_cast<double>(tickets * kTicketPrice);
@@ -61,6 +60,9 @@ Chart BacktestYenChart(const BacktestResult& result, int method) {
     chart.y.max = std::max({spentSum, expectedSum, wonSum, top}) * 1.05;
     chart.y.roundTicks = true;
     chart.series = {std::move(band), std::move(spent), std::move(expected), std::move(won)};
+    for (ChartSeries& series : chart.series) {
+        ThinSeries(series);
+    }
     return chart;
 }
 

@@ -30,6 +30,7 @@ void BacktestJob::Start() {
                                             state->total = total;
                                             return !state->cancel;
                                         });
+            state->money = MoneyOfBacktest(state->result.draws);
         } catch (const std::exception& error) {
             state->error = error.what();
         }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "prediction/backtest/backtest.h"
+#include "prediction/backtest/backtestmoney.h"
 
 class QThread;
 
@@ -32,6 +33,7 @@ public:
     bool Cancelled() const { return mState->cancel; }
     // After Finished(): the result, or the error message when the check failed.
     const BacktestResult& Result() const { return mState->result; }
+    const BacktestMoney& Money() const { return mState->money; }
     const std::string& Error() const { return mState->error; }
 
 signals:
@@ -48,6 +50,7 @@ private:
         std::atomic<int> done{0};
         std::atomic<int> total{0};
         BacktestResult result;
+        BacktestMoney money;
         std::string error;
     };
 

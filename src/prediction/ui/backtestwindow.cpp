@@ -309,7 +309,7 @@ void BacktestWindow::ShowResult() {
     mSummary->setFixedHeight(mSummary->sizeHint().height());
     ShowPowerNotes(result);
     mMoneyNote->setText(QString::fromStdString(BacktestMoneyNote(result)));
-    FillBacktestMoneyGrid(result, mMoneyGrid);
+    FillBacktestMoneyGrid(mJob->Money(), mMoneyGrid);
     mMoney->SetGrid(mMoneyGrid);
     mMoney->setFixedHeight(mMoney->sizeHint().height());
     ShowMethod(mMethod->currentIndex());
