@@ -10,6 +10,7 @@
 #include "analyses/analysischarts.h"
 #include "cli/clicommand.h"
 #include "module/chartmodule.h"
+#include "module/moduleloader.h"
 
 namespace pirumo::cli {
 
@@ -44,7 +45,7 @@ void RequirePngWithChart(const CliContext& context, const std::string& format) {
 
 std::unique_ptr<QCoreApplication> NewChartApplication(int& argc, char** argv) {
     QString ignored;  // said by ChartPng, once the command line is known to be right
-    ChartModule* module = LoadChartModule(ignored);
+    ChartModule* module = LoadProgramModuleAs<ChartModule>(ignored);
     return module != nullptr ? module->NewApplication(argc, argv) : nullptr;
 }
 
@@ -53,7 +54,7 @@ std::string ChartPng(const Analysis& window, const DrawHistory& history) {
         throw CliError{"ウィンドウ「" + window.name + "」にはグラフがありません。", 2};
     }
     QString error;
-    ChartModule* module = LoadChartModule(error);
+    ChartModule* module = LoadProgramModuleAs<ChartModule>(error);
     if (module == nullptr || !QCoreApplication::instance()->inherits("QApplication")) {
         throw CliError{"グラフを描けません。" + error.toStdString()};
     }

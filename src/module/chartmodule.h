@@ -17,6 +17,8 @@ namespace pirumo {
 // What the charts module (Qt Charts, loaded on the first chart) does for the program.
 class ChartModule {
 public:
+    static constexpr char kModuleName[] = "pirumo-charts";
+
     virtual ~ChartModule() = default;
 
     // An empty view for a window; SetCharts fills it.
@@ -29,9 +31,6 @@ public:
     // (on the offscreen platform when no display is set).
     virtual std::unique_ptr<QCoreApplication> NewApplication(int& argc, char** argv) = 0;
 };
-
-// The charts module, loaded on first use, or nullptr with `error` saying why not (Japanese).
-ChartModule* LoadChartModule(QString& error);
 
 }  // namespace pirumo
 

@@ -10,6 +10,9 @@ namespace pirumo {
 
 namespace {
 
+// Every message about a module ends with what the user can do about it.
+const QString kReinstall = QStringLiteral("プログラムを入れ直してください。");
+
 std::vector<std::filesystem::path>& ExtraFolders() {
     static std::vector<std::filesystem::path> folders;
     return folders;
@@ -46,13 +49,15 @@ QObject* LoadProgramModule(const QString& name, QString& error) {
         reason = loader.errorString();
     }
     error = reason.isEmpty()
-                ? QStringLiteral("部品 %1 が見つかりません。プログラムを入れ直してください。")
-                      .arg(fileName)
-                : QStringLiteral(
-                      "部品 %1 を読み込めませんでした（%2）。プログラムを入れ直して"
-                      "ください。")
-                      .arg(fileName, reason);
+                ? QStringLiteral("部品 %1 が見つかりません。").arg(fileName)
+                : QStringLiteral("部品 %1 を読み込めませんでした（%2）。").arg(fileName, reason);
+    error += kReinstall;
     return nullptr;
+}
+
+QString ForeignModuleMessage(const QString& name) {
+    return QStringLiteral("部品 %1.so はこのプログラムのものではありません。").arg(name) +
+           kReinstall;
 }
 
 }  // namespace pirumo

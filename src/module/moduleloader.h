@@ -12,16 +12,20 @@ namespace pirumo {
 // `error` saying in Japanese what is missing.
 QObject* LoadProgramModule(const QString& name, QString& error);
 
-// The module `name` as the interface it implements, or nullptr with `error` set.
+// The message for a module that is there but is not the one the program expects.
+QString ForeignModuleMessage(const QString& name);
+
+// The module that implements `Interface` (named by its kModuleName), or nullptr with `error` set.
 template <typename Interface>
-Interface* LoadProgramModuleAs(const QString& name, QString& error) {
+Interface* LoadProgramModuleAs(QString& error) {
+    const QString name = QString::fromLatin1(Interface::kModuleName);
     QObject* root = LoadProgramModule(name, error);
     if (root == nullptr) {
         return nullptr;
     }
     auto* module = qobject_cast<Interface*>(root);
     if (module == nullptr) {
-        error = QStringLiteral("部品「%1」はこのプログラムのものではありません。").arg(name);
+        error = ForeignModuleMessage(name);
     }
     return module;
 }

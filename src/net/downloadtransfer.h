@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QtGlobal>
-
+#include <QtPlugin>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "base/inputfile.h"
@@ -28,7 +28,7 @@ struct TransferLimits {
 };
 
 // One download into memory, as the desktop program sees it: the transfer itself lives in the
-// module pirumo_network, so that Qt Network is loaded only when the user downloads.
+// module pirumo-network, so that Qt Network is loaded only when the user downloads.
 class DownloadTransfer {
 public:
     virtual ~DownloadTransfer() = default;
@@ -49,9 +49,17 @@ public:
     virtual const std::string& Error() const = 0;
 };
 
-// The entry of the module pirumo_network: a new transfer, owned by the caller.
-using NewDownloadTransferFunction = DownloadTransfer*(const TransferLimits& limits);
-inline constexpr const char* kNetworkModule = "pirumo_network";
-inline constexpr const char* kNewDownloadTransferSymbol = "PirumoNewDownloadTransfer";
+// What the network module (Qt Network, loaded on the first download) does for the program.
+class DownloadTransferModule {
+public:
+    static constexpr char kModuleName[] = "pirumo-network";
+
+    virtual ~DownloadTransferModule() = default;
+
+    virtual std::unique_ptr<DownloadTransfer> NewTransfer(const TransferLimits& limits) = 0;
+};
 
 }  // namespace pirumo
+
+#define PIRUMO_DOWNLOAD_TRANSFER_MODULE_IID "jp.pirumo.DownloadTransferModule/1"
+Q_DECLARE_INTERFACE(pirumo::DownloadTransferModule, PIRUMO_DOWNLOAD_TRANSFER_MODULE_IID)

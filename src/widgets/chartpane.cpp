@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "module/chartmodule.h"
+#include "module/moduleloader.h"
 
 namespace pirumo {
 
@@ -47,7 +48,7 @@ void ChartPane::Draw() {
         return;  // said once; the module will not appear while the program runs
     }
     QString error;
-    ChartModule* module = LoadChartModule(error);
+    ChartModule* module = LoadProgramModuleAs<ChartModule>(error);
     if (module == nullptr) {
         mFailure = new QLabel(QStringLiteral("グラフを表示できません。") + error, this);
         mFailure->setObjectName(QStringLiteral("chartFailureLabel"));

@@ -1,10 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <fstream>
-
-#include "../core/testhistory.h"
-#include "module/moduleloader.h"
 #include "widgets/chartpane.h"
 
 namespace pirumo::test {
@@ -44,22 +39,6 @@ TEST(ChartPaneTest, MakesAndDrawsItsChartsWhenFirstShown) {
 
     pane.Show(std::vector<Chart>{CountsChart()});  // on screen: drawn at once
     EXPECT_EQ(pane.findChild<QWidget*>(QStringLiteral("chartView2")), nullptr);
-}
-
-// A missing or foreign module is named in Japanese, with what to do.
-TEST(ChartPaneTest, AModuleThatCannotBeLoadedIsExplained) {
-    TempFolder folder;
-    std::ofstream(folder.Path() / "pirumo-broken.so") << "not a library";
-    AddProgramModuleFolder(folder.Path());
-    for (const auto& [name, words] :
-         {std::pair{"pirumo-missing", "部品 pirumo-missing.so が見つかりません。"},
-          std::pair{"pirumo-broken", "部品 pirumo-broken.so を読み込めませんでした"}}) {
-        SCOPED_TRACE(name);
-        QString error;
-        EXPECT_EQ(LoadProgramModule(QString::fromUtf8(name), error), nullptr);
-        EXPECT_TRUE(error.contains(QString::fromUtf8(words))) << error.toStdString();
-        EXPECT_TRUE(error.contains(QStringLiteral("入れ直して")));
-    }
 }
 
 }  // namespace

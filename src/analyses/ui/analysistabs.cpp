@@ -5,6 +5,7 @@
 
 #include "analyses/analysischarts.h"
 #include "module/chartmodule.h"
+#include "module/moduleloader.h"
 #include "widgets/chartpane.h"
 #include "widgets/windowhost.h"
 
@@ -22,7 +23,8 @@ AnalysisTabs::AnalysisTabs(QWidget& table, QWidget* parent) : QTabWidget(parent)
 }
 
 void AnalysisTabs::ShowChartsOf(const Analysis& analysis, const WindowHost& host) {
-    mCharts->Show([&analysis, &host] { return ChanceCharts(analysis.chance(host.AnalysisHistory())); });
+    mCharts->Show(
+        [&analysis, &host] { return ChanceCharts(analysis.chance(host.AnalysisHistory())); });
 }
 
 void AnalysisTabs::AddChartsTo(PrintDocument& document) {
@@ -30,7 +32,7 @@ void AnalysisTabs::AddChartsTo(PrintDocument& document) {
     constexpr double kChartAspect = 0.55;
     PrintBlock block;
     QString error;
-    ChartModule* module = LoadChartModule(error);
+    ChartModule* module = LoadProgramModuleAs<ChartModule>(error);
     if (module == nullptr) {
         block.lines.push_back({QStringLiteral("グラフを印刷できません。") + error});
     } else {

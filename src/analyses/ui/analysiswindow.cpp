@@ -145,8 +145,6 @@ void AnalysisWindow::CreateControls() {
     if (mAnalysis.chance) {
         mChanceButton = AddButton(*client, "chanceButton", QStringLiteral("偶然との比較"));
         connect(mChanceButton, &QPushButton::clicked, this, &AnalysisWindow::ToggleChance);
-        mChanceView = new ChanceView(client);
-        mChanceView->hide();
     }
     CreateLegend(*client);
     CreateOrderChoice(*client);
@@ -178,14 +176,23 @@ const std::function<void(const DrawHistory&, ResultGrid&)>& AnalysisWindow::Chos
     return mAnalysis.fillGrid;
 }
 
+// The comparison's view, a second grid, is made on its first showing: most openings of a window
+// never ask for it.
 void AnalysisWindow::ToggleChance() {
-    const bool showChance = !mChanceView->isVisibleTo(mClient);
+    const bool showChance = !ShowsChance();
+    if (mChanceView == nullptr) {
+        mChanceView = new ChanceView(mClient);
+    }
     if (showChance) {
         ShowChanceReport();
     }
     mChanceView->setVisible(showChance);
     mGridView->setVisible(!showChance);
     PlaceControls();
+}
+
+bool AnalysisWindow::ShowsChance() const {
+    return mChanceView != nullptr && mChanceView->isVisibleTo(mClient);
 }
 
 void AnalysisWindow::ShowChanceReport() {
@@ -253,7 +260,7 @@ PrintDocument AnalysisWindow::PrintDocumentOf(QDate printed) const {
         document.caption += QStringLiteral("　") + range;
     }
     // The comparison on screen is printed after the grid.
-    if (mChanceView != nullptr && mChanceView->isVisibleTo(mClient)) {
+    if (ShowsChance()) {
         document.blocks.push_back(ChancePrintBlock(mChanceView->Grid()));
     }
     if (mTabs != nullptr) {
@@ -325,7 +332,7 @@ void AnalysisWindow::Recompute() {
     const bool atNewest = mLayout.titleRows > 0 && ShowsNewestDraw();
     mGrid = ResultGrid();
     RunAnalysis();
-    if (mChanceView != nullptr && mChanceView->isVisibleTo(mClient)) {
+    if (ShowsChance()) {
         ShowChanceReport();
     }
     mGridView->ScrollTo(seen);
@@ -420,7 +427,7 @@ int AnalysisWindow::ShortChanceButtonWidth() const {
 // Left of the other buttons, at least as wide as they are; a window too narrow for its caption
 // gets a short one, the whole caption as its tool tip.
 void AnalysisWindow::PlaceChanceButton(int left, int right, int top) {
-    const bool showing = mChanceView->isVisibleTo(widget());
+    const bool showing = mChanceView != nullptr && mChanceView->isVisibleTo(widget());
     const QString caption = showing ? QStringLiteral("表に戻る") : QStringLiteral("偶然との比較");
     mChanceButton->setText(caption);
     mChanceButton->setToolTip(caption);

@@ -67,6 +67,7 @@ private:
     // Shows the 偶然との比較 panel in the grid's place, or the grid again.
     void ToggleChance();
     void ShowChanceReport();
+    bool ShowsChance() const;
     void PlaceChanceButton(int left, int right, int top);
     int ShortChanceButtonWidth() const;
 
@@ -83,7 +84,7 @@ private:
     QWidget* mOrderRow = nullptr;  // 並べ替え and its choice, for an analysis with orders
     QComboBox* mOrderChoice = nullptr;
     QPushButton* mChanceButton = nullptr;  // only for an analysis with a chance comparison
-    ChanceView* mChanceView = nullptr;
+    ChanceView* mChanceView = nullptr;     // from the first click on the chance button
     bool mShownOnce = false;
     // The legend controls on a line of their own under the description, with their laid-out tops.
     std::vector<std::pair<QLabel*, int>> mLegendLine;

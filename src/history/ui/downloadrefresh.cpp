@@ -8,9 +8,9 @@
 #include "history/historyerror.h"
 #include "history/refresh/downloadsource.h"
 #include "history/refresh/historyrefresh.h"
+#include "module/moduleloader.h"
 #include "widgets/hourglasscursor.h"
 #include "widgets/messageboxes.h"
-#include "widgets/optionalmodule.h"
 
 namespace pirumo {
 
@@ -78,14 +78,13 @@ std::optional<DrawHistory> DownloadRefresh::Run() {
 
 // False when the transfer failed (reported here) or was cancelled.
 bool DownloadRefresh::Download(const std::string& url, std::string& body) {
-    std::unique_ptr<DownloadTransfer> transfer;
-    try {
-        transfer.reset(OptionalModuleFunction<NewDownloadTransferFunction>(
-            kNetworkModule, kNewDownloadTransferSymbol)(mLimits));
-    } catch (const OptionalModuleError& error) {
-        ShowFailure(error.what());
+    QString error;
+    DownloadTransferModule* module = LoadProgramModuleAs<DownloadTransferModule>(error);
+    if (module == nullptr) {
+        ShowFailure(error.toStdString());
         return false;
     }
+    std::unique_ptr<DownloadTransfer> transfer = module->NewTransfer(mLimits);
     QProgressDialog progress(
         QStringLiteral("当選データを受信しています…\n") + QString::fromStdString(url),
         QStringLiteral("キャンセル"), 0, 0, mParent);

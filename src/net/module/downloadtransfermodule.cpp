@@ -1,8 +1,27 @@
-// Built as the module pirumo_network: the desktop program's only code that links Qt Network,
-// loaded when the user first downloads the history.
+// The network module: the desktop program's only code that links Qt Network, loaded when the
+// user first downloads the history.
+#include <QObject>
+
+#include "net/downloadtransfer.h"
 #include "net/historytransfer.h"
 
-extern "C" Q_DECL_EXPORT pirumo::DownloadTransfer* PirumoNewDownloadTransfer(
-    const pirumo::TransferLimits& limits) {
-    return new pirumo::HistoryTransfer(limits);
-}
+namespace pirumo {
+
+namespace {
+
+class QtNetworkModule : public QObject, public DownloadTransferModule {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID PIRUMO_DOWNLOAD_TRANSFER_MODULE_IID)
+    Q_INTERFACES(pirumo::DownloadTransferModule)
+
+public:
+    std::unique_ptr<DownloadTransfer> NewTransfer(const TransferLimits& limits) override {
+        return std::make_unique<HistoryTransfer>(limits);
+    }
+};
+
+}  // namespace
+
+}  // namespace pirumo
+
+#include "downloadtransfermodule.moc"

@@ -4,11 +4,11 @@
 
 #include "base/fileerror.h"
 #include "base/protectedoutput.h"
+#include "module/moduleloader.h"
 #include "print/documentpainter.h"
 #include "print/pagelayout.h"
 #include "print/ui/printpreviewrequest.h"
 #include "widgets/messageboxes.h"
-#include "widgets/optionalmodule.h"
 
 namespace pirumo {
 
@@ -32,18 +32,15 @@ bool MayWriteTo(const QString& outputFile, QWidget* dialog) {
 }  // namespace
 
 void OpenPrintPreview(const PrintDocument& document, QWidget* parent) {
-    OpenPrintPreviewFunction* open = nullptr;
-    try {
-        open = OptionalModuleFunction<OpenPrintPreviewFunction>(kPrintSupportModule,
-                                                                kOpenPrintPreviewSymbol);
-    } catch (const OptionalModuleError& error) {
-        ShowRefusal(parent, QStringLiteral("印刷プレビューを開けません。\n%1")
-                                .arg(QString::fromUtf8(error.what())));
+    QString error;
+    PrintPreviewModule* module = LoadProgramModuleAs<PrintPreviewModule>(error);
+    if (module == nullptr) {
+        ShowRefusal(parent, QStringLiteral("印刷プレビューを開けません。\n") + error);
         return;
     }
-    open({document.caption, DefaultPageLayout(document), MayWriteTo,
-          [&document](QPagedPaintDevice& device) { PaintDocument(document, device); }},
-         parent);
+    module->Open({document.caption, DefaultPageLayout(document), MayWriteTo,
+                  [&document](QPagedPaintDevice& device) { PaintDocument(document, device); }},
+                 parent);
 }
 
 }  // namespace pirumo

@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <QtPlugin>
 #include <functional>
 
 class QPagedPaintDevice;
@@ -20,10 +21,19 @@ struct PrintPreviewRequest {
     std::function<void(QPagedPaintDevice& device)> paint;
 };
 
-// The entry of the module pirumo_printsupport: shows the preview over `parent` and returns when
-// it is closed.
-using OpenPrintPreviewFunction = void(const PrintPreviewRequest& request, QWidget* parent);
-inline constexpr const char* kPrintSupportModule = "pirumo_printsupport";
-inline constexpr const char* kOpenPrintPreviewSymbol = "PirumoOpenPrintPreview";
+// What the print preview module (Qt PrintSupport, loaded on the first preview) does for the
+// program.
+class PrintPreviewModule {
+public:
+    static constexpr char kModuleName[] = "pirumo-printsupport";
+
+    virtual ~PrintPreviewModule() = default;
+
+    // Shows the preview over `parent` and returns when it is closed.
+    virtual void Open(const PrintPreviewRequest& request, QWidget* parent) = 0;
+};
 
 }  // namespace pirumo
+
+#define PIRUMO_PRINT_PREVIEW_MODULE_IID "jp.pirumo.PrintPreviewModule/1"
+Q_DECLARE_INTERFACE(pirumo::PrintPreviewModule, PIRUMO_PRINT_PREVIEW_MODULE_IID)
