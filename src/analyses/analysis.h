@@ -31,13 +31,6 @@ struct Analysis {
     std::function<ChanceReport(const DrawHistory&)> chance = {};
 };
 
-// The valid draws of a history: the draws a chance comparison counts.
-inline int ValidDrawCount(const DrawHistory& history) {
-    int draws = 0;
-    history.ForEachValidDraw([&draws](const Draw&) { ++draws; });
-    return draws;
-}
-
 // The analysis whose grid is `fill(analyse(history), grid)`: every analysis computes its result
 // first and formats it second.
 template <typename Analyse, typename Fill>
@@ -52,14 +45,14 @@ Analysis MakeAnalysis(std::string name, std::string caption, std::string summary
             {}};
 }
 
-// As above, with `compare(analyse(history), ValidDrawCount(history))` beside the grid.
+// As above, with `compare(analyse(history), history.ValidDrawCount())` beside the grid.
 template <typename Analyse, typename Fill, typename Compare>
 Analysis MakeAnalysis(std::string name, std::string caption, std::string summary, Analyse analyse,
                       Fill fill, Compare compare) {
     Analysis analysis =
         MakeAnalysis(std::move(name), std::move(caption), std::move(summary), analyse, fill);
     analysis.chance = [analyse, compare](const DrawHistory& history) {
-        return compare(analyse(history), ValidDrawCount(history));
+        return compare(analyse(history), history.ValidDrawCount());
     };
     return analysis;
 }

@@ -11,13 +11,11 @@ namespace {
 
 std::string DescribeHistory(const std::filesystem::path& db, const DrawHistory& history) {
     const StartupAggregates& a = history.Aggregates();
-    int validDraws = 0;
-    history.ForEachValidDraw([&](const Draw&) { ++validDraws; });
 
     std::string json = "{\n";
     json += "  \"file\": " + JsonQuote(db.string()) + ",\n";
     json += "  \"rows\": " + std::to_string(history.Rows().size()) + ",\n";
-    json += "  \"validDraws\": " + std::to_string(validDraws) + ",\n";
+    json += "  \"validDraws\": " + std::to_string(history.ValidDrawCount()) + ",\n";
     json += "  \"prizeDraws\": " + std::to_string(CountDrawsWithPrizes(history.Rows())) + ",\n";
     json += std::string("  \"sample\": ") + (history.IsSample() ? "true" : "false") + ",\n";
     json += "  \"skippedOtherValue\": " + std::to_string(a.skippedOtherValue) + ",\n";

@@ -20,6 +20,7 @@ StartupAggregates ComputeStartupAggregates(const std::vector<Draw>& rows) {
             ++a.numberCounts[static_cast<std::size_t>(n)];
         }
         a.lastDrawNumber = d.drawNumber;
+        ++a.validDraws;
     }
 
     a.maxCount = 0;

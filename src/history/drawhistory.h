@@ -13,6 +13,7 @@ struct StartupAggregates {
     // NumberCounts[n]: valid draws in which n was drawn, main or bonus (index 1..31 used).
     std::array<int, kHighestNumber + 1> numberCounts{};
     int lastDrawNumber = 0;  // 回数 of the last valid row; 0 when there is none
+    int validDraws = 0;      // rows whose six numbers are all 1..31
     int maxCount = 0;        // highest of numberCounts[1..31]
     // countGroups[c]: the numbers whose count is c, ascending, joined by ","; "" when none.
     // Empty (not even index 0) when the history has no rows at all.
@@ -38,6 +39,7 @@ public:
         return mAggregates.numberCounts;
     }
     int LastDrawNumber() const { return mAggregates.lastDrawNumber; }
+    int ValidDrawCount() const { return mAggregates.validDraws; }
     int MaxCount() const { return mAggregates.maxCount; }
     const std::vector<std::string>& CountGroups() const { return mAggregates.countGroups; }
     int CountGroupRows() const { return mAggregates.countGroupRows; }

@@ -23,12 +23,6 @@ bool Inside(const DrawRange& range, int drawNumber) {
            (range.to == 0 || drawNumber <= range.to);
 }
 
-int ValidDrawCount(const DrawHistory& history) {
-    int count = 0;
-    history.ForEachValidDraw([&](const Draw&) { ++count; });
-    return count;
-}
-
 std::optional<int> ParseWhole(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -117,7 +111,7 @@ std::string DrawRangeProblem(const DrawRange& range, const DrawHistory& history)
             }
             break;
     }
-    if (ValidDrawCount(RestrictHistory(history, range)) == 0) {
+    if (RestrictHistory(history, range).ValidDrawCount() == 0) {
         return DrawRangeName(range) + "には有効な当選データがありません" +
                (history.LastDrawNumber() > 0
                     ? "（当選データは第" + std::to_string(history.LastDrawNumber()) + "回まで）。"

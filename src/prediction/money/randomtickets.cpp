@@ -5,6 +5,8 @@
 #include <cmath>
 #include <map>
 #include <random>
+#include <tuple>
+#include <utility>
 
 #include "prediction/backtest/prizeclass.h"
 
@@ -79,6 +81,49 @@ private:
     std::size_t mWalked = 0;
 };
 
+constexpr double kWinChance = static_cast<double>(kWinningTotal) / kCombinations;
+
+double WinsPerRun(std::int64_t tickets) {
+    return static_cast<double>(tickets) * kWinChance;
+}
+
+// Runs enough for a steady 95 % range, but no more winners over all runs than kMaxSimulatedWins.
+int SimulationRuns(std::int64_t tickets, int mostRuns) {
+    return static_cast<int>(std::clamp(kMaxSimulatedWins / WinsPerRun(tickets),
+                                       static_cast<double>(kMinRuns),
+                                       static_cast<double>(mostRuns)));
+}
+
+// One run of `tickets` random tickets: calls onWin(ticket, prizeClass) for each winning ticket,
+// 1-based, in increasing order. Tickets are independent trials, so the gap to the next winner is
+// geometric.
+template <typename OnWin>
+void ForEachWinner(std::mt19937_64& engine, std::int64_t tickets, OnWin onWin) {
+    const double perLogMiss = 1 / std::log1p(-kWinChance);
+    for (std::int64_t ticket = 0;;) {
+        const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
+        if (gap >= static_cast<double>(tickets - ticket)) {
+            return;
+        }
+        ticket += static_cast<std::int64_t>(gap) + 1;
+        onWin(ticket, WinningClass(engine));
+    }
+}
+
+// Positions of the 2.5 % and 97.5 % points among `runs` results in order.
+std::pair<int, int> RangePoints(int runs) {
+    return {runs / 40, (runs * 39 + 39) / 40 - 1};
+}
+
+// The 2.5 % and 97.5 % points of the runs' totals (reordered).
+std::pair<std::int64_t, std::int64_t> Range95(std::vector<std::int64_t>& totals) {
+    const auto [low, high] = RangePoints(static_cast<int>(totals.size()));
+    std::nth_element(totals.begin(), totals.begin() + low, totals.end());
+    const std::int64_t lowValue = totals[static_cast<std::size_t>(low)];
+    std::nth_element(totals.begin(), totals.begin() + high, totals.end());
+    return {lowValue, totals[static_cast<std::size_t>(high)]};
+}
+
 }  // namespace
 
 double ExpectedTicketWinnings(const DrawPrizes& prizes) {
@@ -123,33 +168,17 @@ RandomTicketWinnings SimulateRandomTickets(std::span<const TicketPurchase> purch
         return result;
     }
 
-    // Tickets in a row are independent trials: the gap to the next winning ticket is geometric.
-    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
-    const double perLogMiss = 1 / std::log1p(-winChance);
-    const double winsPerRun = static_cast<double>(result.tickets) * winChance;
-    const int runs =
-        static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun, static_cast<double>(kMinRuns),
-                                    static_cast<double>(kSimulationRuns)));
+    const int runs = SimulationRuns(result.tickets, kSimulationRuns);
     std::mt19937_64 engine(kSimulationSeed);
     std::vector<std::int64_t> totals(static_cast<std::size_t>(runs));
-    TicketDraws drawOf(covered, result.tickets, winsPerRun);
+    TicketDraws drawOf(covered, result.tickets, WinsPerRun(result.tickets));
     for (std::int64_t& total : totals) {
         drawOf.Restart();
-        for (std::int64_t ticket = 0;;) {
-            const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
-            if (gap >= static_cast<double>(result.tickets - ticket)) {
-                break;
-            }
-            ticket += static_cast<std::int64_t>(gap) + 1;  // 1-based number of the winner
-            total += drawOf.Of(ticket).amount[static_cast<std::size_t>(WinningClass(engine))];
-        }
+        ForEachWinner(engine, result.tickets, [&](std::int64_t ticket, int prizeClass) {
+            total += drawOf.Of(ticket).amount[static_cast<std::size_t>(prizeClass)];
+        });
     }
-    const auto low = totals.begin() + runs / 40;                   // the 2.5 % point
-    const auto high = totals.begin() + (runs * 39 + 39) / 40 - 1;  // the 97.5 % point
-    std::nth_element(totals.begin(), low, totals.end());
-    result.lowWon = *low;
-    std::nth_element(totals.begin(), high, totals.end());
-    result.highWon = *high;
+    std::tie(result.lowWon, result.highWon) = Range95(totals);
     return result;
 }
 
@@ -181,44 +210,28 @@ RunningRange SimulateRunningRange(std::span<const TicketPurchase> purchases, int
         return range;
     }
 
-    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
-    const double perLogMiss = 1 / std::log1p(-winChance);
-    const double winsPerRun = static_cast<double>(tickets) * winChance;
-    const int runs =
-        static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun, static_cast<double>(kMinRuns),
-                                    static_cast<double>(kRunningRangeRuns)));
+    const int runs = SimulationRuns(tickets, kRunningRangeRuns);
     std::mt19937_64 engine(kSimulationSeed);
     // totals[k][r]: what run r had won by point k.
     std::vector<std::vector<std::int64_t>> totals(
         points, std::vector<std::int64_t>(static_cast<std::size_t>(runs)));
-    TicketDraws drawOf(covered, tickets, winsPerRun);
+    TicketDraws drawOf(covered, tickets, WinsPerRun(tickets));
     for (std::size_t r = 0; r < static_cast<std::size_t>(runs); ++r) {
         drawOf.Restart();
         std::int64_t total = 0;
         std::size_t k = 0;
-        for (std::int64_t ticket = 0;;) {
-            const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
-            if (gap >= static_cast<double>(tickets - ticket)) {
-                break;
-            }
-            ticket += static_cast<std::int64_t>(gap) + 1;
+        ForEachWinner(engine, tickets, [&](std::int64_t ticket, int prizeClass) {
             for (; ticketsAtPoint[k] < ticket; ++k) {
                 totals[k][r] = total;
             }
-            total += drawOf.Of(ticket).amount[static_cast<std::size_t>(WinningClass(engine))];
-        }
+            total += drawOf.Of(ticket).amount[static_cast<std::size_t>(prizeClass)];
+        });
         for (; k < points; ++k) {
             totals[k][r] = total;
         }
     }
     for (std::size_t k = 0; k < points; ++k) {
-        std::vector<std::int64_t>& column = totals[k];
-        const auto low = column.begin() + runs / 40;
-        const auto high = column.begin() + (runs * 39 + 39) / 40 - 1;
-        std::nth_element(column.begin(), low, column.end());
-        range.low[k] = *low;
-        std::nth_element(column.begin(), high, column.end());
-        range.high[k] = *high;
+        std::tie(range.low[k], range.high[k]) = Range95(totals[k]);
     }
     return range;
 }
@@ -228,24 +241,14 @@ std::vector<WinningPattern> SimulateWinningPatterns(std::int64_t tickets) {
         return {};
     }
     // The runs of SimulateRandomTickets with the same seed, counting classes instead of yen.
-    const double winChance = static_cast<double>(kWinningTotal) / kCombinations;
-    const double perLogMiss = 1 / std::log1p(-winChance);
-    const double winsPerRun = static_cast<double>(tickets) * winChance;
-    const int runs =
-        static_cast<int>(std::clamp(kMaxSimulatedWins / winsPerRun, static_cast<double>(kMinRuns),
-                                    static_cast<double>(kSimulationRuns)));
+    const int runs = SimulationRuns(tickets, kSimulationRuns);
     std::map<std::array<std::int64_t, kPrizeClassCount>, int> seen;
     std::mt19937_64 engine(kSimulationSeed);
     for (int r = 0; r < runs; ++r) {
         std::array<std::int64_t, kPrizeClassCount> winners{};
-        for (std::int64_t ticket = 0;;) {
-            const double gap = std::floor(std::log(UniformOpenClosed(engine)) * perLogMiss);
-            if (gap >= static_cast<double>(tickets - ticket)) {
-                break;
-            }
-            ticket += static_cast<std::int64_t>(gap) + 1;
-            ++winners[static_cast<std::size_t>(WinningClass(engine))];
-        }
+        ForEachWinner(engine, tickets, [&winners](std::int64_t, int prizeClass) {
+            ++winners[static_cast<std::size_t>(prizeClass)];
+        });
         ++seen[winners];
     }
     std::vector<WinningPattern> patterns;
@@ -278,8 +281,7 @@ RandomTicketWinnings WinningsFromPatterns(std::span<const WinningPattern> patter
     }
     std::sort(totals.begin(), totals.end());
     // The same points as the simulation's: the 2.5 % and 97.5 % of the runs in order.
-    const int low = runs / 40;
-    const int high = (runs * 39 + 39) / 40 - 1;
+    const auto [low, high] = RangePoints(runs);
     int before = 0;
     for (const auto& [yen, count] : totals) {
         if (before <= low && low < before + count) {
