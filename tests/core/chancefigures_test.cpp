@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "analyses/analysiscolours.h"
 #include "analyses/chance/binnedtable.h"
 #include "analyses/chance/chancegrid.h"
 #include "analyses/chance/chancemodel.h"
-#include "analyses/chance/chancewords.h"
 #include "analyses/chance/drawshapechance.h"
 #include "analyses/chance/groupchance.h"
 #include "analyses/chance/intervalchance.h"
@@ -120,62 +118,6 @@ TEST(ChanceFigures, BinnedTablesLabelAndCountTheirClasses) {
     for (std::size_t i = 0; i < shares.size(); ++i) {
         EXPECT_NEAR(expected[i], 8 * shares[i], 1e-12) << labels[i];
     }
-}
-
-TEST(ChanceFigures, GridMarksFiguresOutsideTheirRange) {
-    ChanceReport report;
-    report.draws = 100;
-    report.tables.push_back({"表",
-                             "回",
-                             false,
-                             {{"多", 30, 20, 12, 28},
-                              {"少", 5, 20, 12, 28},
-                              {"中", 28, 20, 12, 28},
-                              {"端", 12, 20, 12, 28}}});
-    report.test = ChiSquareTest("検定", {30, 5, 28, 12}, {20, 20, 20, 20});
-    ResultGrid grid;
-    FillChanceGrid(report, grid);
-    EXPECT_EQ(grid.CellText(1, 1), ChanceTestLine(report.test));
-    EXPECT_EQ(grid.CellText(1, 3), "範囲外は 4 項目中 2 項目（偶然だけでも平均 0 項目）。");
-    const int first = 8;  // after the four heading rows, a gap, the title and the header
-    EXPECT_EQ(grid.CellText(1, first - 1), "項目");
-    struct Row {
-        const char* label;
-        const char* mark;
-        Rgb fore;
-    };
-    const Row rows[] = {
-        {"多", "▲ 多い", kRed}, {"少", "▼ 少ない", kBlue}, {"中", "", kBlack}, {"端", "", kBlack}};
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE(rows[i].label);
-        EXPECT_EQ(grid.CellText(1, first + i), rows[i].label);
-        EXPECT_EQ(grid.CellText(4, first + i), "12～28");
-        EXPECT_EQ(grid.CellText(5, first + i), rows[i].mark);
-        EXPECT_EQ(grid.StyleAt(2, first + i).fore, rows[i].fore);
-    }
-}
-
-TEST(ChanceWords, NumbersAndPValuesInPlainWords) {
-    struct Number {
-        double value;
-        int decimals;
-        const char* text;
-    };
-    for (const Number& n :
-         {Number{80, 1, "80"}, Number{12.5, 1, "12.5"}, Number{0.04, 2, "0.04"},
-          Number{261.8709, 1, "261.9"}, Number{-0.01, 1, "0"}, Number{0.139, 3, "0.139"}}) {
-        EXPECT_EQ(ChanceNumber(n.value, n.decimals), n.text);
-    }
-    struct Verdict {
-        double p;
-        const char* starts;
-    };
-    for (const Verdict& v :
-         {Verdict{0.0004, "偶然とは考えにくい"}, Verdict{0.004, "偶然では起こりにくい"},
-          Verdict{0.03, "やや偏っています"}, Verdict{0.5, "偶然の範囲内です"}}) {
-        EXPECT_EQ(PValueInWords(v.p).rfind(v.starts, 0), 0u) << v.p;
-    }
-    EXPECT_NE(PValueInWords(0.004).find("0.4 %"), std::string::npos);
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-#include "analyses/chance/chancemodel.h"
 #include "analyses/pairs.h"
 #include "analyses/pairsgrid.h"
 #include "testhistory.h"
@@ -29,37 +26,6 @@ TEST(Pairs, ChanceOfAPairIsCountedOverEveryCombination) {
     }
     EXPECT_EQ(combinations, 169911);
     EXPECT_DOUBLE_EQ(kPairChance, static_cast<double>(withOneAndTwo) / combinations);
-}
-
-// The range cuts at most 2.5 % off each side, and one count further in would cut more: the tails
-// are summed here the other way, by the ratio of neighbouring probabilities.
-TEST(Pairs, PairRangeCutsAtMostTwoAndAHalfPercentEachSide) {
-    for (int n : {1, 20, 100, 1353, 5000}) {
-        const auto [low, high, outside] = BinomialRange(n, kPairChance);
-        std::vector<double> pmf(static_cast<std::size_t>(n) + 1);
-        pmf[0] = std::pow(1 - kPairChance, n);
-        for (int k = 0; k < n; ++k) {
-            pmf[static_cast<std::size_t>(k) + 1] = pmf[static_cast<std::size_t>(k)] * (n - k) /
-                                                   (k + 1) * kPairChance / (1 - kPairChance);
-        }
-        double below = 0;
-        for (int k = 0; k < low; ++k) {
-            below += pmf[static_cast<std::size_t>(k)];
-        }
-        double above = 0;
-        for (int k = high + 1; k <= n; ++k) {
-            above += pmf[static_cast<std::size_t>(k)];
-        }
-        SCOPED_TRACE(n);
-        EXPECT_LT(below, 0.025);
-        EXPECT_GE(below + pmf[static_cast<std::size_t>(low)], 0.025);
-        EXPECT_LE(above, 0.025 + 1e-12);
-        EXPECT_GT(above + pmf[static_cast<std::size_t>(high)], 0.025);
-    }
-    // Where the first probabilities underflow: about 705 expected, a few dozen either side.
-    const auto [low, high, outside] = BinomialRange(32767, kPairChance);
-    EXPECT_NEAR((low + high) / 2.0, 32767 * kPairChance, 2);
-    EXPECT_NEAR(high - low, 2 * 1.96 * std::sqrt(32767 * kPairChance * (1 - kPairChance)), 3);
 }
 
 TEST(Pairs, CountsMainNumbersDrawnTogether) {
